@@ -1,0 +1,9 @@
+// Start-up and shut-down steps of the core's own parts, called by the lifecycle.
+#pragma once
+
+namespace hv {
+
+void CreateRuntimeHeap();
+void DestroyRuntimeHeap();
+
+}  // namespace hv

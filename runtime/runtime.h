@@ -1,0 +1,6 @@
+// The Ampliwind runtime: everything an application needs, in namespace hv.
+#pragma once
+
+#include "runtime/core/core.h"
+#include "runtime/window/window.h"
+#include "runtime/draw/draw.h"

@@ -1,0 +1,102 @@
+// Windows and events: the window record, opening and closing windows, the
+// window procedure that turns messages into events, and the message pump.
+#pragma once
+
+#include <windows.h>
+#include <cstdint>
+
+namespace hv {
+
+// A routine without arguments that reads eventState; 0 lets the system's
+// default processing run.
+typedef int32_t (*EventHandler)();
+
+// One per window, owned by the application; hwnd 0 means closed.
+struct WindowRecord {
+  HWND hwnd;
+  HBITMAP backingBitmap;
+  HFONT font;
+  HPEN pen;
+  HWND mdiClient;
+  int32_t posX;
+  int32_t posY;
+  int32_t bkMode;
+  int32_t rop2;
+  int32_t penStyle;
+  int32_t penWidth;
+  COLORREF textBkColor;
+  COLORREF windowColor;
+  uint32_t surfaceFlags;
+  int32_t dialogKeys;
+  HCURSOR cursor;
+  HDC eventDC;
+  HDC drawDC;
+  int32_t drawDepth;
+  uint32_t reserved20[4];
+  EventHandler handler;
+  uint32_t reserved25[2];
+};
+static_assert(sizeof(WindowRecord) == 26 * 4, "the record is 26 words");
+
+// surfaceFlags
+constexpr uint32_t SF_SURFACE = 0x1;
+constexpr uint32_t SF_CLIENTSIZE = 0x10;
+
+// OpenWindow options, removed from the style before it reaches the system.
+constexpr uint32_t OW_NOSURFACE = 0x10;
+constexpr uint32_t OW_MDIFRAME = 0x20;
+constexpr uint32_t OW_NOCAPTION = 0x40;
+constexpr uint32_t OW_SURFACEWINDOWSIZE = 0x80;
+constexpr uint32_t OW_SURFACECLIENTSIZE = 0x100;
+constexpr uint32_t OW_TOOLWINDOW = 0x200;
+constexpr uint32_t OW_TOPMOST = 0x400;
+constexpr uint32_t OW_HIDDEN = 0x800;
+
+// Event codes besides plain message numbers.
+constexpr int32_t EV_CREATE = 1;
+constexpr int32_t EV_CLOSEWINDOW = 32770;
+constexpr int32_t EV_MENU = 32771;
+constexpr int32_t EV_CONTROL = 32772;
+constexpr int32_t EV_SIZE = 32777;
+constexpr int32_t EV_ERASE = 32783;
+
+// Process-wide, valid while a handler runs.
+struct EventState {
+  int32_t eventCode;
+  int32_t eventParam1;
+  int32_t eventParam2;
+  int32_t eventX;
+  int32_t eventY;
+  WindowRecord* eventWindow;
+  int32_t eventControl;
+  int32_t eventMenu;
+  int32_t eventNotify;
+};
+extern EventState eventState;
+
+// ---- Records and classes -------------------------------------------------
+int32_t OpenWindow(WindowRecord* record, int32_t x, int32_t y, int32_t width, int32_t height,
+                   uint32_t style, WindowRecord* parent, const char* caption, EventHandler handler);
+int32_t CloseWindow(WindowRecord* record);
+int32_t CenterWindow(WindowRecord* record);
+int32_t IsWindowClosed(WindowRecord* record);
+int32_t IsWindowHidden(WindowRecord* record);
+int32_t SetCaption(WindowRecord* record, const char* text);
+int32_t SetDialogKeys(WindowRecord* record, int32_t flag);
+int32_t RegisterWindowClasses();
+int32_t FillSolid(HDC dc, int32_t x, int32_t y, int32_t width, int32_t height, COLORREF color);
+
+// ---- Window procedure and events -------------------------------------------
+LRESULT CALLBACK RuntimeWindowProc(HWND window, UINT message, WPARAM param1, LPARAM param2);
+int32_t DispatchEvent(WindowRecord* record, int32_t code, int32_t param1, int32_t param2);
+
+int32_t SetControlHandler(WindowRecord* record, int32_t controlId, int32_t notifyCode,
+                          EventHandler routine);
+int32_t SetMenuHandler(WindowRecord* record, int32_t commandId, EventHandler routine);
+int32_t SetMessageHandler(WindowRecord* record, int32_t eventCode, EventHandler routine);
+int32_t ReleaseHandlerTable(WindowRecord* record);
+
+// ---- Message pump ------------------------------------------------------------
+int32_t WaitEvents(int32_t noWait);
+
+}  // namespace hv

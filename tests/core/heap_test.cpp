@@ -1,0 +1,111 @@
+// The runtime heap, typed allocation, lists and exit callbacks.
+#include <gtest/gtest.h>
+
+#include "runtime/runtime.h"
+#include "tests/support/heap_count.h"
+
+namespace {
+
+class HeapTest : public ::testing::Test {
+ protected:
+  void SetUp() override { hv::RuntimeStartup(); }
+  void TearDown() override { hv::RuntimeShutdown(); }
+};
+
+bool AllZero(const void* block, size_t size) {
+  auto* bytes = static_cast<const unsigned char*>(block);
+  for (size_t i = 0; i < size; ++i)
+    if (bytes[i]) return false;
+  return true;
+}
+
+TEST(HeapLifecycle, NoHeapBeforeStartup) {
+  EXPECT_EQ(hv::RuntimeHeap(), nullptr);
+  EXPECT_EQ(hv::AllocateBlock(10), nullptr);
+  hv::FreeBlock(reinterpret_cast<void*>(0x1234));  // must not touch anything
+}
+
+TEST_F(HeapTest, BlocksAreZeroedWithThreeSpareBytes) {
+  for (uint32_t size : {0u, 1u, 12u, 4096u}) {
+    void* block = hv::AllocateBlock(size);
+    ASSERT_NE(block, nullptr);
+    EXPECT_EQ(HeapSize(hv::RuntimeHeap(), 0, block), size + 3) << size;
+    EXPECT_TRUE(AllZero(block, size + 3)) << size;
+    hv::FreeBlock(block);
+  }
+}
+
+TEST_F(HeapTest, TypedAllocationMultipliesByTheTypeSize) {
+  struct { int32_t code; uint32_t count, bytes; } cases[] = {
+      {15, 12, 15}, {19, 5, 23}, {0, 2, 515}, {14, 3, 27}, {20, 9, 3}, {32, 1, 515}, {13, 4, 11}};
+  for (auto c : cases) {
+    void* block = hv::AllocateTyped(c.code, c.count);
+    ASSERT_NE(block, nullptr);
+    EXPECT_EQ(HeapSize(hv::RuntimeHeap(), 0, block), c.bytes) << "type " << c.code;
+    EXPECT_TRUE(AllZero(block, c.bytes));
+    hv::FreeBlock(block);
+  }
+  EXPECT_EQ(hv::AllocateTyped(35, 1), nullptr);
+  EXPECT_EQ(hv::AllocateTyped(-1, 1), nullptr);
+}
+
+TEST_F(HeapTest, ResizeZeroFillsGrowth) {
+  auto* block = static_cast<unsigned char*>(hv::AllocateBlock(4));
+  block[0] = 0xAA;
+  block = static_cast<unsigned char*>(hv::ResizeBlock(block, 64));
+  ASSERT_NE(block, nullptr);
+  EXPECT_EQ(block[0], 0xAA);
+  EXPECT_TRUE(AllZero(block + 1, 63));
+  hv::FreeBlock(block);
+}
+
+TEST_F(HeapTest, ListKeepsOrderAndLinks) {
+  int a = 1, b = 2, c = 3;
+  hv::RuntimeList* list = hv::ListCreate();
+  EXPECT_EQ(hv::ListFirst(list), nullptr);
+  hv::ListAppend(list, &a);
+  hv::ListNode* cNode = hv::ListAppend(list, &c);
+  hv::ListInsertAfter(hv::ListFirst(list), &b);
+  std::vector<int> seen;
+  for (hv::ListNode* n = hv::ListFirst(list); n; n = hv::ListNext(n))
+    seen.push_back(*static_cast<int*>(hv::ListData(n)));
+  EXPECT_EQ(seen, (std::vector<int>{1, 2, 3}));
+  EXPECT_EQ(cNode->prev->next, cNode);
+  EXPECT_EQ(list->prev, nullptr);
+  EXPECT_EQ(hv::ListInsertAfter(nullptr, &a), &a);
+  EXPECT_EQ(hv::ListNext(nullptr), nullptr);
+  EXPECT_EQ(hv::ListData(nullptr), nullptr);
+  hv::ListDestroy(list, 0);
+}
+
+TEST_F(HeapTest, ListDestroyFreesNodesAndOptionallyData) {
+  int before = hvtest::CountRuntimeBlocks();
+  hv::RuntimeList* empty = hv::ListCreate();
+  EXPECT_EQ(hvtest::CountRuntimeBlocks(), before + 1);
+  hv::ListDestroy(empty, 1);
+  EXPECT_EQ(hvtest::CountRuntimeBlocks(), before);
+
+  hv::RuntimeList* list = hv::ListCreate();
+  for (int i = 0; i < 5; ++i) hv::ListAppend(list, hv::AllocateBlock(8));
+  EXPECT_EQ(hvtest::CountRuntimeBlocks(), before + 11);
+  hv::ListDestroy(list, 1);
+  EXPECT_EQ(hvtest::CountRuntimeBlocks(), before);
+}
+
+std::vector<int>* calls;
+void Record(void* argument) { calls->push_back(*static_cast<int*>(argument)); }
+
+TEST(ExitCallbacks, RunNewestFirstAtShutdown) {
+  std::vector<int> order;
+  calls = &order;
+  int one = 1, two = 2;
+  hv::RuntimeStartup();
+  hv::AddExitCallback(Record, &one);
+  hv::AddExitCallback(nullptr, &two);  // ignored
+  hv::AddExitCallback(Record, &two);
+  EXPECT_TRUE(order.empty());
+  hv::RuntimeShutdown();
+  EXPECT_EQ(order, (std::vector<int>{2, 1}));
+}
+
+}  // namespace

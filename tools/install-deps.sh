@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Installs what building and testing need, on Debian, when something is missing.
+# Elsewhere it only says what to install.
+set -euo pipefail
+
+need_pkgs=(g++-mingw-w64-i686 binutils-mingw-w64-i686 cmake make wine wine32:i386
+           xvfb xauth fonts-wine fonts-liberation googletest)
+
+have_all() {
+  command -v i686-w64-mingw32-g++-posix >/dev/null &&
+  command -v i686-w64-mingw32-windres >/dev/null &&
+  command -v cmake >/dev/null &&
+  command -v wine >/dev/null &&
+  command -v Xvfb >/dev/null &&
+  command -v xauth >/dev/null &&
+  [ -d /usr/share/wine/fonts ] &&
+  [ -d /usr/share/fonts/truetype/liberation ] &&
+  [ -f /usr/src/googletest/CMakeLists.txt ] &&
+  { [ -e /usr/lib/wine/i386-windows ] || [ -e /usr/lib/i386-linux-gnu/wine ]; }
+}
+
+have_all && exit 0
+
+if ! command -v apt-get >/dev/null || [ ! -f /etc/debian_version ]; then
+  echo "Missing build tools. Install these (Debian package names):" >&2
+  echo "  ${need_pkgs[*]}" >&2
+  echo "(32-bit Wine needs the i386 architecture: dpkg --add-architecture i386)" >&2
+  exit 1
+fi
+if [ "$(id -u)" -ne 0 ]; then
+  echo "Missing build tools; run as root, or install: ${need_pkgs[*]}" >&2
+  exit 1
+fi
+
+echo "== installing: ${need_pkgs[*]}"
+dpkg --add-architecture i386
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -q
+apt-get install -y -q --no-install-recommends "${need_pkgs[@]}"
+have_all || { echo "install finished but tools are still missing" >&2; exit 1; }

@@ -1,0 +1,77 @@
+# Sourced by the Wine wrappers: prepares one Wine prefix, one Xvfb display and
+# one persistent wineserver under a state folder, once, and exports the
+# environment that points Wine at them.
+#   wine_env_prepare STATE_DIR [use-own-display]
+
+wine_env_prepare() {
+  local state=$1 own_display=${2:-yes}
+  mkdir -p "$state"
+  export WINEPREFIX="$state/prefix"
+  export WINEDEBUG=${WINEDEBUG:--all}
+  export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree,mshtml="}
+  export WINEARCH=win32
+  # The lock is held only while preparing: nothing started meanwhile inherits it.
+  # Several test processes may start at once: one of them prepares, the others wait.
+  exec 9>"$state/lock"
+  flock 9
+  if [ "$own_display" = yes ] || [ -z "${DISPLAY:-}" ]; then
+    wine_env_display "$state"
+  fi
+  wine_env_prefix
+  wine_env_server
+  flock -u 9
+  exec 9>&-
+}
+
+# An Xvfb of our own, so tests never type into somebody's desktop and
+# input-injecting tests of different build folders don't meet.
+wine_env_display() {
+  local state=$1 pid num
+  if [ -f "$state/xvfb.pid" ] && [ -f "$state/xvfb.display" ]; then
+    pid=$(cat "$state/xvfb.pid"); num=$(cat "$state/xvfb.display")
+    if kill -0 "$pid" 2>/dev/null && [ -e "/tmp/.X11-unix/X$num" ]; then
+      export DISPLAY=":$num"; return
+    fi
+  fi
+  rm -f "$state/xvfb.display.tmp"
+  setsid Xvfb -displayfd 8 -screen 0 1024x768x24 -nolisten tcp \
+    8>"$state/xvfb.display.tmp" 9>&- >/dev/null 2>&1 < /dev/null &
+  echo $! > "$state/xvfb.pid"
+  for _ in $(seq 100); do
+    [ -s "$state/xvfb.display.tmp" ] && break
+    sleep 0.1
+  done
+  num=$(tr -dc 0-9 < "$state/xvfb.display.tmp")
+  [ -n "$num" ] || { echo "wine-env: Xvfb did not start" >&2; return 1; }
+  echo "$num" > "$state/xvfb.display"
+  export DISPLAY=":$num"
+}
+
+# A new prefix gets Wine's own fonts where this Wine build looks for them,
+# and substitutes for the two faces Wine does not ship.
+wine_env_prefix() {
+  [ -f "$WINEPREFIX/.ampliwind-ready" ] && return
+  wineboot -i 9>&- >/dev/null 2>&1 || true
+  wineserver -w 9>&- 2>/dev/null || true
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  mkdir -p "$fonts"
+  cp -n /usr/share/wine/fonts/* "$fonts"/ 2>/dev/null || true
+  local key
+  for key in 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+             'HKCU\Software\Wine\Fonts\Replacements'; do
+    wine reg add "$key" /v "Courier New" /t REG_SZ /d "Liberation Mono" /f 9>&- >/dev/null 2>&1
+    wine reg add "$key" /v "Microsoft Sans Serif" /t REG_SZ /d "Liberation Sans" /f 9>&- >/dev/null 2>&1
+  done
+  wineserver -w 9>&- 2>/dev/null || true
+  touch "$WINEPREFIX/.ampliwind-ready"
+}
+
+# One persistent wineserver makes each further Wine process start in tens of
+# milliseconds. Wine's helper processes start with it and live as long; they
+# get no terminal or pipe of ours, or a caller reading our output would wait
+# for them forever.
+wine_env_server() {
+  if wineserver -p 9>&- </dev/null >/dev/null 2>&1; then
+    wine cmd /c exit 9>&- </dev/null >/dev/null 2>&1 || true
+  fi
+}
