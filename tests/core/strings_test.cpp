@@ -1,0 +1,138 @@
+// Text length, copy and upper-case copy: every alignment of source and
+// destination, every short length, and texts that end at a page edge.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "runtime/runtime.h"
+#include "tests/support/heap_count.h"
+
+namespace {
+
+constexpr int MAX_LENGTH = 40;
+constexpr unsigned char GUARD = 0xCC;
+
+// Non-zero bytes over the whole range, including the ones the word test must not mistake for zero.
+unsigned char TextByte(int i) {
+  static const unsigned char bytes[] = {0x01, 'a', 0x80, 0xFF, 0x7F, 0x81, 'Z', 0xFE, 0x10, 0x02};
+  return bytes[i % sizeof bytes];
+}
+
+// Writes a text of `length` bytes at p and its terminator; returns p.
+char* MakeText(unsigned char* p, int length) {
+  for (int i = 0; i < length; ++i) p[i] = TextByte(i + length);
+  p[length] = 0;
+  return reinterpret_cast<char*>(p);
+}
+
+TEST(TextLength, EveryAlignmentAndLength) {
+  alignas(16) unsigned char buffer[MAX_LENGTH + 16];
+  for (int align = 0; align < 4; ++align)
+    for (int length = 0; length <= MAX_LENGTH; ++length) {
+      std::memset(buffer, 0x01, sizeof buffer);  // bytes after the terminator are not zero
+      char* text = MakeText(buffer + align, length);
+      EXPECT_EQ(hv::TextLength(text), length) << "align " << align;
+    }
+}
+
+TEST(CopyText, EveryAlignmentPairAndLengthWritesExactlyTheText) {
+  alignas(16) unsigned char source[MAX_LENGTH + 16];
+  alignas(16) unsigned char destination[MAX_LENGTH + 24];
+  constexpr int BEFORE = 8;
+  for (int sourceAlign = 0; sourceAlign < 4; ++sourceAlign)
+    for (int destinationAlign = 0; destinationAlign < 4; ++destinationAlign)
+      for (int length = 0; length <= MAX_LENGTH; ++length) {
+        SCOPED_TRACE(testing::Message() << "source " << sourceAlign << " destination "
+                                        << destinationAlign << " length " << length);
+        std::memset(source, 0x01, sizeof source);
+        std::memset(destination, GUARD, sizeof destination);
+        char* text = MakeText(source + sourceAlign, length);
+        char* target = reinterpret_cast<char*>(destination + BEFORE + destinationAlign);
+        ASSERT_EQ(hv::CopyText(target, text), target);
+        EXPECT_EQ(std::memcmp(target, text, length + 1), 0);
+        for (unsigned char* p = destination; p < destination + sizeof destination; ++p) {
+          if (p == reinterpret_cast<unsigned char*>(target)) p += length + 1;
+          if (p < destination + sizeof destination) {
+            ASSERT_EQ(*p, GUARD) << "byte " << (p - reinterpret_cast<unsigned char*>(target));
+          }
+        }
+      }
+}
+
+// Two pages: the first readable and writable, the second no-access.
+class PageEdge : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SYSTEM_INFO info;
+    GetSystemInfo(&info);
+    page = info.dwPageSize;
+    base = static_cast<unsigned char*>(
+        VirtualAlloc(nullptr, 2 * page, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE));
+    ASSERT_NE(base, nullptr);
+    DWORD old;
+    ASSERT_TRUE(VirtualProtect(base + page, page, PAGE_NOACCESS, &old));
+  }
+  void TearDown() override { VirtualFree(base, 0, MEM_RELEASE); }
+  // A text whose terminator is the last readable byte.
+  char* TextAtEdge(int length) {
+    std::memset(base, 0x01, page);
+    return MakeText(base + page - 1 - length, length);
+  }
+  unsigned char* End() const { return base + page; }
+  DWORD page = 0;
+  unsigned char* base = nullptr;
+};
+
+TEST_F(PageEdge, NoAccessPageReallyFaults) {
+  bool faulted = IsBadReadPtr(End(), 1);
+  EXPECT_TRUE(faulted);
+}
+
+TEST_F(PageEdge, TextLengthStopsInsideThePage) {
+  for (int length = 0; length <= MAX_LENGTH; ++length)
+    EXPECT_EQ(hv::TextLength(TextAtEdge(length)), length);
+}
+
+TEST_F(PageEdge, CopyTextReadsNothingBeyondTheSource) {
+  alignas(16) unsigned char destination[MAX_LENGTH + 16];
+  for (int destinationAlign = 0; destinationAlign < 4; ++destinationAlign)
+    for (int length = 0; length <= MAX_LENGTH; ++length) {
+      char* text = TextAtEdge(length);
+      char* target = reinterpret_cast<char*>(destination + destinationAlign);
+      hv::CopyText(target, text);
+      EXPECT_EQ(std::memcmp(target, text, length + 1), 0)
+          << "destination " << destinationAlign << " length " << length;
+    }
+}
+
+TEST_F(PageEdge, CopyTextWritesNothingBeyondTheDestination) {
+  alignas(16) unsigned char source[MAX_LENGTH + 16];
+  for (int sourceAlign = 0; sourceAlign < 4; ++sourceAlign)
+    for (int length = 0; length <= MAX_LENGTH; ++length) {
+      char* text = MakeText(source + sourceAlign, length);
+      char* target = reinterpret_cast<char*>(End() - 1 - length);
+      hv::CopyText(target, text);
+      EXPECT_EQ(std::memcmp(target, text, length + 1), 0)
+          << "source " << sourceAlign << " length " << length;
+    }
+}
+
+TEST(UpperCopy, ReturnsANewUpperCasedBlock) {
+  hv::RuntimeStartup();
+  int before = hvtest::CountRuntimeBlocks();
+  const char* name = "Button_1x";
+  char* upper = hv::UpperCopy(name);
+  ASSERT_NE(upper, nullptr);
+  EXPECT_STREQ(upper, "BUTTON_1X");
+  EXPECT_STREQ(name, "Button_1x");
+  EXPECT_EQ(HeapSize(hv::RuntimeHeap(), 0, upper), std::strlen(name) + 1 + 3);
+  char* empty = hv::UpperCopy("");
+  EXPECT_STREQ(empty, "");
+  EXPECT_EQ(hvtest::CountRuntimeBlocks(), before + 2);
+  hv::FreeBlock(upper);
+  hv::FreeBlock(empty);
+  EXPECT_EQ(hvtest::CountRuntimeBlocks(), before);
+  hv::RuntimeShutdown();
+}
+
+}  // namespace
