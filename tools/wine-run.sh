@@ -5,4 +5,13 @@ set -euo pipefail
 state=$1; shift
 . "$(dirname "$0")/wine-env.sh"
 wine_env_prepare "$state" yes
-exec wine "$@"
+# A GUI program may start Wine's desktop process (explorer.exe), which
+# inherits the program's stderr and outlives it while other programs use the
+# desktop: a caller reading our stderr through a pipe (CTest) would wait for
+# it. Its stderr is therefore a file, copied out once the program ended.
+errors=$(mktemp)
+rc=0
+wine "$@" 2>"$errors" || rc=$?
+cat "$errors" >&2
+rm -f "$errors"
+exit $rc
