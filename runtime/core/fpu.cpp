@@ -31,11 +31,8 @@ int64_t TruncateToInt64(double x) {
 }
 
 double PowerCore(double x, double y) {
-  // The core needs the full 64-bit significand and nearest rounding whatever
-  // mode the caller left the unit in: 10^22 comes out exact only so.
-  uint16_t saved = StoreControlWord();
+  // Runs in the process's own mode: 64-bit significand, nearest rounding.
   double result;
-  LoadControlWord(FPU_STARTUP_CONTROL);
   __asm__ volatile(
       "fldl %2\n\t"            // y
       "fldl %1\n\t"            // x, y
@@ -52,7 +49,6 @@ double PowerCore(double x, double y) {
       "fstpl %0"               // rounded to double
       : "=m"(result)
       : "m"(x), "m"(y));
-  LoadControlWord(saved);
   return result;
 }
 
