@@ -35,6 +35,7 @@ void* AllocateBlock(uint32_t size) {
 }
 
 void* ResizeBlock(void* block, uint32_t size) {
+  if (!heap) return nullptr;
   return HeapReAlloc(heap, HEAP_ZERO_MEMORY | HEAP_GENERATE_EXCEPTIONS, block, size);
 }
 
