@@ -43,7 +43,7 @@ void CopyAlignedWords(unsigned char* d, const unsigned char* s) {
 void CopyShiftedWords(unsigned char* d, const unsigned char* s, int offset) {
   const Word* word = reinterpret_cast<const Word*>(s - offset);
   const int low = offset * 8, high = 32 - low;
-  const uint32_t fill = ~0u << high;  // stands in for the bytes before the text
+  const uint32_t fill = ~0u << high;  // stands in for the next word, not yet read
   uint32_t current = *word;
   uint32_t tail = (current >> low) | fill;
   if (uint32_t zeros = ZeroBytes(tail)) return StoreLast(d, tail, FirstZero(zeros));
