@@ -62,6 +62,10 @@ wine_env_prefix() {
     wine reg add "$key" /v "Courier New" /t REG_SZ /d "Liberation Mono" /f 9>&- >/dev/null 2>&1
     wine reg add "$key" /v "Microsoft Sans Serif" /t REG_SZ /d "Liberation Sans" /f 9>&- >/dev/null 2>&1
   done
+  # A crashing program prints a backtrace and ends, instead of waiting in the
+  # debugger's dialog on a display nobody looks at.
+  wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+    9>&- >/dev/null 2>&1 || true
   wineserver -w 9>&- 2>/dev/null || true
   touch "$WINEPREFIX/.ampliwind-ready"
 }
