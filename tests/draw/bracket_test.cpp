@@ -7,7 +7,7 @@
 namespace drawtest {
 namespace {
 
-using Bracket = HandBuiltWindow;
+using Bracket = DrawWindow;
 
 TEST_F(Bracket, ReplacesPenAndFontByEqualCopiesAndDeletesTheOldOnes) {
   // Operations of every kind; each must leave new, equal objects behind.
@@ -86,8 +86,8 @@ TEST_F(Bracket, ClosedWindowDoesNothing) {
   EXPECT_EQ(closed.font, w.font);
   EXPECT_EQ(closed.posX, 0);
   EXPECT_EQ(closed.bkMode, OPAQUE);
-  EXPECT_EQ(closed.windowColor, WHITE);
-  EXPECT_EQ(Pixels(w.backingBitmap).Count(0, 0, WIDTH, HEIGHT, WHITE), WIDTH * HEIGHT);
+  EXPECT_EQ(closed.windowColor, windowColour);
+  EXPECT_EQ(Pixels(w.backingBitmap).Count(0, 0, WIDTH, HEIGHT, windowColour), WIDTH * HEIGHT);
   EXPECT_TRUE(paints.Rects().empty());
 }
 
@@ -145,18 +145,16 @@ TEST_F(Bracket, NestedBracketsShareOneContextAndTakeTheStateBackOnce) {
 
 TEST_F(Bracket, InnerRefreshOfAWindowWithoutSurfaceRepaintsNothing) {
   hv::WindowRecord screenOnly;
-  Build(&screenOnly, 0, 0, 0);
+  Open(&screenOnly, hv::OW_NOSURFACE);
   PaintLog log;
   log.Attach(screenOnly.hwnd);
-  UpdateWindow(screenOnly.hwnd);
-  log.Clear();
   HDC outer = hv::BeginDraw(&screenOnly);
   EXPECT_EQ(hv::BeginDraw(&screenOnly), outer);
   hv::EndDraw(&screenOnly, outer, 1);
   hv::EndDraw(&screenOnly, outer, 1);
   EXPECT_TRUE(log.Rects().empty());
   log.Detach();
-  Demolish(&screenOnly);
+  hv::CloseWindow(&screenOnly);
 }
 
 TEST_F(Bracket, LentContextIsUsedAsItIsAndNothingIsTakenBack) {
@@ -195,7 +193,7 @@ TEST_F(Bracket, LentContextIsUsedAsItIsAndNothingIsTakenBack) {
   EXPECT_EQ(erased.Count(2, 20, 30, 21, RGB(0, 0, 255)), 28);
   EXPECT_EQ(erased.Count(6, 31, 14, 39, RGB(0, 255, 0)), 64);
   EXPECT_EQ(erased.At(40, 40), RGB(200, 0, 0));
-  EXPECT_EQ(Pixels(w.backingBitmap).Count(0, 0, WIDTH, HEIGHT, WHITE), WIDTH * HEIGHT);
+  EXPECT_EQ(Pixels(w.backingBitmap).Count(0, 0, WIDTH, HEIGHT, windowColour), WIDTH * HEIGHT);
   DeleteDC(lent);
   DeleteObject(lentBitmap);
 }
@@ -234,30 +232,30 @@ TEST(Scaling, MapsBitmapBoundsToTheStretchedClientArea) {
 
 TEST_F(Bracket, ClientSizedSurfaceRepaintsTheScaledRectangle) {
   hv::WindowRecord stretched;
-  Build(&stretched, hv::SF_SURFACE | hv::SF_CLIENTSIZE, WIDTH / 2, HEIGHT / 2);
+  Open(&stretched, hv::OW_SURFACECLIENTSIZE, WIDTH / 2, HEIGHT / 2);
+  // The surface keeps its size while the client area doubles.
+  SetWindowPos(stretched.hwnd, nullptr, 0, 0, WIDTH, HEIGHT, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  UpdateWindow(stretched.hwnd);
   PaintLog log;
   log.Attach(stretched.hwnd);
-  UpdateWindow(stretched.hwnd);
-  log.Clear();
   // Touches (10, 10) .. (18, 18): the bounds, right and bottom exclusive, are (10, 10, 19, 19).
   hv::DrawRect(&stretched, 10, 10, 9, 9, 0, 0);
   ASSERT_EQ(log.Rects().size(), 1u);
   EXPECT_TRUE(RectIs(log.Rects()[0], 19, 19, 40, 40));
   log.Detach();
-  Demolish(&stretched);
+  hv::CloseWindow(&stretched);
 }
 
 TEST_F(Bracket, WindowWithoutSurfaceDrawsOnTheScreen) {
   hv::WindowRecord screenOnly;
-  Build(&screenOnly, 0, 0, 0);
-  UpdateWindow(screenOnly.hwnd);
+  Open(&screenOnly, hv::OW_NOSURFACE);
   hv::DrawRect(&screenOnly, 10, 10, 20, 20, 0, RGB(0, 0, 255));
   HDC screen = GetDC(screenOnly.hwnd);
   EXPECT_EQ(GetPixel(screen, 15, 15), RGB(0, 0, 255));
   EXPECT_EQ(GetPixel(screen, 10, 10), BLACK);
   ReleaseDC(screenOnly.hwnd, screen);
   EXPECT_EQ(screenOnly.posX, 0);
-  Demolish(&screenOnly);
+  hv::CloseWindow(&screenOnly);
 }
 
 TEST(SizeQueries, ReportZeroForNothing) {

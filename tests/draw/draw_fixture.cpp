@@ -65,116 +65,93 @@ int Pixels::Count(int left, int top, int right, int bottom, COLORREF colour) con
   return n;
 }
 
-namespace {
-
-LRESULT CALLBACK PlainProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_PAINT) {
-    PAINTSTRUCT paint;
-    BeginPaint(window, &paint);
-    EndPaint(window, &paint);
-    return 0;
-  }
-  if (message == WM_ERASEBKGND) return 1;
-  return DefWindowProcA(window, message, wparam, lparam);
+Pixels Pixels::OnScreen(HWND window) {
+  RECT client;
+  GetClientRect(window, &client);
+  HDC screen = GetDC(window);
+  HBITMAP copy = CreateCompatibleBitmap(screen, client.right, client.bottom);
+  HDC memory = CreateCompatibleDC(screen);
+  HGDIOBJ old = SelectObject(memory, copy);
+  BitBlt(memory, 0, 0, client.right, client.bottom, screen, 0, 0, SRCCOPY);
+  SelectObject(memory, old);
+  DeleteDC(memory);
+  ReleaseDC(window, screen);
+  Pixels pixels(copy);
+  DeleteObject(copy);
+  return pixels;
 }
 
-const char* PlainClass() {
-  static ATOM atom = [] {
-    WNDCLASSA c = {};
-    c.lpfnWndProc = PlainProc;
-    c.hInstance = GetModuleHandleA(nullptr);
-    c.lpszClassName = "HvDrawTestWindow";
-    return RegisterClassA(&c);
-  }();
-  return atom ? "HvDrawTestWindow" : nullptr;
+namespace {
+
+int32_t ForwardEvent() { return onEvent ? onEvent() : 0; }
+
+// The system keeps some objects it makes on first use (the window classes'
+// icons, cached contexts and regions for the first windows, for instance);
+// make them now, so that a test's balance counts only what it leaves behind.
+void WarmUp() {
+  static bool done = false;
+  if (done) return;
+  done = true;
+  hv::WindowRecord record = {};
+  hv::OpenWindow(&record, 40, 40, 100, 100, hv::OW_HIDDEN | hv::OW_NOCAPTION, nullptr, "warm-up",
+                 ForwardEvent);
+  ShowWindow(record.hwnd, SW_SHOWNOACTIVATE);
+  // A control repainting in a new font holds a second cached context.
+  HWND child = CreateWindowExA(0, "STATIC", "warm-up", WS_CHILD | WS_VISIBLE, 0, 0, 50, 20,
+                               record.hwnd, HMENU(1), GetModuleHandleA(nullptr), nullptr);
+  UpdateWindow(child);
+  hv::SetFont(&record, "Tahoma", 10, 400, 0, 1);
+  auto font = HFONT(SendMessageA(child, WM_GETFONT, 0, 0));
+  DestroyWindow(child);
+  DeleteObject(font);
+  hv::PrintText(2, hv::TC_RECORD, &record, hv::TC_STRING, "warm-up");
+  hv::printTarget = nullptr;
+  hv::CloseWindow(&record);
 }
 
 }  // namespace
 
-// The system keeps some objects it makes on first use (cached contexts and
-// regions for the first child window, for instance); make them now, so that
-// a test's balance counts only what drawing leaves behind.
-void WarmUp(HWND window) {
-  static bool done = false;
-  if (done) return;
-  done = true;
-  HWND child = CreateWindowExA(0, "STATIC", "warm-up", WS_CHILD | WS_VISIBLE, 0, 0, 50, 20, window,
-                               nullptr, GetModuleHandleA(nullptr), nullptr);
-  UpdateWindow(child);
-  DestroyWindow(child);
-}
-
-void HandBuiltWindow::SetUp() {
-  Build(&w, hv::SF_SURFACE, WIDTH, HEIGHT);
-  paints.Attach(w.hwnd);
-  WarmUp(w.hwnd);
-  hv::DrawPixel(&w, 0, 0, WHITE);
-  Settle();
+void DrawWindow::SetUp() {
+  hv::RuntimeStartup();
+  WarmUp();
   balance.emplace();
+  Open(&w, 0);
+  paints.Attach(w.hwnd);
+  windowColour = GetSysColor(COLOR_WINDOW);
+  Settle();
 }
 
-void HandBuiltWindow::TearDown() {
+void DrawWindow::TearDown() {
+  onEvent = nullptr;
+  hv::printTarget = nullptr;
+  paints.Detach();
+  hv::CloseWindow(&w);
   Settle();
   EXPECT_EQ(balance->Delta(), 0) << "GDI objects left behind or deleted twice";
-  paints.Detach();
-  Demolish(&w);
+  hv::RuntimeShutdown();
 }
 
-void HandBuiltWindow::Build(hv::WindowRecord* record, uint32_t surfaceFlags, int bitmapWidth,
-                            int bitmapHeight) {
+void DrawWindow::Open(hv::WindowRecord* record, uint32_t options, int width, int height) {
   *record = {};
-  RECT frame = {0, 0, WIDTH, HEIGHT};
-  AdjustWindowRectEx(&frame, WS_POPUP, FALSE, 0);
-  record->hwnd = CreateWindowExA(0, PlainClass(), "draw test", WS_POPUP, 40, 40,
-                                 frame.right - frame.left, frame.bottom - frame.top, nullptr,
-                                 nullptr, GetModuleHandleA(nullptr), nullptr);
-  ASSERT_NE(record->hwnd, nullptr);
-  // Not activated: under Wine without a window manager, destroying the
-  // active window waits two seconds for the focus to move.
+  // No caption, so the client area is the window; shown without activation:
+  // under Wine without a window manager, destroying the active window waits
+  // two seconds for the focus to move.
+  ASSERT_EQ(hv::OpenWindow(record, 40, 40, width, height, options | hv::OW_HIDDEN | hv::OW_NOCAPTION,
+                           nullptr, "draw test", ForwardEvent), 1);
   ShowWindow(record->hwnd, SW_SHOWNOACTIVATE);
-  record->surfaceFlags = surfaceFlags;
-  if (surfaceFlags) {
-    HDC screen = GetDC(record->hwnd);
-    record->backingBitmap = CreateCompatibleBitmap(screen, bitmapWidth, bitmapHeight);
-    HDC memory = CreateCompatibleDC(screen);
-    HGDIOBJ old = SelectObject(memory, record->backingBitmap);
-    PatBlt(memory, 0, 0, bitmapWidth, bitmapHeight, WHITENESS);
-    SelectObject(memory, old);
-    DeleteDC(memory);
-    ReleaseDC(record->hwnd, screen);
-  }
-  record->pen = CreatePen(PS_SOLID, 1, BLACK);
-  record->font = CreateFontA(-13, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, DRAFT_QUALITY,
-                             0, "Tahoma");
-  record->bkMode = OPAQUE;
-  record->rop2 = R2_COPYPEN;
-  record->penStyle = PS_SOLID;
-  record->penWidth = 1;
-  record->textBkColor = WHITE;
-  record->windowColor = WHITE;
+  UpdateWindow(record->hwnd);
 }
 
-void HandBuiltWindow::Demolish(hv::WindowRecord* record) {
-  if (record->hwnd) DestroyWindow(record->hwnd);
-  record->hwnd = nullptr;
-  DeleteObject(record->backingBitmap);
-  DeleteObject(record->pen);
-  DeleteObject(record->font);
-}
-
-void HandBuiltWindow::Settle() {
+void DrawWindow::Settle() {
   MSG message;
   while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
   if (w.hwnd) UpdateWindow(w.hwnd);
   paints.Clear();
 }
 
-bool SameRect(const RECT& a, const RECT& b) {
-  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
 ::testing::AssertionResult RectIs(const RECT& r, int left, int top, int right, int bottom) {
-  if (SameRect(r, RECT{left, top, right, bottom})) return ::testing::AssertionSuccess();
+  if (r.left == left && r.top == top && r.right == right && r.bottom == bottom)
+    return ::testing::AssertionSuccess();
   return ::testing::AssertionFailure() << "rect (" << r.left << ", " << r.top << ", " << r.right
                                        << ", " << r.bottom << "), expected (" << left << ", "
                                        << top << ", " << right << ", " << bottom << ")";

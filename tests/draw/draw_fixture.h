@@ -1,5 +1,6 @@
 // Windows to draw into, and ways to look at what drawing did: the pixels of
-// the backing bitmap and the rectangles the window was asked to repaint.
+// the backing bitmap and of the screen, and the rectangles the window was
+// asked to repaint.
 #pragma once
 
 #include <windows.h>
@@ -35,10 +36,12 @@ class PaintLog {
   int erases_ = 0;
 };
 
-// A bitmap's pixels as 0x00BBGGRR colours, read while it is selected nowhere.
+// A bitmap's pixels as 0x00BBGGRR colours, read while it is selected nowhere;
+// or what the screen shows of a window's client area.
 class Pixels {
  public:
   explicit Pixels(HBITMAP bitmap);
+  static Pixels OnScreen(HWND window);
   COLORREF At(int x, int y) const { return pixels_[size_t(y) * width_ + x]; }
   int Width() const { return width_; }
   int Height() const { return height_; }
@@ -50,28 +53,28 @@ class Pixels {
   std::vector<COLORREF> pixels_;
 };
 
-// A window with a record built by hand the way a window's drawing state
-// starts out: a screen-compatible bitmap filled white, a solid black 1-pixel
-// pen, a Tahoma font, opaque white text background, copy-pen mix. Its window
-// class only validates paints; PaintLog sees them.
-class HandBuiltWindow : public ::testing::Test {
+// Where the test windows' events go, when a test sets it; reset after each test.
+inline hv::EventHandler onEvent = nullptr;
+
+// Each test draws into w, a runtime window of WIDTH by HEIGHT client pixels
+// with a screen-sized backing surface, shown without being activated.
+// Every GDI object a test makes must be gone when the window has closed.
+class DrawWindow : public ::testing::Test {
  protected:
   static constexpr int WIDTH = 320, HEIGHT = 280;
   void SetUp() override;
   void TearDown() override;
-  void Build(hv::WindowRecord* record, uint32_t surfaceFlags, int bitmapWidth, int bitmapHeight);
-  void Demolish(hv::WindowRecord* record);
+  // Opens a further window; options are OpenWindow's (OW_NOSURFACE ...).
+  void Open(hv::WindowRecord* record, uint32_t options, int width = WIDTH, int height = HEIGHT);
   // Lets pending repaints happen, then forgets them.
   void Settle();
 
+  COLORREF windowColour = 0;
   hv::WindowRecord w = {};
   PaintLog paints;
-  // Taken once the window exists and has drawn once (the system caches some
-  // objects on first use); TearDown expects no object more or less.
   std::optional<hvtest::GdiBalance> balance;
 };
 
-bool SameRect(const RECT& a, const RECT& b);
 ::testing::AssertionResult RectIs(const RECT& actual, int left, int top, int right, int bottom);
 
 LOGPEN PenOf(HPEN pen);

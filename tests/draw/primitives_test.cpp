@@ -4,7 +4,7 @@
 namespace drawtest {
 namespace {
 
-using Primitives = HandBuiltWindow;
+using Primitives = DrawWindow;
 constexpr COLORREF FILL = RGB(40, 160, 220);
 constexpr COLORREF RED = RGB(255, 0, 0);
 
@@ -18,7 +18,7 @@ TEST_F(Primitives, FilledRectangleHasAOnePixelOutlineAroundItsFill) {
   EXPECT_EQ(p.Count(30, 30, 31, 230, BLACK), 200);
   EXPECT_EQ(p.Count(209, 30, 210, 230, BLACK), 200);
   EXPECT_EQ(p.Count(31, 31, 209, 229, FILL), 178 * 198);
-  EXPECT_EQ(p.Count(0, 0, WIDTH, HEIGHT, WHITE), WIDTH * HEIGHT - 180 * 200);
+  EXPECT_EQ(p.Count(0, 0, WIDTH, HEIGHT, windowColour), WIDTH * HEIGHT - 180 * 200);
   EXPECT_EQ(w.posX, 3) << "DrawRect keeps the position";
   EXPECT_EQ(w.posY, 4);
 }
@@ -31,7 +31,7 @@ TEST_F(Primitives, UnfilledRectanglesLeaveTheInsideUntouched) {
   Pixels p(w.backingBitmap);
   EXPECT_EQ(p.Count(10, 10, 230, 11, RED), 220);
   EXPECT_EQ(p.Count(229, 10, 230, 130, RED), 120);
-  EXPECT_EQ(p.Count(11, 11, 20, 129, WHITE), 9 * 118) << "inside of the outline-only box";
+  EXPECT_EQ(p.Count(11, 11, 20, 129, windowColour), 9 * 118) << "inside of the outline-only box";
   EXPECT_EQ(p.Count(40, 40, 70, 41, RGB(0, 128, 0)), 30);
   EXPECT_EQ(p.Count(40, 69, 70, 70, RGB(0, 128, 0)), 30);
   EXPECT_EQ(p.Count(41, 41, 69, 69, FILL), 28 * 28) << "the earlier fill shows through";
@@ -42,8 +42,8 @@ TEST_F(Primitives, LineExcludesItsEndPointAndMovesThePosition) {
   hv::DrawLine(&w, 22, 237, 217, 237, FILL);
   Pixels p(w.backingBitmap);
   EXPECT_EQ(p.Count(22, 237, 217, 238, FILL), 195);
-  EXPECT_EQ(p.At(21, 237), WHITE);
-  EXPECT_EQ(p.At(217, 237), WHITE);
+  EXPECT_EQ(p.At(21, 237), windowColour);
+  EXPECT_EQ(p.At(217, 237), windowColour);
   EXPECT_EQ(p.Count(0, 0, WIDTH, HEIGHT, FILL), 195);
   EXPECT_EQ(w.posX, 217);
   EXPECT_EQ(w.posY, 237);
@@ -70,11 +70,18 @@ TEST_F(Primitives, FrontColourFollowsSetFrontPen) {
 }
 
 TEST_F(Primitives, PensFollowTheRecordsStyleAndWidth) {
+  LOGPEN own = PenOf(w.pen);
   w.penWidth = 3;
   hv::DrawLine(&w, 20, 100, 80, 100, RED);
   Pixels p(w.backingBitmap);
   EXPECT_EQ(p.Count(30, 99, 31, 102, RED), 3) << "three pixels thick";
-  EXPECT_EQ(PenOf(w.pen).lopnWidth.x, 1) << "the record's own pen is untouched";
+  EXPECT_TRUE(SamePen(PenOf(w.pen), own)) << "the record's own pen is untouched";
+  w.penStyle = PS_DOT;
+  w.penWidth = 1;
+  hv::DrawLine(&w, 20, 120, 80, 120, RED);
+  int dotted = Pixels(w.backingBitmap).Count(20, 120, 80, 121, RED);
+  EXPECT_GT(dotted, 10);
+  EXPECT_LT(dotted, 50) << "a dotted line has gaps";
 }
 
 TEST_F(Primitives, RasterMixGovernsLinesAndRectangles) {
@@ -84,7 +91,7 @@ TEST_F(Primitives, RasterMixGovernsLinesAndRectangles) {
   hv::DrawRect(&w, 0, 20, 10, 10, RED, RED);
   Pixels p(w.backingBitmap);
   EXPECT_EQ(p.Count(0, 5, 50, 6, FILL ^ 0xFFFFFF), 50);
-  EXPECT_EQ(p.Count(0, 20, 10, 30, BLACK), 100) << "white inverted";
+  EXPECT_EQ(p.Count(0, 20, 10, 30, windowColour ^ 0xFFFFFF), 100);
   EXPECT_EQ(w.rop2, R2_NOT);
 }
 
@@ -92,18 +99,17 @@ TEST_F(Primitives, WindowColourCoversTheWholeSurface) {
   hv::DrawRect(&w, 10, 10, 50, 50, 0, RED);
   hv::SetWindowColor(&w, FILL);
   EXPECT_EQ(w.windowColor, FILL);
-  EXPECT_EQ(Pixels(w.backingBitmap).Count(0, 0, WIDTH, HEIGHT, FILL), WIDTH * HEIGHT);
+  Pixels p(w.backingBitmap);
+  EXPECT_EQ(p.Count(0, 0, p.Width(), p.Height(), FILL), p.Width() * p.Height());
   ASSERT_EQ(paints.Rects().size(), 2u);
   EXPECT_TRUE(RectIs(paints.Rects()[1], 0, 0, WIDTH, HEIGHT));
 }
 
 TEST_F(Primitives, WindowColourWithoutSurfaceAsksForAnErasingRepaint) {
   hv::WindowRecord screenOnly;
-  Build(&screenOnly, 0, 0, 0);
+  Open(&screenOnly, hv::OW_NOSURFACE);
   PaintLog log;
   log.Attach(screenOnly.hwnd);
-  UpdateWindow(screenOnly.hwnd);
-  log.Clear();
   hv::SetWindowColor(&screenOnly, FILL);
   EXPECT_EQ(screenOnly.windowColor, FILL);
   EXPECT_TRUE(log.Rects().empty()) << "not repainted before the next update";
@@ -112,7 +118,7 @@ TEST_F(Primitives, WindowColourWithoutSurfaceAsksForAnErasingRepaint) {
   EXPECT_TRUE(RectIs(log.Rects()[0], 0, 0, WIDTH, HEIGHT));
   EXPECT_EQ(log.Erases(), 1);
   log.Detach();
-  Demolish(&screenOnly);
+  hv::CloseWindow(&screenOnly);
 }
 
 }  // namespace

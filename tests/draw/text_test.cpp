@@ -7,11 +7,11 @@
 namespace drawtest {
 namespace {
 
-class Text : public HandBuiltWindow {
+class Text : public DrawWindow {
  protected:
-  void TearDown() override {
-    hv::printTarget = nullptr;
-    HandBuiltWindow::TearDown();
+  void SetUp() override {
+    DrawWindow::SetUp();
+    hv::SetFont(&w, "Tahoma", 10, 400, 0, 0);
   }
   // Width of a text in the record's current font.
   int WidthOf(const char* text) {
@@ -88,7 +88,7 @@ TEST_F(Text, NothingLeftOpensNoBracket) {
   EXPECT_EQ(w.pen, pen) << "a bracket would have replaced the pen";
   EXPECT_EQ(w.font, font);
   EXPECT_TRUE(paints.Rects().empty());
-  EXPECT_EQ(Pixels(w.backingBitmap).Count(0, 0, WIDTH, HEIGHT, WHITE), WIDTH * HEIGHT);
+  EXPECT_EQ(Pixels(w.backingBitmap).Count(0, 0, WIDTH, HEIGHT, windowColour), WIDTH * HEIGHT);
 }
 
 TEST_F(Text, ItemsAreFormattedInOrderIntoOneText) {
