@@ -1,37 +1,39 @@
 #!/usr/bin/env python3
-"""Draws the program icon (a transformer core with two coils) as a 32x32
-32-bit .ico file: resources/ampliwind.ico. Run it again after a change."""
-import struct, sys, os
+"""Draws the program icon, a transformer core with two coils, as one 64 x 64
+image with alpha stored as PNG inside resources/ampliwind.ico.
+Run it again after changing the picture."""
+import os, struct, zlib
 
-W = H = 32
-CORE, COIL1, COIL2, BG = (90, 90, 100), (200, 110, 30), (40, 120, 200), None
+SIZE = 64
+CORE, PRIMARY, SECONDARY = (96, 96, 108), (205, 120, 40), (40, 120, 205)
 
 def pixel(x, y):
-    # Core: a square frame 4 px thick.
-    inside = 4 <= x < 28 and 4 <= y < 28
-    hole = 8 <= x < 24 and 8 <= y < 24
-    if 2 <= x < 12 and 6 <= y < 26 and (y % 3) != 0:
-        return COIL1
-    if 20 <= x < 30 and 6 <= y < 26 and (y % 3) != 0:
-        return COIL2
-    if inside and not hole:
+    if 4 <= x < 22 and 12 <= y < 52 and y % 4 != 3:
+        return PRIMARY
+    if 42 <= x < 60 and 12 <= y < 52 and y % 4 != 3:
+        return SECONDARY
+    frame = 8 <= x < 56 and 8 <= y < 56
+    window = 16 <= x < 48 and 16 <= y < 48
+    if frame and not window:
         return CORE
-    return BG
+    return None
+
+def png(width, height, rgba_rows):
+    raw = b"".join(b"\0" + row for row in rgba_rows)
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 6, 0, 0, 0))
+            + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
 
 rows = []
-for y in range(H - 1, -1, -1):          # bottom-up
+for y in range(SIZE):
     row = b""
-    for x in range(W):
+    for x in range(SIZE):
         c = pixel(x, y)
-        row += struct.pack("<BBBB", c[2], c[1], c[0], 255) if c else b"\0\0\0\0"
+        row += bytes((*c, 255)) if c else b"\0\0\0\0"
     rows.append(row)
-xor = b"".join(rows)
-andmask = b"".join(
-    bytes(sum((pixel(x, y) is None) << (7 - b) for b in range(8)
-              for x in [byte * 8 + b]) for byte in range(4))
-    for y in range(H - 1, -1, -1))
-header = struct.pack("<IiiHHIIiiII", 40, W, H * 2, 1, 32, 0, len(xor) + len(andmask), 0, 0, 0, 0)
-image = header + xor + andmask
-ico = struct.pack("<HHH", 0, 1, 1) + struct.pack("<BBBBHHII", W, H, 0, 0, 1, 32, len(image), 22) + image
-out = os.path.join(os.path.dirname(__file__), "..", "resources", "ampliwind.ico")
-open(out, "wb").write(ico)
+image = png(SIZE, SIZE, rows)
+ico = struct.pack("<HHH", 0, 1, 1) + struct.pack("<BBBBHHII", SIZE, SIZE, 0, 0, 1, 32, len(image), 22) + image
+out = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "resources", "ampliwind.ico")
+with open(out, "wb") as f:
+    f.write(ico)

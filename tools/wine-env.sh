@@ -75,3 +75,13 @@ wine_env_server() {
     wine cmd /c exit 9>&- </dev/null >/dev/null 2>&1 || true
   fi
 }
+
+# Ends what wine_env_prepare started for STATE_DIR.
+wine_env_stop() {
+  local state=$1
+  WINEPREFIX="$state/prefix" wineserver -k 2>/dev/null || true
+  if [ -f "$state/xvfb.pid" ]; then
+    kill "$(cat "$state/xvfb.pid")" 2>/dev/null || true
+    rm -f "$state/xvfb.pid" "$state/xvfb.display"
+  fi
+}

@@ -1,5 +1,6 @@
 // MDI frames: making room for toolbars and status bars, the Window-menu
 // commands, and the record of the active MDI child.
+#include "runtime/core/core.h"
 #include "runtime/window/window_internal.h"
 
 namespace hv {
@@ -52,9 +53,11 @@ const BarKind barKinds[] = {
 BOOL CALLBACK FitBar(HWND child, LPARAM context) {
   char name[CLASS_NAME_BUFFER] = {};
   GetClassNameA(child, name, CLASS_NAME_BUFFER);
-  CharUpperA(name);
+  char* upper = UpperCopy(name);
+  if (!upper) return TRUE;
   for (const BarKind& kind : barKinds)
-    if (lstrcmpA(name, kind.upperClassName) == 0) kind.fit(child, reinterpret_cast<BarLayout*>(context));
+    if (lstrcmpA(upper, kind.upperClassName) == 0) kind.fit(child, reinterpret_cast<BarLayout*>(context));
+  FreeBlock(upper);
   return TRUE;
 }
 

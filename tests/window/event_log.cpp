@@ -141,6 +141,15 @@ std::vector<COLORREF> ScreenPixels(const RECT& r) {
   return pixels;
 }
 
+std::vector<COLORREF> WindowPixels(HWND window) {
+  RECT client;
+  GetClientRect(window, &client);
+  HDC dc = GetDC(window);
+  auto pixels = ReadPixels(dc, 0, 0, client.right, client.bottom);
+  ReleaseDC(window, dc);
+  return pixels;
+}
+
 std::vector<COLORREF> BitmapPixels(HBITMAP bitmap, const RECT& r) {
   HDC screen = GetDC(nullptr);
   HDC memory = CreateCompatibleDC(screen);

@@ -58,6 +58,8 @@ void Pump(int milliseconds = 50);
 
 // Pixels read back from the screen, 0x00BBGGRR, row by row.
 std::vector<COLORREF> ScreenPixels(const RECT& screenRect);
+// The client area's pixels as the window shows them, 0x00BBGGRR, row by row.
+std::vector<COLORREF> WindowPixels(HWND window);
 // Pixels of a bitmap, 0x00BBGGRR, row by row.
 std::vector<COLORREF> BitmapPixels(HBITMAP bitmap, const RECT& rect);
 RECT ClientRectOnScreen(HWND window);

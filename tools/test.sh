@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Builds Ampliwind and its tests and runs every test headless under Wine.
+# Installs what is missing first (Debian, as root).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${BUILD_DIR:-build}
+
+tools/install-deps.sh
+
+echo "== configure"
+cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/i686-w64-mingw32.cmake \
+      -DCMAKE_BUILD_TYPE=Release
+
+# Test discovery runs the test programs during the build: prepare Wine first.
+echo "== prepare Wine (prefix, fonts, Xvfb, wineserver)"
+. tools/wine-env.sh
+wine_env_prepare "$PWD/$build/wine" yes
+trap 'wine_env_stop "$PWD/$build/wine"' EXIT
+
+echo "== build"
+cmake --build "$build" -j"$(nproc)"
+
+echo "== test"
+cd "$build"
+ctest --output-on-failure -j"$(nproc)" --timeout 120
