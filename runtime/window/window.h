@@ -52,6 +52,13 @@ constexpr uint32_t OW_TOOLWINDOW = 0x200;
 constexpr uint32_t OW_TOPMOST = 0x400;
 constexpr uint32_t OW_HIDDEN = 0x800;
 
+// An MDI frame's "&Window" menu commands and its MDI client.
+constexpr int32_t MDI_CASCADE = 32773;
+constexpr int32_t MDI_TILE = 32774;
+constexpr int32_t MDI_ARRANGE = 32775;
+constexpr int32_t MDI_CLIENT_ID = 3244;
+constexpr int32_t MDI_FIRST_CHILD = 0x4050;
+
 // Event codes besides plain message numbers.
 constexpr int32_t EV_CREATE = 1;
 constexpr int32_t EV_CLOSEWINDOW = 32770;

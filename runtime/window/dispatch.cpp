@@ -1,0 +1,90 @@
+// Publishing one event: EventState saved, filled by the translation table,
+// the handler and the handler table called, EventState restored.
+#include "runtime/window/window_internal.h"
+
+namespace hv {
+
+EventState eventState = {};
+
+namespace {
+
+// Each translation fills the fields its source message defines and returns
+// the event code the handler sees.
+typedef int32_t (*Translation)(WindowRecord* record, int32_t code, int32_t p1, int32_t p2);
+
+int32_t TranslateCommand(WindowRecord* record, int32_t, int32_t p1, int32_t p2) {
+  if (p2) {
+    eventState.eventControl = LOWORD(p1);
+    eventState.eventNotify = HIWORD(p1);
+    return EV_CONTROL;
+  }
+  eventState.eventMenu = LOWORD(p1);
+  if (WindowRecord* child = ActiveMdiChildRecord(record)) eventState.eventWindow = child;
+  RunMdiCommand(record, eventState.eventMenu);
+  return EV_MENU;
+}
+
+int32_t TranslateNotify(WindowRecord*, int32_t code, int32_t, int32_t p2) {
+  const NMHDR* header = reinterpret_cast<const NMHDR*>(p2);
+  if (!header) return code;
+  eventState.eventControl = static_cast<int32_t>(header->idFrom);
+  eventState.eventNotify = static_cast<int32_t>(header->code);
+  return EV_CONTROL;
+}
+
+int32_t TranslateMouse(WindowRecord*, int32_t code, int32_t p1, int32_t p2) {
+  eventState.eventParam2 = p1;
+  eventState.eventX = LOWORD(p2);
+  eventState.eventY = HIWORD(p2);
+  return code;
+}
+
+int32_t TranslateScroll(WindowRecord*, int32_t code, int32_t p1, int32_t p2) {
+  HWND bar = reinterpret_cast<HWND>(p2);
+  eventState.eventControl = bar ? GetDlgCtrlID(bar) : 0;
+  eventState.eventParam1 = LOWORD(p1);
+  eventState.eventParam2 = HIWORD(p1);
+  return code;
+}
+
+struct EventRule {
+  int32_t firstCode, lastCode;
+  Translation translate;
+};
+
+// Codes not listed reach the handler unchanged, with the message's parameters.
+const EventRule eventRules[] = {
+    {WM_COMMAND, WM_COMMAND, TranslateCommand},
+    {EV_CONTROL, EV_CONTROL, TranslateCommand},
+    {WM_NOTIFY, WM_NOTIFY, TranslateNotify},
+    {WM_MOUSEMOVE, WM_RBUTTONDBLCLK, TranslateMouse},
+    {WM_HSCROLL, WM_VSCROLL, TranslateScroll},
+};
+
+int32_t Translate(WindowRecord* record, int32_t code, int32_t p1, int32_t p2) {
+  for (const EventRule& rule : eventRules)
+    if (code >= rule.firstCode && code <= rule.lastCode) return rule.translate(record, code, p1, p2);
+  return code;
+}
+
+}  // namespace
+
+int32_t DispatchEvent(WindowRecord* record, int32_t code, int32_t param1, int32_t param2) {
+  if (!record) return 0;
+  const EventState saved = eventState;
+  eventState.eventParam1 = param1;
+  eventState.eventParam2 = param2;
+  eventState.eventWindow = record;
+  eventState.eventCode = Translate(record, code, param1, param2);
+
+  int32_t result = record->handler ? record->handler() : 0;
+  result |= LookUpHandlers(record->hwnd, eventState.eventCode);
+
+  // The command identifier of the last menu event stays readable afterwards.
+  const int32_t menu = eventState.eventMenu;
+  eventState = saved;
+  eventState.eventMenu = menu;
+  return result;
+}
+
+}  // namespace hv

@@ -1,0 +1,183 @@
+// Opening a window: styles from the option bits, creation with the record
+// published, the MDI frame's menu and client, the backing surface and the
+// drawing defaults.
+#include "runtime/window/window_internal.h"
+
+namespace hv {
+namespace {
+
+constexpr uint32_t OPTION_BITS = 0x7F0;  // OW_NOSURFACE .. OW_TOPMOST
+constexpr int32_t MDI_WINDOW_MENU_FLAGS = MF_STRING;
+constexpr DWORD MDI_CLIENT_STYLE = 0x42300000;  // child, clip children, both scroll bars
+
+struct Styles {
+  DWORD style;
+  DWORD exStyle;
+  HWND parent;
+};
+
+Styles ComputeStyles(uint32_t options, WindowRecord* parent) {
+  Styles s = {options & ~OPTION_BITS & ~OW_HIDDEN, 0, nullptr};
+  if (!(options & OW_HIDDEN)) s.style |= WS_VISIBLE;
+  if (parent) {
+    s.style |= WS_CHILD | WS_CLIPSIBLINGS;
+    s.parent = parent->mdiClient ? parent->mdiClient : parent->hwnd;
+    if (parent->mdiClient) s.exStyle |= WS_EX_MDICHILD;
+  } else {
+    s.style |= WS_POPUP | WS_CLIPCHILDREN;
+  }
+  if (!(options & OW_NOCAPTION)) s.style |= WS_CAPTION | WS_SYSMENU;
+  if (options & OW_TOOLWINDOW) s.exStyle |= WS_EX_TOOLWINDOW;
+  if (options & OW_TOPMOST) s.exStyle |= WS_EX_TOPMOST;
+  return s;
+}
+
+struct MdiCommandItem {
+  UINT id;
+  const char* text;
+};
+const MdiCommandItem mdiWindowMenu[] = {
+    {MDI_CASCADE, "&Cascade"}, {MDI_TILE, "&Tile"}, {MDI_ARRANGE, "&Arrange Icons"}};
+
+void CreateMdiParts(WindowRecord* record) {
+  HMENU bar = CreateMenu();
+  HMENU windowMenu = CreatePopupMenu();
+  for (const MdiCommandItem& item : mdiWindowMenu)
+    AppendMenuA(windowMenu, MDI_WINDOW_MENU_FLAGS, item.id, item.text);
+  AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(windowMenu), "&Window");
+  SetMenu(record->hwnd, bar);
+
+  RECT client;
+  GetClientRect(record->hwnd, &client);
+  CLIENTCREATESTRUCT ccs = {windowMenu, MDI_FIRST_CHILD};
+  record->mdiClient = CreateWindowExA(0, "MDICLIENT", "", MDI_CLIENT_STYLE, 0, 0, client.right,
+                                      client.bottom, record->hwnd,
+                                      reinterpret_cast<HMENU>(MDI_CLIENT_ID),
+                                      GetModuleHandleA(nullptr), &ccs);
+  if (!record->mdiClient) return;
+  mdiClientAtom = ClassAtomOf(record->mdiClient);
+  ShowWindow(record->mdiClient, SW_SHOW);
+}
+
+// The surface's bitmap size and the part of it that is filled.
+struct SurfaceSize {
+  int32_t width, height, fillWidth, fillHeight;
+};
+
+SurfaceSize ChooseSurfaceSize(HWND window, uint32_t options, int32_t width, int32_t height) {
+  if (options & OW_SURFACECLIENTSIZE) {
+    RECT client;
+    GetClientRect(window, &client);
+    return {client.right, client.bottom, client.right, client.bottom};
+  }
+  if (options & OW_SURFACEWINDOWSIZE) return {width + 1, height + 1, width, height};
+  int32_t cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
+  return {cx, cy, cx, cy};
+}
+
+HPEN CopyPen(HGDIOBJ pen) {
+  LOGPEN description;
+  if (GetObjectA(pen, sizeof description, &description) != sizeof description) return nullptr;
+  return CreatePenIndirect(&description);
+}
+
+HFONT CopyFont(HGDIOBJ font) {
+  LOGFONTA description;
+  if (!GetObjectA(font, sizeof description, &description)) return nullptr;
+  return CreateFontIndirectA(&description);
+}
+
+void SetUpDrawing(WindowRecord* record, uint32_t options, int32_t width, int32_t height,
+                  EventHandler handler) {
+  HDC screen = GetDC(record->hwnd);
+  if (!screen) return;  // the window stays without surface, pen, font and handler
+  HDC memory = CreateCompatibleDC(screen);
+  record->windowColor = GetSysColor(COLOR_WINDOW);
+
+  HGDIOBJ previous = nullptr;
+  if (record->surfaceFlags) {
+    SurfaceSize size = ChooseSurfaceSize(record->hwnd, options, width, height);
+    record->backingBitmap = CreateCompatibleBitmap(screen, size.width, size.height);
+    previous = SelectObject(memory, record->backingBitmap);
+    FillSolid(memory, 0, 0, size.fillWidth, size.fillHeight, record->windowColor);
+  } else {
+    FillSolid(screen, 0, 0, width, height, record->windowColor);
+  }
+
+  POINT position = {};
+  GetCurrentPositionEx(memory, &position);
+  record->posX = position.x;
+  record->posY = position.y;
+  record->pen = CopyPen(GetCurrentObject(memory, OBJ_PEN));
+  record->font = CopyFont(GetCurrentObject(memory, OBJ_FONT));
+  record->bkMode = GetBkMode(memory);
+  record->textBkColor = GetBkColor(memory);
+  record->rop2 = GetROP2(memory);
+  record->cursor = LoadCursorA(nullptr, IDC_ARROW);
+  record->penWidth = 1;
+  record->penStyle = PS_SOLID;
+  record->dialogKeys = 0;
+  record->handler = handler;
+
+  if (previous) SelectObject(memory, previous);
+  DeleteDC(memory);
+  ReleaseDC(record->hwnd, screen);
+}
+
+}  // namespace
+
+int32_t FillSolid(HDC dc, int32_t x, int32_t y, int32_t width, int32_t height, COLORREF color) {
+  if (!dc) return 0;
+  SetBkColor(dc, color);
+  RECT area = {x, y, x + width, y + height};
+  ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &area, "", 0, nullptr);
+  return 0;
+}
+
+int32_t OpenWindow(WindowRecord* record, int32_t x, int32_t y, int32_t width, int32_t height,
+                   uint32_t style, WindowRecord* parent, const char* caption,
+                   EventHandler handler) {
+  if (!record) return 0;
+  RegisterWindowClasses();
+  record->surfaceFlags = (style & OW_NOSURFACE) ? 0 : SF_SURFACE;
+  if (style & OW_SURFACECLIENTSIZE) record->surfaceFlags |= SF_CLIENTSIZE;
+  Styles s = ComputeStyles(style, parent);
+
+  record->handler = handler;
+  record->eventDC = nullptr;
+  record->drawDC = nullptr;
+  record->drawDepth = 0;
+  record->mdiClient = nullptr;
+  for (uint32_t& word : record->reserved20) word = 0;
+  for (uint32_t& word : record->reserved25) word = 0;
+  recordUnderCreation = record;
+  windowUnderCreation = nullptr;
+
+  const char* className = (style & OW_MDIFRAME) ? "HalvornFrameClass" : "HalvornWndClass";
+  HWND window = CreateWindowExA(s.exStyle, className, caption, s.style, x, y, width, height,
+                                s.parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+
+  // Nothing reaches the handler until the record is complete and attached.
+  recordUnderCreation = nullptr;
+  windowUnderCreation = nullptr;
+  record->handler = nullptr;
+  record->hwnd = window;
+  if (!window) return 0;
+
+  DWORD finalStyle = static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE));
+  if (finalStyle & WS_MAXIMIZE)
+    ShowWindow(window, SW_SHOWMAXIMIZED);
+  else if (finalStyle & WS_MINIMIZE)
+    ShowWindow(window, SW_MINIMIZE);
+
+  if (style & OW_MDIFRAME)
+    CreateMdiParts(record);
+  else if (!mdiClientAtom)
+    mdiClientAtom = NO_MDI_CLIENT_ATOM;
+
+  SetUpDrawing(record, style, width, height, handler);
+  SetWindowLongA(window, RECORD_SLOT, reinterpret_cast<LONG>(record));
+  return 1;
+}
+
+}  // namespace hv

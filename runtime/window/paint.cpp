@@ -1,0 +1,138 @@
+// Painting from the backing surface and erasing in the window colour.
+#include <cmath>
+
+#include "runtime/draw/draw.h"
+#include "runtime/window/window_internal.h"
+
+namespace hv {
+namespace {
+
+struct PaintTarget {
+  HWND window;
+  HDC dc;
+};
+
+BOOL CALLBACK ExcludeChild(HWND child, LPARAM context) {
+  auto* target = reinterpret_cast<PaintTarget*>(context);
+  if (!IsWindowVisible(child)) return TRUE;
+  RECT r;
+  GetWindowRect(child, &r);
+  MapWindowPoints(HWND_DESKTOP, target->window, reinterpret_cast<POINT*>(&r), 2);
+  ExcludeClipRect(target->dc, r.left, r.top, r.right, r.bottom);
+  return TRUE;
+}
+
+// Every visible descendant keeps its own pixels.
+void ExcludeDescendants(HWND window, HDC dc) {
+  PaintTarget target = {window, dc};
+  EnumChildWindows(window, ExcludeChild, reinterpret_cast<LPARAM>(&target));
+}
+
+struct Sizes {
+  int32_t clientWidth, clientHeight, bitmapWidth, bitmapHeight;
+  bool stretched;  // a client-sized surface that no longer matches the client
+};
+
+Sizes MeasureSurface(WindowRecord* record) {
+  Sizes s = {};
+  int32_t x, y;
+  GetClientSize(record, &x, &y, &s.clientWidth, &s.clientHeight);
+  GetBitmapSize(record->backingBitmap, &s.bitmapWidth, &s.bitmapHeight);
+  s.stretched = (record->surfaceFlags & SF_CLIENTSIZE) && s.clientWidth > 0 &&
+                s.clientHeight > 0 &&
+                (s.bitmapWidth != s.clientWidth || s.bitmapHeight != s.clientHeight);
+  return s;
+}
+
+void PrepareStretch(HDC dc) {
+  SetStretchBltMode(dc, HALFTONE);
+  SetBrushOrgEx(dc, 0, 0, nullptr);
+}
+
+int32_t Scale(LONG value, int32_t to, int32_t from) {
+  return static_cast<int32_t>(std::lrint(value * (double(to) / double(from))));
+}
+
+void CopyFromSurface(WindowRecord* record, HDC target, const RECT& update) {
+  HDC memory = CreateCompatibleDC(target);
+  HGDIOBJ previous = SelectObject(memory, record->backingBitmap);
+  Sizes s = MeasureSurface(record);
+  LONG width = update.right - update.left, height = update.bottom - update.top;
+  if (s.stretched) {
+    PrepareStretch(target);
+    StretchBlt(target, update.left, update.top, width, height, memory,
+               Scale(update.left, s.bitmapWidth, s.clientWidth),
+               Scale(update.top, s.bitmapHeight, s.clientHeight),
+               Scale(width, s.bitmapWidth, s.clientWidth),
+               Scale(height, s.bitmapHeight, s.clientHeight), SRCCOPY);
+  } else {
+    BitBlt(target, update.left, update.top, width, height, memory, update.left, update.top,
+           SRCCOPY);
+  }
+  SelectObject(memory, previous);
+  DeleteDC(memory);
+}
+
+// A bracket is open: what it drew so far is in its context, not yet handed back.
+void CopyFromOpenBracket(WindowRecord* record, HDC target) {
+  RECT bounds;
+  if ((GetBoundsRect(record->drawDC, &bounds, DCB_RESET) & DCB_SET) != DCB_SET) return;
+  Sizes s = MeasureSurface(record);
+  if (s.stretched) {
+    PrepareStretch(target);
+    StretchBlt(target, 0, 0, s.clientWidth, s.clientHeight, record->drawDC, 0, 0,
+               s.bitmapWidth, s.bitmapHeight, SRCCOPY);
+  } else {
+    BitBlt(target, bounds.left, bounds.top, bounds.right - bounds.left,
+           bounds.bottom - bounds.top, record->drawDC, bounds.left, bounds.top, SRCCOPY);
+  }
+}
+
+}  // namespace
+
+LRESULT PaintWindow(HWND window, WindowRecord* record, WPARAM param1, LPARAM param2) {
+  if (!window) return 1;
+  if (!record) {
+    // Nothing to paint from yet; validating keeps the queue from repeating it.
+    ValidateRect(window, nullptr);
+    return 1;
+  }
+  RECT update = {};
+  GetUpdateRect(window, &update, FALSE);
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(window, &ps);
+  ExcludeDescendants(window, dc);
+  if (!record->surfaceFlags)
+    DispatchEvent(record, WM_PAINT, static_cast<int32_t>(param1), static_cast<int32_t>(param2));
+  else if (!record->drawDC)
+    CopyFromSurface(record, dc, update);
+  else
+    CopyFromOpenBracket(record, dc);
+  EndPaint(window, &ps);
+  return 1;
+}
+
+LRESULT EraseWindow(HWND window, WindowRecord* record, HDC dc, LPARAM param2) {
+  if (!window) return 1;
+  COLORREF color = record ? record->windowColor : GetSysColor(COLOR_WINDOW);
+  RECT clip;
+  GetClipBox(dc, &clip);
+  HBRUSH brush = CreateSolidBrush(color);
+  HGDIOBJ previous = SelectObject(dc, brush);
+  PatBlt(dc, clip.left, clip.top, clip.right - clip.left, clip.bottom - clip.top, PATCOPY);
+  SelectObject(dc, previous);
+  DeleteObject(brush);
+  if (record) {
+    int saved = SaveDC(dc);
+    HDC outer = record->eventDC;  // an erase nested in another keeps the outer one's
+    record->eventDC = dc;
+    DispatchEvent(record, EV_ERASE, static_cast<int32_t>(reinterpret_cast<INT_PTR>(dc)),
+                  static_cast<int32_t>(param2));
+    record->eventDC = outer;
+    RestoreDC(dc, saved);
+    ReleaseLentObjects(dc);  // pens and fonts the handler's drawing left selected in dc
+  }
+  return 1;
+}
+
+}  // namespace hv

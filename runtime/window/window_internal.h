@@ -1,0 +1,40 @@
+// Shared between the window subsystem's sources: the process-wide window
+// state and the pieces of the window procedure that live in their own files.
+#pragma once
+
+#include "runtime/window/window.h"
+
+namespace hv {
+
+// Class atoms; 0 until registered. The MDI-client atom is 0xFFFF once a
+// non-frame window was opened before any MDI client existed.
+extern ATOM windowClassAtom;
+extern ATOM frameClassAtom;
+extern ATOM mdiClientAtom;
+constexpr ATOM NO_MDI_CLIENT_ATOM = 0xFFFF;
+
+// The record whose window CreateWindowEx is making, and that window once
+// the window procedure has seen it; both null outside OpenWindow's call.
+extern WindowRecord* recordUnderCreation;
+extern HWND windowUnderCreation;
+
+constexpr int RECORD_SLOT = 0;  // extra-bytes offset of the record address
+
+ATOM ClassAtomOf(HWND window);
+bool IsRuntimeWindow(HWND window);        // one of the two runtime classes
+WindowRecord* AttachedRecord(HWND window);
+bool IsMdiChild(HWND window);             // its parent is an MDI client
+
+LRESULT PaintWindow(HWND window, WindowRecord* record, WPARAM param1, LPARAM param2);
+LRESULT EraseWindow(HWND window, WindowRecord* record, HDC dc, LPARAM param2);
+
+// MDI frames: the toolbar/status-bar layout (1 when a bar was found) and the
+// Window-menu commands sent to the MDI client.
+int32_t LayoutBars(WindowRecord* record);
+void RunMdiCommand(WindowRecord* record, int32_t command);
+WindowRecord* ActiveMdiChildRecord(WindowRecord* frame);
+
+// The handler-table routines for an event that the handler has just seen.
+int32_t LookUpHandlers(HWND window, int32_t code);
+
+}  // namespace hv

@@ -1,0 +1,91 @@
+// The window procedure of both runtime classes: painting and erasing from
+// the record, colour and owner-draw requests reflected to the controls,
+// every other message turned into an event for the window's handler.
+#include "runtime/window/window_internal.h"
+
+namespace hv {
+namespace {
+
+constexpr UINT WM_CTLCOLOR_LEGACY = 0x0019;  // what the control subclasses answer
+
+bool IsControlColorRequest(UINT message) {
+  return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC &&
+         message != WM_CTLCOLORDLG;
+}
+
+// Events of a window whose record is attached; *message may be replaced.
+LRESULT DeliverEvent(HWND window, WindowRecord* record, UINT* message, WPARAM p1, LPARAM p2) {
+  int32_t w = static_cast<int32_t>(p1), l = static_cast<int32_t>(p2);
+  int32_t self = static_cast<int32_t>(reinterpret_cast<INT_PTR>(window));
+  switch (*message) {
+    case WM_SIZE:
+      if (record->surfaceFlags & SF_CLIENTSIZE) InvalidateRect(window, nullptr, FALSE);
+      DispatchEvent(record, EV_SIZE, w, self);
+      return DispatchEvent(record, WM_SIZE, w, l);
+    case WM_EXITSIZEMOVE:
+      DispatchEvent(record, EV_SIZE, w, self);
+      return DispatchEvent(record, WM_EXITSIZEMOVE, w, l);
+    case WM_CLOSE:
+      // Default processing must not destroy the window: only CloseWindow does.
+      *message = EV_CLOSEWINDOW;
+      return DispatchEvent(record, EV_CLOSEWINDOW, w, l);
+    case WM_LBUTTONDOWN:
+      SetFocus(window);
+      SetActiveWindow(window);
+      return DispatchEvent(record, WM_LBUTTONDOWN, w, l);
+    default:
+      return DispatchEvent(record, static_cast<int32_t>(*message), w, l);
+  }
+}
+
+// Messages of a window whose creation is running: its record is not attached yet.
+LRESULT DeliverCreationEvent(HWND window, UINT message, WPARAM p1, LPARAM p2) {
+  WindowRecord* record = recordUnderCreation;
+  if (!record) return 0;
+  // Only the window being created speaks for the record (not, say, its parent
+  // answering a parent notification meanwhile).
+  if (!windowUnderCreation) windowUnderCreation = window;
+  if (window != windowUnderCreation) return 0;
+  record->hwnd = window;
+  return DispatchEvent(record, static_cast<int32_t>(message), static_cast<int32_t>(p1),
+                       static_cast<int32_t>(p2));
+}
+
+LRESULT DefaultProcessing(HWND window, WindowRecord* record, UINT message, WPARAM p1,
+                          LPARAM p2) {
+  if (record && ClassAtomOf(window) == frameClassAtom) {
+    if (message == WM_SIZE && p1 != SIZE_MINIMIZED && LayoutBars(record)) return 0;
+    return DefFrameProcA(window, record->mdiClient, message, p1, p2);
+  }
+  if (IsMdiChild(window)) return DefMDIChildProcA(window, message, p1, p2);
+  return DefWindowProcA(window, message, p1, p2);
+}
+
+}  // namespace
+
+LRESULT CALLBACK RuntimeWindowProc(HWND window, UINT message, WPARAM p1, LPARAM p2) {
+  WindowRecord* record = AttachedRecord(window);
+  LRESULT result = 0;
+  if (message == WM_PAINT) {
+    result = PaintWindow(window, record, p1, p2);
+  } else if (message == WM_ERASEBKGND) {
+    result = EraseWindow(window, record, reinterpret_cast<HDC>(p1), p2);
+  } else if (IsControlColorRequest(message)) {
+    if (p2) return SendMessageA(reinterpret_cast<HWND>(p2), WM_CTLCOLOR_LEGACY, p1, p2);
+  } else if (message == WM_DRAWITEM && p1) {
+    return SendMessageA(GetDlgItem(window, static_cast<int>(p1)), message, p1, p2);
+  } else if (record) {
+    result = DeliverEvent(window, record, &message, p1, p2);
+  } else {
+    result = DeliverCreationEvent(window, message, p1, p2);
+  }
+  if (result) return result;
+
+  result = DefaultProcessing(window, record, message, p1, p2);
+  if (message == WM_SETCURSOR && !result && record && LOWORD(p2) == HTCLIENT &&
+      reinterpret_cast<HWND>(p1) == window)
+    SetCursor(record->cursor);
+  return result;
+}
+
+}  // namespace hv

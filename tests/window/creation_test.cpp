@@ -1,0 +1,307 @@
+// Opening and closing windows: the styles and surface OpenWindow makes, the
+// events delivered while the window is created, and what CloseWindow frees.
+#include "tests/support/gdi_count.h"
+#include "tests/window/event_log.h"
+
+namespace {
+
+using wt::ANY;
+using wt::Expected;
+using wt::recording;
+
+class Creation : public wt::WindowTest {};
+
+DWORD StyleOf(HWND w) { return static_cast<DWORD>(GetWindowLongA(w, GWL_STYLE)); }
+DWORD ExStyleOf(HWND w) { return static_cast<DWORD>(GetWindowLongA(w, GWL_EXSTYLE)); }
+
+SIZE BitmapSize(HBITMAP bitmap) {
+  int32_t w = -1, h = -1;
+  hv::GetBitmapSize(bitmap, &w, &h);
+  return {w, h};
+}
+
+COLORREF SurfacePixel(const hv::WindowRecord& r, int x, int y) {
+  RECT one = {x, y, x + 1, y + 1};
+  return wt::BitmapPixels(r.backingBitmap, one)[0];
+}
+
+// The program's main window: 512 by 374 at 0,0 with a minimize box.
+TEST_F(Creation, MainWindowIsAVisiblePopupWithAScreenSizedSurface) {
+  hv::WindowRecord main = {};
+  ASSERT_EQ(hv::OpenWindow(&main, 0, 0, 512, 374, WS_MINIMIZEBOX, nullptr, "Main",
+                           wt::RecordingHandler), 1);
+  ASSERT_NE(main.hwnd, nullptr);
+  // The system adds clip-siblings to every top-level window.
+  EXPECT_EQ(StyleOf(main.hwnd) & ~WS_CLIPSIBLINGS, DWORD(WS_POPUP | WS_CLIPCHILDREN | WS_VISIBLE | WS_CAPTION |
+                                      WS_SYSMENU | WS_MINIMIZEBOX));
+  EXPECT_EQ(ExStyleOf(main.hwnd) & (WS_EX_MDICHILD | WS_EX_TOOLWINDOW | WS_EX_TOPMOST), 0u);
+  char name[64];
+  GetClassNameA(main.hwnd, name, sizeof name);
+  EXPECT_STREQ(name, "HalvornWndClass");
+  EXPECT_EQ(GetClassLongA(main.hwnd, GCL_STYLE), 0x1008);
+  EXPECT_EQ(GetClassLongA(main.hwnd, GCL_HBRBACKGROUND), LONG(GetStockObject(WHITE_BRUSH)));
+  // This test program has no icon 101: the classes fall back to the system's.
+  EXPECT_EQ(HICON(GetClassLongA(main.hwnd, GCL_HICON)), LoadIconA(nullptr, IDI_APPLICATION));
+  EXPECT_EQ(GetWindowLongA(main.hwnd, 0), LONG(&main));
+
+  EXPECT_EQ(main.surfaceFlags, hv::SF_SURFACE);
+  SIZE size = BitmapSize(main.backingBitmap);
+  EXPECT_EQ(size.cx, GetSystemMetrics(SM_CXSCREEN));
+  EXPECT_EQ(size.cy, GetSystemMetrics(SM_CYSCREEN));
+  const COLORREF window = GetSysColor(COLOR_WINDOW);
+  EXPECT_EQ(main.windowColor, window);
+  EXPECT_EQ(SurfacePixel(main, 0, 0), window);
+  EXPECT_EQ(SurfacePixel(main, size.cx - 1, size.cy - 1), window);
+
+  // Drawing defaults taken from a fresh memory context.
+  EXPECT_EQ(main.posX, 0);
+  EXPECT_EQ(main.posY, 0);
+  EXPECT_EQ(main.bkMode, OPAQUE);
+  EXPECT_EQ(main.rop2, R2_COPYPEN);
+  EXPECT_EQ(main.textBkColor, window);  // the fill left its colour in the context
+  EXPECT_EQ(main.penStyle, 0);
+  EXPECT_EQ(main.penWidth, 1);
+  EXPECT_EQ(main.dialogKeys, 0);
+  EXPECT_EQ(main.cursor, LoadCursorA(nullptr, IDC_ARROW));
+  EXPECT_EQ(main.handler, &wt::RecordingHandler);
+  EXPECT_EQ(main.mdiClient, nullptr);
+  LOGPEN pen = {};
+  ASSERT_EQ(GetObjectA(main.pen, sizeof pen, &pen), int(sizeof pen));
+  EXPECT_EQ(pen.lopnStyle, UINT(PS_SOLID));
+  EXPECT_EQ(pen.lopnColor, RGB(0, 0, 0));
+  EXPECT_EQ(GetObjectType(main.font), DWORD(OBJ_FONT));
+  EXPECT_EQ(hv::IsWindowClosed(&main), 0);
+  EXPECT_EQ(hv::IsWindowHidden(&main), 0);
+  hv::CloseWindow(&main);
+}
+
+// During creation the record has its handle but not yet its surface; the
+// creation's own resize is delivered as the plain message 5 (EV_SIZE needs
+// an attached record).
+TEST_F(Creation, CreationEventsComeWithTheHandleAndWithoutTheSurface) {
+  hv::WindowRecord w = {};
+  ASSERT_EQ(hv::OpenWindow(&w, 10, 10, 300, 200, 0, nullptr, "Created",
+                           wt::RecordingHandler), 1);
+  RECT client;
+  GetClientRect(w.hwnd, &client);
+  EXPECT_TRUE(wt::MatchesSequence(recording, {
+      {.code = WM_NCCREATE, .window = &w},
+      {.code = hv::EV_CREATE, .param1 = 0, .window = &w},
+      {.code = WM_SIZE, .param1 = SIZE_RESTORED,
+       .param2 = MAKELONG(client.right, client.bottom), .window = &w},
+  }, {hv::EV_SIZE}));
+  for (const wt::Event& e : recording) {
+    EXPECT_EQ(e.hwnd, w.hwnd) << "event " << e.code;
+    EXPECT_EQ(e.surface, nullptr) << "event " << e.code;
+    EXPECT_FALSE(e.attached) << "event " << e.code;
+  }
+  hv::CloseWindow(&w);
+}
+
+// The MDI frame gets its menu bar and client after the creation call: the
+// resize and the parent notification this causes reach no handler.
+TEST_F(Creation, MessagesBetweenCreationAndAttachmentReachNoHandler) {
+  hv::WindowRecord frame = {};
+  ASSERT_EQ(hv::OpenWindow(&frame, 0, 0, 400, 300, hv::OW_MDIFRAME, nullptr, "Frame",
+                           wt::RecordingHandler), 1);
+  const int32_t clientWidth = 400 - 2 * GetSystemMetrics(SM_CXFIXEDFRAME);
+  const int32_t clientHeight =
+      300 - 2 * GetSystemMetrics(SM_CYFIXEDFRAME) - GetSystemMetrics(SM_CYCAPTION);
+  EXPECT_TRUE(wt::MatchesSequence(recording, {
+      {.code = hv::EV_CREATE},
+      {.code = WM_SIZE, .param2 = MAKELONG(clientWidth, clientHeight)},
+  }, {WM_PARENTNOTIFY})) << "a WM_PARENTNOTIFY would be the MDI client's creation";
+  RECT client;
+  GetClientRect(frame.hwnd, &client);
+  EXPECT_LT(client.bottom, clientHeight) << "the menu bar took its row";
+
+  // Once attached, the frame's events flow.
+  wt::ResetRecording();
+  SetWindowPos(frame.hwnd, nullptr, 0, 0, 420, 300, SWP_NOMOVE | SWP_NOZORDER);
+  EXPECT_EQ(wt::EventsWithCode(hv::EV_SIZE).size(), 1u);
+  hv::CloseWindow(&frame);
+}
+
+// A window opened from inside EV_CREATE takes the record under creation over
+// and clears it: the outer window's remaining creation messages are lost.
+TEST_F(Creation, OpeningAWindowDuringCreationEndsTheOuterCreationEvents) {
+  hv::WindowRecord outer = {}, inner = {};
+  wt::reaction = [&](const wt::Event& e) {
+    if (e.code == hv::EV_CREATE && e.window == &outer)
+      hv::OpenWindow(&inner, 50, 50, 200, 100, 0, nullptr, "Inner", wt::RecordingHandler);
+    return 0;
+  };
+  ASSERT_EQ(hv::OpenWindow(&outer, 0, 0, 300, 200, 0, nullptr, "Outer", wt::RecordingHandler),
+            1);
+  wt::reaction = nullptr;
+  ASSERT_NE(inner.hwnd, nullptr);
+  ASSERT_NE(outer.hwnd, inner.hwnd);
+  EXPECT_TRUE(wt::MatchesSequence(recording, {
+      {.code = WM_NCCREATE, .window = &outer},
+      {.code = hv::EV_CREATE, .window = &outer},
+      {.code = WM_NCCREATE, .window = &inner},
+      {.code = hv::EV_CREATE, .window = &inner},
+      {.code = WM_SIZE, .window = &inner},
+      // and no WM_SIZE of the outer window
+  }));
+  for (const wt::Event& e : recording)
+    EXPECT_EQ(e.hwnd, e.window == &outer ? outer.hwnd : inner.hwnd) << "event " << e.code;
+  // Both windows work once open.
+  EXPECT_EQ(GetWindowLongA(outer.hwnd, 0), LONG(&outer));
+  EXPECT_EQ(GetWindowLongA(inner.hwnd, 0), LONG(&inner));
+  hv::CloseWindow(&inner);
+  hv::CloseWindow(&outer);
+}
+
+// Surface options: bitmap size, filled part and surfaceFlags.
+TEST_F(Creation, SurfaceOptionsChooseTheBitmap) {
+  struct Case {
+    uint32_t options;
+    uint32_t flags;
+    bool clientSized;   // bitmap = client area
+    int32_t width, height;  // else this bitmap size (0: none)
+  } cases[] = {
+      {hv::OW_SURFACEWINDOWSIZE, hv::SF_SURFACE, false, 201, 101},
+      {hv::OW_SURFACECLIENTSIZE, hv::SF_SURFACE | hv::SF_CLIENTSIZE, true, 0, 0},
+      {hv::OW_NOSURFACE, 0, false, 0, 0},
+      {hv::OW_NOSURFACE | hv::OW_SURFACECLIENTSIZE, hv::SF_CLIENTSIZE, true, 0, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.options);
+    hv::WindowRecord w = {};
+    ASSERT_EQ(hv::OpenWindow(&w, 20, 20, 200, 100, c.options, nullptr, "S", nullptr), 1);
+    EXPECT_EQ(w.surfaceFlags, c.flags);
+    RECT client;
+    GetClientRect(w.hwnd, &client);
+    SIZE size = BitmapSize(w.backingBitmap);
+    if (c.clientSized) {
+      EXPECT_EQ(size.cx, client.right);
+      EXPECT_EQ(size.cy, client.bottom);
+    } else {
+      EXPECT_EQ(size.cx, c.width);
+      EXPECT_EQ(size.cy, c.height);
+    }
+    EXPECT_NE(w.pen, nullptr);
+    EXPECT_NE(w.font, nullptr);
+    hv::CloseWindow(&w);
+  }
+}
+
+// OW_SURFACEWINDOWSIZE: 201 by 101, of which the 200 by 100 top left is filled.
+TEST_F(Creation, WindowSizedSurfaceIsFilledAtTheRequestedSize) {
+  hv::WindowRecord w = {};
+  ASSERT_EQ(hv::OpenWindow(&w, 20, 20, 200, 100, hv::OW_SURFACEWINDOWSIZE, nullptr, "S",
+                           nullptr), 1);
+  const COLORREF window = GetSysColor(COLOR_WINDOW), unfilled = RGB(0, 0, 0);
+  ASSERT_NE(window, unfilled);
+  EXPECT_EQ(SurfacePixel(w, 199, 99), window);
+  EXPECT_EQ(SurfacePixel(w, 200, 0), unfilled);
+  EXPECT_EQ(SurfacePixel(w, 0, 100), unfilled);
+  EXPECT_EQ(SurfacePixel(w, 200, 100), unfilled);
+  hv::CloseWindow(&w);
+}
+
+// Option bits become system styles and never reach the system themselves.
+TEST_F(Creation, OptionBitsBecomeStyles) {
+  struct Case {
+    uint32_t options;
+    DWORD styleSet, styleClear, exSet;
+  } cases[] = {
+      {0, WS_POPUP | WS_CLIPCHILDREN | WS_VISIBLE | WS_CAPTION | WS_SYSMENU, WS_CHILD, 0},
+      {hv::OW_NOCAPTION, WS_POPUP | WS_VISIBLE, WS_CAPTION | WS_SYSMENU, 0},
+      {hv::OW_HIDDEN, WS_POPUP | WS_CAPTION, WS_VISIBLE, 0},
+      {hv::OW_TOOLWINDOW, WS_POPUP, 0, WS_EX_TOOLWINDOW},
+      {hv::OW_TOPMOST, WS_POPUP, 0, WS_EX_TOPMOST},
+      {hv::OW_TOOLWINDOW | hv::OW_TOPMOST | hv::OW_NOSURFACE, WS_POPUP, 0,
+       WS_EX_TOOLWINDOW | WS_EX_TOPMOST},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.options);
+    hv::WindowRecord w = {};
+    ASSERT_EQ(hv::OpenWindow(&w, 0, 0, 100, 80, c.options, nullptr, "O", nullptr), 1);
+    DWORD style = StyleOf(w.hwnd);
+    EXPECT_EQ(style & c.styleSet, c.styleSet);
+    EXPECT_EQ(style & c.styleClear, 0u);
+    EXPECT_EQ(style & 0xFF0, 0u) << "option bits passed on";
+    EXPECT_EQ(ExStyleOf(w.hwnd) & (WS_EX_TOOLWINDOW | WS_EX_TOPMOST), c.exSet);
+    EXPECT_EQ(hv::IsWindowHidden(&w), (style & WS_VISIBLE) ? 0 : 1);
+    hv::CloseWindow(&w);
+  }
+}
+
+TEST_F(Creation, ChildWindowsClipSiblingsInsideTheirParent) {
+  hv::WindowRecord parent = {}, child = {};
+  ASSERT_EQ(hv::OpenWindow(&parent, 0, 0, 300, 200, 0, nullptr, "P", nullptr), 1);
+  ASSERT_EQ(hv::OpenWindow(&child, 10, 10, 100, 50, hv::OW_NOCAPTION, &parent, "C", nullptr), 1);
+  EXPECT_EQ(GetParent(child.hwnd), parent.hwnd);
+  EXPECT_EQ(StyleOf(child.hwnd), DWORD(WS_CHILD | WS_CLIPSIBLINGS | WS_VISIBLE));
+  EXPECT_EQ(ExStyleOf(child.hwnd) & WS_EX_MDICHILD, 0u);
+  hv::CloseWindow(&child);
+  hv::CloseWindow(&parent);
+}
+
+// A handler that refuses EV_CREATE makes the system refuse the window.
+TEST_F(Creation, RefusedWindowLeavesTheRecordClosedAndNothingAllocated) {
+  wt::WarmUpGdi();
+  hvtest::GdiBalance gdi;
+  hv::WindowRecord w = {};
+  wt::reaction = [](const wt::Event& e) { return e.code == hv::EV_CREATE ? -1 : 0; };
+  EXPECT_EQ(hv::OpenWindow(&w, 0, 0, 100, 80, 0, nullptr, "No", wt::RecordingHandler), 0);
+  EXPECT_EQ(w.hwnd, nullptr);
+  EXPECT_EQ(w.handler, nullptr);
+  EXPECT_EQ(hv::IsWindowClosed(&w), 1);
+  EXPECT_EQ(hv::IsWindowHidden(&w), 1);
+  EXPECT_EQ(gdi.Delta(), 0);
+}
+
+// CloseWindow: the handler sees the destruction while the record is still
+// attached; afterwards hwnd is 0 and the record's GDI objects are gone.
+TEST_F(Creation, CloseWindowDestroysTheWindowAndFreesItsObjects) {
+  wt::WarmUpGdi();
+  hvtest::GdiBalance gdi;
+  hv::WindowRecord w = {};
+  ASSERT_EQ(hv::OpenWindow(&w, 0, 0, 300, 200, 0, nullptr, "Close", wt::RecordingHandler), 1);
+  HWND window = w.hwnd;
+  HBITMAP bitmap = w.backingBitmap;
+  HPEN pen = w.pen;
+  HFONT font = w.font;
+  EXPECT_GT(gdi.Delta(), 0);
+  wt::ResetRecording();
+  ACCEL one = {FVIRTKEY, 'A', 100};
+  HACCEL accelerators = CreateAcceleratorTableA(&one, 1);
+  SetPropA(window, "_ACCEL_TABLE", accelerators);
+
+  EXPECT_EQ(hv::CloseWindow(&w), 0);
+  EXPECT_TRUE(wt::MatchesSequence(recording, {
+      {.code = WM_DESTROY, .window = &w},
+      {.code = WM_NCDESTROY, .window = &w},
+  }));
+  for (const wt::Event& e : recording) EXPECT_TRUE(e.attached) << e.code;
+  EXPECT_EQ(w.hwnd, nullptr);
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_EQ(GetObjectType(bitmap), 0u);
+  EXPECT_EQ(GetObjectType(pen), 0u);
+  EXPECT_EQ(GetObjectType(font), 0u);
+  EXPECT_FALSE(DestroyAcceleratorTable(accelerators)) << "the table was already destroyed";
+  EXPECT_EQ(gdi.Delta(), 0);
+
+  // A second close does nothing: no event, nothing deleted twice.
+  wt::ResetRecording();
+  EXPECT_EQ(hv::CloseWindow(&w), 0);
+  EXPECT_TRUE(recording.empty());
+  EXPECT_EQ(hv::IsWindowClosed(&w), 1);
+  EXPECT_EQ(gdi.Delta(), 0);
+}
+
+TEST_F(Creation, ARecordCanBeOpenedAgainAfterClosing) {
+  wt::WarmUpGdi();
+  hvtest::GdiBalance gdi;
+  hv::WindowRecord w = {};
+  for (int round = 0; round < 3; ++round) {
+    ASSERT_EQ(hv::OpenWindow(&w, 0, 0, 120, 90, 0, nullptr, "Again", nullptr), 1);
+    hv::CloseWindow(&w);
+  }
+  EXPECT_EQ(gdi.Delta(), 0);
+}
+
+}  // namespace

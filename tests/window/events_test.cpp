@@ -1,0 +1,219 @@
+// How system messages become events: the translation table, the close box,
+// resizing, default processing, and nested events.
+#include "tests/window/event_log.h"
+
+namespace {
+
+using wt::ANY;
+using wt::recording;
+using wt::Word;
+
+class Events : public wt::WindowTest {
+ protected:
+  void SetUp() override {
+    wt::WindowTest::SetUp();
+    ASSERT_EQ(hv::OpenWindow(&main, 10, 10, 320, 240, 0, nullptr, "Events",
+                             wt::RecordingHandler), 1);
+    wt::ResetRecording();
+  }
+  void TearDown() override {
+    hv::CloseWindow(&main);
+    wt::WindowTest::TearDown();
+  }
+  LRESULT Send(UINT message, WPARAM p1, LPARAM p2) {
+    return SendMessageA(main.hwnd, message, p1, p2);
+  }
+  HWND Child(const char* cls, int id, DWORD style = 0) {
+    return CreateWindowExA(0, cls, "", WS_CHILD | WS_VISIBLE | style, 5, 5, 60, 20, main.hwnd,
+                           reinterpret_cast<HMENU>(id), GetModuleHandleA(nullptr), nullptr);
+  }
+  hv::WindowRecord main = {};
+};
+
+// The translation table, one source message per row.
+TEST_F(Events, MessagesTranslateIntoEvents) {
+  HWND button = Child("BUTTON", 20);
+  HWND bar = Child("SCROLLBAR", 9);
+  NMHDR notify = {button, 7, static_cast<UINT>(-2)};
+  Send(WM_COMMAND, MAKEWPARAM(20, BN_CLICKED), Word(button));
+  Send(hv::EV_CONTROL, MAKEWPARAM(21, 5), Word(button));
+  Send(WM_NOTIFY, 7, reinterpret_cast<LPARAM>(&notify));
+  Send(WM_COMMAND, MAKEWPARAM(100, 0), 0);
+  Send(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(-1, 5));
+  Send(WM_RBUTTONDBLCLK, MK_RBUTTON, MAKELPARAM(30, 40));
+  Send(WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 42), Word(bar));
+  Send(WM_VSCROLL, MAKEWPARAM(SB_LINEDOWN, 0), 0);
+  Send(WM_USER + 5, 11, 22);
+  Send(WM_KEYDOWN, VK_F2, 0x3C0001);
+  const int32_t menu = hv::eventState.eventMenu;  // not restored after its event
+
+  EXPECT_TRUE(wt::MatchesSequence(recording, {
+      // control command: identifier and notification from the first parameter
+      {.code = hv::EV_CONTROL, .param1 = MAKEWPARAM(20, 0), .param2 = Word(button),
+       .control = 20, .notify = 0},
+      // the runtime's own control command 32772 reads the same
+      {.code = hv::EV_CONTROL, .param1 = MAKEWPARAM(21, 5), .param2 = Word(button),
+       .control = 21, .notify = 5},
+      // a notification record: identifier and code from the record
+      {.code = hv::EV_CONTROL, .param1 = 7, .control = 7, .notify = -2},
+      // a menu command (second parameter 0): only eventMenu is set
+      {.code = hv::EV_MENU, .param1 = 100, .param2 = 0, .control = 0, .notify = 0},
+      // mouse: eventParam2 repeats the key state, x and y unsigned
+      {.code = WM_MOUSEMOVE, .param1 = MK_LBUTTON, .param2 = MK_LBUTTON, .x = 65535, .y = 5},
+      {.code = WM_RBUTTONDBLCLK, .param1 = MK_RBUTTON, .param2 = MK_RBUTTON, .x = 30, .y = 40},
+      // scroll: request and position split, the bar's identifier (0: own bars)
+      {.code = WM_HSCROLL, .param1 = SB_THUMBPOSITION, .param2 = 42, .control = 9},
+      {.code = WM_VSCROLL, .param1 = SB_LINEDOWN, .param2 = 0, .control = 0},
+      // everything else: the message number and parameters, nothing more
+      {.code = WM_USER + 5, .param1 = 11, .param2 = 22, .control = 0, .notify = 0, .x = 0,
+       .y = 0},
+      {.code = WM_KEYDOWN, .param1 = VK_F2, .param2 = 0x3C0001},
+  }));
+  for (const wt::Event& e : recording) EXPECT_EQ(e.window, &main);
+  EXPECT_EQ(wt::EventsWithCode(hv::EV_MENU)[0].menu, 100);
+  EXPECT_EQ(menu, 100);
+  // Every other field is back to what it was before the events.
+  EXPECT_EQ(hv::eventState.eventCode, 0);
+  EXPECT_EQ(hv::eventState.eventControl, 0);
+  EXPECT_EQ(hv::eventState.eventWindow, nullptr);
+  EXPECT_EQ(hv::eventState.eventX, 0);
+}
+
+// The close box asks; only CloseWindow closes.
+TEST_F(Events, CloseRequestBecomesCloseWindowEventAndTheWindowStays) {
+  Send(WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_TRUE(wt::MatchesSequence(recording, {{.code = hv::EV_CLOSEWINDOW, .param1 = 0}},
+                                  {WM_CLOSE, WM_DESTROY}));
+  EXPECT_TRUE(IsWindow(main.hwnd));
+  EXPECT_EQ(hv::IsWindowClosed(&main), 0);
+
+  wt::reaction = [&](const wt::Event& e) {
+    if (e.code == hv::EV_CLOSEWINDOW) hv::CloseWindow(&main);
+    return 0;
+  };
+  HWND window = main.hwnd;
+  SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_EQ(hv::IsWindowClosed(&main), 1);
+}
+
+// A resize gives EV_SIZE, with the window handle as second parameter, then
+// the size message itself: two events, each with its own state.
+TEST_F(Events, ResizeGivesSizeEventThenTheSizeMessage) {
+  wt::reaction = [&](const wt::Event& e) {
+    if (e.code == WM_SIZE) EXPECT_EQ(hv::eventState.eventParam2, e.param2);
+    return 0;
+  };
+  SetWindowPos(main.hwnd, nullptr, 0, 0, 400, 300, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SendMessageA(main.hwnd, WM_EXITSIZEMOVE, 0, 0);
+  RECT client;
+  GetClientRect(main.hwnd, &client);
+  EXPECT_TRUE(wt::MatchesSequence(recording, {
+      {.code = hv::EV_SIZE, .param1 = SIZE_RESTORED, .param2 = Word(main.hwnd), .window = &main},
+      {.code = WM_SIZE, .param1 = SIZE_RESTORED,
+       .param2 = MAKELONG(client.right, client.bottom), .window = &main},
+      {.code = hv::EV_SIZE, .param1 = 0, .param2 = Word(main.hwnd)},
+      {.code = WM_EXITSIZEMOVE, .param1 = 0, .param2 = 0},
+  }));
+}
+
+// A non-zero handler result is the message's result and skips default processing.
+TEST_F(Events, HandlerResultSuppressesDefaultProcessing) {
+  wt::reaction = [](const wt::Event& e) { return e.code == WM_SETTEXT ? 7 : 0; };
+  EXPECT_EQ(SendMessageA(main.hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Changed")), 7);
+  char text[32];
+  GetWindowTextA(main.hwnd, text, sizeof text);
+  EXPECT_STREQ(text, "Events");
+  wt::reaction = nullptr;
+  SendMessageA(main.hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Changed"));
+  GetWindowTextA(main.hwnd, text, sizeof text);
+  EXPECT_STREQ(text, "Changed");
+}
+
+// An event raised while a handler runs has its own values; afterwards the
+// outer handler reads its own again.
+TEST_F(Events, NestedEventsRestoreTheOuterEvent) {
+  HWND button = Child("BUTTON", 20);
+  HWND edit = Child("EDIT", 21);
+  std::vector<wt::Event> outerAfter;
+  wt::reaction = [&](const wt::Event& e) {
+    if (e.code == hv::EV_CONTROL && e.control == 20) {
+      SetWindowTextA(edit, "changed");  // the edit reports EN_CHANGE meanwhile
+      const hv::EventState& s = hv::eventState;
+      outerAfter.push_back({s.eventCode, s.eventParam1, s.eventParam2, s.eventControl,
+                            s.eventNotify, s.eventX, s.eventY, s.eventMenu, s.eventWindow});
+    }
+    return 0;
+  };
+  SendMessageA(button, BM_CLICK, 0, 0);
+  EXPECT_TRUE(wt::MatchesSequence(recording, {
+      {.code = hv::EV_CONTROL, .param2 = Word(button), .control = 20, .notify = BN_CLICKED},
+      {.code = hv::EV_CONTROL, .param2 = Word(edit), .control = 21, .notify = EN_UPDATE},
+      {.code = hv::EV_CONTROL, .param2 = Word(edit), .control = 21, .notify = EN_CHANGE},
+  }));
+  EXPECT_TRUE(wt::MatchesSequence(outerAfter, {
+      {.code = hv::EV_CONTROL, .param1 = MAKEWPARAM(20, BN_CLICKED), .param2 = Word(button),
+       .control = 20, .notify = BN_CLICKED, .window = &main},
+  }));
+}
+
+// DispatchEvent ORs the handler's result with the handler table's.
+TEST_F(Events, DispatchEventPublishesOneEvent) {
+  wt::reaction = [](const wt::Event&) { return 0x10; };
+  EXPECT_EQ(hv::DispatchEvent(&main, WM_USER + 9, 3, 4), 0x10);
+  EXPECT_TRUE(wt::MatchesSequence(recording, {
+      {.code = WM_USER + 9, .param1 = 3, .param2 = 4, .window = &main}}));
+  EXPECT_EQ(hv::DispatchEvent(nullptr, WM_USER + 9, 3, 4), 0);
+}
+
+// A left click takes the keyboard focus for the window.
+TEST_F(Events, LeftButtonDownFocusesTheWindow) {
+  HWND edit = Child("EDIT", 21);
+  SetFocus(edit);
+  ASSERT_EQ(GetFocus(), edit);
+  Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 100));
+  EXPECT_EQ(GetFocus(), main.hwnd);
+  EXPECT_EQ(GetActiveWindow(), main.hwnd);
+  EXPECT_TRUE(wt::MatchesSequence(recording, {
+      {.code = WM_LBUTTONDOWN, .param2 = MK_LBUTTON, .x = 100, .y = 100}}));
+}
+
+// Over the client area the record's cursor is shown.
+TEST_F(Events, SetCursorShowsTheRecordsCursorInTheClientArea) {
+  HCURSOR arrow = LoadCursorA(nullptr, IDC_ARROW), cross = LoadCursorA(nullptr, IDC_CROSS);
+  main.cursor = cross;
+  SetCursor(arrow);
+  Send(WM_SETCURSOR, Word(main.hwnd), MAKELPARAM(HTCAPTION, WM_MOUSEMOVE));
+  EXPECT_NE(GetCursor(), cross);
+  Send(WM_SETCURSOR, Word(main.hwnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  EXPECT_EQ(GetCursor(), cross);
+  EXPECT_EQ(wt::EventsWithCode(WM_SETCURSOR).size(), 2u);
+}
+
+// Colour and owner-draw requests are answered by the control itself.
+LRESULT CALLBACK AnsweringControl(HWND w, UINT m, WPARAM p1, LPARAM p2) {
+  if (m == 0x0019) return 0x5151;  // the legacy control-colour request
+  if (m == WM_DRAWITEM) return 0x7272;
+  return DefWindowProcA(w, m, p1, p2);
+}
+
+TEST_F(Events, ColourAndOwnerDrawRequestsGoToTheControl) {
+  HWND control = Child("STATIC", 5);
+  SetWindowLongA(control, GWL_WNDPROC, reinterpret_cast<LONG>(AnsweringControl));
+  wt::ResetRecording();
+  HDC dc = GetDC(main.hwnd);
+  for (UINT request : {WM_CTLCOLORMSGBOX, WM_CTLCOLOREDIT, WM_CTLCOLORLISTBOX, WM_CTLCOLORBTN,
+                       WM_CTLCOLORSCROLLBAR, WM_CTLCOLORSTATIC})
+    EXPECT_EQ(Send(request, Word(dc), Word(control)), 0x5151) << request;
+  DRAWITEMSTRUCT item = {};
+  item.CtlID = 5;
+  EXPECT_EQ(Send(WM_DRAWITEM, 5, reinterpret_cast<LPARAM>(&item)), 0x7272);
+  EXPECT_TRUE(recording.empty()) << wt::Describe(recording);
+  // Not reflected: the dialog colour request, and requests without a control.
+  Send(WM_CTLCOLORDLG, Word(dc), Word(control));
+  Send(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
+  EXPECT_TRUE(wt::MatchesSequence(recording, {{.code = WM_CTLCOLORDLG}, {.code = WM_DRAWITEM}}));
+  ReleaseDC(main.hwnd, dc);
+}
+
+}  // namespace

@@ -1,0 +1,222 @@
+// The per-window handler table: routines for controls, notifications, menu
+// commands and event codes, called after the handler and OR-ed into its
+// result; and the hash map beneath it.
+#include <utility>
+
+#include "runtime/window/runtime_map.h"
+#include "tests/support/heap_count.h"
+#include "tests/window/event_log.h"
+
+namespace {
+
+using wt::Word;
+
+// Which routines ran, in order; routine N returns 1 << N.
+std::vector<int> calls;
+template <int N>
+int32_t Routine() {
+  calls.push_back(N);
+  return N < 31 ? 1 << N : 0;
+}
+int32_t Silent() {
+  calls.push_back(-1);
+  return 0;
+}
+
+class HandlerTable : public wt::WindowTest {
+ protected:
+  void SetUp() override {
+    wt::WindowTest::SetUp();
+    calls.clear();
+    ASSERT_EQ(hv::OpenWindow(&w, 0, 0, 200, 150, hv::OW_HIDDEN, nullptr, "Table",
+                             wt::RecordingHandler), 1);
+    button = CreateWindowExA(0, "BUTTON", "", WS_CHILD, 0, 0, 20, 20, w.hwnd,
+                             reinterpret_cast<HMENU>(20), nullptr, nullptr);
+  }
+  void TearDown() override {
+    hv::CloseWindow(&w);
+    wt::WindowTest::TearDown();
+  }
+  LRESULT Command(int id, int notify, HWND control) {
+    return SendMessageA(w.hwnd, WM_COMMAND, MAKEWPARAM(id, notify), Word(control));
+  }
+  hv::WindowRecord w = {};
+  HWND button = nullptr;
+};
+
+TEST_F(HandlerTable, RoutinesAreFoundByControlNotificationMenuAndCode) {
+  hv::SetControlHandler(&w, 20, 0, Routine<1>);           // button 20, notification 0
+  hv::SetControlHandler(&w, 20, EN_CHANGE, Routine<2>);   // button 20, notification 0x300
+  hv::SetMenuHandler(&w, 100, Routine<3>);
+  hv::SetMessageHandler(&w, WM_USER + 1, Routine<4>);
+  wt::reaction = [](const wt::Event&) { return 0x100; };  // the handler's own result
+
+  struct Case {
+    UINT message;
+    WPARAM param1;
+    bool fromControl;
+    LRESULT result;
+    std::vector<int> called;
+  } cases[] = {
+      {WM_COMMAND, MAKEWPARAM(20, 0), true, 0x100 | 1 << 1, {1}},
+      {WM_COMMAND, MAKEWPARAM(20, EN_CHANGE), true, 0x100 | 1 << 2, {2}},
+      {WM_COMMAND, MAKEWPARAM(20, 7), true, 0x100, {}},   // no routine for notification 7
+      {WM_COMMAND, MAKEWPARAM(21, 0), true, 0x100, {}},   // nor for control 21
+      {WM_COMMAND, MAKEWPARAM(100, 0), false, 0x100 | 1 << 3, {3}},
+      {WM_COMMAND, MAKEWPARAM(101, 0), false, 0x100, {}},
+      {WM_USER + 1, 0, false, 0x100 | 1 << 4, {4}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.message) + " " + std::to_string(c.param1));
+    calls.clear();
+    EXPECT_EQ(SendMessageA(w.hwnd, c.message, c.param1, c.fromControl ? Word(button) : 0),
+              c.result);
+    EXPECT_EQ(calls, c.called);
+  }
+}
+
+// When the control or menu routine answers 0 (or there is none), the
+// routine for the event code gets its turn.
+TEST_F(HandlerTable, MessageRoutineIsTheFallback) {
+  hv::SetControlHandler(&w, 20, 0, Silent);
+  hv::SetMessageHandler(&w, hv::EV_CONTROL, Routine<5>);
+  EXPECT_EQ(Command(20, 0, button), 1 << 5);
+  EXPECT_EQ(calls, (std::vector<int>{-1, 5}));
+  hv::SetControlHandler(&w, 20, 0, Routine<6>);
+  calls.clear();
+  EXPECT_EQ(Command(20, 0, button), 1 << 6);
+  EXPECT_EQ(calls, std::vector<int>{6});
+}
+
+// Notification 0 is stored as -1, so it also answers a notification of -1.
+TEST_F(HandlerTable, NotificationZeroIsStoredAsMinusOne) {
+  hv::SetControlHandler(&w, 7, 0, Routine<1>);
+  NMHDR header = {button, 7, static_cast<UINT>(-1)};
+  EXPECT_EQ(SendMessageA(w.hwnd, WM_NOTIFY, 7, reinterpret_cast<LPARAM>(&header)), 1 << 1);
+  header.code = static_cast<UINT>(-2);
+  EXPECT_EQ(SendMessageA(w.hwnd, WM_NOTIFY, 7, reinterpret_cast<LPARAM>(&header)), 0);
+  EXPECT_EQ(calls, std::vector<int>{1});
+}
+
+TEST_F(HandlerTable, SettingAKeyAgainReplacesItsRoutine) {
+  hv::SetMenuHandler(&w, 100, Routine<1>);
+  hv::SetMenuHandler(&w, 100, Routine<2>);
+  EXPECT_EQ(Command(100, 0, nullptr), 1 << 2);
+  EXPECT_EQ(calls, std::vector<int>{2});
+}
+
+// Keys that share a bucket (|key mod 17| = 5) stay apart, negative ones too;
+// key 0 is never found.
+TEST_F(HandlerTable, KeysSharingABucketAndNegativeKeysStayApart) {
+  hv::SetMessageHandler(&w, 5, Routine<1>);
+  hv::SetMessageHandler(&w, -5, Routine<2>);
+  hv::SetMessageHandler(&w, 22, Routine<3>);
+  hv::SetMessageHandler(&w, -22, Routine<4>);
+  hv::SetMessageHandler(&w, 0, Routine<5>);
+  for (auto [code, routine] : {std::pair{5, 1}, {-5, 2}, {22, 3}, {-22, 4}}) {
+    calls.clear();
+    EXPECT_EQ(hv::DispatchEvent(&w, code, 0, 0), 1 << routine) << code;
+    EXPECT_EQ(calls, std::vector<int>{routine});
+  }
+  calls.clear();
+  EXPECT_EQ(hv::DispatchEvent(&w, 0, 0, 0), 0);
+  EXPECT_TRUE(calls.empty());
+}
+
+// Routines for 25 codes need three node blocks; all are found.
+template <int... N>
+void SetMany(hv::WindowRecord* w, std::integer_sequence<int, N...>) {
+  (hv::SetMessageHandler(w, WM_USER + 100 + N, Routine<N>), ...);
+}
+
+TEST_F(HandlerTable, ManyEntriesInOneMap) {
+  SetMany(&w, std::make_integer_sequence<int, 25>());
+  for (int n = 0; n < 25; ++n) {
+    calls.clear();
+    hv::DispatchEvent(&w, WM_USER + 100 + n, 0, 0);
+    EXPECT_EQ(calls, std::vector<int>{n});
+  }
+}
+
+TEST_F(HandlerTable, SettersOnAClosedRecordDoNothing) {
+  hv::WindowRecord closed = {};
+  EXPECT_EQ(hv::SetControlHandler(&closed, 1, 0, Routine<1>), 0);
+  EXPECT_EQ(hv::SetMenuHandler(&closed, 1, Routine<1>), 0);
+  EXPECT_EQ(hv::SetMessageHandler(&closed, 1, Routine<1>), 0);
+  EXPECT_EQ(hvtest::CountRuntimeBlocks(), 0);
+  EXPECT_EQ(hv::ReleaseHandlerTable(&closed), 0);
+  EXPECT_EQ(hv::ReleaseHandlerTable(&w), 0) << "no table yet";
+}
+
+// CloseWindow frees every block the table took.
+TEST_F(HandlerTable, CloseWindowFreesTheWholeTable) {
+  const int before = hvtest::CountRuntimeBlocks();
+  for (int id = 1; id <= 12; ++id) {
+    hv::SetControlHandler(&w, id, 0, Routine<1>);
+    hv::SetControlHandler(&w, id, id, Routine<2>);
+  }
+  SetMany(&w, std::make_integer_sequence<int, 11>());
+  hv::SetMenuHandler(&w, 100, Routine<3>);
+  EXPECT_NE(GetPropA(w.hwnd, "HV_HANDLERS"), nullptr);
+  EXPECT_GT(hvtest::CountRuntimeBlocks(), before);
+  HWND window = w.hwnd;
+  hv::CloseWindow(&w);
+  EXPECT_EQ(hvtest::CountRuntimeBlocks(), before);
+  EXPECT_FALSE(IsWindow(window));
+}
+
+// A routine may close the window; the lookup must not touch the freed table.
+TEST_F(HandlerTable, RoutineThatClosesTheWindow) {
+  static hv::WindowRecord* closing;
+  closing = &w;
+  hv::SetControlHandler(&w, 20, 0, [] { hv::CloseWindow(closing); return 0; });
+  hv::SetMessageHandler(&w, hv::EV_CONTROL, Routine<1>);
+  const int before = hvtest::CountRuntimeBlocks();
+  Command(20, 0, button);
+  EXPECT_EQ(hv::IsWindowClosed(&w), 1);
+  EXPECT_TRUE(calls.empty());
+  EXPECT_LT(hvtest::CountRuntimeBlocks(), before);
+}
+
+// The map itself: buckets by |key mod 17|, new keys at the head of their
+// chain, nodes in blocks of ten.
+TEST_F(HandlerTable, RuntimeMapLayout) {
+  EXPECT_EQ(hv::MapBucket(5), 5);
+  EXPECT_EQ(hv::MapBucket(-5), 5);
+  EXPECT_EQ(hv::MapBucket(-17), 0);
+  EXPECT_EQ(hv::MapBucket(INT32_MIN), 9);  // the remainder -9 keeps the sign, then made positive
+  const int before = hvtest::CountRuntimeBlocks();
+  hv::RuntimeMap* map = hv::MapCreate();
+  ASSERT_NE(map, nullptr);
+  EXPECT_EQ(map->buckets, nullptr) << "no bucket array before the first insertion";
+  for (int32_t key : {1, 18, 35}) hv::MapSet(map, key, key * 10);
+  ASSERT_NE(map->buckets, nullptr);
+  std::vector<int32_t> chain;
+  for (hv::MapNode* n = map->buckets[1]; n; n = n->next) {
+    chain.push_back(n->key);
+    EXPECT_EQ(n->bucket, 1);
+    EXPECT_EQ(n->value, n->key * 10);
+  }
+  EXPECT_EQ(chain, (std::vector<int32_t>{35, 18, 1}));
+  auto blocks = [&] {
+    int count = 0;
+    for (hv::ListNode* n = hv::ListFirst(map->blocks); n; n = hv::ListNext(n)) ++count;
+    return count;
+  };
+  for (int32_t key = 100; key < 107; ++key) hv::MapSet(map, key, 1);
+  EXPECT_EQ(blocks(), 1) << "ten nodes";
+  hv::MapSet(map, 200, 1);
+  EXPECT_EQ(blocks(), 2) << "the eleventh takes a new block";
+  hv::MapSet(map, 200, 2);
+  EXPECT_EQ(blocks(), 2) << "replacing takes no node";
+  int32_t value = 0;
+  EXPECT_EQ(hv::MapGet(map, 200, &value), 1);
+  EXPECT_EQ(value, 2);
+  EXPECT_EQ(hv::MapGet(map, 201, &value), 0);
+  EXPECT_EQ(hv::MapSet(map, 0, 1), -1);
+  EXPECT_EQ(hv::MapGet(map, 0, &value), 0);
+  hv::MapDestroy(map);
+  EXPECT_EQ(hvtest::CountRuntimeBlocks(), before);
+}
+
+}  // namespace

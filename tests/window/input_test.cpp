@@ -1,0 +1,186 @@
+// Real input, injected as the user would give it: clicks on the close box and
+// on a button, a captured mouse left of the client area, TAB among controls.
+#include "tests/window/event_log.h"
+
+namespace {
+
+using wt::recording;
+using wt::Word;
+
+void MoveMouse(POINT screen) {
+  SetCursorPos(screen.x, screen.y);
+  wt::Pump(30);
+}
+
+void Click(POINT screen) {
+  MoveMouse(screen);
+  mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+  mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+  wt::Pump(80);
+}
+
+void PressKey(BYTE key) {
+  keybd_event(key, 0, 0, 0);
+  keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
+  wt::Pump(80);
+}
+
+POINT CentreOf(HWND window) {
+  RECT r;
+  GetWindowRect(window, &r);
+  return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+// A point of the window whose hit test answers code.
+bool FindHit(HWND window, LRESULT code, POINT* found) {
+  RECT r;
+  GetWindowRect(window, &r);
+  for (LONG y = r.top; y < r.top + 40; ++y)
+    for (LONG x = r.right - 1; x > r.right - 80; --x)
+      if (SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == code) {
+        *found = {x, y};
+        return true;
+      }
+  return false;
+}
+
+// Key messages that reached a spied control's own procedure.
+struct Spied {
+  HWND control;
+  WNDPROC original;
+  std::vector<WPARAM> keysDown;
+};
+std::vector<Spied> spies;
+
+LRESULT CALLBACK ControlSpy(HWND w, UINT m, WPARAM p1, LPARAM p2) {
+  for (Spied& s : spies)
+    if (s.control == w) {
+      if (m == WM_KEYDOWN) s.keysDown.push_back(p1);
+      return CallWindowProcA(s.original, w, m, p1, p2);
+    }
+  return DefWindowProcA(w, m, p1, p2);
+}
+
+HWND SpiedEdit(HWND parent, int id, int y) {
+  HWND edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER, 10,
+                              y, 120, 22, parent, reinterpret_cast<HMENU>(id), nullptr, nullptr);
+  auto original = reinterpret_cast<WNDPROC>(
+      SetWindowLongA(edit, GWL_WNDPROC, reinterpret_cast<LONG>(ControlSpy)));
+  spies.push_back({edit, original, {}});
+  return edit;
+}
+
+std::vector<WPARAM> KeysDown(HWND control) {
+  for (const Spied& s : spies)
+    if (s.control == control) return s.keysDown;
+  return {};
+}
+
+class Input : public wt::WindowTest {
+ protected:
+  void SetUp() override {
+    wt::WindowTest::SetUp();
+    spies.clear();
+    ASSERT_EQ(hv::OpenWindow(&w, 100, 100, 400, 300, WS_MINIMIZEBOX, nullptr, "Input",
+                             wt::RecordingHandler), 1);
+    SetForegroundWindow(w.hwnd);
+    wt::Pump(50);
+    wt::ResetRecording();
+  }
+  void TearDown() override {
+    hv::CloseWindow(&w);
+    spies.clear();
+    wt::WindowTest::TearDown();
+  }
+  hv::WindowRecord w = {};
+};
+
+// This program links the application's icon: the classes use it.
+TEST_F(Input, ClassesUseTheModulesIcon) {
+  HICON own = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(101));
+  ASSERT_NE(own, nullptr);
+  EXPECT_EQ(HICON(GetClassLongA(w.hwnd, GCL_HICON)), own);
+}
+
+TEST_F(Input, ClickingTheCloseBoxAsksButDoesNotClose) {
+  POINT closeBox;
+  ASSERT_TRUE(FindHit(w.hwnd, HTCLOSE, &closeBox));
+  Click(closeBox);
+  EXPECT_TRUE(wt::MatchesSequence(recording, {{.code = hv::EV_CLOSEWINDOW}},
+                                  {WM_CLOSE, WM_DESTROY}));
+  EXPECT_TRUE(IsWindow(w.hwnd));
+}
+
+TEST_F(Input, ClickingAButtonGivesAControlEvent) {
+  HWND button = CreateWindowExA(0, "BUTTON", "CALCULATE", WS_CHILD | WS_VISIBLE, 20, 20, 100,
+                                30, w.hwnd, reinterpret_cast<HMENU>(20), nullptr, nullptr);
+  wt::Pump(30);
+  wt::ResetRecording();
+  Click(CentreOf(button));
+  EXPECT_TRUE(wt::MatchesSequence(recording, {
+      {.code = hv::EV_CONTROL, .param1 = 20, .param2 = Word(button), .control = 20,
+       .notify = 0, .window = &w}}));
+}
+
+// With the mouse captured, a position one pixel left of the client area
+// arrives as x = 65535: the low word, taken unsigned.
+TEST_F(Input, CapturedMouseLeftOfTheClientAreaGivesX65535) {
+  POINT origin = {0, 0};
+  ClientToScreen(w.hwnd, &origin);
+  MoveMouse({origin.x + 10, origin.y + 20});
+  SetCapture(w.hwnd);
+  wt::ResetRecording();
+  MoveMouse({origin.x - 1, origin.y + 20});
+  ReleaseCapture();
+  std::vector<wt::Event> moves = wt::EventsWithCode(WM_MOUSEMOVE);
+  ASSERT_FALSE(moves.empty());
+  EXPECT_EQ(moves.back().x, 65535);
+  EXPECT_EQ(moves.back().y, 20);
+}
+
+// Dialog keys on: TAB moves the focus and never reaches the edit.
+// Dialog keys off: the edit gets the key and keeps the focus.
+TEST_F(Input, TabMovesTheFocusOnlyWithDialogKeys) {
+  HWND first = SpiedEdit(w.hwnd, 31, 10), second = SpiedEdit(w.hwnd, 32, 40);
+  struct Case {
+    int32_t dialogKeys;
+    HWND focusAfter;
+    std::vector<WPARAM> firstSaw;
+  } cases[] = {{1, second, {}}, {0, first, {VK_TAB}}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.dialogKeys);
+    hv::SetDialogKeys(&w, c.dialogKeys);
+    SetFocus(first);
+    spies[0].keysDown.clear();
+    PressKey(VK_TAB);
+    EXPECT_EQ(GetFocus(), c.focusAfter);
+    EXPECT_EQ(KeysDown(first), c.firstSaw);
+  }
+}
+
+// A window of another class that is a control parent gets the dialog keys
+// too, while it is the active window.
+LRESULT CALLBACK Plain(HWND w, UINT m, WPARAM p1, LPARAM p2) { return DefWindowProcA(w, m, p1, p2); }
+
+TEST_F(Input, ForeignControlParentGetsDialogKeys) {
+  WNDCLASSA wc = {};
+  wc.lpfnWndProc = Plain;
+  wc.lpszClassName = "ForeignParent";
+  RegisterClassA(&wc);
+  for (DWORD exStyle : {DWORD(WS_EX_CONTROLPARENT), DWORD(0)}) {
+    SCOPED_TRACE(exStyle);
+    HWND foreign = CreateWindowExA(exStyle, "ForeignParent", "Foreign",
+                                   WS_POPUP | WS_CAPTION | WS_VISIBLE, 150, 150, 300, 200,
+                                   nullptr, nullptr, nullptr, nullptr);
+    HWND first = SpiedEdit(foreign, 41, 10), second = SpiedEdit(foreign, 42, 40);
+    SetForegroundWindow(foreign);
+    wt::Pump(50);
+    SetFocus(first);
+    PressKey(VK_TAB);
+    EXPECT_EQ(GetFocus(), exStyle ? second : first);
+    DestroyWindow(foreign);
+    spies.clear();
+  }
+}
+
+}  // namespace

@@ -1,0 +1,182 @@
+// MDI frames: the Window menu and the MDI client, children inside the client,
+// the Window-menu commands, closing through the client, and the bar layout.
+#include "tests/window/event_log.h"
+
+#include <commctrl.h>
+
+namespace {
+
+using wt::recording;
+using wt::Word;
+
+// What the MDI client is asked, recorded by subclassing it.
+struct ClientRequest {
+  UINT message;
+  WPARAM param1;
+  LPARAM param2;
+};
+std::vector<ClientRequest> clientRequests;
+WNDPROC clientProcedure = nullptr;
+
+LRESULT CALLBACK ClientSpy(HWND w, UINT m, WPARAM p1, LPARAM p2) {
+  if (m >= WM_MDICREATE && m <= WM_MDIREFRESHMENU) clientRequests.push_back({m, p1, p2});
+  return CallWindowProcA(clientProcedure, w, m, p1, p2);
+}
+
+class Mdi : public wt::WindowTest {
+ protected:
+  void SetUp() override {
+    wt::WindowTest::SetUp();
+    ASSERT_EQ(hv::OpenWindow(&frame, 0, 0, 500, 400, hv::OW_MDIFRAME, nullptr, "Frame",
+                             wt::RecordingHandler), 1);
+    ASSERT_NE(frame.mdiClient, nullptr);
+    clientRequests.clear();
+    clientProcedure = reinterpret_cast<WNDPROC>(
+        SetWindowLongA(frame.mdiClient, GWL_WNDPROC, reinterpret_cast<LONG>(ClientSpy)));
+  }
+  void TearDown() override {
+    hv::CloseWindow(&frame);
+    wt::WindowTest::TearDown();
+  }
+  void OpenChild(hv::WindowRecord* child, int x) {
+    ASSERT_EQ(hv::OpenWindow(child, x, 0, 200, 150, 0, &frame, "Child", wt::RecordingHandler), 1);
+  }
+  hv::WindowRecord frame = {};
+};
+
+TEST_F(Mdi, FrameHasAWindowMenuAndAnMdiClient) {
+  char name[64];
+  GetClassNameA(frame.hwnd, name, sizeof name);
+  EXPECT_STREQ(name, "HalvornFrameClass");
+  EXPECT_EQ(GetClassLongA(frame.hwnd, GCL_STYLE), 0x2008);
+  EXPECT_EQ(GetClassLongA(frame.hwnd, GCL_HBRBACKGROUND), COLOR_APPWORKSPACE + 1);
+
+  HMENU bar = GetMenu(frame.hwnd);
+  ASSERT_EQ(GetMenuItemCount(bar), 1);
+  GetMenuStringA(bar, 0, name, sizeof name, MF_BYPOSITION);
+  EXPECT_STREQ(name, "&Window");
+  HMENU windowMenu = GetSubMenu(bar, 0);
+  struct Item {
+    UINT id;
+    const char* text;
+  } items[] = {{32773, "&Cascade"}, {32774, "&Tile"}, {32775, "&Arrange Icons"}};
+  ASSERT_GE(GetMenuItemCount(windowMenu), 3);
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(GetMenuItemID(windowMenu, i), items[i].id);
+    GetMenuStringA(windowMenu, i, name, sizeof name, MF_BYPOSITION);
+    EXPECT_STREQ(name, items[i].text);
+  }
+
+  GetClassNameA(frame.mdiClient, name, sizeof name);
+  EXPECT_STREQ(name, "MDIClient");
+  EXPECT_EQ(GetParent(frame.mdiClient), frame.hwnd);
+  EXPECT_EQ(GetDlgCtrlID(frame.mdiClient), 3244);
+  DWORD style = static_cast<DWORD>(GetWindowLongA(frame.mdiClient, GWL_STYLE));
+  EXPECT_EQ(style & 0x42000000u, 0x42000000u);  // child, clip children
+  EXPECT_TRUE(style & WS_VISIBLE);
+  RECT client, mdi;
+  GetClientRect(frame.hwnd, &client);
+  GetWindowRect(frame.mdiClient, &mdi);
+  MapWindowPoints(HWND_DESKTOP, frame.hwnd, reinterpret_cast<POINT*>(&mdi), 2);
+  EXPECT_EQ(mdi.left, 0);
+  EXPECT_EQ(mdi.top, 0);
+  EXPECT_EQ(mdi.right, client.right);
+  EXPECT_EQ(mdi.bottom, client.bottom);
+}
+
+// A child of the frame lives in the MDI client, as an MDI child; closing it
+// asks the client to destroy it.
+TEST_F(Mdi, ChildIsCreatedInsideTheClientAndClosedThroughIt) {
+  hv::WindowRecord child = {};
+  OpenChild(&child, 10);
+  EXPECT_EQ(GetParent(child.hwnd), frame.mdiClient);
+  EXPECT_TRUE(GetWindowLongA(child.hwnd, GWL_EXSTYLE) & WS_EX_MDICHILD);
+  EXPECT_EQ(HWND(SendMessageA(frame.mdiClient, WM_MDIGETACTIVE, 0, 0)), child.hwnd)
+      << "MDI-child default processing activated it";
+  HWND window = child.hwnd;
+  clientRequests.clear();
+  wt::ResetRecording();
+  hv::CloseWindow(&child);
+  std::vector<ClientRequest> destroys;
+  for (const ClientRequest& r : clientRequests)
+    if (r.message == WM_MDIDESTROY) destroys.push_back(r);
+  ASSERT_EQ(destroys.size(), 1u);
+  EXPECT_EQ(HWND(destroys[0].param1), window);
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_TRUE(wt::MatchesSequence(recording, {{.code = WM_DESTROY, .window = &child}}));
+}
+
+// The Window menu's commands go to the MDI client; the event names the
+// active child's record.
+TEST_F(Mdi, WindowMenuCommandsAreSentToTheClient) {
+  hv::WindowRecord first = {}, second = {};
+  OpenChild(&first, 0);
+  OpenChild(&second, 30);
+  wt::ResetRecording();
+  clientRequests.clear();
+  for (int command : {hv::MDI_CASCADE, hv::MDI_TILE, hv::MDI_ARRANGE, 500})
+    SendMessageA(frame.hwnd, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+  EXPECT_TRUE(wt::MatchesSequence(recording, {
+      {.code = hv::EV_MENU, .param1 = hv::MDI_CASCADE, .window = &second},
+      {.code = hv::EV_MENU, .param1 = hv::MDI_TILE, .window = &second},
+      {.code = hv::EV_MENU, .param1 = hv::MDI_ARRANGE, .window = &second},
+      {.code = hv::EV_MENU, .param1 = 500, .window = &second},
+  }));
+  std::vector<UINT> asked;
+  for (const ClientRequest& r : clientRequests)
+    if (r.message != WM_MDIGETACTIVE) asked.push_back(r.message);
+  ASSERT_EQ(asked.size(), 3u);
+  EXPECT_EQ(asked[0], UINT(WM_MDICASCADE));
+  EXPECT_EQ(asked[1], UINT(WM_MDITILE));
+  EXPECT_EQ(asked[2], UINT(WM_MDIICONARRANGE));
+  for (const ClientRequest& r : clientRequests)
+    if (r.message == WM_MDITILE) EXPECT_EQ(r.param1, WPARAM(MDITILE_HORIZONTAL));
+  hv::CloseWindow(&second);
+  hv::CloseWindow(&first);
+}
+
+// Without children a menu event names the frame itself.
+TEST_F(Mdi, MenuEventWithoutChildrenNamesTheFrame) {
+  wt::ResetRecording();
+  SendMessageA(frame.hwnd, WM_COMMAND, MAKEWPARAM(hv::MDI_CASCADE, 0), 0);
+  EXPECT_TRUE(wt::MatchesSequence(recording, {
+      {.code = hv::EV_MENU, .param1 = hv::MDI_CASCADE, .window = &frame}}));
+}
+
+// A status bar and a top toolbar take their room; the MDI client gets the rest.
+TEST_F(Mdi, BarsTakeTheirRoomFromTheClient) {
+  InitCommonControls();
+  HWND status = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0,
+                                frame.hwnd, nullptr, GetModuleHandleA(nullptr), nullptr);
+  HWND toolbar = CreateWindowExA(0, TOOLBARCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | CCS_TOP, 0, 0,
+                                 0, 0, frame.hwnd, nullptr, GetModuleHandleA(nullptr), nullptr);
+  ASSERT_NE(status, nullptr);
+  ASSERT_NE(toolbar, nullptr);
+  SetWindowPos(frame.hwnd, nullptr, 0, 0, 520, 420, SWP_NOMOVE | SWP_NOZORDER);
+  RECT client, s, t, mdi;
+  GetClientRect(frame.hwnd, &client);
+  GetWindowRect(status, &s);
+  GetWindowRect(toolbar, &t);
+  GetWindowRect(frame.mdiClient, &mdi);
+  MapWindowPoints(HWND_DESKTOP, frame.hwnd, reinterpret_cast<POINT*>(&mdi), 2);
+  ASSERT_GT(s.bottom - s.top, 0);
+  ASSERT_GT(t.bottom - t.top, 0);
+  EXPECT_EQ(mdi.left, 0);
+  EXPECT_EQ(mdi.top, t.bottom - t.top);
+  EXPECT_EQ(mdi.right, client.right);
+  EXPECT_EQ(mdi.bottom, client.bottom - (s.bottom - s.top));
+  // Size events are delivered as for any window.
+  EXPECT_FALSE(wt::EventsWithCode(hv::EV_SIZE).empty());
+}
+
+// Without bars the frame's default processing fills the client area.
+TEST_F(Mdi, WithoutBarsTheClientFillsTheFrame) {
+  SetWindowPos(frame.hwnd, nullptr, 0, 0, 520, 420, SWP_NOMOVE | SWP_NOZORDER);
+  RECT client, mdi;
+  GetClientRect(frame.hwnd, &client);
+  GetWindowRect(frame.mdiClient, &mdi);
+  EXPECT_EQ(mdi.right - mdi.left, client.right);
+  EXPECT_EQ(mdi.bottom - mdi.top, client.bottom);
+}
+
+}  // namespace
