@@ -62,6 +62,10 @@ wine_env_prefix() {
     wine reg add "$key" /v "Courier New" /t REG_SZ /d "Liberation Mono" /f 9>&- >/dev/null 2>&1
     wine reg add "$key" /v "Microsoft Sans Serif" /t REG_SZ /d "Liberation Sans" /f 9>&- >/dev/null 2>&1
   done
+  # Wine draws the frames of its windows itself: with no window manager on a
+  # virtual display, a managed window would wait 2 s for one when destroyed.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f \
+    9>&- >/dev/null 2>&1 || true
   # A crashing program prints a backtrace and ends, instead of waiting in the
   # debugger's dialog on a display nobody looks at.
   wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
