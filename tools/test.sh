@@ -3,7 +3,8 @@
 # Installs what is missing first (Debian, as root).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build=${BUILD_DIR:-build}
+build=$(realpath -m "${BUILD_DIR:-build}")
+state="$build/wine"
 
 tools/install-deps.sh
 
@@ -14,8 +15,8 @@ cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/i686-w64-mingw32.cmake \
 # Test discovery runs the test programs during the build: prepare Wine first.
 echo "== prepare Wine (prefix, fonts, Xvfb, wineserver)"
 . tools/wine-env.sh
-wine_env_prepare "$PWD/$build/wine" yes
-trap 'wine_env_stop "$PWD/$build/wine"' EXIT
+wine_env_prepare "$state" yes
+trap 'wine_env_stop "$state"' EXIT
 
 echo "== build"
 cmake --build "$build" -j"$(nproc)"

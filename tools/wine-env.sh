@@ -15,9 +15,10 @@ wine_env_prepare() {
   exec 9>"$state/lock"
   flock 9
   if [ "$own_display" = yes ] || [ -z "${DISPLAY:-}" ]; then
+    own_display=yes
     wine_env_display "$state"
   fi
-  wine_env_prefix
+  wine_env_prefix "$own_display"
   wine_env_server
   flock -u 9
   exec 9>&-
@@ -50,6 +51,7 @@ wine_env_display() {
 # A new prefix gets Wine's own fonts where this Wine build looks for them,
 # and substitutes for the two faces Wine does not ship.
 wine_env_prefix() {
+  local virtual_display=$1
   [ -f "$WINEPREFIX/.ampliwind-ready" ] && return
   wineboot -i 9>&- >/dev/null 2>&1 || true
   wineserver -w 9>&- 2>/dev/null || true
@@ -62,6 +64,16 @@ wine_env_prefix() {
     wine reg add "$key" /v "Courier New" /t REG_SZ /d "Liberation Mono" /f 9>&- >/dev/null 2>&1
     wine reg add "$key" /v "Microsoft Sans Serif" /t REG_SZ /d "Liberation Sans" /f 9>&- >/dev/null 2>&1
   done
+  # On a virtual display Wine draws the frames of its windows itself: with no
+  # window manager there, a managed window would wait 2 s for one when destroyed.
+  if [ "$virtual_display" = yes ]; then
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f \
+      9>&- >/dev/null 2>&1 || true
+  fi
+  # A crashing program prints a backtrace and ends, instead of waiting in the
+  # debugger's dialog on a display nobody looks at.
+  wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+    9>&- >/dev/null 2>&1 || true
   wineserver -w 9>&- 2>/dev/null || true
   touch "$WINEPREFIX/.ampliwind-ready"
 }

@@ -19,8 +19,10 @@ HANDLE RuntimeHeap() { return heap; }
 void CreateRuntimeHeap() { heap = HeapCreate(HEAP_GENERATE_EXCEPTIONS, INITIAL_COMMIT, 0); }
 
 void DestroyRuntimeHeap() {
-  // The handle keeps its stale value, as after any stop: no call may follow.
+  // Forgetting the handle makes a stray call after the stop behave as one
+  // before the start, instead of using a destroyed heap.
   if (heap) HeapDestroy(heap);
+  heap = nullptr;
 }
 
 void* AllocateBlock(uint32_t size) {
@@ -33,6 +35,7 @@ void* AllocateBlock(uint32_t size) {
 }
 
 void* ResizeBlock(void* block, uint32_t size) {
+  if (!heap) return nullptr;
   return HeapReAlloc(heap, HEAP_ZERO_MEMORY | HEAP_GENERATE_EXCEPTIONS, block, size);
 }
 

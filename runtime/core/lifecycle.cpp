@@ -35,6 +35,7 @@ void RuntimeShutdown() {
     exitCallbacks = nullptr;
   }
   DestroyRuntimeHeap();
+  ForgetTempStrings();
   if (runtimeLock) CloseHandle(runtimeLock);
   runtimeLock = nullptr;
 }

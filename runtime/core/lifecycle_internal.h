@@ -5,5 +5,7 @@ namespace hv {
 
 void CreateRuntimeHeap();
 void DestroyRuntimeHeap();
+// Empties the temporary-string stack without freeing: its blocks went with the heap.
+void ForgetTempStrings();
 
 }  // namespace hv

@@ -41,17 +41,22 @@ void CopyAlignedWords(unsigned char* d, const unsigned char* s) {
 // the tail of one aligned source word with the head of the next, and the next
 // is read only once the current one is known to hold no terminator.
 void CopyShiftedWords(unsigned char* d, const unsigned char* s, int offset) {
-  const unsigned char* word = s - offset;
+  const Word* word = reinterpret_cast<const Word*>(s - offset);
   const int low = offset * 8, high = 32 - low;
-  const uint32_t fill = ~0u << high;  // stands in for bytes not yet read
-  uint32_t current = *reinterpret_cast<const Word*>(word);
+  const uint32_t fill = ~0u << high;  // stands in for the next word, not yet read
+  uint32_t current = *word;
+  uint32_t tail = (current >> low) | fill;
+  if (uint32_t zeros = ZeroBytes(tail)) return StoreLast(d, tail, FirstZero(zeros));
   for (;; d += 4) {
-    uint32_t tail = (current >> low) | fill;
-    if (uint32_t zeros = ZeroBytes(tail)) return StoreLast(d, tail, FirstZero(zeros));
-    word += 4;
-    uint32_t next = *reinterpret_cast<const Word*>(word);
+    uint32_t next = *++word;
     uint32_t joined = (current >> low) | (next << high);
-    if (uint32_t zeros = ZeroBytes(joined)) return StoreLast(d, joined, FirstZero(zeros));
+    if (ZeroBytes(next)) {
+      // The terminator is in the head of next, so in joined, or else in its tail.
+      if (uint32_t zeros = ZeroBytes(joined)) return StoreLast(d, joined, FirstZero(zeros));
+      *reinterpret_cast<Word*>(d) = joined;
+      tail = (next >> low) | fill;
+      return StoreLast(d + 4, tail, FirstZero(ZeroBytes(tail)));
+    }
     *reinterpret_cast<Word*>(d) = joined;
     current = next;
   }

@@ -1,6 +1,7 @@
 // The temporary-string stack: compiled code registers the texts that runtime
 // calls returned to it and frees them in bulk once they are consumed.
 #include "runtime/core/core.h"
+#include "runtime/core/lifecycle_internal.h"
 
 namespace hv {
 namespace {
@@ -40,5 +41,7 @@ void ClearTempStrings() {
   tempTop = 0;
   RuntimeUnlock();
 }
+
+void ForgetTempStrings() { tempTop = 0; }
 
 }  // namespace hv

@@ -1,4 +1,4 @@
-// The sizes of a bitmap and of a window's client area.
+// The sizes of a bitmap, of a window's client area and of a window or control on the screen.
 #include "runtime/draw/draw.h"
 
 namespace hv {
@@ -22,6 +22,21 @@ int32_t GetClientSize(WindowRecord* record, int32_t* x, int32_t* y, int32_t* wid
   if (record && record->hwnd && GetClientRect(record->hwnd, &client)) {
     *width = client.right;
     *height = client.bottom;
+  }
+  return 0;
+}
+
+int32_t GetWindowScreenRect(WindowRecord* record, int32_t* x, int32_t* y, int32_t* width,
+                            int32_t* height, int32_t controlId) {
+  *x = *y = *width = *height = 0;
+  if (!record->hwnd) return 0;
+  HWND window = controlId ? GetDlgItem(record->hwnd, controlId) : record->hwnd;
+  RECT rect;
+  if (window && GetWindowRect(window, &rect)) {
+    *x = rect.left;
+    *y = rect.top;
+    *width = rect.right - rect.left;
+    *height = rect.bottom - rect.top;
   }
   return 0;
 }

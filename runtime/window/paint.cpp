@@ -130,6 +130,7 @@ LRESULT EraseWindow(HWND window, WindowRecord* record, HDC dc, LPARAM param2) {
                   static_cast<int32_t>(param2));
     record->eventDC = outer;
     RestoreDC(dc, saved);
+    ReleaseLentObjects(dc);  // pens and fonts the handler's drawing left selected in dc
   }
   return 1;
 }

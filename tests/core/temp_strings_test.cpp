@@ -94,4 +94,17 @@ TEST_F(TempStringTest, NullEntriesAreHarmless) {
   EXPECT_EQ(hv::tempTop, 0);
 }
 
+TEST(TempStringRestart, ShutdownForgetsTheEntriesOfTheDestroyedHeap) {
+  hv::RuntimeStartup();
+  hv::PushTempString(hv::AllocateBlock(4));
+  hv::RuntimeShutdown();
+  EXPECT_EQ(hv::tempTop, 0);
+  EXPECT_EQ(hv::RuntimeHeap(), nullptr);
+  EXPECT_EQ(hv::AllocateBlock(4), nullptr);
+  hv::RuntimeStartup();
+  hv::PopTempStrings(1);  // nothing stale is freed into the new heap
+  EXPECT_TRUE(HeapValidate(hv::RuntimeHeap(), 0, nullptr));
+  hv::RuntimeShutdown();
+}
+
 }  // namespace

@@ -1,0 +1,16 @@
+// Shared steps of the number code.
+#pragma once
+
+#include <cstdint>
+
+namespace hv {
+
+// 2^(y × log2 x) for x > 0, formed on the x87 unit in extended precision and
+// rounded to double.
+double PowerCore(double x, double y);
+
+// Truncates x to *whole and tells whether x equals it; an unordered
+// comparison counts as equal, so NaN is taken for a whole number.
+bool IsWholeNumber(double x, int64_t* whole);
+
+}  // namespace hv

@@ -1,0 +1,24 @@
+// Shared by the drawing sources; not part of the runtime's interface.
+#pragma once
+
+#include <windows.h>
+#include <cstdint>
+
+#include "runtime/window/window.h"
+
+namespace hv {
+
+// The rectangle touched on a client-sized surface, in bitmap pixels
+// (right and bottom inclusive), mapped to the client area that shows the
+// surface stretched.
+RECT ScaleBoundsToClient(const RECT& bounds, int32_t bitmapWidth, int32_t bitmapHeight,
+                         int32_t clientWidth, int32_t clientHeight);
+
+// SetFrontPen and SetFont leave the object they created selected in the
+// bracket's context; once that bracket closed, this settles who deletes it.
+// `lent` says whether the context was lent by an event; `owned` is the
+// record's pen or font slot.
+void SettleSelectedObject(WindowRecord* record, HDC context, bool lent, HGDIOBJ created,
+                          HGDIOBJ displaced, HGDIOBJ* owned);
+
+}  // namespace hv

@@ -1,0 +1,77 @@
+// Lines, pixels, rectangles and the window colour, each in one bracket.
+// Pens and brushes made here are temporary: deselected and deleted before
+// the bracket closes, so the record's own pen is untouched by drawing.
+#include "runtime/draw/draw.h"
+
+namespace hv {
+namespace {
+
+COLORREF Resolve(HDC dc, COLORREF colour) {
+  return colour == CL_FRONT ? GetTextColor(dc) : colour;
+}
+
+}  // namespace
+
+int32_t MoveTo(WindowRecord* record, int32_t x, int32_t y) {
+  if (!record->hwnd) return 0;
+  HDC dc = BeginDraw(record);
+  if (dc) MoveToEx(dc, x, y, nullptr);
+  return EndDraw(record, dc, 1);
+}
+
+int32_t DrawLineTo(WindowRecord* record, int32_t x, int32_t y, COLORREF colour) {
+  if (!record->hwnd) return 0;
+  HDC dc = BeginDraw(record);
+  if (dc) {
+    HPEN pen = CreatePen(record->penStyle, record->penWidth, Resolve(dc, colour));
+    HGDIOBJ displaced = SelectObject(dc, pen);
+    LineTo(dc, x, y);
+    SelectObject(dc, displaced);
+    DeleteObject(pen);
+  }
+  return EndDraw(record, dc, 1);
+}
+
+int32_t DrawLine(WindowRecord* record, int32_t x1, int32_t y1, int32_t x2, int32_t y2, COLORREF colour) {
+  if (!record->hwnd) return 0;
+  MoveTo(record, x1, y1);
+  return DrawLineTo(record, x2, y2, colour);
+}
+
+int32_t DrawPixel(WindowRecord* record, int32_t x, int32_t y, COLORREF colour) {
+  HDC dc = BeginDraw(record);
+  if (dc) SetPixelV(dc, x, y, Resolve(dc, colour));
+  return EndDraw(record, dc, 1);
+}
+
+int32_t DrawRect(WindowRecord* record, int32_t x, int32_t y, int32_t width, int32_t height,
+                 COLORREF outline, COLORREF fill) {
+  if (!record->hwnd) return 0;
+  HDC dc = BeginDraw(record);
+  if (dc) {
+    bool filled = outline != CL_FRONT && fill != CL_FRONT;
+    HPEN pen = CreatePen(record->penStyle, record->penWidth, Resolve(dc, outline));
+    HBRUSH brush = filled ? CreateSolidBrush(fill) : HBRUSH(GetStockObject(NULL_BRUSH));
+    HGDIOBJ displacedPen = SelectObject(dc, pen);
+    HGDIOBJ displacedBrush = SelectObject(dc, brush);
+    Rectangle(dc, x, y, x + width, y + height);
+    SelectObject(dc, displacedPen);
+    SelectObject(dc, displacedBrush);
+    DeleteObject(pen);
+    if (filled) DeleteObject(brush);
+  }
+  return EndDraw(record, dc, 1);
+}
+
+int32_t SetWindowColor(WindowRecord* record, COLORREF colour) {
+  if (!record->hwnd) return 0;
+  record->windowColor = colour;
+  if (record->surfaceFlags)
+    return DrawRect(record, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                    colour, colour);
+  InvalidateRect(record->hwnd, nullptr, TRUE);
+  return 0;
+}
+
+}  // namespace hv
+

@@ -1,0 +1,120 @@
+// The print statement: typed items formatted one after another into one
+// buffer, then drawn at the target window's position or written to
+// standard output.
+#include <cstdarg>
+#include <cstring>
+
+#include "runtime/core/core.h"
+#include "runtime/draw/draw.h"
+
+namespace hv {
+
+WindowRecord* printTarget = nullptr;
+
+namespace {
+
+// The last byte always stays a terminator: longer text is cut there.
+char printBuffer[PRINT_BUFFER_SIZE];
+
+enum ItemKind : uint8_t {
+  ITEM_WORD,     // one 32-bit value given to the format
+  ITEM_FLOAT,    // a 32-bit float, widened to double
+  ITEM_DOUBLE,   // a 64-bit double
+  ITEM_WIDE,     // a 64-bit integer, formatted by `wide`
+  ITEM_TARGET,   // a record: the target when first, else a plain word
+};
+
+struct ItemFormat {
+  int32_t code;
+  ItemKind kind;
+  const char* format;
+  int32_t (*wide)(char*, uint32_t, uint32_t);
+};
+
+constexpr ItemFormat ITEM_FORMATS[] = {
+    {TC_STRING, ITEM_WORD, "%s", nullptr},
+    {TC_WSTRING, ITEM_WORD, "%S", nullptr},
+    {TC_CHAR, ITEM_WORD, "%c", nullptr},
+    {TC_CHAR8, ITEM_WORD, "%c", nullptr},
+    {TC_INT, ITEM_WORD, "%d ", nullptr},
+    {TC_UINT, ITEM_WORD, "%u ", nullptr},
+    {TC_UINT16, ITEM_WORD, "%hu ", nullptr},
+    {TC_INT16, ITEM_WORD, "%hd ", nullptr},
+    {TC_FLOAT, ITEM_FLOAT, "% .*f", nullptr},
+    {TC_DOUBLE, ITEM_DOUBLE, "% .*f", nullptr},
+    {TC_INT64, ITEM_WIDE, "%s", FormatInt64},
+    {TC_UINT64, ITEM_WIDE, "%s", FormatUInt64},
+    {TC_RECORD, ITEM_TARGET, "%u ", nullptr},
+};
+constexpr ItemFormat OTHER_ITEM = {-1, ITEM_WORD, "%u ", nullptr};
+
+const ItemFormat& FindFormat(int32_t code) {
+  for (const ItemFormat& item : ITEM_FORMATS)
+    if (item.code == code) return item;
+  return OTHER_ITEM;
+}
+
+// Formats one item at `at`, with `size` bytes left; returns the characters written.
+int32_t FormatItem(const ItemFormat& item, bool first, char* at, uint32_t size, va_list* items) {
+  switch (item.kind) {
+    case ITEM_FLOAT: {
+      uint32_t bits = va_arg(*items, uint32_t);
+      float value;
+      std::memcpy(&value, &bits, sizeof value);
+      return FormatBounded(at, size, item.format, floatPrecision, double(value));
+    }
+    case ITEM_DOUBLE:
+      return FormatBounded(at, size, item.format, floatPrecision, va_arg(*items, double));
+    case ITEM_WIDE: {
+      uint32_t low = va_arg(*items, uint32_t);
+      uint32_t high = va_arg(*items, uint32_t);
+      char text[24];
+      item.wide(text, low, high);
+      return FormatBounded(at, size, item.format, text);
+    }
+    case ITEM_TARGET:
+      if (first) {
+        printTarget = reinterpret_cast<WindowRecord*>(va_arg(*items, uint32_t));
+        return 0;
+      }
+      [[fallthrough]];
+    case ITEM_WORD:
+      break;
+  }
+  return FormatBounded(at, size, item.format, va_arg(*items, uint32_t));
+}
+
+void DrawPrinted(WindowRecord* target, int32_t length) {
+  HDC dc = BeginDraw(target);
+  if (dc) TextOutA(dc, target->posX, target->posY, printBuffer, length);
+  EndDraw(target, dc, 1);
+}
+
+}  // namespace
+
+void PrintText(int32_t count, ...) {
+  HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
+  va_list items;
+  va_start(items, count);
+  int32_t length = 0;
+  printBuffer[0] = 0;
+  for (int32_t i = 0; i < count; ++i) {
+    const ItemFormat& item = FindFormat(va_arg(items, int32_t));
+    length += FormatItem(item, i == 0, printBuffer + length, PRINT_BUFFER_SIZE - length, &items);
+  }
+  va_end(items);
+
+  if (!printTarget) {
+    DWORD written;
+    if (length) WriteFile(output, printBuffer, DWORD(length), &written, nullptr);  // fails without a console: ignored
+    return;
+  }
+  // One line end is dropped; a carriage return alone stays.
+  if (length && printBuffer[length - 1] == '\n') {
+    --length;
+    if (length && printBuffer[length - 1] == '\r') --length;
+  }
+  if (length) DrawPrinted(printTarget, length);
+}
+
+}  // namespace hv

@@ -1,0 +1,57 @@
+// The font of a window's text output, or of one of its child controls.
+#include "runtime/draw/draw.h"
+#include "runtime/draw/draw_internal.h"
+
+namespace hv {
+namespace {
+
+constexpr uint32_t FONT_ITALIC = 0x1;
+constexpr uint32_t FONT_UNDERLINE = 0x10;
+constexpr uint32_t FONT_STRIKEOUT = 0x20;
+
+LOGFONTA Describe(HDC dc, const char* face, int32_t size, int32_t weight, uint32_t flags) {
+  LOGFONTA font = {};
+  if (face) lstrcpynA(font.lfFaceName, face, LF_FACESIZE);  // no face: the system's default
+  // Negative: by character height, so size is in points at the context's resolution.
+  font.lfHeight = -MulDiv(size, GetDeviceCaps(dc, LOGPIXELSY), 72);
+  font.lfWeight = weight;
+  font.lfQuality = DRAFT_QUALITY;
+  font.lfCharSet = BYTE(flags >> 16);
+  font.lfItalic = (flags & FONT_ITALIC) != 0;
+  font.lfUnderline = (flags & FONT_UNDERLINE) != 0;
+  font.lfStrikeOut = (flags & FONT_STRIKEOUT) != 0;
+  return font;
+}
+
+// The control owns the font from now on; its previous one is deleted.
+void SetControlFont(HWND control, const LOGFONTA& description) {
+  HFONT font = CreateFontIndirectA(&description);
+  HFONT previous = HFONT(SendMessageA(control, WM_GETFONT, 0, 0));
+  SendMessageA(control, WM_SETFONT, 0, FALSE);
+  SendMessageA(control, WM_SETFONT, WPARAM(font), TRUE);
+  if (previous) DeleteObject(previous);
+}
+
+}  // namespace
+
+int32_t SetFont(WindowRecord* record, const char* face, int32_t size, int32_t weight,
+                int32_t flags, int32_t controlId) {
+  if (!record->hwnd) return 0;
+  bool lent = record->eventDC != nullptr;
+  HDC dc = BeginDraw(record);  // open before the height is computed: its resolution counts
+  if (!dc) return EndDraw(record, dc, 1);
+  LOGFONTA description = Describe(dc, face, size, weight, uint32_t(flags));
+  if (controlId) {
+    HWND control = GetDlgItem(record->hwnd, controlId);
+    if (control) SetControlFont(control, description);
+    return EndDraw(record, dc, 1);
+  }
+  HFONT font = CreateFontIndirectA(&description);
+  if (!font) return EndDraw(record, dc, 1);
+  HGDIOBJ displaced = SelectObject(dc, font);
+  EndDraw(record, dc, 1);
+  SettleSelectedObject(record, dc, lent, font, displaced, reinterpret_cast<HGDIOBJ*>(&record->font));
+  return 0;
+}
+
+}  // namespace hv

@@ -1,0 +1,152 @@
+// Truncation and rounding to integers, square root and power: exact cases,
+// the case order of the power, and the control word left as it was.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+#include "runtime/runtime.h"
+
+namespace {
+
+const double NaN = std::numeric_limits<double>::quiet_NaN();
+const double Inf = std::numeric_limits<double>::infinity();
+
+// Rounding, precision and exception masks; the reserved bits read back as the unit likes.
+uint16_t ControlWord() {
+  uint16_t control;
+  __asm__ volatile("fnstcw %0" : "=m"(control));
+  return control & 0x0F3F;
+}
+void SetControlWord(uint16_t control) { __asm__ volatile("fldcw %0" : : "m"(control)); }
+
+// Bit-for-bit equality, so that the sign of zero and exact roundings count.
+::testing::AssertionResult Same(double expected, double actual) {
+  if (std::memcmp(&expected, &actual, sizeof expected) == 0) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "expected " << std::hexfloat << expected << ", got "
+                                       << actual;
+}
+
+class Arithmetic : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    saved = ControlWord();
+    hv::LoadStartupControlWord();
+  }
+  void TearDown() override { SetControlWord(saved); }
+  uint16_t saved = 0;
+};
+
+TEST_F(Arithmetic, TruncationGoesTowardZeroWhateverTheRoundingMode) {
+  constexpr uint16_t ROUND_UP = 0x0B3F;
+  SetControlWord(ROUND_UP);
+  EXPECT_EQ(hv::TruncateToInt64(2.9), 2);
+  EXPECT_EQ(hv::TruncateToInt64(-2.9), -2);
+  EXPECT_EQ(hv::TruncateToInt64(-0.5), 0);
+  EXPECT_EQ(ControlWord(), ROUND_UP);  // restored at once
+  hv::LoadStartupControlWord();
+  EXPECT_EQ(hv::TruncateToInt64(2.5), 2);
+  EXPECT_EQ(hv::TruncateToInt64(4503599627370497.0), 4503599627370497LL);
+  EXPECT_EQ(hv::TruncateToInt64(9223372036854774784.0), 9223372036854774784LL);
+  EXPECT_EQ(hv::TruncateToInt64(-9223372036854775808.0), INT64_MIN);
+  EXPECT_EQ(ControlWord(), hv::FPU_STARTUP_CONTROL);
+}
+
+TEST_F(Arithmetic, TruncationOutOfRangeGivesTheLowestInt64) {
+  for (double x : {9223372036854775808.0, -9223372036854777856.0, 1e300, Inf, -Inf, NaN})
+    EXPECT_EQ(hv::TruncateToInt64(x), INT64_MIN) << x;
+}
+
+TEST_F(Arithmetic, RoundingToInt32IsNearestTiesToEven) {
+  struct { double x; int32_t expected; } cases[] = {
+      {0.5, 0}, {1.5, 2}, {2.5, 2}, {3.5, 4}, {-2.5, -2}, {-3.5, -4}, {2.4999999, 2},
+      {1845.6, 1846}, {2147483647.0, INT32_MAX}, {2147483646.5, 2147483646},
+      {-2147483648.0, INT32_MIN}, {-2147483647.5, -2147483648}};
+  for (auto c : cases) EXPECT_EQ(hv::RoundToInt32(c.x), c.expected) << c.x;
+}
+
+TEST_F(Arithmetic, RoundingOutOfRangeGivesTheLowestInt32) {
+  for (double x : {2147483647.5, 2147483648.0, -2147483649.0, 1e20, Inf, -Inf, NaN})
+    EXPECT_EQ(hv::RoundToInt32(x), INT32_MIN) << x;
+}
+
+TEST_F(Arithmetic, SquareRoot) {
+  EXPECT_TRUE(Same(2.0, hv::SquareRoot(4.0)));
+  EXPECT_TRUE(Same(1.4142135623730951, hv::SquareRoot(2.0)));
+  EXPECT_TRUE(Same(3.1622776601683795, hv::SquareRoot(10.0)));
+  EXPECT_TRUE(Same(-0.0, hv::SquareRoot(-0.0)));
+  EXPECT_TRUE(Same(Inf, hv::SquareRoot(Inf)));
+  EXPECT_TRUE(std::isnan(hv::SquareRoot(-1.0)));
+  EXPECT_TRUE(std::isnan(hv::SquareRoot(-Inf)));
+}
+
+TEST_F(Arithmetic, AbsValue) {
+  EXPECT_EQ(hv::AbsValue(-3.25), 3.25);
+  EXPECT_EQ(hv::AbsValue(3.25), 3.25);
+  EXPECT_EQ(hv::AbsValue(-Inf), Inf);
+  EXPECT_TRUE(std::isnan(hv::AbsValue(NaN)));
+}
+
+TEST_F(Arithmetic, PowersOfTenAreExact) {
+  const double exact[] = {1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                          1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  for (int k = 1; k <= 22; ++k) EXPECT_TRUE(Same(exact[k - 1], hv::PowerOf(10, k))) << "10^" << k;
+  EXPECT_TRUE(Same(0.0001, hv::PowerOf(10, -4)));
+  EXPECT_TRUE(Same(0.1, hv::PowerOf(10, -1)));
+}
+
+TEST_F(Arithmetic, PowersOfTwoAndRoots) {
+  EXPECT_TRUE(Same(1024.0, hv::PowerOf(2, 10)));
+  EXPECT_TRUE(Same(0.5, hv::PowerOf(2, -1)));
+  EXPECT_TRUE(Same(0x1p-1074, hv::PowerOf(2, -1074)));
+  EXPECT_TRUE(Same(0x1p1023, hv::PowerOf(2, 1023)));
+  EXPECT_DOUBLE_EQ(hv::PowerOf(2, 0.5), 1.4142135623730951);
+  EXPECT_DOUBLE_EQ(hv::PowerOf(27, 1.0 / 3), 3.0);
+  EXPECT_DOUBLE_EQ(hv::PowerOf(1.5, 2.5), 2.7556759606310752);
+  EXPECT_TRUE(Same(1.0, hv::PowerOf(1, 12345.678)));
+}
+
+TEST_F(Arithmetic, PowerOverflowsToInfinityAndUnderflowsToZero) {
+  EXPECT_TRUE(Same(Inf, hv::PowerOf(10, 400)));
+  EXPECT_TRUE(Same(Inf, hv::PowerOf(2, 1024)));
+  EXPECT_TRUE(Same(0.0, hv::PowerOf(10, -400)));
+  EXPECT_TRUE(Same(-Inf, hv::PowerOf(-10, 401)));
+  EXPECT_TRUE(Same(Inf, hv::PowerOf(-10, 400)));
+}
+
+TEST_F(Arithmetic, PowerWithAZeroOrUnorderedExponentIsOne) {
+  for (double base : {5.0, 0.0, -0.0, -3.0, Inf, NaN}) {
+    EXPECT_TRUE(Same(1.0, hv::PowerOf(base, 0.0))) << base;
+    EXPECT_TRUE(Same(1.0, hv::PowerOf(base, -0.0))) << base;
+    EXPECT_TRUE(Same(1.0, hv::PowerOf(base, NaN))) << base;
+  }
+}
+
+TEST_F(Arithmetic, PowerOfANegativeBaseNeedsAWholeExponent) {
+  EXPECT_TRUE(Same(-8.0, hv::PowerOf(-2, 3)));
+  EXPECT_TRUE(Same(4.0, hv::PowerOf(-2, 2)));
+  EXPECT_TRUE(Same(-0.5, hv::PowerOf(-2, -1)));
+  EXPECT_TRUE(Same(0.25, hv::PowerOf(-2, -2)));
+  EXPECT_TRUE(Same(-1e21, hv::PowerOf(-10, 21)));
+  EXPECT_TRUE(Same(0.0, hv::PowerOf(-8, 1.0 / 3)));
+  EXPECT_TRUE(Same(0.0, hv::PowerOf(-2, 0.5)));
+  EXPECT_TRUE(Same(0.0, hv::PowerOf(-2, -2.5)));
+  // A whole exponent beyond the 64-bit range truncates to -2^63 and is not taken for whole.
+  EXPECT_TRUE(Same(0.0, hv::PowerOf(-1, 1e19)));
+}
+
+TEST_F(Arithmetic, PowerOfAnUnorderedBaseTakesTheNegativeBranch) {
+  EXPECT_TRUE(std::isnan(hv::PowerOf(NaN, 2)));
+  EXPECT_TRUE(std::isnan(hv::PowerOf(NaN, 3)));
+  EXPECT_TRUE(Same(0.0, hv::PowerOf(NaN, 0.5)));
+}
+
+TEST_F(Arithmetic, PowerOfAZeroBaseIsZero) {
+  EXPECT_TRUE(Same(0.0, hv::PowerOf(0, -1)));
+  EXPECT_TRUE(Same(0.0, hv::PowerOf(0, 2)));
+  EXPECT_TRUE(Same(0.0, hv::PowerOf(-0.0, 3)));
+  EXPECT_TRUE(Same(0.0, hv::PowerOf(0, -0.5)));
+}
+
+}  // namespace

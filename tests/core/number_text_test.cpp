@@ -1,0 +1,151 @@
+// Numbers to display text and field texts to numbers, with the precision
+// that floating values are written with.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <string>
+
+#include "runtime/runtime.h"
+#include "tests/support/heap_count.h"
+
+namespace {
+
+const double NaN = std::numeric_limits<double>::quiet_NaN();
+const double Inf = std::numeric_limits<double>::infinity();
+
+class NumberText : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    hv::LoadStartupControlWord();
+    hv::RuntimeStartup();
+    precision = hv::floatPrecision;
+    before = hvtest::CountRuntimeBlocks();
+  }
+  void TearDown() override {
+    EXPECT_EQ(hvtest::CountRuntimeBlocks(), before);
+    hv::floatPrecision = precision;
+    hv::RuntimeShutdown();
+  }
+  // The text of x, its block freed.
+  static std::string Text(double x) {
+    char* text = hv::NumberToText(x);
+    EXPECT_NE(text, nullptr);
+    if (!text) return {};
+    EXPECT_EQ(HeapSize(hv::RuntimeHeap(), 0, text), 515u);
+    std::string result = text;
+    hv::FreeBlock(text);
+    return result;
+  }
+  int32_t precision = 0;
+  int before = 0;
+};
+
+TEST_F(NumberText, PrecisionStartsAtTwoAndIsClampedAtForty) {
+  EXPECT_EQ(precision, 2);
+  for (int32_t n : {41, 1000, INT32_MAX}) {
+    hv::SetPrecision(n);
+    EXPECT_EQ(hv::floatPrecision, 40) << n;
+  }
+  for (int32_t n : {40, 4, 0, -1}) {
+    hv::SetPrecision(n);
+    EXPECT_EQ(hv::floatPrecision, n);
+  }
+}
+
+TEST_F(NumberText, WholeValuesHaveNoDecimals) {
+  hv::SetPrecision(4);
+  EXPECT_EQ(Text(2611.0), " 2611");
+  EXPECT_EQ(Text(12.0), " 12");
+  EXPECT_EQ(Text(0.0), " 0");
+  EXPECT_EQ(Text(-0.0), " 0");
+  EXPECT_EQ(Text(-3.0), " -3");
+}
+
+TEST_F(NumberText, WholeValuesBeyond32BitsKeepAllTheirDigits) {
+  EXPECT_EQ(Text(2147483648.0), " 2147483648");
+  EXPECT_EQ(Text(-2147483649.0), " -2147483649");
+  EXPECT_EQ(Text(4294967296.0), " 4294967296");
+  EXPECT_EQ(Text(-1099511627776.0), " -1099511627776");
+  EXPECT_EQ(Text(1e18), " 1000000000000000000");
+  EXPECT_EQ(Text(9223372036854774784.0), " 9223372036854774784");
+  EXPECT_EQ(Text(-9223372036854775808.0), " -9223372036854775808");
+}
+
+TEST_F(NumberText, OtherValuesHaveFloatPrecisionDecimals) {
+  EXPECT_EQ(Text(1.5), " 1.50");
+  EXPECT_EQ(Text(-0.25), " -0.25");
+  hv::SetPrecision(4);
+  EXPECT_EQ(Text(0.0454545), " 0.0455");
+  EXPECT_EQ(Text(-1.25), " -1.2500");
+  EXPECT_EQ(Text(3.79473319), " 3.7947");
+  hv::SetPrecision(0);
+  EXPECT_EQ(Text(2.6), " 3");
+  hv::SetPrecision(-1);  // the formatter's omitted precision
+  EXPECT_EQ(Text(0.5), " 0.500000");
+}
+
+TEST_F(NumberText, ValuesBeyondTheInt64RangeAreWrittenInFixedPoint) {
+  EXPECT_EQ(Text(9223372036854775808.0), " 9223372036854775808.00");
+  std::string huge = Text(1e300);
+  EXPECT_EQ(huge.size(), 1 + 301 + 3u);
+  EXPECT_EQ(huge.substr(0, 3), " 10");
+  EXPECT_EQ(huge.substr(huge.size() - 3), ".00");
+  hv::SetPrecision(1000);
+  std::string widest = Text(-std::numeric_limits<double>::max());
+  EXPECT_EQ(widest.size(), 2 + 309 + 1 + 40u);
+  EXPECT_EQ(widest.substr(0, 6), " -1797");
+}
+
+TEST_F(NumberText, UnorderedTakesTheWholeBranchAndInfinitiesTheFixedOne) {
+  EXPECT_EQ(Text(NaN), " -9223372036854775808");
+  // The infinities get the system formatter's own text, never the integer one.
+  for (double x : {Inf, -Inf}) {
+    std::string text = Text(x);
+    EXPECT_EQ(text[0], ' ');
+    EXPECT_EQ(text.find("9223372036854775808"), std::string::npos) << text;
+    EXPECT_NE(text.find('.'), std::string::npos) << text;
+  }
+}
+
+TEST_F(NumberText, ParsingFollowsTheFieldSyntax) {
+  struct { const char* text; double value; } cases[] = {
+      {"42", 42.0},       {"  \t42", 42.0}, {"-12.5", -12.5}, {"007", 7.0},
+      {".5", 0.5},        {"5.", 5.0},      {"12abc", 12.0},  {"1e3", 1.0},
+      {"1,5", 1.0},       {"12.5xyz", 12.5}, {"1.2.3", 1.2},  {"0.1", 0.1},
+      {"220", 220.0},     {"3.25", 3.25},   {"9007199254740993", 9007199254740992.0},
+  };
+  for (auto c : cases) EXPECT_EQ(hv::TextToNumber(c.text), c.value) << '"' << c.text << '"';
+}
+
+TEST_F(NumberText, TextsWithoutANumberGivePositiveZero) {
+  for (const char* text : {"", "   ", "\t", "abc", "+7", "\n5", ". 5", "\xB2"}) {
+    double v = hv::TextToNumber(text);
+    EXPECT_EQ(v, 0.0) << '"' << text << '"';
+    EXPECT_FALSE(std::signbit(v)) << '"' << text << '"';
+  }
+}
+
+TEST_F(NumberText, AMinusSignWithoutDigitsGivesNegativeZero) {
+  for (const char* text : {"-", "-0", " -0.0", "- 5", "-x", "--5"}) {
+    double v = hv::TextToNumber(text);
+    EXPECT_EQ(v, 0.0) << '"' << text << '"';
+    EXPECT_TRUE(std::signbit(v)) << '"' << text << '"';
+  }
+}
+
+TEST_F(NumberText, LongFractionsStayCloseAndStopAddingPastTheLastPower) {
+  EXPECT_NEAR(hv::TextToNumber("3.14159265358979"), 3.14159265358979, 1e-15);
+  std::string longFraction = "0.5" + std::string(400, '7');
+  EXPECT_NEAR(hv::TextToNumber(longFraction.c_str()), 0.5777777777777777, 1e-15);
+}
+
+TEST_F(NumberText, DigitStringsTooLongForADoubleGiveInfinity) {
+  std::string digits = "1" + std::string(400, '0');
+  EXPECT_EQ(hv::TextToNumber(digits.c_str()), Inf);
+  EXPECT_EQ(hv::TextToNumber(("-" + digits).c_str()), -Inf);
+  EXPECT_NEAR(hv::TextToNumber(("1" + std::string(308, '0')).c_str()) / 1e308, 1.0, 1e-13);
+}
+
+}  // namespace

@@ -1,0 +1,310 @@
+// The drawing bracket: state taken back, objects replaced, nesting, lent
+// contexts and the rectangle that is repainted.
+#include "tests/draw/draw_fixture.h"
+
+#include "runtime/draw/draw_internal.h"
+
+namespace drawtest {
+namespace {
+
+using Bracket = DrawWindow;
+
+TEST_F(Bracket, ReplacesPenAndFontByEqualCopiesAndDeletesTheOldOnes) {
+  // Operations of every kind; each must leave new, equal objects behind.
+  auto operations = {+[](hv::WindowRecord* r) { hv::MoveTo(r, 5, 6); },
+                     +[](hv::WindowRecord* r) { hv::DrawRect(r, 1, 1, 10, 10, 0, 0xFF); },
+                     +[](hv::WindowRecord* r) { hv::DrawPixel(r, 3, 3, 0xFF); },
+                     +[](hv::WindowRecord* r) { hv::SetDrawMode(r, TRANSPARENT); },
+                     +[](hv::WindowRecord* r) { hv::PrintText(2, hv::TC_RECORD, r, hv::TC_STRING, "x"); }};
+  for (auto operation : operations) {
+    HPEN pen = w.pen;
+    HFONT font = w.font;
+    LOGPEN penBefore = PenOf(pen);
+    LOGFONTA fontBefore = FontOf(font);
+    operation(&w);
+    EXPECT_NE(w.pen, pen);
+    EXPECT_NE(w.font, font);
+    EXPECT_EQ(GetObjectType(pen), 0u) << "old pen still alive";
+    EXPECT_EQ(GetObjectType(font), 0u) << "old font still alive";
+    EXPECT_TRUE(SamePen(PenOf(w.pen), penBefore));
+    EXPECT_TRUE(SameFont(FontOf(w.font), fontBefore));
+    EXPECT_EQ(w.drawDC, nullptr);
+    EXPECT_EQ(w.drawDepth, 0);
+  }
+}
+
+TEST_F(Bracket, TakesTheContextStateBackIntoTheRecord) {
+  HDC dc = hv::BeginDraw(&w);
+  ASSERT_NE(dc, nullptr);
+  EXPECT_EQ(w.drawDC, dc);
+  EXPECT_EQ(w.drawDepth, 1);
+  EXPECT_EQ(GetTextAlign(dc) & TA_UPDATECP, UINT(TA_UPDATECP));
+  EXPECT_EQ(GetCurrentObject(dc, OBJ_BITMAP), w.backingBitmap);
+  MoveToEx(dc, 17, 23, nullptr);
+  SetBkMode(dc, TRANSPARENT);
+  SetBkColor(dc, RGB(1, 2, 3));
+  SetROP2(dc, R2_XORPEN);
+  hv::EndDraw(&w, dc, 1);
+  EXPECT_EQ(w.posX, 17);
+  EXPECT_EQ(w.posY, 23);
+  EXPECT_EQ(w.bkMode, TRANSPARENT);
+  EXPECT_EQ(w.textBkColor, RGB(1, 2, 3));
+  EXPECT_EQ(w.rop2, R2_XORPEN);
+  EXPECT_EQ(w.drawDC, nullptr);
+
+  // And the next bracket applies it again.
+  dc = hv::BeginDraw(&w);
+  POINT at;
+  GetCurrentPositionEx(dc, &at);
+  EXPECT_EQ(at.x, 17);
+  EXPECT_EQ(at.y, 23);
+  EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
+  EXPECT_EQ(GetBkColor(dc), RGB(1, 2, 3));
+  EXPECT_EQ(GetROP2(dc), R2_XORPEN);
+  hv::EndDraw(&w, dc, 0);
+}
+
+TEST_F(Bracket, ClosedWindowDoesNothing) {
+  hv::WindowRecord closed = w;
+  closed.hwnd = nullptr;
+  EXPECT_EQ(hv::BeginDraw(&closed), nullptr);
+  EXPECT_EQ(hv::EndDraw(&closed, nullptr, 1), 0);
+  EXPECT_EQ(hv::SetDrawMode(&closed, TRANSPARENT), 0);
+  EXPECT_EQ(hv::SetFrontPen(&closed, 0xFF), 0);
+  EXPECT_EQ(hv::MoveTo(&closed, 9, 9), 0);
+  EXPECT_EQ(hv::DrawLine(&closed, 0, 0, 50, 50, 0xFF), 0);
+  EXPECT_EQ(hv::DrawLineTo(&closed, 50, 50, 0xFF), 0);
+  EXPECT_EQ(hv::DrawPixel(&closed, 5, 5, 0xFF), 0);
+  EXPECT_EQ(hv::DrawRect(&closed, 0, 0, 50, 50, 0xFF, 0xFF), 0);
+  EXPECT_EQ(hv::SetWindowColor(&closed, 0xFF), 0);
+  EXPECT_EQ(hv::SetFont(&closed, "Tahoma", 20, 700, 0, 0), 0);
+  hv::PrintText(2, hv::TC_RECORD, &closed, hv::TC_STRING, "text");
+  hv::printTarget = nullptr;
+  EXPECT_EQ(closed.drawDC, nullptr);
+  EXPECT_EQ(closed.drawDepth, 0);
+  EXPECT_EQ(closed.pen, w.pen);
+  EXPECT_EQ(closed.font, w.font);
+  EXPECT_EQ(closed.posX, 0);
+  EXPECT_EQ(closed.bkMode, OPAQUE);
+  EXPECT_EQ(closed.windowColor, windowColour);
+  EXPECT_EQ(Pixels(w.backingBitmap).Count(0, 0, WIDTH, HEIGHT, windowColour), WIDTH * HEIGHT);
+  EXPECT_TRUE(paints.Rects().empty());
+}
+
+TEST_F(Bracket, RepaintsExactlyTheTouchedRectangle) {
+  hv::DrawRect(&w, 30, 30, 180, 200, 0, 0xFF);
+  ASSERT_EQ(paints.Rects().size(), 1u) << "the paint must happen inside the operation";
+  EXPECT_TRUE(RectIs(paints.Rects()[0], 30, 30, 210, 230));
+  paints.Clear();
+  hv::DrawPixel(&w, 100, 7, 0xFF);
+  ASSERT_EQ(paints.Rects().size(), 1u);
+  EXPECT_TRUE(RectIs(paints.Rects()[0], 100, 7, 101, 8));
+  paints.Clear();
+  hv::MoveTo(&w, 40, 40);  // draws nothing, so nothing is repainted
+  EXPECT_TRUE(paints.Rects().empty());
+}
+
+TEST_F(Bracket, SetDrawModeInvalidatesNothingButStillUpdates) {
+  RECT pending = {5, 6, 25, 26};
+  InvalidateRect(w.hwnd, &pending, FALSE);  // an update the operation must flush, unchanged
+  hv::SetDrawMode(&w, TRANSPARENT);
+  ASSERT_EQ(paints.Rects().size(), 1u);
+  EXPECT_TRUE(RectIs(paints.Rects()[0], 5, 6, 25, 26));
+  EXPECT_EQ(w.bkMode, TRANSPARENT);
+}
+
+TEST_F(Bracket, NestedBracketsShareOneContextAndTakeTheStateBackOnce) {
+  HPEN pen = w.pen;
+  HDC outer = hv::BeginDraw(&w);
+  HDC inner = hv::BeginDraw(&w);
+  EXPECT_EQ(inner, outer);
+  EXPECT_EQ(w.drawDepth, 2);
+  MoveToEx(inner, 60, 70, nullptr);
+  hv::EndDraw(&w, inner, 1);
+  EXPECT_EQ(w.drawDepth, 1);
+  EXPECT_EQ(w.drawDC, outer);
+  EXPECT_EQ(w.posX, 0) << "the inner EndDraw takes nothing back";
+  EXPECT_EQ(w.pen, pen);
+  ASSERT_EQ(paints.Rects().size(), 1u) << "the inner refresh updates at once";
+  EXPECT_TRUE(RectIs(paints.Rects()[0], 0, 0, WIDTH, HEIGHT)) << "the whole client area";
+  paints.Clear();
+
+  // A primitive inside the open bracket draws into it and is seen at once too.
+  hv::DrawLine(&w, 10, 10, 50, 10, 0xFF);
+  EXPECT_EQ(w.drawDepth, 1);
+  EXPECT_EQ(paints.Rects().size(), 2u);  // two brackets: MoveTo and DrawLineTo
+  hv::EndDraw(&w, outer, 1);
+  EXPECT_EQ(w.drawDepth, 0);
+  EXPECT_EQ(w.drawDC, nullptr);
+  EXPECT_EQ(w.posX, 50);
+  EXPECT_EQ(w.posY, 10);
+  EXPECT_NE(w.pen, pen);
+  EXPECT_EQ(GetObjectType(pen), 0u);
+  EXPECT_EQ(Pixels(w.backingBitmap).Count(10, 10, 50, 11, 0xFF), 40);
+}
+
+TEST_F(Bracket, InnerRefreshOfAWindowWithoutSurfaceRepaintsNothing) {
+  hv::WindowRecord screenOnly;
+  Open(&screenOnly, hv::OW_NOSURFACE);
+  PaintLog log;
+  log.Attach(screenOnly.hwnd);
+  HDC outer = hv::BeginDraw(&screenOnly);
+  EXPECT_EQ(hv::BeginDraw(&screenOnly), outer);
+  hv::EndDraw(&screenOnly, outer, 1);
+  hv::EndDraw(&screenOnly, outer, 1);
+  EXPECT_TRUE(log.Rects().empty());
+  log.Detach();
+  hv::CloseWindow(&screenOnly);
+}
+
+TEST_F(Bracket, LentContextIsUsedAsItIsAndNothingIsTakenBack) {
+  HDC screen = GetDC(w.hwnd);
+  HDC lent = CreateCompatibleDC(screen);
+  HBITMAP lentBitmap = CreateCompatibleBitmap(screen, 50, 50);
+  ReleaseDC(w.hwnd, screen);
+  HGDIOBJ oldBitmap = SelectObject(lent, lentBitmap);
+  PatBlt(lent, 0, 0, 50, 50, WHITENESS);
+  int saved = SaveDC(lent);  // as the erase handler does around the event
+  w.eventDC = lent;
+  HPEN pen = w.pen;
+
+  EXPECT_EQ(hv::BeginDraw(&w), lent);
+  EXPECT_EQ(w.drawDepth, 0) << "a lent context is not counted";
+  EXPECT_EQ(w.drawDC, nullptr);
+  hv::EndDraw(&w, lent, 1);
+  hv::DrawLine(&w, 2, 20, 30, 20, RGB(0, 0, 255));
+  hv::DrawRect(&w, 5, 30, 10, 10, 0, RGB(0, 255, 0));
+  hv::SetFrontPen(&w, RGB(255, 0, 0));
+  hv::SetFrontPen(&w, RGB(200, 0, 0));  // displaces the first: deleted at once
+  hv::SetFont(&w, "Tahoma", 20, 700, 0, 0);
+  hv::DrawPixel(&w, 40, 40, hv::CL_FRONT);
+  EXPECT_EQ(w.posX, 0);
+  EXPECT_EQ(w.posY, 0);
+  EXPECT_EQ(w.pen, pen) << "the record keeps its pen";
+  EXPECT_EQ(PenOf(HPEN(GetCurrentObject(lent, OBJ_PEN))).lopnColor, RGB(200, 0, 0));
+  EXPECT_EQ(FontOf(HFONT(GetCurrentObject(lent, OBJ_FONT))).lfWeight, 700);
+  EXPECT_TRUE(paints.Rects().empty());
+  w.eventDC = nullptr;
+  RestoreDC(lent, saved);
+  hv::ReleaseLentObjects(lent);
+
+  SelectObject(lent, oldBitmap);
+  Pixels erased(lentBitmap);
+  EXPECT_EQ(erased.Count(2, 20, 30, 21, RGB(0, 0, 255)), 28);
+  EXPECT_EQ(erased.Count(6, 31, 14, 39, RGB(0, 255, 0)), 64);
+  EXPECT_EQ(erased.At(40, 40), RGB(200, 0, 0));
+  EXPECT_EQ(Pixels(w.backingBitmap).Count(0, 0, WIDTH, HEIGHT, windowColour), WIDTH * HEIGHT);
+  DeleteDC(lent);
+  DeleteObject(lentBitmap);
+}
+
+TEST_F(Bracket, FrontPenAndFontSetInsideAnOpenBracketStayInForceAndAreDeletedOnce) {
+  HPEN firstPen = w.pen;
+  HFONT firstFont = w.font;
+  HDC dc = hv::BeginDraw(&w);
+  hv::SetFrontPen(&w, RGB(255, 0, 0));
+  hv::SetFrontPen(&w, RGB(0, 0, 255));
+  hv::SetFont(&w, "Tahoma", 20, 700, 0, 0);
+  hv::SetFont(&w, "Small Fonts", 7, 400, 0, 0);
+  EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), w.pen) << "still selected, and the record's own";
+  EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), w.font);
+  EXPECT_EQ(GetTextColor(dc), RGB(0, 0, 255));
+  EXPECT_EQ(GetObjectType(firstPen), 0u);
+  EXPECT_EQ(GetObjectType(firstFont), 0u);
+  hv::DrawLine(&w, 10, 100, 60, 100, hv::CL_FRONT);
+  hv::EndDraw(&w, dc, 1);
+
+  EXPECT_EQ(PenOf(w.pen).lopnColor, RGB(0, 0, 255));
+  EXPECT_STREQ(FontOf(w.font).lfFaceName, "Small Fonts");
+  EXPECT_EQ(Pixels(w.backingBitmap).Count(10, 100, 60, 101, RGB(0, 0, 255)), 50);
+  // TearDown's balance shows that every pen and font made here is gone.
+}
+
+TEST(Scaling, MapsBitmapBoundsToTheStretchedClientArea) {
+  EXPECT_TRUE(RectIs(hv::ScaleBoundsToClient(RECT{10, 10, 19, 19}, 100, 100, 200, 200), 19, 19, 40, 40));
+  // 1.5 times: 15 + 1.5 * 10 = 30.
+  EXPECT_TRUE(RectIs(hv::ScaleBoundsToClient(RECT{10, 10, 19, 19}, 200, 100, 300, 150), 14, 14, 30, 30));
+  // Halves round to even: 1.5 * 5 = 7.5 -> 8 and 1.5 * 7 = 10.5 -> 10.
+  EXPECT_TRUE(RectIs(hv::ScaleBoundsToClient(RECT{5, 7, 5, 7}, 100, 100, 150, 150), 7, 9, 10, 12));
+  // Shrinking: 0.5 * 11 = 5.5 -> 6, 6 + 0.5 * 11 = 11.5 -> 12.
+  EXPECT_TRUE(RectIs(hv::ScaleBoundsToClient(RECT{11, 11, 21, 21}, 400, 400, 200, 200), 5, 5, 12, 12));
+}
+
+TEST_F(Bracket, ClientSizedSurfaceRepaintsTheScaledRectangle) {
+  hv::WindowRecord stretched;
+  Open(&stretched, hv::OW_SURFACECLIENTSIZE, WIDTH / 2, HEIGHT / 2);
+  // The surface keeps its size while the client area doubles.
+  SetWindowPos(stretched.hwnd, nullptr, 0, 0, WIDTH, HEIGHT, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  UpdateWindow(stretched.hwnd);
+  PaintLog log;
+  log.Attach(stretched.hwnd);
+  // Touches (10, 10) .. (18, 18): the bounds, right and bottom exclusive, are (10, 10, 19, 19).
+  hv::DrawRect(&stretched, 10, 10, 9, 9, 0, 0);
+  ASSERT_EQ(log.Rects().size(), 1u);
+  EXPECT_TRUE(RectIs(log.Rects()[0], 19, 19, 40, 40));
+  log.Detach();
+  hv::CloseWindow(&stretched);
+}
+
+TEST_F(Bracket, WindowWithoutSurfaceDrawsOnTheScreen) {
+  hv::WindowRecord screenOnly;
+  Open(&screenOnly, hv::OW_NOSURFACE);
+  hv::DrawRect(&screenOnly, 10, 10, 20, 20, 0, RGB(0, 0, 255));
+  HDC screen = GetDC(screenOnly.hwnd);
+  EXPECT_EQ(GetPixel(screen, 15, 15), RGB(0, 0, 255));
+  EXPECT_EQ(GetPixel(screen, 10, 10), BLACK);
+  ReleaseDC(screenOnly.hwnd, screen);
+  EXPECT_EQ(screenOnly.posX, 0);
+  hv::CloseWindow(&screenOnly);
+}
+
+TEST(SizeQueries, ReportZeroForNothing) {
+  int32_t width = 7, height = 7, x = 7, y = 7;
+  hv::GetBitmapSize(nullptr, &width, &height);
+  EXPECT_EQ(width, 0);
+  EXPECT_EQ(height, 0);
+  width = height = 7;
+  hv::GetBitmapSize(HBITMAP(GetStockObject(BLACK_PEN)), &width, &height);  // not a bitmap
+  EXPECT_EQ(width, 0);
+  EXPECT_EQ(height, 0);
+  HBITMAP bitmap = CreateBitmap(13, 9, 1, 1, nullptr);
+  hv::GetBitmapSize(bitmap, &width, &height);
+  EXPECT_EQ(width, 13);
+  EXPECT_EQ(height, 9);
+  DeleteObject(bitmap);
+  hv::WindowRecord closed = {};
+  width = height = 7;
+  hv::GetClientSize(&closed, &x, &y, &width, &height);
+  EXPECT_EQ(x | y | width | height, 0);
+  x = y = width = height = 7;
+  hv::GetWindowScreenRect(&closed, &x, &y, &width, &height, 0);
+  EXPECT_EQ(x | y | width | height, 0);
+}
+
+TEST_F(Bracket, SizeQueriesMeasureTheWindowAndItsControls) {
+  int32_t x, y, width, height;
+  hv::GetClientSize(&w, &x, &y, &width, &height);
+  EXPECT_EQ(x, 0);
+  EXPECT_EQ(y, 0);
+  EXPECT_EQ(width, WIDTH);
+  EXPECT_EQ(height, HEIGHT);
+  HWND control = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 12, 14, 30, 20, w.hwnd,
+                                 HMENU(20), GetModuleHandleA(nullptr), nullptr);
+  RECT outer;
+  GetWindowRect(w.hwnd, &outer);
+  // A bare window handle serves as the record.
+  hv::GetWindowScreenRect(reinterpret_cast<hv::WindowRecord*>(&w.hwnd), &x, &y, &width, &height, 20);
+  EXPECT_EQ(x, outer.left + 12);
+  EXPECT_EQ(y, outer.top + 14);
+  EXPECT_EQ(width, 30);
+  EXPECT_EQ(height, 20);
+  hv::GetWindowScreenRect(&w, &x, &y, &width, &height, 0);
+  EXPECT_EQ(x, outer.left);
+  EXPECT_EQ(width, outer.right - outer.left);
+  hv::GetWindowScreenRect(&w, &x, &y, &width, &height, 21);  // no such control
+  EXPECT_EQ(x | y | width | height, 0);
+  DestroyWindow(control);
+}
+
+}  // namespace
+}  // namespace drawtest

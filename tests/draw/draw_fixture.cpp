@@ -1,0 +1,179 @@
+#include "tests/draw/draw_fixture.h"
+
+#include <cstring>
+
+namespace drawtest {
+
+constexpr char PAINT_LOG[] = "HvTestPaintLog";
+
+void PaintLog::Attach(HWND window) {
+  window_ = window;
+  SetPropA(window, PAINT_LOG, this);
+  original_ = WNDPROC(SetWindowLongPtrA(window, GWLP_WNDPROC, LONG_PTR(&PaintLog::Proc)));
+}
+
+void PaintLog::Detach() {
+  if (window_ && IsWindow(window_)) {
+    SetWindowLongPtrA(window_, GWLP_WNDPROC, LONG_PTR(original_));
+    RemovePropA(window_, PAINT_LOG);
+  }
+  window_ = nullptr;
+}
+
+LRESULT CALLBACK PaintLog::Proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  auto* log = static_cast<PaintLog*>(GetPropA(window, PAINT_LOG));
+  if (!log) return DefWindowProcA(window, message, wparam, lparam);
+  if (message == WM_PAINT) {
+    RECT update;
+    GetUpdateRect(window, &update, FALSE);
+    log->rects_.push_back(update);
+  }
+  if (message == WM_ERASEBKGND) ++log->erases_;
+  return CallWindowProcA(log->original_, window, message, wparam, lparam);
+}
+
+Pixels::Pixels(HBITMAP bitmap) {
+  BITMAP description = {};
+  GetObjectA(bitmap, sizeof description, &description);
+  width_ = description.bmWidth;
+  height_ = description.bmHeight;
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width_;
+  info.bmiHeader.biHeight = -height_;  // top-down rows
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  std::vector<uint32_t> bgra(size_t(width_) * height_);
+  // A memory context of its own: a cached screen context would change what
+  // the system keeps cached, and with it the GDI object count.
+  HDC memory = CreateCompatibleDC(nullptr);
+  int rows = GetDIBits(memory, bitmap, 0, height_, bgra.data(), &info, DIB_RGB_COLORS);
+  DeleteDC(memory);
+  EXPECT_EQ(rows, height_) << "GetDIBits";
+  pixels_.resize(bgra.size());
+  for (size_t i = 0; i < bgra.size(); ++i) {
+    uint32_t p = bgra[i];
+    pixels_[i] = RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+  }
+}
+
+int Pixels::Count(int left, int top, int right, int bottom, COLORREF colour) const {
+  int n = 0;
+  for (int y = top; y < bottom; ++y)
+    for (int x = left; x < right; ++x) n += At(x, y) == colour;
+  return n;
+}
+
+Pixels Pixels::OnScreen(HWND window) {
+  RECT client;
+  GetClientRect(window, &client);
+  HDC screen = GetDC(window);
+  HBITMAP copy = CreateCompatibleBitmap(screen, client.right, client.bottom);
+  HDC memory = CreateCompatibleDC(screen);
+  HGDIOBJ old = SelectObject(memory, copy);
+  BitBlt(memory, 0, 0, client.right, client.bottom, screen, 0, 0, SRCCOPY);
+  SelectObject(memory, old);
+  DeleteDC(memory);
+  ReleaseDC(window, screen);
+  Pixels pixels(copy);
+  DeleteObject(copy);
+  return pixels;
+}
+
+namespace {
+
+int32_t ForwardEvent() { return onEvent ? onEvent() : 0; }
+
+// The system keeps some objects it makes on first use (the window classes'
+// icons, cached contexts and regions for the first windows, for instance);
+// make them now, so that a test's balance counts only what it leaves behind.
+void WarmUp() {
+  static bool done = false;
+  if (done) return;
+  done = true;
+  hv::WindowRecord record = {};
+  hv::OpenWindow(&record, 40, 40, 100, 100, hv::OW_HIDDEN | hv::OW_NOCAPTION, nullptr, "warm-up",
+                 ForwardEvent);
+  ShowWindow(record.hwnd, SW_SHOWNOACTIVATE);
+  // A control repainting in a new font holds a second cached context.
+  HWND child = CreateWindowExA(0, "STATIC", "warm-up", WS_CHILD | WS_VISIBLE, 0, 0, 50, 20,
+                               record.hwnd, HMENU(1), GetModuleHandleA(nullptr), nullptr);
+  UpdateWindow(child);
+  hv::SetFont(&record, "Tahoma", 10, 400, 0, 1);
+  auto font = HFONT(SendMessageA(child, WM_GETFONT, 0, 0));
+  DestroyWindow(child);
+  DeleteObject(font);
+  hv::PrintText(2, hv::TC_RECORD, &record, hv::TC_STRING, "warm-up");
+  hv::printTarget = nullptr;
+  hv::CloseWindow(&record);
+}
+
+}  // namespace
+
+void DrawWindow::SetUp() {
+  hv::RuntimeStartup();
+  WarmUp();
+  balance.emplace();
+  Open(&w, 0);
+  paints.Attach(w.hwnd);
+  windowColour = GetSysColor(COLOR_WINDOW);
+  Settle();
+}
+
+void DrawWindow::TearDown() {
+  onEvent = nullptr;
+  hv::printTarget = nullptr;
+  paints.Detach();
+  hv::CloseWindow(&w);
+  Settle();
+  EXPECT_EQ(balance->Delta(), 0) << "GDI objects left behind or deleted twice";
+  hv::RuntimeShutdown();
+}
+
+void DrawWindow::Open(hv::WindowRecord* record, uint32_t options, int width, int height) {
+  *record = {};
+  // No caption, so the client area is the window; shown without activation:
+  // under Wine without a window manager, destroying the active window waits
+  // two seconds for the focus to move.
+  ASSERT_EQ(hv::OpenWindow(record, 40, 40, width, height, options | hv::OW_HIDDEN | hv::OW_NOCAPTION,
+                           nullptr, "draw test", ForwardEvent), 1);
+  ShowWindow(record->hwnd, SW_SHOWNOACTIVATE);
+  UpdateWindow(record->hwnd);
+}
+
+void DrawWindow::Settle() {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+  if (w.hwnd) UpdateWindow(w.hwnd);
+  paints.Clear();
+}
+
+::testing::AssertionResult RectIs(const RECT& r, int left, int top, int right, int bottom) {
+  if (r.left == left && r.top == top && r.right == right && r.bottom == bottom)
+    return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "rect (" << r.left << ", " << r.top << ", " << r.right
+                                       << ", " << r.bottom << "), expected (" << left << ", "
+                                       << top << ", " << right << ", " << bottom << ")";
+}
+
+LOGPEN PenOf(HPEN pen) {
+  LOGPEN description = {};
+  EXPECT_EQ(GetObjectA(pen, sizeof description, &description), int(sizeof description));
+  return description;
+}
+
+LOGFONTA FontOf(HFONT font) {
+  LOGFONTA description = {};
+  EXPECT_EQ(GetObjectA(font, sizeof description, &description), int(sizeof description));
+  return description;
+}
+
+bool SamePen(const LOGPEN& a, const LOGPEN& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+bool SameFont(const LOGFONTA& a, const LOGFONTA& b) {
+  return std::memcmp(&a, &b, offsetof(LOGFONTA, lfFaceName)) == 0 &&
+         std::strcmp(a.lfFaceName, b.lfFaceName) == 0;
+}
+
+}  // namespace drawtest

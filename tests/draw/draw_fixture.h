@@ -1,0 +1,85 @@
+// Windows to draw into, and ways to look at what drawing did: the pixels of
+// the backing bitmap and of the screen, and the rectangles the window was
+// asked to repaint.
+#pragma once
+
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <vector>
+
+#include "runtime/runtime.h"
+#include "tests/support/gdi_count.h"
+
+namespace drawtest {
+
+constexpr COLORREF WHITE = RGB(255, 255, 255);
+constexpr COLORREF BLACK = RGB(0, 0, 0);
+
+// Every repaint a window receives, seen before its own window procedure:
+// the update rectangle GetUpdateRect reports, and the background erases.
+class PaintLog {
+ public:
+  ~PaintLog() { Detach(); }
+  void Attach(HWND window);
+  void Detach();
+  void Clear() { rects_.clear(); erases_ = 0; }
+  const std::vector<RECT>& Rects() const { return rects_; }
+  int Erases() const { return erases_; }
+
+ private:
+  static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  HWND window_ = nullptr;
+  WNDPROC original_ = nullptr;
+  std::vector<RECT> rects_;
+  int erases_ = 0;
+};
+
+// A bitmap's pixels as 0x00BBGGRR colours, read while it is selected nowhere;
+// or what the screen shows of a window's client area.
+class Pixels {
+ public:
+  explicit Pixels(HBITMAP bitmap);
+  static Pixels OnScreen(HWND window);
+  COLORREF At(int x, int y) const { return pixels_[size_t(y) * width_ + x]; }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  // How many pixels of the rectangle [left, right) x [top, bottom) have the colour.
+  int Count(int left, int top, int right, int bottom, COLORREF colour) const;
+
+ private:
+  int width_ = 0, height_ = 0;
+  std::vector<COLORREF> pixels_;
+};
+
+// Where the test windows' events go, when a test sets it; reset after each test.
+inline hv::EventHandler onEvent = nullptr;
+
+// Each test draws into w, a runtime window of WIDTH by HEIGHT client pixels
+// with a screen-sized backing surface, shown without being activated.
+// Every GDI object a test makes must be gone when the window has closed.
+class DrawWindow : public ::testing::Test {
+ protected:
+  static constexpr int WIDTH = 320, HEIGHT = 280;
+  void SetUp() override;
+  void TearDown() override;
+  // Opens a further window; options are OpenWindow's (OW_NOSURFACE ...).
+  void Open(hv::WindowRecord* record, uint32_t options, int width = WIDTH, int height = HEIGHT);
+  // Lets pending repaints happen, then forgets them.
+  void Settle();
+
+  COLORREF windowColour = 0;
+  hv::WindowRecord w = {};
+  PaintLog paints;
+  std::optional<hvtest::GdiBalance> balance;
+};
+
+::testing::AssertionResult RectIs(const RECT& actual, int left, int top, int right, int bottom);
+
+LOGPEN PenOf(HPEN pen);
+LOGFONTA FontOf(HFONT font);
+bool SamePen(const LOGPEN& a, const LOGPEN& b);
+bool SameFont(const LOGFONTA& a, const LOGFONTA& b);
+
+}  // namespace drawtest

@@ -1,0 +1,136 @@
+// What reaches the screen: the touched rectangle copied from the surface by
+// the window's paint handler, drawing kept across repaints, drawing inside an
+// open bracket, and drawing during the background-erase event.
+#include "tests/draw/draw_fixture.h"
+
+namespace drawtest {
+namespace {
+
+using Repaint = DrawWindow;
+constexpr COLORREF GREEN = RGB(0, 200, 0);
+constexpr COLORREF RED = RGB(255, 0, 0);
+constexpr COLORREF BLUE = RGB(0, 0, 255);
+
+// Paints the surface behind the runtime's back: the screen learns of it only
+// where a later repaint copies from the surface.
+void PaintSurfaceQuietly(hv::WindowRecord* record, COLORREF colour) {
+  HDC memory = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(memory, record->backingBitmap);
+  HBRUSH brush = CreateSolidBrush(colour);
+  RECT all = {0, 0, 2000, 2000};
+  FillRect(memory, &all, brush);
+  DeleteObject(brush);
+  SelectObject(memory, old);
+  DeleteDC(memory);
+}
+
+TEST_F(Repaint, OnlyTheTouchedRectangleIsCopiedToTheScreen) {
+  PaintSurfaceQuietly(&w, GREEN);
+  hv::DrawRect(&w, 20, 30, 40, 50, 0, RED);
+  ASSERT_EQ(paints.Rects().size(), 1u);
+  EXPECT_TRUE(RectIs(paints.Rects()[0], 20, 30, 60, 80));
+  Pixels screen = Pixels::OnScreen(w.hwnd);
+  EXPECT_EQ(screen.Count(21, 31, 59, 79, RED), 38 * 48);
+  EXPECT_EQ(screen.Count(20, 30, 60, 80, BLACK), 40 * 50 - 38 * 48);
+  EXPECT_EQ(screen.Count(0, 0, WIDTH, HEIGHT, GREEN), 0) << "repainted beyond the touched rectangle";
+  EXPECT_EQ(screen.Count(0, 0, WIDTH, HEIGHT, windowColour), WIDTH * HEIGHT - 40 * 50);
+
+  // A full repaint brings back everything the surface holds.
+  RedrawWindow(w.hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  screen = Pixels::OnScreen(w.hwnd);
+  EXPECT_EQ(screen.Count(0, 0, WIDTH, HEIGHT, GREEN), WIDTH * HEIGHT - 40 * 50);
+  EXPECT_EQ(screen.Count(21, 31, 59, 79, RED), 38 * 48);
+}
+
+TEST_F(Repaint, DrawingInsideAnOpenBracketIsShownAtOnce) {
+  HDC dc = hv::BeginDraw(&w);
+  hv::DrawRect(&w, 10, 10, 30, 30, RED, RED);
+  EXPECT_EQ(Pixels::OnScreen(w.hwnd).Count(10, 10, 40, 40, RED), 900);
+  Rectangle(dc, 100, 100, 120, 120);  // straight into the open context: shown when it closes
+  EXPECT_EQ(Pixels::OnScreen(w.hwnd).At(100, 100), windowColour);
+  hv::EndDraw(&w, dc, 1);
+  EXPECT_EQ(Pixels::OnScreen(w.hwnd).At(100, 100), BLACK);
+}
+
+TEST_F(Repaint, ClientSizedSurfaceIsShownStretched) {
+  hv::WindowRecord stretched;
+  Open(&stretched, hv::OW_SURFACECLIENTSIZE, WIDTH / 2, HEIGHT / 2);
+  SetWindowPos(stretched.hwnd, nullptr, 0, 0, WIDTH, HEIGHT, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  UpdateWindow(stretched.hwnd);
+  hv::DrawRect(&stretched, 10, 10, 20, 20, BLUE, BLUE);
+  Pixels screen = Pixels::OnScreen(stretched.hwnd);
+  EXPECT_EQ(screen.Count(24, 24, 56, 56, BLUE), 32 * 32) << "twice the size on the screen";
+  EXPECT_EQ(screen.At(70, 70), windowColour);
+  hv::CloseWindow(&stretched);
+}
+
+// What the erase handler below saw.
+struct EraseProbe {
+  bool armed = false;
+  int erases = 0;
+  HDC lent = nullptr;
+  HDC fromBeginDraw = nullptr;
+  int32_t posX = -1;
+  HPEN pen = nullptr;
+  COLORREF penColourInLentContext = 0;
+};
+EraseProbe probe;
+
+int32_t DrawWhileErasing() {
+  hv::WindowRecord* r = hv::eventState.eventWindow;
+  if (hv::eventState.eventCode != hv::EV_ERASE || !probe.armed) return 0;
+  ++probe.erases;
+  probe.lent = HDC(intptr_t(hv::eventState.eventParam1));
+  probe.fromBeginDraw = hv::BeginDraw(r);
+  hv::EndDraw(r, probe.fromBeginDraw, 1);
+  hv::SetFrontPen(r, RED);
+  hv::SetFont(r, "Tahoma", 14, 700, 0, 0);
+  hv::DrawRect(r, 5, 30, 30, 30, RED, BLUE);
+  hv::MoveTo(r, 50, 50);  // moves the lent context's position only
+  // The lent context does not update its position: the text goes to the record's.
+  hv::PrintText(2, hv::TC_RECORD, r, hv::TC_STRING, "erase");
+  hv::DrawLine(r, 0, 70, 100, 70, hv::CL_FRONT);
+  probe.posX = r->posX;
+  probe.pen = r->pen;
+  probe.penColourInLentContext = PenOf(HPEN(GetCurrentObject(probe.lent, OBJ_PEN))).lopnColor;
+  return 0;
+}
+
+TEST_F(Repaint, EraseEventLendsItsContextAndNothingIsTakenBack) {
+  for (uint32_t options : {0u, hv::OW_NOSURFACE}) {
+    hv::WindowRecord erased;
+    Open(&erased, options);
+    HPEN pen = erased.pen;
+    probe = EraseProbe{};
+    onEvent = DrawWhileErasing;
+    probe.armed = true;
+    RedrawWindow(erased.hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ERASENOW);
+    probe.armed = false;
+
+    EXPECT_EQ(probe.erases, 1);
+    ASSERT_NE(probe.lent, nullptr);
+    EXPECT_EQ(probe.fromBeginDraw, probe.lent);
+    EXPECT_EQ(probe.posX, 0) << "the position stays in the record";
+    EXPECT_EQ(probe.pen, pen) << "the record keeps its pen";
+    EXPECT_EQ(probe.penColourInLentContext, RED);
+    EXPECT_EQ(erased.pen, pen);
+    EXPECT_EQ(erased.posX, 0);
+    EXPECT_EQ(erased.eventDC, nullptr);
+    EXPECT_EQ(erased.drawDC, nullptr);
+    Pixels screen = Pixels::OnScreen(erased.hwnd);
+    EXPECT_EQ(screen.Count(0, 70, 100, 71, RED), 100) << "drawn into the erase context";
+    EXPECT_EQ(screen.Count(6, 31, 34, 59, BLUE), 28 * 28);
+    EXPECT_EQ(screen.Count(5, 30, 35, 31, RED), 30);
+    EXPECT_GT(screen.Count(0, 0, 60, 25, RED), 10) << "text in the lent context's colour";
+    if (erased.surfaceFlags) {
+      Pixels surface(erased.backingBitmap);
+      EXPECT_EQ(surface.Count(0, 0, WIDTH, HEIGHT, windowColour), WIDTH * HEIGHT)
+          << "the surface is not drawn on";
+    }
+    hv::CloseWindow(&erased);
+  }
+  // TearDown's balance shows the pen and font left in the lent context were released.
+}
+
+}  // namespace
+}  // namespace drawtest

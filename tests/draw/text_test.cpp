@@ -1,0 +1,183 @@
+// PrintText into windows, the 64-bit integer formatters and SetFont.
+#include "tests/draw/draw_fixture.h"
+
+#include <cstring>
+#include <string>
+
+namespace drawtest {
+namespace {
+
+class Text : public DrawWindow {
+ protected:
+  void SetUp() override {
+    DrawWindow::SetUp();
+    hv::SetFont(&w, "Tahoma", 10, 400, 0, 0);
+  }
+  // Width of a text in the record's current font.
+  int WidthOf(const char* text) {
+    HDC screen = GetDC(w.hwnd);
+    HGDIOBJ old = SelectObject(screen, w.font);
+    SIZE size = {};
+    GetTextExtentPoint32A(screen, text, int(std::strlen(text)), &size);
+    SelectObject(screen, old);
+    ReleaseDC(w.hwnd, screen);
+    return size.cx;
+  }
+};
+
+constexpr COLORREF RED = RGB(255, 0, 0);
+constexpr COLORREF CELL = RGB(255, 255, 0);
+
+TEST_F(Text, DrawsAtThePositionAndMovesAlongTheLine) {
+  hv::MoveTo(&w, 10, 20);
+  int width = WidthOf("abc");
+  hv::PrintText(3, hv::TC_RECORD, &w, hv::TC_STRING, "abc", hv::TC_STRING, "\r\n");
+  EXPECT_EQ(w.posX, 10 + width);
+  EXPECT_EQ(w.posY, 20);
+  EXPECT_EQ(hv::printTarget, &w);
+  Pixels p(w.backingBitmap);
+  int inked = p.Count(10, 20, 10 + width, 40, BLACK);
+  EXPECT_GT(inked, 10);
+  EXPECT_EQ(p.Count(0, 0, WIDTH, HEIGHT, BLACK), inked) << "ink outside the text's place";
+  ASSERT_EQ(paints.Rects().size(), 1u);
+  const RECT& r = paints.Rects()[0];
+  EXPECT_TRUE(r.left >= 10 && r.top >= 20 && r.right <= 10 + width && r.bottom <= 40)
+      << r.left << "," << r.top << "," << r.right << "," << r.bottom;
+}
+
+TEST_F(Text, TextTakesTheFrontPenColourAndTheBackgroundMode) {
+  w.textBkColor = CELL;
+  hv::SetFrontPen(&w, RED);
+  hv::MoveTo(&w, 10, 10);
+  hv::PrintText(2, hv::TC_RECORD, &w, hv::TC_STRING, "HHH");
+  hv::SetDrawMode(&w, TRANSPARENT);
+  hv::MoveTo(&w, 10, 60);
+  hv::PrintText(1, hv::TC_STRING, "HHH");  // to the window named last
+  int width = WidthOf("HHH");
+  Pixels p(w.backingBitmap);
+  int opaqueRed = p.Count(10, 10, 10 + width, 40, RED);
+  EXPECT_GT(opaqueRed, 10);
+  EXPECT_GT(p.Count(10, 10, 10 + width, 40, CELL), 10) << "opaque text fills its cells";
+  EXPECT_EQ(p.Count(10, 60, 10 + width, 90, RED), opaqueRed);
+  EXPECT_EQ(p.Count(0, 0, WIDTH, HEIGHT, CELL), p.Count(10, 10, 10 + width, 40, CELL))
+      << "transparent text leaves its cells";
+}
+
+TEST_F(Text, OnlyOneLineEndIsDropped) {
+  ASSERT_NE(WidthOf("ab\n"), WidthOf("ab")) << "the font must show a line feed for this test";
+  ASSERT_NE(WidthOf("ab\r"), WidthOf("ab"));
+  struct { const char* text; const char* drawn; } cases[] = {
+      {"ab\r\n", "ab"}, {"ab\n", "ab"}, {"ab\n\n", "ab\n"}, {"ab\r", "ab\r"},
+      {"ab\r\n\r\n", "ab\r\n"}, {"a\nb", "a\nb"}};
+  for (auto c : cases) {
+    hv::MoveTo(&w, 0, 0);
+    hv::PrintText(2, hv::TC_RECORD, &w, hv::TC_STRING, c.text);
+    EXPECT_EQ(w.posX, WidthOf(c.drawn)) << c.drawn;
+  }
+}
+
+TEST_F(Text, NothingLeftOpensNoBracket) {
+  hv::printTarget = &w;
+  HPEN pen = w.pen;
+  HFONT font = w.font;
+  for (const char* text : {"\r\n", "\n", ""}) {
+    hv::PrintText(1, hv::TC_STRING, text);
+    hv::PrintText(2, hv::TC_RECORD, &w, hv::TC_STRING, text);
+  }
+  hv::PrintText(0);
+  EXPECT_EQ(w.pen, pen) << "a bracket would have replaced the pen";
+  EXPECT_EQ(w.font, font);
+  EXPECT_TRUE(paints.Rects().empty());
+  EXPECT_EQ(Pixels(w.backingBitmap).Count(0, 0, WIDTH, HEIGHT, windowColour), WIDTH * HEIGHT);
+}
+
+TEST_F(Text, ItemsAreFormattedInOrderIntoOneText) {
+  hv::SetPrecision(4);
+  hv::PrintText(6, hv::TC_RECORD, &w, hv::TC_STRING, "Sf =", hv::TC_FLOAT, hv::FloatItem(8.48528f),
+                hv::TC_STRING, " cm2", hv::TC_INT64, int64_t(-5), hv::TC_INT, 12);
+  hv::SetPrecision(2);
+  EXPECT_EQ(w.posX, WidthOf("Sf = 8.4853 cm2-5 12 "));
+}
+
+TEST(FormatInt64, WritesDigitsABlankAndANul) {
+  struct { bool isSigned; uint64_t value; const char* text; } cases[] = {
+      {false, 0, "0 "},
+      {false, 42949672960ull, "42949672960 "},  // 2^32 * 10
+      {false, 4294967295ull, "4294967295 "},
+      {false, 18446744073709551615ull, "18446744073709551615 "},
+      {true, uint64_t(-1), "-1 "},
+      {true, 9223372036854775808ull, "-9223372036854775808 "},  // the most negative
+      {true, 9223372036854775807ull, "9223372036854775807 "},
+      {true, uint64_t(-42949672960ll), "-42949672960 "},
+  };
+  for (auto c : cases) {
+    char text[32];
+    std::memset(text, 0x7F, sizeof text);
+    auto low = uint32_t(c.value), high = uint32_t(c.value >> 32);
+    int32_t n = c.isSigned ? hv::FormatInt64(text, low, high) : hv::FormatUInt64(text, low, high);
+    EXPECT_STREQ(text, c.text);
+    EXPECT_EQ(n, int32_t(std::strlen(c.text)));
+    EXPECT_EQ(text[n + 1], 0x7F) << "wrote past the NUL";
+  }
+}
+
+TEST_F(Text, WindowFontIsSetInPointsAtTheScreensResolution) {
+  HFONT old = w.font;
+  hv::SetFont(&w, "Small Fonts", 7, 400, 0, 0);
+  EXPECT_EQ(GetObjectType(old), 0u);
+  LOGFONTA font = FontOf(w.font);
+  EXPECT_EQ(font.lfHeight, -9);
+  EXPECT_EQ(font.lfWeight, 400);
+  EXPECT_EQ(font.lfQuality, DRAFT_QUALITY);
+  EXPECT_EQ(font.lfItalic | font.lfUnderline | font.lfStrikeOut | font.lfCharSet, 0);
+  EXPECT_STREQ(font.lfFaceName, "Small Fonts");
+  hv::SetFont(&w, "A face name much longer than thirty-one characters", 12, 700, 0, 0);
+  font = FontOf(w.font);
+  EXPECT_STREQ(font.lfFaceName, "A face name much longer than th");
+  EXPECT_EQ(font.lfHeight, -16);
+  EXPECT_EQ(font.lfWeight, 700);
+}
+
+TEST_F(Text, FontFlagsSelectCharacterSetAndStyles) {
+  hv::SetFont(&w, "Tahoma", 10, 400, 0x10011, 0);
+  LOGFONTA font = FontOf(w.font);
+  EXPECT_EQ(font.lfCharSet, 1);
+  EXPECT_TRUE(font.lfItalic);
+  EXPECT_TRUE(font.lfUnderline);
+  EXPECT_FALSE(font.lfStrikeOut);
+  hv::SetFont(&w, "Tahoma", 10, 400, 0x20 | 0xC, 0);  // bits 2 and 3 mean nothing
+  font = FontOf(w.font);
+  EXPECT_EQ(font.lfCharSet, 0);
+  EXPECT_FALSE(font.lfItalic);
+  EXPECT_FALSE(font.lfUnderline);
+  EXPECT_TRUE(font.lfStrikeOut);
+}
+
+TEST_F(Text, ControlFontReplacesAndDeletesTheControlsPreviousFont) {
+  HWND control = CreateWindowExA(0, "STATIC", "label", WS_CHILD | WS_VISIBLE, 10, 10, 100, 20,
+                                 w.hwnd, HMENU(20), GetModuleHandleA(nullptr), nullptr);
+  LOGFONTA windowFont = FontOf(w.font);
+  hv::SetFont(&w, "Tahoma", 10, 700, 0, 20);
+  auto first = HFONT(SendMessageA(control, WM_GETFONT, 0, 0));
+  ASSERT_NE(first, nullptr);
+  LOGFONTA font = FontOf(first);
+  EXPECT_EQ(font.lfHeight, -13);
+  EXPECT_EQ(font.lfWeight, 700);
+  EXPECT_STREQ(font.lfFaceName, "Tahoma");
+  EXPECT_TRUE(SameFont(FontOf(w.font), windowFont)) << "the window's own font is not changed";
+
+  hv::SetFont(&w, "Small Fonts", 7, 400, 0, 20);
+  auto second = HFONT(SendMessageA(control, WM_GETFONT, 0, 0));
+  EXPECT_NE(second, first);
+  EXPECT_EQ(GetObjectType(first), 0u) << "the previous font is deleted";
+  EXPECT_EQ(FontOf(second).lfHeight, -9);
+
+  hv::SetFont(&w, "Tahoma", 30, 400, 0, 21);  // no such control: nothing changes
+  EXPECT_EQ(HFONT(SendMessageA(control, WM_GETFONT, 0, 0)), second);
+  EXPECT_TRUE(SameFont(FontOf(w.font), windowFont));
+  DestroyWindow(control);
+  DeleteObject(second);  // the controls' own subclass releases it in the runtime
+}
+
+}  // namespace
+}  // namespace drawtest
