@@ -129,8 +129,11 @@ TEST_F(Mdi, WindowMenuCommandsAreSentToTheClient) {
   EXPECT_EQ(asked[0], UINT(WM_MDICASCADE));
   EXPECT_EQ(asked[1], UINT(WM_MDITILE));
   EXPECT_EQ(asked[2], UINT(WM_MDIICONARRANGE));
-  for (const ClientRequest& r : clientRequests)
-    if (r.message == WM_MDITILE) EXPECT_EQ(r.param1, WPARAM(MDITILE_HORIZONTAL));
+  for (const ClientRequest& r : clientRequests) {
+    if (r.message == WM_MDITILE) {
+      EXPECT_EQ(r.param1, WPARAM(MDITILE_HORIZONTAL));
+    }
+  }
   hv::CloseWindow(&second);
   hv::CloseWindow(&first);
 }
