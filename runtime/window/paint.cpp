@@ -115,13 +115,14 @@ LRESULT PaintWindow(HWND window, WindowRecord* record, WPARAM param1, LPARAM par
 LRESULT EraseWindow(HWND window, WindowRecord* record, HDC dc, LPARAM param2) {
   if (!window) return 1;
   COLORREF color = record ? record->windowColor : GetSysColor(COLOR_WINDOW);
-  RECT clip;
-  GetClipBox(dc, &clip);
-  HBRUSH brush = CreateSolidBrush(color);
-  HGDIOBJ previous = SelectObject(dc, brush);
-  PatBlt(dc, clip.left, clip.top, clip.right - clip.left, clip.bottom - clip.top, PATCOPY);
-  SelectObject(dc, previous);
-  DeleteObject(brush);
+  RECT clip = {};
+  if (GetClipBox(dc, &clip) != ERROR) {
+    HBRUSH brush = CreateSolidBrush(color);
+    HGDIOBJ previous = SelectObject(dc, brush);
+    PatBlt(dc, clip.left, clip.top, clip.right - clip.left, clip.bottom - clip.top, PATCOPY);
+    SelectObject(dc, previous);
+    DeleteObject(brush);
+  }
   if (record) {
     int saved = SaveDC(dc);
     HDC outer = record->eventDC;  // an erase nested in another keeps the outer one's

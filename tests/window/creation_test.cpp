@@ -124,33 +124,40 @@ TEST_F(Creation, MessagesBetweenCreationAndAttachmentReachNoHandler) {
 
 // A window opened from inside EV_CREATE takes the record under creation over
 // and clears it: the outer window's remaining creation messages are lost.
+// Messages the outer window gets meanwhile (a child's parent notification)
+// are not taken for the inner window's.
 TEST_F(Creation, OpeningAWindowDuringCreationEndsTheOuterCreationEvents) {
-  hv::WindowRecord outer = {}, inner = {};
-  wt::reaction = [&](const wt::Event& e) {
-    if (e.code == hv::EV_CREATE && e.window == &outer)
-      hv::OpenWindow(&inner, 50, 50, 200, 100, 0, nullptr, "Inner", wt::RecordingHandler);
-    return 0;
-  };
-  ASSERT_EQ(hv::OpenWindow(&outer, 0, 0, 300, 200, 0, nullptr, "Outer", wt::RecordingHandler),
-            1);
-  wt::reaction = nullptr;
-  ASSERT_NE(inner.hwnd, nullptr);
-  ASSERT_NE(outer.hwnd, inner.hwnd);
-  EXPECT_TRUE(wt::MatchesSequence(recording, {
-      {.code = WM_NCCREATE, .window = &outer},
-      {.code = hv::EV_CREATE, .window = &outer},
-      {.code = WM_NCCREATE, .window = &inner},
-      {.code = hv::EV_CREATE, .window = &inner},
-      {.code = WM_SIZE, .window = &inner},
-      // and no WM_SIZE of the outer window
-  }));
-  for (const wt::Event& e : recording)
-    EXPECT_EQ(e.hwnd, e.window == &outer ? outer.hwnd : inner.hwnd) << "event " << e.code;
-  // Both windows work once open.
-  EXPECT_EQ(GetWindowLongA(outer.hwnd, 0), LONG(&outer));
-  EXPECT_EQ(GetWindowLongA(inner.hwnd, 0), LONG(&inner));
-  hv::CloseWindow(&inner);
-  hv::CloseWindow(&outer);
+  for (bool innerIsChild : {false, true}) {
+    SCOPED_TRACE(innerIsChild ? "inner child" : "inner pop-up");
+    wt::ResetRecording();
+    hv::WindowRecord outer = {}, inner = {};
+    wt::reaction = [&](const wt::Event& e) {
+      if (e.code == hv::EV_CREATE && e.window == &outer)
+        hv::OpenWindow(&inner, 50, 50, 200, 100, 0, innerIsChild ? &outer : nullptr, "Inner",
+                       wt::RecordingHandler);
+      return 0;
+    };
+    ASSERT_EQ(hv::OpenWindow(&outer, 0, 0, 300, 200, 0, nullptr, "Outer",
+                             wt::RecordingHandler), 1);
+    wt::reaction = nullptr;
+    ASSERT_NE(inner.hwnd, nullptr);
+    ASSERT_NE(outer.hwnd, inner.hwnd);
+    EXPECT_TRUE(wt::MatchesSequence(recording, {
+        {.code = WM_NCCREATE, .window = &outer},
+        {.code = hv::EV_CREATE, .window = &outer},
+        {.code = WM_NCCREATE, .window = &inner},
+        {.code = hv::EV_CREATE, .window = &inner},
+        {.code = WM_SIZE, .window = &inner},
+        // and no WM_SIZE of the outer window
+    }, {WM_PARENTNOTIFY}));
+    for (const wt::Event& e : recording)
+      EXPECT_EQ(e.hwnd, e.window == &outer ? outer.hwnd : inner.hwnd) << "event " << e.code;
+    // Both windows work once open.
+    EXPECT_EQ(GetWindowLongA(outer.hwnd, 0), LONG(&outer));
+    EXPECT_EQ(GetWindowLongA(inner.hwnd, 0), LONG(&inner));
+    hv::CloseWindow(&inner);
+    hv::CloseWindow(&outer);
+  }
 }
 
 // Surface options: bitmap size, filled part and surfaceFlags.
