@@ -7,11 +7,10 @@
 namespace {
 
 // Under Wine the build's paths are Unix paths; drive Z: maps the root.
-std::string WindowsPath(std::string path) {
-  if (!path.empty() && path[0] == '/') path = "Z:" + path;
-  for (char& c : path)
-    if (c == '/') c = '\\';
-  return path;
+std::string WindowsPath(const std::string& path) {
+  std::string windows = path.starts_with('/') ? "Z:" : "";
+  for (char c : path) windows += c == '/' ? '\\' : c;
+  return windows;
 }
 
 HWND WaitForWindow(const char* className, const char* caption, DWORD timeoutMs) {
@@ -52,7 +51,7 @@ void SaveScreenshot(const std::string& path) {
 class ProgramTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string command = "\"" + WindowsPath(AMPLIWIND_EXE) + "\"";
+    std::string command = '"' + WindowsPath(AMPLIWIND_EXE) + '"';
     STARTUPINFOA startup = {sizeof(startup)};
     ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
                                nullptr, &startup, &process_))
