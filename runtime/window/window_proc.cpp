@@ -22,9 +22,9 @@ LRESULT DeliverEvent(HWND window, WindowRecord* record, UINT* message, WPARAM p1
       if (record->surfaceFlags & SF_CLIENTSIZE) InvalidateRect(window, nullptr, FALSE);
       DispatchEvent(record, EV_SIZE, w, self);
       return DispatchEvent(record, WM_SIZE, w, l);
-    case WM_EXITSIZEMOVE:
+    case WM_SIZING:  // 532: each step of an interactive resize
       DispatchEvent(record, EV_SIZE, w, self);
-      return DispatchEvent(record, WM_EXITSIZEMOVE, w, l);
+      return DispatchEvent(record, WM_SIZING, w, l);
     case WM_CLOSE:
       // Default processing must not destroy the window: only CloseWindow does.
       *message = EV_CLOSEWINDOW;

@@ -98,9 +98,12 @@ TEST_F(Events, CloseRequestBecomesCloseWindowEventAndTheWindowStays) {
 }
 
 // A resize gives EV_SIZE, with the window handle as second parameter, then
-// the size message itself: two events, each with its own state.
+// the size message itself: two events, each with its own state. A sizing
+// step (message 532) does the same; the end of the loop is a plain message.
 TEST_F(Events, ResizeGivesSizeEventThenTheSizeMessage) {
   SetWindowPos(main.hwnd, nullptr, 0, 0, 400, 300, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  RECT dragged = {0, 0, 410, 310};
+  SendMessageA(main.hwnd, 532, WMSZ_RIGHT, reinterpret_cast<LPARAM>(&dragged));
   SendMessageA(main.hwnd, WM_EXITSIZEMOVE, 0, 0);
   RECT client;
   GetClientRect(main.hwnd, &client);
@@ -108,7 +111,8 @@ TEST_F(Events, ResizeGivesSizeEventThenTheSizeMessage) {
       {.code = hv::EV_SIZE, .param1 = SIZE_RESTORED, .param2 = Word(main.hwnd), .window = &main},
       {.code = WM_SIZE, .param1 = SIZE_RESTORED,
        .param2 = MAKELONG(client.right, client.bottom), .window = &main},
-      {.code = hv::EV_SIZE, .param1 = 0, .param2 = Word(main.hwnd)},
+      {.code = hv::EV_SIZE, .param1 = WMSZ_RIGHT, .param2 = Word(main.hwnd)},
+      {.code = 532, .param1 = WMSZ_RIGHT, .param2 = Word(&dragged)},
       {.code = WM_EXITSIZEMOVE, .param1 = 0, .param2 = 0},
   }));
 }
