@@ -148,8 +148,9 @@ int32_t OpenWindow(WindowRecord* record, int32_t x, int32_t y, int32_t width, in
   record->drawDC = nullptr;
   record->drawDepth = 0;
   record->mdiClient = nullptr;
-  for (uint32_t& word : record->reserved20) word = 0;
-  for (uint32_t& word : record->reserved25) word = 0;
+  // Reserved words 20, 22, 23, 25 and 26; word 21 is not this routine's.
+  record->reserved20[0] = record->reserved20[2] = record->reserved20[3] = 0;
+  record->reserved25[0] = record->reserved25[1] = 0;
   recordUnderCreation = record;
   windowUnderCreation = nullptr;
 

@@ -98,6 +98,32 @@ TEST_F(Creation, CreationEventsComeWithTheHandleAndWithoutTheSurface) {
   hv::CloseWindow(&w);
 }
 
+// OpenWindow does not trust what the record held before: the drawing state
+// and the MDI client are cleared before the creation events, and so are the
+// reserved words it owns (20, 22, 23, 25 and 26; word 21 it leaves alone).
+TEST_F(Creation, CreationStartsFromClearedDrawingState) {
+  hv::WindowRecord w;
+  memset(&w, 0x5A, sizeof w);
+  const uint32_t stale = w.reserved20[1];
+  static hv::WindowRecord seen;
+  wt::reaction = [&w](const wt::Event& e) {
+    if (e.code == hv::EV_CREATE) seen = w;
+    return 0;
+  };
+  ASSERT_EQ(hv::OpenWindow(&w, 10, 10, 200, 100, 0, nullptr, "Stale", wt::RecordingHandler), 1);
+  ASSERT_EQ(wt::EventsWithCode(hv::EV_CREATE).size(), 1u);
+  EXPECT_EQ(seen.eventDC, nullptr);
+  EXPECT_EQ(seen.drawDC, nullptr);
+  EXPECT_EQ(seen.drawDepth, 0);
+  EXPECT_EQ(seen.mdiClient, nullptr);
+  EXPECT_EQ(seen.handler, &wt::RecordingHandler);
+  const uint32_t reserved[] = {seen.reserved20[0], seen.reserved20[2], seen.reserved20[3],
+                               seen.reserved25[0], seen.reserved25[1]};
+  for (uint32_t word : reserved) EXPECT_EQ(word, 0u);
+  EXPECT_EQ(w.reserved20[1], stale);
+  hv::CloseWindow(&w);
+}
+
 // The MDI frame gets its menu bar and client after the creation call: the
 // resize and the parent notification this causes reach no handler.
 TEST_F(Creation, MessagesBetweenCreationAndAttachmentReachNoHandler) {
