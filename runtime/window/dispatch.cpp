@@ -26,7 +26,7 @@ int32_t TranslateCommand(WindowRecord* record, int32_t, int32_t p1, int32_t p2) 
 
 int32_t TranslateNotify(WindowRecord*, int32_t code, int32_t, int32_t p2) {
   const NMHDR* header = reinterpret_cast<const NMHDR*>(p2);
-  if (!header) return code;
+  if (!header) return code;  // no record to read: a plain message, not a crash
   eventState.eventControl = static_cast<int32_t>(header->idFrom);
   eventState.eventNotify = static_cast<int32_t>(header->code);
   return EV_CONTROL;

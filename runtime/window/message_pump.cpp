@@ -5,7 +5,9 @@
 namespace hv {
 namespace {
 
-// The message's own window or nearest ancestor of a runtime class, with a record.
+// The message's own window or nearest ancestor of a runtime class, with its
+// record. One not attached yet (still being created) has no dialog-key
+// setting to read: its messages go the way of a foreign window's.
 WindowRecord* RuntimeRecordOf(HWND window, HWND* runtimeWindow) {
   for (HWND w = window; w; w = GetParent(w)) {
     if (!IsRuntimeWindow(w)) continue;

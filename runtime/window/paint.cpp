@@ -30,7 +30,9 @@ void ExcludeDescendants(HWND window, HDC dc) {
 
 struct Sizes {
   int32_t clientWidth, clientHeight, bitmapWidth, bitmapHeight;
-  bool stretched;  // a client-sized surface that no longer matches the client
+  // A client-sized surface that no longer matches a non-empty client; an
+  // empty (minimized) client is never stretched to: the scale would divide by 0.
+  bool stretched;
 };
 
 Sizes MeasureSurface(WindowRecord* record) {
@@ -116,7 +118,7 @@ LRESULT EraseWindow(HWND window, WindowRecord* record, HDC dc, LPARAM param2) {
   if (!window) return 1;
   COLORREF color = record ? record->windowColor : GetSysColor(COLOR_WINDOW);
   RECT clip = {};
-  if (GetClipBox(dc, &clip) != ERROR) {
+  if (GetClipBox(dc, &clip) != ERROR) {  // an unusable context has nothing to fill
     HBRUSH brush = CreateSolidBrush(color);
     HGDIOBJ previous = SelectObject(dc, brush);
     PatBlt(dc, clip.left, clip.top, clip.right - clip.left, clip.bottom - clip.top, PATCOPY);
