@@ -87,23 +87,22 @@ HFONT CopyFont(HGDIOBJ font) {
   return CreateFontIndirectA(&description);
 }
 
-void SetUpDrawing(WindowRecord* record, uint32_t options, int32_t width, int32_t height,
-                  EventHandler handler) {
-  HDC screen = GetDC(record->hwnd);
-  if (!screen) return;  // the window stays without surface, pen, font and handler
-  HDC memory = CreateCompatibleDC(screen);
-  record->windowColor = GetSysColor(COLOR_WINDOW);
-
-  HGDIOBJ previous = nullptr;
-  if (record->surfaceFlags) {
-    SurfaceSize size = ChooseSurfaceSize(record->hwnd, options, width, height);
-    record->backingBitmap = CreateCompatibleBitmap(screen, size.width, size.height);
-    previous = SelectObject(memory, record->backingBitmap);
-    FillSolid(memory, 0, 0, size.fillWidth, size.fillHeight, record->windowColor);
-  } else {
+// Makes the backing surface in memory (or fills the window itself) in the
+// window colour; returns what memory had selected before, to put back.
+HGDIOBJ MakeSurface(WindowRecord* record, HDC screen, HDC memory, uint32_t options,
+                    int32_t width, int32_t height) {
+  if (!record->surfaceFlags) {
     FillSolid(screen, 0, 0, width, height, record->windowColor);
+    return nullptr;
   }
+  SurfaceSize size = ChooseSurfaceSize(record->hwnd, options, width, height);
+  record->backingBitmap = CreateCompatibleBitmap(screen, size.width, size.height);
+  HGDIOBJ previous = SelectObject(memory, record->backingBitmap);
+  FillSolid(memory, 0, 0, size.fillWidth, size.fillHeight, record->windowColor);
+  return previous;
+}
 
+void CopyDrawingDefaults(WindowRecord* record, HDC memory) {
   POINT position = {};
   GetCurrentPositionEx(memory, &position);
   record->posX = position.x;
@@ -117,8 +116,17 @@ void SetUpDrawing(WindowRecord* record, uint32_t options, int32_t width, int32_t
   record->penWidth = 1;
   record->penStyle = PS_SOLID;
   record->dialogKeys = 0;
-  record->handler = handler;
+}
 
+void SetUpDrawing(WindowRecord* record, uint32_t options, int32_t width, int32_t height,
+                  EventHandler handler) {
+  HDC screen = GetDC(record->hwnd);
+  if (!screen) return;  // the window stays without surface, pen, font and handler
+  HDC memory = CreateCompatibleDC(screen);
+  record->windowColor = GetSysColor(COLOR_WINDOW);
+  HGDIOBJ previous = MakeSurface(record, screen, memory, options, width, height);
+  CopyDrawingDefaults(record, memory);
+  record->handler = handler;
   if (previous) SelectObject(memory, previous);
   DeleteDC(memory);
   ReleaseDC(record->hwnd, screen);
