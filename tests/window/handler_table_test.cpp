@@ -157,12 +157,18 @@ TEST_F(HandlerTable, CloseWindowFreesTheWholeTable) {
   }
   SetMany(&w, std::make_integer_sequence<int, 11>());
   hv::SetMenuHandler(&w, 100, Routine<3>);
+  hv::SetMessageHandler(&w, WM_DESTROY, Routine<4>);
   EXPECT_NE(GetPropA(w.hwnd, "HV_HANDLERS"), nullptr);
   EXPECT_GT(hvtest::CountRuntimeBlocks(), before);
   HWND window = w.hwnd;
+  wt::ResetRecording();
   hv::CloseWindow(&w);
   EXPECT_EQ(hvtest::CountRuntimeBlocks(), before);
   EXPECT_FALSE(IsWindow(window));
+  // The table goes before the window: the handler sees the destruction, the
+  // table's routines do not.
+  EXPECT_EQ(wt::EventsWithCode(WM_DESTROY).size(), 1u);
+  EXPECT_TRUE(calls.empty());
 }
 
 // A routine may close the window; the lookup must not touch the freed table.
