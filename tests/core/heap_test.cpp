@@ -49,6 +49,14 @@ TEST_F(HeapTest, TypedAllocationMultipliesByTheTypeSize) {
   EXPECT_EQ(hv::AllocateTyped(-1, 1), nullptr);
 }
 
+TEST_F(HeapTest, SizesThatWouldWrapGiveNoBlock) {
+  // Wrapped, these would be blocks of a few bytes for requests of 4 GB.
+  EXPECT_EQ(hv::AllocateBlock(0xFFFFFFFFu), nullptr);
+  EXPECT_EQ(hv::AllocateBlock(0xFFFFFFFDu), nullptr);
+  EXPECT_EQ(hv::AllocateTyped(0, 0x01000000u), nullptr);   // 256 x 2^24 = 2^32
+  EXPECT_EQ(hv::AllocateTyped(19, 0x40000001u), nullptr);  // 4 x that is 2^32 + 4
+}
+
 TEST_F(HeapTest, ResizeZeroFillsGrowth) {
   auto* block = static_cast<unsigned char*>(hv::AllocateBlock(4));
   block[0] = 0xAA;
