@@ -116,4 +116,14 @@ TEST(ExitCallbacks, RunNewestFirstAtShutdown) {
   EXPECT_EQ(order, (std::vector<int>{2, 1}));
 }
 
+TEST(ExitCallbacks, RegistrationBeforeStartupIsIgnored) {
+  std::vector<int> order;
+  calls = &order;
+  int one = 1;
+  hv::AddExitCallback(Record, &one);  // no heap yet: must not crash
+  hv::RuntimeStartup();
+  hv::RuntimeShutdown();
+  EXPECT_TRUE(order.empty());
+}
+
 }  // namespace
