@@ -27,6 +27,9 @@ void DestroyRuntimeHeap() {
 
 void* AllocateBlock(uint32_t size) {
   if (!heap) return nullptr;
+  // With the spare bytes added, such a size would wrap to a tiny block that
+  // its caller then overruns; no block that large can exist anyway.
+  if (size > UINT32_MAX - SPARE_BYTES) return nullptr;
   SIZE_T bytes = SIZE_T(size) + SPARE_BYTES;
   void* block = HeapAlloc(heap, HEAP_ZERO_MEMORY | HEAP_GENERATE_EXCEPTIONS, bytes);
   if (block) return block;
@@ -68,7 +71,10 @@ const uint32_t TypeSizeTable[TYPE_CODE_COUNT] = {
 
 void* AllocateTyped(int32_t typeCode, uint32_t count) {
   if (typeCode < 0 || typeCode >= TYPE_CODE_COUNT) return nullptr;  // no such type
-  return AllocateBlock(count * TypeSizeTable[typeCode]);
+  uint64_t bytes = uint64_t(count) * TypeSizeTable[typeCode];
+  // A product beyond 32 bits would wrap to a small block that its caller overruns.
+  if (bytes > UINT32_MAX) return nullptr;
+  return AllocateBlock(uint32_t(bytes));
 }
 
 }  // namespace hv

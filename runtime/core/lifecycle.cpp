@@ -48,9 +48,12 @@ void AddExitCallback(ExitRoutine routine, void* argument) {
   RuntimeLock();
   if (!exitCallbacks) exitCallbacks = ListCreate();
   auto* callback = static_cast<ExitCallback*>(AllocateBlock(sizeof(ExitCallback)));
-  callback->routine = routine;
-  callback->argument = argument;
-  ListInsertAfter(exitCallbacks, callback);  // the newest registration runs first
+  // Without a heap (before RuntimeStartup) nothing can be registered.
+  if (exitCallbacks && callback) {
+    callback->routine = routine;
+    callback->argument = argument;
+    ListInsertAfter(exitCallbacks, callback);  // the newest registration runs first
+  }
   RuntimeUnlock();
 }
 

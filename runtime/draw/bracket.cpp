@@ -11,16 +11,6 @@ namespace {
 
 constexpr UINT BOUNDS_START = DCB_RESET | DCB_ACCUMULATE | DCB_ENABLE;
 
-// The context to draw into: a memory context for a surface window, else
-// the screen context itself. Null when the system gives none.
-HDC OpenContext(WindowRecord* record) {
-  HDC screen = GetDC(record->hwnd);
-  if (!screen || !record->surfaceFlags) return screen;
-  HDC memory = CreateCompatibleDC(screen);
-  ReleaseDC(record->hwnd, screen);
-  return memory;
-}
-
 void ApplyState(WindowRecord* record, HDC dc) {
   SaveDC(dc);  // RestoreDC in EndDraw puts the context's own objects back
   if (record->surfaceFlags) SelectObject(dc, record->backingBitmap);
@@ -43,10 +33,47 @@ bool TouchedRect(WindowRecord* record, HDC dc, RECT* rect) {
   int32_t bitmapWidth, bitmapHeight, x, y, clientWidth, clientHeight;
   GetBitmapSize(record->backingBitmap, &bitmapWidth, &bitmapHeight);
   GetClientSize(record, &x, &y, &clientWidth, &clientHeight);
+  // An unreadable bitmap size would make the scale infinite: the bounds stay as they are.
   if (bitmapWidth > 0 && bitmapHeight > 0 &&
       (bitmapWidth != clientWidth || bitmapHeight != clientHeight))
     *rect = ScaleBoundsToClient(*rect, bitmapWidth, bitmapHeight, clientWidth, clientHeight);
   return true;
+}
+
+// The descriptions of the pen and font selected when the bracket closes.
+struct TakenState {
+  bool havePen, haveFont;
+  LOGPEN pen;
+  LOGFONTA font;
+};
+
+TakenState TakeStateBack(WindowRecord* record, HDC dc) {
+  POINT position;
+  if (GetCurrentPositionEx(dc, &position)) {
+    record->posX = position.x;
+    record->posY = position.y;
+  }
+  record->bkMode = GetBkMode(dc);
+  record->textBkColor = GetBkColor(dc);
+  record->rop2 = GetROP2(dc);
+  TakenState taken;
+  HGDIOBJ pen = GetCurrentObject(dc, OBJ_PEN);
+  taken.havePen = pen && GetObjectA(pen, sizeof taken.pen, &taken.pen) == sizeof taken.pen;
+  HGDIOBJ font = GetCurrentObject(dc, OBJ_FONT);
+  taken.haveFont = font && GetObjectA(font, sizeof taken.font, &taken.font) == sizeof taken.font;
+  return taken;
+}
+
+// Once the context no longer holds them: the record's objects become fresh copies.
+void RenewObjects(WindowRecord* record, const TakenState& taken) {
+  if (taken.havePen) {
+    DeleteObject(record->pen);
+    record->pen = CreatePenIndirect(&taken.pen);
+  }
+  if (taken.haveFont) {
+    DeleteObject(record->font);
+    record->font = CreateFontIndirectA(&taken.font);
+  }
 }
 
 }  // namespace
@@ -58,9 +85,15 @@ HDC BeginDraw(WindowRecord* record) {
     ++record->drawDepth;
     return record->drawDC;
   }
-  HDC dc = OpenContext(record);
-  if (!dc) return nullptr;
+  HDC screen = GetDC(record->hwnd);
+  if (!screen) return nullptr;
+  HDC dc = record->surfaceFlags ? CreateCompatibleDC(screen) : screen;
+  if (!dc) {
+    ReleaseDC(record->hwnd, screen);
+    return nullptr;
+  }
   ApplyState(record, dc);
+  if (dc != screen) ReleaseDC(record->hwnd, screen);  // the memory context lives on
   record->drawDC = dc;
   record->drawDepth = 1;
   SetBoundsRect(dc, nullptr, BOUNDS_START);
@@ -82,34 +115,12 @@ int32_t EndDraw(WindowRecord* record, HDC context, int32_t refresh) {
   record->drawDC = nullptr;
   if (!context) return 0;
 
-  POINT position;
-  if (GetCurrentPositionEx(context, &position)) {
-    record->posX = position.x;
-    record->posY = position.y;
-  }
-  record->bkMode = GetBkMode(context);
-  record->textBkColor = GetBkColor(context);
-  record->rop2 = GetROP2(context);
-  LOGPEN pen;
-  HGDIOBJ currentPen = GetCurrentObject(context, OBJ_PEN);
-  bool havePen = currentPen && GetObjectA(currentPen, sizeof pen, &pen) == sizeof pen;
-  LOGFONTA font;
-  HGDIOBJ currentFont = GetCurrentObject(context, OBJ_FONT);
-  bool haveFont = currentFont && GetObjectA(currentFont, sizeof font, &font) == sizeof font;
-
+  TakenState taken = TakeStateBack(record, context);
   RECT touched;
   if (repaint && TouchedRect(record, context, &touched))
     InvalidateRect(record->hwnd, &touched, FALSE);
-
   RestoreDC(context, -1);  // deselects the record's objects and the bitmap
-  if (havePen) {
-    DeleteObject(record->pen);
-    record->pen = CreatePenIndirect(&pen);
-  }
-  if (haveFont) {
-    DeleteObject(record->font);
-    record->font = CreateFontIndirectA(&font);
-  }
+  RenewObjects(record, taken);
   if (record->surfaceFlags)
     DeleteDC(context);
   else

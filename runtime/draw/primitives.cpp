@@ -51,14 +51,16 @@ int32_t DrawRect(WindowRecord* record, int32_t x, int32_t y, int32_t width, int3
   if (dc) {
     bool filled = outline != CL_FRONT && fill != CL_FRONT;
     HPEN pen = CreatePen(record->penStyle, record->penWidth, Resolve(dc, outline));
-    HBRUSH brush = filled ? CreateSolidBrush(fill) : HBRUSH(GetStockObject(NULL_BRUSH));
     HGDIOBJ displacedPen = SelectObject(dc, pen);
+    HBRUSH brush = filled ? CreateSolidBrush(fill) : HBRUSH(GetStockObject(NULL_BRUSH));
     HGDIOBJ displacedBrush = SelectObject(dc, brush);
     Rectangle(dc, x, y, x + width, y + height);
     SelectObject(dc, displacedPen);
-    SelectObject(dc, displacedBrush);
     DeleteObject(pen);
-    if (filled) DeleteObject(brush);
+    if (filled) {  // the stock hollow brush may stay: the bracket's restore removes it
+      SelectObject(dc, displacedBrush);
+      DeleteObject(brush);
+    }
   }
   return EndDraw(record, dc, 1);
 }

@@ -106,7 +106,7 @@ void PrintText(int32_t count, ...) {
 
   if (!printTarget) {
     DWORD written;
-    if (length) WriteFile(output, printBuffer, DWORD(length), &written, nullptr);  // fails without a console: ignored
+    WriteFile(output, printBuffer, DWORD(length), &written, nullptr);  // fails without a console: ignored
     return;
   }
   // One line end is dropped; a carriage return alone stays.

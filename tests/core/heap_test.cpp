@@ -49,6 +49,14 @@ TEST_F(HeapTest, TypedAllocationMultipliesByTheTypeSize) {
   EXPECT_EQ(hv::AllocateTyped(-1, 1), nullptr);
 }
 
+TEST_F(HeapTest, SizesThatWouldWrapGiveNoBlock) {
+  // Wrapped, these would be blocks of a few bytes for requests of 4 GB.
+  EXPECT_EQ(hv::AllocateBlock(0xFFFFFFFFu), nullptr);
+  EXPECT_EQ(hv::AllocateBlock(0xFFFFFFFDu), nullptr);
+  EXPECT_EQ(hv::AllocateTyped(0, 0x01000000u), nullptr);   // 256 x 2^24 = 2^32
+  EXPECT_EQ(hv::AllocateTyped(19, 0x40000001u), nullptr);  // 4 x that is 2^32 + 4
+}
+
 TEST_F(HeapTest, ResizeZeroFillsGrowth) {
   auto* block = static_cast<unsigned char*>(hv::AllocateBlock(4));
   block[0] = 0xAA;
@@ -106,6 +114,16 @@ TEST(ExitCallbacks, RunNewestFirstAtShutdown) {
   EXPECT_TRUE(order.empty());
   hv::RuntimeShutdown();
   EXPECT_EQ(order, (std::vector<int>{2, 1}));
+}
+
+TEST(ExitCallbacks, RegistrationBeforeStartupIsIgnored) {
+  std::vector<int> order;
+  calls = &order;
+  int one = 1;
+  hv::AddExitCallback(Record, &one);  // no heap yet: must not crash
+  hv::RuntimeStartup();
+  hv::RuntimeShutdown();
+  EXPECT_TRUE(order.empty());
 }
 
 }  // namespace
