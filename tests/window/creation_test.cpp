@@ -287,6 +287,26 @@ TEST_F(Creation, RefusedWindowLeavesTheRecordClosedAndNothingAllocated) {
   EXPECT_EQ(gdi.Delta(), 0);
 }
 
+// Closing from inside a drawing operation: the open bracket's context and
+// everything selected in it go with the window; the bracket's own end is harmless.
+TEST_F(Creation, CloseWindowInsideAnOpenBracketLeavesNoObjectBehind) {
+  wt::WarmUpGdi();
+  for (uint32_t options : {0u, hv::OW_NOSURFACE}) {
+    hvtest::GdiBalance gdi;
+    hv::WindowRecord w = {};
+    ASSERT_EQ(hv::OpenWindow(&w, 0, 0, 200, 100, options, nullptr, "Bracket", nullptr), 1);
+    HDC dc = hv::BeginDraw(&w);
+    ASSERT_NE(dc, nullptr);
+    hv::BeginDraw(&w);  // nested, as an operation inside another would be
+    hv::CloseWindow(&w);
+    EXPECT_EQ(w.drawDC, nullptr);
+    EXPECT_EQ(w.drawDepth, 0);
+    hv::EndDraw(&w, dc, 1);
+    hv::EndDraw(&w, dc, 1);
+    EXPECT_EQ(gdi.Delta(), 0) << "options " << options;
+  }
+}
+
 // CloseWindow: the handler sees the destruction while the record is still
 // attached; afterwards hwnd is 0 and the record's GDI objects are gone.
 TEST_F(Creation, CloseWindowDestroysTheWindowAndFreesItsObjects) {
