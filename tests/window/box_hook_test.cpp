@@ -37,14 +37,8 @@ Placement Place(HWND parent, int width, int height, DWORD style = WS_POPUP | WS_
   return {{cs.x, cs.y}, result};
 }
 
-RECT WorkArea() {
-  RECT r;
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &r, 0);
-  return r;
-}
-
 TEST_F(BoxHook, CentresOnTheOwnerAndKeepsInsideTheWorkArea) {
-  const RECT area = WorkArea();
+  const RECT area = wt::WorkArea();
   ASSERT_EQ(area.left, 0);
   ASSERT_EQ(area.top, 0);
   struct Case {

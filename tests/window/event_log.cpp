@@ -189,4 +189,10 @@ void WindowTest::TearDown() {
   hv::RuntimeShutdown();
 }
 
+RECT WorkArea() {
+  RECT r;
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &r, 0);
+  return r;
+}
+
 }  // namespace wt

@@ -63,6 +63,8 @@ std::vector<COLORREF> WindowPixels(HWND window);
 // Pixels of a bitmap, 0x00BBGGRR, row by row.
 std::vector<COLORREF> BitmapPixels(HBITMAP bitmap, const RECT& rect);
 RECT ClientRectOnScreen(HWND window);
+// The primary screen's work area.
+RECT WorkArea();
 
 // Opens and closes one visible window, so that the system's own lazily made
 // GDI objects (the first window of a process makes a dozen) exist before a

@@ -74,15 +74,9 @@ class BoxWatcher {
   std::thread thread_;
 };
 
-RECT WorkArea() {
-  RECT r;
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &r, 0);
-  return r;
-}
-
 // Centred on the reference rectangle, inside the work area, top-left on it.
 POINT Expected(const RECT& reference, const RECT& box) {
-  const RECT area = WorkArea();
+  const RECT area = wt::WorkArea();
   LONG w = box.right - box.left, h = box.bottom - box.top;
   LONG x = (reference.right - reference.left - w) / 2 + reference.left;
   LONG y = (reference.bottom - reference.top - h) / 2 + reference.top;
@@ -139,7 +133,7 @@ TEST_F(MessageBoxes, InformationBoxKeepsItsFlags) {
 
 // Owners partly off screen: the box stays inside the work area.
 TEST_F(MessageBoxes, BoxStaysInsideTheWorkArea) {
-  const RECT area = WorkArea();
+  const RECT area = wt::WorkArea();
   struct Case {
     int ownerX;
     bool leftEdge;  // else the right edge
@@ -187,7 +181,7 @@ TEST_F(MessageBoxes, OversizedBoxKeepsItsTopLeftCornerOnScreen) {
   hv::ShowMessage(&owner, text.c_str(), "Tall", 0);
   watcher.Join();
   ASSERT_TRUE(watcher.seen.found);
-  const RECT area = WorkArea();
+  const RECT area = wt::WorkArea();
   ASSERT_GT(watcher.seen.rect.bottom - watcher.seen.rect.top, area.bottom - area.top)
       << "the box should be taller than the work area";
   EXPECT_EQ(watcher.seen.rect.top, area.top);

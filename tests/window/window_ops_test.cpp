@@ -11,16 +11,10 @@ RECT WindowRectOf(HWND w) {
   return r;
 }
 
-RECT WorkArea() {
-  RECT r;
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &r, 0);
-  return r;
-}
-
 // Without owner a window is centred on the work area, with the outer size
 // halved (truncating), and kept inside it.
 TEST_F(WindowOps, CenterWindowUsesTheWorkArea) {
-  const RECT area = WorkArea();
+  const RECT area = wt::WorkArea();
   struct Case {
     int width, height;
   } cases[] = {{301, 201}, {400, 300}, {area.right - area.left + 100, area.bottom - area.top + 50}};
@@ -44,7 +38,7 @@ TEST_F(WindowOps, CenterWindowUsesTheWorkArea) {
 
 // A larger-than-area window puts its left and top edges on the area's.
 TEST_F(WindowOps, CenterWindowLargerThanTheWorkArea) {
-  const RECT area = WorkArea();
+  const RECT area = wt::WorkArea();
   hv::WindowRecord w = {};
   ASSERT_EQ(hv::OpenWindow(&w, 50, 60, 2000, 1500, hv::OW_HIDDEN, nullptr, "Big", nullptr), 1);
   hv::CenterWindow(&w);
@@ -83,7 +77,7 @@ TEST_F(WindowOps, CenterWindowCentresOnAVisibleOwner) {
 
   ShowWindow(owner.hwnd, SW_HIDE);
   hv::CenterWindow(&owned);
-  const RECT area = WorkArea();
+  const RECT area = wt::WorkArea();
   r = WindowRectOf(owned.hwnd);
   EXPECT_EQ(r.left, (area.left + area.right) / 2 - 100);
   EXPECT_EQ(r.top, (area.top + area.bottom) / 2 - 50);
