@@ -16,14 +16,14 @@ constexpr WORD ICON_RESOURCE = 101;
 HBRUSH WhiteBrush() { return static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)); }
 HBRUSH WorkspaceBrush() { return reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1); }
 
-struct ClassSpec {
+struct RuntimeClass {
   const char* name;
   UINT style;
   HBRUSH (*background)();
   ATOM* atom;
 };
 
-const ClassSpec classSpecs[] = {
+const RuntimeClass runtimeClasses[] = {
     {"HalvornWndClass", CS_BYTEALIGNCLIENT | CS_DBLCLKS, WhiteBrush, &windowClassAtom},
     {"HalvornFrameClass", CS_BYTEALIGNWINDOW | CS_DBLCLKS, WorkspaceBrush, &frameClassAtom},
 };
@@ -38,18 +38,18 @@ HICON ClassIcon(HINSTANCE module) {
 
 int32_t RegisterWindowClasses() {
   HINSTANCE module = GetModuleHandleA(nullptr);
-  for (const ClassSpec& spec : classSpecs) {
-    if (*spec.atom) continue;
+  for (const RuntimeClass& rc : runtimeClasses) {
+    if (*rc.atom) continue;
     WNDCLASSEXA wc = {};
     wc.cbSize = sizeof wc;
-    wc.style = spec.style;
+    wc.style = rc.style;
     wc.lpfnWndProc = RuntimeWindowProc;
     wc.cbWndExtra = sizeof(WindowRecord*);
     wc.hInstance = module;
     wc.hIcon = ClassIcon(module);
-    wc.hbrBackground = spec.background();
-    wc.lpszClassName = spec.name;
-    *spec.atom = RegisterClassExA(&wc);
+    wc.hbrBackground = rc.background();
+    wc.lpszClassName = rc.name;
+    *rc.atom = RegisterClassExA(&wc);
   }
   return 0;
 }
