@@ -129,4 +129,18 @@ int32_t EndDraw(WindowRecord* record, HDC context, int32_t refresh) {
   return 0;
 }
 
+// The window is closing with a bracket still open: its context goes back
+// now, so neither it nor the record's objects selected in it outlive the
+// window. The bracket's own EndDraw then finds the window closed.
+void ReleaseOpenBracket(WindowRecord* record) {
+  if (!record->drawDC) return;
+  RestoreDC(record->drawDC, -1);
+  if (record->surfaceFlags)
+    DeleteDC(record->drawDC);
+  else
+    ReleaseDC(record->hwnd, record->drawDC);
+  record->drawDC = nullptr;
+  record->drawDepth = 0;
+}
+
 }  // namespace hv

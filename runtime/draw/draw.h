@@ -33,6 +33,10 @@ int32_t SetFrontPen(WindowRecord* record, COLORREF colour);
 // selected in that context during the event.
 void ReleaseLentObjects(HDC context);
 
+// CloseWindow calls this before the window goes: it gives back the context
+// of a bracket that is still open.
+void ReleaseOpenBracket(WindowRecord* record);
+
 // ---- Size queries ------------------------------------------------------------------
 int32_t GetBitmapSize(HBITMAP bitmap, int32_t* width, int32_t* height);
 int32_t GetClientSize(WindowRecord* record, int32_t* x, int32_t* y, int32_t* width, int32_t* height);

@@ -1,24 +1,8 @@
 // Closing a window: what the record and the window own goes with it.
+#include "runtime/draw/draw.h"
 #include "runtime/window/window_internal.h"
 
 namespace hv {
-namespace {
-
-// A handler may close its window while a drawing bracket is open (from a
-// nested event): the bracket's context goes back first, so neither it nor
-// the record's objects it still holds selected outlive the window.
-void ReleaseOpenBracket(WindowRecord* record) {
-  if (!record->drawDC) return;
-  RestoreDC(record->drawDC, -1);
-  if (record->surfaceFlags)
-    DeleteDC(record->drawDC);
-  else
-    ReleaseDC(record->hwnd, record->drawDC);
-  record->drawDC = nullptr;
-  record->drawDepth = 0;
-}
-
-}  // namespace
 
 int32_t CloseWindow(WindowRecord* record) {
   if (!record || !record->hwnd) return 0;
@@ -28,7 +12,7 @@ int32_t CloseWindow(WindowRecord* record) {
     RemovePropA(window, "_ACCEL_TABLE");
   }
   ReleaseHandlerTable(record);
-  ReleaseOpenBracket(record);
+  ReleaseOpenBracket(record);  // a handler may close its window from inside a drawing operation
 
   // The handler still sees the destruction messages: the record stays attached.
   if (IsMdiChild(window))
