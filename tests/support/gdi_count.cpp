@@ -1,7 +1,8 @@
 #include "tests/support/gdi_count.h"
 
-#include <windows.h>
+#include <imm.h>
 #include <cstdint>
+#include <cstdio>
 
 namespace hvtest {
 namespace {
@@ -17,16 +18,45 @@ const uint8_t* GdiHandleTable() {
   return *reinterpret_cast<const uint8_t* const*>(peb + PEB_GDI_SHARED_HANDLE_TABLE);
 }
 
+// The type byte of every slot, or nothing where the table is not ours to read.
+std::vector<unsigned char> EntryTypes() {
+  std::vector<unsigned char> types;
+  if (GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS) != 0) return types;
+  const uint8_t* table = GdiHandleTable();
+  if (!table) return types;
+  types.resize(GDI_TABLE_ENTRIES);
+  for (int i = 0; i < GDI_TABLE_ENTRIES; ++i)
+    types[i] = table[i * GDI_ENTRY_SIZE + GDI_ENTRY_TYPE_OFFSET];
+  return types;
+}
+
 }  // namespace
 
 int CountGdiObjects() {
   int count = static_cast<int>(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS));
   if (count != 0) return count;
-  const uint8_t* table = GdiHandleTable();
-  if (!table) return 0;
-  for (int i = 0; i < GDI_TABLE_ENTRIES; ++i)
-    if (table[i * GDI_ENTRY_SIZE + GDI_ENTRY_TYPE_OFFSET] != 0) ++count;
+  for (unsigned char type : EntryTypes()) count += type != 0;
   return count;
+}
+
+void WarmUpInputContext(HWND window) {
+  SendMessageA(window, WM_IME_SETCONTEXT, TRUE, ISC_SHOWUIALL);
+  SendMessageA(window, WM_IME_SETCONTEXT, FALSE, ISC_SHOWUIALL);
+}
+
+GdiBalance::GdiBalance() : before_(CountGdiObjects()), types_(EntryTypes()) {}
+
+std::string GdiBalance::Changes() const {
+  std::vector<unsigned char> now = EntryTypes();
+  if (now.size() != types_.size()) return "(handle table not readable)";
+  std::string text;
+  char line[64];
+  for (size_t i = 0; i < now.size(); ++i) {
+    if (now[i] == types_[i]) continue;
+    std::snprintf(line, sizeof line, " slot %u: type %u -> %u;", unsigned(i), types_[i], now[i]);
+    text += line;
+  }
+  return text.empty() ? "(no slot changed)" : text;
 }
 
 }  // namespace hvtest

@@ -284,7 +284,7 @@ TEST_F(Creation, RefusedWindowLeavesTheRecordClosedAndNothingAllocated) {
   EXPECT_EQ(w.handler, nullptr);
   EXPECT_EQ(hv::IsWindowClosed(&w), 1);
   EXPECT_EQ(hv::IsWindowHidden(&w), 1);
-  EXPECT_EQ(gdi.Delta(), 0);
+  EXPECT_EQ(gdi.Delta(), 0) << gdi.Changes();
 }
 
 // Closing from inside a drawing operation: the open bracket's context and
@@ -303,7 +303,7 @@ TEST_F(Creation, CloseWindowInsideAnOpenBracketLeavesNoObjectBehind) {
     EXPECT_EQ(w.drawDepth, 0);
     hv::EndDraw(&w, dc, 1);
     hv::EndDraw(&w, dc, 1);
-    EXPECT_EQ(gdi.Delta(), 0) << "options " << options;
+    EXPECT_EQ(gdi.Delta(), 0) << "options " << options << gdi.Changes();
   }
 }
 
@@ -336,14 +336,14 @@ TEST_F(Creation, CloseWindowDestroysTheWindowAndFreesItsObjects) {
   EXPECT_EQ(GetObjectType(pen), 0u);
   EXPECT_EQ(GetObjectType(font), 0u);
   EXPECT_FALSE(DestroyAcceleratorTable(accelerators)) << "the table was already destroyed";
-  EXPECT_EQ(gdi.Delta(), 0);
+  EXPECT_EQ(gdi.Delta(), 0) << gdi.Changes();
 
   // A second close does nothing: no event, nothing deleted twice.
   wt::ResetRecording();
   EXPECT_EQ(hv::CloseWindow(&w), 0);
   EXPECT_TRUE(recording.empty());
   EXPECT_EQ(hv::IsWindowClosed(&w), 1);
-  EXPECT_EQ(gdi.Delta(), 0);
+  EXPECT_EQ(gdi.Delta(), 0) << gdi.Changes();
 }
 
 TEST_F(Creation, ARecordCanBeOpenedAgainAfterClosing) {
@@ -354,7 +354,7 @@ TEST_F(Creation, ARecordCanBeOpenedAgainAfterClosing) {
     ASSERT_EQ(hv::OpenWindow(&w, 0, 0, 120, 90, 0, nullptr, "Again", nullptr), 1);
     hv::CloseWindow(&w);
   }
-  EXPECT_EQ(gdi.Delta(), 0);
+  EXPECT_EQ(gdi.Delta(), 0) << gdi.Changes();
 }
 
 }  // namespace

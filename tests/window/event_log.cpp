@@ -1,5 +1,7 @@
 #include "tests/window/event_log.h"
 
+#include "tests/support/gdi_count.h"
+
 #include <cstdio>
 #include <set>
 #include <string>
@@ -171,6 +173,7 @@ RECT ClientRectOnScreen(HWND window) {
 void WarmUpGdi() {
   hv::WindowRecord w = {};
   hv::OpenWindow(&w, 0, 0, 50, 50, 0, nullptr, "warm-up", nullptr);
+  hvtest::WarmUpInputContext(w.hwnd);
   HDC dc = GetDC(w.hwnd);
   HDC memory = CreateCompatibleDC(dc);
   DeleteDC(memory);
