@@ -4,3 +4,4 @@
 #include "runtime/core/core.h"
 #include "runtime/window/window.h"
 #include "runtime/draw/draw.h"
+#include "runtime/controls/controls.h"

@@ -5,6 +5,7 @@
 
 wine_env_prepare() {
   local state=$1 own_display=${2:-yes}
+  wine_env_check || return 1
   mkdir -p "$state"
   export WINEPREFIX="$state/prefix"
   export WINEDEBUG=${WINEDEBUG:--all}
@@ -22,6 +23,21 @@ wine_env_prepare() {
   wine_env_server
   flock -u 9
   exec 9>&-
+}
+
+# The program and its tests are 32-bit x86 code: Wine's 32-bit loader must be
+# able to start, which needs a kernel that runs 32-bit user programs. Say so
+# plainly instead of failing later inside the build's test discovery.
+wine_env_check() {
+  local out
+  out=$(wine --version 2>&1) && return 0
+  echo "wine-env: Wine cannot start here: $out" >&2
+  if printf '%s' "$out" | grep -qi 'exec format error'; then
+    echo "wine-env: this machine's kernel does not run 32-bit x86 programs (IA-32" >&2
+    echo "wine-env: emulation is off), so 32-bit Wine, Ampliwind and its tests cannot run" >&2
+    echo "wine-env: on it. Use a machine whose kernel runs 32-bit code." >&2
+  fi
+  return 1
 }
 
 # An Xvfb of our own, so tests never type into somebody's desktop and
