@@ -72,8 +72,9 @@ LRESULT CALLBACK RuntimeWindowProc(HWND window, UINT message, WPARAM p1, LPARAM 
     result = EraseWindow(window, record, reinterpret_cast<HDC>(p1), p2);
   } else if (IsControlColorRequest(message)) {
     if (p2) return SendMessageA(reinterpret_cast<HWND>(p2), WM_CTLCOLOR_LEGACY, p1, p2);
-  } else if (message == WM_DRAWITEM && p1) {
-    return SendMessageA(GetDlgItem(window, static_cast<int>(p1)), message, p1, p2);
+  } else if (message == WM_DRAWITEM) {
+    // Identifier 0 (a menu's owner-draw item) names no control: it is not an event.
+    if (p1) return SendMessageA(GetDlgItem(window, static_cast<int>(p1)), message, p1, p2);
   } else if (record) {
     result = DeliverEvent(window, record, &message, p1, p2);
   } else {
