@@ -1,4 +1,4 @@
-// Square root, power, absolute value and the rounding conversion to int32.
+// Power, absolute value and the rounding conversion to int32.
 #include <emmintrin.h>
 
 #include "runtime/core/core.h"
@@ -12,11 +12,6 @@ bool IsWholeNumber(double x, int64_t* whole) {
   // gives the extended comparison's answer.
   double back = double(*whole);
   return __builtin_isunordered(x, back) || x == back;
-}
-
-double SquareRoot(double x) {
-  __m128d v = _mm_set_sd(x);
-  return _mm_cvtsd_f64(_mm_sqrt_sd(v, v));  // a negative argument gives NaN
 }
 
 double AbsValue(double x) { return x < 0 ? -x : x; }

@@ -1,5 +1,6 @@
-// The x87 unit's own conversions and exponential: truncation under a
-// round-toward-zero control word, and the 2^(y log2 x) power core.
+// The x87 unit's own conversions, square root and exponential: truncation
+// under a round-toward-zero control word, the square root and the
+// 2^(y log2 x) power core at the process's control word.
 #include "runtime/core/core.h"
 #include "runtime/core/numbers_internal.h"
 
@@ -27,6 +28,15 @@ int64_t TruncateToInt64(double x) {
   LoadControlWord(FPU_TRUNCATE_CONTROL);
   __asm__ volatile("fldl %1\n\tfistpll %0" : "=m"(result) : "m"(x));
   LoadControlWord(saved);
+  return result;
+}
+
+double SquareRoot(double x) {
+  // At 64-bit precision the unit rounds the root twice, to 64 bits and then
+  // to double, and so differs from a single rounding in the last bit for
+  // some arguments; that is the result wanted. A negative argument gives NaN.
+  double result;
+  __asm__ volatile("fldl %1\n\tfsqrt\n\tfstpl %0" : "=m"(result) : "m"(x));
   return result;
 }
 

@@ -81,6 +81,25 @@ TEST_F(Arithmetic, SquareRoot) {
   EXPECT_TRUE(std::isnan(hv::SquareRoot(-Inf)));
 }
 
+// The unit at 64-bit precision rounds the root to 64 bits, then to double:
+// for these arguments that is one unit in the last place away from the
+// correctly rounded root, which the unit gives at 53-bit precision.
+TEST_F(Arithmetic, SquareRootIsTheUnitsAtTheCurrentPrecision) {
+  constexpr uint16_t DOUBLE_PRECISION = 0x023F;
+  struct { double x, twice, once; } cases[] = {
+      {0x1.119826714c7c7p+0, 0x1.08a6a7bbcd1b2p+0, 0x1.08a6a7bbcd1b1p+0},
+      {0x1.efd4407c1d2ap+0, 0x1.64468901c331p+0, 0x1.64468901c3311p+0},
+      {0x1.76f02ba233f1p+12, 0x1.35d028c03086ep+6, 0x1.35d028c03086dp+6},
+      {0x1.b466c3234fa0dp+12, 0x1.4e3e5a6c9a79ap+6, 0x1.4e3e5a6c9a79bp+6},
+  };
+  for (auto c : cases) {
+    EXPECT_TRUE(Same(c.twice, hv::SquareRoot(c.x))) << std::hexfloat << c.x;
+    SetControlWord(DOUBLE_PRECISION);
+    EXPECT_TRUE(Same(c.once, hv::SquareRoot(c.x))) << std::hexfloat << c.x;
+    hv::LoadStartupControlWord();
+  }
+}
+
 TEST_F(Arithmetic, AbsValue) {
   EXPECT_EQ(hv::AbsValue(-3.25), 3.25);
   EXPECT_EQ(hv::AbsValue(3.25), 3.25);
