@@ -14,7 +14,8 @@ WindowRecord* printTarget = nullptr;
 namespace {
 
 // The last byte always stays a terminator: longer text is cut there.
-char printBuffer[PRINT_BUFFER_SIZE];
+// Word-aligned, as TextLength reads whole words up to the terminator's.
+alignas(4) char printBuffer[PRINT_BUFFER_SIZE];
 
 enum ItemKind : uint8_t {
   ITEM_WORD,     // one 32-bit value given to the format
@@ -103,6 +104,7 @@ void PrintText(int32_t count, ...) {
     length += FormatItem(item, i == 0, printBuffer + length, PRINT_BUFFER_SIZE - length, &items);
   }
   va_end(items);
+  length = TextLength(printBuffer);  // a character item 0 ends the text
 
   if (!printTarget) {
     DWORD written;

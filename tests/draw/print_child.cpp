@@ -27,6 +27,12 @@ int main(int argc, char** argv) {
               TC_DOUBLE, 1.25, TC_STRING, "end");
   } else if (name == "strings") {
     PrintText(3, TC_WSTRING, L"wide", TC_STRING, "-narrow", TC_STRING, "");
+  } else if (name == "nul") {
+    PrintText(3, TC_STRING, "ab", TC_CHAR, 0, TC_STRING, "cd");
+  } else if (name == "unconvertible") {
+    // The first call leaves text in the buffer that a later one must not show.
+    PrintText(1, TC_STRING, (std::string(100, 'x') + "|").c_str());
+    PrintText(4, TC_STRING, "a", TC_WSTRING, L"b\u6F22c", TC_INT, 5, TC_WSTRING, L"w");
   } else if (name == "others") {
     PrintText(4, TC_STRING, "a", TC_RECORD, 1234, 15, 7, 99, 8);
   } else if (name == "long") {

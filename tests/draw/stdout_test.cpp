@@ -73,6 +73,13 @@ TEST(PrintToStandardOutput, StringsAndUnlistedCodes) {
   ExpectOutput("others", "a1234 7 8 ");  // a record item in second place is a number
 }
 
+// A character item 0 ends the text; a wide string the formatter cannot
+// convert adds nothing, and the items around it print as usual.
+TEST(PrintToStandardOutput, TextEndsAtANulAndAnUnconvertibleItemAddsNothing) {
+  ExpectOutput("nul", "ab");
+  ExpectOutput("unconvertible", std::string(100, 'x') + "|a5 w");
+}
+
 TEST(PrintToStandardOutput, OverlongTextIsCutAtTheBufferEnd) {
   std::string expected;
   for (int i = 0; i < 40; ++i) expected += std::string(1000, char('0' + i % 10));

@@ -99,6 +99,17 @@ TEST_F(Text, ItemsAreFormattedInOrderIntoOneText) {
   EXPECT_EQ(w.posX, WidthOf("Sf = 8.4853 cm2-5 12 "));
 }
 
+// What is drawn, and how far posX moves, is the text up to its first NUL; a
+// wide string the formatter cannot convert adds nothing to it.
+TEST_F(Text, DrawnTextEndsAtANulAndAnUnconvertibleItemAddsNothing) {
+  hv::PrintText(4, hv::TC_RECORD, &w, hv::TC_STRING, "ab", hv::TC_CHAR, 0, hv::TC_STRING, "cd");
+  EXPECT_EQ(w.posX, WidthOf("ab"));
+  hv::MoveTo(&w, 0, 40);
+  hv::PrintText(4, hv::TC_RECORD, &w, hv::TC_STRING, "ab", hv::TC_WSTRING, L"\u6F22",
+                hv::TC_STRING, "cd");
+  EXPECT_EQ(w.posX, WidthOf("abcd"));
+}
+
 TEST(FormatInt64, WritesDigitsABlankAndANul) {
   struct { bool isSigned; uint64_t value; const char* text; } cases[] = {
       {false, 0, "0 "},
