@@ -2,6 +2,8 @@
 // contexts and the rectangle that is repainted.
 #include "tests/draw/draw_fixture.h"
 
+#include <cstring>
+
 #include "runtime/draw/draw_internal.h"
 
 namespace drawtest {
@@ -272,13 +274,17 @@ TEST(SizeQueries, ReportZeroForNothing) {
   EXPECT_EQ(width, 13);
   EXPECT_EQ(height, 9);
   DeleteObject(bitmap);
-  hv::WindowRecord closed = {};
-  width = height = 7;
-  hv::GetClientSize(&closed, &x, &y, &width, &height);
-  EXPECT_EQ(x | y | width | height, 0);
+  hv::WindowRecord closed;
+  std::memset(&closed, 0x5A, sizeof closed);  // whatever else a closed record holds
+  closed.hwnd = nullptr;
   x = y = width = height = 7;
-  hv::GetWindowScreenRect(&closed, &x, &y, &width, &height, 0);
+  EXPECT_EQ(hv::GetClientSize(&closed, &x, &y, &width, &height), 0);
   EXPECT_EQ(x | y | width | height, 0);
+  for (int32_t id : {0, 20}) {
+    x = y = width = height = 7;
+    EXPECT_EQ(hv::GetWindowScreenRect(&closed, &x, &y, &width, &height, id), 0) << id;
+    EXPECT_EQ(x | y | width | height, 0) << id;
+  }
 }
 
 TEST_F(Bracket, SizeQueriesMeasureTheWindowAndItsControls) {
