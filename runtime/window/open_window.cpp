@@ -118,6 +118,15 @@ void CopyDrawingDefaults(WindowRecord* record, HDC memory) {
   record->dialogKeys = 0;
 }
 
+// A handler that draws during EV_CREATE has its bracket give the record a pen
+// and a font; the drawing defaults made after creation replace them.
+void ReleaseCreationObjects(WindowRecord* record) {
+  if (record->pen) DeleteObject(record->pen);
+  if (record->font) DeleteObject(record->font);
+  record->pen = nullptr;
+  record->font = nullptr;
+}
+
 void SetUpDrawing(WindowRecord* record, uint32_t options, int32_t width, int32_t height,
                   EventHandler handler) {
   HDC screen = GetDC(record->hwnd);
@@ -152,6 +161,11 @@ int32_t OpenWindow(WindowRecord* record, int32_t x, int32_t y, int32_t width, in
   Styles s = ComputeStyles(style, parent);
 
   record->handler = handler;
+  // A closed record's handles were deleted with its window; by now their
+  // values may name other objects, which nothing here may use or delete.
+  record->backingBitmap = nullptr;
+  record->pen = nullptr;
+  record->font = nullptr;
   record->eventDC = nullptr;
   record->drawDC = nullptr;
   record->drawDepth = 0;
@@ -171,6 +185,7 @@ int32_t OpenWindow(WindowRecord* record, int32_t x, int32_t y, int32_t width, in
   windowUnderCreation = nullptr;
   record->handler = nullptr;
   record->hwnd = window;
+  ReleaseCreationObjects(record);
   if (!window) return 0;
 
   DWORD finalStyle = static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE));

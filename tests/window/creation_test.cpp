@@ -357,4 +357,45 @@ TEST_F(Creation, ARecordCanBeOpenedAgainAfterClosing) {
   EXPECT_EQ(gdi.Delta(), 0) << gdi.Changes();
 }
 
+// A closed record's bitmap, pen and font values may name another owner's
+// objects by now: opening the record again neither uses nor deletes them,
+// with a surface or without. What a handler draws during EV_CREATE leaves
+// no object behind once the window is closed.
+TEST_F(Creation, ReopeningIgnoresStaleHandlesAndCreationDrawingLeavesNothing) {
+  wt::WarmUpGdi();
+  struct Case {
+    uint32_t options;
+    bool draws;
+  } cases[] = {{0, true}, {hv::OW_NOSURFACE, true}, {hv::OW_NOSURFACE, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "options " << c.options << " draws " << c.draws);
+    hvtest::GdiBalance gdi;
+    HGDIOBJ others[] = {CreateBitmap(8, 8, 1, 1, nullptr), CreatePen(PS_DOT, 1, RGB(1, 2, 3)),
+                        CreateFontA(20, 0, 0, 0, 700, 0, 0, 0, 0, 0, 0, 0, 0, "Tahoma")};
+    hv::WindowRecord w = {};
+    w.backingBitmap = static_cast<HBITMAP>(others[0]);
+    w.pen = static_cast<HPEN>(others[1]);
+    w.font = static_cast<HFONT>(others[2]);
+    wt::reaction = [&](const wt::Event& e) {
+      if (e.code == hv::EV_CREATE && c.draws) {
+        hv::DrawLine(&w, 0, 0, 20, 20, hv::CL_FRONT);
+        hv::SetFrontPen(&w, RGB(200, 0, 0));
+      }
+      return 0;
+    };
+    ASSERT_EQ(hv::OpenWindow(&w, 0, 0, 200, 100, c.options, nullptr, "Stale",
+                             wt::RecordingHandler), 1);
+    if (c.options & hv::OW_NOSURFACE) {
+      EXPECT_EQ(w.backingBitmap, nullptr) << "a window without a surface holds no bitmap";
+    }
+    hv::CloseWindow(&w);
+    wt::reaction = nullptr;
+    for (HGDIOBJ other : others) {
+      EXPECT_NE(GetObjectType(other), 0u) << "another owner's object was deleted";
+      DeleteObject(other);
+    }
+    EXPECT_EQ(gdi.Delta(), 0) << gdi.Changes();
+  }
+}
+
 }  // namespace
