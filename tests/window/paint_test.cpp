@@ -49,6 +49,42 @@ int CountMismatches(HWND window, const std::function<COLORREF(int x, int y)>& ex
   return mismatches;
 }
 
+// Records what this program copies with BitBlt while it lives: it takes the
+// program's import slot of the routine, and puts the routine back after.
+using BitBltRoutine = BOOL(WINAPI*)(HDC, int, int, int, int, HDC, int, int, DWORD);
+extern "C" BitBltRoutine bitBltImport __asm__("__imp__BitBlt@36");
+
+struct Copy {
+  RECT target;
+  POINT source;
+};
+
+class CopySpy {
+ public:
+  CopySpy() {
+    real_ = bitBltImport;
+    copies_.clear();
+    Patch(&Record);
+  }
+  ~CopySpy() { Patch(real_); }
+  const std::vector<Copy>& Copies() const { return copies_; }
+
+ private:
+  static BOOL WINAPI Record(HDC target, int x, int y, int width, int height, HDC source,
+                            int sourceX, int sourceY, DWORD rop) {
+    copies_.push_back({{x, y, x + width, y + height}, {sourceX, sourceY}});
+    return real_(target, x, y, width, height, source, sourceX, sourceY, rop);
+  }
+  static void Patch(BitBltRoutine routine) {
+    DWORD access;
+    VirtualProtect(&bitBltImport, sizeof bitBltImport, PAGE_READWRITE, &access);
+    bitBltImport = routine;
+    VirtualProtect(&bitBltImport, sizeof bitBltImport, access, &access);
+  }
+  static inline BitBltRoutine real_ = nullptr;
+  static inline std::vector<Copy> copies_;
+};
+
 class Paint : public wt::WindowTest {
  protected:
   void Open(uint32_t options, hv::WindowRecord* parent = nullptr);
@@ -68,7 +104,8 @@ void Paint::Open(uint32_t options, hv::WindowRecord* parent) {
 }
 
 // A repaint copies exactly the update rectangle from the surface: the rest of
-// the window keeps what it showed.
+// the window keeps what it showed. The screen alone cannot tell, as painting
+// is clipped to the update region: the spy sees what is copied.
 TEST_F(Paint, RepaintCopiesExactlyTheUpdateRectangle) {
   Open(0);
   const COLORREF white = w.windowColor;
@@ -76,7 +113,18 @@ TEST_F(Paint, RepaintCopiesExactlyTheUpdateRectangle) {
   RECT whole = {0, 0, 240, 180};
   FillSurface(w, whole, RED);
   RECT update = {20, 30, 61, 77};
-  RedrawWindow(w.hwnd, &update, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  std::vector<Copy> copies;
+  {
+    CopySpy spy;
+    RedrawWindow(w.hwnd, &update, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    copies = spy.Copies();
+  }
+  ASSERT_EQ(copies.size(), 1u);
+  EXPECT_TRUE(EqualRect(&copies[0].target, &update))
+      << copies[0].target.left << "," << copies[0].target.top << "," << copies[0].target.right
+      << "," << copies[0].target.bottom;
+  EXPECT_EQ(copies[0].source.x, update.left);
+  EXPECT_EQ(copies[0].source.y, update.top);
   EXPECT_EQ(CountMismatches(w.hwnd, [&](int x, int y) { return Inside(update, x, y) ? RED : white; }),
             0);
   // Erasing came first, in the window colour, lending its context to EV_ERASE.

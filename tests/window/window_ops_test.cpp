@@ -99,13 +99,22 @@ TEST_F(WindowOps, CaptionDialogKeysAndQueries) {
   EXPECT_EQ(w.dialogKeys, 0);
   ShowWindow(w.hwnd, SW_SHOWNA);
   EXPECT_EQ(hv::IsWindowHidden(&w), 0);
+  // Another window stays open, active, and watched for any text change.
+  hv::WindowRecord other = {};
+  ASSERT_EQ(hv::OpenWindow(&other, 40, 40, 200, 100, 0, nullptr, "Other", wt::RecordingHandler),
+            1);
   hv::CloseWindow(&w);
 
-  // A closed record keeps what it has.
+  // A closed record keeps what it has, and no window is touched.
+  wt::ResetRecording();
   w.dialogKeys = 0;
   EXPECT_EQ(hv::SetDialogKeys(&w, 1), 0);
   EXPECT_EQ(w.dialogKeys, 0);
   EXPECT_EQ(hv::SetCaption(&w, "Third"), 0);
+  EXPECT_TRUE(wt::EventsWithCode(WM_SETTEXT).empty()) << wt::Describe(wt::recording);
+  GetWindowTextA(other.hwnd, text, sizeof text);
+  EXPECT_STREQ(text, "Other");
+  hv::CloseWindow(&other);
   EXPECT_EQ(hv::CenterWindow(&w), 0);
   EXPECT_EQ(hv::IsWindowClosed(&w), 1);
   EXPECT_EQ(hv::IsWindowHidden(&w), 1);
