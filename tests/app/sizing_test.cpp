@@ -72,28 +72,46 @@ TEST_F(SizingTest, ComputeSizingUsesTheCalculationFactor) {
   EXPECT_EQ(N2, 101);
 }
 
+// The nine variables ResetValues clears, each set to a value no sizing gives.
+struct FloatVariable {
+  const char* name;
+  float* value;
+};
+struct IntegerVariable {
+  const char* name;
+  int32_t* value;
+};
+const FloatVariable kFloats[] = {{"Pw", &Pw}, {"Sf", &Sf}, {"fx", &fx}, {"I1", &I1}, {"I2", &I2}};
+const IntegerVariable kIntegers[] = {{"U1", &U1}, {"U2", &U2}, {"N1", &N1}, {"N2", &N2}};
+constexpr float kMarkF = 77.5f;
+constexpr int32_t kMarkI = 77;
+
+void MarkAll() {
+  for (const FloatVariable& v : kFloats) *v.value = kMarkF;
+  for (const IntegerVariable& v : kIntegers) *v.value = kMarkI;
+}
+
+// Without valid input no variable changes, the six results included.
 TEST_F(SizingTest, InvalidInputChangesNothing) {
-  ResetValues();
+  MarkAll();
   Pw = 10, U1 = 220, U2 = 12, freq = 50;
-  N1 = 7, N2 = 8, Sf = 9;
   inputValid = 0;
   ComputeSizing();
-  EXPECT_EQ(N1, 7);
-  EXPECT_EQ(N2, 8);
-  EXPECT_EQ(Sf, 9.0f);
-  EXPECT_EQ(fx, 0.0f);
+  for (const FloatVariable& v : kFloats)
+    EXPECT_EQ(*v.value, v.value == &Pw ? 10.0f : kMarkF) << v.name;
+  for (const IntegerVariable& v : kIntegers)
+    EXPECT_EQ(*v.value, v.value == &U1 ? 220 : v.value == &U2 ? 12 : kMarkI) << v.name;
 }
 
 TEST_F(SizingTest, ResetKeepsFrequencyAndRepeatsExactly) {
   Size(kCases[0]);
   int32_t n1 = N1, n2 = N2;
   float sf = Sf, i1 = I1;
+  MarkAll();
   inputValid = 1;
   ResetValues();
-  EXPECT_EQ(U1, 0);
-  EXPECT_EQ(N2, 0);
-  EXPECT_EQ(Pw, 0.0f);
-  EXPECT_EQ(I2, 0.0f);
+  for (const FloatVariable& v : kFloats) EXPECT_EQ(*v.value, 0.0f) << v.name;
+  for (const IntegerVariable& v : kIntegers) EXPECT_EQ(*v.value, 0) << v.name;
   EXPECT_EQ(freq, 50.0f);
   EXPECT_EQ(inputValid, 1);
   Pw = 10, U1 = 220, U2 = 12;
