@@ -49,6 +49,28 @@ TEST_F(HeapTest, TypedAllocationMultipliesByTheTypeSize) {
   EXPECT_EQ(hv::AllocateTyped(-1, 1), nullptr);
 }
 
+// All 35 element sizes, as ranges of type codes, each seen through a typed block.
+TEST_F(HeapTest, TypeSizeTableHoldsEveryCodesSize) {
+  struct { int32_t first, last; uint32_t size; } ranges[] = {
+      {0, 0, 256},   {1, 1, 1},   {2, 11, 4},   {12, 12, 1},  {13, 13, 2},  {14, 14, 8},
+      {15, 15, 1},   {16, 16, 4}, {17, 18, 8},  {19, 19, 4},  {20, 20, 0},  {21, 21, 8},
+      {22, 25, 0},   {26, 26, 1}, {27, 29, 4},  {30, 30, 2},  {31, 31, 1},  {32, 32, 512},
+      {33, 33, 2},   {34, 34, 4}};
+  int32_t next = 0;
+  for (auto r : ranges) {
+    ASSERT_EQ(r.first, next) << "the table must cover every code once";
+    for (int32_t code = r.first; code <= r.last; ++code) {
+      EXPECT_EQ(hv::TypeSizeTable[code], r.size) << "type " << code;
+      void* block = hv::AllocateTyped(code, 2);
+      ASSERT_NE(block, nullptr) << "type " << code;
+      EXPECT_EQ(HeapSize(hv::RuntimeHeap(), 0, block), 2 * r.size + 3) << "type " << code;
+      hv::FreeBlock(block);
+    }
+    next = r.last + 1;
+  }
+  EXPECT_EQ(next, hv::TYPE_CODE_COUNT);
+}
+
 TEST_F(HeapTest, SizesThatWouldWrapGiveNoBlock) {
   // Wrapped, these would be blocks of a few bytes for requests of 4 GB.
   EXPECT_EQ(hv::AllocateBlock(0xFFFFFFFFu), nullptr);

@@ -115,6 +115,9 @@ TEST_F(NumberText, ParsingFollowsTheFieldSyntax) {
       {".5", 0.5},        {"5.", 5.0},      {"12abc", 12.0},  {"1e3", 1.0},
       {"1,5", 1.0},       {"12.5xyz", 12.5}, {"1.2.3", 1.2},  {"0.1", 0.1},
       {"220", 220.0},     {"3.25", 3.25},   {"9007199254740993", 9007199254740992.0},
+      // Each fraction digit adds digit x (1 / 10^k), rounded at every step:
+      // not the nearest doubles of 0.3 and 0.7.
+      {"0.3", 0.30000000000000004}, {"0.7", 0.70000000000000007},
   };
   for (auto c : cases) EXPECT_EQ(hv::TextToNumber(c.text), c.value) << '"' << c.text << '"';
 }
