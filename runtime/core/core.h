@@ -82,7 +82,9 @@ int32_t TextLength(const char* text);
 char* UpperCopy(const char* text);          // new heap text, owned by the caller
 
 // The system C runtime's formatter, bounded: never writes past size bytes,
-// always terminates, returns the number of characters written.
+// always terminates, returns the number of characters written. A text too
+// long is cut; a call the formatter fails on (a wide string it cannot
+// convert) writes the empty text.
 int32_t FormatBounded(char* buffer, uint32_t size, const char* format, ...);
 
 // ---- Message box -----------------------------------------------------------------

@@ -59,7 +59,8 @@ int32_t SetWindowColor(WindowRecord* record, COLORREF colour);
 // (runtime/core/core.h); TC_DOUBLE, TC_INT64 and TC_UINT64 values are 64 bits,
 // all others 32. A TC_RECORD first item names the window that text goes to;
 // until one does, text goes to standard output. The text of one call is cut
-// at PRINT_BUFFER_SIZE - 1 bytes.
+// at PRINT_BUFFER_SIZE - 1 bytes and ends at its first NUL (a character item
+// 0); an item the formatter cannot convert adds nothing.
 //
 // TC_FLOAT values are 32 bits, but C++ passes a float through "..." as a
 // double: pass FloatItem(x), its bit pattern, instead:
