@@ -44,7 +44,8 @@ HBITMAP NewSection(int width, int height, uint32_t** bits, COLORREF (*colour)(in
   BITMAPINFO info = {};
   info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB};
   HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, (void**)bits, nullptr, 0);
-  for (int i = 0; colour && i < width * height; ++i) (*bits)[i] = Pack(colour(i % width, i / width));
+  for (int i = 0; colour && i < width * height; ++i)
+    (*bits)[i] = Pack(colour(i % width, i / width));
   return bitmap;
 }
 
@@ -86,23 +87,19 @@ class Canvas {
   HGDIOBJ old_[3];
 };
 
-// What a painter must give back as it found it.
-struct DcState {
-  explicit DcState(HDC dc)
-      : pen(GetCurrentObject(dc, OBJ_PEN)), brush(GetCurrentObject(dc, OBJ_BRUSH)),
-        font(GetCurrentObject(dc, OBJ_FONT)), bitmap(GetCurrentObject(dc, OBJ_BITMAP)),
-        mode(GetBkMode(dc)), text(GetTextColor(dc)), mix(GetROP2(dc)),
-        stretch(GetStretchBltMode(dc)) {
-    HRGN clip = CreateRectRgn(0, 0, 0, 0);
-    clipped = GetClipRgn(dc, clip);
-    DeleteObject(clip);
-  }
-  bool operator==(const DcState&) const = default;
-  HGDIOBJ pen, brush, font, bitmap;
-  int mode;
-  COLORREF text;
-  int mix, stretch, clipped = 0;
-};
+// What a painter must give back as it found it: the selected objects, the
+// modes, the text colour and the clip region.
+std::vector<uintptr_t> DcState(HDC dc) {
+  HRGN clip = CreateRectRgn(0, 0, 0, 0);
+  std::vector<uintptr_t> state;
+  for (UINT type : {OBJ_PEN, OBJ_BRUSH, OBJ_FONT, OBJ_BITMAP})
+    state.push_back(uintptr_t(GetCurrentObject(dc, type)));
+  for (int value : {GetBkMode(dc), GetROP2(dc), GetStretchBltMode(dc), GetClipRgn(dc, clip)})
+    state.push_back(uintptr_t(value));
+  state.push_back(GetTextColor(dc));
+  DeleteObject(clip);
+  return state;
+}
 
 // The shaped button's window region: an L (a block at the top left on a
 // wide bar), so that its edge turns an inner corner; the bar ends above the
@@ -149,24 +146,25 @@ std::vector<Probe> Join(std::vector<Probe> a, const std::vector<Probe>& b) {
   return a;
 }
 
-const std::vector<Probe> PLAIN = {{0, 0, FRAME},     {1, 1, FRAME},  {83, 39, FRAME},
-                                  {82, 38, FRAME},   {2, 2, FILL},   {81, 37, FILL},
+const std::vector<Probe> PLAIN = {{0, 0, FRAME},  {1, 1, FRAME},  {83, 39, FRAME},
+                                  {82, 38, FRAME}, {2, 2, FILL},   {81, 37, FILL},
                                   {84, 0, BACKGROUND}, {0, 40, BACKGROUND}};
-const std::vector<Probe> MARKED = {{0, 0, CURRENT_PEN}, {83, 39, CURRENT_PEN}, {42, 0, CURRENT_PEN},
-                                   {0, 20, CURRENT_PEN}, {1, 1, FRAME}, {2, 2, FRAME},
-                                   {82, 38, FRAME}, {3, 3, FILL}, {80, 36, FILL}};
+const std::vector<Probe> MARKED = {{0, 0, CURRENT_PEN}, {83, 39, CURRENT_PEN},
+                                   {42, 0, CURRENT_PEN}, {0, 20, CURRENT_PEN}, {1, 1, FRAME},
+                                   {2, 2, FRAME}, {82, 38, FRAME}, {3, 3, FILL}, {80, 36, FILL}};
 const std::vector<Probe> PATTERN = {{1, 1, FRAME}, {2, 2, COLOUR, Pattern(0, 0)},
                                     {40, 20, COLOUR, Pattern(38, 18)},
                                     {81, 37, COLOUR, Pattern(79, 35)}};
 const std::vector<Probe> OUTSIDE = {{2, 2, BACKGROUND}, {60, 6, BACKGROUND},
                                     {80, 16, BACKGROUND}, {20, 30, BACKGROUND}};
-const std::vector<Probe> NARROW = {{4, 4, SYSTEM, HIGH},  {5, 5, FILL},  {50, 12, SYSTEM, HIGH},
-                                   {50, 13, FILL},        {75, 16, SYSTEM, DARK},
-                                   {74, 16, FILL},        {39, 6, SYSTEM, DARK}, {38, 6, FILL}};
+const std::vector<Probe> NARROW = {{4, 4, SYSTEM, HIGH},  {5, 5, FILL},   {50, 12, SYSTEM, HIGH},
+                                   {50, 13, FILL},        {75, 16, SYSTEM, DARK}, {74, 16, FILL},
+                                   {39, 6, SYSTEM, DARK}, {38, 6, FILL}};
 
 const PaintCase BUTTONS[] = {
     {.name = "normal", .frame = ITEM, .frameState = PUSH, .probes = PLAIN},
-    {.name = "pressed", .state = ODS_SELECTED, .frame = ITEM, .frameState = PUSHED, .probes = PLAIN},
+    {.name = "pressed", .state = ODS_SELECTED, .frame = ITEM, .frameState = PUSHED,
+     .probes = PLAIN},
     {.name = "focused", .state = ODS_FOCUS, .frame = INSET, .frameState = PUSH, .probes = MARKED},
     {.name = "parent's default", .frame = INSET, .frameState = PUSH, .probes = MARKED,
      .parentDefault = ID},
@@ -190,7 +188,8 @@ const PaintCase HOT_BUTTONS[] = {
      .probes = {{1, 1, FRAME}, {2, 2, HOT_FILL}, {81, 37, HOT_FILL}}, .doHot = true,
      .hotBrush = true},
     {.name = "disabled while hot", .state = ODS_DISABLED, .frame = ITEM, .frameState = PUSH,
-     .probes = {{2, 2, FILL}, {81, 37, FILL}}, .caption = EMBOSSED, .doHot = true, .hotBrush = true},
+     .probes = {{2, 2, FILL}, {81, 37, FILL}}, .caption = EMBOSSED, .doHot = true,
+     .hotBrush = true},
     {.name = "normal bitmap 1:1", .frame = ITEM, .frameState = PUSH, .probes = PATTERN,
      .normal = SAME_SIZE},
     {.name = "pressed: same bitmap", .state = ODS_SELECTED, .frame = ITEM, .frameState = PUSHED,
@@ -269,8 +268,10 @@ class ButtonPainting : public ::testing::Test {
     parent_ = CreateWindowExA(0, "HvPaintTestParent", "", WS_OVERLAPPED, 0, 0, 200, 120, nullptr,
                               nullptr, GetModuleHandleA(nullptr), nullptr);
     ASSERT_TRUE(parent_);
+    // A face that is never smoothed, so that every pixel of a glyph has the text colour.
     font_ = CreateFontA(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                        CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY, DEFAULT_PITCH, "MS Sans Serif");
+                        CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY, DEFAULT_PITCH,
+                        "MS Sans Serif");
     pen_ = CreatePen(PS_SOLID, 1, PEN);
     hotBrush_ = CreateSolidBrush(HOT);
     uint32_t* bits;
@@ -306,11 +307,11 @@ class ButtonPainting : public ::testing::Test {
     painter(button, &item);  // the system makes some objects on first use (its colour brushes)
     canvas.Fill(BACK);
     item.itemState = c.state;
-    DcState before(dc);
+    std::vector<uintptr_t> before = DcState(dc);
     hvtest::GdiBalance balance;
     EXPECT_EQ(painter(button, &item), 0);
     EXPECT_EQ(balance.Delta(), 0) << "GDI objects left behind:" << balance.Changes();
-    EXPECT_TRUE(DcState(dc) == before) << "the context was not given back as it came";
+    EXPECT_EQ(DcState(dc), before) << "the context was not given back as it came";
     EXPECT_EQ(item.itemState, c.parentDefault == ID ? c.state | ODS_DEFAULT : c.state);
   }
 
@@ -364,7 +365,8 @@ class ButtonPainting : public ::testing::Test {
         COLORREF got = painted.At(x, y);
         bool changed = got != bare.At(x, y);
         if (changed) inked++, top = std::min(top, y), bottom = std::max(bottom, y);
-        bool right = grey ? !changed || got == GetSysColor(COLOR_GRAYTEXT) : got == expected.At(x, y);
+        bool right = grey ? !changed || got == GetSysColor(COLOR_GRAYTEXT)
+                          : got == expected.At(x, y);
         if (!right && wrong++ == 0) ADD_FAILURE() << "caption differs first at " << x << "," << y;
       }
     EXPECT_GT(inked, 0) << "no caption";
@@ -416,7 +418,8 @@ TEST_F(ButtonPainting, ShapedHotButton) {
 TEST_F(ButtonPainting, MissingItemWindowOrContextPaintsNothingAndKeepsNothing) {
   Canvas canvas(font_, pen_);
   DRAWITEMSTRUCT item = {ODT_BUTTON, ID, 0, ODA_DRAWENTIRE, 0, nullptr, nullptr, ITEM};
-  hv::PaintHotButton(nullptr, &item);  // first use, as in Paint
+  hv::PaintButton(nullptr, &item);  // first use, as in Paint
+  hv::PaintHotButton(nullptr, &item);
   hvtest::GdiBalance balance;
   EXPECT_EQ(hv::PaintButton(nullptr, nullptr), 0);
   EXPECT_EQ(hv::PaintHotButton(nullptr, nullptr), 0);
