@@ -200,6 +200,10 @@ const PaintCase HOT_BUTTONS[] = {
      .probes = {{1, 1, FRAME}, {2, 2, COLOUR, TL}, {10, 8, COLOUR, TL}, {70, 8, COLOUR, TR},
                 {10, 30, COLOUR, BL}, {70, 30, COLOUR, BR}, {81, 37, COLOUR, BR}},
      .normal = STRETCHED},
+    // An opaque fill knows no mix mode: the hot colour covers the bitmap.
+    {.name = "hot colour over the normal bitmap", .frame = ITEM, .frameState = PUSH,
+     .probes = {{1, 1, FRAME}, {2, 2, HOT_FILL}, {81, 37, HOT_FILL}}, .doHot = true,
+     .hotBrush = true, .normal = SAME_SIZE},
     {.name = "hot bitmap while hot", .frame = ITEM, .frameState = PUSH,
      .probes = {{2, 2, COLOUR, HOT_PICTURE}, {81, 37, COLOUR, HOT_PICTURE}}, .doHot = true,
      .hotBrush = true, .hotBitmap = true, .normal = SAME_SIZE},
