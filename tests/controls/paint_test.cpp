@@ -44,7 +44,7 @@ HBITMAP NewSection(int width, int height, uint32_t** bits, COLORREF (*colour)(in
   BITMAPINFO info = {};
   info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB};
   HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, (void**)bits, nullptr, 0);
-  for (int i = 0; colour && i < width * height; ++i)
+  for (int i = 0; colour && bitmap && i < width * height; ++i)
     (*bits)[i] = Pack(colour(i % width, i / width));
   return bitmap;
 }
