@@ -54,6 +54,7 @@ TEST_F(RichEdit, GetNewStorageGivesAReadWriteStorageInMemory) {
   hv::RichEditCallback* object = hv::NewRichEditCallback();
   Interface(object)->AddRef();
   IStorage* storage = nullptr;
+  EXPECT_EQ(Interface(object)->GetNewStorage(nullptr), STG_E_INVALIDPOINTER);
   ASSERT_EQ(Interface(object)->GetNewStorage(&storage), S_OK);
   ASSERT_NE(storage, nullptr);
   IStream* stream = nullptr;
