@@ -38,6 +38,8 @@ const KindCase kindCases[] = {
     {hv::CK_TREEVIEW, WS_BORDER, "SysTreeView32", 0x50800000, 0x200, COLOR_WINDOW, hv::ControlSubclassProc},
     {hv::CK_HOTBUTTON, 0, "BUTTON", 0x5000000B, 0, COLOR_BTNFACE, hv::HotButtonSubclassProc},
     {hv::CK_HOTBUTTON, BS_BITMAP, "BUTTON", 0x50000080, 0, COLOR_BTNFACE, hv::HotButtonSubclassProc},
+    // By class name: the caller's styles, the window colour.
+    {hv::CK_CUSTOM, ES_NUMBER, "edit", 0x50002000, WS_EX_STATICEDGE, COLOR_WINDOW, hv::ControlSubclassProc},
 };
 
 TEST_F(Creation, EachKindMakesItsClassWithItsStylesColoursAndProcedure) {
@@ -45,7 +47,14 @@ TEST_F(Creation, EachKindMakesItsClassWithItsStylesColoursAndProcedure) {
   for (const KindCase& c : kindCases) {
     SCOPED_TRACE(testing::Message() << "kind " << c.kind << ", style " << std::hex << c.given);
     ct::creations.clear();
-    hv::CreateControl(&w, c.kind, "case", 0, 0, 80, 24, c.given, ++id);
+    ++id;
+    if (c.kind == hv::CK_CUSTOM) {  // a null caption is an empty one
+      EXPECT_EQ(hv::CreateControlByClass(&w, c.className, nullptr, 0, 0, 80, 24, c.given, c.exStyle, id),
+                Control(id));
+      EXPECT_EQ(ct::TextOf(&w, id), "");
+    } else {
+      hv::CreateControl(&w, c.kind, "case", 0, 0, 80, 24, c.given, id);
+    }
     ASSERT_EQ(ct::creations.size(), 1u);
     const ct::Creation& made = ct::creations[0];
     EXPECT_EQ(lstrcmpiA(made.className.c_str(), c.className), 0) << made.className;
@@ -71,21 +80,14 @@ TEST_F(Creation, EachKindMakesItsClassWithItsStylesColoursAndProcedure) {
   }
 }
 
-TEST_F(Creation, ByClassNameTakesTheCallersStylesAndTheWindowColour) {
-  HWND edit = hv::CreateControlByClass(&w, "edit", "by name", 0, 0, 80, 24, ES_NUMBER,
-                                       WS_EX_STATICEDGE, 30);
-  ASSERT_NE(edit, nullptr);
-  EXPECT_EQ(edit, Control(30));
-  ASSERT_EQ(ct::creations.size(), 1u);
-  EXPECT_EQ(ct::creations[0].style, DWORD(0x50000000 | ES_NUMBER));
-  EXPECT_EQ(ct::creations[0].exStyle, DWORD(WS_EX_STATICEDGE));
-  EXPECT_EQ(Prop(edit, "BGRND"), GetSysColor(COLOR_WINDOW));
-  EXPECT_EQ(GetWindowLongA(edit, GWL_WNDPROC), LONG(hv::ControlSubclassProc));
-}
-
-// Kinds outside the table, unknown or missing class names, a closed record:
-// nothing is made, the identifier stays free, nothing crashes.
+// Kinds outside the table, unknown or missing class names, a closed record,
+// an identifier in use: nothing is made, nothing crashes, and the first
+// control keeps its identifier, procedure and brush.
 TEST_F(Creation, RequestsThatCreateNothing) {
+  hv::CreateControl(&w, hv::CK_EDIT, "first", 0, 0, 80, 24, 0, 7);
+  HWND first = Control(7);
+  uintptr_t brush = Prop(first, "BBRUSH");
+  ct::creations.clear();
   hv::WindowRecord closed = {};
   hv::CreateControl(&w, 15, "fifteen", 0, 0, 80, 24, 0, 41);
   hv::CreateControl(&w, hv::CK_CUSTOM, "custom", 0, 0, 80, 24, 0, 42);
@@ -93,25 +95,19 @@ TEST_F(Creation, RequestsThatCreateNothing) {
   EXPECT_EQ(hv::CreateControlByClass(&w, nullptr, "null", 0, 0, 80, 24, 0, 0, 44), nullptr);
   EXPECT_EQ(hv::CreateControlByClass(&w, "NoSuchClass", "x", 0, 0, 80, 24, 0, 0, 45), nullptr);
   EXPECT_EQ(hv::CreateControlByClass(&closed, "EDIT", "x", 0, 0, 80, 24, 0, 0, 46), nullptr);
-  EXPECT_EQ(hv::InitControl(nullptr, hv::CK_EDIT), 0);
-  for (int id = 41; id <= 46; ++id) EXPECT_EQ(Control(id), nullptr) << id;
-  EXPECT_TRUE(ct::creations.empty());
-}
-
-TEST_F(Creation, ADuplicateIdentifierLeavesTheFirstControlAddressed) {
-  hv::CreateControl(&w, hv::CK_EDIT, "first", 0, 0, 80, 24, 0, 7);
   hv::CreateControl(&w, hv::CK_BUTTON, "second", 0, 30, 80, 24, 0, 7);
-  hv::CreateControl(&w, hv::CK_EDIT, nullptr, 0, 60, 80, 24, 0, 8);  // a null caption is empty
-  EXPECT_EQ(ct::creations.size(), 2u);
+  EXPECT_EQ(hv::CreateControlByClass(&w, "EDIT", "third", 0, 0, 80, 24, 0, 0, 7), nullptr);
+  hv::InitControl(first, hv::CK_EDIT);
+  EXPECT_EQ(hv::InitControl(nullptr, hv::CK_EDIT), 0);
+
+  EXPECT_TRUE(ct::creations.empty());
+  for (int id = 41; id <= 46; ++id) EXPECT_EQ(Control(id), nullptr) << id;
   EXPECT_EQ(ct::TextOf(&w, 7), "first");
-  EXPECT_EQ(ct::TextOf(&w, 8), "");
+  EXPECT_EQ(Prop(first, "BBRUSH"), brush);
+  EXPECT_EQ(GetWindowLongA(first, GWL_WNDPROC), LONG(hv::ControlSubclassProc));
+  EXPECT_NE(Prop(first, "LPFN"), uintptr_t(hv::ControlSubclassProc));
   hv::SetControlColor(&w, 7, RGB(1, 2, 3), RGB(4, 5, 6));
-  EXPECT_EQ(Prop(Control(7), "FGRND"), RGB(1, 2, 3));
-  // Setting a control up again keeps its procedure and brush.
-  uintptr_t brush = Prop(Control(7), "BBRUSH");
-  hv::InitControl(Control(7), hv::CK_EDIT);
-  EXPECT_EQ(Prop(Control(7), "BBRUSH"), brush);
-  EXPECT_NE(Prop(Control(7), "LPFN"), uintptr_t(hv::ControlSubclassProc));
+  EXPECT_EQ(Prop(first, "FGRND"), RGB(1, 2, 3));
 }
 
 }  // namespace
