@@ -16,21 +16,15 @@ std::string TempPath(const std::string& name) {
   return folder + name;
 }
 
-// A 24-bit bitmap file of one colour.
-void WriteBitmapFile(const std::string& path, int width, int height, COLORREF colour) {
-  int stride = (width * 3 + 3) & ~3;
-  BITMAPFILEHEADER file = {0x4D42, DWORD(54 + stride * height), 0, 0, 54};
-  BITMAPINFOHEADER info = {40, width, height, 1, 24, BI_RGB, DWORD(stride * height), 0, 0, 0, 0};
-  std::string row(size_t(stride), '\0');
-  for (int x = 0; x < width; ++x) {
-    row[x * 3] = char(GetBValue(colour));
-    row[x * 3 + 1] = char(GetGValue(colour));
-    row[x * 3 + 2] = char(GetRValue(colour));
-  }
+// A black 24-bit bitmap file.
+void WriteBitmapFile(const std::string& path, int width, int height) {
+  DWORD size = DWORD(((width * 3 + 3) & ~3) * height);
+  BITMAPFILEHEADER file = {0x4D42, 54 + size, 0, 0, 54};
+  BITMAPINFOHEADER info = {40, width, height, 1, 24, BI_RGB, size, 0, 0, 0, 0};
   std::ofstream out(path, std::ios::binary);
   out.write(reinterpret_cast<const char*>(&file), sizeof file);
   out.write(reinterpret_cast<const char*>(&info), sizeof info);
-  for (int y = 0; y < height; ++y) out.write(row.data(), stride);
+  out << std::string(size, '\0');
 }
 
 SIZE PictureSize(HWND control, UINT get) {
@@ -52,8 +46,8 @@ const PictureKind pictureKinds[] = {
 };
 
 TEST_F(Pictures, TheCaptionNamesTheBitmapByNumberNameOrPath) {
-  std::string blue = TempPath("hv_controls_blue.bmp");
-  WriteBitmapFile(blue, 5, 4, RGB(0, 0, 255));
+  std::string file = TempPath("hv_controls_file.bmp");
+  WriteBitmapFile(file, 5, 4);
   std::string text = TempPath("hv_controls_text.bmp");
   std::ofstream(text) << "not a bitmap";
   // A name of exactly 259 characters fits; two more are refused, not cut
@@ -62,14 +56,14 @@ TEST_F(Pictures, TheCaptionNamesTheBitmapByNumberNameOrPath) {
   ASSERT_LT(longest.size(), 200u) << "the temporary folder's path is too long for this test";
   longest += std::string(255 - longest.size(), 'p') + ".bmp";
   ASSERT_EQ(longest.size(), 259u);
-  WriteBitmapFile(longest, 6, 5, RGB(0, 0, 255));
+  WriteBitmapFile(longest, 6, 5);
 
   struct {
     std::string caption;
     SIZE size;
   } cases[] = {
       {"12", {3, 2}},         {"11.6", {3, 2}},     {"WORDPIC", {4, 3}},
-      {blue, {5, 4}},         {longest, {6, 5}},    {longest + "zz", {0, 0}},
+      {file, {5, 4}},         {longest, {6, 5}},    {longest + "zz", {0, 0}},
       {text, {0, 0}},         {"C:\\no\\such.bmp", {0, 0}},
       {"NOSUCHPICTURE", {0, 0}}, {"65548", {0, 0}} /* not resource 12 */, {"", {0, 0}},
   };
@@ -91,7 +85,7 @@ TEST_F(Pictures, TheCaptionNamesTheBitmapByNumberNameOrPath) {
       }
     }
   }
-  DeleteFileA(blue.c_str());
+  DeleteFileA(file.c_str());
   DeleteFileA(text.c_str());
   DeleteFileA(longest.c_str());
 }
