@@ -1,0 +1,78 @@
+// The control commands: text, colours, focus and check state of a control
+// addressed by its parent's record and its identifier.
+#include <cstring>
+
+#include "runtime/controls/controls_internal.h"
+#include "runtime/core/core.h"
+
+namespace hv {
+namespace {
+
+// Stores a new solid brush under name and deletes the one it replaces.
+void ReplaceBrush(HWND control, const char* name, COLORREF color) {
+  HANDLE old = GetPropA(control, name);
+  WriteProperty(control, name, reinterpret_cast<uintptr_t>(CreateSolidBrush(color)));
+  if (old) DeleteObject(old);
+}
+
+}  // namespace
+
+HWND FindControl(WindowRecord* record, int32_t id) {
+  return record && record->hwnd ? GetDlgItem(record->hwnd, id) : nullptr;
+}
+
+char* GetControlText(WindowRecord* record, int32_t id) {
+  auto* text = static_cast<char*>(AllocateBlock(2));
+  HWND control = FindControl(record, id);
+  if (!control || !text) return text;
+  int32_t size = GetWindowTextLengthA(control) + 1;
+  FreeBlock(text);
+  text = static_cast<char*>(AllocateBlock(static_cast<uint32_t>(size)));
+  if (text) GetWindowTextA(control, text, size);
+  return text;
+}
+
+int32_t SetControlText(WindowRecord* record, int32_t id, const char* text) {
+  if (HWND control = FindControl(record, id)) SetWindowTextA(control, text ? text : "");
+  return 0;
+}
+
+int32_t SetControlColor(WindowRecord* record, int32_t id, COLORREF textColor, COLORREF backColor) {
+  HWND control = FindControl(record, id);
+  if (!control) return 0;
+  WriteProperty(control, CP_FGRND, textColor);
+  WriteProperty(control, CP_BGRND, backColor);
+  ReplaceBrush(control, CP_BBRUSH, backColor);
+  InvalidateRect(control, nullptr, TRUE);
+  return 0;
+}
+
+int32_t SetHotColor(WindowRecord* record, int32_t id, COLORREF color) {
+  HWND control = FindControl(record, id);
+  if (!control) return 0;
+  WriteProperty(control, CP_HTCLR, color);
+  ReplaceBrush(control, CP_HBRUSH, color);
+  InvalidateRect(control, nullptr, TRUE);
+  return 0;
+}
+
+int32_t SetControlFocus(WindowRecord* record, int32_t id) {
+  if (!record || !record->hwnd) return 0;
+  HWND target = id ? GetDlgItem(record->hwnd, id) : record->hwnd;
+  if (target) SetFocus(target);
+  return 0;
+}
+
+int32_t SetControlState(WindowRecord* record, int32_t id, int32_t state) {
+  HWND control = FindControl(record, id);
+  if (!control) return 0;
+  char className[16] = {};
+  int length = GetClassNameA(control, className, sizeof className);
+  CharUpperBuffA(className, static_cast<DWORD>(length));
+  if (std::strcmp(className, "BUTTON") == 0)
+    SendControlMessage(reinterpret_cast<uintptr_t>(&control), MT_UINT | MT_BYREF, BM_SETCHECK,
+                       static_cast<WPARAM>(state), 0, MT_UINT, 0);
+  return 0;
+}
+
+}  // namespace hv

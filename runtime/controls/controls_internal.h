@@ -1,0 +1,120 @@
+// Shared between the controls subsystem's sources: the kinds table, the
+// once-only library set-up, the caption pictures and the pieces every
+// subclass procedure uses.
+#pragma once
+
+#include <cstddef>
+
+#include "runtime/controls/controls.h"
+
+namespace hv {
+
+// What a control answers to the parent's colour requests, handed on to it.
+constexpr UINT WM_CTLCOLOR_CONTROL = 0x0019;
+
+// ---- Caption pictures ------------------------------------------------------------
+// A bitmap button or a picture static: the style bits that make the control
+// show a picture, and the messages that read and replace it.
+struct PictureMessages {
+  uint32_t styleBits;  // the control shows a picture when its style holds all of them
+  UINT get;
+  UINT set;
+};
+extern const PictureMessages BUTTON_PICTURE;
+extern const PictureMessages STATIC_PICTURE;
+
+bool ShowsPicture(HWND control, const PictureMessages& picture);
+// Deletes the control's current picture and shows the one its name
+// designates; a null name, an overlong one or a failed load leave none.
+void TakeCaptionPicture(HWND control, const PictureMessages& picture, const char* name);
+// The same from the control's current text.
+void TakeCaptionPictureFromText(HWND control, const PictureMessages& picture);
+
+// ---- Kinds --------------------------------------------------------------------------
+// Libraries a kind needs before the system can make it.
+constexpr uint32_t NEEDS_COMMON_CONTROLS = 0x1;
+constexpr uint32_t NEEDS_RICH_EDIT = 0x2;
+
+struct ControlKind {
+  int32_t kind;
+  const char* className;      // "" for no class: the system creates nothing
+  uint32_t addedStyle;
+  uint32_t addedUnless;       // the style is not added when the caller's style holds these bits
+  uint32_t exStyle;
+  uint32_t exStyleWhen;       // 0: always; else only when the caller's style holds these bits
+  int32_t backgroundIndex;    // system colour of "BGRND" and "BBRUSH"
+  WNDPROC subclass;
+  const PictureMessages* picture;  // controls whose caption may name a picture
+  uint32_t needs;
+};
+
+// Never null: a kind not in the table reads the row of a nameless class.
+const ControlKind* LookUpKind(int32_t kind);
+uint32_t StyleFor(const ControlKind& row, uint32_t style);
+uint32_t ExStyleFor(const ControlKind& row, uint32_t style);
+
+// Once per process each; the flag and the handle are never reset.
+void EnsureCommonControls();
+void EnsureRichEditLibrary();
+
+// The control with identifier id in the record's window; null for a closed
+// record or a missing control.
+HWND FindControl(WindowRecord* record, int32_t id);
+
+// Gives a new rich edit the runtime's callback object.
+void AttachRichEditCallback(HWND control);
+
+// ---- Subclass procedures -------------------------------------------------------------
+// One row per message a procedure handles itself; every other message is
+// forwarded to the previous procedure in "LPFN".
+typedef LRESULT (*MessageHandling)(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+struct MessageRoute {
+  UINT message;
+  MessageHandling handle;
+};
+
+LRESULT Forward(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+
+template <size_t N>
+LRESULT RouteMessage(const MessageRoute (&routes)[N], HWND control, UINT message, WPARAM wParam,
+                     LPARAM lParam) {
+  for (const MessageRoute& route : routes)
+    if (route.message == message) return route.handle(control, message, wParam, lParam);
+  return Forward(control, message, wParam, lParam);
+}
+
+// A property the control holds at destruction; owned ones are GDI objects
+// deleted once removed.
+struct HeldProperty {
+  const char* name;
+  bool owned;
+};
+
+// WM_DESTROY: deletes the font and, when getPicture is non-zero, the picture;
+// removes the properties, deleting the owned ones; puts the previous
+// procedure back and hands it WM_DESTROY.
+void ReleaseProperties(HWND control, UINT getPicture, const HeldProperty* held, size_t count);
+LRESULT RestorePreviousProcedure(HWND control, WPARAM wParam, LPARAM lParam);
+
+template <size_t N>
+LRESULT ReleaseControl(HWND control, WPARAM wParam, LPARAM lParam, UINT getPicture,
+                       const HeldProperty (&held)[N]) {
+  ReleaseProperties(control, getPicture, held, N);
+  return RestorePreviousProcedure(control, wParam, lParam);
+}
+
+// The colour request: the control's text colour, then its background colour
+// and brush.
+LRESULT AnswerColorRequest(HWND control, HDC dc);
+// The WM_SETTEXT of a control that may show a picture.
+LRESULT SetPictureText(HWND control, const PictureMessages& picture, WPARAM wParam,
+                       LPARAM lParam);
+
+inline uintptr_t ReadProperty(HWND control, const char* name) {
+  return reinterpret_cast<uintptr_t>(GetPropA(control, name));
+}
+inline void WriteProperty(HWND control, const char* name, uintptr_t value) {
+  SetPropA(control, name, reinterpret_cast<HANDLE>(value));
+}
+
+}  // namespace hv

@@ -1,0 +1,73 @@
+// The procedure of hot-tracking buttons (CK_HOTBUTTON): a normal and a hot
+// state, switched by the mouse entering and leaving the button.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "runtime/controls/controls_internal.h"
+
+namespace hv {
+namespace {
+
+const HeldProperty held[] = {
+    {CP_HBRUSH, true}, {CP_BBRUSH, true}, {CP_BGRND, false}, {CP_FGRND, false},
+    {CP_DOHOT, false}, {CP_HTCLR, false}, {CP_BORDERWIDTH, false},
+    {CP_HOTBMP, true}, {CP_NORBMP, true}, {CP_SELBMP, true},
+    // Only the application sets these; none may outlive the control.
+    {CP_NOTIFY_TAB, false}, {CP_NOTIFY_ENTER, false},
+};
+
+LRESULT SetText(HWND control, UINT, WPARAM wParam, LPARAM lParam) {
+  return SetPictureText(control, BUTTON_PICTURE, wParam, lParam);
+}
+
+LRESULT Destroy(HWND control, UINT, WPARAM wParam, LPARAM lParam) {
+  return ReleaseControl(control, wParam, lParam, BM_GETIMAGE, held);
+}
+
+// Nothing is erased behind the painted button.
+LRESULT Color(HWND control, UINT, WPARAM wParam, LPARAM) {
+  auto dc = reinterpret_cast<HDC>(wParam);
+  SetTextColor(dc, static_cast<COLORREF>(ReadProperty(control, CP_FGRND)));
+  SetBkColor(dc, static_cast<COLORREF>(ReadProperty(control, CP_BGRND)));
+  return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+}
+
+LRESULT DrawItem(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+  PaintHotButton(control, reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
+  return Forward(control, message, wParam, lParam);
+}
+
+// Entering: one leave request per stay, and one repaint.
+LRESULT MouseMove(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (!ReadProperty(control, CP_DOHOT)) {
+    TRACKMOUSEEVENT request = {sizeof request, TME_LEAVE, control, 0};
+    _TrackMouseEvent(&request);
+    WriteProperty(control, CP_DOHOT, 1);
+    InvalidateRect(control, nullptr, TRUE);
+  }
+  return Forward(control, message, wParam, lParam);
+}
+
+LRESULT MouseLeave(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+  RemovePropA(control, CP_DOHOT);
+  InvalidateRect(control, nullptr, TRUE);
+  return Forward(control, message, wParam, lParam);
+}
+
+const MessageRoute routes[] = {
+    {WM_SETTEXT, SetText},
+    {WM_DESTROY, Destroy},
+    {WM_CTLCOLOR_CONTROL, Color},
+    {WM_DRAWITEM, DrawItem},
+    {WM_MOUSEMOVE, MouseMove},
+    {WM_MOUSELEAVE, MouseLeave},
+};
+
+}  // namespace
+
+LRESULT CALLBACK HotButtonSubclassProc(HWND control, UINT message, WPARAM wParam,
+                                       LPARAM lParam) {
+  return RouteMessage(routes, control, message, wParam, lParam);
+}
+
+}  // namespace hv

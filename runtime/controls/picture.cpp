@@ -1,0 +1,71 @@
+// Caption pictures: a bitmap button or picture static shows the bitmap its
+// caption names, as a resource number, a resource name or a file path.
+#include <cstring>
+
+#include "runtime/controls/controls_internal.h"
+#include "runtime/core/core.h"
+
+namespace hv {
+
+const PictureMessages BUTTON_PICTURE = {BS_BITMAP, BM_GETIMAGE, BM_SETIMAGE};
+const PictureMessages STATIC_PICTURE = {SS_BITMAP, STM_GETIMAGE, STM_SETIMAGE};
+
+namespace {
+
+constexpr size_t NAME_BUFFER = 260;  // at most 259 characters and the zero
+constexpr int32_t LAST_RESOURCE_ID = 0xFFFF;
+
+HBITMAP LoadPicture(const char* name) {
+  UINT flags = LR_CREATEDIBSECTION;
+  HINSTANCE module = nullptr;
+  const char* resource = name;
+  if (std::strchr(name, ':')) {
+    flags |= LR_LOADFROMFILE;
+  } else {
+    module = GetModuleHandleA(nullptr);
+    double number = TextToNumber(name);
+    if (number > 0) {
+      // Resource numbers are 16 bits: a larger one would load another resource.
+      int32_t id = RoundToInt32(number);
+      if (id < 1 || id > LAST_RESOURCE_ID) return nullptr;
+      resource = MAKEINTRESOURCEA(id);
+    }
+  }
+  return static_cast<HBITMAP>(LoadImageA(module, resource, IMAGE_BITMAP, 0, 0, flags));
+}
+
+// A name that does not fit the buffer is refused rather than cut: the first
+// 259 characters of a long path may well name another, existing file.
+bool CopyName(char (&buffer)[NAME_BUFFER], const char* name) {
+  if (!name) return false;
+  size_t length = strnlen(name, NAME_BUFFER);
+  if (length >= NAME_BUFFER) return false;
+  std::memcpy(buffer, name, length + 1);
+  return true;
+}
+
+}  // namespace
+
+bool ShowsPicture(HWND control, const PictureMessages& picture) {
+  auto style = static_cast<uint32_t>(GetWindowLongA(control, GWL_STYLE));
+  return (style & picture.styleBits) == picture.styleBits;
+}
+
+void TakeCaptionPicture(HWND control, const PictureMessages& picture, const char* name) {
+  // The control owns its picture, including one its class loaded itself
+  // from the caption at creation.
+  auto current = reinterpret_cast<HGDIOBJ>(SendMessageA(control, picture.get, IMAGE_BITMAP, 0));
+  if (current) DeleteObject(current);
+  char buffer[NAME_BUFFER];
+  HBITMAP loaded = CopyName(buffer, name) ? LoadPicture(buffer) : nullptr;
+  SendMessageA(control, picture.set, IMAGE_BITMAP, reinterpret_cast<LPARAM>(loaded));
+}
+
+void TakeCaptionPictureFromText(HWND control, const PictureMessages& picture) {
+  // One character more than a name may hold shows whether the text is too long.
+  char text[NAME_BUFFER + 1] = {};
+  GetWindowTextA(control, text, sizeof text);
+  TakeCaptionPicture(control, picture, text);
+}
+
+}  // namespace hv
