@@ -1,0 +1,87 @@
+// A CK_HOTBUTTON: an edge of configurable width (the system's frame, a flat
+// one, or bands along the window's shape), a background of bitmaps or
+// colours that changes while the mouse is over it, and the caption.
+#include "runtime/controls/controls.h"
+#include "runtime/controls/paint_internal.h"
+
+namespace hv {
+namespace {
+
+HotButton ReadHotButton(HWND control, HDC dc) {
+  HotButton button = {};
+  button.edgeWidth = static_cast<int32_t>(ButtonProperty(control, CP_BORDERWIDTH));
+  button.region = CreateRectRgn(0, 0, 0, 0);
+  button.shaped = GetWindowRgn(control, button.region) != ERROR;
+  button.hotBitmap = reinterpret_cast<HBITMAP>(ButtonProperty(control, CP_HOTBMP));
+  button.normalBitmap = reinterpret_cast<HBITMAP>(ButtonProperty(control, CP_NORBMP));
+  button.memory = CreateCompatibleDC(dc);
+  return button;
+}
+
+// A disabled button paints as normal under the mouse too; the hot colour is
+// used only once a hot brush was made for it.
+void ChooseColour(HotButton* button, HWND control, UINT state) {
+  button->hot = ButtonProperty(control, CP_DOHOT) && !(state & ODS_DISABLED);
+  button->hotBrush = ButtonProperty(control, CP_HBRUSH) != 0;
+  const char* colour = button->hot && button->hotBrush ? CP_HTCLR : CP_BGRND;
+  button->colour = COLORREF(ButtonProperty(control, colour));
+}
+
+void DrawFlatEdge(ButtonPainting* painting, const HotButton& button) {
+  HDC dc = painting->dc;
+  int32_t width = button.edgeWidth;
+  COLORREF dark = GetSysColor(COLOR_3DDKSHADOW);
+  if (button.shaped) {
+    HBRUSH brush = CreateSolidBrush(dark);
+    FrameRgn(dc, button.region, brush, width, width);
+    DeleteObject(brush);
+  } else {
+    HPEN pen = CreatePen(PS_SOLID, width, dark);
+    HGDIOBJ previous = SelectObject(dc, pen);
+    OutlineRect(dc, painting->frame);
+    if (previous) SelectObject(dc, previous);
+    DeleteObject(pen);
+  }
+  InflateRect(&painting->frame, -1, -1);
+}
+
+void DrawHotEdge(ButtonPainting* painting, const HotButton& button) {
+  if (!button.edgeWidth) return;
+  if (painting->style & BS_FLAT) {
+    DrawFlatEdge(painting, button);
+  } else if (button.shaped) {
+    int32_t pressed = painting->item->itemState & ODS_SELECTED;
+    DrawRegionEdge(painting->control, painting->dc, button.region, pressed, button.edgeWidth);
+  } else {
+    DrawPushFrame(painting->dc, &painting->frame, IsPressed(*painting));
+  }
+}
+
+}  // namespace
+
+int32_t PaintHotButton(HWND control, DRAWITEMSTRUCT* item) {
+  if (!item) return 0;
+  HotButton button = ReadHotButton(control, item->hDC);
+  ButtonPainting painting;
+  BeginButtonPainting(&painting, control, item);
+  ChooseColour(&button, control, item->itemState);
+  HDC dc = painting.dc;
+  if (button.shaped) FillShapedBackground(painting, button);
+  DrawHotEdge(&painting, button);
+  if (!button.shaped) FillFrameBackground(painting, button);
+  // Unlike PaintButton's, the frame was not moved in for this outline.
+  if (!button.shaped && IsMarked(painting)) OutlineRect(dc, item->rcItem);
+  if (button.shaped && painting.caption[0]) {
+    HRGN saved = SaveClip(dc);
+    SelectClipRgn(dc, button.region);
+    DrawButtonCaption(painting);
+    RestoreClip(dc, saved);
+  } else {
+    DrawButtonCaption(painting);
+  }
+  DeleteObject(button.region);
+  DeleteDC(button.memory);
+  return 0;
+}
+
+}  // namespace hv

@@ -1,0 +1,65 @@
+// Shared by the button painters; not part of the runtime's interface.
+#pragma once
+
+#include <windows.h>
+#include <cstdint>
+
+namespace hv {
+
+constexpr int CAPTION_BUFFER = 255;  // at most 254 characters and the zero
+
+// One painting of a button: what both painters read first, and the working
+// rectangles. The frame starts as the item rectangle and shrinks as edges
+// are drawn; the text rectangle is where the caption is centred.
+struct ButtonPainting {
+  HWND control;
+  DRAWITEMSTRUCT* item;
+  HDC dc;
+  uint32_t style;
+  char caption[CAPTION_BUFFER];
+  RECT frame;
+  RECT text;
+};
+
+// The default-button test, the caption and the two rectangles.
+void BeginButtonPainting(ButtonPainting* painting, HWND control, DRAWITEMSTRUCT* item);
+// The caption centred in the text rectangle, enabled or disabled; nothing
+// for an empty caption. The context's mode and text colour come back.
+void DrawButtonCaption(const ButtonPainting& painting);
+
+// A control property read as a number; 0 when it is absent.
+uintptr_t ButtonProperty(HWND control, const char* name);
+bool IsPressed(const ButtonPainting& painting);
+// Focused, or the parent's default button: outlined around the item.
+bool IsMarked(const ButtonPainting& painting);
+
+// A one-pixel outline in the context's current pen, nothing filled.
+void OutlineRect(HDC dc, const RECT& rect);
+// The system push-button frame; rect shrinks to its inside.
+void DrawPushFrame(HDC dc, RECT* rect, bool pressed);
+// FillSolid over a rectangle given by its edges.
+void FillRectSolid(HDC dc, const RECT& rect, COLORREF colour);
+// The context's own clip region (0: none), to be put back by RestoreClip
+// after drawing clipped to a button's shape.
+HRGN SaveClip(HDC dc);
+void RestoreClip(HDC dc, HRGN saved);
+
+// What one painting of a hot button reads before it draws.
+struct HotButton {
+  int32_t edgeWidth;  // 0: no edge
+  HRGN region;        // the window's shape, when shaped
+  bool shaped;
+  HBITMAP hotBitmap;
+  HBITMAP normalBitmap;
+  HDC memory;         // the bitmaps are selected here to be copied
+  bool hot;           // under the mouse and enabled
+  bool hotBrush;      // a hot colour was set
+  COLORREF colour;    // of the background
+};
+
+// The background over the whole shape of a shaped button, or into the frame
+// rectangle of a plain one.
+void FillShapedBackground(const ButtonPainting& painting, const HotButton& button);
+void FillFrameBackground(const ButtonPainting& painting, const HotButton& button);
+
+}  // namespace hv
