@@ -68,8 +68,8 @@ std::vector<bool> Surface::Mask(const RECT& r, COLORREF background) const {
   return mask;
 }
 
-// Lines are 20 pixels apart; a line of the panel's font is less than 18 high.
-constexpr int LINE_BAND = 18;
+// Lines are 20 pixels apart; a line of the panel's font is 15 or 16 high.
+constexpr int LINE_BAND = 16;
 
 RECT PanelFace() {
   using namespace ampliwind;
