@@ -1,4 +1,6 @@
 // The commands besides CALCULATE: the frequency buttons, New, Open, Save and About.
+#include <tuple>
+
 #include "tests/app/app_fixture.h"
 
 namespace {
@@ -6,28 +8,22 @@ namespace {
 using namespace apptest;
 using namespace ampliwind;
 
+auto Variables() { return std::make_tuple(freq, Pw, Sf, fx, I1, I2, U1, U2, N1, N2, inputValid); }
+
+std::vector<std::string> Fields() {
+  std::vector<std::string> texts;
+  for (int32_t id = FIELD_POWER; id <= FIELD_SECONDARY_CURRENT; ++id) texts.push_back(FieldText(id));
+  return texts;
+}
+
 // Everything a command could change that the user or the next command sees.
 struct Snapshot {
-  std::vector<std::string> fields;
-  std::string caption;
-  bool checked50, checked60;
-  float freq, Pw, Sf, fx, I1, I2;
-  int32_t U1, U2, N1, N2, inputValid;
+  std::vector<std::string> fields = Fields();
+  std::string caption = Caption();
+  bool checked50 = Checked(CMD_50_HERTZ), checked60 = Checked(CMD_60_HERTZ);
+  decltype(Variables()) variables = Variables();
   Surface surface;
-
-  Snapshot()
-      : caption(Caption()), checked50(Checked(CMD_50_HERTZ)), checked60(Checked(CMD_60_HERTZ)),
-        freq(ampliwind::freq), Pw(ampliwind::Pw), Sf(ampliwind::Sf), fx(ampliwind::fx),
-        I1(ampliwind::I1), I2(ampliwind::I2), U1(ampliwind::U1), U2(ampliwind::U2),
-        N1(ampliwind::N1), N2(ampliwind::N2), inputValid(ampliwind::inputValid) {
-    for (int32_t id = FIELD_POWER; id <= FIELD_SECONDARY_CURRENT; ++id) fields.push_back(FieldText(id));
-  }
-  bool operator==(const Snapshot& o) const {
-    return fields == o.fields && caption == o.caption && checked50 == o.checked50 &&
-           checked60 == o.checked60 && freq == o.freq && Pw == o.Pw && Sf == o.Sf &&
-           fx == o.fx && I1 == o.I1 && I2 == o.I2 && U1 == o.U1 && U2 == o.U2 && N1 == o.N1 &&
-           N2 == o.N2 && inputValid == o.inputValid && surface == o.surface;
-  }
+  bool operator==(const Snapshot&) const = default;
 };
 
 TEST_F(App, StartsWithFiftyHertzAndThePlaceholders) {
@@ -36,10 +32,8 @@ TEST_F(App, StartsWithFiftyHertzAndThePlaceholders) {
   EXPECT_FALSE(Checked(CMD_60_HERTZ));
   EXPECT_EQ(freq, 50.0f);
   EXPECT_EQ(hv::floatPrecision, 4);
-  const char* placeholders[] = {"power", "u1", "u2", "prim-coil", "sec-coil", "prim-current",
-                                "sec-current"};
-  for (int32_t id = FIELD_POWER; id <= FIELD_SECONDARY_CURRENT; ++id)
-    EXPECT_EQ(FieldText(id), placeholders[id - 1]);
+  EXPECT_EQ(Fields(), std::vector<std::string>({"power", "u1", "u2", "prim-coil", "sec-coil",
+                                                "prim-current", "sec-current"}));
   // The worked example's figures stay in the variables.
   EXPECT_EQ(N1, 2611);
   EXPECT_EQ(N2, 142);
@@ -68,7 +62,7 @@ TEST_F(App, NewClearsEverythingButTheFrequencyChoice) {
   Calculate("100", "230", "12");
   ASSERT_EQ(inputValid, 1);
   Click(CMD_NEW);
-  for (int32_t id = FIELD_POWER; id <= FIELD_SECONDARY_CURRENT; ++id) EXPECT_EQ(FieldText(id), "");
+  EXPECT_EQ(Fields(), std::vector<std::string>(7, ""));
   EXPECT_EQ(Caption(), CAPTION_60_HERTZ);
   EXPECT_TRUE(Checked(CMD_60_HERTZ));
   EXPECT_EQ(freq, 60.0f);
