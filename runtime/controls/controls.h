@@ -62,14 +62,15 @@ int32_t CreateControl(WindowRecord* record, int32_t kind, const char* caption, i
 HWND CreateControlByClass(WindowRecord* record, const char* className, const char* caption,
                           int32_t x, int32_t y, int32_t width, int32_t height, uint32_t style,
                           uint32_t exStyle, int32_t id);
-// Colours, brush and subclass procedure of a control just created.
+// Colours, brush and subclass procedure of a control just created; a
+// control already set up is left alone.
 int32_t InitControl(HWND control, int32_t kind);
 
 // ---- Commands ------------------------------------------------------------------------
 // A new heap text, owned by the caller (PushTempString or FreeBlock); empty
 // when there is nothing to read.
 char* GetControlText(WindowRecord* record, int32_t id);
-int32_t SetControlText(WindowRecord* record, int32_t id, const char* text);
+int32_t SetControlText(WindowRecord* record, int32_t id, const char* text);  // null: empty
 int32_t SetControlColor(WindowRecord* record, int32_t id, COLORREF textColor, COLORREF backColor);
 int32_t SetHotColor(WindowRecord* record, int32_t id, COLORREF color);
 int32_t SetControlFocus(WindowRecord* record, int32_t id);  // id 0: the window itself

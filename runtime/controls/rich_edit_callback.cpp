@@ -47,6 +47,7 @@ HRESULT STDMETHODCALLTYPE QueryInterface(Self* self, const GUID* riid, void** ou
 }
 
 HRESULT STDMETHODCALLTYPE GetNewStorage(Self*, IStorage** storage) {
+  if (!storage) return STG_E_INVALIDPOINTER;
   ILockBytes* bytes = nullptr;
   HRESULT result = CreateILockBytesOnHGlobal(nullptr, TRUE, &bytes);
   if (FAILED(result)) return result;

@@ -1,0 +1,90 @@
+// What controls own goes with their parent window: no GDI object, heap
+// block or runtime property survives CloseWindow.
+#include <map>
+
+#include "tests/controls/controls_fixture.h"
+#include "tests/support/gdi_count.h"
+#include "tests/support/heap_count.h"
+
+namespace {
+
+class Lifetimes : public ct::ControlTest {};
+
+// The runtime's properties each window still held when its last message came.
+std::map<HWND, std::vector<std::string>> leftAtEnd;
+HHOOK endHook = nullptr;
+
+LRESULT CALLBACK EndSpy(int code, WPARAM wParam, LPARAM lParam) {
+  auto* m = reinterpret_cast<CWPSTRUCT*>(lParam);
+  if (code == HC_ACTION && m->message == WM_NCDESTROY) {
+    std::vector<std::string>& left = leftAtEnd[m->hwnd];
+    std::set<std::string> names = ct::PropertyNames(m->hwnd);
+    for (const std::string& name : ct::runtimeProperties)
+      if (names.count(name)) left.push_back(name);
+  }
+  return CallNextHookEx(endHook, code, wParam, lParam);
+}
+
+// Opens the window, fills it with every kind of control owning all it may
+// own (fonts, brushes, pictures, application bitmaps and properties), checks
+// the properties are there to be seen, closes it; the controls it made.
+std::vector<HWND> FillAndClose(hv::WindowRecord* w) {
+  EXPECT_EQ(hv::OpenWindow(w, 60, 60, 400, 300, 0, nullptr, "Lifetimes", wt::RecordingHandler), 1);
+  struct {
+    int32_t kind;
+    const char* caption;
+    DWORD style;
+  } controls[] = {
+      {hv::CK_BUTTON, "push", 0},         {hv::CK_BUTTON, "12", BS_BITMAP},
+      {hv::CK_CHECKBOX, "check", 0},      {hv::CK_RADIOBUTTON, "radio", 0},
+      {hv::CK_EDIT, "edit", 0},           {hv::CK_LISTBOX, "", 0},
+      {hv::CK_COMBOBOX, "", 0},           {hv::CK_STATIC, "static", 0},
+      {hv::CK_STATIC, "WORDPIC", SS_BITMAP}, {hv::CK_STATIC, "clear", hv::CC_TRANSPARENT},
+      {hv::CK_SCROLLBAR, "", 0},          {hv::CK_GROUPBOX, "group", 0},
+      {hv::CK_RICHEDIT, "rich", 0},       {hv::CK_LISTVIEW, "", 0},
+      {hv::CK_STATUSBAR, "status", 0},    {hv::CK_SYSBUTTON, "system", 0},
+      {hv::CK_TREEVIEW, "", 0},           {hv::CK_HOTBUTTON, "hot", 0},
+  };
+  int id = 0;
+  for (const auto& c : controls) hv::CreateControl(w, c.kind, c.caption, 0, 0, 60, 24, c.style, ++id);
+  hv::CreateControlByClass(w, "EDIT", "custom", 0, 0, 60, 24, 0, 0, ++id);
+  for (int font : {1, 5, 18}) hv::SetFont(w, "Tahoma", 10, 400, 0, font);
+  hv::SetControlColor(w, 11, RGB(1, 2, 3), RGB(4, 5, 6));  // a scroll bar gains a brush
+  hv::SetHotColor(w, 18, RGB(7, 8, 9));
+  HWND hot = GetDlgItem(w->hwnd, 18);
+  for (const char* name : {"HOTBMP", "NORBMP", "SELBMP"})
+    SetPropA(hot, name, CreateBitmap(4, 4, 1, 32, nullptr));
+  SetPropA(hot, "DOHOT", reinterpret_cast<HANDLE>(1));
+  for (int asked : {1, 5, 8, 13})
+    SetPropA(GetDlgItem(w->hwnd, asked), "NOTIFY_TAB", reinterpret_cast<HANDLE>(1));
+  UpdateWindow(w->hwnd);
+  wt::Pump(30);
+
+  std::vector<HWND> made;
+  for (int i = 1; i <= id; ++i) {
+    made.push_back(GetDlgItem(w->hwnd, i));
+    EXPECT_TRUE(ct::PropertyNames(made.back()).count("FGRND")) << "control " << i;
+  }
+  leftAtEnd.clear();
+  endHook = SetWindowsHookExA(WH_CALLWNDPROC, EndSpy, nullptr, GetCurrentThreadId());
+  hv::CloseWindow(w);
+  UnhookWindowsHookEx(endHook);
+  wt::Pump(30);
+  return made;
+}
+
+TEST_F(Lifetimes, ClosingTheParentReleasesEverythingItsControlsOwn) {
+  hv::CloseWindow(&w);
+  FillAndClose(&w);  // first, so that what the system makes once per process exists
+  hvtest::GdiBalance balance;
+  int blocks = hvtest::CountRuntimeBlocks();
+  std::vector<HWND> made = FillAndClose(&w);
+  for (size_t i = 0; i < made.size(); ++i) {
+    ASSERT_TRUE(leftAtEnd.count(made[i])) << "control " << i + 1 << " was not destroyed";
+    EXPECT_TRUE(leftAtEnd[made[i]].empty()) << "control " << i + 1 << " kept " << leftAtEnd[made[i]][0];
+  }
+  EXPECT_EQ(balance.Delta(), 0) << balance.Changes();
+  EXPECT_EQ(hvtest::CountRuntimeBlocks(), blocks);
+}
+
+}  // namespace

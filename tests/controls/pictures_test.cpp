@@ -1,0 +1,123 @@
+// Caption pictures of bitmap buttons and picture statics, by resource
+// number, resource name and file path, and the transparent static.
+#include <algorithm>
+#include <fstream>
+
+#include "tests/controls/controls_fixture.h"
+#include "tests/support/gdi_count.h"
+
+namespace {
+
+class Pictures : public ct::ControlTest {};
+
+std::string TempPath(const std::string& name) {
+  char folder[MAX_PATH];
+  GetTempPathA(sizeof folder, folder);
+  return folder + name;
+}
+
+// A black 24-bit bitmap file.
+void WriteBitmapFile(const std::string& path, int width, int height) {
+  DWORD size = DWORD(((width * 3 + 3) & ~3) * height);
+  BITMAPFILEHEADER file = {0x4D42, 54 + size, 0, 0, 54};
+  BITMAPINFOHEADER info = {40, width, height, 1, 24, BI_RGB, size, 0, 0, 0, 0};
+  std::ofstream out(path, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(&file), sizeof file);
+  out.write(reinterpret_cast<const char*>(&info), sizeof info);
+  out << std::string(size, '\0');
+}
+
+SIZE PictureSize(HWND control, UINT get) {
+  auto picture = reinterpret_cast<HBITMAP>(SendMessageA(control, get, IMAGE_BITMAP, 0));
+  BITMAP description = {};
+  if (!picture || !GetObjectA(picture, sizeof description, &description)) return {0, 0};
+  return {description.bmWidth, description.bmHeight};
+}
+
+struct PictureKind {
+  int32_t kind;
+  DWORD style;
+  UINT get;
+};
+const PictureKind pictureKinds[] = {
+    {hv::CK_BUTTON, BS_BITMAP, BM_GETIMAGE},
+    {hv::CK_HOTBUTTON, BS_BITMAP, BM_GETIMAGE},
+    {hv::CK_STATIC, SS_BITMAP, STM_GETIMAGE},
+};
+
+TEST_F(Pictures, TheCaptionNamesTheBitmapByNumberNameOrPath) {
+  std::string file = TempPath("hv_controls_file.bmp");
+  WriteBitmapFile(file, 5, 4);
+  std::string text = TempPath("hv_controls_text.bmp");
+  std::ofstream(text) << "not a bitmap";
+  // A name of exactly 259 characters fits; two more are refused, not cut
+  // back to the name of that existing file.
+  std::string longest = TempPath("hv_");
+  ASSERT_LT(longest.size(), 200u) << "the temporary folder's path is too long for this test";
+  longest += std::string(255 - longest.size(), 'p') + ".bmp";
+  ASSERT_EQ(longest.size(), 259u);
+  WriteBitmapFile(longest, 6, 5);
+
+  struct {
+    std::string caption;
+    SIZE size;
+  } cases[] = {
+      {"12", {3, 2}},         {"11.6", {3, 2}},     {"WORDPIC", {4, 3}},
+      {file, {5, 4}},         {longest, {6, 5}},    {longest + "zz", {0, 0}},
+      {text, {0, 0}},         {"C:\\no\\such.bmp", {0, 0}},
+      {"NOSUCHPICTURE", {0, 0}}, {"65548", {0, 0}} /* not resource 12 */, {"", {0, 0}},
+  };
+  int id = 100;
+  hvtest::GdiBalance balance;
+  int objects = 0;  // brushes and pictures: a new text deletes the picture it replaces
+  for (const PictureKind& k : pictureKinds) {
+    for (const auto& c : cases) {
+      SCOPED_TRACE(testing::Message() << "kind " << k.kind << ", caption " << c.caption);
+      hv::CreateControl(&w, k.kind, c.caption.c_str(), 0, 0, 40, 40, k.style, ++id);
+      hv::CreateControl(&w, k.kind, "12", 0, 0, 40, 40, k.style, ++id);
+      hv::SetControlText(&w, id, c.caption.c_str());
+      objects += 2 + (c.size.cx ? 2 : 0);
+      EXPECT_EQ(balance.Delta(), objects) << balance.Changes();
+      for (HWND control : {Control(id - 1), Control(id)}) {
+        SIZE shown = PictureSize(control, k.get);
+        EXPECT_EQ(shown.cx, c.size.cx) << (control == Control(id) ? "as new text" : "at creation");
+        EXPECT_EQ(shown.cy, c.size.cy);
+      }
+    }
+  }
+  DeleteFileA(file.c_str());
+  DeleteFileA(text.c_str());
+  DeleteFileA(longest.c_str());
+}
+
+// The static shows what the parent drew under it, or else its own colour;
+// a new text makes the transparent one erase again.
+TEST_F(Pictures, TheTransparentStaticShowsTheParentsSurface) {
+  const COLORREF red = RGB(255, 0, 0);
+  hv::DrawRect(&w, 0, 0, 300, 200, red, red);
+  struct {
+    DWORD style;
+    COLORREF shown;
+    bool erasesOnNewText;
+  } cases[] = {{hv::CC_TRANSPARENT, red, true}, {0, GetSysColor(COLOR_BTNFACE), false}};
+  int id = 0;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "style " << std::hex << c.style);
+    ++id;
+    hv::CreateControl(&w, hv::CK_STATIC, "", 80 * id - 60, 20, 60, 30, c.style, id);
+    HWND control = Control(id);
+    RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    wt::Pump(30);
+    std::vector<COLORREF> pixels = wt::WindowPixels(control);
+    ASSERT_EQ(pixels.size(), 60u * 30u);
+    EXPECT_EQ(std::count(pixels.begin(), pixels.end(), c.shown), 60 * 30);
+    ct::sent.clear();
+    hv::SetControlText(&w, id, "");
+    wt::Pump(30);
+    if (c.erasesOnNewText) {
+      EXPECT_GE(ct::SentCount(control, WM_ERASEBKGND), 1);
+    }
+  }
+}
+
+}  // namespace
