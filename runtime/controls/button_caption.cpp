@@ -35,11 +35,11 @@ uintptr_t ButtonProperty(HWND control, const char* name) {
   return reinterpret_cast<uintptr_t>(GetPropA(control, name));
 }
 
-bool IsPressed(const ButtonPainting& painting) {
+bool ButtonPressed(const ButtonPainting& painting) {
   return painting.item->itemState & ODS_SELECTED;
 }
 
-bool IsMarked(const ButtonPainting& painting) {
+bool ButtonMarked(const ButtonPainting& painting) {
   return painting.item->itemState & (ODS_FOCUS | ODS_DEFAULT);
 }
 
@@ -52,7 +52,7 @@ void BeginButtonPainting(ButtonPainting* painting, HWND control, DRAWITEMSTRUCT*
   painting->caption[0] = 0;
   GetWindowTextA(control, painting->caption, CAPTION_BUFFER);
   painting->frame = item->rcItem;
-  painting->text = TextRectangle(item->rcItem, painting->style, IsPressed(*painting));
+  painting->text = TextRectangle(item->rcItem, painting->style, ButtonPressed(*painting));
 }
 
 void DrawButtonCaption(const ButtonPainting& painting) {

@@ -11,15 +11,15 @@ int32_t PaintButton(HWND control, DRAWITEMSTRUCT* item) {
   BeginButtonPainting(&painting, control, item);
   HDC dc = painting.dc;
   RECT& frame = painting.frame;
-  if (IsMarked(painting)) InflateRect(&frame, -1, -1);  // room for the outline
+  if (ButtonMarked(painting)) InflateRect(&frame, -1, -1);  // room for the outline
   if (painting.style & BS_FLAT) {
     OutlineRect(dc, frame);
     InflateRect(&frame, -1, -1);
   } else {
-    DrawPushFrame(dc, &frame, IsPressed(painting));
+    DrawPushFrame(dc, &frame, ButtonPressed(painting));
   }
   FillRectSolid(dc, frame, COLORREF(ButtonProperty(control, CP_BGRND)));
-  if (IsMarked(painting)) OutlineRect(dc, item->rcItem);
+  if (ButtonMarked(painting)) OutlineRect(dc, item->rcItem);
   DrawButtonCaption(painting);
   return 0;
 }

@@ -13,13 +13,14 @@ struct Background {
 
 // Hot shows the hot bitmap, or else the normal one with the hot colour
 // merged over it while there is a hot brush; not hot shows the normal one.
-Background ChooseBackground(const HotButton& button) {
+Background ChooseBackground(const HotButtonPainting& button) {
   if (button.hot && button.hotBitmap) return {button.hotBitmap, false};
   return {button.normalBitmap, button.hot && button.hotBrush && button.normalBitmap};
 }
 
 // From the bitmap's corner to the button's, as large as the item, inside the shape only.
-void CopyIntoShape(const ButtonPainting& painting, const HotButton& button, HBITMAP picture) {
+void CopyIntoShape(const ButtonPainting& painting, const HotButtonPainting& button,
+                   HBITMAP picture) {
   const RECT& item = painting.item->rcItem;
   HGDIOBJ previous = SelectObject(button.memory, picture);
   HRGN saved = SaveClip(painting.dc);
@@ -31,7 +32,8 @@ void CopyIntoShape(const ButtonPainting& painting, const HotButton& button, HBIT
 }
 
 // 1:1 when the bitmap has the frame's size, else stretched over the frame.
-void CopyIntoFrame(const ButtonPainting& painting, const HotButton& button, HBITMAP picture) {
+void CopyIntoFrame(const ButtonPainting& painting, const HotButtonPainting& button,
+                   HBITMAP picture) {
   BITMAP size = {};
   GetObjectA(picture, sizeof size, &size);
   HDC dc = painting.dc;
@@ -54,7 +56,7 @@ void CopyIntoFrame(const ButtonPainting& painting, const HotButton& button, HBIT
 
 }  // namespace
 
-void FillShapedBackground(const ButtonPainting& painting, const HotButton& button) {
+void FillShapedBackground(const ButtonPainting& painting, const HotButtonPainting& button) {
   HDC dc = painting.dc;
   Background background = ChooseBackground(button);
   HBRUSH brush = CreateSolidBrush(button.colour);
@@ -71,7 +73,7 @@ void FillShapedBackground(const ButtonPainting& painting, const HotButton& butto
   DeleteObject(brush);
 }
 
-void FillFrameBackground(const ButtonPainting& painting, const HotButton& button) {
+void FillFrameBackground(const ButtonPainting& painting, const HotButtonPainting& button) {
   HDC dc = painting.dc;
   Background background = ChooseBackground(button);
   if (!background.picture) {

@@ -7,8 +7,8 @@
 namespace hv {
 namespace {
 
-HotButton ReadHotButton(HWND control, HDC dc) {
-  HotButton button = {};
+HotButtonPainting ReadHotButton(HWND control, HDC dc) {
+  HotButtonPainting button = {};
   button.edgeWidth = static_cast<int32_t>(ButtonProperty(control, CP_BORDERWIDTH));
   button.region = CreateRectRgn(0, 0, 0, 0);
   button.shaped = GetWindowRgn(control, button.region) != ERROR;
@@ -20,14 +20,14 @@ HotButton ReadHotButton(HWND control, HDC dc) {
 
 // A disabled button paints as normal under the mouse too; the hot colour is
 // used only once a hot brush was made for it.
-void ChooseColour(HotButton* button, HWND control, UINT state) {
+void ChooseColour(HotButtonPainting* button, HWND control, UINT state) {
   button->hot = ButtonProperty(control, CP_DOHOT) && !(state & ODS_DISABLED);
   button->hotBrush = ButtonProperty(control, CP_HBRUSH) != 0;
   const char* colour = button->hot && button->hotBrush ? CP_HTCLR : CP_BGRND;
   button->colour = COLORREF(ButtonProperty(control, colour));
 }
 
-void DrawFlatEdge(ButtonPainting* painting, const HotButton& button) {
+void DrawFlatEdge(ButtonPainting* painting, const HotButtonPainting& button) {
   HDC dc = painting->dc;
   int32_t width = button.edgeWidth;
   COLORREF dark = GetSysColor(COLOR_3DDKSHADOW);
@@ -45,7 +45,7 @@ void DrawFlatEdge(ButtonPainting* painting, const HotButton& button) {
   InflateRect(&painting->frame, -1, -1);
 }
 
-void DrawHotEdge(ButtonPainting* painting, const HotButton& button) {
+void DrawHotEdge(ButtonPainting* painting, const HotButtonPainting& button) {
   if (!button.edgeWidth) return;
   if (painting->style & BS_FLAT) {
     DrawFlatEdge(painting, button);
@@ -53,7 +53,7 @@ void DrawHotEdge(ButtonPainting* painting, const HotButton& button) {
     int32_t pressed = painting->item->itemState & ODS_SELECTED;
     DrawRegionEdge(painting->control, painting->dc, button.region, pressed, button.edgeWidth);
   } else {
-    DrawPushFrame(painting->dc, &painting->frame, IsPressed(*painting));
+    DrawPushFrame(painting->dc, &painting->frame, ButtonPressed(*painting));
   }
 }
 
@@ -61,7 +61,7 @@ void DrawHotEdge(ButtonPainting* painting, const HotButton& button) {
 
 int32_t PaintHotButton(HWND control, DRAWITEMSTRUCT* item) {
   if (!item) return 0;
-  HotButton button = ReadHotButton(control, item->hDC);
+  HotButtonPainting button = ReadHotButton(control, item->hDC);
   ButtonPainting painting;
   BeginButtonPainting(&painting, control, item);
   ChooseColour(&button, control, item->itemState);
@@ -70,7 +70,7 @@ int32_t PaintHotButton(HWND control, DRAWITEMSTRUCT* item) {
   DrawHotEdge(&painting, button);
   if (!button.shaped) FillFrameBackground(painting, button);
   // Unlike PaintButton's, the frame was not moved in for this outline.
-  if (!button.shaped && IsMarked(painting)) OutlineRect(dc, item->rcItem);
+  if (!button.shaped && ButtonMarked(painting)) OutlineRect(dc, item->rcItem);
   if (button.shaped && painting.caption[0]) {
     HRGN saved = SaveClip(dc);
     SelectClipRgn(dc, button.region);

@@ -29,9 +29,9 @@ void DrawButtonCaption(const ButtonPainting& painting);
 
 // A control property read as a number; 0 when it is absent.
 uintptr_t ButtonProperty(HWND control, const char* name);
-bool IsPressed(const ButtonPainting& painting);
+bool ButtonPressed(const ButtonPainting& painting);
 // Focused, or the parent's default button: outlined around the item.
-bool IsMarked(const ButtonPainting& painting);
+bool ButtonMarked(const ButtonPainting& painting);
 
 // A one-pixel outline in the context's current pen, nothing filled.
 void OutlineRect(HDC dc, const RECT& rect);
@@ -45,7 +45,7 @@ HRGN SaveClip(HDC dc);
 void RestoreClip(HDC dc, HRGN saved);
 
 // What one painting of a hot button reads before it draws.
-struct HotButton {
+struct HotButtonPainting {
   int32_t edgeWidth;  // 0: no edge
   HRGN region;        // the window's shape, when shaped
   bool shaped;
@@ -59,7 +59,7 @@ struct HotButton {
 
 // The background over the whole shape of a shaped button, or into the frame
 // rectangle of a plain one.
-void FillShapedBackground(const ButtonPainting& painting, const HotButton& button);
-void FillFrameBackground(const ButtonPainting& painting, const HotButton& button);
+void FillShapedBackground(const ButtonPainting& painting, const HotButtonPainting& button);
+void FillFrameBackground(const ButtonPainting& painting, const HotButtonPainting& button);
 
 }  // namespace hv

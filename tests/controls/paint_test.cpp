@@ -1,0 +1,437 @@
+// Button painting, checked pixel by pixel. The painters draw into a memory
+// context holding a DIB section, for a real button window whose properties,
+// style and window region each case sets. Each case paints twice: without a
+// caption, checked at probe points, and with one, which must differ from the
+// first picture by exactly what the system draws for that caption where the
+// painter has to put it (glyphs depend on the fonts installed).
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <set>
+#include <vector>
+
+#include "runtime/runtime.h"
+#include "tests/support/gdi_count.h"
+
+namespace {
+
+constexpr COLORREF BACK = RGB(10, 200, 30);  // the canvas before painting
+constexpr COLORREF FGRND = 0xF0DCC8, BGRND = 0x886E6E, HOT = RGB(250, 120, 0);
+constexpr COLORREF PEN = RGB(200, 0, 200);  // the context's current pen
+constexpr COLORREF HOT_PICTURE = RGB(120, 60, 160);
+constexpr COLORREF TL = RGB(220, 40, 40), TR = RGB(40, 40, 220), BL = RGB(230, 230, 40),
+                   BR = RGB(40, 220, 220);  // the quarters of a 4 x 4 bitmap
+constexpr int ID = 21, WIDTH = 92, HEIGHT = 48;
+constexpr RECT ITEM = {0, 0, 84, 40}, INSET = {1, 1, 83, 39};
+constexpr UINT PUSH = DFCS_BUTTONPUSH | DFCS_ADJUSTRECT, PUSHED = PUSH | DFCS_PUSHED;
+constexpr char CAPTION[] = "Calc", WRAPPED[] = "Wrap this long caption";
+constexpr int LIGHT = COLOR_3DLIGHT, HIGH = COLOR_BTNHIGHLIGHT, SHADOW = COLOR_BTNSHADOW,
+              DARK = COLOR_3DDKSHADOW;
+
+// The normal bitmap: as large as the frame inside a system frame.
+constexpr int PATTERN_W = 80, PATTERN_H = 36;
+constexpr COLORREF Pattern(int x, int y) { return RGB(x * 3, y * 7, 0x5A); }
+COLORREF Quarters(int x, int y) { return y < 2 ? (x < 2 ? TL : TR) : (x < 2 ? BL : BR); }
+COLORREF HotPicture(int, int) { return HOT_PICTURE; }
+
+uint32_t Pack(COLORREF c) { return GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c); }
+COLORREF Unpack(uint32_t p) { return RGB(p >> 16 & 0xFF, p >> 8 & 0xFF, p & 0xFF); }
+
+// A 32-bit top-down DIB section, selected nowhere.
+HBITMAP NewSection(int width, int height, uint32_t** bits, COLORREF (*colour)(int, int)) {
+  BITMAPINFO info = {};
+  info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB};
+  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, (void**)bits, nullptr, 0);
+  for (int i = 0; colour && bitmap && i < width * height; ++i)
+    (*bits)[i] = Pack(colour(i % width, i / width));
+  return bitmap;
+}
+
+// The painters' item context, whose pixels are read straight from its section.
+class Canvas {
+ public:
+  Canvas(HFONT font, HPEN pen) : bitmap_(NewSection(WIDTH, HEIGHT, &bits_, nullptr)) {
+    dc_ = CreateCompatibleDC(nullptr);
+    old_[0] = SelectObject(dc_, bitmap_);
+    old_[1] = SelectObject(dc_, font);
+    old_[2] = SelectObject(dc_, pen);
+    Fill(BACK);
+  }
+  ~Canvas() {
+    for (HGDIOBJ old : old_) SelectObject(dc_, old);
+    DeleteDC(dc_);
+    DeleteObject(bitmap_);
+  }
+  Canvas(const Canvas&) = delete;
+  HDC Dc() const { return dc_; }
+  // Drawing may be batched: flushed before the section is touched directly.
+  void Fill(COLORREF c) {
+    GdiFlush();
+    std::fill(bits_, bits_ + WIDTH * HEIGHT, Pack(c));
+  }
+  void CopyFrom(const Canvas& other) {
+    GdiFlush();
+    std::memcpy(bits_, other.bits_, WIDTH * HEIGHT * sizeof *bits_);
+  }
+  COLORREF At(int x, int y) const {
+    GdiFlush();
+    return Unpack(bits_[y * WIDTH + x]);
+  }
+
+ private:
+  uint32_t* bits_ = nullptr;
+  HBITMAP bitmap_;
+  HDC dc_;
+  HGDIOBJ old_[3];
+};
+
+// What a painter must give back as it found it: the selected objects, the
+// modes, the text colour and the clip region.
+std::vector<uintptr_t> DcState(HDC dc) {
+  HRGN clip = CreateRectRgn(0, 0, 0, 0);
+  std::vector<uintptr_t> state;
+  for (UINT type : {OBJ_PEN, OBJ_BRUSH, OBJ_FONT, OBJ_BITMAP})
+    state.push_back(uintptr_t(GetCurrentObject(dc, type)));
+  for (int value : {GetBkMode(dc), GetROP2(dc), GetStretchBltMode(dc), GetClipRgn(dc, clip)})
+    state.push_back(uintptr_t(value));
+  state.push_back(GetTextColor(dc));
+  DeleteObject(clip);
+  return state;
+}
+
+// The shaped button's window region: an L (a block at the top left on a
+// wide bar), so that its edge turns an inner corner; the bar ends above the
+// caption's lower part, which the shape must cut off.
+HRGN Shape() {
+  HRGN shape = CreateRectRgn(4, 12, 76, 22), block = CreateRectRgn(4, 4, 40, 12);
+  CombineRgn(shape, shape, block, RGN_OR);
+  DeleteObject(block);
+  return shape;
+}
+
+UINT defaultButton;  // what the parent names as its default push button; 0: none
+
+LRESULT CALLBACK ParentProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == DM_GETDEFID && defaultButton) return MAKELRESULT(defaultButton, DC_HASDEFID);
+  return DefWindowProcA(window, message, wparam, lparam);
+}
+
+enum Expect { BACKGROUND, FILL, HOT_FILL, CURRENT_PEN, FRAME, SYSTEM, COLOUR };
+struct Probe {
+  int x, y;
+  Expect is;
+  COLORREF value = 0;  // SYSTEM: a system colour index; COLOUR: the colour
+};
+enum CaptionKind { ENABLED, EMBOSSED, GREY_WRAPPED };
+enum Picture { NO_PICTURE, SAME_SIZE, STRETCHED };
+
+struct PaintCase {
+  const char* name;
+  UINT state = 0;   // the item state given to the painter
+  DWORD style = 0;  // besides BS_OWNERDRAW
+  RECT frame = {};  // where the system frame must be, drawn with frameState (0: none)
+  UINT frameState = 0;
+  std::vector<Probe> probes;  // on the picture without a caption
+  CaptionKind caption = ENABLED;
+  UINT parentDefault = 0;
+  int edgeWidth = 1;  // the rest for hot buttons only
+  bool doHot = false, hotBrush = false, hotBitmap = false, shaped = false;
+  Picture normal = NO_PICTURE;
+};
+
+std::vector<Probe> Join(std::vector<Probe> a, const std::vector<Probe>& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
+}
+
+const std::vector<Probe> PLAIN = {{0, 0, FRAME},  {1, 1, FRAME},  {83, 39, FRAME},
+                                  {82, 38, FRAME}, {2, 2, FILL},   {81, 37, FILL},
+                                  {84, 0, BACKGROUND}, {0, 40, BACKGROUND}};
+const std::vector<Probe> MARKED = {{0, 0, CURRENT_PEN}, {83, 39, CURRENT_PEN},
+                                   {42, 0, CURRENT_PEN}, {0, 20, CURRENT_PEN}, {1, 1, FRAME},
+                                   {2, 2, FRAME}, {82, 38, FRAME}, {3, 3, FILL}, {80, 36, FILL}};
+const std::vector<Probe> PATTERN = {{1, 1, FRAME}, {2, 2, COLOUR, Pattern(0, 0)},
+                                    {40, 20, COLOUR, Pattern(38, 18)},
+                                    {81, 37, COLOUR, Pattern(79, 35)}};
+const std::vector<Probe> OUTSIDE = {{2, 2, BACKGROUND}, {60, 6, BACKGROUND},
+                                    {80, 16, BACKGROUND}, {20, 30, BACKGROUND}};
+const std::vector<Probe> NARROW = {{4, 4, SYSTEM, HIGH},  {5, 5, FILL},   {50, 12, SYSTEM, HIGH},
+                                   {50, 13, FILL},        {75, 16, SYSTEM, DARK}, {74, 16, FILL},
+                                   {39, 6, SYSTEM, DARK}, {38, 6, FILL}};
+
+const PaintCase BUTTONS[] = {
+    {.name = "normal", .frame = ITEM, .frameState = PUSH, .probes = PLAIN},
+    {.name = "pressed", .state = ODS_SELECTED, .frame = ITEM, .frameState = PUSHED,
+     .probes = PLAIN},
+    {.name = "focused", .state = ODS_FOCUS, .frame = INSET, .frameState = PUSH, .probes = MARKED},
+    {.name = "parent's default", .frame = INSET, .frameState = PUSH, .probes = MARKED,
+     .parentDefault = ID},
+    {.name = "another default", .frame = ITEM, .frameState = PUSH, .probes = PLAIN,
+     .parentDefault = ID + 1},
+    {.name = "flat", .style = BS_FLAT,
+     .probes = {{0, 0, CURRENT_PEN}, {83, 39, CURRENT_PEN}, {1, 1, FILL}, {82, 38, FILL}}},
+    {.name = "flat focused", .state = ODS_FOCUS, .style = BS_FLAT,
+     .probes = {{0, 0, CURRENT_PEN}, {1, 1, CURRENT_PEN}, {82, 38, CURRENT_PEN}, {2, 2, FILL}}},
+    {.name = "disabled", .state = ODS_DISABLED, .frame = ITEM, .frameState = PUSH,
+     .probes = PLAIN, .caption = EMBOSSED},
+    {.name = "disabled multi-line", .state = ODS_DISABLED, .style = BS_MULTILINE, .frame = ITEM,
+     .frameState = PUSH, .probes = PLAIN, .caption = GREY_WRAPPED},
+};
+
+const PaintCase HOT_BUTTONS[] = {
+    {.name = "edge width 1", .frame = ITEM, .frameState = PUSH, .probes = PLAIN},
+    {.name = "hot without a hot brush", .frame = ITEM, .frameState = PUSH,
+     .probes = {{2, 2, FILL}, {81, 37, FILL}}, .doHot = true},
+    {.name = "hot with a hot brush", .frame = ITEM, .frameState = PUSH,
+     .probes = {{1, 1, FRAME}, {2, 2, HOT_FILL}, {81, 37, HOT_FILL}}, .doHot = true,
+     .hotBrush = true},
+    {.name = "disabled while hot", .state = ODS_DISABLED, .frame = ITEM, .frameState = PUSH,
+     .probes = {{2, 2, FILL}, {81, 37, FILL}}, .caption = EMBOSSED, .doHot = true,
+     .hotBrush = true},
+    {.name = "normal bitmap 1:1", .frame = ITEM, .frameState = PUSH, .probes = PATTERN,
+     .normal = SAME_SIZE},
+    {.name = "pressed: same bitmap", .state = ODS_SELECTED, .frame = ITEM, .frameState = PUSHED,
+     .probes = PATTERN, .normal = SAME_SIZE},
+    {.name = "not hot: normal bitmap", .frame = ITEM, .frameState = PUSH, .probes = PATTERN,
+     .hotBitmap = true, .normal = SAME_SIZE},
+    {.name = "normal bitmap stretched", .frame = ITEM, .frameState = PUSH,
+     .probes = {{1, 1, FRAME}, {2, 2, COLOUR, TL}, {10, 8, COLOUR, TL}, {70, 8, COLOUR, TR},
+                {10, 30, COLOUR, BL}, {70, 30, COLOUR, BR}, {81, 37, COLOUR, BR}},
+     .normal = STRETCHED},
+    // An opaque fill knows no mix mode: the hot colour covers the bitmap.
+    {.name = "hot colour over the normal bitmap", .frame = ITEM, .frameState = PUSH,
+     .probes = {{1, 1, FRAME}, {2, 2, HOT_FILL}, {81, 37, HOT_FILL}}, .doHot = true,
+     .hotBrush = true, .normal = SAME_SIZE},
+    {.name = "hot bitmap while hot", .frame = ITEM, .frameState = PUSH,
+     .probes = {{2, 2, COLOUR, HOT_PICTURE}, {81, 37, COLOUR, HOT_PICTURE}}, .doHot = true,
+     .hotBrush = true, .hotBitmap = true, .normal = SAME_SIZE},
+    {.name = "edge width 0",
+     .probes = {{0, 0, FILL}, {83, 39, FILL}, {84, 0, BACKGROUND}, {0, 40, BACKGROUND}},
+     .edgeWidth = 0},
+    {.name = "focused: frame not moved in", .state = ODS_FOCUS, .frame = ITEM, .frameState = PUSH,
+     .probes = {{0, 0, CURRENT_PEN}, {83, 39, CURRENT_PEN}, {1, 1, FRAME}, {82, 38, FRAME},
+                {2, 2, FILL}}},
+    {.name = "flat", .style = BS_FLAT,
+     .probes = {{0, 0, SYSTEM, DARK}, {83, 39, SYSTEM, DARK}, {1, 1, FILL}, {82, 38, FILL}}},
+};
+
+const PaintCase SHAPED_BUTTONS[] = {
+    {.name = "width 2 raised",
+     .probes = Join(OUTSIDE, {{4, 4, SYSTEM, LIGHT}, {5, 5, SYSTEM, HIGH}, {6, 6, FILL},
+                              {50, 12, SYSTEM, LIGHT}, {50, 13, SYSTEM, HIGH}, {60, 16, FILL},
+                              {75, 16, SYSTEM, DARK}, {74, 16, SYSTEM, SHADOW},
+                              {20, 21, SYSTEM, DARK}, {20, 20, SYSTEM, SHADOW},
+                              {39, 6, SYSTEM, DARK}, {38, 6, SYSTEM, SHADOW}}),
+     .edgeWidth = 2, .shaped = true},
+    {.name = "width 2 sunken", .state = ODS_SELECTED,
+     .probes = {{4, 4, SYSTEM, SHADOW}, {5, 5, SYSTEM, DARK}, {6, 6, FILL},
+                {50, 12, SYSTEM, SHADOW}, {50, 13, SYSTEM, DARK}, {75, 16, SYSTEM, HIGH},
+                {74, 16, SYSTEM, LIGHT}, {20, 21, SYSTEM, HIGH}, {20, 20, SYSTEM, LIGHT},
+                {39, 6, SYSTEM, HIGH}, {38, 6, SYSTEM, LIGHT}},
+     .edgeWidth = 2, .shaped = true},
+    {.name = "width 1 raised", .probes = NARROW, .shaped = true},
+    {.name = "width 3: one-pixel edge", .probes = NARROW, .edgeWidth = 3, .shaped = true},
+    {.name = "width 1 sunken", .state = ODS_SELECTED,
+     .probes = {{4, 4, SYSTEM, DARK}, {5, 5, FILL}, {75, 16, SYSTEM, HIGH}, {74, 16, FILL}},
+     .shaped = true},
+    {.name = "width 0", .probes = {{4, 4, FILL}, {75, 21, FILL}, {60, 6, BACKGROUND}},
+     .edgeWidth = 0, .shaped = true},
+    {.name = "hot", .probes = {{6, 6, HOT_FILL}, {60, 16, HOT_FILL}, {4, 4, SYSTEM, HIGH}},
+     .doHot = true, .hotBrush = true, .shaped = true},
+    {.name = "normal bitmap",
+     .probes = Join(OUTSIDE, {{10, 8, COLOUR, Pattern(10, 8)}, {60, 16, COLOUR, Pattern(60, 16)},
+                              {4, 4, SYSTEM, HIGH}}),
+     .shaped = true, .normal = SAME_SIZE},
+    {.name = "hot colour merged over the normal bitmap",
+     .probes = {{10, 8, COLOUR, Pattern(10, 8) | HOT}, {60, 16, COLOUR, Pattern(60, 16) | HOT},
+                {60, 6, BACKGROUND}},
+     .doHot = true, .hotBrush = true, .shaped = true, .normal = SAME_SIZE},
+    {.name = "flat: dark frame as wide as the edge", .style = BS_FLAT,
+     .probes = {{4, 4, SYSTEM, DARK}, {5, 5, SYSTEM, DARK}, {6, 6, FILL}, {75, 16, SYSTEM, DARK},
+                {74, 16, SYSTEM, DARK}, {73, 16, FILL}, {38, 6, SYSTEM, DARK}, {37, 6, FILL},
+                {50, 13, SYSTEM, DARK}, {50, 14, FILL}},
+     .edgeWidth = 2, .shaped = true},
+};
+
+constexpr const char* PROPERTIES[] = {hv::CP_FGRND,  hv::CP_BGRND,  hv::CP_HTCLR,
+                                      hv::CP_DOHOT,  hv::CP_HBRUSH, hv::CP_BORDERWIDTH,
+                                      hv::CP_HOTBMP, hv::CP_NORBMP};
+
+using Painter = int32_t (*)(HWND, DRAWITEMSTRUCT*);
+
+class ButtonPainting : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    WNDCLASSA parentClass = {};
+    parentClass.lpfnWndProc = ParentProc;
+    parentClass.hInstance = GetModuleHandleA(nullptr);
+    parentClass.lpszClassName = "HvPaintTestParent";
+    RegisterClassA(&parentClass);  // once per process; later calls fail harmlessly
+    parent_ = CreateWindowExA(0, "HvPaintTestParent", "", WS_OVERLAPPED, 0, 0, 200, 120, nullptr,
+                              nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_TRUE(parent_);
+    // A face that is never smoothed, so that every pixel of a glyph has the text colour.
+    font_ = CreateFontA(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                        CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY, DEFAULT_PITCH,
+                        "MS Sans Serif");
+    pen_ = CreatePen(PS_SOLID, 1, PEN);
+    hotBrush_ = CreateSolidBrush(HOT);
+    uint32_t* bits;
+    pattern_ = NewSection(PATTERN_W, PATTERN_H, &bits, [](int x, int y) { return Pattern(x, y); });
+    quarters_ = NewSection(4, 4, &bits, Quarters);
+    hotPicture_ = NewSection(4, 4, &bits, HotPicture);
+  }
+  void TearDown() override {
+    DestroyWindow(parent_);
+    for (HGDIOBJ o : {HGDIOBJ(font_), HGDIOBJ(pen_), HGDIOBJ(hotBrush_), HGDIOBJ(pattern_),
+                      HGDIOBJ(quarters_), HGDIOBJ(hotPicture_)})
+      DeleteObject(o);
+    defaultButton = 0;
+  }
+
+  HWND MakeButton(const PaintCase& c) {
+    HWND button = CreateWindowExA(0, "BUTTON", "", WS_CHILD | BS_OWNERDRAW | c.style, 0, 0,
+                                  ITEM.right, ITEM.bottom, parent_, HMENU(ID), nullptr, nullptr);
+    HBITMAP normal = c.normal == SAME_SIZE ? pattern_ : c.normal == STRETCHED ? quarters_ : nullptr;
+    const uintptr_t values[] = {FGRND, BGRND, HOT, c.doHot, uintptr_t(c.hotBrush ? hotBrush_ : 0),
+                                uintptr_t(c.edgeWidth), uintptr_t(c.hotBitmap ? hotPicture_ : 0),
+                                uintptr_t(normal)};
+    for (size_t i = 0; i < std::size(PROPERTIES); ++i)
+      if (values[i]) SetPropA(button, PROPERTIES[i], HANDLE(values[i]));
+    if (c.shaped) SetWindowRgn(button, Shape(), FALSE);
+    return button;
+  }
+
+  // Paints the case: nothing left behind, the context as it was given.
+  void Paint(Canvas& canvas, HWND button, const PaintCase& c, Painter painter) {
+    HDC dc = canvas.Dc();
+    DRAWITEMSTRUCT item = {ODT_BUTTON, ID, 0, ODA_DRAWENTIRE, c.state, button, dc, ITEM};
+    painter(button, &item);  // the system makes some objects on first use (its colour brushes)
+    canvas.Fill(BACK);
+    item.itemState = c.state;
+    std::vector<uintptr_t> before = DcState(dc);
+    hvtest::GdiBalance balance;
+    EXPECT_EQ(painter(button, &item), 0);
+    EXPECT_EQ(balance.Delta(), 0) << "GDI objects left behind:" << balance.Changes();
+    EXPECT_EQ(DcState(dc), before) << "the context was not given back as it came";
+    EXPECT_EQ(item.itemState, c.parentDefault == ID ? c.state | ODS_DEFAULT : c.state);
+  }
+
+  void CheckProbes(const Canvas& picture, const PaintCase& c) {
+    Canvas frame(font_, pen_);
+    RECT r = c.frame;
+    if (c.frameState) DrawFrameControl(frame.Dc(), &r, DFC_BUTTON, c.frameState);
+    for (const Probe& p : c.probes) {
+      const COLORREF fixed[] = {BACK, BGRND, HOT, PEN, frame.At(p.x, p.y),
+                                GetSysColor(int(p.value)), p.value};
+      COLORREF got = picture.At(p.x, p.y), want = fixed[p.is];
+      EXPECT_TRUE(p.is != FRAME || want != BACK) << "no system frame at " << p.x << "," << p.y;
+      EXPECT_TRUE(got == want) << "at " << p.x << "," << p.y << std::hex << ": " << got
+                               << " instead of " << want;
+    }
+  }
+
+  // What the system draws for the caption where the painter has to put it.
+  void DrawExpectedCaption(HDC dc, const PaintCase& c) {
+    RECT text = ITEM;
+    if (c.state & ODS_SELECTED) OffsetRect(&text, 1, 1);
+    HRGN clip = c.shaped ? Shape() : nullptr;
+    SelectClipRgn(dc, clip);
+    SetBkMode(dc, TRANSPARENT);
+    SetBkColor(dc, BGRND);
+    if (c.caption == EMBOSSED) {
+      SIZE s;
+      GetTextExtentPoint32A(dc, CAPTION, 4, &s);
+      int x = (text.left + text.right) / 2 - s.cx / 2, y = (text.top + text.bottom) / 2 - s.cy / 2;
+      SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
+      DrawStateA(dc, nullptr, nullptr, LPARAM(CAPTION), 4, x, y - 1, s.cx, s.cy,
+                 DST_TEXT | DSS_DISABLED);
+    } else {
+      SetTextColor(dc, FGRND);
+      DrawTextA(dc, CAPTION, -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    }
+    SelectClipRgn(dc, nullptr);
+    DeleteObject(clip);
+  }
+
+  // The captioned picture is the bare one plus the expected caption; a
+  // wrapped grey caption is checked for its colour and for its two lines.
+  void CheckCaption(const Canvas& bare, const Canvas& painted, const PaintCase& c) {
+    bool grey = c.caption == GREY_WRAPPED;
+    Canvas expected(font_, pen_);
+    expected.CopyFrom(bare);
+    if (!grey) DrawExpectedCaption(expected.Dc(), c);
+    int inked = 0, wrong = 0, top = HEIGHT, bottom = -1;
+    for (int y = 0; y < HEIGHT; ++y)
+      for (int x = 0; x < WIDTH; ++x) {
+        COLORREF got = painted.At(x, y);
+        bool changed = got != bare.At(x, y);
+        if (changed) inked++, top = std::min(top, y), bottom = std::max(bottom, y);
+        bool right = grey ? !changed || got == GetSysColor(COLOR_GRAYTEXT)
+                          : got == expected.At(x, y);
+        if (!right && wrong++ == 0) ADD_FAILURE() << "caption differs first at " << x << "," << y;
+      }
+    EXPECT_GT(inked, 0) << "no caption";
+    EXPECT_EQ(wrong, 0);
+    SIZE line = {};
+    GetTextExtentPoint32A(bare.Dc(), "W", 1, &line);
+    if (grey) {
+      EXPECT_GT(bottom - top + 1, line.cy) << "not wrapped onto two lines";
+    }
+  }
+
+  void Run(const PaintCase& c, Painter painter) {
+    SCOPED_TRACE(c.name);
+    defaultButton = c.parentDefault;
+    HWND button = MakeButton(c);
+    ASSERT_TRUE(button);
+    Canvas bare(font_, pen_), painted(font_, pen_);
+    Paint(bare, button, c, painter);
+    CheckProbes(bare, c);
+    SetWindowTextA(button, c.caption == GREY_WRAPPED ? WRAPPED : CAPTION);
+    Paint(painted, button, c, painter);
+    CheckCaption(bare, painted, c);
+    for (const char* name : PROPERTIES) RemovePropA(button, name);
+    DestroyWindow(button);
+  }
+
+  HWND parent_ = nullptr;
+  HFONT font_ = nullptr;
+  HPEN pen_ = nullptr;
+  HBRUSH hotBrush_ = nullptr;
+  HBITMAP pattern_ = nullptr, quarters_ = nullptr, hotPicture_ = nullptr;
+};
+
+TEST_F(ButtonPainting, Button) {
+  for (const PaintCase& c : BUTTONS) Run(c, hv::PaintButton);
+}
+
+TEST_F(ButtonPainting, HotButton) {
+  for (const PaintCase& c : HOT_BUTTONS) Run(c, hv::PaintHotButton);
+}
+
+TEST_F(ButtonPainting, ShapedHotButton) {
+  std::set<COLORREF> edge = {GetSysColor(LIGHT), GetSysColor(HIGH), GetSysColor(SHADOW),
+                             GetSysColor(DARK), BGRND, BACK};
+  ASSERT_EQ(edge.size(), 6u) << "the bands cannot be told apart in these system colours";
+  for (const PaintCase& c : SHAPED_BUTTONS) Run(c, hv::PaintHotButton);
+}
+
+TEST_F(ButtonPainting, MissingItemWindowOrContextPaintsNothingAndKeepsNothing) {
+  Canvas canvas(font_, pen_);
+  DRAWITEMSTRUCT item = {ODT_BUTTON, ID, 0, ODA_DRAWENTIRE, 0, nullptr, nullptr, ITEM};
+  hv::PaintButton(nullptr, &item);  // first use, as in Paint
+  hv::PaintHotButton(nullptr, &item);
+  hvtest::GdiBalance balance;
+  EXPECT_EQ(hv::PaintButton(nullptr, nullptr), 0);
+  EXPECT_EQ(hv::PaintHotButton(nullptr, nullptr), 0);
+  EXPECT_EQ(hv::PaintButton(nullptr, &item), 0);
+  EXPECT_EQ(hv::PaintHotButton(nullptr, &item), 0);
+  EXPECT_EQ(hv::DrawRegionEdge(nullptr, canvas.Dc(), nullptr, 0, 2), 0);
+  EXPECT_EQ(balance.Delta(), 0) << balance.Changes();
+  EXPECT_EQ(canvas.At(0, 0), BACK);
+}
+
+}  // namespace
