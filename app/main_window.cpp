@@ -4,27 +4,17 @@ namespace ampliwind {
 
 hv::WindowRecord mainWindow;
 
-constexpr COLORREF WINDOW_COLOR = 0xD8D2D2;
-
-void BuildMainWindow() {
-  hv::OpenWindow(&mainWindow, 0, 0, MAIN_WIDTH, MAIN_HEIGHT, MAIN_STYLE, nullptr, MAIN_CAPTION_50,
-                 MainHandler);
-  hv::SetWindowColor(&mainWindow, WINDOW_COLOR);
-  hv::SetDialogKeys(&mainWindow, 1);
-  hv::SetPrecision(4);
-  hv::SetDrawMode(&mainWindow, 1);
+void StartAmpliwind() {
+  __asm__ volatile("fninit");  // a clean unit: no pending exceptions
+  hv::LoadStartupControlWord();
+  hv::RuntimeStartup();
+  BuildMainWindow();
 }
 
-int32_t MainHandler() {
-  switch (hv::eventState.eventCode) {
-    case hv::EV_CLOSEWINDOW:
-      hv::CloseWindow(&mainWindow);
-      break;
-    case hv::EV_CREATE:
-      hv::CenterWindow(&mainWindow);
-      break;
-  }
-  return 0;
+void RunEventLoop() {
+  do {
+    hv::WaitEvents(0);
+  } while (!hv::IsWindowClosed(&mainWindow));
 }
 
 }  // namespace ampliwind

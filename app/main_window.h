@@ -1,4 +1,5 @@
-// The calculator's one window and its event handler.
+// The calculator's one window: its record, its construction, and the
+// program's start and event loop.
 #pragma once
 
 #include "runtime/runtime.h"
@@ -7,14 +8,19 @@ namespace ampliwind {
 
 extern hv::WindowRecord mainWindow;
 
-constexpr char MAIN_CAPTION_50[] = "Ampliwind  -  50 Hertz";
 constexpr int32_t MAIN_WIDTH = 512;
 constexpr int32_t MAIN_HEIGHT = 374;
-constexpr uint32_t MAIN_STYLE = WS_MINIMIZEBOX;  // no runtime option: a persistent surface
+constexpr COLORREF WINDOW_COLOR = 0xD8D2D2;
 
-// Opens the main window and sets its window-wide state.
+// The floating-point unit's start-up state, the runtime, then the window
+// with its decoration, worked example and controls, ready for events.
+// The program's entry calls it; so do tests, which then drive the handler.
+void StartAmpliwind();
+
+// Opens and fills the main window: drawing steps and controls, in order.
 void BuildMainWindow();
 
-int32_t MainHandler();
+// Handles events until the main window has been closed.
+void RunEventLoop();
 
 }  // namespace ampliwind

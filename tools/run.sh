@@ -1,22 +1,60 @@
 #!/usr/bin/env bash
-# Builds Ampliwind and starts it: under Wine on Linux, on the current X
-# display, or on a virtual one when there is none.
+# Builds Ampliwind and starts it.
+#   tools/run.sh                    on Windows (MSYS2), natively; on Linux, under Wine
+#   tools/run.sh --screenshot FILE  a picture of the started window instead (Linux)
+# On Linux without an X display it says so, runs the program on a virtual
+# display, saves a PNG picture of its window, prints where, and closes it.
 # Installs what is missing first (Debian, as root).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build=$(realpath -m "${BUILD_DIR:-build}")
 
+shot=
+if [ "${1:-}" = --screenshot ]; then
+  shot=$(realpath -m "${2:?--screenshot needs a file name}")
+fi
+
+case "$(uname -s)" in
+  MINGW*|MSYS*|CYGWIN*)
+    cmake --preset msys2
+    cmake --build --preset msys2 --target ampliwind
+    exec build-msys2/app/ampliwind.exe
+    ;;
+esac
+
+build=$(realpath -m "${BUILD_DIR:-build}")
 tools/install-deps.sh
 cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/i686-w64-mingw32.cmake \
       -DCMAKE_BUILD_TYPE=Release
-cmake --build "$build" -j"$(nproc)" --target ampliwind
+cmake --build "$build" -j"$(nproc)" --target ampliwind ampliwind-screenshot
 
 . tools/wine-env.sh
-if [ -n "${DISPLAY:-}" ]; then
+if [ -n "${DISPLAY:-}" ] && [ -z "$shot" ]; then
   wine_env_prepare "$build/wine-app" no
-else
-  echo "No X display: Ampliwind runs on a virtual one (Xvfb). Close it with Ctrl-C."
-  wine_env_prepare "$build/wine-app" yes
-  trap 'wine_env_stop "$build/wine-app"' EXIT
+  exec wine "$build/app/ampliwind.exe"
 fi
-wine "$build/app/ampliwind.exe"
+
+if [ -z "$shot" ]; then
+  echo "No X display here, so nobody could see the window: Ampliwind runs on a"
+  echo "virtual display (Xvfb) instead, and this saves a picture of it."
+  shot="$build/ampliwind.png"
+fi
+# A prefix of its own: on a virtual display Wine draws the window frames itself.
+state="$build/wine-shot"
+wine_env_prepare "$state" yes
+trap 'wine_env_stop "$state"' EXIT
+mkdir -p "$(dirname "$shot")"
+rm -f "$shot"
+wine "$build/app/ampliwind.exe" &
+program=$!
+shot_rc=0
+wine "$build/tools/ampliwind-screenshot.exe" "$(winepath -w "$shot")" || shot_rc=$?
+# The helper closes the program once it has the picture; without one, stop it here.
+[ "$shot_rc" -eq 0 ] || kill "$program" 2>/dev/null || true
+program_rc=0
+wait "$program" || program_rc=$?
+if [ "$shot_rc" -ne 0 ] || [ ! -s "$shot" ]; then
+  echo "run.sh: no picture was saved" >&2
+  exit 1
+fi
+echo "Picture of the Ampliwind window: $shot"
+[ "$program_rc" -eq 0 ] || { echo "run.sh: Ampliwind ended with exit code $program_rc" >&2; exit 1; }

@@ -1,0 +1,62 @@
+// ampliwind-screenshot OUT.png [CAPTION]
+// Waits for the running Ampliwind window with that caption to be drawn,
+// saves what the screen shows of it as a PNG file, and closes the program
+// as its close box would. Exit code 0 when the picture was saved.
+#include <windows.h>
+
+#include <cstdio>
+
+#include "capture.h"
+
+namespace {
+
+constexpr char DEFAULT_CAPTION[] = "Ampliwind  -  50 Hertz";
+// The last thing start-up draws: the filled half of the lower joint.
+constexpr POINT LAST_DRAWN = {230, 195};
+constexpr COLORREF LAST_DRAWN_COLOR = 0x464646;
+
+HWND WaitForWindow(const char* caption, DWORD timeoutMs) {
+  for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
+    HWND w = FindWindowA("HalvornWndClass", caption);
+    if (w && IsWindowVisible(w)) return w;
+    Sleep(50);
+  }
+  return nullptr;
+}
+
+bool WaitUntilDrawn(HWND window, DWORD timeoutMs) {
+  for (DWORD waited = 0; waited < timeoutMs; waited += 100) {
+    POINT p = LAST_DRAWN;
+    ClientToScreen(window, &p);
+    HDC screen = GetDC(nullptr);
+    COLORREF seen = GetPixel(screen, p.x, p.y);
+    ReleaseDC(nullptr, screen);
+    if (seen == LAST_DRAWN_COLOR) {
+      Sleep(500);  // the controls paint once the event loop runs
+      return true;
+    }
+    Sleep(100);
+  }
+  return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: ampliwind-screenshot OUT.png [CAPTION]\n");
+    return 2;
+  }
+  const char* caption = argc > 2 ? argv[2] : DEFAULT_CAPTION;
+  HWND window = WaitForWindow(caption, 30000);
+  if (!window) {
+    std::fprintf(stderr, "ampliwind-screenshot: no window \"%s\" appeared\n", caption);
+    return 1;
+  }
+  bool drawn = WaitUntilDrawn(window, 20000);
+  if (!drawn) std::fprintf(stderr, "ampliwind-screenshot: the window was not drawn in time\n");
+  bool saved = drawn && shot::SaveWindowPng(window, argv[1]);
+  if (drawn && !saved) std::fprintf(stderr, "ampliwind-screenshot: cannot write %s\n", argv[1]);
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  return saved ? 0 : 1;
+}
