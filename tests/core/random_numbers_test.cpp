@@ -75,7 +75,8 @@ std::string IntegerPart(std::mt19937& rng) {
     case 3: return std::string(1 + Below(rng, 5), '0') + Digits(rng, Below(rng, 8));
     case 4: case 5: case 6: return NearPowerOfTwo(rng);
     case 7: return Digits(rng, 10 + Below(rng, 16));
-    case 8: return char('1' + Below(rng, 9)) + Digits(rng, 300 + Below(rng, 15));  // about the overflow
+    case 8:  // about the overflow to infinity
+      return char('1' + Below(rng, 9)) + Digits(rng, 300 + Below(rng, 15));
     case 9: return Digits(rng, 400);
     default: return Digits(rng, Below(rng, 10));
   }
@@ -92,7 +93,8 @@ std::string FractionPart(std::mt19937& rng) {
 }
 
 std::string Tail(std::mt19937& rng) {
-  static const char* const TAILS[] = {"e3", "E-2", "abc", ".5", ",5", " 12", "x9", "-1", "\xB2", "\xA0"};
+  static const char* const TAILS[] = {"e3", "E-2", "abc", ".5", ",5",
+                                      " 12", "x9", "-1", "\xB2", "\xA0"};
   if (Chance(rng, 60)) return "";
   if (Chance(rng, 70)) return TAILS[Below(rng, 10)];
   std::string bytes(1 + Below(rng, 8), ' ');
@@ -107,7 +109,8 @@ std::string FieldText(std::mt19937& rng) {
   if (Chance(rng, 8)) {  // any bytes, mostly ones the scan knows
     static const char ALPHABET[] = " \t-+.,0123456789e\n\x80\xFF";
     text.resize(Below(rng, 65));
-    for (char& c : text) c = Chance(rng, 80) ? ALPHABET[Below(rng, sizeof ALPHABET - 1)] : char(1 + Below(rng, 255));
+    for (char& c : text)
+      c = Chance(rng, 80) ? ALPHABET[Below(rng, sizeof ALPHABET - 1)] : char(1 + Below(rng, 255));
     return text;
   }
   if (Chance(rng, 30)) {

@@ -40,12 +40,13 @@ int LengthInput(std::mt19937& rng) {
   }
 }
 
-// Fills the whole buffer with outside bytes and puts a text of `length`
-// bytes and its terminator at `at`.
-void MakeText(std::mt19937& rng, unsigned char* buffer, size_t size, unsigned char* at, int length) {
-  for (size_t i = 0; i < size; ++i) buffer[i] = OutsideByte(rng);
+// Puts a text of `length` bytes and its terminator at `at`, outside bytes
+// in front of it back to `buffer` and in the seven bytes after it.
+void MakeText(std::mt19937& rng, unsigned char* buffer, unsigned char* at, int length) {
+  for (unsigned char* p = buffer; p < at; ++p) *p = OutsideByte(rng);
   for (int i = 0; i < length; ++i) at[i] = TextByte(rng);
   at[length] = 0;
+  for (int i = 1; i <= 7; ++i) at[length + i] = OutsideByte(rng);
 }
 
 TEST(RandomTextLength, MatchesAByteLoop) {
@@ -54,7 +55,7 @@ TEST(RandomTextLength, MatchesAByteLoop) {
   int failures = 0;
   for (int64_t i = 0; i < randomtest::inputCount && failures < randomtest::MAX_REPORTED; ++i) {
     unsigned char* text = buffer + MARGIN + (i & 3);
-    MakeText(rng, buffer, sizeof buffer, text, LengthInput(rng));
+    MakeText(rng, buffer, text, LengthInput(rng));
     int32_t expected = 0;
     while (text[expected]) ++expected;
     int32_t actual = hv::TextLength(reinterpret_cast<char*>(text));
@@ -76,9 +77,12 @@ TEST(RandomCopyText, WritesWhatAByteLoopWritesAndNothingElse) {
   for (int64_t i = 0; i < randomtest::inputCount && failures < randomtest::MAX_REPORTED; ++i) {
     const int sourceAlign = int(i & 3), destinationAlign = int((i >> 2) & 3);
     unsigned char* text = source + MARGIN + sourceAlign;
-    MakeText(rng, source, sizeof source, text, LengthInput(rng));
+    MakeText(rng, source, text, LengthInput(rng));
     // Random bytes around the copy: a stray store shows unless it happens to write the same byte.
-    for (unsigned char& byte : destination) byte = static_cast<unsigned char>(rng());
+    for (size_t j = 0; j < sizeof destination; j += 4) {
+      uint32_t bytes = rng();
+      std::memcpy(destination + j, &bytes, 4);
+    }
     std::memcpy(expected, destination, sizeof expected);
     const size_t at = MARGIN + destinationAlign;
     for (size_t j = 0;; ++j) {

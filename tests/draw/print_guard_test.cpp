@@ -66,7 +66,8 @@ class GuardedPrintBuffer : public ::testing::Test {
   // fault fails the test instead of ending the run.
   static LONG CALLBACK OnFault(EXCEPTION_POINTERS* info) {
     const EXCEPTION_RECORD* record = info->ExceptionRecord;
-    if (!active || record->ExceptionCode != EXCEPTION_ACCESS_VIOLATION) return EXCEPTION_CONTINUE_SEARCH;
+    if (!active || record->ExceptionCode != EXCEPTION_ACCESS_VIOLATION)
+      return EXCEPTION_CONTINUE_SEARCH;
     auto* address = reinterpret_cast<char*>(record->ExceptionInformation[1]);
     if (address < active->guard || address >= active->guard + active->page)
       return EXCEPTION_CONTINUE_SEARCH;
@@ -114,8 +115,14 @@ TEST_F(GuardedPrintBuffer, TheByteAfterTheBufferFaults) {
   faults = 0;
 }
 
-// Each kind of item, after a text that leaves it a few bytes or none, then
-// one more string: what the item prints, and the call that prints it.
+// Prints `fill`, one item, and a short string after it.
+template <typename T>
+void Around(const char* fill, int32_t code, T value) {
+  hv::PrintText(3, hv::TC_STRING, fill, code, value, hv::TC_STRING, "|");
+}
+
+// Each kind of item, after a text that leaves it a few bytes or none: what
+// the item prints, and the call that prints it.
 struct Item {
   const char* name;
   const char* text;
@@ -123,31 +130,20 @@ struct Item {
 };
 
 const Item ITEMS[] = {
-    {"string", "abcdefghij",
-     [](const char* f) { hv::PrintText(3, hv::TC_STRING, f, hv::TC_STRING, "abcdefghij", hv::TC_STRING, "|"); }},
-    {"wide string", "wide text",
-     [](const char* f) { hv::PrintText(3, hv::TC_STRING, f, hv::TC_WSTRING, L"wide text", hv::TC_STRING, "|"); }},
-    {"character", "Q", [](const char* f) { hv::PrintText(3, hv::TC_STRING, f, hv::TC_CHAR, 'Q', hv::TC_STRING, "|"); }},
-    {"int", "-2147483648 ",
-     [](const char* f) { hv::PrintText(3, hv::TC_STRING, f, hv::TC_INT, INT_MIN, hv::TC_STRING, "|"); }},
-    {"unsigned", "4294967295 ",
-     [](const char* f) { hv::PrintText(3, hv::TC_STRING, f, hv::TC_UINT, UINT_MAX, hv::TC_STRING, "|"); }},
-    {"int16", "-32768 ",
-     [](const char* f) { hv::PrintText(3, hv::TC_STRING, f, hv::TC_INT16, 0x8000, hv::TC_STRING, "|"); }},
-    {"uint16", "65535 ",
-     [](const char* f) { hv::PrintText(3, hv::TC_STRING, f, hv::TC_UINT16, 0xFFFF, hv::TC_STRING, "|"); }},
-    {"float", " 1.50",
-     [](const char* f) { hv::PrintText(3, hv::TC_STRING, f, hv::TC_FLOAT, hv::FloatItem(1.5f), hv::TC_STRING, "|"); }},
-    {"double", "-12345.68",
-     [](const char* f) { hv::PrintText(3, hv::TC_STRING, f, hv::TC_DOUBLE, -12345.678, hv::TC_STRING, "|"); }},
-    {"int64", "-9223372036854775808 ",
-     [](const char* f) { hv::PrintText(3, hv::TC_STRING, f, hv::TC_INT64, INT64_MIN, hv::TC_STRING, "|"); }},
+    {"string", "abcdefghij", [](const char* f) { Around(f, hv::TC_STRING, "abcdefghij"); }},
+    {"wide string", "wide text", [](const char* f) { Around(f, hv::TC_WSTRING, L"wide text"); }},
+    {"character", "Q", [](const char* f) { Around(f, hv::TC_CHAR, 'Q'); }},
+    {"int", "-2147483648 ", [](const char* f) { Around(f, hv::TC_INT, INT_MIN); }},
+    {"unsigned", "4294967295 ", [](const char* f) { Around(f, hv::TC_UINT, UINT_MAX); }},
+    {"int16", "-32768 ", [](const char* f) { Around(f, hv::TC_INT16, 0x8000); }},
+    {"uint16", "65535 ", [](const char* f) { Around(f, hv::TC_UINT16, 0xFFFF); }},
+    {"float", " 1.50", [](const char* f) { Around(f, hv::TC_FLOAT, hv::FloatItem(1.5f)); }},
+    {"double", "-12345.68", [](const char* f) { Around(f, hv::TC_DOUBLE, -12345.678); }},
+    {"int64", "-9223372036854775808 ", [](const char* f) { Around(f, hv::TC_INT64, INT64_MIN); }},
     {"uint64", "18446744073709551615 ",
-     [](const char* f) { hv::PrintText(3, hv::TC_STRING, f, hv::TC_UINT64, UINT64_MAX, hv::TC_STRING, "|"); }},
-    {"record not first", "4294967295 ",
-     [](const char* f) { hv::PrintText(3, hv::TC_STRING, f, hv::TC_RECORD, UINT_MAX, hv::TC_STRING, "|"); }},
-    {"unlisted code", "123456 ",
-     [](const char* f) { hv::PrintText(3, hv::TC_STRING, f, 77, 123456, hv::TC_STRING, "|"); }},
+     [](const char* f) { Around(f, hv::TC_UINT64, UINT64_MAX); }},
+    {"record not first", "4294967295 ", [](const char* f) { Around(f, hv::TC_RECORD, UINT_MAX); }},
+    {"unlisted code", "123456 ", [](const char* f) { Around(f, 77, 123456); }},
 };
 
 TEST_F(GuardedPrintBuffer, TextBeyondTheBufferIsCutAtItsLastByte) {
