@@ -83,11 +83,12 @@ std::string IntegerPart(std::mt19937& rng) {
 }
 
 std::string FractionPart(std::mt19937& rng) {
-  switch (Below(rng, 10)) {
-    case 0: return "";
-    case 1: case 2: return Digits(rng, 8 + Below(rng, 18));  // past 17 digits and 10^22
-    case 3: return std::string(Below(rng, 40), '0') + Digits(rng, 1 + Below(rng, 4));  // tiny
-    case 4: return Digits(rng, 300 + Below(rng, MAX_FRACTION - 299));  // past PowerOf's overflow
+  switch (Below(rng, 20)) {
+    case 0: case 1: return "";
+    case 2: case 3: case 4: case 5: return Digits(rng, 8 + Below(rng, 18));  // past 10^22
+    case 6: case 7:  // tiny values, their digits past 10^22 too
+      return std::string(Below(rng, 40), '0') + Digits(rng, 1 + Below(rng, 4));
+    case 8: return Digits(rng, 300 + Below(rng, MAX_FRACTION - 299));  // past PowerOf's overflow
     default: return Digits(rng, 1 + Below(rng, 7));
   }
 }

@@ -50,7 +50,7 @@ void MakeText(std::mt19937& rng, unsigned char* buffer, unsigned char* at, int l
 }
 
 TEST(RandomTextLength, MatchesAByteLoop) {
-  alignas(16) unsigned char buffer[MARGIN + 4 + MAX_TEXT + 8];
+  alignas(16) unsigned char buffer[MARGIN + 4 + MAX_TEXT + 8] = {};
   std::mt19937 rng = randomtest::Generator();
   int failures = 0;
   for (int64_t i = 0; i < randomtest::inputCount && failures < randomtest::MAX_REPORTED; ++i) {
@@ -69,7 +69,7 @@ TEST(RandomTextLength, MatchesAByteLoop) {
 
 // Each input takes the next of the 16 alignment pairs of source and destination.
 TEST(RandomCopyText, WritesWhatAByteLoopWritesAndNothingElse) {
-  alignas(16) unsigned char source[MARGIN + 4 + MAX_TEXT + 8];
+  alignas(16) unsigned char source[MARGIN + 4 + MAX_TEXT + 8] = {};
   alignas(16) unsigned char destination[MARGIN + 4 + MAX_TEXT + 8];
   alignas(16) unsigned char expected[sizeof destination];
   std::mt19937 rng = randomtest::Generator();
