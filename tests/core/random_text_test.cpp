@@ -18,14 +18,15 @@ using randomtest::Chance;
 constexpr int MAX_TEXT = 300;
 constexpr int MARGIN = 8;  // bytes before the text or destination, then its misalignment
 
-// Text bytes: half of them ones a word-at-a-time zero test can mistake for zero.
-unsigned char TextByte(std::mt19937& rng) {
+// Text bytes, one draw each: half of them ones a word-at-a-time zero test
+// can mistake for zero.
+unsigned char TextByte(uint32_t r) {
   static const unsigned char TRICKY[] = {0x01, 0x7F, 0x80, 0x81, 0xFE, 0xFF, 0x02, 0x10};
-  return Chance(rng, 50) ? TRICKY[Below(rng, 8)] : static_cast<unsigned char>(1 + Below(rng, 255));
+  return r & 1 ? TRICKY[(r >> 1) & 7] : static_cast<unsigned char>(1 + (r >> 4) % 255);
 }
 
 // Bytes around a text: zeros often, so a read outside the text has one to find.
-unsigned char OutsideByte(std::mt19937& rng) { return Chance(rng, 30) ? 0 : TextByte(rng); }
+unsigned char OutsideByte(uint32_t r) { return r % 10 < 3 ? 0 : TextByte(r >> 8); }
 
 // Lengths 0 to 64 mostly, often next to a multiple of 4, sometimes long.
 int LengthInput(std::mt19937& rng) {
@@ -43,10 +44,10 @@ int LengthInput(std::mt19937& rng) {
 // Puts a text of `length` bytes and its terminator at `at`, outside bytes
 // in front of it back to `buffer` and in the seven bytes after it.
 void MakeText(std::mt19937& rng, unsigned char* buffer, unsigned char* at, int length) {
-  for (unsigned char* p = buffer; p < at; ++p) *p = OutsideByte(rng);
-  for (int i = 0; i < length; ++i) at[i] = TextByte(rng);
+  for (unsigned char* p = buffer; p < at; ++p) *p = OutsideByte(rng());
+  for (int i = 0; i < length; ++i) at[i] = TextByte(rng());
   at[length] = 0;
-  for (int i = 1; i <= 7; ++i) at[length + i] = OutsideByte(rng);
+  for (int i = 1; i <= 7; ++i) at[length + i] = OutsideByte(rng());
 }
 
 TEST(RandomTextLength, MatchesAByteLoop) {
