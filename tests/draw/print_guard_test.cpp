@@ -22,6 +22,10 @@ namespace {
 class GuardedPrintBuffer : public ::testing::Test {
  protected:
   void SetUp() override {
+    savedTarget = hv::printTarget;
+    hv::printTarget = nullptr;
+    savedPrecision = hv::floatPrecision;
+    hv::SetPrecision(2);
     SYSTEM_INFO info;
     GetSystemInfo(&info);
     page = info.dwPageSize;
@@ -44,10 +48,6 @@ class GuardedPrintBuffer : public ::testing::Test {
     ASSERT_NE(output, INVALID_HANDLE_VALUE);
     savedOutput = GetStdHandle(STD_OUTPUT_HANDLE);
     SetStdHandle(STD_OUTPUT_HANDLE, output);
-    savedTarget = hv::printTarget;
-    hv::printTarget = nullptr;
-    savedPrecision = hv::floatPrecision;
-    hv::SetPrecision(2);
   }
   void TearDown() override {
     hv::floatPrecision = savedPrecision;
