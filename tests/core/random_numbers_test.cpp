@@ -26,8 +26,8 @@ constexpr int POWERS = 512;        // more than that fraction and a tail of digi
 
 // 10^k for the k-th fraction digit. Up to 10^22 each power is an exact double,
 // made here by exact multiplication, so a PowerOf that misses one shows up as
-// a mismatch. Beyond that no exact double exists and the documented step's
-// value is PowerOf's own.
+// a mismatch. Beyond that no exact double exists, and the parser's step
+// takes PowerOf's value, so the reference does too.
 std::vector<double> FractionPowers() {
   std::vector<double> powers(POWERS, 1.0);
   for (int k = 1; k < POWERS; ++k)
@@ -39,7 +39,7 @@ int DigitAt(const std::string& text, size_t i) {
   return i < text.size() && text[i] >= '0' && text[i] <= '9' ? text[i] - '0' : -1;
 }
 
-// The documented scan, step by step in plain double arithmetic.
+// The parser's scan, step by step in plain double arithmetic.
 double ReferenceTextToNumber(const std::string& text, const std::vector<double>& tenTo) {
   size_t i = text.find_first_not_of(" \t");
   if (i == std::string::npos) return 0.0;
@@ -126,7 +126,7 @@ std::string FieldText(std::mt19937& rng) {
   return text + FractionPart(rng) + Tail(rng);
 }
 
-TEST(RandomTextToNumber, MatchesTheDocumentedScan) {
+TEST(RandomTextToNumber, MatchesAStepByStepScan) {
   hv::LoadStartupControlWord();
   const std::vector<double> tenTo = FractionPowers();
   std::mt19937 rng = randomtest::Generator();
@@ -146,7 +146,7 @@ TEST(RandomTextToNumber, MatchesTheDocumentedScan) {
 
 // ---- Display texts ---------------------------------------------------------------
 
-// The documented text: a whole value (NaN counted as one, its truncation
+// The expected text: a whole value (NaN counted as one, its truncation
 // being -2^63) as its 64-bit integer, anything else by the system
 // formatter in fixed point. Precision as SetPrecision clamps it.
 std::string ReferenceNumberText(double x, int32_t precision) {
@@ -201,7 +201,7 @@ int32_t PrecisionInput(std::mt19937& rng) {
   return Chance(rng, 70) ? int32_t(Below(rng, 5)) : int32_t(Below(rng, 48)) - 3;
 }
 
-TEST(RandomNumberToText, MatchesTheDocumentedBranchesAndFormats) {
+TEST(RandomNumberToText, MatchesAnIndependentWholeNumberTestAndTheFormats) {
   hv::LoadStartupControlWord();
   hv::RuntimeStartup();
   const int32_t savedPrecision = hv::floatPrecision;
