@@ -15,7 +15,10 @@ namespace {
 
 // The last byte always stays a terminator: longer text is cut there.
 // Word-aligned, as TextLength reads whole words up to the terminator's.
-alignas(4) char printBuffer[PRINT_BUFFER_SIZE];
+alignas(4) char printStorage[PRINT_BUFFER_SIZE];
+// Reached through a pointer only so that a test can put the buffer right in
+// front of a no-access page (RedirectPrintBuffer); the program never moves it.
+char* printBuffer = printStorage;
 
 enum ItemKind : uint8_t {
   ITEM_WORD,     // one 32-bit value given to the format
@@ -92,6 +95,10 @@ void DrawPrinted(WindowRecord* target, int32_t length) {
 }
 
 }  // namespace
+
+// For tests only, declared by the one that uses it: `buffer` (PRINT_BUFFER_SIZE
+// bytes, word-aligned) serves from now on, null gives back the static one.
+void RedirectPrintBuffer(char* buffer) { printBuffer = buffer ? buffer : printStorage; }
 
 void PrintText(int32_t count, ...) {
   HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);

@@ -1,0 +1,235 @@
+// TextToNumber and NumberToText against reference code of the test's own,
+// on seeded random and edge-biased inputs. Results are compared bit for bit
+// and text for text.
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "runtime/runtime.h"
+#include "tests/core/random_support.h"
+#include "tests/support/heap_count.h"
+
+namespace {
+
+using randomtest::Below;
+using randomtest::Chance;
+
+constexpr int MAX_FRACTION = 420;  // longest fraction part the generator writes
+constexpr int POWERS = 512;        // more than that fraction and a tail of digits can need
+
+// ---- Field texts --------------------------------------------------------------
+
+// 10^k for the k-th fraction digit. Up to 10^22 each power is an exact double,
+// made here by exact multiplication, so a PowerOf that misses one shows up as
+// a mismatch. Beyond that no exact double exists, and the parser's step
+// takes PowerOf's value, so the reference does too.
+std::vector<double> FractionPowers() {
+  std::vector<double> powers(POWERS, 1.0);
+  for (int k = 1; k < POWERS; ++k)
+    powers[k] = k <= 22 ? powers[k - 1] * 10.0 : hv::PowerOf(10.0, k);
+  return powers;
+}
+
+int DigitAt(const std::string& text, size_t i) {
+  return i < text.size() && text[i] >= '0' && text[i] <= '9' ? text[i] - '0' : -1;
+}
+
+// The parser's scan, step by step in plain double arithmetic.
+double ReferenceTextToNumber(const std::string& text, const std::vector<double>& tenTo) {
+  size_t i = text.find_first_not_of(" \t");
+  if (i == std::string::npos) return 0.0;
+  const bool negative = text[i] == '-';
+  if (negative) ++i;
+  double v = 0.0;
+  for (; DigitAt(text, i) >= 0; ++i) v = v * 10.0 + DigitAt(text, i);
+  if (i < text.size() && text[i] == '.')
+    for (int k = 1; DigitAt(text, i + k) >= 0; ++k) v = v + DigitAt(text, i + k) * (1.0 / tenTo[k]);
+  return negative ? -v : v;
+}
+
+std::string Digits(std::mt19937& rng, int count) {
+  std::string digits;
+  int kind = Below(rng, 4);  // some runs all nines or all zeros: carries and tiny values
+  for (int i = 0; i < count; ++i)
+    digits += kind == 0 ? '9' : kind == 1 && i + 1 < count ? '0' : char('0' + Below(rng, 10));
+  return digits;
+}
+
+// Decimal text of a whole number next to a power of two that matters to a
+// double or an integer: 2^31, 2^32, 2^53, 2^63, 2^64.
+std::string NearPowerOfTwo(std::mt19937& rng) {
+  static const int EXPONENTS[] = {31, 32, 53, 63};
+  int delta = int(Below(rng, 7)) - 3;
+  if (Chance(rng, 20)) return "1844674407370955161" + std::to_string(6 + delta);  // 2^64
+  return std::to_string((uint64_t(1) << EXPONENTS[Below(rng, 4)]) + delta);
+}
+
+std::string IntegerPart(std::mt19937& rng) {
+  switch (Below(rng, 20)) {
+    case 0: case 1: case 2: return "";
+    case 3: return std::string(1 + Below(rng, 5), '0') + Digits(rng, Below(rng, 8));
+    case 4: case 5: case 6: return NearPowerOfTwo(rng);
+    case 7: return Digits(rng, 10 + Below(rng, 16));
+    case 8:  // about the overflow to infinity
+      return char('1' + Below(rng, 9)) + Digits(rng, 300 + Below(rng, 15));
+    case 9: return Digits(rng, 400);
+    default: return Digits(rng, Below(rng, 10));
+  }
+}
+
+std::string FractionPart(std::mt19937& rng) {
+  switch (Below(rng, 20)) {
+    case 0: case 1: return "";
+    case 2: case 3: case 4: case 5: return Digits(rng, 8 + Below(rng, 18));  // past 10^22
+    case 6: case 7:  // tiny values, their digits past 10^22 too
+      return std::string(Below(rng, 40), '0') + Digits(rng, 1 + Below(rng, 4));
+    case 8: return Digits(rng, 300 + Below(rng, MAX_FRACTION - 299));  // past PowerOf's overflow
+    default: return Digits(rng, 1 + Below(rng, 7));
+  }
+}
+
+std::string Tail(std::mt19937& rng) {
+  static const char* const TAILS[] = {"e3", "E-2", "abc", ".5", ",5",
+                                      " 12", "x9", "-1", "\xB2", "\xA0"};
+  if (Chance(rng, 60)) return "";
+  if (Chance(rng, 70)) return TAILS[Below(rng, 10)];
+  std::string bytes(1 + Below(rng, 8), ' ');
+  for (char& c : bytes) c = char(1 + Below(rng, 255));
+  return bytes;
+}
+
+// A field text: blanks, a sign, digits, a point, more digits and a tail, each
+// part sometimes missing, overlong or replaced by something the scan stops at.
+std::string FieldText(std::mt19937& rng) {
+  std::string text;
+  if (Chance(rng, 8)) {  // any bytes, mostly ones the scan knows
+    static const char ALPHABET[] = " \t-+.,0123456789e\n\x80\xFF";
+    text.resize(Below(rng, 65));
+    for (char& c : text)
+      c = Chance(rng, 80) ? ALPHABET[Below(rng, sizeof ALPHABET - 1)] : char(1 + Below(rng, 255));
+    return text;
+  }
+  if (Chance(rng, 30)) {
+    int blanks = Chance(rng, 90) ? Below(rng, 4) : Below(rng, 20);
+    for (int i = 0; i < blanks; ++i) text += Chance(rng, 70) ? ' ' : '\t';
+  }
+  if (Chance(rng, 3)) text += "\n\r\v\f\xA0"[Below(rng, 5)];  // not skipped
+  static const char* const SIGNS[] = {"-", "-", "-", "-", "+", "--", "- "};
+  if (Chance(rng, 35)) text += SIGNS[Below(rng, 7)];
+  text += IntegerPart(rng);
+  if (Chance(rng, 55)) text += Chance(rng, 95) ? "." : ",";
+  return text + FractionPart(rng) + Tail(rng);
+}
+
+TEST(RandomTextToNumber, MatchesAStepByStepScan) {
+  hv::LoadStartupControlWord();
+  const std::vector<double> tenTo = FractionPowers();
+  std::mt19937 rng = randomtest::Generator();
+  int failures = 0;
+  for (int64_t i = 0; i < randomtest::inputCount && failures < randomtest::MAX_REPORTED; ++i) {
+    std::string text = FieldText(rng);
+    double expected = ReferenceTextToNumber(text, tenTo);
+    double actual = hv::TextToNumber(text.c_str());
+    if (std::bit_cast<uint64_t>(expected) != std::bit_cast<uint64_t>(actual)) {
+      ++failures;
+      ADD_FAILURE() << "input " << i << " (seed " << randomtest::seed << ") "
+                    << randomtest::Escaped(text) << ": expected " << std::hexfloat << expected
+                    << ", got " << actual;
+    }
+  }
+}
+
+// ---- Display texts ---------------------------------------------------------------
+
+// The expected text: a whole value (NaN counted as one, its truncation
+// being -2^63) as its 64-bit integer, anything else by the system
+// formatter in fixed point. Precision as SetPrecision clamps it.
+std::string ReferenceNumberText(double x, int32_t precision) {
+  char text[1024] = {};
+  bool whole = std::isnan(x) || (x >= -0x1p63 && x < 0x1p63 && std::trunc(x) == x);
+  if (whole) {
+    long long t = std::isnan(x) ? std::numeric_limits<long long>::min() : static_cast<long long>(x);
+    std::snprintf(text, sizeof text, " %lld", t);
+  } else {
+    _snprintf(text, sizeof text - 1, " %.*f", precision > 40 ? 40 : precision, x);
+  }
+  return text;
+}
+
+double Signed(std::mt19937& rng, double x) { return Chance(rng, 50) ? -x : x; }
+
+// Moves x by up to three representable steps either way.
+double Nudged(std::mt19937& rng, double x) {
+  int steps = int(Below(rng, 7)) - 3;
+  for (; steps > 0; --steps) x = std::nextafter(x, HUGE_VAL);
+  for (; steps < 0; ++steps) x = std::nextafter(x, -HUGE_VAL);
+  return x;
+}
+
+double NumberInput(std::mt19937& rng) {
+  static const double SPECIAL[] = {
+      0.0, -0.0, NAN, -NAN, HUGE_VAL, -HUGE_VAL, 0x1p63, -0x1p63, 0.5, -0.5, 2.5, 0.125,
+      std::numeric_limits<double>::max(), std::numeric_limits<double>::min(),
+      std::numeric_limits<double>::denorm_min(), 4503599627370495.5, 9007199254740993.0,
+  };
+  static const int POWERS_OF_TWO[] = {0, 31, 32, 52, 53, 62, 63, 64};
+  double mantissa = double(rng()) / 4294967296.0;
+  switch (Below(rng, 20)) {
+    case 0: return std::bit_cast<double>(randomtest::Bits64(rng));  // any pattern, NaNs included
+    case 1: case 2: case 3:  // whole values about the limits of int32, double and int64
+      return Signed(rng, Nudged(rng, std::ldexp(1.0, POWERS_OF_TWO[Below(rng, 8)])));
+    case 4: case 5:  // whole values of every size
+      return Signed(rng, double(int64_t(randomtest::Bits64(rng) >> (1 + Below(rng, 63)))));
+    case 6: case 7: {  // a few decimals, and halves at the last written decimal
+      double scale = std::pow(10.0, Below(rng, 7));
+      return Signed(rng, (double(Below(rng, 2000000)) + (Chance(rng, 50) ? 0.5 : 0.0)) / scale);
+    }
+    case 8: return Signed(rng, std::ldexp(mantissa, -int(Below(rng, 1080))));  // down to subnormals
+    case 9: return Signed(rng, std::ldexp(1.0 + mantissa, 63 + Below(rng, 961)));  // beyond int64
+    case 10: return SPECIAL[Below(rng, sizeof SPECIAL / sizeof SPECIAL[0])];
+    default: return Signed(rng, mantissa * std::pow(10.0, Below(rng, 12)));
+  }
+}
+
+// Mostly the precisions in use, sometimes any, negative and above the cap included.
+int32_t PrecisionInput(std::mt19937& rng) {
+  return Chance(rng, 70) ? int32_t(Below(rng, 5)) : int32_t(Below(rng, 48)) - 3;
+}
+
+TEST(RandomNumberToText, MatchesAnIndependentWholeNumberTestAndTheFormats) {
+  hv::LoadStartupControlWord();
+  hv::RuntimeStartup();
+  const int32_t savedPrecision = hv::floatPrecision;
+  const int blocks = hvtest::CountRuntimeBlocks();
+  std::mt19937 rng = randomtest::Generator();
+  int failures = 0;
+  for (int64_t i = 0; i < randomtest::inputCount && failures < randomtest::MAX_REPORTED; ++i) {
+    double x = NumberInput(rng);
+    int32_t precision = PrecisionInput(rng);
+    hv::SetPrecision(precision);
+    char* text = hv::NumberToText(x);
+    if (!text) {
+      ADD_FAILURE() << "no text for input " << i;
+      break;
+    }
+    std::string actual = text;
+    hv::FreeBlock(text);
+    std::string expected = ReferenceNumberText(x, precision);
+    if (actual != expected) {
+      ++failures;
+      ADD_FAILURE() << "input " << i << " (seed " << randomtest::seed << ") " << std::hexfloat << x
+                    << " at precision " << precision << ": expected \"" << expected << "\", got \""
+                    << actual << '"';
+    }
+  }
+  hv::floatPrecision = savedPrecision;
+  EXPECT_EQ(hvtest::CountRuntimeBlocks(), blocks);
+  hv::RuntimeShutdown();
+}
+
+}  // namespace

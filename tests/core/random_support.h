@@ -1,0 +1,47 @@
+// What the randomized differential tests share: how many inputs each test
+// draws and from which seed (both settable on the command line, see
+// random_main.cpp), small drawing helpers, and a readable form of a text
+// for failure messages.
+#pragma once
+
+#include <cstdint>
+#include <random>
+#include <string>
+
+namespace randomtest {
+
+inline int64_t inputCount = 1000000;   // per function
+inline uint32_t seed = 20261208;
+
+// A test reports this many mismatches and then stops, so that one fault
+// does not bury the run in a million messages.
+constexpr int MAX_REPORTED = 10;
+
+// Every test starts its own generator from the seed, so its inputs are the
+// same whichever tests run before it or are filtered out.
+inline std::mt19937 Generator() { return std::mt19937(seed); }
+
+inline uint32_t Below(std::mt19937& rng, uint32_t n) { return rng() % n; }
+inline bool Chance(std::mt19937& rng, uint32_t percent) { return rng() % 100 < percent; }
+inline uint64_t Bits64(std::mt19937& rng) { return (uint64_t(rng()) << 32) | rng(); }
+
+// Printable bytes as they are, the others as \xNN; long texts shortened.
+inline std::string Escaped(const std::string& text) {
+  static const char HEX[] = "0123456789ABCDEF";
+  std::string out = "\"";
+  for (size_t i = 0; i < text.size() && i < 160; ++i) {
+    auto c = static_cast<unsigned char>(text[i]);
+    if (c >= 32 && c < 127 && c != '\\' && c != '"') {
+      out += char(c);
+    } else {
+      out += "\\x";
+      out += HEX[c >> 4];
+      out += HEX[c & 15];
+    }
+  }
+  out += '"';
+  if (text.size() > 160) out += "... (" + std::to_string(text.size()) + " bytes)";
+  return out;
+}
+
+}  // namespace randomtest

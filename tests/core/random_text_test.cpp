@@ -1,0 +1,182 @@
+// TextLength, CopyText and the 64-bit integer formatters against byte loops
+// and the C library's printing, on seeded random and edge-biased inputs, at
+// every alignment, with the bytes around each result checked untouched.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "runtime/runtime.h"
+#include "tests/core/random_support.h"
+
+namespace {
+
+using randomtest::Below;
+using randomtest::Chance;
+
+constexpr int MAX_TEXT = 300;
+constexpr int MARGIN = 8;  // bytes before the text or destination, then its misalignment
+
+// Text bytes, one draw each: half of them ones a word-at-a-time zero test
+// can mistake for zero.
+unsigned char TextByte(uint32_t r) {
+  static const unsigned char TRICKY[] = {0x01, 0x7F, 0x80, 0x81, 0xFE, 0xFF, 0x02, 0x10};
+  return r & 1 ? TRICKY[(r >> 1) & 7] : static_cast<unsigned char>(1 + (r >> 4) % 255);
+}
+
+// Bytes around a text: zeros often, so a read outside the text has one to find.
+unsigned char OutsideByte(uint32_t r) { return r % 10 < 3 ? 0 : TextByte(r >> 8); }
+
+// Lengths 0 to 64 mostly, often next to a multiple of 4, sometimes long.
+int LengthInput(std::mt19937& rng) {
+  switch (Below(rng, 10)) {
+    case 0: case 1: {
+      int length = int(4 * Below(rng, 17) + Below(rng, 3)) - 1;
+      return length < 0 ? 0 : length;
+    }
+    case 2: return Below(rng, 9);
+    case 3: return Below(rng, MAX_TEXT + 1);
+    default: return Below(rng, 65);
+  }
+}
+
+// Puts a text of `length` bytes and its terminator at `at`, outside bytes
+// in front of it back to `buffer` and in the seven bytes after it.
+void MakeText(std::mt19937& rng, unsigned char* buffer, unsigned char* at, int length) {
+  for (unsigned char* p = buffer; p < at; ++p) *p = OutsideByte(rng());
+  for (int i = 0; i < length; ++i) at[i] = TextByte(rng());
+  at[length] = 0;
+  for (int i = 1; i <= 7; ++i) at[length + i] = OutsideByte(rng());
+}
+
+TEST(RandomTextLength, MatchesAByteLoop) {
+  alignas(16) unsigned char buffer[MARGIN + 4 + MAX_TEXT + 8] = {};
+  std::mt19937 rng = randomtest::Generator();
+  int failures = 0;
+  for (int64_t i = 0; i < randomtest::inputCount && failures < randomtest::MAX_REPORTED; ++i) {
+    unsigned char* text = buffer + MARGIN + (i & 3);
+    MakeText(rng, buffer, text, LengthInput(rng));
+    int32_t expected = 0;
+    while (text[expected]) ++expected;
+    int32_t actual = hv::TextLength(reinterpret_cast<char*>(text));
+    if (actual != expected) {
+      ++failures;
+      ADD_FAILURE() << "input " << i << " (seed " << randomtest::seed << "), alignment " << (i & 3)
+                    << ": expected " << expected << ", got " << actual;
+    }
+  }
+}
+
+// Each input takes the next of the 16 alignment pairs of source and destination.
+TEST(RandomCopyText, WritesWhatAByteLoopWritesAndNothingElse) {
+  alignas(16) unsigned char source[MARGIN + 4 + MAX_TEXT + 8] = {};
+  alignas(16) unsigned char destination[MARGIN + 4 + MAX_TEXT + 8];
+  alignas(16) unsigned char expected[sizeof destination];
+  std::mt19937 rng = randomtest::Generator();
+  int failures = 0;
+  for (int64_t i = 0; i < randomtest::inputCount && failures < randomtest::MAX_REPORTED; ++i) {
+    const int sourceAlign = int(i & 3), destinationAlign = int((i >> 2) & 3);
+    unsigned char* text = source + MARGIN + sourceAlign;
+    MakeText(rng, source, text, LengthInput(rng));
+    // Random bytes around the copy: a stray store shows unless it happens to write the same byte.
+    for (size_t j = 0; j < sizeof destination; j += 4) {
+      uint32_t bytes = rng();
+      std::memcpy(destination + j, &bytes, 4);
+    }
+    std::memcpy(expected, destination, sizeof expected);
+    const size_t at = MARGIN + destinationAlign;
+    for (size_t j = 0;; ++j) {
+      expected[at + j] = text[j];
+      if (!text[j]) break;
+    }
+    char* target = reinterpret_cast<char*>(destination + at);
+    char* result = hv::CopyText(target, reinterpret_cast<char*>(text));
+    if (result != target || std::memcmp(destination, expected, sizeof destination) != 0) {
+      ++failures;
+      size_t first = 0;
+      while (first < sizeof destination && destination[first] == expected[first]) ++first;
+      ADD_FAILURE() << "input " << i << " (seed " << randomtest::seed << "), source alignment "
+                    << sourceAlign << ", destination alignment " << destinationAlign
+                    << ", length " << std::strlen(reinterpret_cast<char*>(text))
+                    << (result != target ? ": wrong result" : "") << ", first wrong byte at "
+                    << int(first) - int(at) << " from the destination";
+    }
+  }
+}
+
+// ---- 64-bit integers ------------------------------------------------------------
+
+uint64_t IntegerInput(std::mt19937& rng) {
+  uint64_t bits = randomtest::Bits64(rng);
+  int64_t delta = int64_t(Below(rng, 7)) - 3;
+  switch (Below(rng, 7)) {
+    case 0: return bits;                                           // mostly 20 digits
+    case 1: return bits >> Below(rng, 64);                         // every digit count
+    case 2: return 0 - (bits >> Below(rng, 64));                   // negative ones too
+    case 3: {                                                      // next to a power of ten
+      uint64_t power = 1;
+      for (int k = Below(rng, 20); k > 0; --k) power *= 10;
+      return power + delta;
+    }
+    case 4: return (uint64_t(1) << Below(rng, 64)) + delta;        // 2^31, 2^32, 2^63 ...
+    case 5: return bits & 0xFFFFFFFF00000000ull;                   // low word zero
+    default: return uint64_t(delta * int64_t(Below(rng, 100)));    // small, either sign
+  }
+}
+
+std::string UnsignedText(uint64_t v) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%llu ", static_cast<unsigned long long>(v));
+  return text;
+}
+
+std::string SignedText(uint64_t v) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%lld ", static_cast<long long>(v));
+  return text;
+}
+
+struct Formatter {
+  const char* name;
+  int32_t (*format)(char* destination, uint32_t low, uint32_t high);
+  std::string (*reference)(uint64_t value);
+};
+
+const Formatter FORMATTERS[] = {
+    {"FormatUInt64", hv::FormatUInt64, UnsignedText},
+    {"FormatInt64", hv::FormatInt64, SignedText},
+};
+
+// Digits, sign and blank never hold this byte, so any stray store shows.
+constexpr unsigned char GUARD = 0x7F;
+
+TEST(RandomFormatInt64, WritesWhatTheCLibraryPrintsAndNothingElse) {
+  std::mt19937 rng = randomtest::Generator();
+  for (const Formatter& f : FORMATTERS) {
+    int failures = 0;
+    for (int64_t i = 0; i < randomtest::inputCount && failures < randomtest::MAX_REPORTED; ++i) {
+      uint64_t value = IntegerInput(rng);
+      std::string expected = f.reference(value);
+      unsigned char buffer[MARGIN + 4 + 32];
+      std::memset(buffer, GUARD, sizeof buffer);
+      char* destination = reinterpret_cast<char*>(buffer + MARGIN + (i & 3));
+      int32_t count = f.format(destination, uint32_t(value), uint32_t(value >> 32));
+      bool same = count == int32_t(expected.size()) &&
+                  std::memcmp(destination, expected.c_str(), expected.size() + 1) == 0;
+      for (unsigned char* p = buffer; same && p < buffer + sizeof buffer; ++p)
+        same = (p >= reinterpret_cast<unsigned char*>(destination) &&
+                p <= reinterpret_cast<unsigned char*>(destination) + expected.size()) ||
+               *p == GUARD;
+      if (!same) {
+        ++failures;
+        std::string written(destination, count > 0 && count < 24 ? count : 0);
+        ADD_FAILURE() << f.name << ", input " << i << " (seed " << randomtest::seed << ") "
+                      << value << ": expected \"" << expected << "\" (" << expected.size()
+                      << "), got \"" << written << "\" (" << count << ") or a byte around it";
+      }
+    }
+  }
+}
+
+}  // namespace

@@ -1,0 +1,165 @@
+// PrintText with more text than its buffer holds: the buffer is placed right
+// in front of a no-access page, and whatever item reaches the end, the text
+// is cut at the buffer's last byte and nothing beyond the buffer is touched.
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "runtime/runtime.h"
+
+namespace hv {
+void RedirectPrintBuffer(char* buffer);  // print_text.cpp, for this test only
+}
+
+namespace {
+
+// Text written by PrintText goes to a temporary file standing in for
+// standard output, read back by Written().
+class GuardedPrintBuffer : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    savedTarget = hv::printTarget;
+    hv::printTarget = nullptr;
+    savedPrecision = hv::floatPrecision;
+    hv::SetPrecision(2);
+    SYSTEM_INFO info;
+    GetSystemInfo(&info);
+    page = info.dwPageSize;
+    const DWORD pages = (hv::PRINT_BUFFER_SIZE + page - 1) / page;
+    base = static_cast<char*>(VirtualAlloc(nullptr, (pages + 1) * page, MEM_RESERVE | MEM_COMMIT,
+                                           PAGE_READWRITE));
+    ASSERT_NE(base, nullptr);
+    guard = base + pages * page;
+    DWORD old;
+    ASSERT_TRUE(VirtualProtect(guard, page, PAGE_NOACCESS, &old));
+    active = this;
+    handler = AddVectoredExceptionHandler(1, &GuardedPrintBuffer::OnFault);
+    hv::RedirectPrintBuffer(guard - hv::PRINT_BUFFER_SIZE);
+
+    char folder[MAX_PATH], name[MAX_PATH];
+    ASSERT_NE(GetTempPathA(MAX_PATH, folder), 0u);
+    ASSERT_NE(GetTempFileNameA(folder, "hvp", 0, name), 0u);
+    output = CreateFileA(name, GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                         FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    ASSERT_NE(output, INVALID_HANDLE_VALUE);
+    savedOutput = GetStdHandle(STD_OUTPUT_HANDLE);
+    SetStdHandle(STD_OUTPUT_HANDLE, output);
+  }
+  void TearDown() override {
+    hv::floatPrecision = savedPrecision;
+    hv::printTarget = savedTarget;
+    if (output != INVALID_HANDLE_VALUE) {
+      SetStdHandle(STD_OUTPUT_HANDLE, savedOutput);
+      CloseHandle(output);
+    }
+    hv::RedirectPrintBuffer(nullptr);
+    if (handler) RemoveVectoredExceptionHandler(handler);
+    active = nullptr;
+    if (base) VirtualFree(base, 0, MEM_RELEASE);
+    EXPECT_EQ(faults, 0) << "a byte past the print buffer was touched";
+  }
+  // A touch of the guard page is counted and the page opened, so that a
+  // fault fails the test instead of ending the run.
+  static LONG CALLBACK OnFault(EXCEPTION_POINTERS* info) {
+    const EXCEPTION_RECORD* record = info->ExceptionRecord;
+    if (!active || record->ExceptionCode != EXCEPTION_ACCESS_VIOLATION)
+      return EXCEPTION_CONTINUE_SEARCH;
+    auto* address = reinterpret_cast<char*>(record->ExceptionInformation[1]);
+    if (address < active->guard || address >= active->guard + active->page)
+      return EXCEPTION_CONTINUE_SEARCH;
+    ++active->faults;
+    DWORD old;
+    VirtualProtect(active->guard, active->page, PAGE_READWRITE, &old);
+    return EXCEPTION_CONTINUE_EXECUTION;
+  }
+  // What reached standard output since the last call.
+  std::string Written() {
+    std::string text(GetFileSize(output, nullptr), '\0');
+    DWORD got = 0;
+    SetFilePointer(output, 0, nullptr, FILE_BEGIN);
+    if (!text.empty()) ReadFile(output, text.data(), DWORD(text.size()), &got, nullptr);
+    text.resize(got);
+    SetFilePointer(output, 0, nullptr, FILE_BEGIN);
+    SetEndOfFile(output);
+    return text;
+  }
+
+  static inline GuardedPrintBuffer* active = nullptr;
+  DWORD page = 0;
+  char* base = nullptr;
+  char* guard = nullptr;
+  PVOID handler = nullptr;
+  int faults = 0;
+  HANDLE output = INVALID_HANDLE_VALUE, savedOutput = nullptr;
+  hv::WindowRecord* savedTarget = nullptr;
+  int32_t savedPrecision = 0;
+};
+
+// Reports where two long texts first differ instead of printing them.
+::testing::AssertionResult SameText(const std::string& expected, const std::string& actual) {
+  if (expected == actual) return ::testing::AssertionSuccess();
+  size_t i = 0;
+  while (i < expected.size() && i < actual.size() && expected[i] == actual[i]) ++i;
+  return ::testing::AssertionFailure() << "expected " << expected.size() << " bytes, got "
+                                       << actual.size() << ", first difference at byte " << i;
+}
+
+TEST_F(GuardedPrintBuffer, TheByteAfterTheBufferFaults) {
+  volatile char* beyond = guard;
+  *beyond = 1;
+  EXPECT_EQ(faults, 1);
+  faults = 0;
+}
+
+// Prints `fill`, one item, and a short string after it.
+template <typename T>
+void Around(const char* fill, int32_t code, T value) {
+  hv::PrintText(3, hv::TC_STRING, fill, code, value, hv::TC_STRING, "|");
+}
+
+// Each kind of item, after a text that leaves it a few bytes or none: what
+// the item prints, and the call that prints it.
+struct Item {
+  const char* name;
+  const char* text;
+  void (*print)(const char* fill);
+};
+
+const Item ITEMS[] = {
+    {"string", "abcdefghij", [](const char* f) { Around(f, hv::TC_STRING, "abcdefghij"); }},
+    {"wide string", "wide text", [](const char* f) { Around(f, hv::TC_WSTRING, L"wide text"); }},
+    {"character", "Q", [](const char* f) { Around(f, hv::TC_CHAR, 'Q'); }},
+    {"int", "-2147483648 ", [](const char* f) { Around(f, hv::TC_INT, INT_MIN); }},
+    {"unsigned", "4294967295 ", [](const char* f) { Around(f, hv::TC_UINT, UINT_MAX); }},
+    {"int16", "-32768 ", [](const char* f) { Around(f, hv::TC_INT16, 0x8000); }},
+    {"uint16", "65535 ", [](const char* f) { Around(f, hv::TC_UINT16, 0xFFFF); }},
+    {"float", " 1.50", [](const char* f) { Around(f, hv::TC_FLOAT, hv::FloatItem(1.5f)); }},
+    {"double", "-12345.68", [](const char* f) { Around(f, hv::TC_DOUBLE, -12345.678); }},
+    {"int64", "-9223372036854775808 ", [](const char* f) { Around(f, hv::TC_INT64, INT64_MIN); }},
+    {"uint64", "18446744073709551615 ",
+     [](const char* f) { Around(f, hv::TC_UINT64, UINT64_MAX); }},
+    {"record not first", "4294967295 ", [](const char* f) { Around(f, hv::TC_RECORD, UINT_MAX); }},
+    {"unlisted code", "123456 ", [](const char* f) { Around(f, 77, 123456); }},
+};
+
+TEST_F(GuardedPrintBuffer, TextBeyondTheBufferIsCutAtItsLastByte) {
+  const size_t full = hv::PRINT_BUFFER_SIZE - 1;
+  std::vector<size_t> fills = {full + 1, 40000};
+  for (size_t length = full - 24; length <= full; ++length) fills.push_back(length);
+  for (size_t length : fills) {
+    const std::string fill(length, char('a' + length % 26));
+    for (const Item& item : ITEMS) {
+      SCOPED_TRACE(testing::Message() << item.name << " after " << length << " bytes");
+      item.print(fill.c_str());
+      std::string expected = fill + item.text + "|";
+      EXPECT_TRUE(SameText(expected.substr(0, full), Written()));
+      ASSERT_EQ(faults, 0);
+    }
+  }
+}
+
+}  // namespace
