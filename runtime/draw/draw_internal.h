@@ -21,4 +21,9 @@ RECT ScaleBoundsToClient(const RECT& bounds, int32_t bitmapWidth, int32_t bitmap
 void SettleSelectedObject(WindowRecord* record, HDC context, bool lent, HGDIOBJ created,
                           HGDIOBJ displaced, HGDIOBJ* owned);
 
+// Tests only: PrintText formats into `buffer` (PRINT_BUFFER_SIZE bytes,
+// word-aligned) from now on, so that a no-access page can follow it; null
+// gives back the static buffer.
+void RedirectPrintBuffer(char* buffer);
+
 }  // namespace hv

@@ -6,6 +6,7 @@
 
 #include "runtime/core/core.h"
 #include "runtime/draw/draw.h"
+#include "runtime/draw/draw_internal.h"
 
 namespace hv {
 
@@ -96,8 +97,6 @@ void DrawPrinted(WindowRecord* target, int32_t length) {
 
 }  // namespace
 
-// For tests only, declared by the one that uses it: `buffer` (PRINT_BUFFER_SIZE
-// bytes, word-aligned) serves from now on, null gives back the static one.
 void RedirectPrintBuffer(char* buffer) { printBuffer = buffer ? buffer : printStorage; }
 
 void PrintText(int32_t count, ...) {

@@ -9,11 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "runtime/draw/draw_internal.h"
 #include "runtime/runtime.h"
-
-namespace hv {
-void RedirectPrintBuffer(char* buffer);  // print_text.cpp, for this test only
-}
 
 namespace {
 
