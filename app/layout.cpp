@@ -117,7 +117,7 @@ constexpr Step buildSteps[] = {
     Rect(220, 190, 21, 10, 0x000000, 0x464646),
 };
 
-struct ControlSpec {
+struct ControlRow {
   int32_t id, kind;
   const char* text;
   int32_t x, y, width, height;
@@ -135,7 +135,7 @@ constexpr char FIELD_FACE[] = "Microsoft Sans Serif";
 constexpr COLORREF FIELD_TEXT = 0xF0DCC8, FIELD_BACK = 0x323232;
 
 // Also the keyboard order.
-constexpr ControlSpec controls[] = {
+constexpr ControlRow controls[] = {
     {1, hv::CK_EDIT, "power", 390, 80, 70, 22, INPUT_STYLE, FIELD_FACE, 8, FW_NORMAL, FIELD_TEXT, FIELD_BACK},
     {2, hv::CK_EDIT, "u1", 390, 106, 70, 22, INPUT_STYLE, FIELD_FACE, 8, FW_NORMAL, FIELD_TEXT, FIELD_BACK},
     {3, hv::CK_EDIT, "u2", 390, 132, 70, 22, INPUT_STYLE, FIELD_FACE, 8, FW_NORMAL, FIELD_TEXT, FIELD_BACK},
@@ -152,14 +152,14 @@ constexpr ControlSpec controls[] = {
     {60, hv::CK_RADIOBUTTON, "60 Hertz", 88, 290, 88, 22, RADIO_STYLE, FIELD_FACE, 9, FW_NORMAL, 0x000000, 0xD8D2D2},
 };
 
-void CreateOne(const ControlSpec& c) {
+void CreateOne(const ControlRow& c) {
   hv::CreateControl(&mainWindow, c.kind, c.text, c.x, c.y, c.width, c.height, c.style, c.id);
   hv::SetFont(&mainWindow, c.face, c.size, c.weight, 0, c.id);
   hv::SetControlColor(&mainWindow, c.id, c.textColor, c.background);
 }
 
 void CreateControls(int32_t first, int32_t last) {
-  for (const ControlSpec& c : controls)
+  for (const ControlRow& c : controls)
     if (c.id >= first && c.id <= last) CreateOne(c);
 }
 

@@ -29,8 +29,13 @@ cmake --build "$build" -j"$(nproc)" --target ampliwind ampliwind-screenshot
 
 . tools/wine-env.sh
 if [ -n "${DISPLAY:-}" ] && [ -z "$shot" ]; then
-  wine_env_prepare "$build/wine-app" no
-  exec wine "$build/app/ampliwind.exe"
+  # Preparing leaves a wineserver running for the whole session: it ends with
+  # the program, as does anything else started here.
+  state="$build/wine-app"
+  trap 'wine_env_stop "$state"' EXIT
+  wine_env_prepare "$state" no
+  wine "$build/app/ampliwind.exe"
+  exit
 fi
 
 if [ -z "$shot" ]; then
@@ -40,8 +45,9 @@ if [ -z "$shot" ]; then
 fi
 # A prefix of its own: on a virtual display Wine draws the window frames itself.
 state="$build/wine-shot"
-wine_env_prepare "$state" yes
+# Set before preparing: a preparation that fails halfway stops what it started.
 trap 'wine_env_stop "$state"' EXIT
+wine_env_prepare "$state" yes
 mkdir -p "$(dirname "$shot")"
 rm -f "$shot"
 wine "$build/app/ampliwind.exe" &

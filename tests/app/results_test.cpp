@@ -18,6 +18,8 @@ const Case cases[] = {
     {"10", "220", "12", CMD_50_HERTZ, nullptr, {" 1846", " 101", " 0.0455", " 0.8333"}},
     {"220", "220", "220", CMD_50_HERTZ, nullptr, {" 394", " 394", " 1", " 1"}},
     {"100", "230", "12", CMD_60_HERTZ, nullptr, {" 509", " 27", " 0.4348", " 8.3333"}},
+    // Voltages go to the nearest whole volt, ties to even: 2 V and 4 V.
+    {"10", "2.5", "3.5", CMD_50_HERTZ, nullptr, {" 17", " 34", " 5", " 2.5000"}},
     {"power", "u1", "u2", CMD_50_HERTZ, NO_POWER, {"", "", "", ""}},
     {"", "220", "12", CMD_50_HERTZ, NO_POWER, {"", "", "", ""}},
     {"10", "0.4", "12", CMD_50_HERTZ, NO_PRIMARY_VOLTAGE, {"", "", "", ""}},

@@ -75,9 +75,27 @@ void ClickAt(POINT screen) {
   Sleep(100);
 }
 
+bool HasFocus(HWND control) {
+  GUITHREADINFO info = {sizeof(info)};
+  return GetGUIThreadInfo(GetWindowThreadProcessId(control, nullptr), &info) &&
+         info.hwndFocus == control;
+}
+
+// A message sent to the program overtakes the input and posted messages still
+// queued for it: wait for the text instead of guessing how long they take.
+bool WaitForText(HWND control, const char* text) {
+  for (int tries = 0; tries < 50; ++tries) {
+    if (TextOf(control) == text) return true;
+    Sleep(100);
+  }
+  return false;
+}
+
 // Into the field as a user types: click it, select what is there, type over it.
+// The selection waits for the click to arrive, or the click would undo it.
 void TypeInto(HWND field, const char* digits) {
   ClickAt(CentreOf(field));
+  for (int tries = 0; tries < 50 && !HasFocus(field); ++tries) Sleep(100);
   SendMessageA(field, EM_SETSEL, 0, -1);
   for (const char* c = digits; *c; ++c) {
     keybd_event(BYTE(*c), 0, 0, 0);
@@ -249,11 +267,12 @@ TEST_F(ProgramTest, UserSession) {
   const char* inputs[] = {"10", "220", "12"};
   for (int id = 1; id <= 3; ++id) {
     TypeInto(Control(id), inputs[id - 1]);
-    EXPECT_EQ(TextOf(Control(id)), inputs[id - 1]);
+    EXPECT_TRUE(WaitForText(Control(id), inputs[id - 1])) << TextOf(Control(id));
   }
   EXPECT_FALSE(ClickAndDismiss(CALCULATE, 1000).found) << "a valid input shows no box";
   const char* results[] = {" 1846", " 101", " 0.0455", " 0.8333"};
-  for (int id = 4; id <= 7; ++id) EXPECT_EQ(TextOf(Control(id)), results[id - 4]);
+  for (int id = 4; id <= 7; ++id)
+    EXPECT_TRUE(WaitForText(Control(id), results[id - 4])) << TextOf(Control(id));
   Sleep(300);  // the fields repaint on the program's schedule
   EXPECT_TRUE(shot::SaveWindowPng(window_, Screenshot("ampliwind-calculated.png").c_str()));
 
