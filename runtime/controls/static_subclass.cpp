@@ -11,6 +11,8 @@ const HeldProperty held[] = {
     {CP_BBRUSH, true}, {CP_BGRND, false}, {CP_FGRND, false},
     // Only the application sets these; none may outlive the control.
     {CP_NOTIFY_TAB, false}, {CP_NOTIFY_ENTER, false},
+    // SetHotColor works on any control: its brush must not outlive this one.
+    {CP_HBRUSH, true}, {CP_HTCLR, false},
 };
 
 bool IsTransparent(HWND control) {

@@ -50,7 +50,7 @@ std::vector<HWND> FillAndClose(hv::WindowRecord* w) {
   hv::CreateControlByClass(w, "EDIT", "custom", 0, 0, 60, 24, 0, 0, ++id);
   for (int font : {1, 5, 18}) hv::SetFont(w, "Tahoma", 10, 400, 0, font);
   hv::SetControlColor(w, 11, RGB(1, 2, 3), RGB(4, 5, 6));  // a scroll bar gains a brush
-  hv::SetHotColor(w, 18, RGB(7, 8, 9));
+  for (int hot : {1, 5, 8, 18}) hv::SetHotColor(w, hot, RGB(7, 8, 9));  // any control takes one
   HWND hot = GetDlgItem(w->hwnd, 18);
   for (const char* name : {"HOTBMP", "NORBMP", "SELBMP"})
     SetPropA(hot, name, CreateBitmap(4, 4, 1, 32, nullptr));
