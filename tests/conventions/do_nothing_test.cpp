@@ -20,6 +20,8 @@ enum Target { CLOSED, MISSING };
 // Left in the thread's last-error slot: an operation that does nothing makes
 // no system call that could fail and change it.
 constexpr DWORD UNTOUCHED = 0x0C105ED;
+// A context EndDraw is handed for a closed record: no system object, so any use fails.
+constexpr uintptr_t STALE_CONTEXT = 0xC105EDDC;
 
 struct Row {
   const char* name;
@@ -51,12 +53,7 @@ const Row rows[] = {
     {"ReleaseHandlerTable", CLOSED, [](R* r) { return hv::ReleaseHandlerTable(r); }},
     // Drawing.
     {"BeginDraw", CLOSED, [](R* r) { return Word(hv::BeginDraw(r)); }},
-    {"EndDraw", CLOSED, [](R* r) {
-       HDC dc = CreateCompatibleDC(nullptr);
-       int32_t result = hv::EndDraw(r, dc, 1);
-       DeleteDC(dc);
-       return result;
-     }},
+    {"EndDraw", CLOSED, [](R* r) { return hv::EndDraw(r, reinterpret_cast<HDC>(STALE_CONTEXT), 1); }},
     {"EndDraw without a context", CLOSED, [](R* r) { return hv::EndDraw(r, nullptr, 1); }},
     {"ReleaseOpenBracket", CLOSED, [](R* r) { hv::ReleaseOpenBracket(r); return 0; }},
     {"SetDrawMode", CLOSED, [](R* r) { return hv::SetDrawMode(r, TRANSPARENT); }},

@@ -52,6 +52,7 @@ TEST_F(Edges, SurfaceStretchedInOneDimensionRepaintsTheRectScaledOnThatAxis) {
 // The child below paints nothing itself: what shows in it after OpenWindow
 // is OpenWindow's own fill, over what its parent drew there before.
 WNDPROC unpaintedProc = nullptr;
+HWND unpaintedParent = nullptr;
 HHOOK creationHook = nullptr;
 
 LRESULT CALLBACK Unpainted(HWND window, UINT message, WPARAM p1, LPARAM p2) {
@@ -63,8 +64,10 @@ LRESULT CALLBACK Unpainted(HWND window, UINT message, WPARAM p1, LPARAM p2) {
   return CallWindowProcA(unpaintedProc, window, message, p1, p2);
 }
 
-LRESULT CALLBACK SubclassFirstWindow(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HCBT_CREATEWND && !unpaintedProc)
+// Subclasses the first child of unpaintedParent as soon as it exists.
+LRESULT CALLBACK SubclassChild(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_CREATEWND && !unpaintedProc &&
+      reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs->hwndParent == unpaintedParent)
     unpaintedProc = WNDPROC(SetWindowLongPtrA(HWND(wParam), GWLP_WNDPROC, LONG_PTR(Unpainted)));
   return CallNextHookEx(creationHook, code, wParam, lParam);
 }
@@ -75,12 +78,14 @@ TEST_F(Edges, WindowWithoutSurfaceIsFilledFromColumnAndRowZero) {
   ASSERT_NE(fill, PARENT);
   hv::SetWindowColor(&w, PARENT);
   unpaintedProc = nullptr;
-  creationHook = SetWindowsHookExA(WH_CBT, SubclassFirstWindow, nullptr, GetCurrentThreadId());
+  unpaintedParent = w.hwnd;
+  creationHook = SetWindowsHookExA(WH_CBT, SubclassChild, nullptr, GetCurrentThreadId());
   hv::WindowRecord child = {};
   const int32_t opened = hv::OpenWindow(&child, 10, 10, 60, 30, hv::OW_NOSURFACE | hv::OW_NOCAPTION,
                                         &w, "child", nullptr);
   UnhookWindowsHookEx(creationHook);
   ASSERT_EQ(opened, 1);
+  EXPECT_NE(unpaintedProc, nullptr) << "the child was not subclassed";
   struct {
     HWND window;
     int x, y;
