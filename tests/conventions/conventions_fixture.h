@@ -30,7 +30,7 @@ hv::WindowRecord ClosedRecord();
 constexpr uint32_t PEN_AND_FONT = 1u << 2 | 1u << 3;
 
 struct Observed {
-  std::vector<std::string> windows;  // the thread's windows, children included, with texts and properties
+  std::vector<std::string> windows;  // the thread's windows and their children: texts, properties
   HWND focus;
   int blocks;
   hv::EventState events;
@@ -50,6 +50,11 @@ constexpr int32_t NO_TEXT = -102;    // no text block came back
 constexpr int32_t NOT_EMPTY = -103;  // the text is not empty
 int32_t Cleared(int32_t result, const int32_t (&outs)[4]);
 int32_t EmptyText(char* text);  // frees the text
+
+// SendControlMessage asking for the text length of the window it names.
+inline int32_t LengthVia(uintptr_t target, uint32_t targetType, int32_t id) {
+  return int32_t(hv::SendControlMessage(target, targetType, WM_GETTEXTLENGTH, 0, 0, hv::MT_INT, id));
+}
 
 class OpenRecord : public wt::WindowTest {
  protected:

@@ -92,11 +92,9 @@ const Row rows[] = {
     {"SetControlFocus", CLOSED, [](R* r) { return hv::SetControlFocus(r, EDIT_ID); }},
     {"SetControlFocus to the window", CLOSED, [](R* r) { return hv::SetControlFocus(r, 0); }},
     {"SetControlState", CLOSED, [](R* r) { return hv::SetControlState(r, RADIO_ID, BST_CHECKED); }},
-    {"SendControlMessage to a record", CLOSED, [](R* r) {
-       return int32_t(hv::SendControlMessage(uintptr_t(r), hv::MT_RECORD, WM_GETTEXTLENGTH, 0, 0, hv::MT_INT, 0));
-     }},
+    {"SendControlMessage to a record", CLOSED, [](R* r) { return LengthVia(uintptr_t(r), hv::MT_RECORD, 0); }},
     {"SendControlMessage to a record's control", CLOSED, [](R* r) {
-       return int32_t(hv::SendControlMessage(uintptr_t(r), hv::MT_RECORD, WM_GETTEXTLENGTH, 0, 0, hv::MT_INT, EDIT_ID));
+       return LengthVia(uintptr_t(r), hv::MT_RECORD, EDIT_ID);
      }},
     // A control identifier that names no control.
     {"SetFont for a missing control", MISSING, [](R* r) {
@@ -113,10 +111,10 @@ const Row rows[] = {
     {"SetControlFocus", MISSING, [](R* r) { return hv::SetControlFocus(r, MISSING_ID); }},
     {"SetControlState", MISSING, [](R* r) { return hv::SetControlState(r, MISSING_ID, BST_CHECKED); }},
     {"SendControlMessage to a record's control", MISSING, [](R* r) {
-       return int32_t(hv::SendControlMessage(uintptr_t(r), hv::MT_RECORD, WM_GETTEXTLENGTH, 0, 0, hv::MT_INT, MISSING_ID));
+       return LengthVia(uintptr_t(r), hv::MT_RECORD, MISSING_ID);
      }},
     {"SendControlMessage to a window's control", MISSING, [](R* r) {
-       return int32_t(hv::SendControlMessage(uintptr_t(r->hwnd), hv::MT_UINT, WM_GETTEXTLENGTH, 0, 0, hv::MT_INT, MISSING_ID));
+       return LengthVia(uintptr_t(r->hwnd), hv::MT_UINT, MISSING_ID);
      }},
     {"CreateControl with a taken identifier", MISSING, [](R* r) {
        return hv::CreateControl(r, hv::CK_EDIT, "", 0, 0, 9, 9, 0, EDIT_ID);
@@ -128,7 +126,7 @@ const Row rows[] = {
 
 TEST_F(OpenRecord, OperationsOnAClosedRecordOrAMissingControlDoNothing) {
   for (const Row& row : rows) {
-    SCOPED_TRACE(std::string(row.name) + (row.target == CLOSED ? " (closed record)" : " (missing control)"));
+    SCOPED_TRACE(std::string(row.name) + (row.target == CLOSED ? " (closed)" : " (missing control)"));
     R closed = ClosedRecord();
     R* record = row.target == CLOSED ? &closed : &w;
     tripped = 0;

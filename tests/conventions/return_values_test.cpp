@@ -14,11 +14,14 @@ using wt::Word;
 
 int32_t Five() { return 0x05; }
 
+constexpr uint32_t NO_SURFACE = hv::OW_NOSURFACE | hv::OW_HIDDEN;
+
 // Opens a second window with the options, runs the operation on it (when
 // there is one), closes it; OpenWindow's result when there is none.
 int32_t OnOther(uint32_t options, R* parent, int32_t (*operation)(R*) = nullptr) {
   R other = {};
-  int32_t result = hv::OpenWindow(&other, 0, 0, 80, 60, options | hv::OW_NOCAPTION, parent, "other", nullptr);
+  int32_t result =
+      hv::OpenWindow(&other, 0, 0, 80, 60, options | hv::OW_NOCAPTION, parent, "other", nullptr);
   if (result && operation) result = operation(&other);
   hv::CloseWindow(&other);
   return result;
@@ -68,7 +71,9 @@ const Row rows[] = {
        return hv::DispatchEvent(w, ECHO_CODE, 0x30, 0);
      }, 0x35},
     {"ReleaseHandlerTable", [](R* w) { return hv::ReleaseHandlerTable(w); }, 0},
-    {"RuntimeWindowProc painting no window", [](R*) { return int32_t(hv::RuntimeWindowProc(nullptr, WM_PAINT, 0, 0)); }, 1},
+    {"RuntimeWindowProc painting no window", [](R*) {
+       return int32_t(hv::RuntimeWindowProc(nullptr, WM_PAINT, 0, 0));
+     }, 1},
     {"RuntimeWindowProc erasing", [](R* w) {
        HDC dc = CreateCompatibleDC(nullptr);
        auto result = int32_t(hv::RuntimeWindowProc(w->hwnd, WM_ERASEBKGND, WPARAM(dc), 0));
@@ -114,7 +119,7 @@ const Row rows[] = {
        return result;
      }, 0},
     {"EndDraw without a surface", [](R*) {
-       return OnOther(hv::OW_NOSURFACE | hv::OW_HIDDEN, nullptr, [](R* o) { return hv::EndDraw(o, hv::BeginDraw(o), 1); });
+       return OnOther(NO_SURFACE, nullptr, [](R* o) { return hv::EndDraw(o, hv::BeginDraw(o), 1); });
      }, 0},
     {"SetDrawMode", [](R* w) { return hv::SetDrawMode(w, OPAQUE); }, 0},
     {"SetFrontPen", [](R* w) { return hv::SetFrontPen(w, 0); }, 0},
@@ -138,7 +143,7 @@ const Row rows[] = {
     {"DrawRect", [](R* w) { return hv::DrawRect(w, 150, 130, 10, 10, 0, RGB(1, 2, 3)); }, 0},
     {"SetWindowColor", [](R* w) { return hv::SetWindowColor(w, RGB(200, 200, 200)); }, 0},
     {"SetWindowColor without a surface", [](R*) {
-       return OnOther(hv::OW_NOSURFACE | hv::OW_HIDDEN, nullptr, [](R* o) { return hv::SetWindowColor(o, 0); });
+       return OnOther(NO_SURFACE, nullptr, [](R* o) { return hv::SetWindowColor(o, 0); });
      }, 0},
     {"SetFont", [](R* w) { return hv::SetFont(w, "Tahoma", 10, 400, 0, 0); }, 0},
     {"SetFont for a control", [](R* w) { return hv::SetFont(w, "Tahoma", 10, 700, 0, EDIT_ID); }, 0},
@@ -168,14 +173,14 @@ const Row rows[] = {
     {"SetControlState", [](R* w) { return hv::SetControlState(w, RADIO_ID, BST_CHECKED); }, 0},
     // The length of "42", through each way of naming the window.
     {"SendControlMessage to a record's control", [](R* w) {
-       return int32_t(hv::SendControlMessage(uintptr_t(w), hv::MT_RECORD, WM_GETTEXTLENGTH, 0, 0, hv::MT_INT, EDIT_ID));
+       return LengthVia(uintptr_t(w), hv::MT_RECORD, EDIT_ID);
      }, 2},
     {"SendControlMessage to a window's control", [](R* w) {
-       return int32_t(hv::SendControlMessage(uintptr_t(w->hwnd), hv::MT_UINT, WM_GETTEXTLENGTH, 0, 0, hv::MT_INT, EDIT_ID));
+       return LengthVia(uintptr_t(w->hwnd), hv::MT_UINT, EDIT_ID);
      }, 2},
     {"SendControlMessage to a control by reference", [](R* w) {
        HWND edit = GetDlgItem(w->hwnd, EDIT_ID);
-       return int32_t(hv::SendControlMessage(uintptr_t(&edit), hv::MT_UINT | hv::MT_BYREF, WM_GETTEXTLENGTH, 0, 0, hv::MT_INT, 0));
+       return LengthVia(uintptr_t(&edit), hv::MT_UINT | hv::MT_BYREF, 0);
      }, 2},
     // Message boxes, pressed OK (1) by a timer.
     {"ShowMessage", [](R* w) { return Dismissed(w); }, IDOK},
