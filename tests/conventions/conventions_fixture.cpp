@@ -1,0 +1,159 @@
+#include "tests/conventions/conventions_fixture.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <sstream>
+
+#include "tests/controls/controls_fixture.h"
+#include "tests/support/gdi_count.h"
+#include "tests/support/heap_count.h"
+
+namespace conv {
+
+int tripped = 0;
+
+int32_t Tripwire() {
+  ++tripped;
+  return TRIPPED;
+}
+
+namespace {
+
+constexpr int RECORD_WORDS = 26;
+constexpr uint32_t CLOSED_PATTERN = 0xC105ED00;  // word i + 1 holds CLOSED_PATTERN + i
+
+void WordsOf(const hv::WindowRecord& record, uint32_t (&words)[RECORD_WORDS]) {
+  std::memcpy(words, &record, sizeof words);
+}
+
+int32_t Echo() {
+  return hv::eventState.eventCode == ECHO_CODE ? hv::eventState.eventParam1 : 0;
+}
+
+BOOL CALLBACK AddProperty(HWND, LPSTR name, HANDLE value, ULONG_PTR items) {
+  char item[96];
+  if (HIWORD(reinterpret_cast<uintptr_t>(name)))
+    std::snprintf(item, sizeof item, "%.64s=%p", name, value);
+  else
+    std::snprintf(item, sizeof item, "#%u=%p", unsigned(reinterpret_cast<uintptr_t>(name)), value);
+  reinterpret_cast<std::vector<std::string>*>(items)->push_back(item);
+  return TRUE;
+}
+
+void AddWindow(HWND window, std::vector<std::string>* lines) {
+  char text[64] = {};
+  GetWindowTextA(window, text, sizeof text);
+  std::vector<std::string> properties;
+  EnumPropsExA(window, AddProperty, reinterpret_cast<LPARAM>(&properties));
+  std::sort(properties.begin(), properties.end());
+  char head[96];
+  std::snprintf(head, sizeof head, "%p \"%s\"", static_cast<void*>(window), text);
+  std::string line = head;
+  for (const std::string& p : properties) line += " " + p;
+  lines->push_back(line);
+}
+
+BOOL CALLBACK AddChild(HWND window, LPARAM lines) {
+  AddWindow(window, reinterpret_cast<std::vector<std::string>*>(lines));
+  return TRUE;
+}
+
+BOOL CALLBACK AddTopLevel(HWND window, LPARAM lines) {
+  AddWindow(window, reinterpret_cast<std::vector<std::string>*>(lines));
+  EnumChildWindows(window, AddChild, lines);
+  return TRUE;
+}
+
+bool SameFont(const LOGFONTA& a, const LOGFONTA& b) {
+  return std::memcmp(&a, &b, offsetof(LOGFONTA, lfFaceName)) == 0 &&
+         std::strcmp(a.lfFaceName, b.lfFaceName) == 0;
+}
+
+std::string Joined(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += "\n    " + line;
+  return text;
+}
+
+}  // namespace
+
+hv::WindowRecord ClosedRecord() {
+  uint32_t words[RECORD_WORDS];
+  for (int i = 0; i < RECORD_WORDS; ++i) words[i] = CLOSED_PATTERN + i;
+  hv::WindowRecord record;
+  std::memcpy(&record, words, sizeof record);
+  record.hwnd = nullptr;
+  record.handler = Tripwire;
+  return record;
+}
+
+Observed Observe(const hv::WindowRecord& record) {
+  Observed seen = {};
+  EnumThreadWindows(GetCurrentThreadId(), AddTopLevel, reinterpret_cast<LPARAM>(&seen.windows));
+  seen.focus = GetFocus();
+  seen.blocks = hvtest::CountRuntimeBlocks();
+  seen.events = hv::eventState;
+  seen.record = record;
+  GetObjectA(record.pen, sizeof seen.pen, &seen.pen);
+  GetObjectA(record.font, sizeof seen.font, &seen.font);
+  return seen;
+}
+
+std::string Differences(const Observed& before, const Observed& after, uint32_t renewed) {
+  std::ostringstream out;
+  if (before.windows != after.windows)
+    out << " windows, their texts or properties changed:" << Joined(before.windows) << "\n  became"
+        << Joined(after.windows) << "\n";
+  if (before.focus != after.focus) out << " the focus moved;";
+  if (before.blocks != after.blocks)
+    out << " runtime heap blocks " << before.blocks << " -> " << after.blocks << ";";
+  if (std::memcmp(&before.events, &after.events, sizeof before.events) != 0)
+    out << " eventState changed;";
+  uint32_t was[RECORD_WORDS], is[RECORD_WORDS];
+  WordsOf(before.record, was);
+  WordsOf(after.record, is);
+  for (int i = 0; i < RECORD_WORDS; ++i)
+    if (was[i] != is[i] && !(renewed >> i & 1))
+      out << " word " << i + 1 << " 0x" << std::hex << was[i] << " -> 0x" << is[i] << std::dec << ";";
+  if (renewed && (std::memcmp(&before.pen, &after.pen, sizeof before.pen) != 0 ||
+                  !SameFont(before.font, after.font)))
+    out << " the renewed pen or font differs;";
+  return out.str();
+}
+
+int32_t Cleared(int32_t result, const int32_t (&outs)[4]) {
+  for (int32_t out : outs)
+    if (out != 0) return OUTS_LEFT;
+  return result;
+}
+
+int32_t EmptyText(char* text) {
+  int32_t result = !text ? NO_TEXT : text[0] ? NOT_EMPTY : 0;
+  hv::FreeBlock(text);
+  return result;
+}
+
+void OpenRecord::SetUp() {
+  wt::WindowTest::SetUp();
+  ct::WarmUpControls();
+  // Shown without activation: under Wine without a window manager, closing
+  // the active window waits for the focus to move.
+  ASSERT_EQ(hv::OpenWindow(&w, 60, 60, 300, 200, hv::OW_HIDDEN | hv::OW_NOCAPTION, nullptr,
+                           "Conventions", Echo), 1);
+  ShowWindow(w.hwnd, SW_SHOWNOACTIVATE);
+  hvtest::WarmUpInputContext(w.hwnd);
+  hv::CreateControl(&w, hv::CK_EDIT, "42", 10, 10, 80, 24, 0, EDIT_ID);
+  hv::CreateControl(&w, hv::CK_RADIOBUTTON, "radio", 10, 40, 80, 24, 0, RADIO_ID);
+  hv::CreateControl(&w, hv::CK_HOTBUTTON, "hot", 10, 70, 80, 24, 0, HOT_ID);
+  for (int32_t id : {EDIT_ID, RADIO_ID, HOT_ID}) ASSERT_NE(GetDlgItem(w.hwnd, id), nullptr) << id;
+  UpdateWindow(w.hwnd);
+  wt::Pump(0);
+}
+
+void OpenRecord::TearDown() {
+  hv::CloseWindow(&w);
+  wt::WindowTest::TearDown();
+}
+
+}  // namespace conv

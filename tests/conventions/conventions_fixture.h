@@ -1,0 +1,66 @@
+// An open runtime window with two controls, a closed record that would show
+// any use of its stale words, and a way to see that an operation changed
+// nothing: windows, texts, properties, focus, heap blocks, event state and
+// the record's words.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "tests/window/event_log.h"
+
+namespace conv {
+
+constexpr int32_t EDIT_ID = 20;     // an edit holding "42"
+constexpr int32_t RADIO_ID = 21;    // a radio button
+constexpr int32_t HOT_ID = 22;      // a hot-tracking button
+constexpr int32_t MISSING_ID = 77;  // names no control
+constexpr int32_t ECHO_CODE = WM_USER + 1;  // the window's handler answers eventParam1
+
+// Stands in as the closed record's handler: calling it is a failure.
+extern int tripped;
+constexpr int32_t TRIPPED = 0x7E1F;
+int32_t Tripwire();
+
+// hwnd 0; every other word a pattern no system object carries, except the
+// handler, which is Tripwire.
+hv::WindowRecord ClosedRecord();
+
+// Bits of record words (bit i: word i + 1) that an operation may replace.
+constexpr uint32_t PEN_AND_FONT = 1u << 2 | 1u << 3;
+
+struct Observed {
+  std::vector<std::string> windows;  // the thread's windows and their children: texts, properties
+  HWND focus;
+  int blocks;
+  hv::EventState events;
+  hv::WindowRecord record;
+  LOGPEN pen;
+  LOGFONTA font;
+};
+Observed Observe(const hv::WindowRecord& record);
+// What differs, empty when nothing does. Words in `renewed` may hold new
+// handles, as long as the pen and font they name describe the same objects.
+std::string Differences(const Observed& before, const Observed& after, uint32_t renewed);
+
+// Markers a row returns instead of the operation's result when what it
+// handed back is wrong.
+constexpr int32_t OUTS_LEFT = -101;  // an out-argument was not cleared
+constexpr int32_t NO_TEXT = -102;    // no text block came back
+constexpr int32_t NOT_EMPTY = -103;  // the text is not empty
+int32_t Cleared(int32_t result, const int32_t (&outs)[4]);
+int32_t EmptyText(char* text);  // frees the text
+
+// SendControlMessage asking for the text length of the window it names.
+inline int32_t LengthVia(uintptr_t target, uint32_t targetType, int32_t id) {
+  return int32_t(hv::SendControlMessage(target, targetType, WM_GETTEXTLENGTH, 0, 0, hv::MT_INT, id));
+}
+
+class OpenRecord : public wt::WindowTest {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+  hv::WindowRecord w = {};
+};
+
+}  // namespace conv
