@@ -133,7 +133,8 @@ int32_t EndDraw(WindowRecord* record, HDC context, int32_t refresh) {
 // now, so neither it nor the record's objects selected in it outlive the
 // window. The bracket's own EndDraw then finds the window closed.
 void ReleaseOpenBracket(WindowRecord* record) {
-  if (!record->drawDC) return;
+  // A closed record's drawDC is a stale value: its context went with the window.
+  if (!record->hwnd || !record->drawDC) return;
   RestoreDC(record->drawDC, -1);
   if (record->surfaceFlags)
     DeleteDC(record->drawDC);

@@ -70,7 +70,9 @@ int32_t Translate(WindowRecord* record, int32_t code, int32_t p1, int32_t p2) {
 }  // namespace
 
 int32_t DispatchEvent(WindowRecord* record, int32_t code, int32_t param1, int32_t param2) {
-  if (!record) return 0;
+  // A closed record has no window to speak for: its handler hears nothing.
+  // (The window procedure attaches the handle before the first creation event.)
+  if (!record || !record->hwnd) return 0;
   const EventState saved = eventState;
   eventState.eventParam1 = param1;
   eventState.eventParam2 = param2;
