@@ -172,7 +172,9 @@ HBRUSH BrushOf(COLORREF colour) {
 void DirectStartUp() {
   RECT area;
   SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
-  int x = (area.left + area.right) / 2 - MAIN_WIDTH / 2, y = (area.top + area.bottom) / 2 - MAIN_HEIGHT / 2;
+  int x = (area.left + area.right) / 2 - MAIN_WIDTH / 2;
+  int y = (area.top + area.bottom) / 2 - MAIN_HEIGHT / 2;
+  // A surface of the window's own size: all that the window ever shows.
   bench::OpenDirect(x, y, MAIN_WIDTH, MAIN_HEIGHT, MAIN_STYLE, CAPTION_50_HERTZ, MAIN_WIDTH,
                     MAIN_HEIGHT, WINDOW_COLOR);
   MakeFonts();
@@ -182,7 +184,8 @@ void DirectStartUp() {
   for (const Shape& s : decoration) Draw(dc, s);
   for (const ControlSpec& c : controls) {
     HWND control = CreateWindowExA(c.exStyle, c.className, c.text, c.style, c.x, c.y, c.width,
-                                   c.height, direct.hwnd, HMENU(c.id), GetModuleHandleA(nullptr), nullptr);
+                                   c.height, direct.hwnd, HMENU(c.id), GetModuleHandleA(nullptr),
+                                   nullptr);
     SendMessageA(control, WM_SETFONT, WPARAM(fonts[c.font]), FALSE);
     bench::childColours[c.id] = {c.textColor, c.background, BrushOf(c.background)};
   }
@@ -212,7 +215,8 @@ void DirectCalculate() {
   Draw(dc, Rect(PANEL_X, PANEL_Y, PANEL_WIDTH, PANEL_HEIGHT, PANEL_OUTLINE, PANEL_FACE));
   SelectObject(dc, fonts[COURIER_10]);
   SetTextColor(dc, PANEL_TEXT_COLOR);
-  for (const PanelText& line : calculated) TextOutA(dc, PANEL_LINE_X, line.y, line.text, lstrlenA(line.text));
+  for (const PanelText& line : calculated)
+    TextOutA(dc, PANEL_LINE_X, line.y, line.text, lstrlenA(line.text));
   bench::ShowRect(PANEL_X, PANEL_Y, PANEL_X + PANEL_WIDTH, PANEL_Y + PANEL_HEIGHT);
 }
 
@@ -269,7 +273,8 @@ void CloseBoth() {
 int main(int argc, char** argv) {
   const int countCalls = bench::CountArgument(argc, argv);
   const bench::Comparison startUp[] = {
-      {"start-up to idle window", {RuntimeStartUp, PrepareApp, CloseApp}, {DirectStartUp, nullptr, DirectShutDown}, {}},
+      {"start-up to idle window", {RuntimeStartUp, PrepareApp, CloseApp},
+       {DirectStartUp, nullptr, DirectShutDown}, {}},
   };
   const bench::Comparison calculate[] = {
       {"CALCULATE 10 W 220 V 12 V", {RuntimeCalculate}, {DirectCalculate}, {}},

@@ -75,8 +75,8 @@ inline void Count(const char* name, const char* way, const Operation& op, int ca
 }
 
 inline void PrintHeader() {
-  std::printf("%-30s %12s %12s %7s %12s %7s\n", "operation (time per call)", "runtime", "same effect",
-              "ratio", "bare call", "ratio");
+  std::printf("%-30s %12s %12s %7s %12s %7s\n", "operation (time per call)", "runtime",
+              "same effect", "ratio", "bare call", "ratio");
 }
 
 inline void PrintTimes(const char* name, double runtime, double same, double bare) {

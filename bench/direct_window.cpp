@@ -29,8 +29,8 @@ LRESULT Paint(HWND window) {
 LRESULT DrawItem(const DRAWITEMSTRUCT* item) {
   const ChildColours* c = ColoursOf(item->hwndItem);
   RECT r = item->rcItem;
-  DrawFrameControl(item->hDC, &r, DFC_BUTTON,
-                   DFCS_BUTTONPUSH | DFCS_ADJUSTRECT | ((item->itemState & ODS_SELECTED) ? DFCS_PUSHED : 0));
+  UINT pushed = (item->itemState & ODS_SELECTED) ? DFCS_PUSHED : 0;
+  DrawFrameControl(item->hDC, &r, DFC_BUTTON, DFCS_BUTTONPUSH | DFCS_ADJUSTRECT | pushed);
   if (c) FillRect(item->hDC, &r, c->brush);
   char caption[64] = {};
   GetWindowTextA(item->hwndItem, caption, sizeof caption);

@@ -30,7 +30,8 @@ HGDIOBJ displaced[3];
 int Next() { return step++ & 15; }
 int FontHeight(int points) { return -MulDiv(points, GetDeviceCaps(direct.memory, LOGPIXELSY), 72); }
 HFONT Tahoma() {
-  return CreateFontA(FontHeight(10), 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, DRAFT_QUALITY, 0, "Tahoma");
+  return CreateFontA(FontHeight(10), 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, DRAFT_QUALITY, 0,
+                     "Tahoma");
 }
 
 void RuntimeRect() { hv::DrawRect(&w, 10 + Next(), 10, 180, 200, 0, FILL); }

@@ -55,7 +55,8 @@ double Parse(const std::string& text) {
 // Nearest, ties to even; what does not fit in 32 bits becomes INT32_MIN.
 int32_t Round(double x) {
   double below = std::floor(x), rest = x - below;
-  double r = rest > 0.5 ? below + 1 : rest < 0.5 ? below : std::fmod(below, 2) == 0 ? below : below + 1;
+  bool up = rest > 0.5 || (rest == 0.5 && std::fmod(below, 2) != 0);
+  double r = up ? below + 1 : below;
   return r >= -2147483648.0 && r <= 2147483647.0 ? int32_t(r) : INT32_MIN;
 }
 
