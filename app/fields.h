@@ -21,10 +21,13 @@ constexpr char NO_SECONDARY_VOLTAGE[] = "Secondary voltage not entered!";
 
 // Reads fields 1 to 3 into Pw, U1 and U2, stopping at the first missing
 // value with a message box; sets inputValid when all three are positive.
-// The caller clears inputValid first.
+// The caller clears inputValid first. Whatever text a field holds gives a
+// number here; one whose sizing is no number (a power beyond a single, say)
+// is refused afterwards by ComputeSizing, which clears inputValid again.
 int32_t ReadInputs();
 
-// Writes N1, N2, I1 and I2 into fields 4 to 7 when inputValid is set.
+// Writes N1, N2, I1 and I2 into fields 4 to 7 when inputValid is set: by
+// then every one of them is a finite number within its type's range.
 int32_t ShowResults();
 
 }  // namespace ampliwind

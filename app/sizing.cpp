@@ -1,11 +1,37 @@
 #include "app/sizing.h"
 
+#include <cmath>
+
 #include "runtime/runtime.h"
 
 namespace ampliwind {
 
 float Pw, freq, Sf, fx, I1, I2;
 int32_t U1, U2, N1, N2, inputValid;
+
+namespace {
+
+// The results that must be numbers the fields and the panel can show. A
+// power too large for a single makes the core, the flux and the currents
+// infinite; a turn count beyond the int32 range comes out of the conversion
+// as INT32_MIN, a value no positive input gives otherwise.
+float* const realResults[] = {&Sf, &fx, &I1, &I2};
+int32_t* const turnResults[] = {&N1, &N2};
+
+bool Representable() {
+  for (float* value : realResults)
+    if (!std::isfinite(*value)) return false;
+  for (int32_t* value : turnResults)
+    if (*value == INT32_MIN) return false;
+  return true;
+}
+
+void ClearResults() {
+  for (float* value : realResults) *value = 0.0f;
+  for (int32_t* value : turnResults) *value = 0;
+}
+
+}  // namespace
 
 int ResetValues() {
   U1 = U2 = N1 = N2 = 0;
@@ -36,12 +62,20 @@ void ComputeCurrents() {
   I2 = float(double(Pw) / double(U2));
 }
 
+// Input whose sizing is no number is refused here, the one place that sees
+// the results before ShowResults and DrawSizingPanel read inputValid: it
+// ends as a negative input does, without a message, with the results at
+// their reset values, the fields empty and the panel blank.
 int ComputeSizing() {
   if (!inputValid) return 0;
   ComputeCore();
   ComputePrimaryTurns(TURNS_FACTOR);
   ComputeSecondaryTurns();
   ComputeCurrents();
+  if (!Representable()) {
+    inputValid = 0;
+    ClearResults();
+  }
   return 0;
 }
 

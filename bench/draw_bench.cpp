@@ -1,88 +1,156 @@
-// The price of the drawing bracket: each runtime primitive on a real window
-// (context fetch, state applied and taken back, pen and font re-created,
-// touched rectangle repainted) against the bare GDI call on a memory
-// context that stays open.
-#include "bench/bench.h"
+// The drawing primitives on a runtime window against the same visible
+// effect done directly: the GDI call into a memory context held open on a
+// bitmap of the same size, then InvalidateRect of the touched rectangle
+// and UpdateWindow, whose paint handler copies it with BitBlt. The bare
+// call into the held context is printed too.
+#include "bench/compare.h"
+#include "bench/direct_window.h"
 #include "runtime/runtime.h"
 
 namespace {
 
-constexpr int RUNS = 7;
-constexpr int RUNTIME_REPS = 300;
-constexpr int GDI_REPS = 20000;
+using bench::direct;
+using bench::ShowRect;
+
+constexpr int REPS = 300;
+constexpr int WIDTH = 512, HEIGHT = 374;
+constexpr DWORD STYLE = WS_POPUP | WS_CLIPCHILDREN | WS_CAPTION | WS_SYSMENU;
+constexpr COLORREF FILL = RGB(200, 220, 240);
 const char TEXT[] = "Transformer Power ( W )";
+constexpr int TEXT_LENGTH = sizeof TEXT - 1;
 
-// A memory context with a bitmap, a pen, a brush and a font selected, as the
-// bracket would leave them, held open for the whole run.
-struct HeldContext {
-  HDC dc;
-  HBITMAP bitmap;
-  HPEN pen;
-  HBRUSH brush;
-  HFONT font;
-  HGDIOBJ old[4];
+hv::WindowRecord w;
+int step;        // each call moves a little, so no call repeats the one before
+SIZE textSize;   // TEXT in the held font
+HPEN heldPen;
+HBRUSH heldBrush;
+HFONT heldFont;
+HGDIOBJ displaced[3];
 
-  explicit HeldContext(HWND window) {
-    HDC screen = GetDC(window);
-    dc = CreateCompatibleDC(screen);
-    bitmap = CreateCompatibleBitmap(screen, 512, 374);
-    ReleaseDC(window, screen);
-    pen = CreatePen(PS_SOLID, 1, 0);
-    brush = CreateSolidBrush(RGB(200, 220, 240));
-    font = CreateFontA(-13, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, DRAFT_QUALITY, 0, "Tahoma");
-    old[0] = SelectObject(dc, bitmap);
-    old[1] = SelectObject(dc, pen);
-    old[2] = SelectObject(dc, brush);
-    old[3] = SelectObject(dc, font);
-  }
-  ~HeldContext() {
-    for (HGDIOBJ o : old) SelectObject(dc, o);
-    DeleteDC(dc);
-    DeleteObject(bitmap);
-    DeleteObject(pen);
-    DeleteObject(brush);
-    DeleteObject(font);
-  }
-};
+int Next() { return step++ & 15; }
+int FontHeight(int points) { return -MulDiv(points, GetDeviceCaps(direct.memory, LOGPIXELSY), 72); }
+HFONT Tahoma() {
+  return CreateFontA(FontHeight(10), 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, DRAFT_QUALITY, 0,
+                     "Tahoma");
+}
+
+void RuntimeRect() { hv::DrawRect(&w, 10 + Next(), 10, 180, 200, 0, FILL); }
+void BareRect() {
+  int x = 10 + Next();
+  Rectangle(direct.memory, x, 10, x + 180, 210);
+}
+void DirectRect() {
+  int x = 10 + Next();
+  Rectangle(direct.memory, x, 10, x + 180, 210);
+  ShowRect(x, 10, x + 180, 210);
+}
+
+// The end point is not drawn: the line covers columns 20 to 219.
+void RuntimeLine() {
+  int y = 240 + Next();
+  hv::DrawLine(&w, 20, y, 220, y, 0);
+}
+void BareLine() {
+  int y = 240 + Next();
+  MoveToEx(direct.memory, 20, y, nullptr);
+  LineTo(direct.memory, 220, y);
+}
+void DirectLine() {
+  int y = 240 + Next();
+  MoveToEx(direct.memory, 20, y, nullptr);
+  LineTo(direct.memory, 220, y);
+  ShowRect(20, y, 220, y + 1);
+}
+
+void RuntimePixel() { hv::DrawPixel(&w, 20 + Next(), 300, 0); }
+void BarePixel() { SetPixelV(direct.memory, 20 + Next(), 300, 0); }
+void DirectPixel() {
+  int x = 20 + Next();
+  SetPixelV(direct.memory, x, 300, 0);
+  ShowRect(x, 300, x + 1, 301);
+}
+
+// The position is set in the record, so that the figure is PrintText's alone.
+void RuntimeText() {
+  w.posX = 20;
+  w.posY = 30 + 4 * Next();
+  hv::PrintText(2, hv::TC_RECORD, &w, hv::TC_STRING, TEXT);
+}
+void BareText() { TextOutA(direct.memory, 20, 30 + 4 * Next(), TEXT, TEXT_LENGTH); }
+void DirectText() {
+  int y = 30 + 4 * Next();
+  TextOutA(direct.memory, 20, y, TEXT, TEXT_LENGTH);
+  ShowRect(20, y, 20 + textSize.cx, y + textSize.cy);
+}
+
+// Nothing becomes visible: the same effect is the bare call.
+void RuntimeMoveTo() { hv::MoveTo(&w, 20, 30 + Next()); }
+void DirectMoveTo() { MoveToEx(direct.memory, 20, 30 + Next(), nullptr); }
+
+void RuntimeSetFont() { hv::SetFont(&w, "Tahoma", 10, FW_NORMAL, 0, 0); }
+void DirectSetFont() {
+  HFONT font = Tahoma();
+  SelectObject(direct.memory, font);
+  DeleteObject(heldFont);
+  heldFont = font;
+}
+
+void OpenWindows() {
+  // Shown without activation, side by side: each repaint is part of the cost.
+  hv::OpenWindow(&w, 0, 40, WIDTH, HEIGHT, hv::OW_HIDDEN, nullptr, "draw bench", nullptr);
+  ShowWindow(w.hwnd, SW_SHOWNOACTIVATE);
+  UpdateWindow(w.hwnd);
+  hv::SetFont(&w, "Tahoma", 10, FW_NORMAL, 0, 0);
+  int32_t surfaceWidth, surfaceHeight;
+  hv::GetBitmapSize(w.backingBitmap, &surfaceWidth, &surfaceHeight);
+  bench::OpenDirect(WIDTH, 40, WIDTH, HEIGHT, STYLE, "direct", surfaceWidth, surfaceHeight,
+                    GetSysColor(COLOR_WINDOW));
+  ShowWindow(direct.hwnd, SW_SHOWNOACTIVATE);
+  UpdateWindow(direct.hwnd);
+  heldPen = CreatePen(PS_SOLID, 1, 0);
+  heldBrush = CreateSolidBrush(FILL);
+  heldFont = Tahoma();
+  displaced[0] = SelectObject(direct.memory, heldPen);
+  displaced[1] = SelectObject(direct.memory, heldBrush);
+  displaced[2] = SelectObject(direct.memory, heldFont);
+  GetTextExtentPoint32A(direct.memory, TEXT, TEXT_LENGTH, &textSize);
+  bench::DrainMessages();
+}
+
+void CloseWindows() {
+  for (HGDIOBJ o : displaced) SelectObject(direct.memory, o);
+  DeleteObject(heldPen);
+  DeleteObject(heldBrush);
+  DeleteObject(heldFont);
+  bench::CloseDirect();
+  hv::CloseWindow(&w);
+  bench::DrainMessages();
+}
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+  const int countCalls = bench::CountArgument(argc, argv);
+  hv::LoadStartupControlWord();
   hv::RuntimeStartup();
-  hv::WindowRecord w = {};
-  // Shown without activation: the repaint inside each operation is part of its cost.
-  hv::OpenWindow(&w, 40, 40, 512, 374, hv::OW_HIDDEN, nullptr, "draw bench", nullptr);
-  ShowWindow(w.hwnd, SW_SHOWNOACTIVATE);
-  UpdateWindow(w.hwnd);
-  hv::SetFont(&w, "Tahoma", 10, 400, 0, 0);
-  HeldContext held(w.hwnd);
+  OpenWindows();
 
-  std::printf("runtime primitive on a window vs the GDI call on an open memory context\n");
-  int i = 0;
-  double kernel = bench::Median(RUNS, RUNTIME_REPS, [&] {
-    hv::DrawRect(&w, 10 + (i++ & 15), 10, 180, 200, 0, RGB(200, 220, 240));
-  });
-  double baseline = bench::Median(RUNS, GDI_REPS, [&] {
-    Rectangle(held.dc, 10 + (i & 15), 10, 190 + (i & 15), 210);
-    ++i;
-  });
-  bench::Report("DrawRect 180x200 vs Rectangle", kernel, baseline);
+  const bench::Comparison table[] = {
+      {"DrawRect 180x200 filled", {RuntimeRect}, {DirectRect}, {BareRect}},
+      {"DrawLine 200 px", {RuntimeLine}, {DirectLine}, {BareLine}},
+      {"DrawPixel", {RuntimePixel}, {DirectPixel}, {BarePixel}},
+      {"PrintText 23 chars", {RuntimeText}, {DirectText}, {BareText}},
+      {"MoveTo", {RuntimeMoveTo}, {DirectMoveTo}, {}},
+      {"SetFont Tahoma 10", {RuntimeSetFont}, {DirectSetFont}, {}},
+  };
+  if (!countCalls) {
+    std::printf("drawing primitives: runtime window vs held memory context + InvalidateRect +"
+                " UpdateWindow (BitBlt); bare call = the held context alone\n");
+    bench::PrintHeader();
+  }
+  bench::Run(table, int(std::size(table)), REPS, countCalls);
 
-  kernel = bench::Median(RUNS, RUNTIME_REPS, [&] {
-    w.posX = 20;  // back to the line's start without a bracket of its own
-    w.posY = 30 + (i++ & 63);
-    hv::PrintText(2, hv::TC_RECORD, &w, hv::TC_STRING, TEXT);
-  });
-  baseline = bench::Median(RUNS, GDI_REPS, [&] {
-    TextOutA(held.dc, 20, 30 + (i++ & 63), TEXT, sizeof TEXT - 1);
-  });
-  bench::Report("PrintText (23 chars) vs TextOutA", kernel, baseline);
-
-  kernel = bench::Median(RUNS, RUNTIME_REPS, [&] { hv::MoveTo(&w, 20, 30 + (i++ & 63)); });
-  baseline = bench::Median(RUNS, GDI_REPS, [&] { MoveToEx(held.dc, 20, 30 + (i++ & 63), nullptr); });
-  bench::Report("MoveTo vs MoveToEx", kernel, baseline);
-
-  hv::CloseWindow(&w);
+  CloseWindows();
   hv::RuntimeShutdown();
   return 0;
 }

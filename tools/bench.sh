@@ -1,15 +1,69 @@
 #!/usr/bin/env bash
-# Builds and runs the benchmarks; each line is a kernel against its baseline.
+# Builds and runs the benchmarks. Every figure is printed against a baseline
+# with the same visible effect measured in the same run, with the absolute
+# times beside it; then the size of ampliwind.exe; then, from a second run
+# of the window benchmarks under WINEDEBUG=+server, the wineserver requests
+# per call of every operation and baseline, which unlike times are the same
+# on every run.
+#   COUNT_CALLS=N  calls per operation in the counting run (default 10)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=$(realpath -m "${BUILD_DIR:-build}")
+count_calls=${COUNT_CALLS:-10}
 tools/install-deps.sh
 cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/i686-w64-mingw32.cmake -DCMAKE_BUILD_TYPE=Release
-cmake --build "$build" -j"$(nproc)" --target core_bench draw_bench
+cmake --build "$build" -j"$(nproc)" --target core_bench draw_bench app_bench ampliwind
 . tools/wine-env.sh
 wine_env_prepare "$build/wine" yes
 trap 'wine_env_stop "$build/wine"' EXIT
-for b in core_bench draw_bench; do
+
+for b in core_bench draw_bench app_bench; do
   echo "== $b"
   wine "$build/bench/$b.exe"
+done
+
+size=$(stat -c %s "$build/app/ampliwind.exe")
+awk -v size="$size" 'BEGIN { printf "== ampliwind.exe: %d bytes, %.3f of the 262144-byte (256 KiB) limit\n", size, size / 262144 }'
+
+# The request lines are written by the wineserver, and only by one started
+# for a client whose WINEDEBUG has +server: each counting run gets a server
+# of its own, which writes to that run's standard error.
+echo "== wineserver requests per call ($count_calls calls each, WINEDEBUG=+server)"
+for b in draw_bench app_bench; do
+  trace="$build/$b.server-trace"
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
+  WINEDEBUG=+server wine "$build/bench/$b.exe" --count "$count_calls" >/dev/null 2>"$trace" || true
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
+  # Between "@@ begin TID NAME|WAY" and "@@ end ...": the request lines of
+  # thread TID (a name, "( ", no " = "; replies have " = "). Every call has
+  # an empty bracket of its own before it, "(markers)": what the marker
+  # writes cost is taken off.
+  awk '
+    function key_of(line) { sub(/^@@ (begin|end) [0-9a-f]+ /, "", line); return line }
+    function per(k) { return (k in calls) ? requests[k] / calls[k] : 0 }
+    /^@@ begin / {
+      tid = $3; key = key_of($0); inside = 1
+      split(key, parts, "|")
+      if (!(parts[1] in known)) { known[parts[1]] = 1; order[++names] = parts[1] }
+      calls[key]++
+      next
+    }
+    /^@@ end / { inside = 0; next }
+    inside && index($0, tid ": ") == 1 && $0 ~ /^[0-9a-f]+: [A-Za-z_0-9]+\( / && index($0, " = ") == 0 {
+      requests[key]++
+    }
+    END {
+      printf "%-30s %10s %12s %7s %10s\n", "operation (requests per call)", "runtime", "same effect", "ratio", "bare call"
+      for (i = 1; i <= names; i++) {
+        name = order[i]
+        m = per(name "|(markers)")
+        r = per(name "|runtime") - m
+        s = per(name "|same effect") - m
+        ratio = s > 0 ? sprintf("%7.2f", r / s) : sprintf("%7s", "-")
+        bare = ((name "|bare call") in calls) ? sprintf("%10.1f", per(name "|bare call") - m) : sprintf("%10s", "-")
+        printf "%-30s %10.1f %12.1f %s %s\n", name, r, s, ratio, bare
+      }
+    }' "$trace"
 done

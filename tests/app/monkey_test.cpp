@@ -1,0 +1,279 @@
+// A fixed-seed user on the real window: typing, pasting, the frequency
+// buttons, New, CALCULATE and About, a few thousand times. After every
+// CALCULATE the results must be the sizing that the test works out itself
+// from the texts of fields 1 to 3, with the parser and the formulas written
+// here from their documented steps and rounding points.
+#include <cmath>
+#include <cstring>
+#include <random>
+
+#include "tests/app/box_dismisser.h"
+
+namespace {
+
+using namespace apptest;
+using namespace ampliwind;
+
+constexpr int ACTIONS = 3000;
+constexpr uint32_t SEED = 20261208;
+
+// ---- The reference: text to number ------------------------------------------
+
+// 10^k: exact by multiplication up to 10^22. Beyond, the parser is
+// documented through the runtime's power, whose last bit nothing else fixes.
+double TenTo(int k) {
+  if (k > 22) return hv::PowerOf(10, k);
+  double p = 1;
+  while (k-- > 0) p *= 10;
+  return p;
+}
+
+bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
+
+// Blanks and tabs, an optional minus, digits, then a point and digits; each
+// product and sum rounded to double as it is formed.
+double Parse(const std::string& text) {
+  const auto* s = reinterpret_cast<const unsigned char*>(text.c_str());
+  size_t i = 0;
+  while (s[i] == ' ' || s[i] == '\t') ++i;
+  bool negative = s[i] == '-';
+  if (negative) ++i;
+  double v = 0;
+  for (; IsDigit(s[i]); ++i) {
+    double tens = v * 10;
+    v = tens + (s[i] - '0');
+  }
+  if (s[i] == '.')
+    for (int k = 1; IsDigit(s[++i]); ++k) {
+      double q = 1 / TenTo(k);
+      double part = (s[i] - '0') * q;
+      v = v + part;
+    }
+  return negative ? -v : v;
+}
+
+// Nearest, ties to even; what does not fit in 32 bits becomes INT32_MIN.
+int32_t Round(double x) {
+  double below = std::floor(x), rest = x - below;
+  bool up = rest > 0.5 || (rest == 0.5 && std::fmod(below, 2) != 0);
+  double r = up ? below + 1 : below;
+  return r >= -2147483648.0 && r <= 2147483647.0 ? int32_t(r) : INT32_MIN;
+}
+
+// ---- The reference: sizing ----------------------------------------------------
+
+struct Sizing {
+  float pw = 0, sf = 0, fx = 0, i1 = 0, i2 = 0;
+  int32_t u1 = 0, u2 = 0, n1 = 0, n2 = 0;
+  const char* message = nullptr;
+  bool valid = false;
+};
+
+// The unit's square root at its start-up precision, then rounded to double.
+double UnitSquareRoot(double x) { return double(sqrtl((long double)x)); }
+
+Sizing Reference(const std::string inputs[3], float hertz) {
+  Sizing s;
+  s.pw = float(Parse(inputs[0]));
+  if (s.pw == 0) {
+    s.message = NO_POWER;
+    return s;
+  }
+  s.u1 = Round(Parse(inputs[1]));
+  if (s.u1 == 0) {
+    s.message = NO_PRIMARY_VOLTAGE;
+    return s;
+  }
+  s.u2 = Round(Parse(inputs[2]));
+  if (s.u2 == 0) {
+    s.message = NO_SECONDARY_VOLTAGE;
+    return s;
+  }
+  if (!(s.pw > 0 && s.u1 > 0 && s.u2 > 0)) return s;
+  s.sf = float(UnitSquareRoot(s.pw) * 1.2);
+  s.fx = float(0.0001 * double(s.sf));  // cm2 to the flux in webers
+  double perTurn = double(s.fx) * 6.28;
+  perTurn = perTurn * double(hertz);
+  s.n1 = Round(double(s.u1) / perTurn);
+  double ratio = double(s.u2) / double(s.u1);
+  s.n2 = Round(ratio * double(s.n1));
+  s.i1 = float(double(s.pw) / double(s.u1));
+  s.i2 = float(double(s.pw) / double(s.u2));
+  s.valid = std::isfinite(s.sf) && std::isfinite(s.fx) && std::isfinite(s.i1) &&
+            std::isfinite(s.i2) && s.n1 != INT32_MIN && s.n2 != INT32_MIN;
+  if (!s.valid) s.sf = s.fx = s.i1 = s.i2 = 0, s.n1 = s.n2 = 0;
+  return s;
+}
+
+// The text a result field shows for a value: the runtime's number format.
+std::string Shown(double value) {
+  char* text = hv::NumberToText(value);
+  std::string shown = text;
+  hv::FreeBlock(text);
+  return shown;
+}
+
+// ---- The user --------------------------------------------------------------------
+
+std::string WholeText(int32_t id) {
+  std::string text(size_t(GetWindowTextLengthA(Control(id))) + 1, '\0');
+  text.resize(size_t(GetWindowTextA(Control(id), text.data(), int(text.size()))));
+  return text;
+}
+
+std::vector<std::string> Texts(int32_t first, int32_t last) {
+  std::vector<std::string> texts;
+  for (int32_t id = first; id <= last; ++id) texts.push_back(WholeText(id));
+  return texts;
+}
+
+bool PanelBlank() { return Surface().CountOther(PanelFace(), PANEL_FACE) == 0; }
+
+class Monkey : public App {
+ protected:
+  std::mt19937 random_{SEED};
+  float hertz_ = 50.0f;  // the program starts with 50 Hertz checked
+  BoxDismisser* boxes_ = nullptr;
+  int sized_ = 0;  // CALCULATEs whose input gave results
+
+  uint32_t Next(uint32_t n) { return random_() % n; }
+  int32_t AnyInput() { return FIELD_POWER + int32_t(Next(3)); }
+
+  // Pieces a pasted text is made of: numbers, signs, separators, letters,
+  // bytes above 127, and now and then a number too large or too small.
+  std::string RandomText() {
+    static const char* const pieces[] = {"-", ".", " ", "\t", "e3", ",5", "abc", "\xB5", "\xE9\xFF",
+                                         "0", "12", "220", "230", "2000000000", "0.4", "2.5"};
+    std::string text;
+    for (uint32_t n = Next(5); n > 0; --n) {
+      switch (Next(8)) {
+        case 0: text += pieces[Next(std::size(pieces))]; break;
+        case 1: text += std::string(1 + Next(400), char('1' + Next(9))); break;
+        case 2: text += "0." + std::string(Next(30), '0') + "7"; break;
+        default:
+          for (uint32_t d = 1 + Next(5); d > 0; --d) text += char('0' + Next(10));
+      }
+    }
+    return text;
+  }
+
+  void Type(char c) { SendMessageA(Control(AnyInput()), WM_CHAR, WPARAM((unsigned char)c), 0); }
+
+  void TypeDigits() {
+    HWND field = Control(AnyInput());
+    if (Next(3) == 0) {  // somewhere inside the text, not only at its end
+      int at = int(Next(uint32_t(GetWindowTextLengthA(field)) + 1));
+      SendMessageA(field, EM_SETSEL, at, at);
+    }
+    for (uint32_t n = 1 + Next(4); n > 0; --n)
+      SendMessageA(field, WM_CHAR, WPARAM('0' + Next(10)), 0);
+  }
+
+  void TypeLetter() {
+    int32_t id = AnyInput();
+    std::string before = WholeText(id);
+    SendMessageA(Control(id), WM_CHAR, WPARAM('a' + Next(26)), 0);
+    EXPECT_EQ(WholeText(id), before) << "a letter typed into field " << id;
+  }
+
+  void PasteBySetText() { SetField(AnyInput(), RandomText().c_str()); }
+
+  void PasteFromClipboard() {
+    std::string text = RandomText();
+    if (!OpenClipboard(mainWindow.hwnd)) return;  // another program holds it: no paste
+    EmptyClipboard();
+    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    if (data) {
+      std::memcpy(GlobalLock(data), text.c_str(), text.size() + 1);
+      GlobalUnlock(data);
+      if (!SetClipboardData(CF_TEXT, data)) GlobalFree(data);
+    }
+    CloseClipboard();
+    HWND field = Control(AnyInput());
+    SendMessageA(field, EM_SETSEL, 0, Next(2) ? -1 : 0);  // replace all, or insert at the start
+    SendMessageA(field, WM_PASTE, 0, 0);
+  }
+
+  void Frequency() {
+    bool sixty = Next(2);
+    QuickClick(sixty ? CMD_60_HERTZ : CMD_50_HERTZ);
+    hertz_ = sixty ? 60.0f : 50.0f;
+    EXPECT_EQ(freq, hertz_);
+    EXPECT_EQ(Caption(), sixty ? CAPTION_60_HERTZ : CAPTION_50_HERTZ);
+  }
+
+  void New() {
+    QuickClick(CMD_NEW);
+    EXPECT_EQ(Texts(FIELD_POWER, FIELD_SECONDARY_CURRENT), std::vector<std::string>(7));
+    EXPECT_TRUE(PanelBlank());
+  }
+
+  void About() {
+    QuickClick(CMD_ABOUT);
+    std::vector<SeenBox> seen = boxes_->Take();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].caption, ABOUT_CAPTION);
+    EXPECT_EQ(seen[0].text.substr(0, 9), "Ampliwind");
+  }
+
+  void Calculate() {
+    std::vector<std::string> inputs = Texts(FIELD_POWER, FIELD_SECONDARY_VOLTAGE);
+    Sizing want = Reference(inputs.data(), hertz_);
+    QuickClick(CMD_CALCULATE);
+    SCOPED_TRACE("inputs \"" + inputs[0].substr(0, 60) + "\", \"" + inputs[1].substr(0, 60) +
+                 "\", \"" + inputs[2].substr(0, 60) + "\"");
+
+    std::vector<SeenBox> seen = boxes_->Take();
+    ASSERT_EQ(seen.size(), want.message ? 1u : 0u);
+    if (want.message) {
+      EXPECT_EQ(seen[0].text, want.message);
+    }
+    EXPECT_EQ(Texts(FIELD_POWER, FIELD_SECONDARY_VOLTAGE), inputs) << "inputs kept as they were";
+    std::vector<std::string> results(4);
+    if (want.valid) results = {Shown(want.n1), Shown(want.n2), Shown(want.i1), Shown(want.i2)};
+    EXPECT_EQ(Texts(FIELD_PRIMARY_TURNS, FIELD_SECONDARY_CURRENT), results);
+    // The variables bit for bit, where the fields show only four decimals.
+    EXPECT_EQ(inputValid, want.valid ? 1 : 0);
+    EXPECT_EQ(Pw, want.pw);
+    EXPECT_EQ(U1, want.u1);
+    EXPECT_EQ(U2, want.u2);
+    EXPECT_EQ(Sf, want.sf);
+    EXPECT_EQ(fx, want.fx);
+    EXPECT_EQ(N1, want.n1);
+    EXPECT_EQ(N2, want.n2);
+    EXPECT_EQ(I1, want.i1);
+    EXPECT_EQ(I2, want.i2);
+    EXPECT_EQ(PanelBlank(), !want.valid);
+    sized_ += want.valid;
+  }
+
+  // One action, drawn with these weights.
+  void Act() {
+    uint32_t roll = Next(100);
+    if (roll < 25) TypeDigits();
+    else if (roll < 30) TypeLetter();
+    else if (roll < 34) Type('\b');
+    else if (roll < 44) PasteBySetText();
+    else if (roll < 50) PasteFromClipboard();
+    else if (roll < 58) Frequency();
+    else if (roll < 63) New();
+    else if (roll < 65) About();
+    else Calculate();
+    hv::WaitEvents(1);
+  }
+};
+
+TEST_F(Monkey, ResultsAlwaysFollowTheInputs) {
+  BoxDismisser dismisser;
+  boxes_ = &dismisser;
+  // The first failure stops the run: what follows would only repeat it.
+  for (int action = 0; action < ACTIONS && !HasFailure(); ++action) {
+    SCOPED_TRACE(testing::Message() << "action " << action);
+    Act();
+    EXPECT_TRUE(dismisser.Take().empty()) << "a box nobody expected";
+    EXPECT_EQ(hv::tempTop, 0);
+  }
+  EXPECT_GT(sized_, 0) << "no random input was a transformer: the results went unchecked";
+}
+
+}  // namespace
