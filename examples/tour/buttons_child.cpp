@@ -34,7 +34,7 @@ struct HotButton {
 const HotButton hotButtons[] = {
     {ID_BITMAPS, "Bitmaps", 12, 40, 100, 36, 0, WHITE, NORMAL_FACE, HOT_FACE, NORMAL_BITMAP,
      HOT_BITMAP, 1, false, "NORBMP, HOTBMP"},
-    // Hot over a normal bitmap only: the hot colour is merged into it.
+    // A normal bitmap but no hot one: while hot, the hot colour is laid over it.
     {ID_SHAPED, "Shaped", 126, 42, 96, 32, 0, WHITE, NORMAL_FACE, RGB(200, 100, 0), NORMAL_BITMAP,
      0, 2, true, "region, edge 2"},
     {ID_FLAT, "Flat", 236, 40, 100, 36, BS_FLAT, BLACK, FLAT_BACK, FLAT_HOT, 0, 0, 1, false,

@@ -66,7 +66,8 @@ const ControlSpec controls[] = {
 };
 
 // These kinds paint without asking their parent for colours: they take
-// theirs by message, which carries the text or the background colour.
+// theirs by message, which carries the text or the background colour. The
+// custom control here is a progress bar.
 struct ColourMessage {
   int32_t kind;
   UINT message;

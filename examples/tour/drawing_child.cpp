@@ -105,8 +105,8 @@ void Build() {
   DrawGauge(width, height);
   hv::CreateControl(&drawingChild, hv::CK_RICHEDIT, NOTES, 0, 0, 0, 0,
                     ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL | WS_BORDER, ID_NOTES);
-  // A rich edit paints without asking its parent for colours: it takes its own by message.
   hv::SetControlColor(&drawingChild, ID_NOTES, INK, NOTES_BACK);
+  // A rich edit paints without asking its parent for colours: it takes its own by message.
   hv::SendControlMessage(reinterpret_cast<uintptr_t>(&drawingChild), hv::MT_RECORD,
                          EM_SETBKGNDCOLOR, 0, NOTES_BACK, hv::MT_UINT, ID_NOTES);
   PlaceNotes();

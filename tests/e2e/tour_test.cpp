@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "capture.h"
@@ -315,15 +316,15 @@ TEST_F(TourTest, ArrangesTheChildrenItsMenuOpens) {
 TEST_F(TourTest, SessionsOfMouseKeysAndResizingGiveBackEveryGdiObject) {
   RecordProperty("gdi_objects_at_start_up", ShownCount().second);
   int afterSession[2] = {};
-  for (int& objects : afterSession) {
-    SCOPED_TRACE(&objects == afterSession ? "first session" : "second session");
+  for (int session = 0; session < 2; ++session) {
+    SCOPED_TRACE(session == 0 ? "first session" : "second session");
     ASSERT_NO_FATAL_FAILURE(OpenChildren());
     CascadeThenTile();
     HoverHotButtons();
     PressTabAndEnter();
     StretchDrawing();
     CloseChildren();
-    objects = GdiObjectsWithNoChildOpen();
+    afterSession[session] = GdiObjectsWithNoChildOpen();
   }
   EXPECT_GT(afterSession[0], 0);
   EXPECT_EQ(afterSession[1], afterSession[0]);
