@@ -31,7 +31,7 @@ struct ControlSpec {
   int32_t x, y, width, height;
   uint32_t style;
   COLORREF textColor, backColor;
-  int32_t fontSize;  // 0: the control keeps the font it makes itself
+  int32_t fontSize;  // 0: the control keeps its own font
 };
 
 const ControlSpec controls[] = {
@@ -40,8 +40,10 @@ const ControlSpec controls[] = {
     {ID_BUTTON, hv::CK_BUTTON, "Button", 216, 48, 80, 28, 0, WHITE, RGB(128, 64, 64), 8},
     {ID_SYSBUTTON, hv::CK_SYSBUTTON, "System button", 304, 48, 100, 28, 0, BLACK,
      RGB(200, 200, 240), 8},
-    {ID_HOTBUTTON, hv::CK_HOTBUTTON, "Hot button", 412, 48, 90, 28, 0, WHITE, RGB(64, 112, 64), 8},
-    {ID_CHECKBOX, hv::CK_CHECKBOX, "Check box", 512, 50, 96, 24, 0, RGB(112, 0, 0), WINDOW_COLOR, 8},
+    {ID_HOTBUTTON, hv::CK_HOTBUTTON, "Hot button", 412, 48, 90, 28, 0, WHITE, RGB(64, 112, 64),
+     8},
+    {ID_CHECKBOX, hv::CK_CHECKBOX, "Check box", 512, 50, 96, 24, 0, RGB(112, 0, 0), WINDOW_COLOR,
+     8},
     {ID_RADIO, hv::CK_RADIOBUTTON, "Radio button", 616, 50, 116, 24, 0, RGB(0, 64, 128),
      WINDOW_COLOR, 8},
     {ID_GROUP, hv::CK_GROUPBOX, "List box and combo box", 8, 82, 300, 160, 0, RGB(112, 56, 0),

@@ -62,7 +62,8 @@ void DrawTexts() {
 }
 
 void DrawShapes() {
-  for (const Box& b : boxes) hv::DrawRect(&drawingChild, b.x, b.y, b.width, b.height, b.outline, b.fill);
+  for (const Box& b : boxes)
+    hv::DrawRect(&drawingChild, b.x, b.y, b.width, b.height, b.outline, b.fill);
   // A fan from the lower left, turning from red to blue.
   for (int32_t i = 0; i <= 10; ++i)
     hv::DrawLine(&drawingChild, 16, 236, 16 + 20 * i, 120, RGB(250 - 22 * i, 40, 30 + 22 * i));

@@ -100,7 +100,8 @@ void PostKey(HWND window, WPARAM key) {
 
 // One size, and corners that step down and right by one and the same step.
 bool Cascaded(std::vector<RECT> rects) {
-  std::sort(rects.begin(), rects.end(), [](const RECT& a, const RECT& b) { return a.left < b.left; });
+  std::sort(rects.begin(), rects.end(),
+            [](const RECT& a, const RECT& b) { return a.left < b.left; });
   const LONG step = rects[1].left - rects[0].left;
   for (size_t i = 1; i < rects.size(); ++i) {
     const RECT &a = rects[i - 1], &b = rects[i];
@@ -163,7 +164,8 @@ class TourTest : public ::testing::Test {
   // while it shows something else.
   std::pair<int, int> ShownCount() {
     int open = -1, objects = -1;
-    if (std::sscanf(TextOf(status_).c_str(), tour::COUNT_REPORT, &open, &objects) != 2) return {-1, -1};
+    if (std::sscanf(TextOf(status_).c_str(), tour::COUNT_REPORT, &open, &objects) != 2)
+      return {-1, -1};
     return {open, objects};
   }
 
