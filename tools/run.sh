@@ -2,11 +2,18 @@
 # Builds Ampliwind and starts it.
 #   tools/run.sh                    on Windows (MSYS2), natively; on Linux, under Wine
 #   tools/run.sh --screenshot FILE  a picture of the started window instead (Linux)
+#   tools/run.sh tour               the runtime tour (examples/tour) instead, on a display
 # On Linux without an X display it says so, runs the program on a virtual
 # display, saves a PNG picture of its window, prints where, and closes it.
 # Installs what is missing first (Debian, as root).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+target=ampliwind program=app/ampliwind.exe
+if [ "${1:-}" = tour ]; then
+  target=tour program=examples/tour/tour.exe
+  shift
+fi
 
 shot=
 if [ "${1:-}" = --screenshot ]; then
@@ -16,8 +23,8 @@ fi
 case "$(uname -s)" in
   MINGW*|MSYS*|CYGWIN*)
     cmake --preset msys2
-    cmake --build --preset msys2 --target ampliwind
-    exec build-msys2/app/ampliwind.exe
+    cmake --build --preset msys2 --target "$target"
+    exec "build-msys2/$program"
     ;;
 esac
 
@@ -25,7 +32,7 @@ build=$(realpath -m "${BUILD_DIR:-build}")
 tools/install-deps.sh
 cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/i686-w64-mingw32.cmake \
       -DCMAKE_BUILD_TYPE=Release
-cmake --build "$build" -j"$(nproc)" --target ampliwind ampliwind-screenshot
+cmake --build "$build" -j"$(nproc)" --target "$target" ampliwind-screenshot
 
 . tools/wine-env.sh
 if [ -n "${DISPLAY:-}" ] && [ -z "$shot" ]; then
@@ -34,8 +41,13 @@ if [ -n "${DISPLAY:-}" ] && [ -z "$shot" ]; then
   state="$build/wine-app"
   trap 'wine_env_stop "$state"' EXIT
   wine_env_prepare "$state" no
-  wine "$build/app/ampliwind.exe"
+  wine "$build/$program"
   exit
+fi
+if [ "$target" = tour ]; then
+  echo "The tour is there to be used: run it on an X display. Its end-to-end test"
+  echo "(tools/test.sh) saves a picture of it in the build folder: tour.png."
+  exit 1
 fi
 
 if [ -z "$shot" ]; then

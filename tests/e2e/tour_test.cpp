@@ -1,0 +1,336 @@
+// Starts tour.exe and drives it from this process as a user would: its
+// menus from the keyboard, the mouse over its hot buttons, keys in its
+// notifying edit field, a new size for its drawing; reads its status bar
+// and the screen, and saves a picture of its tiled children.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "capture.h"
+#include "examples/tour/tour_ids.h"
+
+namespace {
+
+// The "&Open" menu lists the children in this order; "&Window" starts with
+// "&Cascade" and "&Tile".
+struct ChildItem {
+  const char* caption;
+  int item;
+};
+const ChildItem childItems[] = {
+    {tour::CONTROLS_CAPTION, 0}, {tour::BUTTONS_CAPTION, 1}, {tour::DRAWING_CAPTION, 2}};
+constexpr int CASCADE_ITEM = 0, TILE_ITEM = 1;
+
+// Under Wine the build's paths are Unix paths; drive Z: maps the root.
+std::string WindowsPath(const std::string& path) {
+  std::string windows = path.starts_with('/') ? "Z:" : "";
+  for (char c : path) windows += c == '/' ? '\\' : c;
+  return windows;
+}
+
+// The program works on its own schedule: give it a moment under load.
+template <typename Condition>
+bool WaitUntil(Condition condition, DWORD timeoutMs = 5000) {
+  for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
+    if (condition()) return true;
+    Sleep(50);
+  }
+  return condition();
+}
+
+COLORREF ScreenPixel(HWND window, POINT client) {
+  ClientToScreen(window, &client);
+  HDC screen = GetDC(nullptr);
+  COLORREF seen = GetPixel(screen, client.x, client.y);
+  ReleaseDC(nullptr, screen);
+  return seen;
+}
+
+bool WaitForPixel(HWND window, POINT client, COLORREF colour) {
+  return WaitUntil([&] { return ScreenPixel(window, client) == colour; });
+}
+
+// Texts of another process's windows travel by message; a status bar
+// answers with the text of its first part.
+std::string TextOf(HWND window) {
+  char text[256] = {};
+  SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+POINT CentreOf(HWND window) {
+  RECT r;
+  GetWindowRect(window, &r);
+  return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+void MoveMouseTo(POINT screen) {
+  SetCursorPos(screen.x, screen.y);
+  INPUT input = {};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+  input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &input, sizeof input);
+}
+
+void ClickAt(POINT screen) {
+  MoveMouseTo(screen);
+  Sleep(50);
+  mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+  mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+  Sleep(100);
+}
+
+void PressKey(BYTE key) {
+  keybd_event(key, 0, 0, 0);
+  keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
+  Sleep(30);
+}
+
+void PostKey(HWND window, WPARAM key) {
+  PostMessageA(window, WM_KEYDOWN, key, 1);
+  PostMessageA(window, WM_KEYUP, key, 0xC0000001);
+}
+
+// One size, and corners that step down and right by one and the same step.
+bool Cascaded(std::vector<RECT> rects) {
+  std::sort(rects.begin(), rects.end(),
+            [](const RECT& a, const RECT& b) { return a.left < b.left; });
+  const LONG step = rects[1].left - rects[0].left;
+  for (size_t i = 1; i < rects.size(); ++i) {
+    const RECT &a = rects[i - 1], &b = rects[i];
+    bool sameSize = b.right - b.left == a.right - a.left && b.bottom - b.top == a.bottom - a.top;
+    if (!sameSize || step <= 0 || b.left - a.left != step || b.top - a.top != step) return false;
+  }
+  return true;
+}
+
+// Side by side inside the client area, with no overlap, covering nearly all of it.
+bool Tiled(const std::vector<RECT>& rects, const RECT& client) {
+  LONG covered = 0;
+  for (size_t i = 0; i < rects.size(); ++i) {
+    RECT inside;
+    if (!IntersectRect(&inside, &rects[i], &client) || !EqualRect(&inside, &rects[i])) return false;
+    for (size_t j = i + 1; j < rects.size(); ++j)
+      if (IntersectRect(&inside, &rects[i], &rects[j])) return false;
+    covered += (rects[i].right - rects[i].left) * (rects[i].bottom - rects[i].top);
+  }
+  return covered * 10 >= client.right * client.bottom * 9;
+}
+
+// The drawing's gauge, wherever the surface is stretched to, sits at fixed
+// shares of the client area: probed in the middle of each colour.
+bool GaugeAtItsShares(HWND drawing) {
+  RECT c;
+  GetClientRect(drawing, &c);
+  LONG y = c.bottom * (tour::GAUGE_TOP + tour::GAUGE_BOTTOM) / 200;
+  POINT left = {c.right * (tour::GAUGE_LEFT + tour::GAUGE_MIDDLE) / 200, y};
+  POINT right = {c.right * (tour::GAUGE_MIDDLE + tour::GAUGE_RIGHT) / 200, y};
+  return ScreenPixel(drawing, left) == tour::GAUGE_LEFT_COLOR &&
+         ScreenPixel(drawing, right) == tour::GAUGE_RIGHT_COLOR;
+}
+
+class TourTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string command = '"' + WindowsPath(TOUR_EXE) + '"';
+    STARTUPINFOA startup = {sizeof(startup)};
+    ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               nullptr, &startup, &process_))
+        << "cannot start " << command;
+    // Ready once the status bar shows its first count.
+    ASSERT_TRUE(WaitUntil([&] {
+      frame_ = FindWindowA("HalvornFrameClass", tour::FRAME_CAPTION);
+      status_ = frame_ ? GetDlgItem(frame_, tour::ID_STATUS) : nullptr;
+      return status_ && ShownCount().first == 0;
+    }, 20000)) << "no frame with a status bar appeared";
+    mdiClient_ = FindWindowExA(frame_, nullptr, "MDIClient", nullptr);
+    ASSERT_NE(mdiClient_, nullptr);
+  }
+  void TearDown() override {
+    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT)
+      TerminateProcess(process_.hProcess, 1);
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+  }
+
+  // Children open and GDI objects, as the status bar last counted them; -1s
+  // while it shows something else.
+  std::pair<int, int> ShownCount() {
+    int open = -1, objects = -1;
+    if (std::sscanf(TextOf(status_).c_str(), tour::COUNT_REPORT, &open, &objects) != 2)
+      return {-1, -1};
+    return {open, objects};
+  }
+
+  // Another process cannot read the menus under Wine, but can work them as a
+  // user does from the keyboard: menu mode, arrows, ENTER.
+  void ChooseFromMenu(int menu, int item) {
+    PostMessageA(frame_, WM_SYSCOMMAND, SC_KEYMENU, 0);  // the first menu, selected and closed
+    for (int i = 0; i < menu; ++i) PostKey(frame_, VK_RIGHT);
+    PostKey(frame_, VK_DOWN);  // opens it on its first item
+    for (int i = 0; i < item; ++i) PostKey(frame_, VK_DOWN);
+    PostKey(frame_, VK_RETURN);
+  }
+
+  HWND Child(const char* caption) {
+    return FindWindowExA(mdiClient_, nullptr, "HalvornWndClass", caption);
+  }
+
+  void OpenChildren() {
+    for (const ChildItem& c : childItems) {
+      ChooseFromMenu(tour::OPEN_MENU, c.item);
+      ASSERT_TRUE(WaitUntil([&] { return Child(c.caption) && IsWindowVisible(Child(c.caption)); }))
+          << c.caption << " did not open from the menu";
+    }
+  }
+
+  std::vector<RECT> ChildRects() {
+    std::vector<RECT> rects;
+    for (const ChildItem& c : childItems) {
+      RECT r = {};
+      GetWindowRect(Child(c.caption), &r);
+      MapWindowPoints(HWND_DESKTOP, mdiClient_, reinterpret_cast<POINT*>(&r), 2);
+      rects.push_back(r);
+    }
+    return rects;
+  }
+
+  void CascadeThenTile() {
+    ChooseFromMenu(tour::WINDOW_MENU, CASCADE_ITEM);
+    EXPECT_TRUE(WaitUntil([&] { return Cascaded(ChildRects()); })) << "cascade";
+    ChooseFromMenu(tour::WINDOW_MENU, TILE_ITEM);
+    RECT client;
+    GetClientRect(mdiClient_, &client);
+    EXPECT_TRUE(WaitUntil([&] { return Tiled(ChildRects(), client); })) << "tile";
+  }
+
+  // Each button's face at a probe point clear of its caption, before, while
+  // and after the mouse is over it.
+  void HoverHotButtons() {
+    struct Hover {
+      int id;
+      COLORREF normal, hot;
+    } hovers[] = {
+        {tour::ID_BITMAPS, tour::NORMAL_FACE, tour::HOT_FACE},
+        {tour::ID_FLAT, tour::FLAT_BACK, tour::FLAT_HOT},
+        {tour::ID_DISABLED, tour::NORMAL_FACE, tour::NORMAL_FACE},  // stays as it is
+    };
+    const POINT probe = {6, 6};
+    HWND buttons = Child(tour::BUTTONS_CAPTION);
+    RECT client;
+    GetClientRect(buttons, &client);
+    POINT away = {client.right - 8, client.bottom - 8};
+    ClientToScreen(buttons, &away);
+    for (const Hover& h : hovers) {
+      SCOPED_TRACE(h.id);
+      HWND button = GetDlgItem(buttons, h.id);
+      MoveMouseTo(away);
+      EXPECT_TRUE(WaitForPixel(button, probe, h.normal)) << "normal before";
+      MoveMouseTo(CentreOf(button));
+      Sleep(300);  // time to repaint, even where nothing should change
+      EXPECT_TRUE(WaitForPixel(button, probe, h.hot)) << "under the mouse";
+      MoveMouseTo(away);
+      EXPECT_TRUE(WaitForPixel(button, probe, h.normal)) << "normal after";
+    }
+  }
+
+  // The edit field reports TAB and ENTER to its window, which shows them.
+  void PressTabAndEnter() {
+    HWND edit = GetDlgItem(Child(tour::CONTROLS_CAPTION), tour::ID_NOTIFYING_EDIT);
+    ClickAt(CentreOf(edit));
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+    PressKey('4');
+    PressKey('2');
+    struct Report {
+      BYTE key;
+      std::string status;
+    } reports[] = {
+        {VK_TAB, tour::TAB_REPORT},
+        {VK_RETURN, std::string(tour::ENTER_REPORT) + "42"},
+    };
+    for (const Report& r : reports) {
+      PressKey(r.key);
+      EXPECT_TRUE(WaitUntil([&] { return TextOf(status_) == r.status; }))
+          << "expected \"" << r.status << "\", the status bar shows \"" << TextOf(status_) << '"';
+    }
+  }
+
+  // Tiled and then given a new size of another shape: the surface follows.
+  void StretchDrawing() {
+    HWND drawing = Child(tour::DRAWING_CAPTION);
+    EXPECT_TRUE(WaitUntil([&] { return GaugeAtItsShares(drawing); })) << "tiled";
+    RECT client;
+    GetClientRect(mdiClient_, &client);
+    SetWindowPos(drawing, HWND_TOP, 0, 0, client.right * 3 / 4, client.bottom, 0);
+    EXPECT_TRUE(WaitUntil([&] {
+      RECT r;
+      GetWindowRect(drawing, &r);
+      return r.bottom - r.top == client.bottom && GaugeAtItsShares(drawing);
+    })) << "resized";
+  }
+
+  void CloseChildren() {
+    for (const ChildItem& c : childItems) {
+      HWND child = Child(c.caption);
+      PostMessageA(child, WM_CLOSE, 0, 0);
+      EXPECT_TRUE(WaitUntil([&] { return !IsWindow(child); })) << c.caption << " stayed open";
+    }
+  }
+
+  int GdiObjectsWithNoChildOpen() {
+    EXPECT_TRUE(WaitUntil([&] { return ShownCount().first == 0; })) << TextOf(status_);
+    return ShownCount().second;
+  }
+
+  void CloseFrameWithExitCodeZero() {
+    PostMessageA(frame_, WM_CLOSE, 0, 0);
+    ASSERT_EQ(WaitForSingleObject(process_.hProcess, 10000), WAIT_OBJECT_0);
+    DWORD code = 1;
+    GetExitCodeProcess(process_.hProcess, &code);
+    EXPECT_EQ(code, 0u);
+  }
+
+  PROCESS_INFORMATION process_ = {};
+  HWND frame_ = nullptr, mdiClient_ = nullptr, status_ = nullptr;
+};
+
+TEST_F(TourTest, ArrangesTheChildrenItsMenuOpens) {
+  ASSERT_NO_FATAL_FAILURE(OpenChildren());
+  CascadeThenTile();
+  EXPECT_TRUE(WaitUntil([&] { return GaugeAtItsShares(Child(tour::DRAWING_CAPTION)); }));
+  Sleep(500);  // the controls paint once the tour's event loop runs
+  std::string picture = WindowsPath(std::string(SCREENSHOT_DIR) + "/tour.png");
+  EXPECT_TRUE(shot::SaveWindowPng(frame_, picture.c_str()));
+  // The frame's close box closes the children with it.
+  CloseFrameWithExitCodeZero();
+}
+
+// What the system makes once per process (class icons, the combo box's
+// arrow, the rich-edit library's) stays after the first session: the
+// second, the same again, must end where the first one did.
+TEST_F(TourTest, SessionsOfMouseKeysAndResizingGiveBackEveryGdiObject) {
+  RecordProperty("gdi_objects_at_start_up", ShownCount().second);
+  int afterSession[2] = {};
+  for (int session = 0; session < 2; ++session) {
+    SCOPED_TRACE(session == 0 ? "first session" : "second session");
+    ASSERT_NO_FATAL_FAILURE(OpenChildren());
+    CascadeThenTile();
+    HoverHotButtons();
+    PressTabAndEnter();
+    StretchDrawing();
+    CloseChildren();
+    afterSession[session] = GdiObjectsWithNoChildOpen();
+  }
+  EXPECT_GT(afterSession[0], 0);
+  EXPECT_EQ(afterSession[1], afterSession[0]);
+  CloseFrameWithExitCodeZero();
+}
+
+}  // namespace
