@@ -30,11 +30,12 @@ esac
 
 build=$(realpath -m "${BUILD_DIR:-build}")
 tools/install-deps.sh
+. tools/wine-env.sh
+wine_env_check  # before a build that could not be run
 cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/i686-w64-mingw32.cmake \
       -DCMAKE_BUILD_TYPE=Release
 cmake --build "$build" -j"$(nproc)" --target "$target" ampliwind-screenshot
 
-. tools/wine-env.sh
 if [ -n "${DISPLAY:-}" ] && [ -z "$shot" ]; then
   # Preparing leaves a wineserver running for the whole session: it ends with
   # the program, as does anything else started here.
