@@ -48,7 +48,9 @@ const ControlSpec controls[] = {
      WINDOW_COLOR, 8},
     {ID_GROUP, hv::CK_GROUPBOX, "List box and combo box", 8, 82, 300, 160, 0, RGB(112, 56, 0),
      WINDOW_COLOR, 8},
-    {ID_LIST, hv::CK_LISTBOX, "", 18, 104, 130, 128, WS_VSCROLL, BLACK, RGB(224, 240, 255), 8},
+    // A list box tells its parent of a new selection only with LBS_NOTIFY.
+    {ID_LIST, hv::CK_LISTBOX, "", 18, 104, 130, 128, LBS_NOTIFY | WS_VSCROLL, BLACK,
+     RGB(224, 240, 255), 8},
     {ID_COMBO, hv::CK_COMBOBOX, "", 158, 104, 140, 120, CBS_DROPDOWNLIST | WS_VSCROLL, BLACK,
      RGB(255, 236, 224), 8},
     {ID_LISTVIEW, hv::CK_LISTVIEW, "", 316, 86, 126, 156, LVS_LIST | WS_BORDER, RGB(0, 80, 0),
