@@ -87,6 +87,12 @@ void ClickAt(POINT screen) {
   Sleep(100);
 }
 
+bool HasFocus(HWND control) {
+  GUITHREADINFO info = {sizeof(info)};
+  return GetGUIThreadInfo(GetWindowThreadProcessId(control, nullptr), &info) &&
+         info.hwndFocus == control;
+}
+
 void PressKey(BYTE key) {
   keybd_event(key, 0, 0, 0);
   keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
@@ -245,6 +251,9 @@ class TourTest : public ::testing::Test {
   void PressTabAndEnter() {
     HWND edit = GetDlgItem(Child(tour::CONTROLS_CAPTION), tour::ID_NOTIFYING_EDIT);
     ClickAt(CentreOf(edit));
+    // A sent message overtakes queued input: selecting before the click has
+    // arrived would leave the click to undo the selection.
+    ASSERT_TRUE(WaitUntil([&] { return HasFocus(edit); })) << "the click did not focus the edit";
     SendMessageA(edit, EM_SETSEL, 0, -1);
     PressKey('4');
     PressKey('2');
