@@ -152,7 +152,7 @@ class TourTest : public ::testing::Test {
         << "cannot start " << command;
     // Ready once the status bar shows its first count.
     ASSERT_TRUE(WaitUntil([&] {
-      frame_ = FindWindowA("HalvornFrameClass", tour::FRAME_CAPTION);
+      frame_ = OwnFrame();
       status_ = frame_ ? GetDlgItem(frame_, tour::ID_STATUS) : nullptr;
       return status_ && ShownCount().first == 0;
     }, 20000)) << "no frame with a status bar appeared";
@@ -160,10 +160,24 @@ class TourTest : public ::testing::Test {
     ASSERT_NE(mdiClient_, nullptr);
   }
   void TearDown() override {
-    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT)
+    // Gone before the next test looks for its frame.
+    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
       TerminateProcess(process_.hProcess, 1);
+      WaitForSingleObject(process_.hProcess, 10000);
+    }
     CloseHandle(process_.hThread);
     CloseHandle(process_.hProcess);
+  }
+
+  // Another tour, still ending, has a frame of the same caption.
+  HWND OwnFrame() {
+    HWND frame = nullptr;
+    while ((frame = FindWindowExA(nullptr, frame, "HalvornFrameClass", tour::FRAME_CAPTION))) {
+      DWORD owner = 0;
+      GetWindowThreadProcessId(frame, &owner);
+      if (owner == process_.dwProcessId) return frame;
+    }
+    return nullptr;
   }
 
   // Children open and GDI objects, as the status bar last counted them; -1s
