@@ -36,7 +36,7 @@ struct ControlSpec {
 
 const ControlSpec controls[] = {
     {ID_NOTIFYING_EDIT, hv::CK_EDIT, "Type, then TAB or ENTER", 8, 50, 200, 24, ES_AUTOHSCROLL,
-     RGB(0, 0, 96), RGB(255, 255, 224), 8},
+     RGB(0, 0, 96), NOTIFYING_EDIT_BACK, 8},
     {ID_BUTTON, hv::CK_BUTTON, "Button", 216, 48, 80, 28, 0, WHITE, RGB(128, 64, 64), 8},
     {ID_SYSBUTTON, hv::CK_SYSBUTTON, "System button", 304, 48, 100, 28, 0, BLACK,
      RGB(200, 200, 240), 8},

@@ -26,6 +26,7 @@ constexpr char COUNT_REPORT[] = "Children open: %d   GDI objects: %d";
 
 // Controls child: the edit that reports TAB and ENTER.
 constexpr int32_t ID_NOTIFYING_EDIT = 10;
+constexpr COLORREF NOTIFYING_EDIT_BACK = RGB(255, 255, 224);
 constexpr char TAB_REPORT[] = "TAB in the edit field";
 constexpr char ENTER_REPORT[] = "ENTER in the edit field: ";  // and the field's text
 
