@@ -150,6 +150,7 @@ class TourTest : public ::testing::Test {
     ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
                                nullptr, &startup, &process_))
         << "cannot start " << command;
+    EndWithThisProcess();
     // Ready once the status bar shows its first count.
     ASSERT_TRUE(WaitUntil([&] {
       frame_ = OwnFrame();
@@ -167,6 +168,20 @@ class TourTest : public ::testing::Test {
     }
     CloseHandle(process_.hThread);
     CloseHandle(process_.hProcess);
+    if (job_) CloseHandle(job_);
+  }
+
+  // A test cut short by its time-out never reaches TearDown; the tour then
+  // ends as this process's handles close, instead of staying on the display
+  // and taking the input of the tests after it. Where jobs cannot do that,
+  // TearDown is all there is.
+  void EndWithThisProcess() {
+    job_ = CreateJobObjectA(nullptr, nullptr);
+    if (!job_) return;
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+    if (SetInformationJobObject(job_, JobObjectExtendedLimitInformation, &limits, sizeof limits))
+      AssignProcessToJobObject(job_, process_.hProcess);
   }
 
   // Another tour, still ending, has a frame of the same caption.
@@ -321,6 +336,7 @@ class TourTest : public ::testing::Test {
   }
 
   PROCESS_INFORMATION process_ = {};
+  HANDLE job_ = nullptr;
   HWND frame_ = nullptr, mdiClient_ = nullptr, status_ = nullptr;
 };
 
