@@ -24,7 +24,7 @@ constexpr char NOTES[] =
     "A rich-edit control.\r\n\r\n"
     "Resize this window: the picture on the left is a surface made at the size the "
     "client area had when the window opened, and it is stretched to fit. This text is "
-    "a control of its own and keeps its size.";
+    "a control of its own: it is moved to keep the right third, its letters unstretched.";
 
 struct Sample {
   const char* face;
