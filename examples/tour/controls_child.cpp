@@ -6,6 +6,8 @@
 #include <commctrl.h>
 #include <richedit.h>
 
+#include <algorithm>
+
 #include "examples/tour/tour.h"
 
 namespace tour {
@@ -18,6 +20,7 @@ constexpr ChildPlace PLACE = {CONTROLS_CAPTION, 10, 10, 744, 316, 0};
 constexpr COLORREF WINDOW_COLOR = RGB(232, 228, 220);
 constexpr COLORREF WHITE = RGB(255, 255, 255), BLACK = RGB(0, 0, 0);
 constexpr int32_t GRADIENT_WIDTH = 744, GRADIENT_HEIGHT = 40, GRADIENT_STEP = 8;
+constexpr int32_t SCROLL_LAST = 100;  // the scroll bar's and the progress bar's range: 0 to 100
 
 // ID_NOTIFYING_EDIT (10) is in tour_ids.h.
 constexpr int32_t ID_BUTTON = 11, ID_SYSBUTTON = 12, ID_HOTBUTTON = 13, ID_CHECKBOX = 14,
@@ -146,7 +149,7 @@ void SetStates() {
   hv::SetControlState(&controlsChild, ID_CHECKBOX, BST_CHECKED);
   hv::SetControlState(&controlsChild, ID_RADIO, BST_CHECKED);
   hv::SetHotColor(&controlsChild, ID_HOTBUTTON, RGB(96, 176, 96));
-  Send(ID_SCROLLBAR, SBM_SETRANGE, 0, 100);
+  Send(ID_SCROLLBAR, SBM_SETRANGE, 0, SCROLL_LAST);
   Send(ID_SCROLLBAR, SBM_SETPOS, 40, TRUE);
   Send(ID_PROGRESS, PBM_SETPOS, 40, 0);
   // Only the application sets these: the edit then reports the two keys
@@ -188,14 +191,25 @@ int32_t ReportCheck() {
   return 1;
 }
 
+// How far the arrows and the track move the box; dragging it gives its place.
+struct ScrollStep {
+  int32_t request, step;
+};
+const ScrollStep scrollSteps[] = {
+    {SB_LINELEFT, -1}, {SB_LINERIGHT, 1}, {SB_PAGELEFT, -10}, {SB_PAGERIGHT, 10}};
+
 // A scroll bar moves its box only when told to; the progress bar follows.
 int32_t FollowScrollBox() {
-  int32_t request = hv::eventState.eventParam1;
-  if (hv::eventState.eventControl != ID_SCROLLBAR ||
-      (request != SB_THUMBTRACK && request != SB_THUMBPOSITION))
-    return 0;
-  Send(ID_SCROLLBAR, SBM_SETPOS, hv::eventState.eventParam2, TRUE);
-  Send(ID_PROGRESS, PBM_SETPOS, hv::eventState.eventParam2, 0);
+  if (hv::eventState.eventControl != ID_SCROLLBAR) return 0;
+  int32_t request = hv::eventState.eventParam1, position = -1;
+  if (request == SB_THUMBTRACK || request == SB_THUMBPOSITION)
+    position = hv::eventState.eventParam2;
+  for (const ScrollStep& s : scrollSteps)
+    if (s.request == request)
+      position = std::clamp(int32_t(Send(ID_SCROLLBAR, SBM_GETPOS, 0, 0)) + s.step, 0, SCROLL_LAST);
+  if (position < 0) return 0;
+  Send(ID_SCROLLBAR, SBM_SETPOS, position, TRUE);
+  Send(ID_PROGRESS, PBM_SETPOS, position, 0);
   return 1;
 }
 
