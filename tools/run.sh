@@ -9,9 +9,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-target=ampliwind program=app/ampliwind.exe
+target=ampliwind program=app/ampliwind.exe name=Ampliwind window=()
 if [ "${1:-}" = tour ]; then
-  target=tour program=examples/tour/tour.exe
+  target=tour program=examples/tour/tour.exe name="The tour"
+  window=("Ampliwind runtime tour" HalvornFrameClass)  # the frame the screenshot waits for
   shift
 fi
 
@@ -45,16 +46,11 @@ if [ -n "${DISPLAY:-}" ] && [ -z "$shot" ]; then
   wine "$build/$program"
   exit
 fi
-if [ "$target" = tour ]; then
-  echo "The tour is there to be used: run it on an X display. Its end-to-end test"
-  echo "(tools/test.sh) saves a picture of it in the build folder: tour.png."
-  exit 1
-fi
 
 if [ -z "$shot" ]; then
-  echo "No X display here, so nobody could see the window: Ampliwind runs on a"
+  echo "No X display here, so nobody could see the window: $name runs on a"
   echo "virtual display (Xvfb) instead, and this saves a picture of it."
-  shot="$build/ampliwind.png"
+  shot="$build/$target.png"
 fi
 # A prefix of its own: on a virtual display Wine draws the window frames itself.
 state="$build/wine-shot"
@@ -63,17 +59,17 @@ trap 'wine_env_stop "$state"' EXIT
 wine_env_prepare "$state" yes
 mkdir -p "$(dirname "$shot")"
 rm -f "$shot"
-wine "$build/app/ampliwind.exe" &
-program=$!
+wine "$build/$program" &
+running=$!
 shot_rc=0
-wine "$build/tools/ampliwind-screenshot.exe" "$(winepath -w "$shot")" || shot_rc=$?
+wine "$build/tools/ampliwind-screenshot.exe" "$(winepath -w "$shot")" "${window[@]}" || shot_rc=$?
 # The helper closes the program once it has the picture; without one, stop it here.
-[ "$shot_rc" -eq 0 ] || kill "$program" 2>/dev/null || true
+[ "$shot_rc" -eq 0 ] || kill "$running" 2>/dev/null || true
 program_rc=0
-wait "$program" || program_rc=$?
+wait "$running" || program_rc=$?
 if [ "$shot_rc" -ne 0 ] || [ ! -s "$shot" ]; then
   echo "run.sh: no picture was saved" >&2
   exit 1
 fi
-echo "Picture of the Ampliwind window: $shot"
-[ "$program_rc" -eq 0 ] || { echo "run.sh: Ampliwind ended with exit code $program_rc" >&2; exit 1; }
+echo "Picture of the $target window: $shot"
+[ "$program_rc" -eq 0 ] || { echo "run.sh: $target ended with exit code $program_rc" >&2; exit 1; }

@@ -28,7 +28,7 @@ constexpr int32_t ID_BUTTON = 11, ID_SYSBUTTON = 12, ID_HOTBUTTON = 13, ID_CHECK
                   ID_TREEVIEW = 20, ID_RICHEDIT = 21, ID_SCROLLBAR = 22, ID_PROGRESS = 23,
                   ID_STATIC = 24, ID_TRANSPARENT = 25;
 
-struct ControlSpec {
+struct ControlRow {
   int32_t id, kind;
   const char* text;  // the caption; for CK_CUSTOM the window class
   int32_t x, y, width, height;
@@ -37,7 +37,7 @@ struct ControlSpec {
   int32_t fontSize;  // 0: the control keeps its own font
 };
 
-const ControlSpec controls[] = {
+const ControlRow controls[] = {
     {ID_NOTIFYING_EDIT, hv::CK_EDIT, "Type, then TAB or ENTER", 8, 50, 200, 24, ES_AUTOHSCROLL,
      RGB(0, 0, 96), NOTIFYING_EDIT_BACK, 8},
     {ID_BUTTON, hv::CK_BUTTON, "Button", 216, 48, 80, 28, 0, WHITE, RGB(128, 64, 64), 8},
@@ -109,7 +109,7 @@ void DrawGradient() {
   }
 }
 
-void CreateOne(const ControlSpec& c) {
+void CreateOne(const ControlRow& c) {
   if (c.kind == hv::CK_CUSTOM)
     hv::CreateControlByClass(&controlsChild, c.text, "", c.x, c.y, c.width, c.height, c.style, 0,
                              c.id);
@@ -229,7 +229,7 @@ const ControlRoute controlRoutes[] = {
 void Build() {
   hv::SetWindowColor(&controlsChild, WINDOW_COLOR);
   DrawGradient();
-  for (const ControlSpec& c : controls) CreateOne(c);
+  for (const ControlRow& c : controls) CreateOne(c);
   FillLists();
   SetStates();
   for (const ControlRoute& r : controlRoutes)

@@ -1,7 +1,8 @@
-// ampliwind-screenshot OUT.png [CAPTION]
-// Waits for the running Ampliwind window with that caption to be drawn,
-// saves what the screen shows of it as a PNG file, and closes the program
-// as its close box would. Exit code 0 when the picture was saved.
+// ampliwind-screenshot OUT.png [CAPTION [CLASS]]
+// Waits for the running Ampliwind window with that caption (or, with CLASS,
+// another runtime program's window of that class, such as the tour's frame)
+// to be drawn, saves what the screen shows of it as a PNG file, and closes
+// the program as its close box would. Exit code 0 when the picture was saved.
 #include <windows.h>
 
 #include <cstdio>
@@ -11,13 +12,14 @@
 namespace {
 
 constexpr char DEFAULT_CAPTION[] = "Ampliwind  -  50 Hertz";
+constexpr char DEFAULT_CLASS[] = "HalvornWndClass";
 // The last thing start-up draws: the filled half of the lower joint.
 constexpr POINT LAST_DRAWN = {230, 195};
 constexpr COLORREF LAST_DRAWN_COLOR = 0x464646;
 
-HWND WaitForWindow(const char* caption, DWORD timeoutMs) {
+HWND WaitForWindow(const char* className, const char* caption, DWORD timeoutMs) {
   for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
-    HWND w = FindWindowA("HalvornWndClass", caption);
+    HWND w = FindWindowA(className, caption);
     if (w && IsWindowVisible(w)) return w;
     Sleep(50);
   }
@@ -48,12 +50,15 @@ int main(int argc, char** argv) {
     return 2;
   }
   const char* caption = argc > 2 ? argv[2] : DEFAULT_CAPTION;
-  HWND window = WaitForWindow(caption, 30000);
+  const char* className = argc > 3 ? argv[3] : DEFAULT_CLASS;
+  HWND window = WaitForWindow(className, caption, 30000);
   if (!window) {
     std::fprintf(stderr, "ampliwind-screenshot: no window \"%s\" appeared\n", caption);
     return 1;
   }
-  bool drawn = WaitUntilDrawn(window, 20000);
+  // Only Ampliwind's last drawn pixel is known; another program gets a
+  // moment to paint once it is shown.
+  bool drawn = argc > 3 ? (Sleep(2000), true) : WaitUntilDrawn(window, 20000);
   if (!drawn) std::fprintf(stderr, "ampliwind-screenshot: the window was not drawn in time\n");
   bool saved = drawn && shot::SaveWindowPng(window, argv[1]);
   if (drawn && !saved) std::fprintf(stderr, "ampliwind-screenshot: cannot write %s\n", argv[1]);
