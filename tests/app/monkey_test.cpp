@@ -72,6 +72,10 @@ struct Sizing {
 // The unit's square root at its start-up precision, then rounded to double.
 double UnitSquareRoot(double x) { return double(sqrtl((long double)x)); }
 
+// A current: the quotient formed at the unit's 64-bit precision, then
+// rounded to single, with no rounding to double in between.
+float UnitQuotient(float power, int32_t volts) { return float((long double)power / volts); }
+
 Sizing Reference(const std::string inputs[3], float hertz) {
   Sizing s;
   s.pw = float(Parse(inputs[0]));
@@ -97,8 +101,8 @@ Sizing Reference(const std::string inputs[3], float hertz) {
   s.n1 = Round(double(s.u1) / perTurn);
   double ratio = double(s.u2) / double(s.u1);
   s.n2 = Round(ratio * double(s.n1));
-  s.i1 = float(double(s.pw) / double(s.u1));
-  s.i2 = float(double(s.pw) / double(s.u2));
+  s.i1 = UnitQuotient(s.pw, s.u1);
+  s.i2 = UnitQuotient(s.pw, s.u2);
   s.valid = std::isfinite(s.sf) && std::isfinite(s.fx) && std::isfinite(s.i1) &&
             std::isfinite(s.i2) && s.n1 != INT32_MIN && s.n2 != INT32_MIN;
   if (!s.valid) s.sf = s.fx = s.i1 = s.i2 = 0, s.n1 = s.n2 = 0;
