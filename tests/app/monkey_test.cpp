@@ -80,17 +80,17 @@ Sizing Reference(const std::string inputs[3], float hertz) {
   Sizing s;
   s.pw = float(Parse(inputs[0]));
   if (s.pw == 0) {
-    s.message = NO_POWER;
+    s.message = "Power not entered!";
     return s;
   }
   s.u1 = Round(Parse(inputs[1]));
   if (s.u1 == 0) {
-    s.message = NO_PRIMARY_VOLTAGE;
+    s.message = "Primary voltage not entered!";
     return s;
   }
   s.u2 = Round(Parse(inputs[2]));
   if (s.u2 == 0) {
-    s.message = NO_SECONDARY_VOLTAGE;
+    s.message = "Secondary voltage not entered!";
     return s;
   }
   if (!(s.pw > 0 && s.u1 > 0 && s.u2 > 0)) return s;
@@ -203,7 +203,7 @@ class Monkey : public App {
     QuickClick(sixty ? CMD_60_HERTZ : CMD_50_HERTZ);
     hertz_ = sixty ? 60.0f : 50.0f;
     EXPECT_EQ(freq, hertz_);
-    EXPECT_EQ(Caption(), sixty ? CAPTION_60_HERTZ : CAPTION_50_HERTZ);
+    EXPECT_EQ(Caption(), sixty ? "Ampliwind  -  60 Hertz" : "Ampliwind  -  50 Hertz");
   }
 
   void New() {
@@ -216,7 +216,7 @@ class Monkey : public App {
     QuickClick(CMD_ABOUT);
     std::vector<SeenBox> seen = boxes_->Take();
     ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].caption, ABOUT_CAPTION);
+    EXPECT_EQ(seen[0].caption, "Ampliwind");
     EXPECT_EQ(seen[0].text.substr(0, 9), "Ampliwind");
   }
 
