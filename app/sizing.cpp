@@ -40,7 +40,7 @@ float NextSingle(float from, double toward) {
 }
 
 // A current is the quotient rounded once, to single. Formed in double it is
-// rounded twice, and for voltages above about 2^27 the double can land
+// rounded twice, and for voltages above about 2^29 the double can land
 // exactly halfway between two singles where the true quotient does not;
 // the remainder, computed exactly, then says which way to go.
 float QuotientToSingle(float dividend, int32_t divisor) {
