@@ -1,5 +1,6 @@
 #include "app/sizing.h"
 
+#include <bit>
 #include <cmath>
 
 #include "runtime/runtime.h"
@@ -31,6 +32,32 @@ void ClearResults() {
   for (int32_t* value : turnResults) *value = 0;
 }
 
+// The single next to `from` on the side of `toward`. Both are positive
+// here, and positive singles are ordered as their bit patterns are.
+float NextSingle(float from, double toward) {
+  uint32_t bits = std::bit_cast<uint32_t>(from);
+  return std::bit_cast<float>(toward > double(from) ? bits + 1 : bits - 1);
+}
+
+// A current is the quotient rounded once, to single. Formed in double it is
+// rounded twice, and for voltages above about 2^29 the double can land
+// exactly halfway between two singles where the true quotient does not;
+// the remainder, computed exactly, then says which way to go.
+float QuotientToSingle(float dividend, int32_t divisor) {
+  double q = double(dividend) / double(divisor);
+  float nearest = float(q);
+  if (double(nearest) == q) return nearest;
+  float other = NextSingle(nearest, q);
+  if ((double(nearest) + double(other)) / 2 != q) return nearest;
+  // q has 25 significant bits and each part of the divisor at most 16, so
+  // both products are exact; so is the difference, as q * high is zero or
+  // within a factor of two of the dividend.
+  double high = double(divisor & ~0xFFFF), low = double(divisor & 0xFFFF);
+  double rest = double(dividend) - q * high, beyond = q * low;
+  if (rest == beyond) return nearest;  // a true tie: to even, as converted
+  return (rest > beyond) == (other > nearest) ? other : nearest;
+}
+
 }  // namespace
 
 int ResetValues() {
@@ -58,8 +85,8 @@ void ComputeSecondaryTurns() {
 }
 
 void ComputeCurrents() {
-  I1 = float(double(Pw) / double(U1));
-  I2 = float(double(Pw) / double(U2));
+  I1 = QuotientToSingle(Pw, U1);
+  I2 = QuotientToSingle(Pw, U2);
 }
 
 // Input whose sizing is no number is refused here, the one place that sees

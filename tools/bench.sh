@@ -61,7 +61,8 @@ for b in draw_bench app_bench; do
         m = per(name "|(markers)")
         r = per(name "|runtime") - m
         s = per(name "|same effect") - m
-        ratio = s > 0 ? sprintf("%7.2f", r / s) : sprintf("%7s", "-")
+        # A baseline without requests against a runtime with some is a miss, not "-".
+        ratio = s > 0 ? sprintf("%7.2f", r / s) : sprintf("%7s", r > 0 ? "inf" : "-")
         bare = ((name "|bare call") in calls) ? sprintf("%10.1f", per(name "|bare call") - m) : sprintf("%10s", "-")
         printf "%-30s %10.1f %12.1f %s %s\n", name, r, s, ratio, bare
       }

@@ -49,10 +49,15 @@ const Case cases[] = {
     {"power beyond a single", kOverSingle, "220", "12", nullptr, {"", "", "", ""}},
     {"primary turns beyond int32", kTiny, "220", "12", nullptr, {"", "", "", ""}},
     {"secondary turns beyond int32", "10", "1", "2000000000", nullptr, {"", "", "", ""}},
-    {"bytes above 127", "\xB5\xE9\xFF", "220", "12", NO_POWER, {"", "", "", ""}},
-    {"byte above 127 first", "10", "\xC0 220", "12", NO_PRIMARY_VOLTAGE, {"", "", "", ""}},
-    {"empty secondary", "10", "220", "", NO_SECONDARY_VOLTAGE, {"", "", "", ""}},
-    {"all empty", "", "", "", NO_POWER, {"", "", "", ""}},
+    // Pw / U1 rounded to double lies exactly between two singles; the true
+    // quotient lies above: 8621764 if the current is rounded twice.
+    {"current rounded once", "10995368607088640", "1275303751", "12", nullptr,
+     {" 323", " 0", " 8621765", " 916280739627008"}},
+    {"bytes above 127", "\xB5\xE9\xFF", "220", "12", "Power not entered!", {"", "", "", ""}},
+    {"byte above 127 first", "10", "\xC0 220", "12", "Primary voltage not entered!",
+     {"", "", "", ""}},
+    {"empty secondary", "10", "220", "", "Secondary voltage not entered!", {"", "", "", ""}},
+    {"all empty", "", "", "", "Power not entered!", {"", "", "", ""}},
 };
 
 TEST_F(App, PastedTextsKeepTheInputsAndGiveNumbersOrNothing) {

@@ -72,21 +72,25 @@ struct Sizing {
 // The unit's square root at its start-up precision, then rounded to double.
 double UnitSquareRoot(double x) { return double(sqrtl((long double)x)); }
 
+// A current: the quotient formed at the unit's 64-bit precision, then
+// rounded to single, with no rounding to double in between.
+float UnitQuotient(float power, int32_t volts) { return float((long double)power / volts); }
+
 Sizing Reference(const std::string inputs[3], float hertz) {
   Sizing s;
   s.pw = float(Parse(inputs[0]));
   if (s.pw == 0) {
-    s.message = NO_POWER;
+    s.message = "Power not entered!";
     return s;
   }
   s.u1 = Round(Parse(inputs[1]));
   if (s.u1 == 0) {
-    s.message = NO_PRIMARY_VOLTAGE;
+    s.message = "Primary voltage not entered!";
     return s;
   }
   s.u2 = Round(Parse(inputs[2]));
   if (s.u2 == 0) {
-    s.message = NO_SECONDARY_VOLTAGE;
+    s.message = "Secondary voltage not entered!";
     return s;
   }
   if (!(s.pw > 0 && s.u1 > 0 && s.u2 > 0)) return s;
@@ -97,8 +101,8 @@ Sizing Reference(const std::string inputs[3], float hertz) {
   s.n1 = Round(double(s.u1) / perTurn);
   double ratio = double(s.u2) / double(s.u1);
   s.n2 = Round(ratio * double(s.n1));
-  s.i1 = float(double(s.pw) / double(s.u1));
-  s.i2 = float(double(s.pw) / double(s.u2));
+  s.i1 = UnitQuotient(s.pw, s.u1);
+  s.i2 = UnitQuotient(s.pw, s.u2);
   s.valid = std::isfinite(s.sf) && std::isfinite(s.fx) && std::isfinite(s.i1) &&
             std::isfinite(s.i2) && s.n1 != INT32_MIN && s.n2 != INT32_MIN;
   if (!s.valid) s.sf = s.fx = s.i1 = s.i2 = 0, s.n1 = s.n2 = 0;
@@ -199,7 +203,7 @@ class Monkey : public App {
     QuickClick(sixty ? CMD_60_HERTZ : CMD_50_HERTZ);
     hertz_ = sixty ? 60.0f : 50.0f;
     EXPECT_EQ(freq, hertz_);
-    EXPECT_EQ(Caption(), sixty ? CAPTION_60_HERTZ : CAPTION_50_HERTZ);
+    EXPECT_EQ(Caption(), sixty ? "Ampliwind  -  60 Hertz" : "Ampliwind  -  50 Hertz");
   }
 
   void New() {
@@ -212,7 +216,7 @@ class Monkey : public App {
     QuickClick(CMD_ABOUT);
     std::vector<SeenBox> seen = boxes_->Take();
     ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].caption, ABOUT_CAPTION);
+    EXPECT_EQ(seen[0].caption, "Ampliwind");
     EXPECT_EQ(seen[0].text.substr(0, 9), "Ampliwind");
   }
 
