@@ -31,10 +31,6 @@ int Height(const RECT& rect) { return rect.bottom - rect.top; }
 
 }  // namespace
 
-uintptr_t ButtonProperty(HWND control, const char* name) {
-  return reinterpret_cast<uintptr_t>(GetPropA(control, name));
-}
-
 bool ButtonPressed(const ButtonPainting& painting) {
   return painting.item->itemState & ODS_SELECTED;
 }
@@ -82,7 +78,7 @@ void DrawButtonCaption(const ButtonPainting& painting) {
       DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(caption), length, x, y - 1,
                  extent.cx, extent.cy, DST_TEXT | DSS_DISABLED);
   } else {
-    previousColour = SetTextColor(dc, COLORREF(ButtonProperty(painting.control, CP_FGRND)));
+    previousColour = SetTextColor(dc, COLORREF(ReadProperty(painting.control, CP_FGRND)));
     DrawTextA(dc, caption, -1, &text, format);
   }
   SetTextColor(dc, previousColour);

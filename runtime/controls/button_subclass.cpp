@@ -4,20 +4,12 @@
 namespace hv {
 namespace {
 
-const HeldProperty held[] = {
-    {CP_BBRUSH, true}, {CP_BGRND, false}, {CP_FGRND, false},
-    // Only the application sets these; none may outlive the control.
-    {CP_NOTIFY_TAB, false}, {CP_NOTIFY_ENTER, false},
-    // SetHotColor works on any control: its brush must not outlive this one.
-    {CP_HBRUSH, true}, {CP_HTCLR, false},
-};
-
 LRESULT SetText(HWND control, UINT, WPARAM wParam, LPARAM lParam) {
   return SetPictureText(control, BUTTON_PICTURE, wParam, lParam);
 }
 
 LRESULT Destroy(HWND control, UINT, WPARAM wParam, LPARAM lParam) {
-  return ReleaseControl(control, wParam, lParam, BM_GETIMAGE, held);
+  return ReleaseControl(control, wParam, lParam, BM_GETIMAGE);
 }
 
 LRESULT Color(HWND control, UINT, WPARAM wParam, LPARAM) {

@@ -16,15 +16,8 @@ const KeyReport keyReports[] = {
     {'\r', CP_NOTIFY_ENTER, TN_ENTER},
 };
 
-const HeldProperty held[] = {
-    {CP_BBRUSH, true}, {CP_BGRND, false}, {CP_FGRND, false},
-    {CP_NOTIFY_TAB, false}, {CP_NOTIFY_ENTER, false},
-    // SetHotColor works on any control: its brush must not outlive this one.
-    {CP_HBRUSH, true}, {CP_HTCLR, false},
-};
-
 LRESULT Destroy(HWND control, UINT, WPARAM wParam, LPARAM lParam) {
-  return ReleaseControl(control, wParam, lParam, 0, held);
+  return ReleaseControl(control, wParam, lParam, 0);
 }
 
 LRESULT Color(HWND control, UINT, WPARAM wParam, LPARAM) {

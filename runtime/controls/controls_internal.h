@@ -6,11 +6,9 @@
 #include <cstddef>
 
 #include "runtime/controls/controls.h"
+#include "runtime/window/window_internal.h"
 
 namespace hv {
-
-// What a control answers to the parent's colour requests, handed on to it.
-constexpr UINT WM_CTLCOLOR_CONTROL = 0x0019;
 
 // ---- Caption pictures ------------------------------------------------------------
 // A bitmap button or a picture static: the style bits that make the control
@@ -83,28 +81,23 @@ LRESULT RouteMessage(const MessageRoute (&routes)[N], HWND control, UINT message
   return Forward(control, message, wParam, lParam);
 }
 
-// A property the control holds at destruction; owned ones are GDI objects
-// deleted once removed.
+// A property a kind of control holds at destruction besides those any
+// control may hold; owned ones are GDI objects, deleted once removed.
 struct HeldProperty {
   const char* name;
   bool owned;
 };
 
-// WM_DESTROY: deletes the font and, when getPicture is non-zero, the picture;
-// removes the properties, deleting the owned ones; puts the previous
-// procedure back and hands it WM_DESTROY.
-void ReleaseProperties(HWND control, UINT getPicture, const HeldProperty* held, size_t count);
-LRESULT RestorePreviousProcedure(HWND control, WPARAM wParam, LPARAM lParam);
-
-template <size_t N>
+// WM_DESTROY: deletes the font and, when getPicture is non-zero, the
+// picture; removes the properties any control may hold (colours, brushes,
+// the application's TAB and ENTER requests) and the kind's `extra` ones,
+// deleting those it owns; puts the previous procedure back and hands it
+// WM_DESTROY.
 LRESULT ReleaseControl(HWND control, WPARAM wParam, LPARAM lParam, UINT getPicture,
-                       const HeldProperty (&held)[N]) {
-  ReleaseProperties(control, getPicture, held, N);
-  return RestorePreviousProcedure(control, wParam, lParam);
-}
+                       const HeldProperty* extra = nullptr, size_t extraCount = 0);
 
-// The colour request: the control's text colour, then its background colour
-// and brush.
+// The colour request: the control's text and background colours set in the
+// context; the answer is its background brush.
 LRESULT AnswerColorRequest(HWND control, HDC dc);
 // The WM_SETTEXT of a control that may show a picture.
 LRESULT SetPictureText(HWND control, const PictureMessages& picture, WPARAM wParam,

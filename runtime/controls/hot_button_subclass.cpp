@@ -3,17 +3,17 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <iterator>
+
 #include "runtime/controls/controls_internal.h"
 
 namespace hv {
 namespace {
 
+// Besides what any control holds: the mouse state, the edge and the bitmaps.
 const HeldProperty held[] = {
-    {CP_HBRUSH, true}, {CP_BBRUSH, true}, {CP_BGRND, false}, {CP_FGRND, false},
-    {CP_DOHOT, false}, {CP_HTCLR, false}, {CP_BORDERWIDTH, false},
+    {CP_DOHOT, false}, {CP_BORDERWIDTH, false},
     {CP_HOTBMP, true}, {CP_NORBMP, true}, {CP_SELBMP, true},
-    // Only the application sets these; none may outlive the control.
-    {CP_NOTIFY_TAB, false}, {CP_NOTIFY_ENTER, false},
 };
 
 LRESULT SetText(HWND control, UINT, WPARAM wParam, LPARAM lParam) {
@@ -21,14 +21,12 @@ LRESULT SetText(HWND control, UINT, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT Destroy(HWND control, UINT, WPARAM wParam, LPARAM lParam) {
-  return ReleaseControl(control, wParam, lParam, BM_GETIMAGE, held);
+  return ReleaseControl(control, wParam, lParam, BM_GETIMAGE, held, std::size(held));
 }
 
 // Nothing is erased behind the painted button.
 LRESULT Color(HWND control, UINT, WPARAM wParam, LPARAM) {
-  auto dc = reinterpret_cast<HDC>(wParam);
-  SetTextColor(dc, static_cast<COLORREF>(ReadProperty(control, CP_FGRND)));
-  SetBkColor(dc, static_cast<COLORREF>(ReadProperty(control, CP_BGRND)));
+  AnswerColorRequest(control, reinterpret_cast<HDC>(wParam));
   return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
 }
 

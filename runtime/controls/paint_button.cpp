@@ -18,7 +18,7 @@ int32_t PaintButton(HWND control, DRAWITEMSTRUCT* item) {
   } else {
     DrawPushFrame(dc, &frame, ButtonPressed(painting));
   }
-  FillRectSolid(dc, frame, COLORREF(ButtonProperty(control, CP_BGRND)));
+  FillRectSolid(dc, frame, COLORREF(ReadProperty(control, CP_BGRND)));
   if (ButtonMarked(painting)) OutlineRect(dc, item->rcItem);
   DrawButtonCaption(painting);
   return 0;

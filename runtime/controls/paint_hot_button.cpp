@@ -9,11 +9,11 @@ namespace {
 
 HotButtonPainting ReadHotButton(HWND control, HDC dc) {
   HotButtonPainting button = {};
-  button.edgeWidth = static_cast<int32_t>(ButtonProperty(control, CP_BORDERWIDTH));
+  button.edgeWidth = static_cast<int32_t>(ReadProperty(control, CP_BORDERWIDTH));
   button.region = CreateRectRgn(0, 0, 0, 0);
   button.shaped = GetWindowRgn(control, button.region) != ERROR;
-  button.hotBitmap = reinterpret_cast<HBITMAP>(ButtonProperty(control, CP_HOTBMP));
-  button.normalBitmap = reinterpret_cast<HBITMAP>(ButtonProperty(control, CP_NORBMP));
+  button.hotBitmap = reinterpret_cast<HBITMAP>(ReadProperty(control, CP_HOTBMP));
+  button.normalBitmap = reinterpret_cast<HBITMAP>(ReadProperty(control, CP_NORBMP));
   button.memory = CreateCompatibleDC(dc);
   return button;
 }
@@ -21,10 +21,10 @@ HotButtonPainting ReadHotButton(HWND control, HDC dc) {
 // A disabled button paints as normal under the mouse too; the hot colour is
 // used only once a hot brush was made for it.
 void ChooseColour(HotButtonPainting* button, HWND control, UINT state) {
-  button->hot = ButtonProperty(control, CP_DOHOT) && !(state & ODS_DISABLED);
-  button->hotBrush = ButtonProperty(control, CP_HBRUSH) != 0;
+  button->hot = ReadProperty(control, CP_DOHOT) && !(state & ODS_DISABLED);
+  button->hotBrush = ReadProperty(control, CP_HBRUSH) != 0;
   const char* colour = button->hot && button->hotBrush ? CP_HTCLR : CP_BGRND;
-  button->colour = COLORREF(ButtonProperty(control, colour));
+  button->colour = COLORREF(ReadProperty(control, colour));
 }
 
 void DrawFlatEdge(ButtonPainting* painting, const HotButtonPainting& button) {

@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <cstdint>
 
+#include "runtime/controls/controls_internal.h"
+
 namespace hv {
 
 constexpr int CAPTION_BUFFER = 255;  // at most 254 characters and the zero
@@ -27,8 +29,6 @@ void BeginButtonPainting(ButtonPainting* painting, HWND control, DRAWITEMSTRUCT*
 // for an empty caption. The context's mode and text colour come back.
 void DrawButtonCaption(const ButtonPainting& painting);
 
-// A control property read as a number; 0 when it is absent.
-uintptr_t ButtonProperty(HWND control, const char* name);
 bool ButtonPressed(const ButtonPainting& painting);
 // Focused, or the parent's default button: outlined around the item.
 bool ButtonMarked(const ButtonPainting& painting);

@@ -7,14 +7,6 @@
 namespace hv {
 namespace {
 
-const HeldProperty held[] = {
-    {CP_BBRUSH, true}, {CP_BGRND, false}, {CP_FGRND, false},
-    // Only the application sets these; none may outlive the control.
-    {CP_NOTIFY_TAB, false}, {CP_NOTIFY_ENTER, false},
-    // SetHotColor works on any control: its brush must not outlive this one.
-    {CP_HBRUSH, true}, {CP_HTCLR, false},
-};
-
 bool IsTransparent(HWND control) {
   return (static_cast<uint32_t>(GetWindowLongA(control, GWL_STYLE)) & CC_TRANSPARENT) != 0;
 }
@@ -27,7 +19,7 @@ LRESULT SetText(HWND control, UINT, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT Destroy(HWND control, UINT, WPARAM wParam, LPARAM lParam) {
-  return ReleaseControl(control, wParam, lParam, STM_GETIMAGE, held);
+  return ReleaseControl(control, wParam, lParam, STM_GETIMAGE);
 }
 
 // Copies the part of the parent's drawing surface that lies under the control.

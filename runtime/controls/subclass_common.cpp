@@ -1,5 +1,7 @@
 // What the subclass procedures share: forwarding through "LPFN", the
 // colour answer, and giving back everything a control owns.
+#include <iterator>
+
 #include "runtime/controls/controls_internal.h"
 
 namespace hv {
@@ -9,6 +11,21 @@ void DeleteIfAny(uintptr_t object) {
   if (object) DeleteObject(reinterpret_cast<HGDIOBJ>(object));
 }
 
+// What any control may hold: its colours and brush; the TAB and ENTER
+// requests only the application sets; and, as SetHotColor works on any
+// control, a hot colour and brush. None may outlive the control.
+const HeldProperty anyControl[] = {
+    {CP_HBRUSH, true}, {CP_BBRUSH, true}, {CP_BGRND, false}, {CP_FGRND, false},
+    {CP_HTCLR, false}, {CP_NOTIFY_TAB, false}, {CP_NOTIFY_ENTER, false},
+};
+
+void RemoveHeld(HWND control, const HeldProperty* held, size_t count) {
+  for (size_t i = 0; i < count; ++i) {
+    auto value = reinterpret_cast<uintptr_t>(RemovePropA(control, held[i].name));
+    if (held[i].owned) DeleteIfAny(value);
+  }
+}
+
 }  // namespace
 
 LRESULT Forward(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -16,18 +33,14 @@ LRESULT Forward(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
   return previous ? CallWindowProcA(previous, control, message, wParam, lParam) : 0;
 }
 
-void ReleaseProperties(HWND control, UINT getPicture, const HeldProperty* held, size_t count) {
+LRESULT ReleaseControl(HWND control, WPARAM wParam, LPARAM lParam, UINT getPicture,
+                       const HeldProperty* extra, size_t extraCount) {
   DeleteIfAny(static_cast<uintptr_t>(SendMessageA(control, WM_GETFONT, 0, 0)));
   if (getPicture) DeleteIfAny(static_cast<uintptr_t>(SendMessageA(control, getPicture, IMAGE_BITMAP, 0)));
-  for (size_t i = 0; i < count; ++i) {
-    auto value = reinterpret_cast<uintptr_t>(RemovePropA(control, held[i].name));
-    if (held[i].owned) DeleteIfAny(value);
-  }
-}
-
-// From here on the control's own class sees every message, WM_DESTROY
-// included, without the runtime's procedure.
-LRESULT RestorePreviousProcedure(HWND control, WPARAM wParam, LPARAM lParam) {
+  RemoveHeld(control, anyControl, std::size(anyControl));
+  RemoveHeld(control, extra, extraCount);
+  // From here on the control's own class sees every message, WM_DESTROY
+  // included, without the runtime's procedure.
   auto previous = reinterpret_cast<WNDPROC>(RemovePropA(control, CP_LPFN));
   if (!previous) return 0;
   SetWindowLongA(control, GWL_WNDPROC, reinterpret_cast<LONG>(previous));

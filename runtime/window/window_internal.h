@@ -18,7 +18,11 @@ constexpr ATOM NO_MDI_CLIENT_ATOM = 0xFFFF;
 extern WindowRecord* recordUnderCreation;
 extern HWND windowUnderCreation;
 
-constexpr int RECORD_SLOT = 0;  // extra-bytes offset of the record address
+constexpr int RECORD_SLOT = 0;
+
+// The window procedure hands a control-colour request to the control itself
+// as this message; the controls' subclass procedures answer it.
+constexpr UINT WM_CTLCOLOR_CONTROL = 0x0019;  // extra-bytes offset of the record address
 
 ATOM ClassAtomOf(HWND window);
 bool IsRuntimeWindow(HWND window);        // one of the two runtime classes

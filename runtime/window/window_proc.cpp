@@ -6,8 +6,6 @@
 namespace hv {
 namespace {
 
-constexpr UINT WM_CTLCOLOR_LEGACY = 0x0019;  // what the control subclasses answer
-
 bool IsControlColorRequest(UINT message) {
   return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC &&
          message != WM_CTLCOLORDLG;
@@ -71,7 +69,7 @@ LRESULT CALLBACK RuntimeWindowProc(HWND window, UINT message, WPARAM p1, LPARAM 
   } else if (message == WM_ERASEBKGND) {
     result = EraseWindow(window, record, reinterpret_cast<HDC>(p1), p2);
   } else if (IsControlColorRequest(message)) {
-    if (p2) return SendMessageA(reinterpret_cast<HWND>(p2), WM_CTLCOLOR_LEGACY, p1, p2);
+    if (p2) return SendMessageA(reinterpret_cast<HWND>(p2), WM_CTLCOLOR_CONTROL, p1, p2);
   } else if (message == WM_DRAWITEM) {
     // Identifier 0 (a menu's owner-draw item) names no control: it is not an event.
     if (p1) return SendMessageA(GetDlgItem(window, static_cast<int>(p1)), message, p1, p2);
