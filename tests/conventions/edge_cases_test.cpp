@@ -9,6 +9,7 @@
 
 #include "runtime/window/runtime_map.h"
 #include "tests/draw/draw_fixture.h"
+#include "tests/support/guard_page.h"
 #include "tests/support/heap_count.h"
 #include "tests/window/event_log.h"
 
@@ -125,52 +126,13 @@ std::vector<int32_t> KeysInEveryBucket() {
   return keys;
 }
 
-// Two pages: the first readable, the second no-access. A touch of the second
-// is counted and the page opened, so that a walk past the end fails the test
-// instead of crashing the run.
-struct GuardPage {
-  GuardPage() {
-    SYSTEM_INFO info;
-    GetSystemInfo(&info);
-    page = info.dwPageSize;
-    base = static_cast<unsigned char*>(
-        VirtualAlloc(nullptr, 2 * page, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE));
-    DWORD old;
-    VirtualProtect(End(), page, PAGE_NOACCESS, &old);
-    active = this;
-    handler = AddVectoredExceptionHandler(1, OnFault);
-  }
-  ~GuardPage() {
-    RemoveVectoredExceptionHandler(handler);
-    active = nullptr;
-    VirtualFree(base, 0, MEM_RELEASE);
-  }
-  unsigned char* End() const { return base + page; }
-  static LONG CALLBACK OnFault(EXCEPTION_POINTERS* info) {
-    const EXCEPTION_RECORD* e = info->ExceptionRecord;
-    if (!active || e->ExceptionCode != EXCEPTION_ACCESS_VIOLATION) return EXCEPTION_CONTINUE_SEARCH;
-    auto* address = reinterpret_cast<unsigned char*>(e->ExceptionInformation[1]);
-    if (address < active->End() || address >= active->End() + active->page)
-      return EXCEPTION_CONTINUE_SEARCH;
-    ++active->faults;
-    DWORD old;
-    VirtualProtect(active->End(), active->page, PAGE_READWRITE, &old);
-    return EXCEPTION_CONTINUE_EXECUTION;
-  }
-  static inline GuardPage* active = nullptr;
-  PVOID handler = nullptr;
-  DWORD page = 0;
-  unsigned char* base = nullptr;
-  int faults = 0;
-};
-
 std::vector<int32_t> visited;
 void Visit(int32_t value) { visited.push_back(value); }
 
 using MapWalk = wt::WindowTest;  // the runtime started and stopped around each test
 
 // The walk sees every value once. Its bucket array is moved to the end of the
-// guard's readable page, and the word before it names a node no walk may reach.
+// guard's readable memory, and the word before it names a node no walk may reach.
 TEST_F(MapWalk, VisitsEveryBucketOnceAndReadsNothingBeyond) {
   constexpr int32_t OUTSIDE = 1;
   const int before = hvtest::CountRuntimeBlocks();
@@ -181,7 +143,7 @@ TEST_F(MapWalk, VisitsEveryBucketOnceAndReadsNothingBeyond) {
     EXPECT_EQ(hv::MapSet(map, key, key * 10), 0);
     values.push_back(key * 10);
   }
-  GuardPage guard;
+  hvtest::GuardPage guard((hv::MAP_BUCKETS + 1) * sizeof(hv::MapNode*));  // the word before too
   auto** buckets = reinterpret_cast<hv::MapNode**>(guard.End()) - hv::MAP_BUCKETS;
   hv::MapNode outside = {nullptr, 0, OUTSIDE, OUTSIDE};
   buckets[-1] = &outside;
@@ -191,7 +153,7 @@ TEST_F(MapWalk, VisitsEveryBucketOnceAndReadsNothingBeyond) {
   visited.clear();
   hv::MapForEachValue(map, Visit);
   map->buckets = own;
-  EXPECT_EQ(guard.faults, 0) << "read past the last bucket";
+  EXPECT_EQ(guard.Faults(), 0) << "read past the last bucket";
   std::sort(values.begin(), values.end());
   std::sort(visited.begin(), visited.end());
   EXPECT_EQ(visited, values);

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "runtime/runtime.h"
+#include "tests/support/guard_page.h"
 #include "tests/support/heap_count.h"
 
 namespace {
@@ -59,62 +60,29 @@ TEST(CopyText, EveryAlignmentPairAndLengthWritesExactlyTheText) {
       }
 }
 
-// Two pages: the first readable and writable, the second no-access. A touch
-// of the second page is recorded and the page opened, so that a faulty
-// kernel fails the test instead of crashing the run.
+// Room for the longest text and the aligned block a word-wise scan may read before it.
+constexpr int EDGE_BYTES = MAX_LENGTH + 16;
+
+// Texts and destinations that end at the last byte before a no-access page.
 class PageEdge : public ::testing::Test {
  protected:
-  void SetUp() override {
-    SYSTEM_INFO info;
-    GetSystemInfo(&info);
-    page = info.dwPageSize;
-    base = static_cast<unsigned char*>(
-        VirtualAlloc(nullptr, 2 * page, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE));
-    ASSERT_NE(base, nullptr);
-    Close();
-    active = this;
-    handler = AddVectoredExceptionHandler(1, &PageEdge::OnFault);
-  }
-  void TearDown() override {
-    RemoveVectoredExceptionHandler(handler);
-    active = nullptr;
-    VirtualFree(base, 0, MEM_RELEASE);
-    EXPECT_EQ(faults, 0) << "the no-access page was touched";
-  }
-  void Close() {
-    DWORD old;
-    ASSERT_TRUE(VirtualProtect(base + page, page, PAGE_NOACCESS, &old));
-  }
-  static LONG CALLBACK OnFault(EXCEPTION_POINTERS* info) {
-    const EXCEPTION_RECORD* record = info->ExceptionRecord;
-    if (!active || record->ExceptionCode != EXCEPTION_ACCESS_VIOLATION) return EXCEPTION_CONTINUE_SEARCH;
-    auto* address = reinterpret_cast<unsigned char*>(record->ExceptionInformation[1]);
-    if (address < active->End() || address >= active->End() + active->page)
-      return EXCEPTION_CONTINUE_SEARCH;
-    ++active->faults;
-    DWORD old;
-    VirtualProtect(active->End(), active->page, PAGE_READWRITE, &old);
-    return EXCEPTION_CONTINUE_EXECUTION;
-  }
+  void SetUp() override { ASSERT_NE(edge.End(), nullptr); }
+  void TearDown() override { EXPECT_EQ(edge.Faults(), 0) << "the no-access page was touched"; }
   // A text whose terminator is the last readable byte.
   char* TextAtEdge(int length) {
-    std::memset(base, 0x01, page);
-    return MakeText(base + page - 1 - length, length);
+    auto* end = reinterpret_cast<unsigned char*>(edge.End());
+    std::memset(end - EDGE_BYTES, 0x01, EDGE_BYTES);
+    return MakeText(end - 1 - length, length);
   }
-  unsigned char* End() const { return base + page; }
-  static inline PageEdge* active = nullptr;
-  PVOID handler = nullptr;
-  DWORD page = 0;
-  unsigned char* base = nullptr;
-  int faults = 0;
+  hvtest::GuardPage edge{EDGE_BYTES};
 };
 
 TEST_F(PageEdge, NoAccessPageReallyFaults) {
-  volatile unsigned char* beyond = End();
-  unsigned char byte = *beyond;
-  EXPECT_EQ(faults, 1);
+  volatile char* beyond = edge.End();
+  char byte = *beyond;
+  EXPECT_EQ(edge.Faults(), 1);
   EXPECT_EQ(byte, 0);
-  faults = 0;
+  edge.Close();
 }
 
 TEST_F(PageEdge, TextLengthStopsInsideThePage) {
@@ -139,7 +107,7 @@ TEST_F(PageEdge, CopyTextWritesNothingBeyondTheDestination) {
   for (int sourceAlign = 0; sourceAlign < 4; ++sourceAlign)
     for (int length = 0; length <= MAX_LENGTH; ++length) {
       char* text = MakeText(source + sourceAlign, length);
-      char* target = reinterpret_cast<char*>(End() - 1 - length);
+      char* target = edge.End() - 1 - length;
       hv::CopyText(target, text);
       EXPECT_EQ(std::memcmp(target, text, length + 1), 0)
           << "source " << sourceAlign << " length " << length;

@@ -11,6 +11,7 @@
 
 #include "runtime/draw/draw_internal.h"
 #include "runtime/runtime.h"
+#include "tests/support/guard_page.h"
 
 namespace {
 
@@ -23,19 +24,8 @@ class GuardedPrintBuffer : public ::testing::Test {
     hv::printTarget = nullptr;
     savedPrecision = hv::floatPrecision;
     hv::SetPrecision(2);
-    SYSTEM_INFO info;
-    GetSystemInfo(&info);
-    page = info.dwPageSize;
-    const DWORD pages = (hv::PRINT_BUFFER_SIZE + page - 1) / page;
-    base = static_cast<char*>(VirtualAlloc(nullptr, (pages + 1) * page, MEM_RESERVE | MEM_COMMIT,
-                                           PAGE_READWRITE));
-    ASSERT_NE(base, nullptr);
-    guard = base + pages * page;
-    DWORD old;
-    ASSERT_TRUE(VirtualProtect(guard, page, PAGE_NOACCESS, &old));
-    active = this;
-    handler = AddVectoredExceptionHandler(1, &GuardedPrintBuffer::OnFault);
-    hv::RedirectPrintBuffer(guard - hv::PRINT_BUFFER_SIZE);
+    ASSERT_NE(guard.End(), nullptr);
+    hv::RedirectPrintBuffer(guard.End() - hv::PRINT_BUFFER_SIZE);
 
     char folder[MAX_PATH], name[MAX_PATH];
     ASSERT_NE(GetTempPathA(MAX_PATH, folder), 0u);
@@ -54,24 +44,7 @@ class GuardedPrintBuffer : public ::testing::Test {
       CloseHandle(output);
     }
     hv::RedirectPrintBuffer(nullptr);
-    if (handler) RemoveVectoredExceptionHandler(handler);
-    active = nullptr;
-    if (base) VirtualFree(base, 0, MEM_RELEASE);
-    EXPECT_EQ(faults, 0) << "a byte past the print buffer was touched";
-  }
-  // A touch of the guard page is counted and the page opened, so that a
-  // fault fails the test instead of ending the run.
-  static LONG CALLBACK OnFault(EXCEPTION_POINTERS* info) {
-    const EXCEPTION_RECORD* record = info->ExceptionRecord;
-    if (!active || record->ExceptionCode != EXCEPTION_ACCESS_VIOLATION)
-      return EXCEPTION_CONTINUE_SEARCH;
-    auto* address = reinterpret_cast<char*>(record->ExceptionInformation[1]);
-    if (address < active->guard || address >= active->guard + active->page)
-      return EXCEPTION_CONTINUE_SEARCH;
-    ++active->faults;
-    DWORD old;
-    VirtualProtect(active->guard, active->page, PAGE_READWRITE, &old);
-    return EXCEPTION_CONTINUE_EXECUTION;
+    EXPECT_EQ(guard.Faults(), 0) << "a byte past the print buffer was touched";
   }
   // What reached standard output since the last call.
   std::string Written() {
@@ -85,12 +58,7 @@ class GuardedPrintBuffer : public ::testing::Test {
     return text;
   }
 
-  static inline GuardedPrintBuffer* active = nullptr;
-  DWORD page = 0;
-  char* base = nullptr;
-  char* guard = nullptr;
-  PVOID handler = nullptr;
-  int faults = 0;
+  hvtest::GuardPage guard{hv::PRINT_BUFFER_SIZE};
   HANDLE output = INVALID_HANDLE_VALUE, savedOutput = nullptr;
   hv::WindowRecord* savedTarget = nullptr;
   int32_t savedPrecision = 0;
@@ -106,10 +74,10 @@ class GuardedPrintBuffer : public ::testing::Test {
 }
 
 TEST_F(GuardedPrintBuffer, TheByteAfterTheBufferFaults) {
-  volatile char* beyond = guard;
+  volatile char* beyond = guard.End();
   *beyond = 1;
-  EXPECT_EQ(faults, 1);
-  faults = 0;
+  EXPECT_EQ(guard.Faults(), 1);
+  guard.Close();
 }
 
 // Prints `fill`, one item, and a short string after it.
@@ -154,7 +122,7 @@ TEST_F(GuardedPrintBuffer, TextBeyondTheBufferIsCutAtItsLastByte) {
       item.print(fill.c_str());
       std::string expected = fill + item.text + "|";
       EXPECT_TRUE(SameText(expected.substr(0, full), Written()));
-      ASSERT_EQ(faults, 0);
+      ASSERT_EQ(guard.Faults(), 0);
     }
   }
 }
