@@ -60,6 +60,11 @@ struct SeenBox {
   HICON icon = nullptr;
 };
 
+// A message box of this process, shown.
+bool IsMessageBox(HWND window);
+// Its caption, text, place and icon; waits until its modal loop runs.
+SeenBox ReadBox(HWND box);
+
 // While it lives, a second thread reads and closes, with OK, every message
 // box of this process.
 class BoxCloser {
