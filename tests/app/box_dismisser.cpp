@@ -34,6 +34,12 @@ std::vector<SeenBox> BoxDismisser::Take() {
   return taken;
 }
 
+std::vector<SeenBox> ClickAndCloseBoxes(int32_t id) {
+  BoxDismisser dismisser;
+  Click(id);
+  return dismisser.Take();
+}
+
 void QuickClick(int32_t id) {
   SendMessageA(Control(id), BM_CLICK, 0, 0);
   hv::WaitEvents(1);
