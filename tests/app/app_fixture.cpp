@@ -84,30 +84,21 @@ RECT PanelLineBand(int index) {
 
 namespace {
 
-struct BoxSearch {
-  DWORD process;
-  const std::vector<HWND>* skip;
-  HWND found;
-};
-
-BOOL CALLBACK FindBox(HWND window, LPARAM context) {
-  auto* search = reinterpret_cast<BoxSearch*>(context);
-  char name[16] = {};
-  GetClassNameA(window, name, sizeof name);
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  if (process != search->process || std::string(name) != "#32770" || !IsWindowVisible(window))
-    return TRUE;
-  for (HWND seen : *search->skip)
-    if (seen == window) return TRUE;
-  search->found = window;
-  return FALSE;
-}
-
 BOOL CALLBACK FindIcon(HWND child, LPARAM context) {
   if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
     *reinterpret_cast<HICON*>(context) = HICON(SendMessageA(child, STM_GETICON, 0, 0));
   return TRUE;
+}
+
+}  // namespace
+
+bool IsMessageBox(HWND window) {
+  char name[16] = {};
+  GetClassNameA(window, name, sizeof name);
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  return process == GetCurrentProcessId() && std::string(name) == "#32770" &&
+         IsWindowVisible(window);
 }
 
 SeenBox ReadBox(HWND box) {
@@ -122,38 +113,6 @@ SeenBox ReadBox(HWND box) {
   GetWindowRect(box, &seen.rect);
   EnumChildWindows(box, FindIcon, reinterpret_cast<LPARAM>(&seen.icon));
   return seen;
-}
-
-}  // namespace
-
-BoxCloser::BoxCloser() : thread_([this] { Watch(); }) {}
-
-BoxCloser::~BoxCloser() { Stop(); }
-
-void BoxCloser::Watch() {
-  while (!stop_) {
-    BoxSearch search = {GetCurrentProcessId(), &handled_, nullptr};
-    EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
-    if (!search.found) {
-      Sleep(10);
-      continue;
-    }
-    handled_.push_back(search.found);
-    seen_.push_back(ReadBox(search.found));
-    SendMessageA(GetDlgItem(search.found, IDOK), BM_CLICK, 0, 0);
-  }
-}
-
-std::vector<SeenBox> BoxCloser::Stop() {
-  stop_ = true;
-  if (thread_.joinable()) thread_.join();
-  return seen_;
-}
-
-std::vector<SeenBox> ClickAndCloseBoxes(int32_t id) {
-  BoxCloser closer;
-  Click(id);
-  return closer.Stop();
 }
 
 POINT CentredOnMainWindow(const RECT& box) {

@@ -6,9 +6,7 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "app/commands.h"
@@ -60,24 +58,10 @@ struct SeenBox {
   HICON icon = nullptr;
 };
 
-// While it lives, a second thread reads and closes, with OK, every message
-// box of this process.
-class BoxCloser {
- public:
-  BoxCloser();
-  ~BoxCloser();
-  std::vector<SeenBox> Stop();
-
- private:
-  void Watch();
-  std::atomic<bool> stop_{false};
-  std::vector<SeenBox> seen_;
-  std::vector<HWND> handled_;
-  std::thread thread_;
-};
-
-// The boxes that clicking the control showed.
-std::vector<SeenBox> ClickAndCloseBoxes(int32_t id);
+// A message box of this process, shown.
+bool IsMessageBox(HWND window);
+// Its caption, text, place and icon, read once its modal loop runs.
+SeenBox ReadBox(HWND box);
 
 // Where a box of this rectangle sits when centred on the main window.
 POINT CentredOnMainWindow(const RECT& box);

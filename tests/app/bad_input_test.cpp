@@ -1,7 +1,7 @@
 // Whatever is pasted into the inputs: the program goes on, the inputs keep
 // the text, and the results are the parsed numbers' sizing, a message for a
 // missing value, or nothing at all where the sizing is no number.
-#include "tests/app/app_fixture.h"
+#include "tests/app/box_dismisser.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Commands give back what they take: texts from the fields and numbers go
 // through the temporary-string stack, fonts and pens are replaced, not piled up.
-#include "tests/app/app_fixture.h"
+#include "tests/app/box_dismisser.h"
 #include "tests/support/gdi_count.h"
 #include "tests/support/heap_count.h"
 

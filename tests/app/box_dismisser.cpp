@@ -8,17 +8,8 @@ constexpr UINT TICK_MS = 10;
 std::vector<SeenBox> closed;  // one dismisser at a time: the timer routine has no context
 
 BOOL CALLBACK CloseBox(HWND window, LPARAM) {
-  char name[16] = {};
-  GetClassNameA(window, name, sizeof name);
-  if (std::string(name) != "#32770" || !IsWindowVisible(window)) return TRUE;
-  SeenBox seen;
-  char text[512] = {};
-  GetWindowTextA(window, text, sizeof text);
-  seen.caption = text;
-  GetDlgItemTextA(window, 0xFFFF, text, sizeof text);
-  seen.text = text;
-  GetWindowRect(window, &seen.rect);
-  closed.push_back(seen);
+  if (!IsMessageBox(window)) return TRUE;
+  closed.push_back(ReadBox(window));
   // Ends the box's loop and hides it at once: the next tick cannot see it again.
   SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
   return TRUE;
@@ -41,6 +32,12 @@ std::vector<SeenBox> BoxDismisser::Take() {
   std::vector<SeenBox> taken;
   taken.swap(closed);
   return taken;
+}
+
+std::vector<SeenBox> ClickAndCloseBoxes(int32_t id) {
+  BoxDismisser dismisser;
+  Click(id);
+  return dismisser.Take();
 }
 
 void QuickClick(int32_t id) {

@@ -8,7 +8,7 @@
 namespace apptest {
 
 // While it lives, every message box the thread shows is read and closed
-// with OK at the next tick.
+// with OK at the next tick. One at a time: ClickAndCloseBoxes makes its own.
 class BoxDismisser {
  public:
   BoxDismisser();
@@ -21,6 +21,9 @@ class BoxDismisser {
  private:
   UINT_PTR timer_;
 };
+
+// The boxes that clicking the control showed.
+std::vector<SeenBox> ClickAndCloseBoxes(int32_t id);
 
 // Sends the control a click (BM_CLICK), then runs what the command left
 // queued without sleeping.

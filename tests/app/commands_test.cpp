@@ -1,7 +1,7 @@
 // The commands besides CALCULATE: the frequency buttons, New, Open, Save and About.
 #include <tuple>
 
-#include "tests/app/app_fixture.h"
+#include "tests/app/box_dismisser.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // CALCULATE from the user's inputs: the four result fields, the panel, and
 // the messages for missing input.
-#include "tests/app/app_fixture.h"
+#include "tests/app/box_dismisser.h"
 
 namespace {
 

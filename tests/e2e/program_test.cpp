@@ -6,9 +6,11 @@
 
 #include <string>
 
-#include "capture.h"
+#include "tests/e2e/driver.h"
 
 namespace {
+
+using namespace e2e;
 
 constexpr char CAPTION_50[] = "Ampliwind  -  50 Hertz";
 constexpr char CAPTION_60[] = "Ampliwind  -  60 Hertz";
@@ -16,92 +18,20 @@ constexpr int CALCULATE = 20, ABOUT = 11, HERTZ_60 = 60;
 // The last thing start-up draws: the filled half of the lower joint.
 constexpr POINT LAST_DRAWN = {230, 195};
 
-// Under Wine the build's paths are Unix paths; drive Z: maps the root.
-std::string WindowsPath(const std::string& path) {
-  std::string windows = path.starts_with('/') ? "Z:" : "";
-  for (char c : path) windows += c == '/' ? '\\' : c;
-  return windows;
-}
-
-std::string Screenshot(const char* name) {
-  return WindowsPath(std::string(SCREENSHOT_DIR) + "/" + name);
-}
-
 HWND WaitForWindow(const char* className, const char* caption, DWORD timeoutMs) {
-  for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
-    // Visible only once its creation, centring included, has finished.
-    HWND w = FindWindowA(className, caption);
-    if (w && IsWindowVisible(w)) return w;
-    Sleep(50);
-  }
-  return nullptr;
-}
-
-COLORREF ScreenPixel(HWND window, POINT client) {
-  ClientToScreen(window, &client);
-  HDC screen = GetDC(nullptr);
-  COLORREF seen = GetPixel(screen, client.x, client.y);
-  ReleaseDC(nullptr, screen);
-  return seen;
-}
-
-// The program paints on its own schedule: give it a moment under load.
-bool WaitForPixel(HWND window, POINT client, COLORREF colour) {
-  for (int tries = 0; tries < 50; ++tries) {
-    if (ScreenPixel(window, client) == colour) return true;
-    Sleep(100);
-  }
-  return false;
-}
-
-// Texts of another process's controls travel by message, not by GetWindowText.
-std::string TextOf(HWND control) {
-  char text[256] = {};
-  SendMessageA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-  return text;
-}
-
-POINT CentreOf(HWND window) {
-  RECT r;
-  GetWindowRect(window, &r);
-  return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
-void ClickAt(POINT screen) {
-  SetCursorPos(screen.x, screen.y);
-  Sleep(50);
-  mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
-  mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
-  Sleep(100);
-}
-
-bool HasFocus(HWND control) {
-  GUITHREADINFO info = {sizeof(info)};
-  return GetGUIThreadInfo(GetWindowThreadProcessId(control, nullptr), &info) &&
-         info.hwndFocus == control;
-}
-
-// A message sent to the program overtakes the input and posted messages still
-// queued for it: wait for the text instead of guessing how long they take.
-bool WaitForText(HWND control, const char* text) {
-  for (int tries = 0; tries < 50; ++tries) {
-    if (TextOf(control) == text) return true;
-    Sleep(100);
-  }
-  return false;
+  HWND w = nullptr;
+  // Visible only once its creation, centring included, has finished.
+  bool shown = WaitUntil([&] {
+    w = FindWindowA(className, caption);
+    return w && IsWindowVisible(w);
+  }, timeoutMs);
+  return shown ? w : nullptr;
 }
 
 // Into the field as a user types: click it, select what is there, type over it.
-// The selection waits for the click to arrive, or the click would undo it.
 void TypeInto(HWND field, const char* digits) {
-  ClickAt(CentreOf(field));
-  for (int tries = 0; tries < 50 && !HasFocus(field); ++tries) Sleep(100);
-  SendMessageA(field, EM_SETSEL, 0, -1);
-  for (const char* c = digits; *c; ++c) {
-    keybd_event(BYTE(*c), 0, 0, 0);
-    keybd_event(BYTE(*c), 0, KEYEVENTF_KEYUP, 0);
-    Sleep(30);
-  }
+  ClickAndSelectAll(field);
+  for (const char* c = digits; *c; ++c) PressKey(BYTE(*c));
   Sleep(100);
 }
 
@@ -123,17 +53,15 @@ BOOL CALLBACK FindBox(HWND window, LPARAM context) {
 }
 
 HWND WaitForBox(DWORD process, DWORD timeoutMs) {
-  for (DWORD waited = 0; waited < timeoutMs; waited += 20) {
-    BoxSearch search = {process, nullptr};
-    EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
-    if (search.found) {
-      DWORD_PTR ignored;  // answered once the box's modal loop runs
-      SendMessageTimeoutA(search.found, WM_NULL, 0, 0, SMTO_NORMAL, 2000, &ignored);
-      return search.found;
-    }
-    Sleep(20);
-  }
-  return nullptr;
+  BoxSearch search = {process, nullptr};
+  if (!WaitUntil([&] {
+        EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
+        return search.found != nullptr;
+      }, timeoutMs))
+    return nullptr;
+  DWORD_PTR ignored;  // answered once the box's modal loop runs
+  SendMessageTimeoutA(search.found, WM_NULL, 0, 0, SMTO_NORMAL, 2000, &ignored);
+  return search.found;
 }
 
 struct SeenBox {
@@ -153,7 +81,7 @@ SeenBox DismissBox(HWND box) {
   seen.text = TextOf(GetDlgItem(box, 0xFFFF));
   GetWindowRect(box, &seen.rect);
   PostMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
-  for (int tries = 0; tries < 100 && IsWindow(box); ++tries) Sleep(20);
+  WaitUntil([&] { return !IsWindow(box); }, 2000);
   return seen;
 }
 
@@ -174,19 +102,10 @@ bool FindCloseBox(HWND window, POINT* found) {
 class ProgramTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string command = '"' + WindowsPath(AMPLIWIND_EXE) + '"';
-    STARTUPINFOA startup = {sizeof(startup)};
-    ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                               nullptr, &startup, &process_))
-        << "cannot start " << command;
+    ASSERT_TRUE(StartProgram(AMPLIWIND_EXE, &process_)) << "cannot start " << AMPLIWIND_EXE;
     window_ = WaitForWindow("HalvornWndClass", CAPTION_50, 10000);
   }
-  void TearDown() override {
-    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT)
-      TerminateProcess(process_.hProcess, 1);
-    CloseHandle(process_.hThread);
-    CloseHandle(process_.hProcess);
-  }
+  void TearDown() override { EndProgram(&process_); }
   HWND Control(int id) { return GetDlgItem(window_, id); }
   // A click that may open a modal box: posted, so this process never waits on it.
   SeenBox ClickAndDismiss(int id, DWORD timeoutMs = 5000) {
@@ -199,12 +118,6 @@ class ProgramTest : public ::testing::Test {
     LONG w = box.rect.right - box.rect.left, h = box.rect.bottom - box.rect.top;
     EXPECT_EQ(box.rect.left, (owner.right - owner.left - w) / 2 + owner.left);
     EXPECT_EQ(box.rect.top, (owner.bottom - owner.top - h) / 2 + owner.top);
-  }
-  void ExpectExitCodeZero() {
-    ASSERT_EQ(WaitForSingleObject(process_.hProcess, 10000), WAIT_OBJECT_0);
-    DWORD code = 1;
-    GetExitCodeProcess(process_.hProcess, &code);
-    EXPECT_EQ(code, 0u);
   }
   PROCESS_INFORMATION process_ = {};
   HWND window_ = nullptr;
@@ -229,11 +142,11 @@ TEST_F(ProgramTest, OpensCentredAndClosesWithExitCodeZero) {
   EXPECT_TRUE(WaitForPixel(window_, {5, 5}, 0xD8D2D2)) << "window colour";
   EXPECT_TRUE(WaitForPixel(window_, LAST_DRAWN, 0x464646)) << "start-up drawn to its end";
   Sleep(300);  // the controls paint once the event loop runs
-  EXPECT_TRUE(shot::SaveWindowPng(window_, Screenshot("ampliwind-startup.png").c_str()));
+  EXPECT_TRUE(SaveScreenshot(window_, "ampliwind-startup.png"));
 
   // The close box asks; the program closes itself and ends with exit code 0.
   PostMessageA(window_, WM_CLOSE, 0, 0);
-  ExpectExitCodeZero();
+  ExpectExitCodeZero(process_.hProcess);
 }
 
 // A session: the messages for missing input, a calculation typed by hand,
@@ -274,7 +187,7 @@ TEST_F(ProgramTest, UserSession) {
   for (int id = 4; id <= 7; ++id)
     EXPECT_TRUE(WaitForText(Control(id), results[id - 4])) << TextOf(Control(id));
   Sleep(300);  // the fields repaint on the program's schedule
-  EXPECT_TRUE(shot::SaveWindowPng(window_, Screenshot("ampliwind-calculated.png").c_str()));
+  EXPECT_TRUE(SaveScreenshot(window_, "ampliwind-calculated.png"));
 
   SeenBox about = ClickAndDismiss(ABOUT);
   ASSERT_TRUE(about.found);
@@ -290,7 +203,7 @@ TEST_F(ProgramTest, UserSession) {
     ClickAt(closeBox);
   else  // no caption drawn on this display: the close box's own command
     PostMessageA(window_, WM_SYSCOMMAND, SC_CLOSE, 0);
-  ExpectExitCodeZero();
+  ExpectExitCodeZero(process_.hProcess);
 }
 
 }  // namespace

@@ -11,10 +11,12 @@
 #include <utility>
 #include <vector>
 
-#include "capture.h"
 #include "examples/tour/tour_ids.h"
+#include "tests/e2e/driver.h"
 
 namespace {
+
+using namespace e2e;
 
 // The "&Open" menu lists the children in this order; "&Window" starts with
 // "&Cascade" and "&Tile".
@@ -25,79 +27,6 @@ struct ChildItem {
 const ChildItem childItems[] = {
     {tour::CONTROLS_CAPTION, 0}, {tour::BUTTONS_CAPTION, 1}, {tour::DRAWING_CAPTION, 2}};
 constexpr int CASCADE_ITEM = 0, TILE_ITEM = 1;
-
-// Under Wine the build's paths are Unix paths; drive Z: maps the root.
-std::string WindowsPath(const std::string& path) {
-  std::string windows = path.starts_with('/') ? "Z:" : "";
-  for (char c : path) windows += c == '/' ? '\\' : c;
-  return windows;
-}
-
-// The program works on its own schedule: give it a moment under load.
-template <typename Condition>
-bool WaitUntil(Condition condition, DWORD timeoutMs = 5000) {
-  for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
-    if (condition()) return true;
-    Sleep(50);
-  }
-  return condition();
-}
-
-COLORREF ScreenPixel(HWND window, POINT client) {
-  ClientToScreen(window, &client);
-  HDC screen = GetDC(nullptr);
-  COLORREF seen = GetPixel(screen, client.x, client.y);
-  ReleaseDC(nullptr, screen);
-  return seen;
-}
-
-bool WaitForPixel(HWND window, POINT client, COLORREF colour) {
-  return WaitUntil([&] { return ScreenPixel(window, client) == colour; });
-}
-
-// Texts of another process's windows travel by message; a status bar
-// answers with the text of its first part.
-std::string TextOf(HWND window) {
-  char text[256] = {};
-  SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-  return text;
-}
-
-POINT CentreOf(HWND window) {
-  RECT r;
-  GetWindowRect(window, &r);
-  return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
-void MoveMouseTo(POINT screen) {
-  SetCursorPos(screen.x, screen.y);
-  INPUT input = {};
-  input.type = INPUT_MOUSE;
-  input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-  input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  SendInput(1, &input, sizeof input);
-}
-
-void ClickAt(POINT screen) {
-  MoveMouseTo(screen);
-  Sleep(50);
-  mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
-  mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
-  Sleep(100);
-}
-
-bool HasFocus(HWND control) {
-  GUITHREADINFO info = {sizeof(info)};
-  return GetGUIThreadInfo(GetWindowThreadProcessId(control, nullptr), &info) &&
-         info.hwndFocus == control;
-}
-
-void PressKey(BYTE key) {
-  keybd_event(key, 0, 0, 0);
-  keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
-  Sleep(30);
-}
 
 void PostKey(HWND window, WPARAM key) {
   PostMessageA(window, WM_KEYDOWN, key, 1);
@@ -145,11 +74,7 @@ bool GaugeAtItsShares(HWND drawing) {
 class TourTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string command = '"' + WindowsPath(TOUR_EXE) + '"';
-    STARTUPINFOA startup = {sizeof(startup)};
-    ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                               nullptr, &startup, &process_))
-        << "cannot start " << command;
+    ASSERT_TRUE(StartProgram(TOUR_EXE, &process_)) << "cannot start " << TOUR_EXE;
     EndWithThisProcess();
     // Ready once the status bar shows its first count.
     ASSERT_TRUE(WaitUntil([&] {
@@ -161,13 +86,7 @@ class TourTest : public ::testing::Test {
     ASSERT_NE(mdiClient_, nullptr);
   }
   void TearDown() override {
-    // Gone before the next test looks for its frame.
-    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
-      TerminateProcess(process_.hProcess, 1);
-      WaitForSingleObject(process_.hProcess, 10000);
-    }
-    CloseHandle(process_.hThread);
-    CloseHandle(process_.hProcess);
+    EndProgram(&process_);
     if (job_) CloseHandle(job_);
   }
 
@@ -279,11 +198,7 @@ class TourTest : public ::testing::Test {
   // The edit field reports TAB and ENTER to its window, which shows them.
   void PressTabAndEnter() {
     HWND edit = GetDlgItem(Child(tour::CONTROLS_CAPTION), tour::ID_NOTIFYING_EDIT);
-    ClickAt(CentreOf(edit));
-    // A sent message overtakes queued input: selecting before the click has
-    // arrived would leave the click to undo the selection.
-    ASSERT_TRUE(WaitUntil([&] { return HasFocus(edit); })) << "the click did not focus the edit";
-    SendMessageA(edit, EM_SETSEL, 0, -1);
+    ASSERT_TRUE(ClickAndSelectAll(edit)) << "the click did not focus the edit";
     PressKey('4');
     PressKey('2');
     struct Report {
@@ -295,7 +210,7 @@ class TourTest : public ::testing::Test {
     };
     for (const Report& r : reports) {
       PressKey(r.key);
-      EXPECT_TRUE(WaitUntil([&] { return TextOf(status_) == r.status; }))
+      EXPECT_TRUE(WaitForText(status_, r.status))
           << "expected \"" << r.status << "\", the status bar shows \"" << TextOf(status_) << '"';
     }
   }
@@ -329,10 +244,7 @@ class TourTest : public ::testing::Test {
 
   void CloseFrameWithExitCodeZero() {
     PostMessageA(frame_, WM_CLOSE, 0, 0);
-    ASSERT_EQ(WaitForSingleObject(process_.hProcess, 10000), WAIT_OBJECT_0);
-    DWORD code = 1;
-    GetExitCodeProcess(process_.hProcess, &code);
-    EXPECT_EQ(code, 0u);
+    ExpectExitCodeZero(process_.hProcess);
   }
 
   PROCESS_INFORMATION process_ = {};
@@ -353,8 +265,7 @@ TEST_F(TourTest, ArrangesTheChildrenItsMenuOpens) {
   HWND disabled = GetDlgItem(Child(tour::BUTTONS_CAPTION), tour::ID_DISABLED);
   EXPECT_TRUE(WaitForPixel(disabled, {6, 6}, tour::NORMAL_FACE)) << "buttons";
   EXPECT_TRUE(WaitUntil([&] { return GaugeAtItsShares(Child(tour::DRAWING_CAPTION)); }));
-  std::string picture = WindowsPath(std::string(SCREENSHOT_DIR) + "/tour.png");
-  EXPECT_TRUE(shot::SaveWindowPng(frame_, picture.c_str()));
+  EXPECT_TRUE(SaveScreenshot(frame_, "tour.png"));
   // The frame's close box closes the children with it.
   CloseFrameWithExitCodeZero();
 }

@@ -1,0 +1,110 @@
+#include "tests/e2e/driver.h"
+
+#include <gtest/gtest.h>
+
+#include "capture.h"
+
+namespace e2e {
+
+std::string WindowsPath(const std::string& path) {
+  std::string windows = path.starts_with('/') ? "Z:" : "";
+  for (char c : path) windows += c == '/' ? '\\' : c;
+  return windows;
+}
+
+bool StartProgram(const char* exe, PROCESS_INFORMATION* process) {
+  std::string command = '"' + WindowsPath(exe) + '"';
+  STARTUPINFOA startup = {sizeof(startup)};
+  return CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, process);
+}
+
+void EndProgram(PROCESS_INFORMATION* process) {
+  if (!process->hProcess) return;
+  if (WaitForSingleObject(process->hProcess, 0) == WAIT_TIMEOUT) {
+    TerminateProcess(process->hProcess, 1);
+    WaitForSingleObject(process->hProcess, 10000);
+  }
+  CloseHandle(process->hThread);
+  CloseHandle(process->hProcess);
+  *process = {};
+}
+
+void ExpectExitCodeZero(HANDLE process) {
+  ASSERT_EQ(WaitForSingleObject(process, 10000), WAIT_OBJECT_0);
+  DWORD code = 1;
+  GetExitCodeProcess(process, &code);
+  EXPECT_EQ(code, 0u);
+}
+
+bool SaveScreenshot(HWND window, const char* name) {
+  std::string path = WindowsPath(std::string(SCREENSHOT_DIR) + "/" + name);
+  return shot::SaveWindowPng(window, path.c_str());
+}
+
+COLORREF ScreenPixel(HWND window, POINT client) {
+  ClientToScreen(window, &client);
+  HDC screen = GetDC(nullptr);
+  COLORREF seen = GetPixel(screen, client.x, client.y);
+  ReleaseDC(nullptr, screen);
+  return seen;
+}
+
+bool WaitForPixel(HWND window, POINT client, COLORREF colour) {
+  return WaitUntil([&] { return ScreenPixel(window, client) == colour; });
+}
+
+std::string TextOf(HWND window) {
+  char text[256] = {};
+  SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+bool WaitForText(HWND window, const std::string& text) {
+  return WaitUntil([&] { return TextOf(window) == text; });
+}
+
+POINT CentreOf(HWND window) {
+  RECT r;
+  GetWindowRect(window, &r);
+  return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+bool HasFocus(HWND control) {
+  GUITHREADINFO info = {sizeof(info)};
+  return GetGUIThreadInfo(GetWindowThreadProcessId(control, nullptr), &info) &&
+         info.hwndFocus == control;
+}
+
+void MoveMouseTo(POINT screen) {
+  SetCursorPos(screen.x, screen.y);
+  INPUT input = {};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+  input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &input, sizeof input);
+}
+
+void ClickAt(POINT screen) {
+  MoveMouseTo(screen);
+  Sleep(50);
+  mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+  mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+  Sleep(100);
+}
+
+bool ClickAndSelectAll(HWND field) {
+  ClickAt(CentreOf(field));
+  bool focused = WaitUntil([&] { return HasFocus(field); });
+  SendMessageA(field, EM_SETSEL, 0, -1);
+  return focused;
+}
+
+void PressKey(BYTE key) {
+  keybd_event(key, 0, 0, 0);
+  keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
+  Sleep(30);
+}
+
+}  // namespace e2e

@@ -1,0 +1,55 @@
+// Drives a program of this project from another process, as a user's tools
+// would: starts and ends it, waits for what it shows, reads its texts and
+// the screen, moves and clicks the mouse, presses keys.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace e2e {
+
+// The program works on its own schedule: give it a moment under load.
+template <typename Condition>
+bool WaitUntil(Condition condition, DWORD timeoutMs = 5000) {
+  for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
+    if (condition()) return true;
+    Sleep(50);
+  }
+  return condition();
+}
+
+// Under Wine the build's paths are Unix paths; drive Z: maps the root.
+std::string WindowsPath(const std::string& path);
+
+// Started with its path as its command line; false if it could not be.
+bool StartProgram(const char* exe, PROCESS_INFORMATION* process);
+// Ended if it still runs, and gone before the next test looks for its windows.
+void EndProgram(PROCESS_INFORMATION* process);
+// The program ends by itself within ten seconds, with exit code 0.
+void ExpectExitCodeZero(HANDLE process);
+
+// The window's picture, saved under this name beside the build.
+bool SaveScreenshot(HWND window, const char* name);
+
+COLORREF ScreenPixel(HWND window, POINT client);
+bool WaitForPixel(HWND window, POINT client, COLORREF colour);
+
+// Texts of another process's windows travel by message, not by
+// GetWindowText; a status bar answers with the text of its first part.
+std::string TextOf(HWND window);
+bool WaitForText(HWND window, const std::string& text);
+
+POINT CentreOf(HWND window);
+bool HasFocus(HWND control);
+
+// The pointer moves as a user's mouse does, so hot-tracking sees it.
+void MoveMouseTo(POINT screen);
+void ClickAt(POINT screen);
+// Clicks the field and selects what it holds, ready to type over it; false
+// if the click did not focus it. A sent message overtakes queued input:
+// selecting before the click has arrived would leave the click to undo it.
+bool ClickAndSelectAll(HWND field);
+void PressKey(BYTE key);
+
+}  // namespace e2e
