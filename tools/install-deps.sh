@@ -19,22 +19,33 @@ have_all() {
   { [ -e /usr/lib/wine/i386-windows ] || [ -e /usr/lib/i386-linux-gnu/wine ]; }
 }
 
-have_all && exit 0
+# Where the kernel runs no 32-bit programs, Wine runs in an emulated machine.
+vm_pkgs=(qemu-system-x86 busybox-static)
+wine_runs() { wine --version >/dev/null 2>&1; }
+# The machine's first program is busybox: it must be the static build.
+have_vm() {
+  command -v qemu-system-x86_64 >/dev/null && [ -x /bin/busybox ] &&
+  dpkg-query -W -f='${Status}' busybox-static 2>/dev/null | grep -q 'ok installed'
+}
 
-if ! command -v apt-get >/dev/null || [ ! -f /etc/debian_version ]; then
-  echo "Missing build tools. Install these (Debian package names):" >&2
-  echo "  ${need_pkgs[*]}" >&2
-  echo "(32-bit Wine needs the i386 architecture: dpkg --add-architecture i386)" >&2
-  exit 1
-fi
-if [ "$(id -u)" -ne 0 ]; then
-  echo "Missing build tools; run as root, or install: ${need_pkgs[*]}" >&2
-  exit 1
-fi
+install() {
+  if ! command -v apt-get >/dev/null || [ ! -f /etc/debian_version ]; then
+    echo "Missing build tools. Install these (Debian package names):" >&2
+    echo "  $*" >&2
+    echo "(32-bit Wine needs the i386 architecture: dpkg --add-architecture i386)" >&2
+    exit 1
+  fi
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "Missing build tools; run as root, or install: $*" >&2
+    exit 1
+  fi
+  echo "== installing: $*"
+  dpkg --add-architecture i386
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -q
+  apt-get install -y -q --no-install-recommends "$@"
+}
 
-echo "== installing: ${need_pkgs[*]}"
-dpkg --add-architecture i386
-export DEBIAN_FRONTEND=noninteractive
-apt-get update -q
-apt-get install -y -q --no-install-recommends "${need_pkgs[@]}"
+have_all || install "${need_pkgs[@]}"
 have_all || { echo "install finished but tools are still missing" >&2; exit 1; }
+wine_runs || have_vm || install "${vm_pkgs[@]}"

@@ -25,6 +25,11 @@ wine_env_prepare() {
   exec 9>&-
 }
 
+# Whether Wine starts on this machine, quietly.
+wine_env_native() {
+  wine --version >/dev/null 2>&1
+}
+
 # The program and its tests are 32-bit x86 code: Wine's 32-bit loader must be
 # able to start, which needs a kernel that runs 32-bit user programs. Say so
 # plainly instead of failing later inside the build's test discovery.
@@ -35,7 +40,7 @@ wine_env_check() {
   if printf '%s' "$out" | grep -qi 'exec format error'; then
     echo "wine-env: this machine's kernel does not run 32-bit x86 programs (IA-32" >&2
     echo "wine-env: emulation is off), so 32-bit Wine, Ampliwind and its tests cannot run" >&2
-    echo "wine-env: on it. Use a machine whose kernel runs 32-bit code." >&2
+    echo "wine-env: on it directly. tools/test.sh runs them in an emulated machine instead." >&2
   fi
   return 1
 }

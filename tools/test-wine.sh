@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Runs the built tests under Wine: prepares the prefix, the Xvfb display and
+# the wineserver (test discovery runs the test programs too), then CTest.
+#   tools/test-wine.sh BUILD_DIR [CTEST ARGS...]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=$(realpath -m "$1"); shift
+state="$build/wine"
+
+echo "== prepare Wine (prefix, fonts, Xvfb, wineserver)"
+. tools/wine-env.sh
+trap 'wine_env_stop "$state"' EXIT
+wine_env_prepare "$state" yes
+
+cd "$build"
+ctest --output-on-failure -j"$(nproc)" "$@"
