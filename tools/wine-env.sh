@@ -75,28 +75,34 @@ wine_env_prefix() {
   local virtual_display=$1
   [ -f "$WINEPREFIX/.ampliwind-ready" ] && return
   wineboot -i 9>&- >/dev/null 2>&1 || true
-  wineserver -w 9>&- 2>/dev/null || true
   local fonts="$WINEPREFIX/drive_c/windows/Fonts"
   mkdir -p "$fonts"
   cp -n /usr/share/wine/fonts/* "$fonts"/ 2>/dev/null || true
-  local key
-  for key in 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
-             'HKCU\Software\Wine\Fonts\Replacements'; do
-    wine reg add "$key" /v "Courier New" /t REG_SZ /d "Liberation Mono" /f 9>&- >/dev/null 2>&1
-    wine reg add "$key" /v "Microsoft Sans Serif" /t REG_SZ /d "Liberation Sans" /f 9>&- >/dev/null 2>&1
-  done
-  # On a virtual display Wine draws the frames of its windows itself: with no
-  # window manager there, a managed window would wait 2 s for one when destroyed.
-  if [ "$virtual_display" = yes ]; then
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f \
-      9>&- >/dev/null 2>&1 || true
-  fi
-  # A crashing program prints a backtrace and ends, instead of waiting in the
-  # debugger's dialog on a display nobody looks at.
-  wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
-    9>&- >/dev/null 2>&1 || true
+  # All settings in one import: every Wine process started here costs a
+  # wineserver start, which an emulated machine takes most of a minute for.
+  local settings="$WINEPREFIX/ampliwind-settings.reg"
+  wine_env_settings "$virtual_display" > "$settings"
+  wine regedit /S "Z:${settings//\//\\}" 9>&- >/dev/null 2>&1 || true
   wineserver -w 9>&- 2>/dev/null || true
   touch "$WINEPREFIX/.ampliwind-ready"
+}
+
+# The prefix's settings, as a registry file: substitutes for the two faces
+# Wine does not ship; on a virtual display, frames drawn by Wine itself (with
+# no window manager there, a managed window would wait 2 s for one when
+# destroyed); a crashing program prints a backtrace and ends, instead of
+# waiting in the debugger's dialog on a display nobody looks at.
+wine_env_settings() {
+  local virtual_display=$1 key
+  printf 'REGEDIT4\n'
+  for key in 'HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+             'HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements'; do
+    printf '\n[%s]\n"Courier New"="Liberation Mono"\n"Microsoft Sans Serif"="Liberation Sans"\n' "$key"
+  done
+  if [ "$virtual_display" = yes ]; then
+    printf '\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\n"Managed"="N"\n'
+  fi
+  printf '\n[HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]\n"ShowCrashDialog"=dword:00000000\n'
 }
 
 # One persistent wineserver makes each further Wine process start in tens of

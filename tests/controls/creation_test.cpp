@@ -49,8 +49,9 @@ TEST_F(Creation, EachKindMakesItsClassWithItsStylesColoursAndProcedure) {
     ct::creations.clear();
     ++id;
     if (c.kind == hv::CK_CUSTOM) {  // a null caption is an empty one
-      EXPECT_EQ(hv::CreateControlByClass(&w, c.className, nullptr, 0, 0, 80, 24, c.given, c.exStyle, id),
-                Control(id));
+      HWND made = hv::CreateControlByClass(&w, c.className, nullptr, 0, 0, 80, 24, c.given,
+                                           c.exStyle, id);
+      EXPECT_EQ(made, Control(id));
       EXPECT_EQ(ct::TextOf(&w, id), "");
     } else {
       hv::CreateControl(&w, c.kind, "case", 0, 0, 80, 24, c.given, id);
