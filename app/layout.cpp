@@ -13,9 +13,10 @@ constexpr COLORREF NO_FILL = hv::CL_FRONT;
 constexpr COLORREF LABEL_COLOR = 0xFFF5F5;
 constexpr uint32_t MAIN_STYLE = WS_MINIMIZEBOX;  // no runtime option bit: a persistent surface
 
+// Prefixed: bare names would hide the program's constants and Win32's types.
 enum StepKind {
-  OPEN, WINDOW_COLOR, DIALOG_KEYS, PRECISION, DRAW_MODE, RECT, LINE, PIXEL, FONT, PRINT,
-  EXAMPLE, CONTROLS, CHECK, FREQUENCY, FRONT_PEN, STEP_KINDS
+  DO_OPEN, DO_COLOUR, DO_DIALOG_KEYS, DO_PRECISION, DO_DRAW_MODE, DO_RECT, DO_LINE, DO_PIXEL,
+  DO_FONT, DO_PRINT, DO_EXAMPLE, DO_CONTROLS, DO_CHECK, DO_FREQUENCY, DO_FRONT_PEN, STEP_KINDS
 };
 
 // One step. The meaning of a to d, value and text depends on the kind: see
@@ -29,36 +30,36 @@ struct Step {
 
 constexpr Step Open(int32_t x, int32_t y, int32_t width, int32_t height, uint32_t style,
                     const char* caption) {
-  return {OPEN, x, y, width, height, style, 0, caption};
+  return {DO_OPEN, x, y, width, height, style, 0, caption};
 }
-constexpr Step WindowColor(COLORREF colour) { return {WINDOW_COLOR, 0, 0, 0, 0, colour, 0, nullptr}; }
-constexpr Step DialogKeys(int32_t flag) { return {DIALOG_KEYS, flag, 0, 0, 0, 0, 0, nullptr}; }
-constexpr Step Precision(int32_t decimals) { return {PRECISION, decimals, 0, 0, 0, 0, 0, nullptr}; }
-constexpr Step DrawMode(int32_t mode) { return {DRAW_MODE, mode, 0, 0, 0, 0, 0, nullptr}; }
+constexpr Step WindowColor(COLORREF colour) { return {DO_COLOUR, 0, 0, 0, 0, colour, 0, nullptr}; }
+constexpr Step DialogKeys(int32_t flag) { return {DO_DIALOG_KEYS, flag, 0, 0, 0, 0, 0, nullptr}; }
+constexpr Step Precision(int32_t decimals) { return {DO_PRECISION, decimals, 0, 0, 0, 0, 0, nullptr}; }
+constexpr Step DrawMode(int32_t mode) { return {DO_DRAW_MODE, mode, 0, 0, 0, 0, 0, nullptr}; }
 constexpr Step Rect(int32_t x, int32_t y, int32_t width, int32_t height, COLORREF outline,
                     COLORREF fill) {
-  return {RECT, x, y, width, height, outline, fill, nullptr};
+  return {DO_RECT, x, y, width, height, outline, fill, nullptr};
 }
 constexpr Step Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, COLORREF colour) {
-  return {LINE, x1, y1, x2, y2, colour, 0, nullptr};
+  return {DO_LINE, x1, y1, x2, y2, colour, 0, nullptr};
 }
 constexpr Step Pixel(int32_t x, int32_t y, COLORREF colour) {
-  return {PIXEL, x, y, 0, 0, colour, 0, nullptr};
+  return {DO_PIXEL, x, y, 0, 0, colour, 0, nullptr};
 }
 constexpr Step Font(const char* face, int32_t size, int32_t weight) {
-  return {FONT, size, weight, 0, 0, 0, 0, face};
+  return {DO_FONT, size, weight, 0, 0, 0, 0, face};
 }
 constexpr Step Print(int32_t x, int32_t y, const char* text) {
-  return {PRINT, x, y, 0, 0, 0, 0, text};
+  return {DO_PRINT, x, y, 0, 0, 0, 0, text};
 }
-constexpr Step Example() { return {EXAMPLE, 0, 0, 0, 0, 0, 0, nullptr}; }
+constexpr Step Example() { return {DO_EXAMPLE, 0, 0, 0, 0, 0, 0, nullptr}; }
 // The controls whose ids lie in first .. last, in the order of the control table.
 constexpr Step Controls(int32_t first, int32_t last) {
-  return {CONTROLS, first, last, 0, 0, 0, 0, nullptr};
+  return {DO_CONTROLS, first, last, 0, 0, 0, 0, nullptr};
 }
-constexpr Step Check(int32_t id, int32_t state) { return {CHECK, id, state, 0, 0, 0, 0, nullptr}; }
-constexpr Step Frequency(int32_t hertz) { return {FREQUENCY, hertz, 0, 0, 0, 0, 0, nullptr}; }
-constexpr Step FrontPen(COLORREF colour) { return {FRONT_PEN, 0, 0, 0, 0, colour, 0, nullptr}; }
+constexpr Step Check(int32_t id, int32_t state) { return {DO_CHECK, id, state, 0, 0, 0, 0, nullptr}; }
+constexpr Step Frequency(int32_t hertz) { return {DO_FREQUENCY, hertz, 0, 0, 0, 0, 0, nullptr}; }
+constexpr Step FrontPen(COLORREF colour) { return {DO_FRONT_PEN, 0, 0, 0, 0, colour, 0, nullptr}; }
 
 // The corner pixels in the window colour make the rectangles look rounded.
 constexpr Step buildSteps[] = {
@@ -166,24 +167,24 @@ void CreateControls(int32_t first, int32_t last) {
 void Perform(const Step& s) {
   hv::WindowRecord* w = &mainWindow;
   switch (s.kind) {
-    case OPEN: hv::OpenWindow(w, s.a, s.b, s.c, s.d, s.value, nullptr, s.text, MainHandler); break;
-    case WINDOW_COLOR: hv::SetWindowColor(w, s.value); break;
-    case DIALOG_KEYS: hv::SetDialogKeys(w, s.a); break;
-    case PRECISION: hv::SetPrecision(s.a); break;
-    case DRAW_MODE: hv::SetDrawMode(w, s.a); break;
-    case RECT: hv::DrawRect(w, s.a, s.b, s.c, s.d, s.value, s.fill); break;
-    case LINE: hv::DrawLine(w, s.a, s.b, s.c, s.d, s.value); break;
-    case PIXEL: hv::DrawPixel(w, s.a, s.b, s.value); break;
-    case FONT: hv::SetFont(w, s.text, s.a, s.b, 0, 0); break;
-    case PRINT:
+    case DO_OPEN: hv::OpenWindow(w, s.a, s.b, s.c, s.d, s.value, nullptr, s.text, MainHandler); break;
+    case DO_COLOUR: hv::SetWindowColor(w, s.value); break;
+    case DO_DIALOG_KEYS: hv::SetDialogKeys(w, s.a); break;
+    case DO_PRECISION: hv::SetPrecision(s.a); break;
+    case DO_DRAW_MODE: hv::SetDrawMode(w, s.a); break;
+    case DO_RECT: hv::DrawRect(w, s.a, s.b, s.c, s.d, s.value, s.fill); break;
+    case DO_LINE: hv::DrawLine(w, s.a, s.b, s.c, s.d, s.value); break;
+    case DO_PIXEL: hv::DrawPixel(w, s.a, s.b, s.value); break;
+    case DO_FONT: hv::SetFont(w, s.text, s.a, s.b, 0, 0); break;
+    case DO_PRINT:
       hv::MoveTo(w, s.a, s.b);
       hv::PrintText(3, hv::TC_RECORD, w, hv::TC_STRING, s.text, hv::TC_STRING, "\r\n");
       break;
-    case EXAMPLE: DrawExample(); break;
-    case CONTROLS: CreateControls(s.a, s.b); break;
-    case CHECK: hv::SetControlState(w, s.a, s.b); break;
-    case FREQUENCY: freq = float(s.a); break;
-    case FRONT_PEN: hv::SetFrontPen(w, s.value); break;
+    case DO_EXAMPLE: DrawExample(); break;
+    case DO_CONTROLS: CreateControls(s.a, s.b); break;
+    case DO_CHECK: hv::SetControlState(w, s.a, s.b); break;
+    case DO_FREQUENCY: freq = float(s.a); break;
+    case DO_FRONT_PEN: hv::SetFrontPen(w, s.value); break;
     case STEP_KINDS: break;
   }
 }
