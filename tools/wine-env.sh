@@ -119,6 +119,9 @@ wine_env_server() {
 wine_env_stop() {
   local state=$1
   WINEPREFIX="$state/prefix" wineserver -k 2>/dev/null || true
+  # The server writes the registry as it ends: wait, or a machine that powers
+  # off next (the emulated one) keeps a half-written prefix.
+  WINEPREFIX="$state/prefix" wineserver -w 2>/dev/null || true
   if [ -f "$state/xvfb.pid" ]; then
     kill "$(cat "$state/xvfb.pid")" 2>/dev/null || true
     rm -f "$state/xvfb.pid" "$state/xvfb.display"

@@ -96,7 +96,7 @@ HGDIOBJ MakeSurface(WindowRecord* record, HDC screen, HDC memory, uint32_t optio
     return nullptr;
   }
   SurfaceSize size = ChooseSurfaceSize(record->hwnd, options, width, height);
-  record->backingBitmap = CreateCompatibleBitmap(screen, size.width, size.height);
+  record->backingBitmap = CreateSurfaceBitmap(screen, size.width, size.height);
   HGDIOBJ previous = SelectObject(memory, record->backingBitmap);
   FillSolid(memory, 0, 0, size.fillWidth, size.fillHeight, record->windowColor);
   return previous;

@@ -29,6 +29,9 @@ bool IsRuntimeWindow(HWND window);        // one of the two runtime classes
 WindowRecord* AttachedRecord(HWND window);
 bool IsMdiChild(HWND window);             // its parent is an MDI client
 
+// The bitmap behind a window's drawing surface, compatible with its context.
+HBITMAP CreateSurfaceBitmap(HDC screen, int32_t width, int32_t height);
+
 LRESULT PaintWindow(HWND window, WindowRecord* record, WPARAM param1, LPARAM param2);
 LRESULT EraseWindow(HWND window, WindowRecord* record, HDC dc, LPARAM param2);
 
