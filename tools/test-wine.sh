@@ -11,6 +11,8 @@ echo "== prepare Wine (prefix, fonts, Xvfb, wineserver)"
 . tools/wine-env.sh
 trap 'wine_env_stop "$state"' EXIT
 wine_env_prepare "$state" yes
+# Ended with the wineserver by wine_env_stop.
+wine "$build/tools/hold-desktop.exe" </dev/null >/dev/null 2>&1 &
 
 cd "$build"
 ctest --output-on-failure -j"$(nproc)" "$@"

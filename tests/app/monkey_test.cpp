@@ -4,6 +4,8 @@
 // from the texts of fields 1 to 3, with the parser and the formulas written
 // here from their documented steps and rounding points.
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <random>
 
@@ -254,6 +256,7 @@ class Monkey : public App {
   // One action, drawn with these weights.
   void Act() {
     uint32_t roll = Next(100);
+    if (std::getenv("HV_MONKEY_TRACE")) std::fprintf(stderr, "roll %u\n", roll);
     if (roll < 25) TypeDigits();
     else if (roll < 30) TypeLetter();
     else if (roll < 34) Type('\b');
