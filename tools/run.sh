@@ -42,7 +42,7 @@ if [ -z "${HV_BUILT:-}" ]; then
   fi
   cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/i686-w64-mingw32.cmake \
         -DCMAKE_BUILD_TYPE=Release
-  cmake --build "$build" -j"$(nproc)" --target "$target" ampliwind-screenshot
+  cmake --build "$build" -j"$(nproc)" --target "$target" ampliwind-screenshot hold-desktop
   if ! wine_env_native; then
     echo "This kernel runs no 32-bit programs: $name runs in an x86-64 machine"
     echo "emulated by QEMU, on a virtual display there; this takes a few minutes."
@@ -70,6 +70,8 @@ state="$build/wine-shot"
 # Set before preparing: a preparation that fails halfway stops what it started.
 trap 'wine_env_stop "$state"' EXIT
 wine_env_prepare "$state" yes
+# Keeps Wine's desktop up between the two programs below (tools/desktop).
+wine "$build/tools/hold-desktop.exe" </dev/null >/dev/null 2>&1 &
 mkdir -p "$(dirname "$shot")"
 rm -f "$shot"
 wine "$build/$program" &

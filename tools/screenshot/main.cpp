@@ -51,7 +51,7 @@ int main(int argc, char** argv) {
   }
   const char* caption = argc > 2 ? argv[2] : DEFAULT_CAPTION;
   const char* className = argc > 3 ? argv[3] : DEFAULT_CLASS;
-  HWND window = WaitForWindow(className, caption, 30000);
+  HWND window = WaitForWindow(className, caption, 120000);  // an emulated machine is slow
   if (!window) {
     std::fprintf(stderr, "ampliwind-screenshot: no window \"%s\" appeared\n", caption);
     return 1;
