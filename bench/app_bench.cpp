@@ -184,7 +184,7 @@ void DirectStartUp() {
   for (const Shape& s : decoration) Draw(dc, s);
   for (const ControlSpec& c : controls) {
     HWND control = CreateWindowExA(c.exStyle, c.className, c.text, c.style, c.x, c.y, c.width,
-                                   c.height, direct.hwnd, HMENU(c.id), GetModuleHandleA(nullptr),
+                                   c.height, direct.hwnd, HMENU(INT_PTR(c.id)), GetModuleHandleA(nullptr),
                                    nullptr);
     SendMessageA(control, WM_SETFONT, WPARAM(fonts[c.font]), FALSE);
     bench::childColours[c.id] = {c.textColor, c.background, BrushOf(c.background)};

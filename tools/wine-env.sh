@@ -2,15 +2,18 @@
 # one persistent wineserver under a state folder, once, and exports the
 # environment that points Wine at them.
 #   wine_env_prepare STATE_DIR [use-own-display]
+# A build folder names its programs' architecture in the file wine-arch
+# (win32 or win64) beside its state folder; without one it is win32.
+# After it, `wine` runs a program of that architecture.
 
 wine_env_prepare() {
   local state=$1 own_display=${2:-yes}
+  wine_env_arch "$(cat "$(dirname "$state")/wine-arch" 2>/dev/null || echo win32)"
   wine_env_check || return 1
   mkdir -p "$state"
   export WINEPREFIX="$state/prefix"
   export WINEDEBUG=${WINEDEBUG:--all}
   export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree,mshtml="}
-  export WINEARCH=win32
   # The lock is held only while preparing: nothing started meanwhile inherits it.
   # Several test processes may start at once: one of them prepares, the others wait.
   exec 9>"$state/lock"
@@ -25,14 +28,39 @@ wine_env_prepare() {
   exec 9>&-
 }
 
-# Whether Wine starts on this machine, quietly.
-wine_env_native() {
-  wine --version >/dev/null 2>&1
+# The loader of 64-bit programs: Debian's wine64 keeps it out of PATH. Its
+# `wine` starts the 32-bit loader whenever that is installed, and a kernel
+# without 32-bit support cannot run that one.
+wine_env_loader64() {
+  local loader
+  for loader in /usr/lib/wine/wine64 "$(command -v wine64 2>/dev/null)"; do
+    [ -n "$loader" ] && [ -x "$loader" ] && { echo "$loader"; return; }
+  done
+  echo wine
 }
 
-# The program and its tests are 32-bit x86 code: Wine's 32-bit loader must be
-# able to start, which needs a kernel that runs 32-bit user programs. Say so
-# plainly instead of failing later inside the build's test discovery.
+# Chooses the architecture that `wine` (a function from here on) runs.
+wine_env_arch() {
+  export WINEARCH=$1
+  if [ "$1" = win64 ]; then
+    export WINELOADER
+    WINELOADER=$(wine_env_loader64)
+  else
+    unset WINELOADER
+  fi
+}
+wine() {
+  command "${WINELOADER:-wine}" "$@"
+}
+
+# Whether Wine starts programs of an architecture (default win32) here, quietly.
+wine_env_native() {
+  (wine_env_arch "${1:-win32}" && wine --version >/dev/null 2>&1)
+}
+
+# The 32-bit program and its tests need Wine's 32-bit loader, which needs a
+# kernel that runs 32-bit user programs. Say so plainly instead of failing
+# later inside the build's test discovery.
 wine_env_check() {
   local out
   out=$(wine --version 2>&1) && return 0
@@ -74,7 +102,7 @@ wine_env_display() {
 wine_env_prefix() {
   local virtual_display=$1
   [ -f "$WINEPREFIX/.ampliwind-ready" ] && return
-  wineboot -i 9>&- >/dev/null 2>&1 || true
+  wine wineboot -i 9>&- >/dev/null 2>&1 || true
   local fonts="$WINEPREFIX/drive_c/windows/Fonts"
   mkdir -p "$fonts"
   cp -n /usr/share/wine/fonts/* "$fonts"/ 2>/dev/null || true

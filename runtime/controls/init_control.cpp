@@ -35,7 +35,8 @@ int32_t InitControl(HWND control, int32_t kind) {
     WriteProperty(control, CP_BORDERWIDTH, 1);
   }
 
-  LONG previous = SetWindowLongA(control, GWL_WNDPROC, reinterpret_cast<LONG>(row.subclass));
+  LONG_PTR previous =
+      SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(row.subclass));
   WriteProperty(control, CP_LPFN, static_cast<uintptr_t>(previous));
 
   if (row.picture && ShowsPicture(control, *row.picture))

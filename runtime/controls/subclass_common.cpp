@@ -43,7 +43,7 @@ LRESULT ReleaseControl(HWND control, WPARAM wParam, LPARAM lParam, UINT getPictu
   // included, without the runtime's procedure.
   auto previous = reinterpret_cast<WNDPROC>(RemovePropA(control, CP_LPFN));
   if (!previous) return 0;
-  SetWindowLongA(control, GWL_WNDPROC, reinterpret_cast<LONG>(previous));
+  SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
   return CallWindowProcA(previous, control, WM_DESTROY, wParam, lParam);
 }
 

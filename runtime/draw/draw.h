@@ -56,8 +56,9 @@ int32_t SetWindowColor(WindowRecord* record, COLORREF colour);
 
 // ---- Text output and fonts ----------------------------------------------------------
 // PrintText(count, code, value, code, value, ...): codes are TypeCode values
-// (runtime/core/core.h); TC_DOUBLE, TC_INT64 and TC_UINT64 values are 64 bits,
-// all others 32. A TC_RECORD first item names the window that text goes to;
+// (runtime/core/core.h); TC_STRING, TC_WSTRING and TC_RECORD values are
+// addresses, TC_DOUBLE, TC_INT64 and TC_UINT64 values 64 bits, all others
+// 32. A TC_RECORD first item names the window that text goes to;
 // until one does, text goes to standard output. The text of one call is cut
 // at PRINT_BUFFER_SIZE - 1 bytes and ends at its first NUL (a character item
 // 0); an item the formatter cannot convert adds nothing.

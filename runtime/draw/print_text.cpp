@@ -23,10 +23,11 @@ char* printBuffer = printStorage;
 
 enum ItemKind : uint8_t {
   ITEM_WORD,     // one 32-bit value given to the format
+  ITEM_ADDRESS,  // an address given to the format (32 bits in a 32-bit process)
   ITEM_FLOAT,    // a 32-bit float, widened to double
   ITEM_DOUBLE,   // a 64-bit double
   ITEM_WIDE,     // a 64-bit integer, formatted by `wide`
-  ITEM_TARGET,   // a record: the target when first, else a plain word
+  ITEM_TARGET,   // a record's address: the target when first, else a number
 };
 
 struct ItemFormat {
@@ -37,8 +38,8 @@ struct ItemFormat {
 };
 
 constexpr ItemFormat ITEM_FORMATS[] = {
-    {TC_STRING, ITEM_WORD, "%s", nullptr},
-    {TC_WSTRING, ITEM_WORD, "%S", nullptr},
+    {TC_STRING, ITEM_ADDRESS, "%s", nullptr},
+    {TC_WSTRING, ITEM_ADDRESS, "%S", nullptr},
     {TC_CHAR, ITEM_WORD, "%c", nullptr},
     {TC_CHAR8, ITEM_WORD, "%c", nullptr},
     {TC_INT, ITEM_WORD, "%d ", nullptr},
@@ -49,7 +50,7 @@ constexpr ItemFormat ITEM_FORMATS[] = {
     {TC_DOUBLE, ITEM_DOUBLE, "% .*f", nullptr},
     {TC_INT64, ITEM_WIDE, "%s", FormatInt64},
     {TC_UINT64, ITEM_WIDE, "%s", FormatUInt64},
-    {TC_RECORD, ITEM_TARGET, "%u ", nullptr},
+    {TC_RECORD, ITEM_TARGET, "%Iu ", nullptr},  // %Iu: an address's width, %u in 32 bits
 };
 constexpr ItemFormat OTHER_ITEM = {-1, ITEM_WORD, "%u ", nullptr};
 
@@ -71,18 +72,20 @@ int32_t FormatItem(const ItemFormat& item, bool first, char* at, uint32_t size, 
     case ITEM_DOUBLE:
       return FormatBounded(at, size, item.format, floatPrecision, va_arg(*items, double));
     case ITEM_WIDE: {
-      uint32_t low = va_arg(*items, uint32_t);
-      uint32_t high = va_arg(*items, uint32_t);
+      // Two words, low first, in a 32-bit process; one in a 64-bit one.
+      uint64_t value = va_arg(*items, uint64_t);
       char text[24];
-      item.wide(text, low, high);
+      item.wide(text, uint32_t(value), uint32_t(value >> 32));
       return FormatBounded(at, size, item.format, text);
     }
     case ITEM_TARGET:
       if (first) {
-        printTarget = reinterpret_cast<WindowRecord*>(va_arg(*items, uint32_t));
+        printTarget = static_cast<WindowRecord*>(va_arg(*items, void*));
         return 0;
       }
       [[fallthrough]];
+    case ITEM_ADDRESS:
+      return FormatBounded(at, size, item.format, va_arg(*items, void*));
     case ITEM_WORD:
       break;
   }

@@ -65,7 +65,7 @@ bool IsRuntimeWindow(HWND window) {
 
 WindowRecord* AttachedRecord(HWND window) {
   if (!IsRuntimeWindow(window)) return nullptr;
-  return reinterpret_cast<WindowRecord*>(GetWindowLongA(window, RECORD_SLOT));
+  return reinterpret_cast<WindowRecord*>(GetWindowLongPtrA(window, RECORD_SLOT));
 }
 
 bool IsMdiChild(HWND window) {

@@ -10,9 +10,9 @@ namespace {
 
 // Each translation fills the fields its source message defines and returns
 // the event code the handler sees.
-typedef int32_t (*Translation)(WindowRecord* record, int32_t code, int32_t p1, int32_t p2);
+typedef int32_t (*Translation)(WindowRecord* record, int32_t code, INT_PTR p1, INT_PTR p2);
 
-int32_t TranslateCommand(WindowRecord* record, int32_t, int32_t p1, int32_t p2) {
+int32_t TranslateCommand(WindowRecord* record, int32_t, INT_PTR p1, INT_PTR p2) {
   if (p2) {
     eventState.eventControl = LOWORD(p1);
     eventState.eventNotify = HIWORD(p1);
@@ -24,7 +24,7 @@ int32_t TranslateCommand(WindowRecord* record, int32_t, int32_t p1, int32_t p2) 
   return EV_MENU;
 }
 
-int32_t TranslateNotify(WindowRecord*, int32_t code, int32_t, int32_t p2) {
+int32_t TranslateNotify(WindowRecord*, int32_t code, INT_PTR, INT_PTR p2) {
   const NMHDR* header = reinterpret_cast<const NMHDR*>(p2);
   if (!header) return code;  // no record to read: a plain message, not a crash
   eventState.eventControl = static_cast<int32_t>(header->idFrom);
@@ -32,14 +32,14 @@ int32_t TranslateNotify(WindowRecord*, int32_t code, int32_t, int32_t p2) {
   return EV_CONTROL;
 }
 
-int32_t TranslateMouse(WindowRecord*, int32_t code, int32_t p1, int32_t p2) {
+int32_t TranslateMouse(WindowRecord*, int32_t code, INT_PTR p1, INT_PTR p2) {
   eventState.eventParam2 = p1;
   eventState.eventX = LOWORD(p2);
   eventState.eventY = HIWORD(p2);
   return code;
 }
 
-int32_t TranslateScroll(WindowRecord*, int32_t code, int32_t p1, int32_t p2) {
+int32_t TranslateScroll(WindowRecord*, int32_t code, INT_PTR p1, INT_PTR p2) {
   HWND bar = reinterpret_cast<HWND>(p2);
   eventState.eventControl = bar ? GetDlgCtrlID(bar) : 0;
   eventState.eventParam1 = LOWORD(p1);
@@ -61,7 +61,7 @@ const EventRule eventRules[] = {
     {WM_HSCROLL, WM_VSCROLL, TranslateScroll},
 };
 
-int32_t Translate(WindowRecord* record, int32_t code, int32_t p1, int32_t p2) {
+int32_t Translate(WindowRecord* record, int32_t code, INT_PTR p1, INT_PTR p2) {
   for (const EventRule& rule : eventRules)
     if (code >= rule.firstCode && code <= rule.lastCode) return rule.translate(record, code, p1, p2);
   return code;
@@ -69,7 +69,7 @@ int32_t Translate(WindowRecord* record, int32_t code, int32_t p1, int32_t p2) {
 
 }  // namespace
 
-int32_t DispatchEvent(WindowRecord* record, int32_t code, int32_t param1, int32_t param2) {
+int32_t DispatchEvent(WindowRecord* record, int32_t code, INT_PTR param1, INT_PTR param2) {
   // A closed record has no window to speak for: its handler hears nothing.
   // (The window procedure attaches the handle before the first creation event.)
   if (!record || !record->hwnd) return 0;

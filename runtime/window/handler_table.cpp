@@ -12,21 +12,17 @@ constexpr int32_t ANY_NOTIFICATION = -1;  // how notification code 0 is stored
 struct HandlerTable {
   RuntimeMap* controls;  // control id -> RuntimeMap of notification code -> routine
   RuntimeMap* menus;     // command id -> routine
-  uint32_t unused;
+  void* unused;
   RuntimeMap* messages;  // event code -> routine
 };
-static_assert(sizeof(HandlerTable) == 16, "the handler table is four words");
+static_assert(sizeof(HandlerTable) == 4 * sizeof(void*), "the handler table is four addresses");
 
-int32_t AsValue(const void* pointer) {
-  return static_cast<int32_t>(reinterpret_cast<INT_PTR>(pointer));
-}
+INT_PTR AsValue(const void* pointer) { return reinterpret_cast<INT_PTR>(pointer); }
 template <typename T>
-T* AsPointer(int32_t value) {
-  return reinterpret_cast<T*>(static_cast<INT_PTR>(value));
+T* AsPointer(INT_PTR value) {
+  return reinterpret_cast<T*>(value);
 }
-EventHandler AsRoutine(int32_t value) {
-  return reinterpret_cast<EventHandler>(static_cast<INT_PTR>(value));
-}
+EventHandler AsRoutine(INT_PTR value) { return reinterpret_cast<EventHandler>(value); }
 
 HandlerTable* TableOf(HWND window) {
   return window ? static_cast<HandlerTable*>(GetPropA(window, HANDLERS_PROPERTY)) : nullptr;
@@ -49,14 +45,14 @@ RuntimeMap* NeededMap(RuntimeMap** slot) {
 }
 
 int32_t Call(const RuntimeMap* map, int32_t key) {
-  int32_t routine = 0;
+  INT_PTR routine = 0;
   if (!MapGet(map, key, &routine) || !routine) return 0;
   return AsRoutine(routine)();
 }
 
 int32_t NotifyKey(int32_t notifyCode) { return notifyCode ? notifyCode : ANY_NOTIFICATION; }
 
-void DestroyNotificationMap(int32_t value) { MapDestroy(AsPointer<RuntimeMap>(value)); }
+void DestroyNotificationMap(INT_PTR value) { MapDestroy(AsPointer<RuntimeMap>(value)); }
 
 }  // namespace
 
@@ -66,7 +62,7 @@ int32_t SetControlHandler(WindowRecord* record, int32_t controlId, int32_t notif
   HandlerTable* table = NeededTable(record);
   RuntimeMap* controls = table ? NeededMap(&table->controls) : nullptr;
   if (!controls || controlId == 0) return 0;
-  int32_t existing = 0;
+  INT_PTR existing = 0;
   RuntimeMap* notifications = nullptr;
   if (MapGet(controls, controlId, &existing)) {
     notifications = AsPointer<RuntimeMap>(existing);
@@ -115,7 +111,7 @@ int32_t LookUpHandlers(HWND window, int32_t code) {
   if (!table) return 0;
   int32_t result = 0;
   if (code == EV_CONTROL) {
-    int32_t notifications = 0;
+    INT_PTR notifications = 0;
     if (MapGet(table->controls, eventState.eventControl, &notifications))
       result = Call(AsPointer<RuntimeMap>(notifications), NotifyKey(eventState.eventNotify));
   } else if (code == EV_MENU) {

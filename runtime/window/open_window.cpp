@@ -200,7 +200,7 @@ int32_t OpenWindow(WindowRecord* record, int32_t x, int32_t y, int32_t width, in
     mdiClientAtom = NO_MDI_CLIENT_ATOM;
 
   SetUpDrawing(record, style, width, height, handler);
-  SetWindowLongA(window, RECORD_SLOT, reinterpret_cast<LONG>(record));
+  SetWindowLongPtrA(window, RECORD_SLOT, reinterpret_cast<LONG_PTR>(record));
   return 1;
 }
 

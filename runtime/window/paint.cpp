@@ -105,7 +105,7 @@ LRESULT PaintWindow(HWND window, WindowRecord* record, WPARAM param1, LPARAM par
   HDC dc = BeginPaint(window, &ps);
   ExcludeDescendants(window, dc);
   if (!record->surfaceFlags)
-    DispatchEvent(record, WM_PAINT, static_cast<int32_t>(param1), static_cast<int32_t>(param2));
+    DispatchEvent(record, WM_PAINT, static_cast<INT_PTR>(param1), param2);
   else if (!record->drawDC)
     CopyFromSurface(record, dc, update);
   else
@@ -129,8 +129,7 @@ LRESULT EraseWindow(HWND window, WindowRecord* record, HDC dc, LPARAM param2) {
     int saved = SaveDC(dc);
     HDC outer = record->eventDC;  // an erase nested in another keeps the outer one's
     record->eventDC = dc;
-    DispatchEvent(record, EV_ERASE, static_cast<int32_t>(reinterpret_cast<INT_PTR>(dc)),
-                  static_cast<int32_t>(param2));
+    DispatchEvent(record, EV_ERASE, reinterpret_cast<INT_PTR>(dc), param2);
     record->eventDC = outer;
     RestoreDC(dc, saved);
     ReleaseLentObjects(dc);  // pens and fonts the handler's drawing left selected in dc

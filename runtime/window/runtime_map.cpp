@@ -56,7 +56,7 @@ void MapDestroy(RuntimeMap* map) {
   FreeBlock(map);
 }
 
-int32_t MapSet(RuntimeMap* map, int32_t key, int32_t value) {
+int32_t MapSet(RuntimeMap* map, int32_t key, INT_PTR value) {
   if (!map || key == 0) return -1;  // such an entry could never be found
   if (MapNode* existing = FindNode(map, key)) {
     existing->value = value;
@@ -76,14 +76,14 @@ int32_t MapSet(RuntimeMap* map, int32_t key, int32_t value) {
   return 0;
 }
 
-int32_t MapGet(const RuntimeMap* map, int32_t key, int32_t* value) {
+int32_t MapGet(const RuntimeMap* map, int32_t key, INT_PTR* value) {
   const MapNode* node = FindNode(map, key);
   if (!node) return 0;
   if (value) *value = node->value;
   return 1;
 }
 
-void MapForEachValue(const RuntimeMap* map, void (*visit)(int32_t value)) {
+void MapForEachValue(const RuntimeMap* map, void (*visit)(INT_PTR value)) {
   if (!map || !map->buckets) return;
   for (int32_t b = 0; b < MAP_BUCKETS; ++b)
     for (const MapNode* node = map->buckets[b]; node; node = node->next) visit(node->value);

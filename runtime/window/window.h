@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+#include <cstddef>
 #include <cstdint>
 
 namespace hv {
@@ -36,7 +37,15 @@ struct WindowRecord {
   EventHandler handler;
   uint32_t reserved25[2];
 };
-static_assert(sizeof(WindowRecord) == 26 * 4, "the record is 26 words");
+// 26 fields in this order: handles and the handler are pointer-sized, the
+// rest 32-bit words; in a 32-bit process, 26 words without a gap.
+static_assert(offsetof(WindowRecord, posX) == 5 * sizeof(void*));
+static_assert(offsetof(WindowRecord, cursor) == 5 * sizeof(void*) + 10 * 4);
+static_assert(offsetof(WindowRecord, reserved20) == 8 * sizeof(void*) + 11 * 4);
+static_assert(offsetof(WindowRecord, handler) ==
+              (8 * sizeof(void*) + 15 * 4 + sizeof(void*) - 1) / sizeof(void*) * sizeof(void*));
+static_assert(sizeof(WindowRecord) == offsetof(WindowRecord, handler) + sizeof(void*) + 2 * 4);
+static_assert(sizeof(void*) != 4 || sizeof(WindowRecord) == 26 * 4, "the record is 26 words");
 
 // surfaceFlags
 constexpr uint32_t SF_SURFACE = 0x1;
@@ -67,11 +76,12 @@ constexpr int32_t EV_CONTROL = 32772;
 constexpr int32_t EV_SIZE = 32777;
 constexpr int32_t EV_ERASE = 32783;
 
-// Process-wide, valid while a handler runs.
+// Process-wide, valid while a handler runs. The two parameters are as wide
+// as a message's, since they may carry a handle or an address.
 struct EventState {
   int32_t eventCode;
-  int32_t eventParam1;
-  int32_t eventParam2;
+  INT_PTR eventParam1;
+  INT_PTR eventParam2;
   int32_t eventX;
   int32_t eventY;
   WindowRecord* eventWindow;
@@ -95,7 +105,7 @@ int32_t FillSolid(HDC dc, int32_t x, int32_t y, int32_t width, int32_t height, C
 
 // ---- Window procedure and events -------------------------------------------
 LRESULT CALLBACK RuntimeWindowProc(HWND window, UINT message, WPARAM param1, LPARAM param2);
-int32_t DispatchEvent(WindowRecord* record, int32_t code, int32_t param1, int32_t param2);
+int32_t DispatchEvent(WindowRecord* record, int32_t code, INT_PTR param1, INT_PTR param2);
 
 int32_t SetControlHandler(WindowRecord* record, int32_t controlId, int32_t notifyCode,
                           EventHandler routine);

@@ -13,8 +13,8 @@ bool IsControlColorRequest(UINT message) {
 
 // Events of a window whose record is attached; *message may be replaced.
 LRESULT DeliverEvent(HWND window, WindowRecord* record, UINT* message, WPARAM p1, LPARAM p2) {
-  int32_t w = static_cast<int32_t>(p1), l = static_cast<int32_t>(p2);
-  int32_t self = static_cast<int32_t>(reinterpret_cast<INT_PTR>(window));
+  INT_PTR w = static_cast<INT_PTR>(p1), l = p2;
+  INT_PTR self = reinterpret_cast<INT_PTR>(window);
   switch (*message) {
     case WM_SIZE:
       if (record->surfaceFlags & SF_CLIENTSIZE) InvalidateRect(window, nullptr, FALSE);
@@ -45,8 +45,7 @@ LRESULT DeliverCreationEvent(HWND window, UINT message, WPARAM p1, LPARAM p2) {
   if (!windowUnderCreation) windowUnderCreation = window;
   if (window != windowUnderCreation) return 0;
   record->hwnd = window;
-  return DispatchEvent(record, static_cast<int32_t>(message), static_cast<int32_t>(p1),
-                       static_cast<int32_t>(p2));
+  return DispatchEvent(record, static_cast<int32_t>(message), static_cast<INT_PTR>(p1), p2);
 }
 
 LRESULT DefaultProcessing(HWND window, WindowRecord* record, UINT message, WPARAM p1,

@@ -77,7 +77,7 @@ TEST_F(Creation, EachKindMakesItsClassWithItsStylesColoursAndProcedure) {
     EXPECT_EQ(Prop(control, "HTCLR"), hot ? GetSysColor(c.background) : 0u);
     EXPECT_EQ(Prop(control, "BORDERWIDTH"), hot ? 1u : 0u);
     EXPECT_NE(Prop(control, "LPFN"), 0u);
-    EXPECT_EQ(GetWindowLongA(control, GWL_WNDPROC), LONG(c.procedure));
+    EXPECT_EQ(GetWindowLongPtrA(control, GWLP_WNDPROC), LONG_PTR(c.procedure));
   }
 }
 
@@ -105,7 +105,7 @@ TEST_F(Creation, RequestsThatCreateNothing) {
   for (int id = 41; id <= 46; ++id) EXPECT_EQ(Control(id), nullptr) << id;
   EXPECT_EQ(ct::TextOf(&w, 7), "first");
   EXPECT_EQ(Prop(first, "BBRUSH"), brush);
-  EXPECT_EQ(GetWindowLongA(first, GWL_WNDPROC), LONG(hv::ControlSubclassProc));
+  EXPECT_EQ(GetWindowLongPtrA(first, GWLP_WNDPROC), LONG_PTR(hv::ControlSubclassProc));
   EXPECT_NE(Prop(first, "LPFN"), uintptr_t(hv::ControlSubclassProc));
   hv::SetControlColor(&w, 7, RGB(1, 2, 3), RGB(4, 5, 6));
   EXPECT_EQ(Prop(first, "FGRND"), RGB(1, 2, 3));

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstddef>
 #include <cstring>
+#include <iterator>
 #include <sstream>
 
 #include "tests/controls/controls_fixture.h"
@@ -20,11 +22,33 @@ int32_t Tripwire() {
 
 namespace {
 
-constexpr int RECORD_WORDS = 26;
-constexpr uint32_t CLOSED_PATTERN = 0xC105ED00;  // word i + 1 holds CLOSED_PATTERN + i
+constexpr uint32_t CLOSED_PATTERN = 0xC105ED00;  // field i + 1 holds CLOSED_PATTERN + i
 
-void WordsOf(const hv::WindowRecord& record, uint32_t (&words)[RECORD_WORDS]) {
-  std::memcpy(words, &record, sizeof words);
+// The record's 26 fields in order: where each lies and how wide it is, so
+// that they compare alike whether handles take one word or two.
+struct Field {
+  size_t offset, size;
+};
+#define HV_FIELD(name) {offsetof(hv::WindowRecord, name), sizeof(hv::WindowRecord::name)}
+#define HV_WORD(name, i) {offsetof(hv::WindowRecord, name) + (i) * 4, 4}
+constexpr Field recordFields[] = {
+    HV_FIELD(hwnd),         HV_FIELD(backingBitmap), HV_FIELD(font),        HV_FIELD(pen),
+    HV_FIELD(mdiClient),    HV_FIELD(posX),          HV_FIELD(posY),        HV_FIELD(bkMode),
+    HV_FIELD(rop2),         HV_FIELD(penStyle),      HV_FIELD(penWidth),    HV_FIELD(textBkColor),
+    HV_FIELD(windowColor),  HV_FIELD(surfaceFlags),  HV_FIELD(dialogKeys),  HV_FIELD(cursor),
+    HV_FIELD(eventDC),      HV_FIELD(drawDC),        HV_FIELD(drawDepth),   HV_WORD(reserved20, 0),
+    HV_WORD(reserved20, 1), HV_WORD(reserved20, 2),  HV_WORD(reserved20, 3), HV_FIELD(handler),
+    HV_WORD(reserved25, 0), HV_WORD(reserved25, 1)};
+#undef HV_FIELD
+#undef HV_WORD
+constexpr int RECORD_FIELDS = int(std::size(recordFields));
+static_assert(RECORD_FIELDS == 26);
+
+uint64_t FieldValue(const hv::WindowRecord& record, int i) {
+  uint64_t value = 0;
+  std::memcpy(&value, reinterpret_cast<const char*>(&record) + recordFields[i].offset,
+              recordFields[i].size);
+  return value;
 }
 
 int32_t Echo() {
@@ -79,10 +103,12 @@ std::string Joined(const std::vector<std::string>& lines) {
 }  // namespace
 
 hv::WindowRecord ClosedRecord() {
-  uint32_t words[RECORD_WORDS];
-  for (int i = 0; i < RECORD_WORDS; ++i) words[i] = CLOSED_PATTERN + i;
-  hv::WindowRecord record;
-  std::memcpy(&record, words, sizeof record);
+  hv::WindowRecord record = {};
+  for (int i = 0; i < RECORD_FIELDS; ++i) {
+    uint64_t value = CLOSED_PATTERN + i;
+    std::memcpy(reinterpret_cast<char*>(&record) + recordFields[i].offset, &value,
+                recordFields[i].size);
+  }
   record.hwnd = nullptr;
   record.handler = Tripwire;
   return record;
@@ -110,12 +136,11 @@ std::string Differences(const Observed& before, const Observed& after, uint32_t 
     out << " runtime heap blocks " << before.blocks << " -> " << after.blocks << ";";
   if (std::memcmp(&before.events, &after.events, sizeof before.events) != 0)
     out << " eventState changed;";
-  uint32_t was[RECORD_WORDS], is[RECORD_WORDS];
-  WordsOf(before.record, was);
-  WordsOf(after.record, is);
-  for (int i = 0; i < RECORD_WORDS; ++i)
-    if (was[i] != is[i] && !(renewed >> i & 1))
-      out << " word " << i + 1 << " 0x" << std::hex << was[i] << " -> 0x" << is[i] << std::dec << ";";
+  for (int i = 0; i < RECORD_FIELDS; ++i) {
+    uint64_t was = FieldValue(before.record, i), is = FieldValue(after.record, i);
+    if (was != is && !(renewed >> i & 1))
+      out << " field " << i + 1 << " 0x" << std::hex << was << " -> 0x" << is << std::dec << ";";
+  }
   if (renewed && (std::memcmp(&before.pen, &after.pen, sizeof before.pen) != 0 ||
                   !SameFont(before.font, after.font)))
     out << " the renewed pen or font differs;";

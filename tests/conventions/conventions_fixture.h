@@ -26,7 +26,13 @@ int32_t Tripwire();
 // handler, which is Tripwire.
 hv::WindowRecord ClosedRecord();
 
-// Bits of record words (bit i: word i + 1) that an operation may replace.
+// A handle as a row's 32-bit result: window and GDI handles carry 32
+// significant bits in a 64-bit process too.
+inline int32_t Word(const void* handle) {
+  return static_cast<int32_t>(reinterpret_cast<INT_PTR>(handle));
+}
+
+// Bits of record fields (bit i: field i + 1) that an operation may replace.
 constexpr uint32_t PEN_AND_FONT = 1u << 2 | 1u << 3;
 
 struct Observed {
@@ -39,7 +45,7 @@ struct Observed {
   LOGFONTA font;
 };
 Observed Observe(const hv::WindowRecord& record);
-// What differs, empty when nothing does. Words in `renewed` may hold new
+// What differs, empty when nothing does. Fields in `renewed` may hold new
 // handles, as long as the pen and font they name describe the same objects.
 std::string Differences(const Observed& before, const Observed& after, uint32_t renewed);
 

@@ -11,7 +11,6 @@ namespace conv {
 namespace {
 
 using R = hv::WindowRecord;
-using wt::Word;
 
 // What the operation is given: a closed record, or the open one with an
 // identifier that must not act.
@@ -28,7 +27,7 @@ struct Row {
   Target target;
   int32_t (*call)(R* record);
   int32_t result = 0;
-  uint32_t renewed = 0;  // record words a drawing bracket replaces by equal copies
+  uint32_t renewed = 0;  // record fields a drawing bracket replaces by equal copies
   bool quiet = true;     // for CLOSED: no failing system call either
 };
 

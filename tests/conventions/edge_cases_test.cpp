@@ -127,7 +127,7 @@ std::vector<int32_t> KeysInEveryBucket() {
 }
 
 std::vector<int32_t> visited;
-void Visit(int32_t value) { visited.push_back(value); }
+void Visit(INT_PTR value) { visited.push_back(int32_t(value)); }
 
 using MapWalk = wt::WindowTest;  // the runtime started and stopped around each test
 

@@ -10,7 +10,6 @@ namespace conv {
 namespace {
 
 using R = hv::WindowRecord;
-using wt::Word;
 
 int32_t Five() { return 0x05; }
 

@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
     PrintText(1, TC_STRING, (std::string(100, 'x') + "|").c_str());
     PrintText(4, TC_STRING, "a", TC_WSTRING, L"b\u6F22c", TC_INT, 5, TC_WSTRING, L"w");
   } else if (name == "others") {
-    PrintText(4, TC_STRING, "a", TC_RECORD, 1234, 15, 7, 99, 8);
+    PrintText(4, TC_STRING, "a", TC_RECORD, INT_PTR(1234), 15, 7, 99, 8);  // an address
   } else if (name == "long") {
     std::string pieces[10];
     for (int i = 0; i < 10; ++i) pieces[i] = std::string(1000, char('0' + i));

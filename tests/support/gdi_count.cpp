@@ -1,20 +1,26 @@
 #include "tests/support/gdi_count.h"
 
 #include <imm.h>
+#include <winternl.h>
 #include <cstdint>
 #include <cstdio>
 
 namespace hvtest {
 namespace {
 
-constexpr uint32_t PEB_GDI_SHARED_HANDLE_TABLE = 0x94;
+// GdiSharedHandleTable's place in the process environment block: the one
+// field of this table whose offset differs between the 32- and 64-bit layouts.
+constexpr size_t PEB_GDI_SHARED_HANDLE_TABLE = sizeof(void*) == 4 ? 0x94 : 0xF8;
 constexpr int GDI_TABLE_ENTRIES = 65536;
 constexpr int GDI_ENTRY_SIZE = 24;
 constexpr int GDI_ENTRY_TYPE_OFFSET = 14;
 
 const uint8_t* GdiHandleTable() {
-  const uint8_t* peb;
-  __asm__("movl %%fs:0x30, %0" : "=r"(peb));
+  PROCESS_BASIC_INFORMATION info = {};
+  if (NtQueryInformationProcess(GetCurrentProcess(), ProcessBasicInformation, &info, sizeof info,
+                                nullptr) != 0)
+    return nullptr;
+  auto peb = reinterpret_cast<const uint8_t*>(info.PebBaseAddress);
   return *reinterpret_cast<const uint8_t* const*>(peb + PEB_GDI_SHARED_HANDLE_TABLE);
 }
 

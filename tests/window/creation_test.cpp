@@ -39,10 +39,10 @@ TEST_F(Creation, MainWindowIsAVisiblePopupWithAScreenSizedSurface) {
   GetClassNameA(main.hwnd, name, sizeof name);
   EXPECT_STREQ(name, "HalvornWndClass");
   EXPECT_EQ(GetClassLongA(main.hwnd, GCL_STYLE), 0x1008);
-  EXPECT_EQ(GetClassLongA(main.hwnd, GCL_HBRBACKGROUND), LONG(GetStockObject(WHITE_BRUSH)));
+  EXPECT_EQ(GetClassLongPtrA(main.hwnd, GCLP_HBRBACKGROUND), LONG_PTR(GetStockObject(WHITE_BRUSH)));
   // This test program has no icon 101: the classes fall back to the system's.
-  EXPECT_EQ(HICON(GetClassLongA(main.hwnd, GCL_HICON)), LoadIconA(nullptr, IDI_APPLICATION));
-  EXPECT_EQ(GetWindowLongA(main.hwnd, 0), LONG(&main));
+  EXPECT_EQ(HICON(GetClassLongPtrA(main.hwnd, GCLP_HICON)), LoadIconA(nullptr, IDI_APPLICATION));
+  EXPECT_EQ(GetWindowLongPtrA(main.hwnd, 0), LONG_PTR(&main));
 
   EXPECT_EQ(main.surfaceFlags, hv::SF_SURFACE);
   SIZE size = BitmapSize(main.backingBitmap);
@@ -179,8 +179,8 @@ TEST_F(Creation, OpeningAWindowDuringCreationEndsTheOuterCreationEvents) {
     for (const wt::Event& e : recording)
       EXPECT_EQ(e.hwnd, e.window == &outer ? outer.hwnd : inner.hwnd) << "event " << e.code;
     // Both windows work once open.
-    EXPECT_EQ(GetWindowLongA(outer.hwnd, 0), LONG(&outer));
-    EXPECT_EQ(GetWindowLongA(inner.hwnd, 0), LONG(&inner));
+    EXPECT_EQ(GetWindowLongPtrA(outer.hwnd, 0), LONG_PTR(&outer));
+    EXPECT_EQ(GetWindowLongPtrA(inner.hwnd, 0), LONG_PTR(&inner));
     hv::CloseWindow(&inner);
     hv::CloseWindow(&outer);
   }

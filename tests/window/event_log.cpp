@@ -18,7 +18,7 @@ int32_t RecordingHandler() {
   if (hv::WindowRecord* r = s.eventWindow) {
     e.hwnd = r->hwnd;
     e.surface = r->backingBitmap;
-    e.attached = r->hwnd && GetWindowLongA(r->hwnd, 0) == reinterpret_cast<LONG>(r);
+    e.attached = r->hwnd && GetWindowLongPtrA(r->hwnd, 0) == reinterpret_cast<LONG_PTR>(r);
   }
   recording.push_back(e);
   return reaction ? reaction(e) : 0;
@@ -31,7 +31,7 @@ void ResetRecording() {
 
 namespace {
 
-bool FieldMatches(int32_t expected, int32_t got) { return expected == ANY || expected == got; }
+bool FieldMatches(INT_PTR expected, INT_PTR got) { return expected == ANY || expected == got; }
 
 bool Matches(const Expected& x, const Event& e) {
   return x.code == e.code && FieldMatches(x.param1, e.param1) &&
@@ -40,10 +40,10 @@ bool Matches(const Expected& x, const Event& e) {
          (!x.window || x.window == e.window);
 }
 
-std::string Field(int32_t v) {
+std::string Field(INT_PTR v) {
   if (v == ANY) return "*";
-  char buffer[16];
-  std::snprintf(buffer, sizeof buffer, "%d", v);
+  char buffer[24];
+  std::snprintf(buffer, sizeof buffer, "%lld", static_cast<long long>(v));
   return buffer;
 }
 
@@ -60,8 +60,8 @@ std::string Describe(const std::vector<Event>& events) {
   for (const Event& e : events) {
     char line[160];
     std::snprintf(line, sizeof line,
-                  "  {code %d, p1 %d, p2 %d, control %d, notify %d, x %d, y %d, window %p}\n",
-                  e.code, e.param1, e.param2, e.control, e.notify, e.x, e.y,
+                  "  {code %d, p1 %lld, p2 %lld, control %d, notify %d, x %d, y %d, window %p}\n",
+                  e.code, static_cast<long long>(e.param1), static_cast<long long>(e.param2), e.control, e.notify, e.x, e.y,
                   static_cast<void*>(e.window));
     text += line;
   }

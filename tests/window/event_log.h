@@ -17,7 +17,9 @@ constexpr int32_t ANY = 0x7EADBEEF;
 
 // What the handler saw, plus the record's state at that moment.
 struct Event {
-  int32_t code, param1, param2, control, notify, x, y, menu;
+  int32_t code;
+  INT_PTR param1, param2;  // as wide as a message's
+  int32_t control, notify, x, y, menu;
   hv::WindowRecord* window;
   HWND hwnd;              // the record's hwnd during the event
   HBITMAP surface;        // the record's backing bitmap during the event
@@ -26,7 +28,8 @@ struct Event {
 
 struct Expected {
   int32_t code;
-  int32_t param1 = ANY, param2 = ANY, control = ANY, notify = ANY, x = ANY, y = ANY;
+  INT_PTR param1 = ANY, param2 = ANY;
+  int32_t control = ANY, notify = ANY, x = ANY, y = ANY;
   hv::WindowRecord* window = nullptr;  // null: not compared
 };
 
@@ -47,10 +50,8 @@ void ResetRecording();
 std::vector<Event> EventsWithCode(int32_t code);
 std::string Describe(const std::vector<Event>& events);
 
-// Handles as the 32-bit event parameters that carry them.
-inline int32_t Word(const void* handle) {
-  return static_cast<int32_t>(reinterpret_cast<INT_PTR>(handle));
-}
+// Handles as the event parameters that carry them.
+inline INT_PTR Word(const void* handle) { return reinterpret_cast<INT_PTR>(handle); }
 
 // Drains the queue for about the given time, so X events and posted
 // messages arrive.

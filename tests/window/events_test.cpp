@@ -199,7 +199,7 @@ LRESULT CALLBACK AnsweringControl(HWND w, UINT m, WPARAM p1, LPARAM p2) {
 
 TEST_F(Events, ColourAndOwnerDrawRequestsGoToTheControl) {
   HWND control = Child("STATIC", 5);
-  SetWindowLongA(control, GWL_WNDPROC, reinterpret_cast<LONG>(AnsweringControl));
+  SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AnsweringControl));
   wt::ResetRecording();
   HDC dc = GetDC(main.hwnd);
   for (UINT request : {WM_CTLCOLORMSGBOX, WM_CTLCOLOREDIT, WM_CTLCOLORLISTBOX, WM_CTLCOLORBTN,

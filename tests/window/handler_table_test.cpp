@@ -215,7 +215,7 @@ TEST_F(HandlerTable, RuntimeMapLayout) {
   EXPECT_EQ(blocks(), 2) << "the eleventh takes a new block";
   hv::MapSet(map, 200, 2);
   EXPECT_EQ(blocks(), 2) << "replacing takes no node";
-  int32_t value = 0;
+  INT_PTR value = 0;
   EXPECT_EQ(hv::MapGet(map, 200, &value), 1);
   EXPECT_EQ(value, 2);
   EXPECT_EQ(hv::MapGet(map, 201, &value), 0);

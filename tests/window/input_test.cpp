@@ -65,7 +65,7 @@ HWND SpiedEdit(HWND parent, int id, int y) {
   HWND edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER, 10,
                               y, 120, 22, parent, reinterpret_cast<HMENU>(id), nullptr, nullptr);
   auto original = reinterpret_cast<WNDPROC>(
-      SetWindowLongA(edit, GWL_WNDPROC, reinterpret_cast<LONG>(ControlSpy)));
+      SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlSpy)));
   spies.push_back({edit, original, {}});
   return edit;
 }
@@ -99,7 +99,7 @@ class Input : public wt::WindowTest {
 TEST_F(Input, ClassesUseTheModulesIcon) {
   HICON own = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(101));
   ASSERT_NE(own, nullptr);
-  EXPECT_EQ(HICON(GetClassLongA(w.hwnd, GCL_HICON)), own);
+  EXPECT_EQ(HICON(GetClassLongPtrA(w.hwnd, GCLP_HICON)), own);
 }
 
 // Under Wine, windows left to a window manager get their caption drawn by

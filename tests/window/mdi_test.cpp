@@ -32,7 +32,7 @@ class Mdi : public wt::WindowTest {
     ASSERT_NE(frame.mdiClient, nullptr);
     clientRequests.clear();
     clientProcedure = reinterpret_cast<WNDPROC>(
-        SetWindowLongA(frame.mdiClient, GWL_WNDPROC, reinterpret_cast<LONG>(ClientSpy)));
+        SetWindowLongPtrA(frame.mdiClient, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ClientSpy)));
   }
   void TearDown() override {
     hv::CloseWindow(&frame);
@@ -49,7 +49,7 @@ TEST_F(Mdi, FrameHasAWindowMenuAndAnMdiClient) {
   GetClassNameA(frame.hwnd, name, sizeof name);
   EXPECT_STREQ(name, "HalvornFrameClass");
   EXPECT_EQ(GetClassLongA(frame.hwnd, GCL_STYLE), 0x2008);
-  EXPECT_EQ(GetClassLongA(frame.hwnd, GCL_HBRBACKGROUND), COLOR_APPWORKSPACE + 1);
+  EXPECT_EQ(GetClassLongPtrA(frame.hwnd, GCLP_HBRBACKGROUND), COLOR_APPWORKSPACE + 1);
 
   HMENU bar = GetMenu(frame.hwnd);
   ASSERT_EQ(GetMenuItemCount(bar), 1);

@@ -52,7 +52,14 @@ int CountMismatches(HWND window, const std::function<COLORREF(int x, int y)>& ex
 // Records what this program copies with BitBlt while it lives: it takes the
 // program's import slot of the routine, and puts the routine back after.
 using BitBltRoutine = BOOL(WINAPI*)(HDC, int, int, int, int, HDC, int, int, DWORD);
-extern "C" BitBltRoutine bitBltImport __asm__("__imp__BitBlt@36");
+// A 32-bit program decorates a stdcall import: a leading underscore and the
+// argument bytes.
+#ifdef _WIN64
+#define BITBLT_IMPORT_SLOT "__imp_BitBlt"
+#else
+#define BITBLT_IMPORT_SLOT "__imp__BitBlt@36"
+#endif
+extern "C" BitBltRoutine bitBltImport __asm__(BITBLT_IMPORT_SLOT);
 
 struct Copy {
   RECT target;

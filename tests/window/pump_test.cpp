@@ -27,7 +27,7 @@ class Pump : public wt::WindowTest {
                            w.hwnd, reinterpret_cast<HMENU>(31), nullptr, nullptr);
     editSaw.clear();
     editProcedure = reinterpret_cast<WNDPROC>(
-        SetWindowLongA(edit, GWL_WNDPROC, reinterpret_cast<LONG>(EditSpy)));
+        SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditSpy)));
     hv::WaitEvents(1);
     wt::ResetRecording();
   }

@@ -68,7 +68,7 @@ TEST_F(WindowOps, CenterWindowCentresOnAVisibleOwner) {
   hv::WindowRecord owner = {}, owned = {};
   ASSERT_EQ(hv::OpenWindow(&owner, 100, 80, 500, 400, 0, nullptr, "Owner", nullptr), 1);
   ASSERT_EQ(hv::OpenWindow(&owned, 0, 0, 200, 100, hv::OW_HIDDEN, nullptr, "Owned", nullptr), 1);
-  SetWindowLongA(owned.hwnd, GWL_HWNDPARENT, reinterpret_cast<LONG>(owner.hwnd));
+  SetWindowLongPtrA(owned.hwnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner.hwnd));
   ASSERT_EQ(GetWindow(owned.hwnd, GW_OWNER), owner.hwnd);
   hv::CenterWindow(&owned);
   RECT o = WindowRectOf(owner.hwnd), r = WindowRectOf(owned.hwnd);
