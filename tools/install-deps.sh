@@ -3,12 +3,17 @@
 # Elsewhere it only says what to install.
 set -euo pipefail
 
-need_pkgs=(g++-mingw-w64-i686 binutils-mingw-w64-i686 cmake make wine wine32:i386
+# Both builds: the 32-bit product and its 64-bit twin, and Wine for each.
+need_pkgs=(g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64
+           binutils-mingw-w64-x86-64 cmake make wine wine32:i386 wine64
            xvfb xauth fonts-wine fonts-liberation googletest)
 
 have_all() {
   command -v i686-w64-mingw32-g++-posix >/dev/null &&
   command -v i686-w64-mingw32-windres >/dev/null &&
+  command -v x86_64-w64-mingw32-g++-posix >/dev/null &&
+  command -v x86_64-w64-mingw32-windres >/dev/null &&
+  { [ -x /usr/lib/wine/wine64 ] || command -v wine64 >/dev/null; } &&
   command -v cmake >/dev/null &&
   command -v wine >/dev/null &&
   command -v Xvfb >/dev/null &&
@@ -19,9 +24,10 @@ have_all() {
   { [ -e /usr/lib/wine/i386-windows ] || [ -e /usr/lib/i386-linux-gnu/wine ]; }
 }
 
-# Where the kernel runs no 32-bit programs, Wine runs in an emulated machine.
+# Where the kernel runs no 32-bit programs, 32-bit Wine runs in an emulated
+# machine (so does it when HV_EMULATE_32 asks for it).
 vm_pkgs=(qemu-system-x86 busybox-static)
-wine_runs() { wine --version >/dev/null 2>&1; }
+wine_runs() { [ -z "${HV_EMULATE_32:-}" ] && wine --version >/dev/null 2>&1; }
 # The machine's first program is busybox: it must be the static build.
 have_vm() {
   command -v qemu-system-x86_64 >/dev/null && [ -x /bin/busybox ] &&

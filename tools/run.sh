@@ -31,19 +31,25 @@ case "$(uname -s)" in
 esac
 
 build=$(realpath -m "${BUILD_DIR:-build}")
+toolchain=i686-w64-mingw32
 tools/install-deps.sh
 . tools/wine-env.sh
 if [ -z "${HV_BUILT:-}" ]; then
-  # Where Wine cannot start, only a picture can be made: in an emulated machine.
-  if ! wine_env_native && [ -n "${DISPLAY:-}" ] && [ -z "$shot" ]; then
-    wine_env_check || true
-    echo "run.sh: no window can be shown here; tools/run.sh --screenshot FILE works" >&2
-    exit 1
+  if ! wine_env_native win32 && [ -n "${DISPLAY:-}" ] && [ -z "$shot" ]; then
+    # A window to look at: the 64-bit twin shows the same one natively.
+    if wine_env_native win64; then
+      echo "This kernel runs no 32-bit programs: starting the 64-bit build of $name instead."
+      build="$build-x64" toolchain=x86_64-w64-mingw32
+    else
+      wine_env_check || true
+      echo "run.sh: no window can be shown here; tools/run.sh --screenshot FILE works" >&2
+      exit 1
+    fi
   fi
-  cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/i686-w64-mingw32.cmake \
+  cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE="cmake/$toolchain.cmake" \
         -DCMAKE_BUILD_TYPE=Release
   cmake --build "$build" -j"$(nproc)" --target "$target" ampliwind-screenshot hold-desktop
-  if ! wine_env_native; then
+  if [ "$toolchain" = i686-w64-mingw32 ] && ! wine_env_native win32; then
     echo "This kernel runs no 32-bit programs: $name runs in an x86-64 machine"
     echo "emulated by QEMU, on a virtual display there; this takes a few minutes."
     exec tools/vm/run.sh "$build/vm" env HV_BUILT=1 BUILD_DIR="$build" tools/run.sh "${args[@]}"
@@ -77,7 +83,7 @@ rm -f "$shot"
 wine "$build/$program" &
 running=$!
 shot_rc=0
-wine "$build/tools/ampliwind-screenshot.exe" "$(winepath -w "$shot")" "${window[@]}" || shot_rc=$?
+wine "$build/tools/ampliwind-screenshot.exe" "$(wine winepath -w "$shot")" "${window[@]}" || shot_rc=$?
 # The helper closes the program once it has the picture; without one, stop it here.
 [ "$shot_rc" -eq 0 ] || kill "$running" 2>/dev/null || true
 program_rc=0

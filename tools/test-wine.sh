@@ -15,4 +15,7 @@ wine_env_prepare "$state" yes
 wine "$build/tools/hold-desktop.exe" </dev/null >/dev/null 2>&1 &
 
 cd "$build"
-ctest --output-on-failure -j"$(nproc)" "$@"
+# One CTest test per program: its cases and their results are in its output.
+output=(--output-on-failure)
+grep -q '^HV_TEST_PER_PROGRAM:BOOL=ON$' CMakeCache.txt && output=(--verbose)
+ctest "${output[@]}" -j"$(nproc)" "$@"

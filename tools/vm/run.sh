@@ -64,7 +64,7 @@ vm_boot() {
   qemu-system-x86_64 -machine q35 -accel tcg,thread=multi -cpu max,-smap \
     -smp "$cores" -m "$mem" -display none -no-reboot -serial "file:$work/console" \
     -kernel "$work/vmlinuz" -initrd "$work/initrd.gz" \
-    -append "console=ttyS0 quiet panic=-1 hv.job=$work/job.sh" \
+    -append "console=ttyS0 quiet panic=-1 hv.job=$work/job.sh hv.keep=$work,$PWD" \
     -virtfs local,path=/,mount_tag=host,security_model=passthrough,multidevs=remap,id=host \
     </dev/null >"$work/qemu.out" 2>&1 &
   local pid=$!
