@@ -7,13 +7,18 @@ namespace {
 uint32_t ValueType(uint32_t tag) { return tag & 0xFFFF; }
 bool ByReference(uint32_t tag) { return (tag >> 16) != 0; }
 
+// The integer types are 32 bits in both builds: a value passed by reference
+// is read as such, never a pointer's width past it. As a handle or a
+// parameter it widens by its sign, as window handles do in 64 bits.
+INT_PTR WordAt(uintptr_t address) { return *reinterpret_cast<const int32_t*>(address); }
+
 // A null address names no window rather than being read.
 HWND TargetWindow(uintptr_t target, uint32_t type) {
   switch (ValueType(type)) {
     case MT_INT:
     case MT_UINT:
       if (!ByReference(type)) return reinterpret_cast<HWND>(target);
-      return target ? *reinterpret_cast<HWND*>(target) : nullptr;
+      return target ? reinterpret_cast<HWND>(WordAt(target)) : nullptr;
     case MT_RECORD:
       return target ? reinterpret_cast<WindowRecord*>(target)->hwnd : nullptr;
     default:
@@ -26,7 +31,7 @@ HWND TargetWindow(uintptr_t target, uint32_t type) {
 LPARAM ParameterValue(LPARAM lParam, uint32_t type) {
   uint32_t value = ValueType(type);
   if (!ByReference(type) || value == MT_TEXT || value == MT_RECORD) return lParam;
-  return lParam ? *reinterpret_cast<const LPARAM*>(lParam) : 0;
+  return lParam ? WordAt(static_cast<uintptr_t>(lParam)) : 0;
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "tests/conventions/conventions_fixture.h"
+#include "tests/support/guard_page.h"
 
 namespace conv {
 namespace {
@@ -181,6 +182,24 @@ const Row rows[] = {
        HWND edit = GetDlgItem(w->hwnd, EDIT_ID);
        return LengthVia(uintptr_t(&edit), hv::MT_UINT | hv::MT_BYREF, 0);
      }, 2},
+    // Values by reference are 32 bits: nothing past them is read.
+    {"SendControlMessage to a control named by 32 bits at a page's end", [](R* w) {
+       hvtest::GuardPage guard(4);
+       auto* word = reinterpret_cast<int32_t*>(guard.End()) - 1;
+       *word = int32_t(INT_PTR(GetDlgItem(w->hwnd, EDIT_ID)));
+       int32_t length = LengthVia(uintptr_t(word), hv::MT_UINT | hv::MT_BYREF, 0);
+       return guard.Faults() ? -1 : length;
+     }, 2},
+    {"SendControlMessage with a 32-bit lParam at a page's end", [](R* w) {
+       hvtest::GuardPage guard(4);
+       auto* word = reinterpret_cast<int32_t*>(guard.End()) - 1;
+       *word = 1;
+       hv::SendControlMessage(uintptr_t(w), hv::MT_RECORD, EM_SETSEL, 0, LPARAM(word),
+                              hv::MT_INT | hv::MT_BYREF, EDIT_ID);
+       DWORD end = 0;
+       SendMessageA(GetDlgItem(w->hwnd, EDIT_ID), EM_GETSEL, 0, LPARAM(&end));
+       return guard.Faults() ? -1 : int32_t(end);
+     }, 1},
     // Message boxes, pressed OK (1) by a timer.
     {"ShowMessage", [](R* w) { return Dismissed(w); }, IDOK},
     {"ShowMessage with a closed owner", [](R*) {

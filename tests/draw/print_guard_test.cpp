@@ -107,7 +107,8 @@ const Item ITEMS[] = {
     {"int64", "-9223372036854775808 ", [](const char* f) { Around(f, hv::TC_INT64, INT64_MIN); }},
     {"uint64", "18446744073709551615 ",
      [](const char* f) { Around(f, hv::TC_UINT64, UINT64_MAX); }},
-    {"record not first", "4294967295 ", [](const char* f) { Around(f, hv::TC_RECORD, UINT_MAX); }},
+    {"record not first", "4294967295 ",
+     [](const char* f) { Around(f, hv::TC_RECORD, UINT_PTR(UINT_MAX)); }},  // an address
     {"unlisted code", "123456 ", [](const char* f) { Around(f, 77, 123456); }},
 };
 
