@@ -6,6 +6,9 @@
 # per call of every operation and baseline, which unlike times are the same
 # on every run.
 #   COUNT_CALLS=N  calls per operation in the counting run (default 10)
+#   BUILD_DIR=DIR  the build to measure (default build)
+#   TOOLCHAIN=FILE the toolchain file a new build folder is configured with;
+#                  an existing one keeps its own (default the 32-bit one)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=$(realpath -m "${BUILD_DIR:-build}")
@@ -13,11 +16,15 @@ count_calls=${COUNT_CALLS:-10}
 tools/install-deps.sh
 . tools/wine-env.sh
 if [ -z "${HV_BUILT:-}" ]; then
-  cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/i686-w64-mingw32.cmake -DCMAKE_BUILD_TYPE=Release
+  toolchain=()
+  if [ -n "${TOOLCHAIN:-}" ] || [ ! -f "$build/CMakeCache.txt" ]; then
+    toolchain=(-DCMAKE_TOOLCHAIN_FILE="${TOOLCHAIN:-cmake/i686-w64-mingw32.cmake}")
+  fi
+  cmake -S . -B "$build" "${toolchain[@]}" -DCMAKE_BUILD_TYPE=Release
   cmake --build "$build" -j"$(nproc)" --target core_bench draw_bench app_bench ampliwind
-  # Where this kernel runs no 32-bit programs, in an emulated machine: its
-  # times are many times longer, but the ratios and request counts still tell.
-  if ! wine_env_native; then
+  # Where this kernel runs no programs of the build's architecture, in an emulated
+  # machine: its times are many times longer, but the ratios and request counts still tell.
+  if ! wine_env_native "$(cat "$build/wine-arch" 2>/dev/null || echo win32)"; then
     exec tools/vm/run.sh "$build/vm" env HV_BUILT=1 BUILD_DIR="$build" \
       COUNT_CALLS="$count_calls" tools/bench.sh
   fi

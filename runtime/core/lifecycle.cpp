@@ -1,6 +1,7 @@
 // Process start and stop, the runtime lock and the exit callbacks.
 #include "runtime/core/core.h"
 #include "runtime/core/lifecycle_internal.h"
+#include "runtime/draw/draw.h"
 
 namespace hv {
 namespace {
@@ -34,6 +35,7 @@ void RuntimeShutdown() {
     ListDestroy(exitCallbacks, 1);
     exitCallbacks = nullptr;
   }
+  ReleaseKeptContext();  // the drawing's reused memory context
   DestroyRuntimeHeap();
   ForgetTempStrings();
   if (runtimeLock) CloseHandle(runtimeLock);

@@ -1,8 +1,9 @@
 // The drawing bracket: BeginDraw applies the record's drawing state to a
-// fresh context (a memory context on the backing bitmap, or the screen
+// context (the kept memory context on the backing bitmap, or the screen
 // context of a window without one); EndDraw takes the state back, replaces
-// the record's pen and font by copies of what is selected at that moment,
-// and repaints exactly the rectangle the operation touched.
+// the record's pen and font by copies of what is selected at that moment
+// when that is not the record's own, and repaints exactly the rectangle the
+// operation touched.
 #include "runtime/draw/draw.h"
 #include "runtime/draw/draw_internal.h"
 
@@ -40,7 +41,10 @@ bool TouchedRect(WindowRecord* record, HDC dc, RECT* rect) {
   return true;
 }
 
-// The descriptions of the pen and font selected when the bracket closes.
+// The descriptions of the pen and font selected when the bracket closes,
+// taken only where that object is not the record's own: a copy of the
+// record's object would be an equal object under a new handle, and making
+// one on every operation is most of a bracket's cost.
 struct TakenState {
   bool havePen, haveFont;
   LOGPEN pen;
@@ -58,13 +62,16 @@ TakenState TakeStateBack(WindowRecord* record, HDC dc) {
   record->rop2 = GetROP2(dc);
   TakenState taken;
   HGDIOBJ pen = GetCurrentObject(dc, OBJ_PEN);
-  taken.havePen = pen && GetObjectA(pen, sizeof taken.pen, &taken.pen) == sizeof taken.pen;
+  taken.havePen = pen && pen != record->pen &&
+                  GetObjectA(pen, sizeof taken.pen, &taken.pen) == sizeof taken.pen;
   HGDIOBJ font = GetCurrentObject(dc, OBJ_FONT);
-  taken.haveFont = font && GetObjectA(font, sizeof taken.font, &taken.font) == sizeof taken.font;
+  taken.haveFont = font && font != record->font &&
+                   GetObjectA(font, sizeof taken.font, &taken.font) == sizeof taken.font;
   return taken;
 }
 
-// Once the context no longer holds them: the record's objects become fresh copies.
+// Once the context no longer holds them: a pen or font that a drawing call
+// left selected in place of the record's is adopted as a copy.
 void RenewObjects(WindowRecord* record, const TakenState& taken) {
   if (taken.havePen) {
     DeleteObject(record->pen);
@@ -76,6 +83,14 @@ void RenewObjects(WindowRecord* record, const TakenState& taken) {
   }
 }
 
+// The context of a closed bracket, with its own objects selected again.
+void GiveBack(WindowRecord* record, HDC context) {
+  if (record->surfaceFlags)
+    ReturnMemoryContext(context);
+  else
+    ReleaseDC(record->hwnd, context);
+}
+
 }  // namespace
 
 HDC BeginDraw(WindowRecord* record) {
@@ -85,15 +100,11 @@ HDC BeginDraw(WindowRecord* record) {
     ++record->drawDepth;
     return record->drawDC;
   }
-  HDC screen = GetDC(record->hwnd);
-  if (!screen) return nullptr;
-  HDC dc = record->surfaceFlags ? CreateCompatibleDC(screen) : screen;
-  if (!dc) {
-    ReleaseDC(record->hwnd, screen);
-    return nullptr;
-  }
+  // A memory context needs no screen context: one compatible with the screen
+  // is what one made from the window's would be.
+  HDC dc = record->surfaceFlags ? BorrowMemoryContext() : GetDC(record->hwnd);
+  if (!dc) return nullptr;
   ApplyState(record, dc);
-  if (dc != screen) ReleaseDC(record->hwnd, screen);  // the memory context lives on
   record->drawDC = dc;
   record->drawDepth = 1;
   SetBoundsRect(dc, nullptr, BOUNDS_START);
@@ -121,10 +132,7 @@ int32_t EndDraw(WindowRecord* record, HDC context, int32_t refresh) {
     InvalidateRect(record->hwnd, &touched, FALSE);
   RestoreDC(context, -1);  // deselects the record's objects and the bitmap
   RenewObjects(record, taken);
-  if (record->surfaceFlags)
-    DeleteDC(context);
-  else
-    ReleaseDC(record->hwnd, context);
+  GiveBack(record, context);
   if (repaint) UpdateWindow(record->hwnd);
   return 0;
 }
@@ -136,10 +144,7 @@ void ReleaseOpenBracket(WindowRecord* record) {
   // A closed record's drawDC is a stale value: its context went with the window.
   if (!record->hwnd || !record->drawDC) return;
   RestoreDC(record->drawDC, -1);
-  if (record->surfaceFlags)
-    DeleteDC(record->drawDC);
-  else
-    ReleaseDC(record->hwnd, record->drawDC);
+  GiveBack(record, record->drawDC);
   record->drawDC = nullptr;
   record->drawDepth = 0;
 }

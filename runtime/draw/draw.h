@@ -37,6 +37,12 @@ void ReleaseLentObjects(HDC context);
 // of a bracket that is still open.
 void ReleaseOpenBracket(WindowRecord* record);
 
+// The memory context that brackets reuse lives while a window is open:
+// OpenWindow and CloseWindow call the first two, RuntimeShutdown the last.
+void KeepContextForWindow();
+void ReleaseContextForWindow();
+void ReleaseKeptContext();
+
 // ---- Size queries ------------------------------------------------------------------
 int32_t GetBitmapSize(HBITMAP bitmap, int32_t* width, int32_t* height);
 int32_t GetClientSize(WindowRecord* record, int32_t* x, int32_t* y, int32_t* width, int32_t* height);

@@ -21,6 +21,12 @@ RECT ScaleBoundsToClient(const RECT& bounds, int32_t bitmapWidth, int32_t bitmap
 void SettleSelectedObject(WindowRecord* record, HDC context, bool lent, HGDIOBJ created,
                           HGDIOBJ displaced, HGDIOBJ* owned);
 
+// A memory context compatible with the screen, lent until it is returned:
+// the one kept for reuse, or a new one while that is out. The borrower puts
+// back every object it selected before returning it.
+HDC BorrowMemoryContext();
+void ReturnMemoryContext(HDC context);
+
 // Tests only: PrintText formats into `buffer` (PRINT_BUFFER_SIZE bytes,
 // word-aligned) from now on, so that a no-access page can follow it; null
 // gives back the static buffer.

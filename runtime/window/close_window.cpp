@@ -24,6 +24,7 @@ int32_t CloseWindow(WindowRecord* record) {
   if (record->backingBitmap) DeleteObject(record->backingBitmap);
   if (record->pen) DeleteObject(record->pen);
   if (record->font) DeleteObject(record->font);
+  ReleaseContextForWindow();
   return 0;
 }
 

@@ -1,6 +1,7 @@
 // Opening a window: styles from the option bits, creation with the record
 // published, the MDI frame's menu and client, the backing surface and the
 // drawing defaults.
+#include "runtime/draw/draw.h"
 #include "runtime/window/window_internal.h"
 
 namespace hv {
@@ -201,6 +202,7 @@ int32_t OpenWindow(WindowRecord* record, int32_t x, int32_t y, int32_t width, in
 
   SetUpDrawing(record, style, width, height, handler);
   SetWindowLongPtrA(window, RECORD_SLOT, reinterpret_cast<LONG_PTR>(record));
+  KeepContextForWindow();
   return 1;
 }
 

@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "runtime/draw/draw.h"
+#include "runtime/draw/draw_internal.h"
 #include "runtime/window/window_internal.h"
 
 namespace hv {
@@ -22,8 +23,11 @@ BOOL CALLBACK ExcludeChild(HWND child, LPARAM context) {
   return TRUE;
 }
 
-// Every visible descendant keeps its own pixels.
+// Every visible descendant keeps its own pixels. A window that clips its
+// children already has them left out of the paint context: asking the
+// system for the list again would cost a round trip on every repaint.
 void ExcludeDescendants(HWND window, HDC dc) {
+  if (GetWindowLongA(window, GWL_STYLE) & WS_CLIPCHILDREN) return;
   PaintTarget target = {window, dc};
   EnumChildWindows(window, ExcludeChild, reinterpret_cast<LPARAM>(&target));
 }
@@ -55,10 +59,9 @@ int32_t Scale(LONG value, int32_t to, int32_t from) {
   return static_cast<int32_t>(std::lrint(value * (double(to) / double(from))));
 }
 
-void CopyFromSurface(WindowRecord* record, HDC target, const RECT& update) {
-  HDC memory = CreateCompatibleDC(target);
+void CopyFromSurface(WindowRecord* record, HDC target, const Sizes& s, const RECT& update) {
+  HDC memory = BorrowMemoryContext();
   HGDIOBJ previous = SelectObject(memory, record->backingBitmap);
-  Sizes s = MeasureSurface(record);
   LONG width = update.right - update.left, height = update.bottom - update.top;
   if (s.stretched) {
     PrepareStretch(target);
@@ -72,7 +75,7 @@ void CopyFromSurface(WindowRecord* record, HDC target, const RECT& update) {
            SRCCOPY);
   }
   SelectObject(memory, previous);
-  DeleteDC(memory);
+  ReturnMemoryContext(memory);
 }
 
 // A bracket is open: what it drew so far is in its context, not yet handed back.
@@ -99,15 +102,21 @@ LRESULT PaintWindow(HWND window, WindowRecord* record, WPARAM param1, LPARAM par
     ValidateRect(window, nullptr);
     return 1;
   }
+  // A stretched copy is computed from the whole update rectangle, which only
+  // the system can tell; a one-to-one copy of the painted part (rcPaint)
+  // shows the same pixels without asking it.
+  Sizes sizes = MeasureSurface(record);
   RECT update = {};
-  GetUpdateRect(window, &update, FALSE);
+  bool copy = record->surfaceFlags && !record->drawDC;
+  if (copy && sizes.stretched) GetUpdateRect(window, &update, FALSE);
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(window, &ps);
+  if (copy && !sizes.stretched) update = ps.rcPaint;
   ExcludeDescendants(window, dc);
   if (!record->surfaceFlags)
     DispatchEvent(record, WM_PAINT, static_cast<INT_PTR>(param1), param2);
-  else if (!record->drawDC)
-    CopyFromSurface(record, dc, update);
+  else if (copy)
+    CopyFromSurface(record, dc, sizes, update);
   else
     CopyFromOpenBracket(record, dc);
   EndPaint(window, &ps);
