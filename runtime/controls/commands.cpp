@@ -40,6 +40,7 @@ int32_t SetControlText(WindowRecord* record, int32_t id, const char* text) {
 int32_t SetControlColor(WindowRecord* record, int32_t id, COLORREF textColor, COLORREF backColor) {
   HWND control = FindControl(record, id);
   if (!control) return 0;
+  ReleaseWithControl(control);
   WriteProperty(control, CP_FGRND, textColor);
   WriteProperty(control, CP_BGRND, backColor);
   ReplaceBrush(control, CP_BBRUSH, backColor);
@@ -50,6 +51,7 @@ int32_t SetControlColor(WindowRecord* record, int32_t id, COLORREF textColor, CO
 int32_t SetHotColor(WindowRecord* record, int32_t id, COLORREF color) {
   HWND control = FindControl(record, id);
   if (!control) return 0;
+  ReleaseWithControl(control);
   WriteProperty(control, CP_HTCLR, color);
   ReplaceBrush(control, CP_HBRUSH, color);
   InvalidateRect(control, nullptr, TRUE);

@@ -53,6 +53,7 @@ constexpr char CP_BORDERWIDTH[] = "BORDERWIDTH";    // hot button's edge width, 
 constexpr char CP_HOTBMP[] = "HOTBMP";              // bitmaps, set by the application, owned
 constexpr char CP_NORBMP[] = "NORBMP";
 constexpr char CP_SELBMP[] = "SELBMP";
+constexpr char CP_FONT[] = "HV_FONT";               // the font SetFont made for it, owned
 
 // ---- Creation ----------------------------------------------------------------------
 // A control per identifier and parent: an identifier already taken creates nothing.

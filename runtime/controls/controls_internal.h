@@ -62,6 +62,11 @@ HWND FindControl(WindowRecord* record, int32_t id);
 // Gives a new rich edit the runtime's callback object.
 void AttachRichEditCallback(HWND control);
 
+// A child the runtime did not create is given a procedure that only
+// releases, so that what a runtime call made for it goes when it goes; the
+// runtime's own controls release through their procedures already.
+void ReleaseWithControl(HWND control);
+
 // ---- Subclass procedures -------------------------------------------------------------
 // One row per message a procedure handles itself; every other message is
 // forwarded to the previous procedure in "LPFN".
@@ -88,9 +93,9 @@ struct HeldProperty {
   bool owned;
 };
 
-// WM_DESTROY: deletes the font and, when getPicture is non-zero, the
-// picture; removes the properties any control may hold (colours, brushes,
-// the application's TAB and ENTER requests) and the kind's `extra` ones,
+// WM_DESTROY: deletes, when getPicture is non-zero, the picture; removes
+// the properties any control may hold (the font SetFont made, colours,
+// brushes, the application's TAB and ENTER requests) and the kind's `extra` ones,
 // deleting those it owns; puts the previous procedure back and hands it
 // WM_DESTROY.
 LRESULT ReleaseControl(HWND control, WPARAM wParam, LPARAM lParam, UINT getPicture,

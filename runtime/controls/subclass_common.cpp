@@ -11,12 +11,15 @@ void DeleteIfAny(uintptr_t object) {
   if (object) DeleteObject(reinterpret_cast<HGDIOBJ>(object));
 }
 
-// What any control may hold: its colours and brush; the TAB and ENTER
-// requests only the application sets; and, as SetHotColor works on any
-// control, a hot colour and brush. None may outlive the control.
+// What any control may hold: the font SetFont made (not whatever WM_GETFONT
+// answers: some controls answer with a default font they delete
+// themselves, a rich edit with another font than it was given); its colours
+// and brush; the TAB and ENTER requests only the application sets; and, as
+// SetHotColor works on any control, a hot colour and brush. None may
+// outlive the control.
 const HeldProperty anyControl[] = {
-    {CP_HBRUSH, true}, {CP_BBRUSH, true}, {CP_BGRND, false}, {CP_FGRND, false},
-    {CP_HTCLR, false}, {CP_NOTIFY_TAB, false}, {CP_NOTIFY_ENTER, false},
+    {CP_FONT, true},   {CP_HBRUSH, true},      {CP_BBRUSH, true},        {CP_BGRND, false},
+    {CP_FGRND, false}, {CP_HTCLR, false},      {CP_NOTIFY_TAB, false},   {CP_NOTIFY_ENTER, false},
 };
 
 void RemoveHeld(HWND control, const HeldProperty* held, size_t count) {
@@ -35,7 +38,6 @@ LRESULT Forward(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT ReleaseControl(HWND control, WPARAM wParam, LPARAM lParam, UINT getPicture,
                        const HeldProperty* extra, size_t extraCount) {
-  DeleteIfAny(static_cast<uintptr_t>(SendMessageA(control, WM_GETFONT, 0, 0)));
   if (getPicture) DeleteIfAny(static_cast<uintptr_t>(SendMessageA(control, getPicture, IMAGE_BITMAP, 0)));
   RemoveHeld(control, anyControl, std::size(anyControl));
   RemoveHeld(control, extra, extraCount);

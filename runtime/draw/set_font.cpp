@@ -1,4 +1,5 @@
 // The font of a window's text output, or of one of its child controls.
+#include "runtime/controls/controls_internal.h"
 #include "runtime/draw/draw.h"
 #include "runtime/draw/draw_internal.h"
 
@@ -23,12 +24,16 @@ LOGFONTA Describe(HDC dc, const char* face, int32_t size, int32_t weight, uint32
   return font;
 }
 
-// The control owns the font from now on; its previous one is deleted.
+// The control owns the font from now on, recorded under CP_FONT; the one
+// this made before is deleted. WM_GETFONT is not asked: its answer may be a
+// font the control made itself.
 void SetControlFont(HWND control, const LOGFONTA& description) {
   HFONT font = CreateFontIndirectA(&description);
-  HFONT previous = HFONT(SendMessageA(control, WM_GETFONT, 0, 0));
+  ReleaseWithControl(control);
+  HANDLE previous = GetPropA(control, CP_FONT);
   SendMessageA(control, WM_SETFONT, 0, FALSE);
   SendMessageA(control, WM_SETFONT, WPARAM(font), TRUE);
+  SetPropA(control, CP_FONT, font);
   if (previous) DeleteObject(previous);
 }
 

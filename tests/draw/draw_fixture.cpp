@@ -102,9 +102,7 @@ void WarmUp() {
                                record.hwnd, HMENU(1), GetModuleHandleA(nullptr), nullptr);
   UpdateWindow(child);
   hv::SetFont(&record, "Tahoma", 10, 400, 0, 1);
-  auto font = HFONT(SendMessageA(child, WM_GETFONT, 0, 0));
-  DestroyWindow(child);
-  DeleteObject(font);
+  DestroyWindow(child);  // and the font SetFont made with it
   hv::PrintText(2, hv::TC_RECORD, &record, hv::TC_STRING, "warm-up");
   hv::printTarget = nullptr;
   hv::CloseWindow(&record);
