@@ -1,5 +1,6 @@
 // The procedure of most kinds (and of rich edits): colours, the TAB and
-// ENTER reports to the parent, and the release of what the control owns.
+// ENTER reports to the parent, changes to full edit fields, and the release
+// of what the control owns.
 #include "runtime/controls/controls_internal.h"
 
 namespace hv {
@@ -34,7 +35,7 @@ LRESULT Character(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
                        command, reinterpret_cast<LPARAM>(&control), MT_UINT | MT_BYREF, 0);
     return 1;
   }
-  return Forward(control, message, wParam, lParam);
+  return ChangeTextField(control, message, wParam, lParam);
 }
 
 const MessageRoute routes[] = {
@@ -43,6 +44,15 @@ const MessageRoute routes[] = {
     {WM_CTLCOLOREDIT, Color},     // a combo box's own edit part
     {WM_CTLCOLORLISTBOX, Color},  // and its list
     {WM_CHAR, Character},
+    // What may change the text of an edit field.
+    {WM_IME_CHAR, ChangeTextField},
+    {WM_KEYDOWN, ChangeTextField},
+    {WM_PASTE, ChangeTextField},
+    {WM_CUT, ChangeTextField},
+    {WM_CLEAR, ChangeTextField},
+    {WM_UNDO, ChangeTextField},
+    {EM_UNDO, ChangeTextField},
+    {EM_REPLACESEL, ChangeTextField},
 };
 
 }  // namespace

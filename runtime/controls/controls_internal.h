@@ -78,6 +78,12 @@ struct MessageRoute {
 
 LRESULT Forward(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
 
+// A message that may change an edit field's text. A single-line field
+// without ES_AUTOHSCROLL whose kept text is wider than the field already
+// has the change made here (what would be inserted is dropped); every other
+// control and field is handed the message.
+LRESULT ChangeTextField(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+
 template <size_t N>
 LRESULT RouteMessage(const MessageRoute (&routes)[N], HWND control, UINT message, WPARAM wParam,
                      LPARAM lParam) {

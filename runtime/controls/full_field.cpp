@@ -1,0 +1,141 @@
+// Changes to a full single-line edit field.
+//
+// A single-line edit without ES_AUTOHSCROLL drops what is typed or pasted
+// beyond its width. Wine's edit control goes on dropping past the inserted
+// text when what stays is wider than the field already (a longer text set
+// by WM_SETTEXT, a larger font): it removes one character before the caret
+// too many, and with the caret at the start it copies the text one
+// character in front of its own buffer, over the heap. While a field is
+// that full the runtime makes the change itself: what would be inserted
+// cannot fit and is dropped; what is removed goes through WM_SETTEXT, which
+// drops nothing. A field with room left gets every message as it came.
+#include <string>
+
+#include "runtime/controls/controls_internal.h"
+
+namespace hv {
+namespace {
+
+// The part of the text a message removes, and what else it does.
+struct Change {
+  bool edits;    // false: the message changes nothing the field cannot cope with
+  DWORD from, to;
+  bool inserts;  // it would put text in at `from`
+  bool copies;   // the removed part goes to the clipboard first
+};
+constexpr Change NO_CHANGE = {false, 0, 0, false, false};
+
+struct Selection {
+  DWORD from, to, length;
+  bool Empty() const { return from == to; }
+  Change Removed(bool inserts = false, bool copies = false) const {
+    return {true, from, to, inserts, copies};
+  }
+  // An undo may put any text back: while the field is full it is refused.
+  Change Undone() const { return {true, from, from, true, false}; }
+};
+
+bool Pressed(int key) { return GetKeyState(key) < 0; }
+
+bool ClipboardHasText() {
+  return IsClipboardFormatAvailable(CF_UNICODETEXT) || IsClipboardFormatAvailable(CF_TEXT);
+}
+
+// WM_CHAR and WM_IME_CHAR: what the control does with each character.
+Change OfCharacter(HWND edit, WPARAM c, const Selection& s) {
+  switch (c) {
+    case '\b': return s.Empty() ? Change{true, s.from ? s.from - 1 : 0, s.from} : s.Removed();
+    case 0x16: return s.Removed(ClipboardHasText());  // ctrl+V pastes
+    case 0x18: return s.Removed(false, true);         // ctrl+X cuts
+    case 0x1A: return s.Undone();                     // ctrl+Z
+  }
+  bool digit = c >= '0' && c <= '9';
+  bool refused = (GetWindowLongA(edit, GWL_STYLE) & ES_NUMBER) && !digit;
+  return c < ' ' || c == 0x7F || refused ? NO_CHANGE : s.Removed(true);
+}
+
+// The delete key: the selection, else the character after the caret; with
+// shift the selection is cut, else the character before goes; with ctrl
+// everything after the caret; with both, nothing.
+Change OfDeleteKey(const Selection& s) {
+  bool shift = Pressed(VK_SHIFT), ctrl = Pressed(VK_CONTROL);
+  if (shift && ctrl) return NO_CHANGE;
+  if (!s.Empty()) return s.Removed(false, shift);
+  if (shift) return {true, s.from ? s.from - 1 : 0, s.from, false, false};
+  return {true, s.from, ctrl ? s.length : std::min(s.from + 1, s.length), false, false};
+}
+
+Change Of(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, const Selection& s) {
+  switch (message) {
+    case WM_CHAR:
+    case WM_IME_CHAR: return OfCharacter(edit, wParam, s);
+    case WM_KEYDOWN: return wParam == VK_DELETE ? OfDeleteKey(s) : NO_CHANGE;
+    case WM_PASTE: return s.Removed(ClipboardHasText());
+    case WM_CUT: return s.Removed(false, true);
+    case WM_CLEAR: return s.Removed();
+    case WM_UNDO:
+    case EM_UNDO: return s.Undone();
+    case EM_REPLACESEL: {
+      const char* text = reinterpret_cast<const char*>(lParam);
+      return s.Removed(text && *text);
+    }
+  }
+  return NO_CHANGE;
+}
+
+// The fields the control itself gets wrong when full; read-only ones
+// refuse every change but EM_REPLACESEL before they come to it.
+bool DropsWhatDoesNotFit(HWND edit, UINT message) {
+  char name[8] = "";
+  if (!GetClassNameA(edit, name, int(sizeof name)) || lstrcmpiA(name, "Edit") != 0) return false;
+  LONG style = GetWindowLongA(edit, GWL_STYLE);
+  if (style & (ES_MULTILINE | ES_AUTOHSCROLL)) return false;
+  return !(style & ES_READONLY) || message == EM_REPLACESEL;
+}
+
+std::wstring TextOf(HWND edit) {
+  std::wstring text(size_t(GetWindowTextLengthW(edit)) + 1, L'\0');
+  text.resize(size_t(GetWindowTextW(edit, &text[0], int(text.size()))));
+  return text;
+}
+
+// Measured as the control measures it: its font, its formatting rectangle,
+// and the password character in place of each character where it has one.
+bool Fits(HWND edit, std::wstring text) {
+  if (WCHAR mask = WCHAR(SendMessageW(edit, EM_GETPASSWORDCHAR, 0, 0))) text.assign(text.size(), mask);
+  RECT format = {};
+  SendMessageA(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+  HDC dc = GetDC(edit);
+  HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(edit, WM_GETFONT, 0, 0));
+  HGDIOBJ previous = font ? SelectObject(dc, font) : nullptr;
+  SIZE size = {};
+  GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &size);
+  if (previous) SelectObject(dc, previous);
+  ReleaseDC(edit, dc);
+  return size.cx <= format.right - format.left;
+}
+
+}  // namespace
+
+LRESULT ChangeTextField(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+  bool otherKey = message == WM_KEYDOWN && wParam != VK_DELETE;
+  if (otherKey || !DropsWhatDoesNotFit(edit, message)) return Forward(edit, message, wParam, lParam);
+  std::wstring text = TextOf(edit);
+  DWORD from = 0, to = 0;
+  SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+  const Selection selection = {from, to, DWORD(text.size())};
+  const Change change = Of(edit, message, wParam, lParam, selection);
+  if (!change.edits || change.to > text.size() || change.from > change.to)
+    return Forward(edit, message, wParam, lParam);
+  std::wstring kept = text.substr(0, change.from) + text.substr(change.to);
+  if (Fits(edit, kept)) return Forward(edit, message, wParam, lParam);
+  // Full: nothing inserted fits; only the removal is left to do.
+  if (change.copies) Forward(edit, WM_COPY, 0, 0);
+  if (change.to > change.from) {
+    SetWindowTextW(edit, kept.c_str());
+    SendMessageA(edit, EM_SETSEL, change.from, change.from);
+  }
+  return 0;
+}
+
+}  // namespace hv
