@@ -9,9 +9,11 @@
 // that full the runtime makes the change itself: what would be inserted
 // cannot fit and is dropped; what is removed goes through WM_SETTEXT, which
 // drops nothing. A field with room left gets every message as it came.
-#include <string>
+#include <algorithm>
+#include <cstring>
 
 #include "runtime/controls/controls_internal.h"
+#include "runtime/core/core.h"
 
 namespace hv {
 namespace {
@@ -31,6 +33,7 @@ struct Selection {
   Change Removed(bool inserts = false, bool copies = false) const {
     return {true, from, to, inserts, copies};
   }
+  Change CharacterBefore() const { return {true, from ? from - 1 : 0, from, false, false}; }
   // An undo may put any text back: while the field is full it is refused.
   Change Undone() const { return {true, from, from, true, false}; }
 };
@@ -44,7 +47,7 @@ bool ClipboardHasText() {
 // WM_CHAR and WM_IME_CHAR: what the control does with each character.
 Change OfCharacter(HWND edit, WPARAM c, const Selection& s) {
   switch (c) {
-    case '\b': return s.Empty() ? Change{true, s.from ? s.from - 1 : 0, s.from} : s.Removed();
+    case '\b': return s.Empty() ? s.CharacterBefore() : s.Removed();
     case 0x16: return s.Removed(ClipboardHasText());  // ctrl+V pastes
     case 0x18: return s.Removed(false, true);         // ctrl+X cuts
     case 0x1A: return s.Undone();                     // ctrl+Z
@@ -61,7 +64,7 @@ Change OfDeleteKey(const Selection& s) {
   bool shift = Pressed(VK_SHIFT), ctrl = Pressed(VK_CONTROL);
   if (shift && ctrl) return NO_CHANGE;
   if (!s.Empty()) return s.Removed(false, shift);
-  if (shift) return {true, s.from ? s.from - 1 : 0, s.from, false, false};
+  if (shift) return s.CharacterBefore();
   return {true, s.from, ctrl ? s.length : std::min(s.from + 1, s.length), false, false};
 }
 
@@ -93,26 +96,53 @@ bool DropsWhatDoesNotFit(HWND edit, UINT message) {
   return !(style & ES_READONLY) || message == EM_REPLACESEL;
 }
 
-std::wstring TextOf(HWND edit) {
-  std::wstring text(size_t(GetWindowTextLengthW(edit)) + 1, L'\0');
-  text.resize(size_t(GetWindowTextW(edit, &text[0], int(text.size()))));
+// The field's text as a runtime heap block, its length in `length`.
+WCHAR* TextOf(HWND edit, DWORD* length) {
+  int capacity = GetWindowTextLengthW(edit) + 1;
+  auto* text = static_cast<WCHAR*>(AllocateBlock(uint32_t(capacity) * sizeof(WCHAR)));
+  *length = text ? DWORD(GetWindowTextW(edit, text, capacity)) : 0;
   return text;
 }
 
 // Measured as the control measures it: its font, its formatting rectangle,
 // and the password character in place of each character where it has one.
-bool Fits(HWND edit, std::wstring text) {
-  if (WCHAR mask = WCHAR(SendMessageW(edit, EM_GETPASSWORDCHAR, 0, 0))) text.assign(text.size(), mask);
+bool Fits(HWND edit, const WCHAR* text, DWORD length) {
+  WCHAR mask = WCHAR(SendMessageW(edit, EM_GETPASSWORDCHAR, 0, 0));
   RECT format = {};
   SendMessageA(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
   HDC dc = GetDC(edit);
   HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(edit, WM_GETFONT, 0, 0));
   HGDIOBJ previous = font ? SelectObject(dc, font) : nullptr;
   SIZE size = {};
-  GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &size);
+  if (mask) {
+    GetTextExtentPoint32W(dc, &mask, 1, &size);
+    size.cx *= LONG(length);
+  } else {
+    GetTextExtentPoint32W(dc, text, int(length), &size);
+  }
   if (previous) SelectObject(dc, previous);
   ReleaseDC(edit, dc);
   return size.cx <= format.right - format.left;
+}
+
+// Makes the change the control would get wrong; false where it gets it right.
+bool ChangeFullField(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, WCHAR* text,
+                     DWORD length) {
+  DWORD from = 0, to = 0;
+  SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+  const Change change = Of(edit, message, wParam, lParam, {from, to, length});
+  if (!change.edits || change.to > length || change.from > change.to) return false;
+  // What stays: the text with the removed part taken out, in place.
+  DWORD removed = change.to - change.from;
+  memmove(text + change.from, text + change.to, (length - change.to + 1) * sizeof(WCHAR));
+  if (Fits(edit, text, length - removed)) return false;
+  // Full: nothing inserted fits; only the removal is left to do.
+  if (change.copies) Forward(edit, WM_COPY, 0, 0);
+  if (removed) {
+    SetWindowTextW(edit, text);
+    SendMessageA(edit, EM_SETSEL, change.from, change.from);
+  }
+  return true;
 }
 
 }  // namespace
@@ -120,22 +150,11 @@ bool Fits(HWND edit, std::wstring text) {
 LRESULT ChangeTextField(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
   bool otherKey = message == WM_KEYDOWN && wParam != VK_DELETE;
   if (otherKey || !DropsWhatDoesNotFit(edit, message)) return Forward(edit, message, wParam, lParam);
-  std::wstring text = TextOf(edit);
-  DWORD from = 0, to = 0;
-  SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
-  const Selection selection = {from, to, DWORD(text.size())};
-  const Change change = Of(edit, message, wParam, lParam, selection);
-  if (!change.edits || change.to > text.size() || change.from > change.to)
-    return Forward(edit, message, wParam, lParam);
-  std::wstring kept = text.substr(0, change.from) + text.substr(change.to);
-  if (Fits(edit, kept)) return Forward(edit, message, wParam, lParam);
-  // Full: nothing inserted fits; only the removal is left to do.
-  if (change.copies) Forward(edit, WM_COPY, 0, 0);
-  if (change.to > change.from) {
-    SetWindowTextW(edit, kept.c_str());
-    SendMessageA(edit, EM_SETSEL, change.from, change.from);
-  }
-  return 0;
+  DWORD length = 0;
+  WCHAR* text = TextOf(edit, &length);
+  bool made = text && ChangeFullField(edit, message, wParam, lParam, text, length);
+  FreeBlock(text);
+  return made ? 0 : Forward(edit, message, wParam, lParam);
 }
 
 }  // namespace hv
