@@ -60,6 +60,12 @@ class TourInProcess : public ::testing::Test {
     // asks for it and keeps it. Which colours a round paints with can hang
     // on focus and timing: made now, none of them counts against the rounds.
     for (int colour = COLOR_SCROLLBAR; colour <= COLOR_MENUBAR; ++colour) GetSysColorBrush(colour);
+    // So is the pattern brush that DefWindowProc gives scroll bars where the
+    // window colour is the highlight's: one was first asked for in a round
+    // well after the first.
+    HDC dc = GetDC(tour::frame.hwnd);
+    DefWindowProcA(tour::frame.hwnd, WM_CTLCOLORSCROLLBAR, WPARAM(dc), LPARAM(tour::frame.hwnd));
+    ReleaseDC(tour::frame.hwnd, dc);
     hv::WaitEvents(1);
   }
   void TearDown() override {
