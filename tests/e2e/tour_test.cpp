@@ -137,9 +137,10 @@ class TourTest : public ::testing::Test {
   void OpenChildren() {
     for (const ChildItem& c : childItems) {
       ChooseFromMenu(c.command);
-      // The Buttons child takes about a second to open natively (the others
-      // a twentieth of that) and ten times as long where emulated: more than
-      // the default limit.
+      // The Controls child shows before it is built, and its building takes
+      // up to a second natively (the others a twentieth of that): the next
+      // child's command waits behind it. Ten times as long where emulated:
+      // more than the default limit.
       ASSERT_TRUE(WaitUntil([&] { return Child(c.caption) && IsWindowVisible(Child(c.caption)); },
                             CHILD_OPENS_WITHIN_MS))
           << c.caption << " did not open from the menu";
