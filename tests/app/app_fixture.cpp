@@ -130,7 +130,7 @@ void App::SetUp() {
   ampliwind::freq = 0.0f;
   ampliwind::StartAmpliwind();
   ASSERT_FALSE(hv::IsWindowClosed(&mainWindow));
-  hvtest::WarmUpInputContext(mainWindow.hwnd);
+  hvtest::WarmUpSystemObjects(mainWindow.hwnd);
   Pump();
 }
 

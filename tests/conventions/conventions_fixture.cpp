@@ -167,7 +167,7 @@ void OpenRecord::SetUp() {
   ASSERT_EQ(hv::OpenWindow(&w, 60, 60, 300, 200, hv::OW_HIDDEN | hv::OW_NOCAPTION, nullptr,
                            "Conventions", Echo), 1);
   ShowWindow(w.hwnd, SW_SHOWNOACTIVATE);
-  hvtest::WarmUpInputContext(w.hwnd);
+  hvtest::WarmUpSystemObjects(w.hwnd);
   hv::CreateControl(&w, hv::CK_EDIT, "42", 10, 10, 80, 24, 0, EDIT_ID);
   hv::CreateControl(&w, hv::CK_RADIOBUTTON, "radio", 10, 40, 80, 24, 0, RADIO_ID);
   hv::CreateControl(&w, hv::CK_HOTBUTTON, "hot", 10, 70, 80, 24, 0, HOT_ID);

@@ -96,7 +96,7 @@ void WarmUp() {
   hv::OpenWindow(&record, 40, 40, 100, 100, hv::OW_HIDDEN | hv::OW_NOCAPTION, nullptr, "warm-up",
                  ForwardEvent);
   ShowWindow(record.hwnd, SW_SHOWNOACTIVATE);
-  hvtest::WarmUpInputContext(record.hwnd);
+  hvtest::WarmUpSystemObjects(record.hwnd);
   // A control repainting in a new font holds a second cached context.
   HWND child = CreateWindowExA(0, "STATIC", "warm-up", WS_CHILD | WS_VISIBLE, 0, 0, 50, 20,
                                record.hwnd, HMENU(1), GetModuleHandleA(nullptr), nullptr);

@@ -4,6 +4,7 @@
 #include <winternl.h>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 
 namespace hvtest {
 namespace {
@@ -13,6 +14,7 @@ namespace {
 constexpr size_t PEB_GDI_SHARED_HANDLE_TABLE = sizeof(void*) == 4 ? 0x94 : 0xF8;
 constexpr int GDI_TABLE_ENTRIES = 65536;
 constexpr int GDI_ENTRY_SIZE = 24;
+constexpr int GDI_ENTRY_UNIQUE_OFFSET = 12;
 constexpr int GDI_ENTRY_TYPE_OFFSET = 14;
 
 const uint8_t* GdiHandleTable() {
@@ -36,6 +38,38 @@ std::vector<unsigned char> EntryTypes() {
   return types;
 }
 
+// The colour a brush or pen is of, and the system colour, where only one
+// is of that colour.
+std::string ColourOf(COLORREF colour) {
+  int matches = 0, match = 0;
+  for (int index = COLOR_SCROLLBAR; index <= COLOR_MENUBAR; ++index)
+    if (GetSysColor(index) == colour) ++matches, match = index;
+  char text[48];
+  std::snprintf(text, sizeof text, matches == 1 ? ", colour %06lX, system colour %d" : ", colour %06lX",
+                static_cast<unsigned long>(colour), match);
+  return text;
+}
+
+// The live object in a slot, named by its kind and, for brushes and pens,
+// its colour, so that a failing balance says whose it may be.
+std::string DescribeObject(const uint8_t* table, size_t slot) {
+  uint16_t unique;
+  std::memcpy(&unique, table + slot * GDI_ENTRY_SIZE + GDI_ENTRY_UNIQUE_OFFSET, sizeof unique);
+  HGDIOBJ object = reinterpret_cast<HGDIOBJ>(static_cast<uintptr_t>(slot | unique << 16));
+  static const char* const kinds[] = {"",       "pen",     "brush",  "dc",     "metadc",
+                                      "palette", "font",   "bitmap", "region", "metafile",
+                                      "memdc",   "extpen", "enhmetadc", "enhmetafile", "colorspace"};
+  DWORD kind = GetObjectType(object);
+  if (kind == 0 || kind >= sizeof kinds / sizeof *kinds) return "";
+  std::string described = std::string(" (") + kinds[kind];
+  LOGBRUSH brush;
+  LOGPEN pen;
+  if (kind == OBJ_BRUSH && GetObjectA(object, sizeof brush, &brush) && brush.lbStyle == BS_SOLID)
+    described += ColourOf(brush.lbColor);
+  if (kind == OBJ_PEN && GetObjectA(object, sizeof pen, &pen)) described += ColourOf(pen.lopnColor);
+  return described + ")";
+}
+
 }  // namespace
 
 int CountGdiObjects() {
@@ -45,9 +79,35 @@ int CountGdiObjects() {
   return count;
 }
 
-void WarmUpInputContext(HWND window) {
+void WarmUpSystemObjects(HWND window) {
   SendMessageA(window, WM_IME_SETCONTEXT, TRUE, ISC_SHOWUIALL);
   SendMessageA(window, WM_IME_SETCONTEXT, FALSE, ISC_SHOWUIALL);
+  for (int colour = COLOR_SCROLLBAR; colour <= COLOR_MENUBAR; ++colour) GetSysColorBrush(colour);
+  HDC dc = GetDC(window);
+  DefWindowProcA(window, WM_CTLCOLORSCROLLBAR, WPARAM(dc), LPARAM(window));
+  // The system colours' pens have no call of their own: the system's edges
+  // and frames, drawn where nobody sees them, make them.
+  HDC memory = CreateCompatibleDC(dc);
+  HBITMAP bitmap = CreateCompatibleBitmap(dc, 32, 32);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  for (UINT edge = 1; edge <= 15; ++edge)
+    for (UINT flags : {BF_RECT | BF_MIDDLE, BF_RECT | BF_SOFT, BF_RECT | BF_FLAT, BF_RECT | BF_MONO,
+                       BF_DIAGONAL_ENDBOTTOMRIGHT | BF_MIDDLE}) {
+      RECT r = {0, 0, 32, 32};
+      DrawEdge(memory, &r, edge, flags);
+    }
+  const UINT frames[][2] = {{DFC_BUTTON, DFCS_BUTTONPUSH},  {DFC_BUTTON, DFCS_BUTTONPUSH | DFCS_PUSHED},
+                            {DFC_BUTTON, DFCS_BUTTONCHECK}, {DFC_BUTTON, DFCS_BUTTONRADIO},
+                            {DFC_CAPTION, DFCS_CAPTIONCLOSE}, {DFC_SCROLL, DFCS_SCROLLUP},
+                            {DFC_BUTTON, DFCS_BUTTONPUSH | DFCS_INACTIVE}};
+  for (const UINT* frame : frames) {
+    RECT r = {0, 0, 32, 32};
+    DrawFrameControl(memory, &r, frame[0], frame[1]);
+  }
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(window, dc);
 }
 
 GdiBalance::GdiBalance() : before_(CountGdiObjects()), types_(EntryTypes()) {}
@@ -59,8 +119,8 @@ std::string GdiBalance::Changes() const {
   char line[64];
   for (size_t i = 0; i < now.size(); ++i) {
     if (now[i] == types_[i]) continue;
-    std::snprintf(line, sizeof line, " slot %u: type %u -> %u;", unsigned(i), types_[i], now[i]);
-    text += line;
+    std::snprintf(line, sizeof line, " slot %u: type %u -> %u", unsigned(i), types_[i], now[i]);
+    text += line + DescribeObject(GdiHandleTable(), i) + ";";
   }
   return text.empty() ? "(no slot changed)" : text;
 }

@@ -12,12 +12,18 @@ namespace hvtest {
 // entries of the process's GDI handle table.
 int CountGdiObjects();
 
-// The system makes the thread's input-method window, and a class icon for
-// it that lives as long as the process, when one of the thread's windows is
-// first activated. Under a loaded display, focus left behind by another
-// program's window can arrive in the middle of a test; making that happen
-// now, as activation would, keeps it out of the test's balance.
-void WarmUpInputContext(HWND window);
+// What the system makes once per process and keeps, made now so that no
+// balance counts it:
+// - the thread's input-method window and a class icon for it, made when one
+//   of the thread's windows is first activated, which focus left behind by
+//   another program's window can make happen in the middle of a test;
+// - each system colour's brush, made the first time anything asks for it:
+//   which colours a test paints with hangs on which window is active, and
+//   so on the other programs on the display;
+// - each system colour's pen, made the first time the system's own edges
+//   and frames are drawn in it;
+// - the pattern brush DefWindowProc gives scroll bars.
+void WarmUpSystemObjects(HWND window);
 
 // Remembers the count at construction; Delta() is what was added since.
 // Changes() names the handle-table slots that differ, when the table can be

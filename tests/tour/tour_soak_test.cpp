@@ -55,17 +55,7 @@ class TourInProcess : public ::testing::Test {
     hv::RuntimeStartup();
     tour::OpenFrame();
     ASSERT_FALSE(hv::IsWindowClosed(&tour::frame));
-    hvtest::WarmUpInputContext(tour::frame.hwnd);
-    // The system makes a system colour's brush the first time anything
-    // asks for it and keeps it. Which colours a round paints with can hang
-    // on focus and timing: made now, none of them counts against the rounds.
-    for (int colour = COLOR_SCROLLBAR; colour <= COLOR_MENUBAR; ++colour) GetSysColorBrush(colour);
-    // So is the pattern brush that DefWindowProc gives scroll bars where the
-    // window colour is the highlight's: one was first asked for in a round
-    // well after the first.
-    HDC dc = GetDC(tour::frame.hwnd);
-    DefWindowProcA(tour::frame.hwnd, WM_CTLCOLORSCROLLBAR, WPARAM(dc), LPARAM(tour::frame.hwnd));
-    ReleaseDC(tour::frame.hwnd, dc);
+    hvtest::WarmUpSystemObjects(tour::frame.hwnd);
     hv::WaitEvents(1);
   }
   void TearDown() override {

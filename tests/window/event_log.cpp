@@ -173,7 +173,7 @@ RECT ClientRectOnScreen(HWND window) {
 void WarmUpGdi() {
   hv::WindowRecord w = {};
   hv::OpenWindow(&w, 0, 0, 50, 50, 0, nullptr, "warm-up", nullptr);
-  hvtest::WarmUpInputContext(w.hwnd);
+  hvtest::WarmUpSystemObjects(w.hwnd);
   HDC dc = GetDC(w.hwnd);
   HDC memory = CreateCompatibleDC(dc);
   DeleteDC(memory);
