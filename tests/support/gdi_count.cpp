@@ -55,7 +55,7 @@ std::string ColourOf(COLORREF colour) {
 std::string DescribeObject(const uint8_t* table, size_t slot) {
   uint16_t unique;
   std::memcpy(&unique, table + slot * GDI_ENTRY_SIZE + GDI_ENTRY_UNIQUE_OFFSET, sizeof unique);
-  HGDIOBJ object = reinterpret_cast<HGDIOBJ>(static_cast<uintptr_t>(slot | unique << 16));
+  HGDIOBJ object = reinterpret_cast<HGDIOBJ>(static_cast<uintptr_t>(slot | uintptr_t(unique) << 16));
   static const char* const kinds[] = {"",       "pen",     "brush",  "dc",     "metadc",
                                       "palette", "font",   "bitmap", "region", "metafile",
                                       "memdc",   "extpen", "enhmetadc", "enhmetafile", "colorspace"};
