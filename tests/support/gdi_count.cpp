@@ -56,16 +56,18 @@ std::string DescribeObject(const uint8_t* table, size_t slot) {
   uint16_t unique;
   std::memcpy(&unique, table + slot * GDI_ENTRY_SIZE + GDI_ENTRY_UNIQUE_OFFSET, sizeof unique);
   HGDIOBJ object = reinterpret_cast<HGDIOBJ>(static_cast<uintptr_t>(slot | uintptr_t(unique) << 16));
-  static const char* const kinds[] = {"",       "pen",     "brush",  "dc",     "metadc",
-                                      "palette", "font",   "bitmap", "region", "metafile",
-                                      "memdc",   "extpen", "enhmetadc", "enhmetafile", "colorspace"};
+  static const char* const kinds[] = {
+      "",       "pen",   "brush",  "dc",        "metadc",      "palette",   "font",   "bitmap",
+      "region", "metafile", "memdc", "extpen", "enhmetadc", "enhmetafile", "colorspace",
+  };
   DWORD kind = GetObjectType(object);
   if (kind == 0 || kind >= sizeof kinds / sizeof *kinds) return "";
   std::string described = std::string(" (") + kinds[kind];
   LOGBRUSH brush;
   LOGPEN pen;
-  if (kind == OBJ_BRUSH && GetObjectA(object, sizeof brush, &brush) && brush.lbStyle == BS_SOLID)
-    described += ColourOf(brush.lbColor);
+  if (kind == OBJ_BRUSH && GetObjectA(object, sizeof brush, &brush))
+    described += brush.lbStyle == BS_SOLID ? ColourOf(brush.lbColor)
+                                           : ", style " + std::to_string(brush.lbStyle);
   if (kind == OBJ_PEN && GetObjectA(object, sizeof pen, &pen)) described += ColourOf(pen.lopnColor);
   return described + ")";
 }
@@ -79,17 +81,11 @@ int CountGdiObjects() {
   return count;
 }
 
-void WarmUpSystemObjects(HWND window) {
-  SendMessageA(window, WM_IME_SETCONTEXT, TRUE, ISC_SHOWUIALL);
-  SendMessageA(window, WM_IME_SETCONTEXT, FALSE, ISC_SHOWUIALL);
-  for (int colour = COLOR_SCROLLBAR; colour <= COLOR_MENUBAR; ++colour) GetSysColorBrush(colour);
-  HDC dc = GetDC(window);
-  DefWindowProcA(window, WM_CTLCOLORSCROLLBAR, WPARAM(dc), LPARAM(window));
-  // The system colours' pens have no call of their own: the system's edges
-  // and frames, drawn where nobody sees them, make them.
-  HDC memory = CreateCompatibleDC(dc);
-  HBITMAP bitmap = CreateCompatibleBitmap(dc, 32, 32);
-  HGDIOBJ old = SelectObject(memory, bitmap);
+namespace {
+
+// The system colours' pens have no call of their own: the system's edges
+// and frames make them.
+void DrawSystemPictures(HDC memory) {
   for (UINT edge = 1; edge <= 15; ++edge)
     for (UINT flags : {BF_RECT | BF_MIDDLE, BF_RECT | BF_SOFT, BF_RECT | BF_FLAT, BF_RECT | BF_MONO,
                        BF_DIAGONAL_ENDBOTTOMRIGHT | BF_MIDDLE}) {
@@ -104,6 +100,47 @@ void WarmUpSystemObjects(HWND window) {
     RECT r = {0, 0, 32, 32};
     DrawFrameControl(memory, &r, frame[0], frame[1]);
   }
+}
+
+// The standard controls, each painted once into a memory context: what a
+// control paints with is made when it is first painted, and what a test
+// paints can hang on which window is active. Their parent is a hidden
+// window of their own, so that the test's windows see nothing of them.
+void PrintStandardControls(HDC memory) {
+  HWND parent = CreateWindowExA(0, "STATIC", "warm-up", WS_POPUP, 0, 0, 32, 32, nullptr, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+  const struct {
+    const char* className;
+    DWORD style;
+  } controls[] = {
+      {"SCROLLBAR", SBS_HORZ},        {"SCROLLBAR", SBS_VERT},         {"BUTTON", BS_PUSHBUTTON},
+      {"BUTTON", BS_DEFPUSHBUTTON},   {"BUTTON", BS_AUTOCHECKBOX},     {"BUTTON", BS_AUTORADIOBUTTON},
+      {"BUTTON", BS_GROUPBOX},        {"EDIT", WS_BORDER},             {"LISTBOX", WS_BORDER | WS_VSCROLL},
+      {"COMBOBOX", CBS_DROPDOWNLIST}, {"STATIC", SS_LEFT},
+  };
+  for (const auto& c : controls) {
+    HWND control = CreateWindowExA(0, c.className, "warm-up", WS_CHILD | c.style, 0, 0, 32, 32, parent,
+                                   nullptr, GetModuleHandleA(nullptr), nullptr);
+    SendMessageA(control, WM_PRINT, WPARAM(memory),
+                 PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND | PRF_CHILDREN);
+    DestroyWindow(control);
+  }
+  DestroyWindow(parent);
+}
+
+}  // namespace
+
+void WarmUpSystemObjects(HWND window) {
+  SendMessageA(window, WM_IME_SETCONTEXT, TRUE, ISC_SHOWUIALL);
+  SendMessageA(window, WM_IME_SETCONTEXT, FALSE, ISC_SHOWUIALL);
+  for (int colour = COLOR_SCROLLBAR; colour <= COLOR_MENUBAR; ++colour) GetSysColorBrush(colour);
+  HDC dc = GetDC(window);
+  DefWindowProcA(window, WM_CTLCOLORSCROLLBAR, WPARAM(dc), LPARAM(window));
+  HDC memory = CreateCompatibleDC(dc);
+  HBITMAP bitmap = CreateCompatibleBitmap(dc, 32, 32);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  DrawSystemPictures(memory);
+  PrintStandardControls(memory);
   SelectObject(memory, old);
   DeleteObject(bitmap);
   DeleteDC(memory);

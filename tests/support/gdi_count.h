@@ -20,8 +20,8 @@ int CountGdiObjects();
 // - each system colour's brush, made the first time anything asks for it:
 //   which colours a test paints with hangs on which window is active, and
 //   so on the other programs on the display;
-// - each system colour's pen, made the first time the system's own edges
-//   and frames are drawn in it;
+// - each system colour's pen, made the first time the system's own edges,
+//   frames and standard controls are drawn in it;
 // - the pattern brush DefWindowProc gives scroll bars.
 void WarmUpSystemObjects(HWND window);
 
