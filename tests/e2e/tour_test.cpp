@@ -273,13 +273,16 @@ TEST_F(TourTest, ArrangesTheChildrenItsMenuOpens) {
 }
 
 // What the system makes once per process (class icons, the combo box's
-// arrow, the rich-edit library's) stays after the first session: the
-// second, the same again, must end where the first one did.
+// arrow, the rich-edit library's, a system colour's brush first painted
+// with) stays once made. Most of it comes in the first session, but what
+// hangs on focus and timing can come in the second; a leak grows in every
+// session, so the third must end where the second did.
 TEST_F(TourTest, SessionsOfMouseKeysAndResizingGiveBackEveryGdiObject) {
   RecordProperty("gdi_objects_at_start_up", ShownCount().second);
-  int afterSession[2] = {};
-  for (int session = 0; session < 2; ++session) {
-    SCOPED_TRACE(session == 0 ? "first session" : "second session");
+  const char* const names[] = {"first session", "second session", "third session"};
+  int afterSession[3] = {};
+  for (int session = 0; session < 3; ++session) {
+    SCOPED_TRACE(names[session]);
     ASSERT_NO_FATAL_FAILURE(OpenChildren());
     CascadeThenTile();
     HoverHotButtons();
@@ -289,7 +292,10 @@ TEST_F(TourTest, SessionsOfMouseKeysAndResizingGiveBackEveryGdiObject) {
     afterSession[session] = GdiObjectsWithNoChildOpen();
   }
   EXPECT_GT(afterSession[0], 0);
-  EXPECT_EQ(afterSession[1], afterSession[0]);
+  EXPECT_EQ(afterSession[2], afterSession[1]) << "the first session ended at " << afterSession[0];
+  RecordProperty("gdi_objects_after_sessions", std::to_string(afterSession[0]) + " " +
+                                                   std::to_string(afterSession[1]) + " " +
+                                                   std::to_string(afterSession[2]));
   CloseFrameWithExitCodeZero();
 }
 
