@@ -189,9 +189,12 @@ class TourTest : public ::testing::Test {
       HWND button = GetDlgItem(buttons, h.id);
       MoveMouseTo(away);
       EXPECT_TRUE(WaitForPixel(button, probe, h.normal)) << "normal before";
-      MoveMouseTo(CentreOf(button));
+      const POINT centre = CentreOf(button);
+      MoveMouseTo(centre);
       if (h.hot == h.normal) Sleep(300);  // time to repaint, where nothing should change
-      EXPECT_TRUE(WaitForPixel(button, probe, h.hot)) << "under the mouse";
+      EXPECT_TRUE(WaitForPixel(button, probe, h.hot))
+          << "under the mouse; the window there is " << (WindowFromPoint(centre) == button ? "" : "not ")
+          << "the button";
       MoveMouseTo(away);
       EXPECT_TRUE(WaitForPixel(button, probe, h.normal)) << "normal after";
     }
