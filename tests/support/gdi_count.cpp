@@ -51,13 +51,14 @@ std::string ColourOf(COLORREF colour) {
 }
 
 // The live object in a slot, named by its kind and, for brushes and pens,
-// its colour, so that a failing balance says whose it may be.
+// their colour (or a brush's style), so that a failing balance says whose
+// it may be.
 std::string DescribeObject(const uint8_t* table, size_t slot) {
   uint16_t unique;
   std::memcpy(&unique, table + slot * GDI_ENTRY_SIZE + GDI_ENTRY_UNIQUE_OFFSET, sizeof unique);
   HGDIOBJ object = reinterpret_cast<HGDIOBJ>(static_cast<uintptr_t>(slot | uintptr_t(unique) << 16));
   static const char* const kinds[] = {
-      "",       "pen",   "brush",  "dc",        "metadc",      "palette",   "font",   "bitmap",
+      "",       "pen",      "brush", "dc",     "metadc",    "palette",     "font",       "bitmap",
       "region", "metafile", "memdc", "extpen", "enhmetadc", "enhmetafile", "colorspace",
   };
   DWORD kind = GetObjectType(object);
