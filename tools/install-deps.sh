@@ -48,10 +48,42 @@ install() {
   echo "== installing: $*"
   dpkg --add-architecture i386
   export DEBIAN_FRONTEND=noninteractive
-  apt-get update -q
-  apt-get install -y -q --no-install-recommends "$@"
+  local release=()
+  if ! update_lists; then
+    # One index left out (a mirror mid-sync, say): go on with the lists apt has.
+    # Preferring the release's main archive keeps the two architectures of a
+    # package at one version where one architecture's update list is missing.
+    echo "== some package lists could not be fetched; installing from the lists apt has"
+    release=(-t "$(. /etc/os-release && echo "$VERSION_CODENAME")")
+  fi
+  apt-get install -y -q --no-install-recommends "${release[@]}" "$@" || {
+    echo "install-deps: the install failed; not installed: $(not_installed "$@")" >&2
+    exit 1
+  }
+}
+
+# The packages of those named that dpkg does not have installed.
+not_installed() {
+  local pkg missing=()
+  for pkg in "$@"; do
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'ok installed' || missing+=("$pkg")
+  done
+  echo "${missing[*]:-none}"
+}
+
+# A mirror mid-sync fails one index for a minute or so: try a few times.
+update_lists() {
+  local try
+  for try in 1 2 3; do
+    apt-get update -q && return 0
+    [ "$try" -lt 3 ] && sleep $((try * 10))
+  done
+  return 1
 }
 
 have_all || install "${need_pkgs[@]}"
-have_all || { echo "install finished but tools are still missing" >&2; exit 1; }
+have_all || {
+  echo "install-deps: the install finished but tools are still missing; not installed: $(not_installed "${need_pkgs[@]}")" >&2
+  exit 1
+}
 wine_runs || have_vm || install "${vm_pkgs[@]}"
