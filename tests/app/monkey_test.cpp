@@ -1,22 +1,20 @@
 // A fixed-seed user on the real window: typing, pasting, the frequency
-// buttons, New, CALCULATE and About, a few thousand times. After every
+// buttons, New, CALCULATE and About, a thousand times and more. After every
 // CALCULATE the results must be the sizing that the test works out itself
 // from the texts of fields 1 to 3, with the parser and the formulas written
 // here from their documented steps and rounding points.
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <random>
 
 #include "tests/app/box_dismisser.h"
+#include "tests/support/test_length.h"
 
 namespace {
 
 using namespace apptest;
 using namespace ampliwind;
 
-constexpr int ACTIONS = 3000;
 constexpr uint32_t SEED = 20261208;
 
 // ---- The reference: text to number ------------------------------------------
@@ -253,38 +251,38 @@ class Monkey : public App {
     sized_ += want.valid;
   }
 
-  // One action, drawn with these weights.
+  void TypeBackspace() { Type('\b'); }
+
+  // One action, drawn by weight (the weights add up to 100).
   void Act() {
+    struct Weighted {
+      uint32_t weight;
+      void (Monkey::*act)();
+    };
+    static const Weighted actions[] = {
+        {25, &Monkey::TypeDigits},     {5, &Monkey::TypeLetter},     {4, &Monkey::TypeBackspace},
+        {10, &Monkey::PasteBySetText}, {6, &Monkey::PasteFromClipboard}, {8, &Monkey::Frequency},
+        {5, &Monkey::New},             {2, &Monkey::About},          {35, &Monkey::Calculate},
+    };
     uint32_t roll = Next(100);
-    if (std::getenv("HV_MONKEY_TRACE")) {
-      std::fprintf(stderr, "roll %u:", roll);
-      for (int32_t id = FIELD_POWER; id <= FIELD_SECONDARY_CURRENT; ++id) {
-        DWORD from = 0, to = 0;
-        SendMessageA(Control(id), EM_GETSEL, WPARAM(&from), LPARAM(&to));
-        std::fprintf(stderr, " %d:%d[%lu,%lu]", id, GetWindowTextLengthA(Control(id)), from, to);
+    for (const Weighted& a : actions) {
+      if (roll < a.weight) {
+        (this->*a.act)();
+        break;
       }
-      std::fprintf(stderr, "\n");
+      roll -= a.weight;
     }
-    if (roll < 25) TypeDigits();
-    else if (roll < 30) TypeLetter();
-    else if (roll < 34) Type('\b');
-    else if (roll < 44) PasteBySetText();
-    else if (roll < 50) PasteFromClipboard();
-    else if (roll < 58) Frequency();
-    else if (roll < 63) New();
-    else if (roll < 65) About();
-    else Calculate();
     hv::WaitEvents(1);
   }
 };
 
-// HV_MONKEY_TRACE=1 prints each action and every field's length and
-// selection.
 TEST_F(Monkey, ResultsAlwaysFollowTheInputs) {
   BoxDismisser dismisser;
   boxes_ = &dismisser;
   // The first failure stops the run: what follows would only repeat it.
-  for (int action = 0; action < ACTIONS && !HasFailure(); ++action) {
+  const int64_t actions = hvtest::TestLength(hvtest::LongTest::MonkeyActions);
+  RecordProperty("actions", int(actions));
+  for (int64_t action = 0; action < actions && !HasFailure(); ++action) {
     SCOPED_TRACE(testing::Message() << "action " << action);
     Act();
     EXPECT_TRUE(dismisser.Take().empty()) << "a box nobody expected";

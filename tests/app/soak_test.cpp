@@ -1,23 +1,14 @@
 // Thousands of commands in a row give back everything they take: GDI
 // objects, runtime heap blocks and bytes, temporary-string slots.
-#include <cstdlib>
-
 #include "tests/app/box_dismisser.h"
 #include "tests/support/gdi_count.h"
 #include "tests/support/heap_use.h"
+#include "tests/support/test_length.h"
 
 namespace {
 
 using namespace apptest;
 using namespace ampliwind;
-
-// 10,000 cycles, or HV_SOAK_CYCLES where the suite runs on a machine many
-// times slower (an emulated one).
-int SoakCycles() {
-  const char* given = std::getenv("HV_SOAK_CYCLES");
-  int cycles = given ? std::atoi(given) : 0;
-  return cycles > 0 ? cycles : 10000;
-}
 
 const std::string kBeyondSingle = "1" + std::string(45, '0');
 
@@ -62,7 +53,8 @@ TEST_F(App, ThousandsOfCommandsLeaveObjectsHeapAndTextsAsTheyWere) {
   const int32_t top = hv::tempTop;
   hvtest::GdiBalance balance;
 
-  const int cycles = SoakCycles();
+  const int cycles = int(hvtest::TestLength(hvtest::LongTest::SoakCycles));
+  RecordProperty("cycles", cycles);
   for (int i = 0; i < cycles; ++i) Cycle(i);
   Pump();
 

@@ -1,6 +1,6 @@
 // Entry point of the randomized tests: takes its own options off the command
 // line, then hands the rest to GoogleTest.
-//   --hv_random_count=N   inputs per function (default one million)
+//   --hv_random_count=N   inputs per function (default: the tier's length)
 //   --hv_random_seed=S    seed of the generators (default fixed)
 #include <gtest/gtest.h>
 
@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "tests/core/random_support.h"
+#include "tests/support/test_length.h"
 
 namespace {
 
@@ -35,6 +36,7 @@ bool TakeOption(const char* argument, const char* name, T* value, long long low,
 // (not when they are only listed).
 class Settings : public ::testing::Environment {
   void SetUp() override {
+    if (randomtest::inputCount < 0) randomtest::inputCount = hvtest::TestLength(hvtest::LongTest::RandomInputs);
     std::printf("Randomized checks: %lld inputs per function, seed %u\n",
                 static_cast<long long>(randomtest::inputCount), randomtest::seed);
   }

@@ -10,7 +10,7 @@
 
 namespace randomtest {
 
-inline int64_t inputCount = 1000000;   // per function
+inline int64_t inputCount = -1;   // per function; -1 until the run sets it
 inline uint32_t seed = 20261208;
 
 // A test reports this many mismatches and then stops, so that one fault

@@ -4,21 +4,13 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cstdlib>
 
 #include "examples/tour/tour.h"
 #include "tests/support/gdi_count.h"
 #include "tests/support/heap_use.h"
+#include "tests/support/test_length.h"
 
 namespace {
-
-// 200 rounds, or HV_TOUR_SOAK_ROUNDS where the suite runs on a machine
-// many times slower (an emulated one).
-int SoakRounds() {
-  const char* given = std::getenv("HV_TOUR_SOAK_ROUNDS");
-  int rounds = given ? std::atoi(given) : 0;
-  return rounds > 0 ? rounds : 200;
-}
 
 struct Child {
   hv::WindowRecord* record;
@@ -79,7 +71,7 @@ TEST_F(TourInProcess, OpeningAndClosingEveryChildGivesBackObjectsAndHeap) {
   const int32_t top = hv::tempTop;
   hvtest::GdiBalance balance;
 
-  const int rounds = SoakRounds();
+  const int rounds = int(hvtest::TestLength(hvtest::LongTest::TourSoakRounds));
   RecordProperty("rounds", rounds);
   for (int i = 0; i < rounds; ++i) Round(&faults);
 
