@@ -1,6 +1,6 @@
 # What both mingw-w64 toolchain files share: the posix-thread compilers of
-# TOOLCHAIN_PREFIX, its own root for libraries and headers, and Wine to run
-# the test programs (the wrapper prepares prefix, display and server).
+# TOOLCHAIN_PREFIX and its own root for libraries and headers. How the
+# programs run (under Wine, here) is the project's own business.
 set(CMAKE_SYSTEM_NAME Windows)
 
 set(CMAKE_C_COMPILER   ${TOOLCHAIN_PREFIX}-gcc-posix)
@@ -11,5 +11,3 @@ set(CMAKE_FIND_ROOT_PATH /usr/${TOOLCHAIN_PREFIX})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tools/wine-run.sh)

@@ -24,10 +24,9 @@ have_all() {
   { [ -e /usr/lib/wine/i386-windows ] || [ -e /usr/lib/i386-linux-gnu/wine ]; }
 }
 
-# Where the kernel runs no 32-bit programs, 32-bit Wine runs in an emulated
-# machine (so does it when HV_EMULATE_32 asks for it).
+# Where 32-bit programs do not run natively, 32-bit Wine runs in an emulated
+# machine (tools/wine-env.sh decides).
 vm_pkgs=(qemu-system-x86 busybox-static)
-wine_runs() { [ -z "${HV_EMULATE_32:-}" ] && wine --version >/dev/null 2>&1; }
 # The machine's first program is busybox: it must be the static build.
 have_vm() {
   command -v qemu-system-x86_64 >/dev/null && [ -x /bin/busybox ] &&
@@ -86,4 +85,5 @@ have_all || {
   echo "install-deps: the install finished but tools are still missing; not installed: $(not_installed "${need_pkgs[@]}")" >&2
   exit 1
 }
-wine_runs || have_vm || install "${vm_pkgs[@]}"
+. "$(dirname "$0")/wine-env.sh"
+wine_env_native win32 || have_vm || install "${vm_pkgs[@]}"

@@ -8,7 +8,6 @@
 # Installs what is missing first (Debian, as root).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-args=("$@")
 
 target=ampliwind program=app/ampliwind.exe name=Ampliwind window=()
 if [ "${1:-}" = tour ]; then
@@ -34,27 +33,20 @@ build=$(realpath -m "${BUILD_DIR:-build}")
 toolchain=i686-w64-mingw32
 tools/install-deps.sh
 . tools/wine-env.sh
-if [ -z "${HV_BUILT:-}" ]; then
-  if ! wine_env_native win32 && [ -n "${DISPLAY:-}" ] && [ -z "$shot" ]; then
-    # A window to look at: the 64-bit twin shows the same one natively.
-    if wine_env_native win64; then
-      echo "This kernel runs no 32-bit programs: starting the 64-bit build of $name instead."
-      build="$build-x64" toolchain=x86_64-w64-mingw32
-    else
-      wine_env_check || true
-      echo "run.sh: no window can be shown here; tools/run.sh --screenshot FILE works" >&2
-      exit 1
-    fi
-  fi
-  cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE="cmake/$toolchain.cmake" \
-        -DCMAKE_BUILD_TYPE=Release
-  cmake --build "$build" -j"$(nproc)" --target "$target" ampliwind-screenshot hold-desktop
-  if [ "$toolchain" = i686-w64-mingw32 ] && ! wine_env_native win32; then
-    echo "This kernel runs no 32-bit programs: $name runs in an x86-64 machine"
-    echo "emulated by QEMU, on a virtual display there; this takes a few minutes."
-    exec tools/vm/run.sh "$build/vm" env HV_BUILT=1 BUILD_DIR="$build" tools/run.sh "${args[@]}"
+if ! wine_env_native win32 && [ -n "${DISPLAY:-}" ] && [ -z "$shot" ]; then
+  # A window to look at: the 64-bit twin shows the same one natively.
+  if wine_env_native win64; then
+    echo "This kernel runs no 32-bit programs: starting the 64-bit build of $name instead."
+    build="$build-x64" toolchain=x86_64-w64-mingw32
+  else
+    wine_env_check || true
+    echo "run.sh: no window can be shown here; tools/run.sh --screenshot FILE works" >&2
+    exit 1
   fi
 fi
+cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/$toolchain.cmake" \
+      -DCMAKE_BUILD_TYPE=Release
+cmake --build "$build" -j"$(nproc)" --target "$target" ampliwind-screenshot hold-desktop
 
 if [ -n "${DISPLAY:-}" ] && [ -z "$shot" ]; then
   # Preparing leaves a wineserver running for the whole session: it ends with
@@ -71,26 +63,8 @@ if [ -z "$shot" ]; then
   echo "virtual display (Xvfb) instead, and this saves a picture of it."
   shot="$build/$target.png"
 fi
-# A prefix of its own: on a virtual display Wine draws the window frames itself.
-state="$build/wine-shot"
-# Set before preparing: a preparation that fails halfway stops what it started.
-trap 'wine_env_stop "$state"' EXIT
-wine_env_prepare "$state" yes
-# Keeps Wine's desktop up between the two programs below (tools/desktop).
-wine "$build/tools/hold-desktop.exe" </dev/null >/dev/null 2>&1 &
-mkdir -p "$(dirname "$shot")"
-rm -f "$shot"
-wine "$build/$program" &
-running=$!
-shot_rc=0
-wine "$build/tools/ampliwind-screenshot.exe" "$(wine winepath -w "$shot")" "${window[@]}" || shot_rc=$?
-# The helper closes the program once it has the picture; without one, stop it here.
-[ "$shot_rc" -eq 0 ] || kill "$running" 2>/dev/null || true
-program_rc=0
-wait "$running" || program_rc=$?
-if [ "$shot_rc" -ne 0 ] || [ ! -s "$shot" ]; then
-  echo "run.sh: no picture was saved" >&2
-  exit 1
-fi
-echo "Picture of the $target window: $shot"
-[ "$program_rc" -eq 0 ] || { echo "run.sh: $target ended with exit code $program_rc" >&2; exit 1; }
+runner=()
+wine_env_runner runner win32 "$build"
+[ ${#runner[@]} -eq 0 ] || echo "This kernel runs no 32-bit programs: $name runs in an x86-64 machine
+emulated by QEMU, on a virtual display there; this takes a few minutes."
+"${runner[@]}" tools/make-screenshot.sh "$build" "$program" "$shot" "${window[@]}"

@@ -6,6 +6,8 @@
 # (win32 or win64) beside its state folder; without one it is win32.
 # After it, `wine` runs a program of that architecture.
 
+wine_env_tools=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+
 wine_env_prepare() {
   local state=$1 own_display=${2:-yes}
   wine_env_arch "$(cat "$(dirname "$state")/wine-arch" 2>/dev/null || echo win32)"
@@ -53,9 +55,21 @@ wine() {
   command "${WINELOADER:-wine}" "$@"
 }
 
-# Whether Wine starts programs of an architecture (default win32) here, quietly.
+# Whether programs of an architecture (default win32) run here natively:
+# Wine starts them, quietly, and for win32 HV_EMULATE_32 does not ask for the
+# emulated machine. Everything that runs Windows programs asks this.
 wine_env_native() {
+  [ "${1:-win32}" = win32 ] && [ -n "${HV_EMULATE_32:-}" ] && return 1
   (wine_env_arch "${1:-win32}" && wine --version >/dev/null 2>&1)
+}
+
+# wine_env_runner ARRAY ARCH BUILD_DIR: sets ARRAY to what runs a command
+# where programs of ARCH run: nothing natively, else the emulated x86-64
+# machine (tools/vm/run.sh, working in BUILD_DIR/vm).
+wine_env_runner() {
+  local -n runner=$1
+  runner=()
+  wine_env_native "$2" || runner=("$wine_env_tools/vm/run.sh" "$3/vm")
 }
 
 # The 32-bit program and its tests need Wine's 32-bit loader, which needs a

@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# The measuring half of tools/bench.sh, where the build's programs run:
+# the benchmarks, the program's size, and the wineserver requests per call.
+#   tools/bench-wine.sh BUILD_DIR COUNT_CALLS
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=$1 count_calls=$2
+. tools/wine-env.sh
+wine_env_prepare "$build/wine" yes
+trap 'wine_env_stop "$build/wine"' EXIT
+
+for b in core_bench draw_bench app_bench; do
+  echo "== $b"
+  wine "$build/bench/$b.exe"
+done
+
+size=$(stat -c %s "$build/app/ampliwind.exe")
+awk -v size="$size" 'BEGIN { printf "== ampliwind.exe: %d bytes, %.3f of the 262144-byte (256 KiB) limit\n", size, size / 262144 }'
+
+# The request lines are written by the wineserver, and only by one started
+# for a client whose WINEDEBUG has +server: each counting run gets a server
+# of its own, which writes to that run's standard error.
+echo "== wineserver requests per call ($count_calls calls each, WINEDEBUG=+server)"
+for b in draw_bench app_bench; do
+  trace="$build/$b.server-trace"
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
+  WINEDEBUG=+server wine "$build/bench/$b.exe" --count "$count_calls" >/dev/null 2>"$trace" || true
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
+  # Between "@@ begin TID NAME|WAY" and "@@ end ...": the request lines of
+  # thread TID (a name, "( ", no " = "; replies have " = "). Every call has
+  # an empty bracket of its own before it, "(markers)": what the marker
+  # writes cost is taken off.
+  awk '
+    function key_of(line) { sub(/^@@ (begin|end) [0-9a-f]+ /, "", line); return line }
+    function per(k) { return (k in calls) ? requests[k] / calls[k] : 0 }
+    /^@@ begin / {
+      tid = $3; key = key_of($0); inside = 1
+      split(key, parts, "|")
+      if (!(parts[1] in known)) { known[parts[1]] = 1; order[++names] = parts[1] }
+      calls[key]++
+      next
+    }
+    /^@@ end / { inside = 0; next }
+    inside && index($0, tid ": ") == 1 && $0 ~ /^[0-9a-f]+: [A-Za-z_0-9]+\( / && index($0, " = ") == 0 {
+      requests[key]++
+    }
+    END {
+      printf "%-30s %10s %12s %7s %10s\n", "operation (requests per call)", "runtime", "same effect", "ratio", "bare call"
+      for (i = 1; i <= names; i++) {
+        name = order[i]
+        m = per(name "|(markers)")
+        r = per(name "|runtime") - m
+        s = per(name "|same effect") - m
+        # A baseline without requests against a runtime with some is a miss, not "-".
+        ratio = s > 0 ? sprintf("%7.2f", r / s) : sprintf("%7s", r > 0 ? "inf" : "-")
+        bare = ((name "|bare call") in calls) ? sprintf("%10.1f", per(name "|bare call") - m) : sprintf("%10s", "-")
+        printf "%-30s %10.1f %12.1f %s %s\n", name, r, s, ratio, bare
+      }
+    }' "$trace"
+done
