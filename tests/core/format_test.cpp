@@ -1,4 +1,5 @@
-// The bounded formatter: what it writes and that nothing lands outside the buffer.
+// The bounded formatter and the decimals of floating values: what they write
+// and that nothing lands outside the buffer.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -41,6 +42,27 @@ TEST(FormatBounded, HugeSizesStillTerminateInsideTheBuffer) {
     EXPECT_STREQ(g.buffer, c.text) << std::hex << c.size;
     EXPECT_TRUE(g.GuardsIntact()) << "wrote outside the buffer, size " << std::hex << c.size;
   }
+}
+
+// The C formatter's rule: a negative precision is an omitted one, six decimals.
+TEST(FormatDecimals, ANegativePrecisionGivesSixDecimals) {
+  struct { int32_t precision; const char* format; double x; const char* text; } cases[] = {
+      {-1, " %.*f", 1.25, " 1.250000"},        {-2, " %.*f", 1.25, " 1.250000"},
+      {-3, " %.*f", -1.25, " -1.250000"},      {-1000, " %.*f", 1.25, " 1.250000"},
+      {INT32_MIN, " %.*f", 0.5, " 0.500000"},  {-2, "% .*f", 1.25, " 1.250000"},
+      {-7, "% .*f", -0.5, "-0.500000"},        {0, "% .*f", 2.6, " 3"},
+      {3, "% .*f", -0.0626, "-0.063"},         {40, "%.*f", 0.5, "0.5000000000000000000000000000000000000000"},
+  };
+  int32_t saved = hv::floatPrecision;
+  for (auto c : cases) {
+    hv::floatPrecision = c.precision;  // as SetPrecision stores any value up to 40
+    Guarded g;
+    int32_t n = hv::FormatDecimals(g.buffer, sizeof g.buffer, c.format, c.x);
+    EXPECT_STREQ(g.buffer, c.text) << "precision " << c.precision;
+    EXPECT_EQ(n, int32_t(std::strlen(c.text))) << "precision " << c.precision;
+    EXPECT_TRUE(g.GuardsIntact()) << "precision " << c.precision;
+  }
+  hv::floatPrecision = saved;
 }
 
 }  // namespace
