@@ -25,6 +25,23 @@ TEST(HeapLifecycle, NoHeapBeforeStartup) {
   hv::FreeBlock(reinterpret_cast<void*>(0x1234));  // must not touch anything
 }
 
+// Texts come from the heap: none before it exists, an empty one after.
+TEST(HeapLifecycle, ReturnedTextsAreNullBeforeStartup) {
+  hv::WindowRecord closed = {};
+  struct { const char* what; char* (*make)(hv::WindowRecord*); } cases[] = {
+      {"NumberToText", [](hv::WindowRecord*) { return hv::NumberToText(1.5); }},
+      {"UpperCopy", [](hv::WindowRecord*) { return hv::UpperCopy("a"); }},
+      {"GetControlText", [](hv::WindowRecord* w) { return hv::GetControlText(w, 1); }},
+  };
+  for (auto c : cases) EXPECT_EQ(c.make(&closed), nullptr) << c.what;
+  hv::RuntimeStartup();
+  char* empty = hv::GetControlText(&closed, 1);
+  ASSERT_NE(empty, nullptr);
+  EXPECT_STREQ(empty, "");
+  hv::FreeBlock(empty);
+  hv::RuntimeShutdown();
+}
+
 TEST_F(HeapTest, BlocksAreZeroedWithThreeSpareBytes) {
   for (uint32_t size : {0u, 1u, 12u, 4096u}) {
     void* block = hv::AllocateBlock(size);
@@ -87,6 +104,17 @@ TEST_F(HeapTest, ResizeZeroFillsGrowth) {
   EXPECT_EQ(block[0], 0xAA);
   EXPECT_TRUE(AllZero(block + 1, 63));
   hv::FreeBlock(block);
+}
+
+// Unlike AllocateBlock, no spare bytes: the block has the size asked, larger or smaller.
+TEST_F(HeapTest, ResizeGivesExactlyTheSizeAsked) {
+  struct { uint32_t from, to; } cases[] = {{4, 64}, {64, 4}, {0, 1}, {13, 13}, {5, 0}, {100, 4096}};
+  for (auto c : cases) {
+    void* block = hv::ResizeBlock(hv::AllocateBlock(c.from), c.to);
+    ASSERT_NE(block, nullptr) << c.from << " to " << c.to;
+    EXPECT_EQ(HeapSize(hv::RuntimeHeap(), 0, block), c.to) << c.from << " to " << c.to;
+    hv::FreeBlock(block);
+  }
 }
 
 TEST_F(HeapTest, ListKeepsOrderAndLinks) {
