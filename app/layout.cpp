@@ -68,7 +68,7 @@ void CreateControls(int32_t first, int32_t last) {
   }
 }
 
-// Single pixels over a rectangle's corners, in the colour around it, make it look rounded.
+// Single pixels over a rectangle's corners make it look rounded.
 void Pixels(COLORREF colour, std::initializer_list<POINT> points) {
   for (POINT p : points) hv::DrawPixel(W, p.x, p.y, colour);
 }
