@@ -16,7 +16,7 @@ void SetPrecision(int32_t n) { floatPrecision = n > MAX_PRECISION ? MAX_PRECISIO
 
 int32_t FormatDecimals(char* buffer, uint32_t size, const char* format, double x) {
   // The system formatter takes only -1 for an omitted precision; other
-  // negative values give it a field of blanks instead of the number.
+  // negative values make it write no number at all (" 0.", or blanks).
   int32_t decimals = floatPrecision < 0 ? OMITTED_PRECISION : floatPrecision;
   return FormatBounded(buffer, size, format, decimals, x);
 }
