@@ -1,15 +1,18 @@
 // Bounded formatting through the system C runtime's own formatter, so
 // "%S" and the fixed-point rounding are the system's.
+#include <climits>
 #include <cstdarg>
 #include <cstdio>
 
 #include "runtime/core/core.h"
 
-
 namespace hv {
 
 int32_t FormatBounded(char* buffer, uint32_t size, const char* format, ...) {
   if (size == 0) return 0;
+  // Counts and positions below are ints: a larger size would turn negative
+  // and put the terminator before the buffer. No text is that long anyway.
+  if (size > uint32_t(INT_MAX)) size = uint32_t(INT_MAX);
   va_list args, again;
   va_start(args, format);
   va_copy(again, args);

@@ -1,6 +1,7 @@
 // The x87 unit's own conversions, square root and exponential: truncation
 // under a round-toward-zero control word, the square root and the
-// 2^(y log2 x) power core at the process's control word.
+// 2^(y log2 x) power core at the process's control word. Each block names
+// the x87 registers it pushes, so the compiler keeps nothing of its own there.
 #include "runtime/core/core.h"
 #include "runtime/core/numbers_internal.h"
 
@@ -26,7 +27,7 @@ int64_t TruncateToInt64(double x) {
   uint16_t saved = StoreControlWord();
   int64_t result;
   LoadControlWord(FPU_TRUNCATE_CONTROL);
-  __asm__ volatile("fldl %1\n\tfistpll %0" : "=m"(result) : "m"(x));
+  __asm__ volatile("fldl %1\n\tfistpll %0" : "=m"(result) : "m"(x) : "st");
   LoadControlWord(saved);
   return result;
 }
@@ -36,7 +37,7 @@ double SquareRoot(double x) {
   // to double, and so differs from a single rounding in the last bit for
   // some arguments; that is the result wanted. A negative argument gives NaN.
   double result;
-  __asm__ volatile("fldl %1\n\tfsqrt\n\tfstpl %0" : "=m"(result) : "m"(x));
+  __asm__ volatile("fldl %1\n\tfsqrt\n\tfstpl %0" : "=m"(result) : "m"(x) : "st");
   return result;
 }
 
@@ -58,7 +59,8 @@ double PowerCore(double x, double y) {
       "fstp %%st(1)\n\t"       // 2^z
       "fstpl %0"               // rounded to double
       : "=m"(result)
-      : "m"(x), "m"(y));
+      : "m"(x), "m"(y)
+      : "st", "st(1)", "st(2)");  // the three registers it pushes
   return result;
 }
 

@@ -14,6 +14,14 @@ struct ExitCallback {
   void* argument;
 };
 
+RuntimeList* TakeExitCallbacks() {
+  RuntimeLock();
+  RuntimeList* taken = exitCallbacks;
+  exitCallbacks = nullptr;
+  RuntimeUnlock();
+  return taken;
+}
+
 }  // namespace
 
 void LoadStartupControlWord() {
@@ -27,14 +35,16 @@ void RuntimeStartup() {
 }
 
 void RuntimeShutdown() {
-  if (exitCallbacks) {
-    for (ListNode* node = ListFirst(exitCallbacks); node; node = ListNext(node)) {
-      auto* callback = static_cast<ExitCallback*>(ListData(node));
-      callback->routine(callback->argument);
-    }
-    ListDestroy(exitCallbacks, 1);
-    exitCallbacks = nullptr;
+  // Taken off the list under the lock but run without it: a callback may use
+  // the temporary strings, or wait for a thread that does, and the lock is
+  // never held while application code runs.
+  RuntimeList* callbacks = TakeExitCallbacks();
+  for (ListNode* node = ListFirst(callbacks); node; node = ListNext(node)) {
+    auto* callback = static_cast<ExitCallback*>(ListData(node));
+    callback->routine(callback->argument);
   }
+  ListDestroy(callbacks, 1);
+  ListDestroy(TakeExitCallbacks(), 1);  // registered by a callback: too late to run
   ReleaseKeptContext();  // the drawing's reused memory context
   DestroyRuntimeHeap();
   ForgetTempStrings();

@@ -19,7 +19,7 @@ char* NumberToText(double x) {
   if (IsWholeNumber(x, &whole))
     FormatBounded(text, NUMBER_TEXT_SIZE, " %I64d", whole);
   else
-    FormatBounded(text, NUMBER_TEXT_SIZE, " %.*f", floatPrecision, x);
+    FormatDecimals(text, NUMBER_TEXT_SIZE, " %.*f", x);
   return text;
 }
 

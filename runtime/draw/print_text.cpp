@@ -67,10 +67,10 @@ int32_t FormatItem(const ItemFormat& item, bool first, char* at, uint32_t size, 
       uint32_t bits = va_arg(*items, uint32_t);
       float value;
       std::memcpy(&value, &bits, sizeof value);
-      return FormatBounded(at, size, item.format, floatPrecision, double(value));
+      return FormatDecimals(at, size, item.format, double(value));
     }
     case ITEM_DOUBLE:
-      return FormatBounded(at, size, item.format, floatPrecision, va_arg(*items, double));
+      return FormatDecimals(at, size, item.format, va_arg(*items, double));
     case ITEM_WIDE: {
       // Two words, low first, in a 32-bit process; one in a 64-bit one.
       uint64_t value = va_arg(*items, uint64_t);

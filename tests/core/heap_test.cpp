@@ -25,6 +25,23 @@ TEST(HeapLifecycle, NoHeapBeforeStartup) {
   hv::FreeBlock(reinterpret_cast<void*>(0x1234));  // must not touch anything
 }
 
+// Texts come from the heap: none before it exists, an empty one after.
+TEST(HeapLifecycle, ReturnedTextsAreNullBeforeStartup) {
+  hv::WindowRecord closed = {};
+  struct { const char* what; char* (*make)(hv::WindowRecord*); } cases[] = {
+      {"NumberToText", [](hv::WindowRecord*) { return hv::NumberToText(1.5); }},
+      {"UpperCopy", [](hv::WindowRecord*) { return hv::UpperCopy("a"); }},
+      {"GetControlText", [](hv::WindowRecord* w) { return hv::GetControlText(w, 1); }},
+  };
+  for (auto c : cases) EXPECT_EQ(c.make(&closed), nullptr) << c.what;
+  hv::RuntimeStartup();
+  char* empty = hv::GetControlText(&closed, 1);
+  ASSERT_NE(empty, nullptr);
+  EXPECT_STREQ(empty, "");
+  hv::FreeBlock(empty);
+  hv::RuntimeShutdown();
+}
+
 TEST_F(HeapTest, BlocksAreZeroedWithThreeSpareBytes) {
   for (uint32_t size : {0u, 1u, 12u, 4096u}) {
     void* block = hv::AllocateBlock(size);
@@ -89,6 +106,17 @@ TEST_F(HeapTest, ResizeZeroFillsGrowth) {
   hv::FreeBlock(block);
 }
 
+// Unlike AllocateBlock, no spare bytes: the block has the size asked, larger or smaller.
+TEST_F(HeapTest, ResizeGivesExactlyTheSizeAsked) {
+  struct { uint32_t from, to; } cases[] = {{4, 64}, {64, 4}, {0, 1}, {13, 13}, {5, 0}, {100, 4096}};
+  for (auto c : cases) {
+    void* block = hv::ResizeBlock(hv::AllocateBlock(c.from), c.to);
+    ASSERT_NE(block, nullptr) << c.from << " to " << c.to;
+    EXPECT_EQ(HeapSize(hv::RuntimeHeap(), 0, block), c.to) << c.from << " to " << c.to;
+    hv::FreeBlock(block);
+  }
+}
+
 TEST_F(HeapTest, ListKeepsOrderAndLinks) {
   int a = 1, b = 2, c = 3;
   hv::RuntimeList* list = hv::ListCreate();
@@ -149,3 +177,119 @@ TEST(ExitCallbacks, RegistrationBeforeStartupIsIgnored) {
 }
 
 }  // namespace
+
+namespace {
+
+// A thread that holds the runtime lock until told to let go.
+struct LockHolder {
+  HANDLE held = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  HANDLE release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  volatile bool holding = false;
+  HANDLE thread = nullptr;
+
+  static DWORD WINAPI Run(void* self) {
+    auto* h = static_cast<LockHolder*>(self);
+    hv::RuntimeLock();
+    h->holding = true;
+    SetEvent(h->held);
+    WaitForSingleObject(h->release, INFINITE);
+    h->holding = false;
+    hv::RuntimeUnlock();
+    return 0;
+  }
+  LockHolder() {
+    thread = CreateThread(nullptr, 0, Run, this, 0, nullptr);
+    WaitForSingleObject(held, INFINITE);
+  }
+  ~LockHolder() {
+    SetEvent(release);
+    WaitForSingleObject(thread, INFINITE);
+    for (HANDLE h : {thread, held, release}) CloseHandle(h);
+  }
+};
+
+struct ShutdownWatch {
+  LockHolder* holder = nullptr;
+  HANDLE ran = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  bool ranWhileHeld = false;
+};
+
+void NoteHolder(void* argument) {
+  auto* watch = static_cast<ShutdownWatch*>(argument);
+  watch->ranWhileHeld = watch->holder->holding;
+  SetEvent(watch->ran);
+}
+
+DWORD WINAPI ShutDown(void*) {
+  hv::RuntimeShutdown();
+  return 0;
+}
+
+}  // namespace
+
+// The exit-callback list is the lock's: shutdown waits for another holder
+// before it takes the list and runs it.
+TEST(ExitCallbacks, ShutdownTakesTheListUnderTheLock) {
+  hv::RuntimeStartup();
+  ShutdownWatch watch;
+  hv::AddExitCallback(NoteHolder, &watch);
+  LockHolder holder;
+  watch.holder = &holder;
+  HANDLE stopper = CreateThread(nullptr, 0, ShutDown, nullptr, 0, nullptr);
+  // Mended, the callback cannot run while the lock is held: this times out.
+  // Without the lock, it runs at once and sees the holder.
+  WaitForSingleObject(watch.ran, 500);
+  SetEvent(holder.release);
+  EXPECT_EQ(WaitForSingleObject(stopper, 10000), WAIT_OBJECT_0);
+  EXPECT_EQ(WaitForSingleObject(watch.ran, 0), WAIT_OBJECT_0) << "the callback never ran";
+  EXPECT_FALSE(watch.ranWhileHeld) << "the list was walked while another thread held the lock";
+  CloseHandle(stopper);
+  CloseHandle(watch.ran);
+}
+
+namespace {
+
+DWORD WINAPI UseTempStrings(void*) {
+  hv::PushTempString(hv::AllocateBlock(4));
+  hv::PopTempStrings(1);
+  return 0;
+}
+
+// Waits for another thread that uses the temporary-string stack.
+void WaitForTempStringUser(void* argument) {
+  HANDLE worker = CreateThread(nullptr, 0, UseTempStrings, nullptr, 0, nullptr);
+  *static_cast<DWORD*>(argument) = WaitForSingleObject(worker, 10000);
+  CloseHandle(worker);
+}
+
+}  // namespace
+
+// Callbacks run without the lock: one that waits for a thread using the
+// temporary strings finishes.
+TEST(ExitCallbacks, CallbacksRunWithoutTheLock) {
+  DWORD waited = WAIT_FAILED;
+  hv::RuntimeStartup();
+  hv::AddExitCallback(WaitForTempStringUser, &waited);
+  hv::RuntimeShutdown();
+  EXPECT_EQ(waited, WAIT_OBJECT_0) << "the thread was kept waiting for the lock";
+}
+
+namespace {
+
+int lateRuns = 0;
+void CountLateRun(void*) { ++lateRuns; }
+void RegisterLate(void*) { hv::AddExitCallback(CountLateRun, nullptr); }
+
+}  // namespace
+
+// A callback registered while the callbacks run is too late: it is dropped
+// with the heap, and no later start and stop finds it.
+TEST(ExitCallbacks, ARegistrationDuringShutdownIsDropped) {
+  lateRuns = 0;
+  hv::RuntimeStartup();
+  hv::AddExitCallback(RegisterLate, nullptr);
+  hv::RuntimeShutdown();
+  hv::RuntimeStartup();
+  hv::RuntimeShutdown();
+  EXPECT_EQ(lateRuns, 0);
+}

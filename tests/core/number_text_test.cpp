@@ -86,6 +86,17 @@ TEST_F(NumberText, OtherValuesHaveFloatPrecisionDecimals) {
   EXPECT_EQ(Text(0.5), " 0.500000");
 }
 
+TEST_F(NumberText, ANegativePrecisionIsAnOmittedOneOfSixDecimals) {
+  struct { int32_t precision; double x; const char* text; } cases[] = {
+      {-2, 1.25, " 1.250000"},     {-3, 1.25, " 1.250000"},   {-1000, 1.25, " 1.250000"},
+      {INT32_MIN, -0.5, " -0.500000"}, {-2, 2.0, " 2"},  // whole values keep no decimals
+  };
+  for (auto c : cases) {
+    hv::SetPrecision(c.precision);
+    EXPECT_EQ(Text(c.x), c.text) << "precision " << c.precision;
+  }
+}
+
 TEST_F(NumberText, ValuesBeyondTheInt64RangeAreWrittenInFixedPoint) {
   EXPECT_EQ(Text(9223372036854775808.0), " 9223372036854775808.00");
   std::string huge = Text(1e300);

@@ -148,13 +148,16 @@ TEST(RandomTextToNumber, MatchesAStepByStepScan) {
 
 // The expected text: a whole value (NaN counted as one, its truncation
 // being -2^63) as its 64-bit integer, anything else by the system
-// formatter in fixed point. Precision as SetPrecision clamps it.
+// formatter in fixed point. Precision as SetPrecision clamps it; a negative
+// one is left out of the format.
 std::string ReferenceNumberText(double x, int32_t precision) {
   char text[1024] = {};
   bool whole = std::isnan(x) || (x >= -0x1p63 && x < 0x1p63 && std::trunc(x) == x);
   if (whole) {
     long long t = std::isnan(x) ? std::numeric_limits<long long>::min() : static_cast<long long>(x);
     std::snprintf(text, sizeof text, " %lld", t);
+  } else if (precision < 0) {  // an omitted precision
+    _snprintf(text, sizeof text - 1, " %f", x);
   } else {
     _snprintf(text, sizeof text - 1, " %.*f", precision > 40 ? 40 : precision, x);
   }

@@ -22,6 +22,9 @@ int main(int argc, char** argv) {
     PrintText(3, TC_STRING, "Sf =", TC_FLOAT, FloatItem(8.48528f), TC_STRING, " cm2|");
     SetPrecision(2);
     PrintText(3, TC_FLOAT, FloatItem(-0.5f), TC_DOUBLE, 2.0 / 3.0, TC_FLOAT, FloatItem(0.0f));
+  } else if (name == "negative") {
+    SetPrecision(-2);  // an omitted precision: six decimals
+    PrintText(2, TC_FLOAT, FloatItem(1.25f), TC_DOUBLE, -0.5);
   } else if (name == "wide") {
     PrintText(5, TC_INT64, int64_t(-5), TC_INT, 3, TC_UINT64, uint64_t(18446744073709551615ull),
               TC_DOUBLE, 1.25, TC_STRING, "end");

@@ -62,6 +62,7 @@ TEST(PrintToStandardOutput, IntegersCarryOneBlankAndLineEndsPassUnchanged) {
 
 TEST(PrintToStandardOutput, FloatsCarryALeadingBlankUnlessNegative) {
   ExpectOutput("floats", "Sf = 8.4853 cm2|-0.50 0.67 0.00");
+  ExpectOutput("negative", " 1.250000-0.500000");
 }
 
 TEST(PrintToStandardOutput, SixtyFourBitItemsTakeTwoWords) {
