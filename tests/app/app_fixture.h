@@ -14,11 +14,13 @@
 #include "app/main_window.h"
 #include "app/panel.h"
 #include "app/sizing.h"
+#include "tests/support/message_boxes.h"
+#include "tests/support/pixels.h"
+#include "tests/support/wait.h"
 
 namespace apptest {
 
-// Runs the window's events for about this long.
-void Pump(int milliseconds = 60);
+using hvtest::Pump;
 
 HWND Control(int32_t id);
 // A click as the control itself answers BM_CLICK; returns when the command has run.
@@ -28,22 +30,9 @@ std::string FieldText(int32_t id);
 std::string Caption();
 bool Checked(int32_t id);
 
-// The backing surface's pixels, as 0x00BBGGRR.
-class Surface {
- public:
+// The backing surface's pixels.
+struct Surface : hvtest::Pixels {
   Surface();
-  COLORREF At(int x, int y) const { return pixels_[size_t(y) * width_ + x]; }
-  // Pixels of [left, right) x [top, bottom) with this colour / without it.
-  int Count(const RECT& r, COLORREF colour) const;
-  int CountOther(const RECT& r, COLORREF colour) const { return Area(r) - Count(r, colour); }
-  // Where the rectangle differs from the colour, pixel by pixel.
-  std::vector<bool> Mask(const RECT& r, COLORREF background) const;
-  bool operator==(const Surface& other) const { return pixels_ == other.pixels_; }
-  static int Area(const RECT& r) { return (r.right - r.left) * (r.bottom - r.top); }
-
- private:
-  int width_ = 0, height_ = 0;
-  std::vector<COLORREF> pixels_;
 };
 
 // The band of the panel face that line i of the panel writes into.
@@ -51,17 +40,7 @@ RECT PanelLineBand(int index);
 // The face inside the panel's outline.
 RECT PanelFace();
 
-// What a message box showed.
-struct SeenBox {
-  std::string caption, text;
-  RECT rect = {};
-  HICON icon = nullptr;
-};
-
-// A message box of this process, shown.
-bool IsMessageBox(HWND window);
-// Its caption, text, place and icon, read once its modal loop runs.
-SeenBox ReadBox(HWND box);
+using hvtest::SeenBox;
 
 // Where a box of this rectangle sits when centred on the main window.
 POINT CentredOnMainWindow(const RECT& box);

@@ -8,10 +8,10 @@ constexpr UINT TICK_MS = 10;
 std::vector<SeenBox> closed;  // one dismisser at a time: the timer routine has no context
 
 BOOL CALLBACK CloseBox(HWND window, LPARAM) {
-  if (!IsMessageBox(window)) return TRUE;
-  closed.push_back(ReadBox(window));
+  if (!hvtest::IsMessageBox(window)) return TRUE;
+  closed.push_back(hvtest::ReadBox(window));
   // Ends the box's loop and hides it at once: the next tick cannot see it again.
-  SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  hvtest::PressOk(window);
   return TRUE;
 }
 

@@ -14,6 +14,7 @@
 
 #include "runtime/runtime.h"
 #include "tests/support/gdi_count.h"
+#include "tests/support/pixels.h"
 
 namespace {
 
@@ -37,7 +38,6 @@ COLORREF Quarters(int x, int y) { return y < 2 ? (x < 2 ? TL : TR) : (x < 2 ? BL
 COLORREF HotPicture(int, int) { return HOT_PICTURE; }
 
 uint32_t Pack(COLORREF c) { return GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c); }
-COLORREF Unpack(uint32_t p) { return RGB(p >> 16 & 0xFF, p >> 8 & 0xFF, p & 0xFF); }
 
 // A 32-bit top-down DIB section, selected nowhere.
 HBITMAP NewSection(int width, int height, uint32_t** bits, COLORREF (*colour)(int, int)) {
@@ -49,7 +49,7 @@ HBITMAP NewSection(int width, int height, uint32_t** bits, COLORREF (*colour)(in
   return bitmap;
 }
 
-// The painters' item context, whose pixels are read straight from its section.
+// The painters' item context, filled straight through its section.
 class Canvas {
  public:
   Canvas(HFONT font, HPEN pen) : bitmap_(NewSection(WIDTH, HEIGHT, &bits_, nullptr)) {
@@ -75,10 +75,7 @@ class Canvas {
     GdiFlush();
     std::memcpy(bits_, other.bits_, WIDTH * HEIGHT * sizeof *bits_);
   }
-  COLORREF At(int x, int y) const {
-    GdiFlush();
-    return Unpack(bits_[y * WIDTH + x]);
-  }
+  hvtest::Pixels Read() const { return hvtest::Pixels(dc_, {0, 0, WIDTH, HEIGHT}); }
 
  private:
   uint32_t* bits_ = nullptr;
@@ -323,10 +320,11 @@ class ButtonPainting : public ::testing::Test {
     Canvas frame(font_, pen_);
     RECT r = c.frame;
     if (c.frameState) DrawFrameControl(frame.Dc(), &r, DFC_BUTTON, c.frameState);
+    const hvtest::Pixels shown = picture.Read(), system = frame.Read();
     for (const Probe& p : c.probes) {
-      const COLORREF fixed[] = {BACK, BGRND, HOT, PEN, frame.At(p.x, p.y),
+      const COLORREF fixed[] = {BACK, BGRND, HOT, PEN, system.At(p.x, p.y),
                                 GetSysColor(int(p.value)), p.value};
-      COLORREF got = picture.At(p.x, p.y), want = fixed[p.is];
+      COLORREF got = shown.At(p.x, p.y), want = fixed[p.is];
       EXPECT_TRUE(p.is != FRAME || want != BACK) << "no system frame at " << p.x << "," << p.y;
       EXPECT_TRUE(got == want) << "at " << p.x << "," << p.y << std::hex << ": " << got
                                << " instead of " << want;
@@ -363,14 +361,15 @@ class ButtonPainting : public ::testing::Test {
     Canvas expected(font_, pen_);
     expected.CopyFrom(bare);
     if (!grey) DrawExpectedCaption(expected.Dc(), c);
+    const hvtest::Pixels before = bare.Read(), after = painted.Read(), want = expected.Read();
     int inked = 0, wrong = 0, top = HEIGHT, bottom = -1;
     for (int y = 0; y < HEIGHT; ++y)
       for (int x = 0; x < WIDTH; ++x) {
-        COLORREF got = painted.At(x, y);
-        bool changed = got != bare.At(x, y);
+        COLORREF got = after.At(x, y);
+        bool changed = got != before.At(x, y);
         if (changed) inked++, top = std::min(top, y), bottom = std::max(bottom, y);
         bool right = grey ? !changed || got == GetSysColor(COLOR_GRAYTEXT)
-                          : got == expected.At(x, y);
+                          : got == want.At(x, y);
         if (!right && wrong++ == 0) ADD_FAILURE() << "caption differs first at " << x << "," << y;
       }
     EXPECT_GT(inked, 0) << "no caption";
@@ -431,7 +430,7 @@ TEST_F(ButtonPainting, MissingItemWindowOrContextPaintsNothingAndKeepsNothing) {
   EXPECT_EQ(hv::PaintHotButton(nullptr, &item), 0);
   EXPECT_EQ(hv::DrawRegionEdge(nullptr, canvas.Dc(), nullptr, 0, 2), 0);
   EXPECT_EQ(balance.Delta(), 0) << balance.Changes();
-  EXPECT_EQ(canvas.At(0, 0), BACK);
+  EXPECT_EQ(canvas.Read().At(0, 0), BACK);
 }
 
 }  // namespace

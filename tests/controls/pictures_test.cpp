@@ -111,7 +111,7 @@ TEST_F(Pictures, TheTransparentStaticShowsTheParentsSurface) {
     HWND control = Control(id);
     RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     wt::Pump(30);
-    std::vector<COLORREF> pixels = wt::WindowPixels(control);
+    std::vector<COLORREF> pixels = hvtest::Pixels::OnScreen(control).Colours();
     ASSERT_EQ(pixels.size(), 60u * 30u);
     EXPECT_EQ(std::count(pixels.begin(), pixels.end(), c.shown), 60 * 30);
     ct::sent.clear();

@@ -6,6 +6,7 @@
 
 #include "tests/conventions/conventions_fixture.h"
 #include "tests/support/guard_page.h"
+#include "tests/support/message_boxes.h"
 
 namespace conv {
 namespace {
@@ -30,9 +31,7 @@ int32_t OnOther(uint32_t options, R* parent, int32_t (*operation)(R*) = nullptr)
 // Presses OK on this thread's message box; a thread timer runs inside the
 // box's modal loop.
 BOOL CALLBACK PressOkOn(HWND window, LPARAM) {
-  char name[8] = {};
-  GetClassNameA(window, name, sizeof name);
-  if (std::strcmp(name, "#32770") == 0) PostMessageA(window, WM_COMMAND, IDOK, 0);
+  if (hvtest::IsMessageBox(window)) hvtest::PressOk(window);
   return TRUE;
 }
 void CALLBACK PressOk(HWND, UINT, UINT_PTR, DWORD) {

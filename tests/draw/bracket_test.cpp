@@ -82,33 +82,6 @@ TEST_F(Bracket, TakesTheContextStateBackIntoTheRecord) {
   hv::EndDraw(&w, dc, 0);
 }
 
-TEST_F(Bracket, ClosedWindowDoesNothing) {
-  hv::WindowRecord closed = w;
-  closed.hwnd = nullptr;
-  EXPECT_EQ(hv::BeginDraw(&closed), nullptr);
-  EXPECT_EQ(hv::EndDraw(&closed, nullptr, 1), 0);
-  EXPECT_EQ(hv::SetDrawMode(&closed, TRANSPARENT), 0);
-  EXPECT_EQ(hv::SetFrontPen(&closed, 0xFF), 0);
-  EXPECT_EQ(hv::MoveTo(&closed, 9, 9), 0);
-  EXPECT_EQ(hv::DrawLine(&closed, 0, 0, 50, 50, 0xFF), 0);
-  EXPECT_EQ(hv::DrawLineTo(&closed, 50, 50, 0xFF), 0);
-  EXPECT_EQ(hv::DrawPixel(&closed, 5, 5, 0xFF), 0);
-  EXPECT_EQ(hv::DrawRect(&closed, 0, 0, 50, 50, 0xFF, 0xFF), 0);
-  EXPECT_EQ(hv::SetWindowColor(&closed, 0xFF), 0);
-  EXPECT_EQ(hv::SetFont(&closed, "Tahoma", 20, 700, 0, 0), 0);
-  hv::PrintText(2, hv::TC_RECORD, &closed, hv::TC_STRING, "text");
-  hv::printTarget = nullptr;
-  EXPECT_EQ(closed.drawDC, nullptr);
-  EXPECT_EQ(closed.drawDepth, 0);
-  EXPECT_EQ(closed.pen, w.pen);
-  EXPECT_EQ(closed.font, w.font);
-  EXPECT_EQ(closed.posX, 0);
-  EXPECT_EQ(closed.bkMode, OPAQUE);
-  EXPECT_EQ(closed.windowColor, windowColour);
-  EXPECT_EQ(Pixels(w.backingBitmap).Count(0, 0, WIDTH, HEIGHT, windowColour), WIDTH * HEIGHT);
-  EXPECT_TRUE(paints.Rects().empty());
-}
-
 TEST_F(Bracket, RepaintsExactlyTheTouchedRectangle) {
   hv::DrawRect(&w, 30, 30, 180, 200, 0, 0xFF);
   ASSERT_EQ(paints.Rects().size(), 1u) << "the paint must happen inside the operation";

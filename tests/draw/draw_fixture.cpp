@@ -32,55 +32,6 @@ LRESULT CALLBACK PaintLog::Proc(HWND window, UINT message, WPARAM wparam, LPARAM
   return CallWindowProcA(log->original_, window, message, wparam, lparam);
 }
 
-Pixels::Pixels(HBITMAP bitmap) {
-  BITMAP description = {};
-  GetObjectA(bitmap, sizeof description, &description);
-  width_ = description.bmWidth;
-  height_ = description.bmHeight;
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width_;
-  info.bmiHeader.biHeight = -height_;  // top-down rows
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  std::vector<uint32_t> bgra(size_t(width_) * height_);
-  // A memory context of its own: a cached screen context would change what
-  // the system keeps cached, and with it the GDI object count.
-  HDC memory = CreateCompatibleDC(nullptr);
-  int rows = GetDIBits(memory, bitmap, 0, height_, bgra.data(), &info, DIB_RGB_COLORS);
-  DeleteDC(memory);
-  EXPECT_EQ(rows, height_) << "GetDIBits";
-  pixels_.resize(bgra.size());
-  for (size_t i = 0; i < bgra.size(); ++i) {
-    uint32_t p = bgra[i];
-    pixels_[i] = RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-  }
-}
-
-int Pixels::Count(int left, int top, int right, int bottom, COLORREF colour) const {
-  int n = 0;
-  for (int y = top; y < bottom; ++y)
-    for (int x = left; x < right; ++x) n += At(x, y) == colour;
-  return n;
-}
-
-Pixels Pixels::OnScreen(HWND window) {
-  RECT client;
-  GetClientRect(window, &client);
-  HDC screen = GetDC(window);
-  HBITMAP copy = CreateCompatibleBitmap(screen, client.right, client.bottom);
-  HDC memory = CreateCompatibleDC(screen);
-  HGDIOBJ old = SelectObject(memory, copy);
-  BitBlt(memory, 0, 0, client.right, client.bottom, screen, 0, 0, SRCCOPY);
-  SelectObject(memory, old);
-  DeleteDC(memory);
-  ReleaseDC(window, screen);
-  Pixels pixels(copy);
-  DeleteObject(copy);
-  return pixels;
-}
-
 namespace {
 
 int32_t ForwardEvent() { return onEvent ? onEvent() : 0; }

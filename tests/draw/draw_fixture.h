@@ -11,6 +11,7 @@
 
 #include "runtime/runtime.h"
 #include "tests/support/gdi_count.h"
+#include "tests/support/pixels.h"
 
 namespace drawtest {
 
@@ -36,22 +37,7 @@ class PaintLog {
   int erases_ = 0;
 };
 
-// A bitmap's pixels as 0x00BBGGRR colours, read while it is selected nowhere;
-// or what the screen shows of a window's client area.
-class Pixels {
- public:
-  explicit Pixels(HBITMAP bitmap);
-  static Pixels OnScreen(HWND window);
-  COLORREF At(int x, int y) const { return pixels_[size_t(y) * width_ + x]; }
-  int Width() const { return width_; }
-  int Height() const { return height_; }
-  // How many pixels of the rectangle [left, right) x [top, bottom) have the colour.
-  int Count(int left, int top, int right, int bottom, COLORREF colour) const;
-
- private:
-  int width_ = 0, height_ = 0;
-  std::vector<COLORREF> pixels_;
-};
+using hvtest::Pixels;
 
 // Where the test windows' events go, when a test sets it; reset after each test.
 inline hv::EventHandler onEvent = nullptr;

@@ -7,17 +7,12 @@
 
 #include <string>
 
+#include "tests/support/wait.h"
+
 namespace e2e {
 
-// The program works on its own schedule: give it a moment under load.
-template <typename Condition>
-bool WaitUntil(Condition condition, DWORD timeoutMs = 5000) {
-  for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
-    if (condition()) return true;
-    Sleep(50);
-  }
-  return condition();
-}
+// The program works on its own schedule: wait for the state it reaches.
+using hvtest::WaitUntil;
 
 // Under Wine the build's paths are Unix paths; drive Z: maps the root.
 std::string WindowsPath(const std::string& path);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "tests/e2e/driver.h"
+#include "tests/support/message_boxes.h"
 
 namespace {
 
@@ -35,52 +36,19 @@ void TypeInto(HWND field, const char* digits) {
   Sleep(100);
 }
 
-struct BoxSearch {
-  DWORD process;
-  HWND found;
-};
+using hvtest::SeenBox;
 
-BOOL CALLBACK FindBox(HWND window, LPARAM context) {
-  auto* search = reinterpret_cast<BoxSearch*>(context);
-  char name[16] = {};
-  GetClassNameA(window, name, sizeof name);
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  if (process != search->process || std::string(name) != "#32770" || !IsWindowVisible(window))
-    return TRUE;
-  search->found = window;
-  return FALSE;
-}
-
+// The process's message box, once shown; null after the time-out.
 HWND WaitForBox(DWORD process, DWORD timeoutMs) {
-  BoxSearch search = {process, nullptr};
-  if (!WaitUntil([&] {
-        EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
-        return search.found != nullptr;
-      }, timeoutMs))
-    return nullptr;
-  DWORD_PTR ignored;  // answered once the box's modal loop runs
-  SendMessageTimeoutA(search.found, WM_NULL, 0, 0, SMTO_NORMAL, 2000, &ignored);
-  return search.found;
+  HWND box = nullptr;
+  WaitUntil([&] { return (box = hvtest::FindMessageBox(process)) != nullptr; }, timeoutMs);
+  return box;
 }
-
-struct SeenBox {
-  bool found = false;
-  std::string caption, text;
-  RECT rect = {};
-};
 
 // Reads the box and presses its OK button.
 SeenBox DismissBox(HWND box) {
-  SeenBox seen;
-  if (!box) return seen;
-  seen.found = true;
-  char caption[128] = {};
-  GetWindowTextA(box, caption, sizeof caption);
-  seen.caption = caption;
-  seen.text = TextOf(GetDlgItem(box, 0xFFFF));
-  GetWindowRect(box, &seen.rect);
-  PostMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+  SeenBox seen = hvtest::ReadBox(box);
+  hvtest::PressOk(box);
   WaitUntil([&] { return !IsWindow(box); }, 2000);
   return seen;
 }

@@ -21,8 +21,7 @@ SIZE BitmapSize(HBITMAP bitmap) {
 }
 
 COLORREF SurfacePixel(const hv::WindowRecord& r, int x, int y) {
-  RECT one = {x, y, x + 1, y + 1};
-  return wt::BitmapPixels(r.backingBitmap, one)[0];
+  return hvtest::Pixels(r.backingBitmap).At(x, y);
 }
 
 // The program's main window: 512 by 374 at 0,0 with a minimize box.

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "runtime/runtime.h"
+#include "tests/support/pixels.h"
+#include "tests/support/wait.h"
 
 namespace wt {
 
@@ -53,16 +55,8 @@ std::string Describe(const std::vector<Event>& events);
 // Handles as the event parameters that carry them.
 inline INT_PTR Word(const void* handle) { return reinterpret_cast<INT_PTR>(handle); }
 
-// Drains the queue for about the given time, so X events and posted
-// messages arrive.
-void Pump(int milliseconds = 50);
+using hvtest::Pump;
 
-// Pixels read back from the screen, 0x00BBGGRR, row by row.
-std::vector<COLORREF> ScreenPixels(const RECT& screenRect);
-// The client area's pixels as the window shows them, 0x00BBGGRR, row by row.
-std::vector<COLORREF> WindowPixels(HWND window);
-// Pixels of a bitmap, 0x00BBGGRR, row by row.
-std::vector<COLORREF> BitmapPixels(HBITMAP bitmap, const RECT& rect);
 RECT ClientRectOnScreen(HWND window);
 // The primary screen's work area.
 RECT WorkArea();

@@ -5,54 +5,21 @@
 #include <string>
 #include <thread>
 
+#include "tests/support/message_boxes.h"
 #include "tests/window/event_log.h"
 
 namespace {
 
-struct SeenBox {
-  bool found = false;
-  RECT rect = {};
-  std::string text;
-  bool hasOk = false, hasCancel = false;
-  HICON icon = nullptr;
-};
+using hvtest::PressOk;
+using hvtest::ReadBox;
+using hvtest::SeenBox;
 
-BOOL CALLBACK FindIcon(HWND child, LPARAM context) {
-  if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
-    *reinterpret_cast<HICON*>(context) = HICON(SendMessageA(child, STM_GETICON, 0, 0));
-  return TRUE;
-}
-
+// This process's box with that caption, once shown; null after the time-out.
 HWND WaitForBox(const char* caption) {
-  for (int i = 0; i < 500; ++i) {
-    HWND box = FindWindowA("#32770", caption);
-    if (box && IsWindowVisible(box)) {
-      // Answered only once the box's thread runs its modal loop: the box is
-      // laid out, shown and activated by then.
-      SendMessageA(box, WM_NULL, 0, 0);
-      return box;
-    }
-    Sleep(10);
-  }
-  return nullptr;
-}
-
-SeenBox ReadBox(HWND box) {
-  SeenBox seen;
-  if (!box) return seen;
-  seen.found = true;
-  GetWindowRect(box, &seen.rect);
-  char text[512] = {};
-  GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-  seen.text = text;
-  seen.hasOk = GetDlgItem(box, IDOK) != nullptr;
-  seen.hasCancel = GetDlgItem(box, IDCANCEL) != nullptr;
-  EnumChildWindows(box, FindIcon, reinterpret_cast<LPARAM>(&seen.icon));
-  return seen;
-}
-
-void PressOk(HWND box) {
-  if (box) SendMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+  HWND box = nullptr;
+  hvtest::WaitUntil(
+      [&] { return (box = hvtest::FindMessageBox(GetCurrentProcessId(), caption)) != nullptr; });
+  return box;
 }
 
 // Reads and dismisses the box with this caption from a second thread.

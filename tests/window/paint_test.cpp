@@ -36,7 +36,7 @@ bool Inside(const RECT& r, int x, int y) {
 int CountMismatches(HWND window, const std::function<COLORREF(int x, int y)>& expected) {
   RECT client;
   GetClientRect(window, &client);
-  std::vector<COLORREF> pixels = wt::WindowPixels(window);
+  std::vector<COLORREF> pixels = hvtest::Pixels::OnScreen(window).Colours();
   int mismatches = 0;
   for (int y = 0; y < client.bottom; ++y)
     for (int x = 0; x < client.right; ++x) {
@@ -159,7 +159,7 @@ TEST_F(Paint, RepaintExcludesChildWindows) {
   UpdateWindow(inner);
   wt::Pump(30);
   RECT innerRect = {10, 10, 60, 50};
-  const COLORREF white = w.windowColor, frame = wt::WindowPixels(inner)[0];
+  const COLORREF white = w.windowColor, frame = hvtest::Pixels::OnScreen(inner).At(0, 0);
   ASSERT_NE(frame, white);
   ASSERT_EQ(CountMismatches(w.hwnd, [&](int x, int y) { return Inside(innerRect, x, y) ? frame : white; }),
             0);

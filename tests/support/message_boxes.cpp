@@ -1,0 +1,78 @@
+#include "tests/support/message_boxes.h"
+
+#include <cstring>
+
+namespace hvtest {
+namespace {
+
+struct BoxSearch {
+  DWORD process;
+  const char* caption;
+  HWND found;
+};
+
+BOOL CALLBACK FindBox(HWND window, LPARAM context) {
+  auto* search = reinterpret_cast<BoxSearch*>(context);
+  if (!IsMessageBox(window, search->process)) return TRUE;
+  char caption[256] = {};
+  GetWindowTextA(window, caption, sizeof caption);
+  if (search->caption && std::strcmp(caption, search->caption) != 0) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+BOOL CALLBACK FindIcon(HWND child, LPARAM context) {
+  if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+    *reinterpret_cast<HICON*>(context) = HICON(SendMessageA(child, STM_GETICON, 0, 0));
+  return TRUE;
+}
+
+// Texts of another process's windows travel by message.
+std::string TextOf(HWND window) {
+  char text[512] = {};
+  SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, LPARAM(text), SMTO_NORMAL, 2000, nullptr);
+  return text;
+}
+
+}  // namespace
+
+bool IsMessageBox(HWND window, DWORD process) {
+  char name[16] = {};
+  GetClassNameA(window, name, sizeof name);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  return owner == process && std::strcmp(name, "#32770") == 0 && IsWindowVisible(window);
+}
+
+HWND FindMessageBox(DWORD process, const char* caption) {
+  BoxSearch search = {process, caption, nullptr};
+  EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+SeenBox ReadBox(HWND box) {
+  SeenBox seen;
+  if (!box) return seen;
+  seen.found = true;
+  DWORD_PTR ignored;  // answered once the box's modal loop runs
+  SendMessageTimeoutA(box, WM_NULL, 0, 0, SMTO_NORMAL, 2000, &ignored);
+  seen.caption = TextOf(box);
+  seen.text = TextOf(GetDlgItem(box, 0xFFFF));
+  GetWindowRect(box, &seen.rect);
+  seen.hasOk = GetDlgItem(box, IDOK) != nullptr;
+  seen.hasCancel = GetDlgItem(box, IDCANCEL) != nullptr;
+  // A process reads only its own boxes' icons.
+  DWORD owner = 0;
+  GetWindowThreadProcessId(box, &owner);
+  if (owner == GetCurrentProcessId())
+    EnumChildWindows(box, FindIcon, reinterpret_cast<LPARAM>(&seen.icon));
+  return seen;
+}
+
+void PressOk(HWND box) {
+  if (!box) return;
+  DWORD_PTR ignored;
+  SendMessageTimeoutA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0, SMTO_NORMAL, 2000, &ignored);
+}
+
+}  // namespace hvtest

@@ -1,0 +1,46 @@
+// Pixels read back from a bitmap, a device context or the screen, as
+// 0x00BBGGRR colours, row by row from the top: what every pixel test
+// compares.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace hvtest {
+
+class Pixels {
+ public:
+  Pixels() = default;
+  // A whole bitmap, selected into no context.
+  explicit Pixels(HBITMAP bitmap);
+  // A rectangle of what a context holds, in the context's coordinates.
+  Pixels(HDC source, const RECT& rect);
+  // The client area as the window shows it on the screen.
+  static Pixels OnScreen(HWND window);
+  // A rectangle of the screen, in screen coordinates.
+  static Pixels OfScreen(const RECT& rect);
+
+  COLORREF At(int x, int y) const { return colours_[size_t(y) * width_ + x]; }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  const std::vector<COLORREF>& Colours() const { return colours_; }
+  // How many pixels of [left, right) x [top, bottom) have the colour / another one.
+  int Count(const RECT& r, COLORREF colour) const;
+  int Count(int left, int top, int right, int bottom, COLORREF colour) const {
+    return Count(RECT{left, top, right, bottom}, colour);
+  }
+  int CountOther(const RECT& r, COLORREF colour) const { return Area(r) - Count(r, colour); }
+  // Where the rectangle differs from the colour, pixel by pixel.
+  std::vector<bool> Mask(const RECT& r, COLORREF background) const;
+  bool operator==(const Pixels&) const = default;
+  static int Area(const RECT& r) { return (r.right - r.left) * (r.bottom - r.top); }
+
+ private:
+  Pixels(int width, int height, const uint32_t* bgra);
+  int width_ = 0, height_ = 0;
+  std::vector<COLORREF> colours_;
+};
+
+}  // namespace hvtest

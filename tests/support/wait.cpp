@@ -1,0 +1,16 @@
+#include "tests/support/wait.h"
+
+#include "runtime/runtime.h"
+
+namespace hvtest {
+
+void Pump(int milliseconds) {
+  const DWORD start = GetTickCount();
+  do {
+    hv::WaitEvents(1);
+    Sleep(5);
+  } while (GetTickCount() - start < DWORD(milliseconds));
+  hv::WaitEvents(1);
+}
+
+}  // namespace hvtest
