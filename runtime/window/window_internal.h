@@ -41,6 +41,13 @@ int32_t LayoutBars(WindowRecord* record);
 void RunMdiCommand(WindowRecord* record, int32_t command);
 WindowRecord* ActiveMdiChildRecord(WindowRecord* frame);
 
+// Closing: a window marked closing is being destroyed already, and
+// CloseWindow leaves it to that; ReleaseWindowRecord gives back what the
+// record and its window own and marks the record closed, once (a closed
+// record is left alone).
+void MarkWindowClosing(HWND window);
+void ReleaseWindowRecord(WindowRecord* record);
+
 // The handler-table routines for an event that the handler has just seen.
 int32_t LookUpHandlers(HWND window, int32_t code);
 

@@ -101,7 +101,14 @@ LRESULT Answer(HWND window, WindowRecord* record, UINT message, WPARAM p1, LPARA
 
 LRESULT CALLBACK RuntimeWindowProc(HWND window, UINT message, WPARAM p1, LPARAM p2) {
   WindowRecord* record = AttachedRecord(window);
-  return Answer(window, record, message, p1, p2);
+  // From its first destruction message on the window is going: a handler's
+  // CloseWindow must not start destroying it again.
+  if (message == WM_DESTROY && record) MarkWindowClosing(window);
+  LRESULT result = Answer(window, record, message, p1, p2);
+  // The window's last message, however it was destroyed (by CloseWindow, or
+  // by the system with its parent): its record is closed now.
+  if (message == WM_NCDESTROY && record && record->hwnd == window) ReleaseWindowRecord(record);
+  return result;
 }
 
 }  // namespace hv
