@@ -18,11 +18,11 @@ constexpr ATOM NO_MDI_CLIENT_ATOM = 0xFFFF;
 extern WindowRecord* recordUnderCreation;
 extern HWND windowUnderCreation;
 
-constexpr int RECORD_SLOT = 0;
+constexpr int RECORD_SLOT = 0;  // extra-bytes offset of the record address
 
 // The window procedure hands a control-colour request to the control itself
 // as this message; the controls' subclass procedures answer it.
-constexpr UINT WM_CTLCOLOR_CONTROL = 0x0019;  // extra-bytes offset of the record address
+constexpr UINT WM_CTLCOLOR_CONTROL = 0x0019;
 
 ATOM ClassAtomOf(HWND window);
 bool IsRuntimeWindow(HWND window);        // one of the two runtime classes
