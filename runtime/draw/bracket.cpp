@@ -1,9 +1,8 @@
 // The drawing bracket: BeginDraw applies the record's drawing state to a
 // context (the kept memory context on the backing bitmap, or the screen
 // context of a window without one); EndDraw takes the state back, replaces
-// the record's pen and font by copies of what is selected at that moment
-// when that is not the record's own, and repaints exactly the rectangle the
-// operation touched.
+// the record's pen and font by copies of what is selected at that moment,
+// and repaints exactly the rectangle the operation touched.
 #include "runtime/draw/draw.h"
 #include "runtime/draw/draw_internal.h"
 
@@ -41,10 +40,7 @@ bool TouchedRect(WindowRecord* record, HDC dc, RECT* rect) {
   return true;
 }
 
-// The descriptions of the pen and font selected when the bracket closes,
-// taken only where that object is not the record's own: a copy of the
-// record's object would be an equal object under a new handle, and making
-// one on every operation is most of a bracket's cost.
+// The descriptions of the pen and font selected when the bracket closes.
 struct TakenState {
   bool havePen, haveFont;
   LOGPEN pen;
@@ -62,16 +58,14 @@ TakenState TakeStateBack(WindowRecord* record, HDC dc) {
   record->rop2 = GetROP2(dc);
   TakenState taken;
   HGDIOBJ pen = GetCurrentObject(dc, OBJ_PEN);
-  taken.havePen = pen && pen != record->pen &&
-                  GetObjectA(pen, sizeof taken.pen, &taken.pen) == sizeof taken.pen;
+  taken.havePen = pen && GetObjectA(pen, sizeof taken.pen, &taken.pen) == sizeof taken.pen;
   HGDIOBJ font = GetCurrentObject(dc, OBJ_FONT);
-  taken.haveFont = font && font != record->font &&
-                   GetObjectA(font, sizeof taken.font, &taken.font) == sizeof taken.font;
+  taken.haveFont = font && GetObjectA(font, sizeof taken.font, &taken.font) == sizeof taken.font;
   return taken;
 }
 
-// Once the context no longer holds them: a pen or font that a drawing call
-// left selected in place of the record's is adopted as a copy.
+// Once the context no longer holds them: the record's objects become fresh
+// copies, so a pen or font that a drawing call left selected is adopted.
 void RenewObjects(WindowRecord* record, const TakenState& taken) {
   if (taken.havePen) {
     DeleteObject(record->pen);

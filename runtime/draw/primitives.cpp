@@ -14,13 +14,6 @@ COLORREF Resolve(HDC dc, COLORREF colour) {
 
 int32_t MoveTo(WindowRecord* record, int32_t x, int32_t y) {
   if (!record->hwnd) return 0;
-  // Between brackets the position lives in the record, and moving it draws
-  // nothing to bring to the screen: a bracket would only cost round trips.
-  if (!record->drawDC && !record->eventDC) {
-    record->posX = x;
-    record->posY = y;
-    return 0;
-  }
   HDC dc = BeginDraw(record);
   if (dc) MoveToEx(dc, x, y, nullptr);
   return EndDraw(record, dc, 1);
@@ -46,6 +39,7 @@ int32_t DrawLine(WindowRecord* record, int32_t x1, int32_t y1, int32_t x2, int32
 }
 
 int32_t DrawPixel(WindowRecord* record, int32_t x, int32_t y, COLORREF colour) {
+  if (!record->hwnd) return 0;
   HDC dc = BeginDraw(record);
   if (dc) SetPixelV(dc, x, y, Resolve(dc, colour));
   return EndDraw(record, dc, 1);

@@ -37,31 +37,12 @@ void SetControlFont(HWND control, const LOGFONTA& description) {
   if (previous) DeleteObject(previous);
 }
 
-// No bracket is open: the record's font is all that changes, and nothing is
-// drawn that a bracket would bring to the screen. The resolution is that of
-// the bracket's context, which is the screen's.
-void ReplaceWindowFont(WindowRecord* record, const char* face, int32_t size, int32_t weight,
-                       uint32_t flags) {
-  HDC dc = BorrowMemoryContext();
-  if (!dc) return;
-  LOGFONTA description = Describe(dc, face, size, weight, flags);
-  ReturnMemoryContext(dc);
-  HFONT font = CreateFontIndirectA(&description);
-  if (!font) return;
-  DeleteObject(record->font);
-  record->font = font;
-}
-
 }  // namespace
 
 int32_t SetFont(WindowRecord* record, const char* face, int32_t size, int32_t weight,
                 int32_t flags, int32_t controlId) {
   if (!record->hwnd) return 0;
   bool lent = record->eventDC != nullptr;
-  if (!controlId && !lent && !record->drawDC) {
-    ReplaceWindowFont(record, face, size, weight, uint32_t(flags));
-    return 0;
-  }
   HDC dc = BeginDraw(record);  // open before the height is computed: its resolution counts
   if (!dc) return EndDraw(record, dc, 1);
   LOGFONTA description = Describe(dc, face, size, weight, uint32_t(flags));

@@ -1,11 +1,18 @@
-// Closing a window: what the record and the window own goes with it.
+// Closing a window: what the record and the window own goes with it, once,
+// whether CloseWindow destroys the window or the system does (a child goes
+// with its parent).
 #include "runtime/draw/draw.h"
 #include "runtime/window/window_internal.h"
 
 namespace hv {
+namespace {
 
-int32_t CloseWindow(WindowRecord* record) {
-  if (!record || !record->hwnd) return 0;
+// Set on a window from its WM_DESTROY until its record is released.
+constexpr char CLOSING_PROPERTY[] = "HV_CLOSING";
+
+// What the window holds for the runtime: accelerators, handler tables and
+// the context of a bracket still open. Each is gone once released.
+void ReleaseWindowHoldings(WindowRecord* record) {
   HWND window = record->hwnd;
   if (HANDLE accelerators = GetPropA(window, "_ACCEL_TABLE")) {
     DestroyAcceleratorTable(static_cast<HACCEL>(accelerators));
@@ -13,18 +20,39 @@ int32_t CloseWindow(WindowRecord* record) {
   }
   ReleaseHandlerTable(record);
   ReleaseOpenBracket(record);  // a handler may close its window from inside a drawing operation
+}
+
+}  // namespace
+
+void MarkWindowClosing(HWND window) { SetPropA(window, CLOSING_PROPERTY, window); }
+
+void ReleaseWindowRecord(WindowRecord* record) {
+  if (!record->hwnd) return;
+  ReleaseWindowHoldings(record);
+  RemovePropA(record->hwnd, CLOSING_PROPERTY);
+  record->hwnd = nullptr;
+  if (record->backingBitmap) DeleteObject(record->backingBitmap);
+  if (record->pen) DeleteObject(record->pen);
+  if (record->font) DeleteObject(record->font);
+  ReleaseContextForWindow();
+}
+
+int32_t CloseWindow(WindowRecord* record) {
+  if (!record || !record->hwnd) return 0;
+  HWND window = record->hwnd;
+  // Called from a handler while the window is being destroyed: its last
+  // message releases the record. Destroying it again would start over.
+  if (GetPropA(window, CLOSING_PROPERTY)) return 0;
+  ReleaseWindowHoldings(record);
 
   // The handler still sees the destruction messages: the record stays attached.
   if (IsMdiChild(window))
     SendMessageA(GetParent(window), WM_MDIDESTROY, reinterpret_cast<WPARAM>(window), 0);
   else
     DestroyWindow(window);
-
-  record->hwnd = nullptr;
-  if (record->backingBitmap) DeleteObject(record->backingBitmap);
-  if (record->pen) DeleteObject(record->pen);
-  if (record->font) DeleteObject(record->font);
-  ReleaseContextForWindow();
+  // Normally done by the window's last message; not when the record was not
+  // attached yet or the window was gone already.
+  ReleaseWindowRecord(record);
   return 0;
 }
 

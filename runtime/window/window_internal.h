@@ -18,11 +18,11 @@ constexpr ATOM NO_MDI_CLIENT_ATOM = 0xFFFF;
 extern WindowRecord* recordUnderCreation;
 extern HWND windowUnderCreation;
 
-constexpr int RECORD_SLOT = 0;
+constexpr int RECORD_SLOT = 0;  // extra-bytes offset of the record address
 
 // The window procedure hands a control-colour request to the control itself
 // as this message; the controls' subclass procedures answer it.
-constexpr UINT WM_CTLCOLOR_CONTROL = 0x0019;  // extra-bytes offset of the record address
+constexpr UINT WM_CTLCOLOR_CONTROL = 0x0019;
 
 ATOM ClassAtomOf(HWND window);
 bool IsRuntimeWindow(HWND window);        // one of the two runtime classes
@@ -40,6 +40,13 @@ LRESULT EraseWindow(HWND window, WindowRecord* record, HDC dc, LPARAM param2);
 int32_t LayoutBars(WindowRecord* record);
 void RunMdiCommand(WindowRecord* record, int32_t command);
 WindowRecord* ActiveMdiChildRecord(WindowRecord* frame);
+
+// Closing: a window marked closing is being destroyed already, and
+// CloseWindow leaves it to that; ReleaseWindowRecord gives back what the
+// record and its window own and marks the record closed, once (a closed
+// record is left alone).
+void MarkWindowClosing(HWND window);
+void ReleaseWindowRecord(WindowRecord* record);
 
 // The handler-table routines for an event that the handler has just seen.
 int32_t LookUpHandlers(HWND window, int32_t code);

@@ -1,6 +1,8 @@
 // The window procedure of both runtime classes: painting and erasing from
-// the record, colour and owner-draw requests reflected to the controls,
-// every other message turned into an event for the window's handler.
+// the record, colour requests and the painted buttons' owner-draw requests
+// reflected to the controls, every other message turned into an event for
+// the window's handler.
+#include "runtime/controls/controls.h"
 #include "runtime/window/window_internal.h"
 
 namespace hv {
@@ -9,6 +11,19 @@ namespace {
 bool IsControlColorRequest(UINT message) {
   return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC &&
          message != WM_CTLCOLORDLG;
+}
+
+// The control that draws the item an owner-draw request is about: only the
+// runtime's painted buttons draw their own. Any other owner-drawn control
+// (a drop-down list hands the request on to its owner, and would get it
+// straight back) leaves it to the handler; so does a menu (identifier 0).
+HWND ItemPainter(HWND window, UINT message, WPARAM p1) {
+  if (message != WM_DRAWITEM || !p1) return nullptr;
+  HWND control = GetDlgItem(window, static_cast<int>(p1));
+  if (!control) return nullptr;
+  auto procedure = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(control, GWLP_WNDPROC));
+  bool paints = procedure == ButtonSubclassProc || procedure == HotButtonSubclassProc;
+  return paints ? control : nullptr;
 }
 
 // Events of a window whose record is attached; *message may be replaced.
@@ -58,10 +73,7 @@ LRESULT DefaultProcessing(HWND window, WindowRecord* record, UINT message, WPARA
   return DefWindowProcA(window, message, p1, p2);
 }
 
-}  // namespace
-
-LRESULT CALLBACK RuntimeWindowProc(HWND window, UINT message, WPARAM p1, LPARAM p2) {
-  WindowRecord* record = AttachedRecord(window);
+LRESULT Answer(HWND window, WindowRecord* record, UINT message, WPARAM p1, LPARAM p2) {
   LRESULT result = 0;
   if (message == WM_PAINT) {
     result = PaintWindow(window, record, p1, p2);
@@ -69,9 +81,8 @@ LRESULT CALLBACK RuntimeWindowProc(HWND window, UINT message, WPARAM p1, LPARAM 
     result = EraseWindow(window, record, reinterpret_cast<HDC>(p1), p2);
   } else if (IsControlColorRequest(message)) {
     if (p2) return SendMessageA(reinterpret_cast<HWND>(p2), WM_CTLCOLOR_CONTROL, p1, p2);
-  } else if (message == WM_DRAWITEM) {
-    // Identifier 0 (a menu's owner-draw item) names no control: it is not an event.
-    if (p1) return SendMessageA(GetDlgItem(window, static_cast<int>(p1)), message, p1, p2);
+  } else if (HWND painter = ItemPainter(window, message, p1)) {
+    return SendMessageA(painter, message, p1, p2);
   } else if (record) {
     result = DeliverEvent(window, record, &message, p1, p2);
   } else {
@@ -83,6 +94,20 @@ LRESULT CALLBACK RuntimeWindowProc(HWND window, UINT message, WPARAM p1, LPARAM 
   if (message == WM_SETCURSOR && !result && record && LOWORD(p2) == HTCLIENT &&
       reinterpret_cast<HWND>(p1) == window)
     SetCursor(record->cursor);
+  return result;
+}
+
+}  // namespace
+
+LRESULT CALLBACK RuntimeWindowProc(HWND window, UINT message, WPARAM p1, LPARAM p2) {
+  WindowRecord* record = AttachedRecord(window);
+  // From its first destruction message on the window is going: a handler's
+  // CloseWindow must not start destroying it again.
+  if (message == WM_DESTROY && record) MarkWindowClosing(window);
+  LRESULT result = Answer(window, record, message, p1, p2);
+  // The window's last message, however it was destroyed (by CloseWindow, or
+  // by the system with its parent): its record is closed now.
+  if (message == WM_NCDESTROY && record && record->hwnd == window) ReleaseWindowRecord(record);
   return result;
 }
 

@@ -11,21 +11,22 @@ namespace {
 
 using Bracket = DrawWindow;
 
-TEST_F(Bracket, KeepsPenAndFontUnlessACallSelectedNewOnes) {
-  // Operations of every kind. Those that leave the record's objects selected
-  // keep them; SetFrontPen and SetFont leave new ones, which the record takes
-  // in place of the old ones, deleted.
+TEST_F(Bracket, ReplacesPenAndFontByCopiesAndDeletesTheOldOnes) {
+  // Operations of every kind. After each the record holds new handles, copies
+  // of what was selected when the bracket closed: equal to the old objects
+  // unless the call selected others (SetFrontPen, SetFont), which the record
+  // adopts. The old handles are deleted.
   struct Case {
     void (*operation)(hv::WindowRecord*);
     bool newPen, newFont;
   } cases[] = {
       {+[](hv::WindowRecord* r) { hv::MoveTo(r, 5, 6); }, false, false},
       {+[](hv::WindowRecord* r) { hv::DrawRect(r, 1, 1, 10, 10, 0, 0xFF); }, false, false},
-      {+[](hv::WindowRecord* r) { hv::DrawLine(r, 1, 1, 10, 10, 0xFF); }, false, false},
+      {+[](hv::WindowRecord* r) { hv::DrawLineTo(r, 10, 10, 0xFF); }, false, false},
       {+[](hv::WindowRecord* r) { hv::DrawPixel(r, 3, 3, 0xFF); }, false, false},
       {+[](hv::WindowRecord* r) { hv::SetDrawMode(r, TRANSPARENT); }, false, false},
       {+[](hv::WindowRecord* r) { hv::PrintText(2, hv::TC_RECORD, r, hv::TC_STRING, "x"); }, false, false},
-      {+[](hv::WindowRecord* r) { hv::SetFrontPen(r, RGB(0, 0, 0)); }, true, false},
+      {+[](hv::WindowRecord* r) { hv::SetFrontPen(r, RGB(0, 0, 255)); }, true, false},
       {+[](hv::WindowRecord* r) { hv::SetFont(r, "Tahoma", 10, 400, 0, 0); }, false, true},
   };
   for (const Case& c : cases) {
@@ -34,20 +35,16 @@ TEST_F(Bracket, KeepsPenAndFontUnlessACallSelectedNewOnes) {
     LOGPEN penBefore = PenOf(pen);
     LOGFONTA fontBefore = FontOf(font);
     c.operation(&w);
-    EXPECT_EQ(w.pen != pen, c.newPen);
-    EXPECT_EQ(w.font != font, c.newFont);
-    EXPECT_EQ(GetObjectType(pen) == 0, c.newPen) << "an old pen is deleted, a kept one alive";
-    EXPECT_EQ(GetObjectType(font) == 0, c.newFont) << "an old font is deleted, a kept one alive";
-    if (!c.newPen) {
-      EXPECT_TRUE(SamePen(PenOf(w.pen), penBefore));
-    }
-    if (!c.newFont) {
-      EXPECT_TRUE(SameFont(FontOf(w.font), fontBefore));
-    }
+    EXPECT_NE(w.pen, pen);
+    EXPECT_NE(w.font, font);
+    EXPECT_EQ(GetObjectType(pen), 0u) << "old pen still alive";
+    EXPECT_EQ(GetObjectType(font), 0u) << "old font still alive";
+    EXPECT_EQ(SamePen(PenOf(w.pen), penBefore), !c.newPen);
+    EXPECT_EQ(SameFont(FontOf(w.font), fontBefore), !c.newFont);
     EXPECT_EQ(w.drawDC, nullptr);
     EXPECT_EQ(w.drawDepth, 0);
   }
-  EXPECT_EQ(PenOf(w.pen).lopnColor, RGB(0, 0, 0));
+  EXPECT_EQ(PenOf(w.pen).lopnColor, RGB(0, 0, 255));
   EXPECT_STREQ(FontOf(w.font).lfFaceName, "Tahoma");
 }
 
@@ -129,8 +126,8 @@ TEST_F(Bracket, NestedBracketsShareOneContextAndTakeTheStateBackOnce) {
   EXPECT_EQ(w.drawDC, nullptr);
   EXPECT_EQ(w.posX, 50);
   EXPECT_EQ(w.posY, 10);
-  EXPECT_EQ(w.pen, pen) << "nothing selected another pen: the record keeps its own";
-  EXPECT_NE(GetObjectType(pen), 0u);
+  EXPECT_NE(w.pen, pen) << "the outer EndDraw renews the pen";
+  EXPECT_EQ(GetObjectType(pen), 0u);
   EXPECT_EQ(Pixels(w.backingBitmap).Count(10, 10, 50, 11, 0xFF), 40);
 }
 

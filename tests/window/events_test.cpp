@@ -190,14 +190,16 @@ TEST_F(Events, SetCursorShowsTheRecordsCursorInTheClientArea) {
   EXPECT_EQ(wt::EventsWithCode(WM_SETCURSOR).size(), 2u);
 }
 
-// Colour and owner-draw requests are answered by the control itself.
+// Colour requests are answered by the control itself. Owner-draw requests
+// are too, but only by the runtime's painted buttons (see the controls'
+// tests): any other control's, and a menu's (identifier 0), are events.
 LRESULT CALLBACK AnsweringControl(HWND w, UINT m, WPARAM p1, LPARAM p2) {
   if (m == 0x0019) return 0x5151;  // the legacy control-colour request
   if (m == WM_DRAWITEM) return 0x7272;
   return DefWindowProcA(w, m, p1, p2);
 }
 
-TEST_F(Events, ColourAndOwnerDrawRequestsGoToTheControl) {
+TEST_F(Events, ColourRequestsGoToTheControlAndOwnerDrawRequestsToTheHandler) {
   HWND control = Child("STATIC", 5);
   SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AnsweringControl));
   wt::ResetRecording();
@@ -205,19 +207,23 @@ TEST_F(Events, ColourAndOwnerDrawRequestsGoToTheControl) {
   for (UINT request : {WM_CTLCOLORMSGBOX, WM_CTLCOLOREDIT, WM_CTLCOLORLISTBOX, WM_CTLCOLORBTN,
                        WM_CTLCOLORSCROLLBAR, WM_CTLCOLORSTATIC})
     EXPECT_EQ(Send(request, Word(dc), Word(control)), 0x5151) << request;
-  DRAWITEMSTRUCT item = {};
-  item.CtlID = 5;
-  EXPECT_EQ(Send(WM_DRAWITEM, 5, reinterpret_cast<LPARAM>(&item)), 0x7272);
   EXPECT_TRUE(recording.empty()) << wt::Describe(recording);
-  // Not reflected: the dialog colour request, an event. An owner-draw request
-  // with identifier 0 (a menu's) is answered 0 and is no event, whatever the
-  // handler would have answered.
+  // Not reflected: the dialog colour request and both owner-draw requests,
+  // whose result is the handler's.
   wt::reaction = [](const wt::Event& e) { return e.code == WM_DRAWITEM ? 0x6161 : 0; };
   Send(WM_CTLCOLORDLG, Word(dc), Word(control));
-  item.CtlID = 0;
+  DRAWITEMSTRUCT item = {};
+  item.CtlID = 5;
+  item.hwndItem = control;
+  EXPECT_EQ(Send(WM_DRAWITEM, 5, reinterpret_cast<LPARAM>(&item)), 0x6161);
+  item = {};
   item.CtlType = ODT_MENU;
-  EXPECT_EQ(Send(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item)), 0);
-  EXPECT_TRUE(wt::MatchesSequence(recording, {{.code = WM_CTLCOLORDLG}}, {WM_DRAWITEM}));
+  EXPECT_EQ(Send(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item)), 0x6161);
+  EXPECT_TRUE(wt::MatchesSequence(recording, {
+      {.code = WM_CTLCOLORDLG},
+      {.code = WM_DRAWITEM, .param1 = 5, .param2 = reinterpret_cast<LPARAM>(&item)},
+      {.code = WM_DRAWITEM, .param1 = 0, .param2 = reinterpret_cast<LPARAM>(&item)},
+  }));
   ReleaseDC(main.hwnd, dc);
 }
 

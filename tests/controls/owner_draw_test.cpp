@@ -1,0 +1,95 @@
+// Owner-drawn controls: the runtime's painted buttons draw their own items;
+// every other owner-drawn control's request is an event for the window's
+// handler. Either way one repaint asks once, and what is shown is what the
+// one who was asked drew.
+#include "tests/controls/controls_fixture.h"
+
+namespace ct {
+namespace {
+
+constexpr int32_t ID = 40;
+constexpr COLORREF HANDLER_FILL = RGB(20, 160, 90);  // what the handler paints items with
+constexpr COLORREF BUTTON_FACE = RGB(200, 40, 40);   // the painted buttons' background
+
+struct Case {
+  const char* name;
+  int32_t kind;           // CK_CUSTOM: made by class name
+  const char* className;  // for CK_CUSTOM
+  uint32_t style;
+  bool handlerDraws;      // else the control paints itself
+};
+
+const Case cases[] = {
+    {"drop-down list", hv::CK_COMBOBOX, nullptr, CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED, true},
+    {"list box", hv::CK_LISTBOX, nullptr, LBS_OWNERDRAWFIXED, true},
+    {"static", hv::CK_STATIC, nullptr, SS_OWNERDRAW, true},
+    {"system button", hv::CK_SYSBUTTON, nullptr, BS_OWNERDRAW, true},
+    {"button made by class name", hv::CK_CUSTOM, "BUTTON", BS_OWNERDRAW, true},
+    {"painted button", hv::CK_BUTTON, nullptr, 0, false},
+    {"hot button", hv::CK_HOTBUTTON, nullptr, 0, false},
+};
+
+using OwnerDraw = ControlTest;
+
+HWND Make(hv::WindowRecord* w, const Case& c) {
+  if (c.kind == hv::CK_CUSTOM)
+    return hv::CreateControlByClass(w, c.className, "", 10, 10, 160, 120, c.style, 0, ID);
+  hv::CreateControl(w, c.kind, "", 10, 10, 160, 120, c.style, ID);
+  HWND control = GetDlgItem(w->hwnd, ID);
+  // An item to draw: the list's first, shown selected in the drop-down's field.
+  SendMessageA(control, c.kind == hv::CK_LISTBOX ? LB_ADDSTRING : CB_ADDSTRING, 0, LPARAM("item"));
+  if (c.kind == hv::CK_COMBOBOX) SendMessageA(control, CB_SETCURSEL, 0, 0);
+  if (!c.handlerDraws) hv::SetControlColor(w, ID, RGB(0, 0, 0), BUTTON_FACE);
+  return control;
+}
+
+TEST_F(OwnerDraw, EachRequestIsAnsweredOnceByWhoeverDrawsTheControl) {
+  HBRUSH fill = CreateSolidBrush(HANDLER_FILL);
+  RECT drawn = {};
+  HWND drawnItem = nullptr;
+  auto drawItem = [&](const wt::Event& e) -> int32_t {
+    if (e.code != WM_DRAWITEM) return 0;
+    auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(e.param2);
+    FillRect(item->hDC, &item->rcItem, fill);
+    drawn = item->rcItem;
+    drawnItem = item->hwndItem;
+    return 1;
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    HWND control = Make(&w, c);
+    ASSERT_NE(control, nullptr);
+    UpdateWindow(control);
+    wt::Pump(30);
+    wt::ResetRecording();
+    wt::reaction = drawItem;
+    sent.clear();
+    drawn = {};
+    drawnItem = nullptr;
+
+    RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    EXPECT_EQ(SentCount(w.hwnd, WM_DRAWITEM), 1) << "the window is asked once";
+    EXPECT_EQ(SentCount(control, WM_DRAWITEM), c.handlerDraws ? 0 : 1);
+    auto requests = wt::EventsWithCode(WM_DRAWITEM);
+    ASSERT_EQ(requests.size(), c.handlerDraws ? 1u : 0u);
+    if (c.handlerDraws) {
+      EXPECT_EQ(requests[0].param1, ID);
+      EXPECT_EQ(drawnItem, control) << "the request names the control";
+    }
+
+    // What the control shows in the middle of the item: the handler's fill,
+    // or the painted button's face.
+    RECT client;
+    GetClientRect(control, &client);
+    RECT item = c.handlerDraws ? drawn : client;
+    int x = (item.left + item.right) / 2, y = (item.top + item.bottom) / 2;
+    auto pixels = wt::WindowPixels(control);
+    EXPECT_EQ(pixels[size_t(y) * client.right + x], c.handlerDraws ? HANDLER_FILL : BUTTON_FACE);
+    DestroyWindow(control);
+  }
+  wt::reaction = nullptr;
+  DeleteObject(fill);
+}
+
+}  // namespace
+}  // namespace ct

@@ -1,0 +1,43 @@
+// Operations that close their bracket with a refresh update the window before
+// they return, even those that draw nothing: whatever was waiting to be
+// painted is painted. SetFrontPen's bracket has no refresh.
+#include "tests/draw/draw_fixture.h"
+
+namespace drawtest {
+namespace {
+
+using Refresh = DrawWindow;
+
+TEST_F(Refresh, OperationsThatRefreshUpdateTheWindowBeforeReturning) {
+  struct Case {
+    const char* name;
+    void (*operation)(hv::WindowRecord*);
+    bool updates;
+  } cases[] = {
+      {"MoveTo", [](hv::WindowRecord* r) { hv::MoveTo(r, 7, 8); }, true},
+      {"SetFont", [](hv::WindowRecord* r) { hv::SetFont(r, "Tahoma", 10, 700, 0, 0); }, true},
+      {"SetDrawMode", [](hv::WindowRecord* r) { hv::SetDrawMode(r, TRANSPARENT); }, true},
+      {"SetFrontPen", [](hv::WindowRecord* r) { hv::SetFrontPen(r, RGB(0, 0, 255)); }, false},
+  };
+  const RECT pending = {100, 120, 140, 150};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Settle();
+    InvalidateRect(w.hwnd, &pending, FALSE);
+    paints.Clear();
+    c.operation(&w);
+    if (c.updates) {
+      ASSERT_EQ(paints.Rects().size(), 1u);
+      EXPECT_TRUE(RectIs(paints.Rects()[0], 100, 120, 140, 150));
+    } else {
+      EXPECT_TRUE(paints.Rects().empty());
+    }
+    EXPECT_EQ(GetUpdateRect(w.hwnd, nullptr, FALSE), !c.updates);
+  }
+  EXPECT_EQ(w.posX, 7);
+  EXPECT_EQ(w.posY, 8);
+  EXPECT_EQ(FontOf(w.font).lfWeight, 700);
+}
+
+}  // namespace
+}  // namespace drawtest

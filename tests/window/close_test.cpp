@@ -1,0 +1,152 @@
+// Whatever ends a window ends its record once: closing a parent closes the
+// records of the children the system destroys with it, and a handler that
+// closes a window while that window is being destroyed changes nothing.
+// Either way each record sees its destruction once, is marked closed, and
+// gives back exactly what it owned.
+#include "tests/support/gdi_count.h"
+#include "tests/support/heap_count.h"
+#include "tests/window/event_log.h"
+
+namespace {
+
+using wt::recording;
+
+class Closing : public wt::WindowTest {};
+
+int CountOf(int32_t code, const hv::WindowRecord* record) {
+  int n = 0;
+  for (const wt::Event& e : recording) n += e.code == code && e.window == record;
+  return n;
+}
+
+int32_t Nothing() { return 0; }
+
+// The records of one test: a top-level window, a child, and a grandchild
+// inside the child; a row decides how they are made.
+struct Family {
+  hv::WindowRecord top = {}, child = {}, grandchild = {};
+};
+
+struct FamilyCase {
+  const char* name;
+  uint32_t topOptions, childOptions;
+  bool grandchild;
+  bool childTable;  // the child has a handler table
+};
+
+const FamilyCase families[] = {
+    {"child", 0, 0, false, false},
+    {"child without surface", 0, hv::OW_NOSURFACE, false, false},
+    {"child with a handler table", 0, 0, false, true},
+    {"grandchild", 0, 0, true, false},
+    {"MDI child", hv::OW_MDIFRAME, 0, false, true},
+};
+
+void OpenFamily(Family* f, const FamilyCase& c) {
+  ASSERT_EQ(hv::OpenWindow(&f->top, 0, 0, 400, 300, c.topOptions, nullptr, "top",
+                           wt::RecordingHandler), 1);
+  ASSERT_EQ(hv::OpenWindow(&f->child, 10, 10, 200, 150, c.childOptions, &f->top, "child",
+                           wt::RecordingHandler), 1);
+  if (c.childTable) hv::SetMessageHandler(&f->child, WM_USER + 5, Nothing);
+  if (c.grandchild) {
+    ASSERT_EQ(hv::OpenWindow(&f->grandchild, 5, 5, 80, 60, hv::OW_NOCAPTION, &f->child,
+                             "grandchild", wt::RecordingHandler), 1);
+  }
+}
+
+// The system makes some objects once and keeps them (the cache of window
+// contexts, an MDI child's caption bitmaps): made before anything is counted.
+void WarmUp() {
+  wt::WarmUpGdi();
+  for (const FamilyCase& c : families) {
+    Family f;
+    OpenFamily(&f, c);
+    wt::Pump(10);
+    for (hv::WindowRecord* r : {&f.grandchild, &f.child, &f.top}) hv::CloseWindow(r);
+  }
+}
+
+TEST_F(Closing, ChildrenDestroyedWithTheirParentAreClosedAndGiveBackWhatTheyOwned) {
+  WarmUp();
+  for (const FamilyCase& c : families) {
+    SCOPED_TRACE(c.name);
+    hvtest::GdiBalance gdi;
+    int blocks = hvtest::CountRuntimeBlocks();
+    Family f;
+    OpenFamily(&f, c);
+    HWND child = f.child.hwnd;
+    wt::ResetRecording();
+
+    hv::CloseWindow(&f.top);
+    EXPECT_FALSE(IsWindow(child));
+    for (hv::WindowRecord* r : {&f.top, &f.child, &f.grandchild}) {
+      bool opened = r != &f.grandchild || c.grandchild;
+      EXPECT_EQ(hv::IsWindowClosed(r), 1);
+      EXPECT_EQ(CountOf(WM_NCDESTROY, r), opened ? 1 : 0) << "last message, seen attached";
+    }
+    EXPECT_EQ(gdi.Delta(), 0) << gdi.Changes();
+    EXPECT_EQ(hvtest::CountRuntimeBlocks(), blocks) << "the child's handler table is freed";
+
+    // Closing the child's record now touches nothing: its handle is history.
+    wt::ResetRecording();
+    EXPECT_EQ(hv::CloseWindow(&f.child), 0);
+    EXPECT_EQ(hv::CloseWindow(&f.grandchild), 0);
+    EXPECT_TRUE(recording.empty());
+    EXPECT_EQ(gdi.Delta(), 0) << gdi.Changes();
+  }
+}
+
+// Who calls CloseWindow from a handler, on which record, when it sees which
+// destruction message of which record; the top window is what the test closes.
+struct ReentryCase {
+  const char* name;
+  int32_t message;
+  int seenBy;   // 0: top, 1: child
+  int closes;   // 0: top, 1: child
+};
+
+const ReentryCase reentries[] = {
+    {"a window closes itself on WM_DESTROY", WM_DESTROY, 0, 0},
+    {"a window closes itself on WM_NCDESTROY", WM_NCDESTROY, 0, 0},
+    {"a child closes itself as its parent goes", WM_DESTROY, 1, 1},
+    {"a child closes its parent as the parent goes", WM_DESTROY, 1, 0},
+    {"a parent closes its child as it goes", WM_DESTROY, 0, 1},
+};
+
+TEST_F(Closing, CloseWindowDuringTheWindowsDestructionClosesItOnce) {
+  WarmUp();
+  // A bystander stays open throughout: what windows share must outlive the others.
+  hv::WindowRecord bystander = {};
+  ASSERT_EQ(hv::OpenWindow(&bystander, 420, 0, 100, 80, 0, nullptr, "bystander", nullptr), 1);
+  for (const ReentryCase& c : reentries) {
+    SCOPED_TRACE(c.name);
+    hvtest::GdiBalance gdi;
+    Family f;
+    OpenFamily(&f, {"", 0, 0, false, false});
+    hv::WindowRecord* records[] = {&f.top, &f.child};
+    wt::ResetRecording();
+    int closes = 0;
+    wt::reaction = [&](const wt::Event& e) -> int32_t {
+      if (e.code == c.message && e.window == records[c.seenBy] && closes++ < 100)
+        hv::CloseWindow(records[c.closes]);
+      return 0;
+    };
+
+    hv::CloseWindow(&f.top);
+    wt::reaction = nullptr;
+    for (hv::WindowRecord* r : records) {
+      EXPECT_EQ(hv::IsWindowClosed(r), 1);
+      EXPECT_EQ(CountOf(WM_DESTROY, r), 1);
+      EXPECT_EQ(CountOf(WM_NCDESTROY, r), 1);
+    }
+    EXPECT_EQ(closes, 1);
+    EXPECT_EQ(gdi.Delta(), 0) << "nothing kept, nothing shared freed early" << gdi.Changes();
+  }
+  // The bystander still draws.
+  hv::DrawRect(&bystander, 0, 0, 10, 10, RGB(0, 0, 255), RGB(0, 0, 255));
+  RECT one = {5, 5, 6, 6};
+  EXPECT_EQ(wt::BitmapPixels(bystander.backingBitmap, one)[0], RGB(0, 0, 255));
+  hv::CloseWindow(&bystander);
+}
+
+}  // namespace
