@@ -83,8 +83,7 @@ TEST_F(OwnerDraw, EachRequestIsAnsweredOnceByWhoeverDrawsTheControl) {
     GetClientRect(control, &client);
     RECT item = c.handlerDraws ? drawn : client;
     int x = (item.left + item.right) / 2, y = (item.top + item.bottom) / 2;
-    auto pixels = wt::WindowPixels(control);
-    EXPECT_EQ(pixels[size_t(y) * client.right + x], c.handlerDraws ? HANDLER_FILL : BUTTON_FACE);
+    EXPECT_EQ(hvtest::Pixels::OnScreen(control).At(x, y), c.handlerDraws ? HANDLER_FILL : BUTTON_FACE);
     DestroyWindow(control);
   }
   wt::reaction = nullptr;

@@ -144,8 +144,7 @@ TEST_F(Closing, CloseWindowDuringTheWindowsDestructionClosesItOnce) {
   }
   // The bystander still draws.
   hv::DrawRect(&bystander, 0, 0, 10, 10, RGB(0, 0, 255), RGB(0, 0, 255));
-  RECT one = {5, 5, 6, 6};
-  EXPECT_EQ(wt::BitmapPixels(bystander.backingBitmap, one)[0], RGB(0, 0, 255));
+  EXPECT_EQ(hvtest::Pixels(bystander.backingBitmap).At(5, 5), RGB(0, 0, 255));
   hv::CloseWindow(&bystander);
 }
 
