@@ -1,7 +1,7 @@
 // The x87 unit's own conversions, square root and exponential: truncation
 // toward zero, the square root and the 2^(y log2 x) power core.
 #include "runtime/core/core.h"
-#include "runtime/core/fpu_asm.h"
+#include "runtime/core/fpu_internal.h"
 #include "runtime/core/numbers_internal.h"
 
 namespace hv {

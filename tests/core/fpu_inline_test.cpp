@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "runtime/core/core.h"
-#include "runtime/core/fpu_asm.h"
+#include "runtime/core/fpu_internal.h"
 
 namespace {
 
