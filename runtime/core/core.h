@@ -86,9 +86,6 @@ char* UpperCopy(const char* text);          // new heap text, owned by the calle
 // long is cut; a call the formatter fails on (a wide string it cannot
 // convert) writes the empty text.
 int32_t FormatBounded(char* buffer, uint32_t size, const char* format, ...);
-// FormatBounded of x with floatPrecision decimals: `format` holds one "%.*f"
-// (flags allowed). A negative precision counts as an omitted one: 6 decimals.
-int32_t FormatDecimals(char* buffer, uint32_t size, const char* format, double x);
 
 // ---- Message box -----------------------------------------------------------------
 int32_t ShowMessage(WindowRecord* owner, const char* text, const char* caption, uint32_t flags);

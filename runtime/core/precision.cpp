@@ -1,5 +1,6 @@
 // The number of decimals that floating values are written with.
 #include "runtime/core/core.h"
+#include "runtime/core/numbers_internal.h"
 
 namespace hv {
 namespace {

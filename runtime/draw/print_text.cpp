@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "runtime/core/core.h"
+#include "runtime/core/numbers_internal.h"
 #include "runtime/draw/draw.h"
 #include "runtime/draw/draw_internal.h"
 

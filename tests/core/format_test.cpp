@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "runtime/core/numbers_internal.h"
 #include "runtime/runtime.h"
 
 namespace {

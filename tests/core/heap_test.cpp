@@ -236,9 +236,12 @@ TEST(ExitCallbacks, ShutdownTakesTheListUnderTheLock) {
   LockHolder holder;
   watch.holder = &holder;
   HANDLE stopper = CreateThread(nullptr, 0, ShutDown, nullptr, 0, nullptr);
-  // Mended, the callback cannot run while the lock is held: this times out.
-  // Without the lock, it runs at once and sees the holder.
-  WaitForSingleObject(watch.ran, 500);
+  // While another thread holds the lock, shutdown cannot take the list, so
+  // no callback runs: the wait times out. Walked without the lock, the list's
+  // callback runs at once. A slow scheduler can only hide that fault (the
+  // callback not yet run when the wait ends), never invent one.
+  EXPECT_EQ(WaitForSingleObject(watch.ran, 500), WAIT_TIMEOUT)
+      << "callbacks ran while another thread held the lock";
   SetEvent(holder.release);
   EXPECT_EQ(WaitForSingleObject(stopper, 10000), WAIT_OBJECT_0);
   EXPECT_EQ(WaitForSingleObject(watch.ran, 0), WAIT_OBJECT_0) << "the callback never ran";
