@@ -18,4 +18,8 @@ cd "$build"
 # One CTest test per program: its cases and their results are in its output.
 output=(--output-on-failure)
 grep -q '^HV_TEST_PER_PROGRAM:BOOL=ON$' CMakeCache.txt && output=(--verbose)
-ctest "${output[@]}" -j"$(nproc)" "$@"
+rc=0
+ctest "${output[@]}" -j"$(nproc)" "$@" || rc=$?
+# What the long tests ran: each prints its length.
+grep -h '^== length: ' Testing/Temporary/LastTest.log 2>/dev/null | sort -u || true
+exit $rc

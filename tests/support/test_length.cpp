@@ -8,14 +8,16 @@ namespace hvtest {
 namespace {
 
 struct Lengths {
+  const char* test;
+  const char* unit;
   int64_t standard, full;
 };
 // Indexed by LongTest.
 const Lengths lengths[] = {
-    {500, 10000},        // the calculator's soak: cycles of commands
-    {10, 200},           // the tour's soak: rounds of its three children
-    {1000, 3000},        // the calculator's monkey: actions
-    {100000, 1000000},   // the randomized checks: inputs per function
+    {"the calculator's soak", "cycles of commands", 500, 10000},
+    {"the tour's soak", "rounds of its three children", 10, 200},
+    {"the calculator's monkey", "actions", 1000, 3000},
+    {"the randomized checks", "inputs per function", 100000, 1000000},
 };
 
 bool LongTier() {
@@ -30,7 +32,13 @@ bool LongTier() {
 
 int64_t TestLength(LongTest test) {
   const Lengths& l = lengths[static_cast<int>(test)];
-  return LongTier() ? l.full : l.standard;
+  const bool full = LongTier();
+  const int64_t length = full ? l.full : l.standard;
+  // tools/test-wine.sh collects these lines from CTest's log.
+  std::printf("== length: %s, %lld %s (%s tier)\n", l.test, static_cast<long long>(length), l.unit,
+              full ? "long" : "default");
+  std::fflush(stdout);
+  return length;
 }
 
 }  // namespace hvtest

@@ -11,8 +11,9 @@ namespace hvtest {
 
 enum class LongTest { SoakCycles, TourSoakRounds, MonkeyActions, RandomInputs };
 
-// The length of that test in the tier HV_TEST_TIER names; the default tier
-// where it names none. An unknown tier stops the program with a message.
+// The length of that test in the tier HV_TEST_TIER names (the default tier
+// where it names none), printed as a line "== length: ...". An unknown tier
+// stops the program with a message.
 int64_t TestLength(LongTest test);
 
 }  // namespace hvtest
