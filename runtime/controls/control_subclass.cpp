@@ -44,8 +44,8 @@ const MessageRoute routes[] = {
     {WM_CTLCOLOREDIT, Color},     // a combo box's own edit part
     {WM_CTLCOLORLISTBOX, Color},  // and its list
     {WM_CHAR, Character},
-    // What may change the text of an edit field, or copy it.
-    {WM_IME_CHAR, ChangeTextField},
+    // What may change the text of an edit field, or copy it. (WM_IME_CHAR
+    // is not among them: the system posts it on as WM_CHAR.)
     {WM_UNICHAR, ChangeTextField},
     {WM_KEYDOWN, ChangeTextField},
     {WM_SYSKEYDOWN, ChangeTextField},

@@ -63,7 +63,7 @@ Change Undone(HWND edit, const Selection& s) {
   return {true, s.from, s.from, true, false};
 }
 
-// WM_CHAR, WM_UNICHAR and WM_IME_CHAR: what the control does with each character.
+// WM_CHAR and WM_UNICHAR: what the control does with each character.
 Change OfCharacter(HWND edit, WPARAM c, const Selection& s) {
   switch (c) {
     case '\b': return Pressed(VK_CONTROL) ? NO_CHANGE : s.Empty() ? s.CharacterBefore() : s.Removed();
@@ -101,8 +101,13 @@ Change OfSystemKey(HWND edit, WPARAM key, LPARAM data, const Selection& s) {
   return key == VK_BACK && (data & 0x2000) ? Undone(edit, s) : NO_CHANGE;
 }
 
-// A composition first removes the selection, then puts in its text.
-Change OfComposition(const Selection& s) { return s.Removed(true); }
+// An IME's composition string first removes the selection, then goes in;
+// its result string goes where the composition was (nowhere, in a field
+// that took none). Neither text fits; only a removal marks the text modified.
+Change OfComposition(LPARAM flags, const Selection& s) {
+  if (flags & GCS_RESULTSTR) return {true, s.from, s.from, false, false};
+  return flags & GCS_COMPSTR ? s.Removed() : NO_CHANGE;
+}
 
 Change OfReplacement(HWND edit, LPARAM lParam, const Selection& s) {
   bool wide = IsWindowUnicode(edit);
@@ -113,12 +118,11 @@ Change OfReplacement(HWND edit, LPARAM lParam, const Selection& s) {
 
 Change Of(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, const Selection& s) {
   switch (message) {
-    case WM_CHAR:
-    case WM_IME_CHAR: return OfCharacter(edit, wParam, s);
+    case WM_CHAR: return OfCharacter(edit, wParam, s);
     case WM_UNICHAR: return IsWindowUnicode(edit) ? OfCharacter(edit, wParam, s) : NO_CHANGE;
     case WM_KEYDOWN: return OfKey(edit, wParam, s);
     case WM_SYSKEYDOWN: return OfSystemKey(edit, wParam, lParam, s);
-    case WM_IME_COMPOSITION: return OfComposition(s);
+    case WM_IME_COMPOSITION: return OfComposition(lParam, s);
     case WM_PASTE: return Pasted(edit, s);
     case WM_CUT: return s.Removed(false, true);
     case WM_CLEAR: return s.Removed();
