@@ -6,32 +6,12 @@
 #include <iterator>
 #include <string>
 
+#include "tests/controls/clipboard_text.h"
 #include "tests/controls/controls_fixture.h"
 
 namespace {
 
 class FullFieldKeys : public ct::ControlTest {};
-
-void PutOnClipboard(HWND owner, const char* text) {
-  ASSERT_TRUE(OpenClipboard(owner));
-  EmptyClipboard();
-  HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, strlen(text) + 1);
-  memcpy(GlobalLock(data), text, strlen(text) + 1);
-  GlobalUnlock(data);
-  SetClipboardData(CF_TEXT, data);
-  CloseClipboard();
-}
-
-std::string Clipboard(HWND owner) {
-  std::string text = "(none)";
-  if (!OpenClipboard(owner)) return "(not opened)";
-  if (HANDLE data = GetClipboardData(CF_TEXT)) {
-    text = static_cast<const char*>(GlobalLock(data));
-    GlobalUnlock(data);
-  }
-  CloseClipboard();
-  return text;
-}
 
 // Presses the keys in order and lets them go in reverse.
 void Chord(std::initializer_list<BYTE> keys) {
@@ -76,10 +56,10 @@ TEST_F(FullFieldKeys, KeysTheEditActsOnItselfKeepToItsRules) {
     hv::SetControlFocus(&w, id);
     ASSERT_EQ(GetFocus(), Control(id));
     SendMessageA(Control(id), EM_SETSEL, c.from, c.to);
-    PutOnClipboard(w.hwnd, "xyz");
+    ct::PutOnClipboard(w.hwnd, "xyz");
     Chord(c.keys);
     EXPECT_EQ(ct::TextOf(&w, id), c.after);
-    EXPECT_EQ(Clipboard(w.hwnd), c.clipboard);
+    EXPECT_EQ(ct::ClipboardText(w.hwnd), c.clipboard);
     EXPECT_TRUE(HeapValidate(GetProcessHeap(), 0, nullptr));
     DestroyWindow(Control(id));
   }

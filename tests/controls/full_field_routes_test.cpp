@@ -5,6 +5,7 @@
 // keys set in the thread's key state.
 #include <string>
 
+#include "tests/controls/clipboard_text.h"
 #include "tests/controls/controls_fixture.h"
 
 namespace {
@@ -13,29 +14,6 @@ class FullFieldRoutes : public ct::ControlTest {};
 
 const char kLetters[] = "abcdefghijklmnopqrstuvwxyz";  // far wider than 60 pixels
 const char kPasted[] = "XYZ";                          // letters the text does not hold
-
-void PutOnClipboard(HWND owner, const char* text) {
-  ASSERT_TRUE(OpenClipboard(owner));
-  EmptyClipboard();
-  if (text) {
-    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, strlen(text) + 1);
-    memcpy(GlobalLock(data), text, strlen(text) + 1);
-    GlobalUnlock(data);
-    SetClipboardData(CF_TEXT, data);
-  }
-  CloseClipboard();
-}
-
-std::string Clipboard(HWND owner) {
-  std::string text = "(none)";
-  if (!OpenClipboard(owner)) return "(not opened)";
-  if (HANDLE data = GetClipboardData(CF_TEXT)) {
-    text = static_cast<const char*>(GlobalLock(data));
-    GlobalUnlock(data);
-  }
-  CloseClipboard();
-  return text;
-}
 
 enum Modifier { NONE = 0, SHIFT = 1, CTRL = 2 };
 
@@ -104,7 +82,7 @@ struct Outcome {
 Outcome Take(HWND edit, HWND owner, const Route& route, const Place& place) {
   SetWindowTextA(edit, kLetters);
   SendMessageA(edit, EM_SETSEL, place.from, place.to);
-  PutOnClipboard(owner, route.clip);
+  ct::PutOnClipboard(owner, route.clip);
   HoldModifiers(route.held);
   LPARAM lParam = route.lParam == kReplacement ? reinterpret_cast<LPARAM>(kPasted) : route.lParam;
   // An IME starts a composition where the caret is before it sends one.
@@ -120,7 +98,7 @@ Outcome Take(HWND edit, HWND owner, const Route& route, const Place& place) {
   outcome.text = text;
   SendMessageA(edit, EM_GETSEL, WPARAM(&outcome.from), LPARAM(&outcome.to));
   outcome.modified = SendMessageA(edit, EM_GETMODIFY, 0, 0);
-  outcome.clipboard = Clipboard(owner);
+  outcome.clipboard = ct::ClipboardText(owner);
   return outcome;
 }
 
