@@ -15,7 +15,6 @@
 // left gets every message as it came.
 #include <algorithm>
 #include <cstring>
-#include <iterator>
 
 #include "runtime/controls/controls_internal.h"
 #include "runtime/core/core.h"
@@ -56,11 +55,12 @@ Change Pasted(HWND edit, const Selection& s) {
   return StyleOf(edit) & ES_PASSWORD ? s.Removed() : NO_CHANGE;
 }
 
-// An undo may put any text back, which a full field cannot take: refused.
-// With nothing to undo the control changes no text and is left to it.
+// An undo may put any text back, which a full field cannot take: refused,
+// changing nothing. With nothing to undo the control changes no text and is
+// left to it.
 Change Undone(HWND edit, const Selection& s) {
   if (!SendMessageA(edit, EM_CANUNDO, 0, 0)) return NO_CHANGE;
-  return {true, s.from, s.from, true, false};
+  return {true, s.from, s.from, false, false};
 }
 
 // WM_CHAR and WM_UNICHAR: what the control does with each character.
