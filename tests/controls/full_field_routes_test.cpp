@@ -145,3 +145,46 @@ TEST_F(FullFieldRoutes, EveryRouteAtEveryCaretPlaceActsAsAPlainEditWithRoomWould
 }
 
 }  // namespace
+
+namespace {
+
+// A field that had room, lost a character, and then became full (its
+// margins grew): every way to undo is refused, wherever the undo would
+// put the character back, and nothing else goes with it.
+TEST_F(FullFieldRoutes, UndoIntoAFieldThatBecameFullIsRefused) {
+  const struct {
+    const char* name;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+    int held;
+  } undos[] = {
+      {"ctrl+Z", WM_CHAR, 0x1A, 0, CTRL},   {"alt+backspace", WM_SYSKEYDOWN, VK_BACK, 0x2000, NONE},
+      {"WM_UNDO", WM_UNDO, 0, 0, NONE},     {"EM_UNDO", EM_UNDO, 0, 0, NONE},
+  };
+  const struct {
+    DWORD caret;
+    const char* left;
+  } removals[] = {{1, "bcdef"}, {6, "abcde"}};
+  int id = 10;
+  for (const auto& undo : undos) {
+    for (const auto& removal : removals) {
+      SCOPED_TRACE(testing::Message() << undo.name << ", backspace at " << removal.caret);
+      hv::CreateControl(&w, hv::CK_EDIT, "abcdef", 10, 10, 60, 22, 0, ++id);
+      HWND field = Control(id);
+      SendMessageA(field, EM_SETSEL, removal.caret, removal.caret);
+      SendMessageA(field, WM_CHAR, '\b', 0);
+      ASSERT_EQ(ct::TextOf(&w, id), removal.left);
+      ASSERT_TRUE(SendMessageA(field, EM_CANUNDO, 0, 0));
+      SendMessageA(field, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(24, 24));
+      HoldModifiers(undo.held);
+      SendMessageA(field, undo.message, undo.wParam, undo.lParam);
+      HoldModifiers(NONE);
+      EXPECT_EQ(ct::TextOf(&w, id), removal.left);
+      EXPECT_TRUE(HeapValidate(GetProcessHeap(), 0, nullptr));
+      DestroyWindow(field);
+    }
+  }
+}
+
+}  // namespace
