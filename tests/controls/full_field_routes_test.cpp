@@ -69,7 +69,7 @@ struct Place {
   DWORD from, to;
 };
 const Place places[] = {{0, 0}, {5, 5}, {26, 26}, {0, 3}, {5, 8}, {23, 26}};
-const DWORD kStyles[] = {0, ES_PASSWORD};
+const DWORD kStyles[] = {0, ES_PASSWORD, ES_NUMBER};
 
 // What a field holds after a route.
 struct Outcome {
