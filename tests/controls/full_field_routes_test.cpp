@@ -128,27 +128,29 @@ TEST_F(FullFieldRoutes, EveryRouteAtEveryCaretPlaceActsAsAPlainEditWithRoomWould
   int id = 100;
   for (DWORD style : kStyles) {
     for (const Route& route : routes) {
+      // New fields for each route; each place starts from a new text, which
+      // clears the selection, the undo and the modified mark.
+      HWND plain = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_BORDER | style, 10,
+                                   40, 2000, 22, w.hwnd, nullptr, GetModuleHandleA(nullptr), nullptr);
+      ASSERT_NE(plain, nullptr);
+      hv::CreateControl(&w, hv::CK_EDIT, "", 10, 10, 60, 22, style, ++id);
+      HWND field = Control(id);
       for (const Place& place : Places()) {
         SCOPED_TRACE(testing::Message() << route.name << ", style " << std::hex << style << std::dec
                                         << ", selection " << place.from << ".." << place.to);
-        wt::ResetRecording();  // what the fields sent and notified is not looked at
-        ct::sent.clear();
-        HWND plain = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_BORDER | style, 10,
-                                     40, 2000, 22, w.hwnd, nullptr, GetModuleHandleA(nullptr), nullptr);
-        ASSERT_NE(plain, nullptr);
         Outcome want = Expected(Take(plain, w.hwnd, route, place), route, place, style);
-        DestroyWindow(plain);
-
-        hv::CreateControl(&w, hv::CK_EDIT, "", 10, 10, 60, 22, style, ++id);
-        Outcome got = Take(Control(id), w.hwnd, route, place);
+        Outcome got = Take(field, w.hwnd, route, place);
         EXPECT_EQ(got.text, want.text);
         EXPECT_EQ(got.from, want.from);
         EXPECT_EQ(got.to, want.to);
         EXPECT_EQ(got.modified, want.modified);
         EXPECT_EQ(got.clipboard, want.clipboard);
         EXPECT_TRUE(HeapValidate(GetProcessHeap(), 0, nullptr));
-        DestroyWindow(Control(id));
       }
+      DestroyWindow(plain);
+      DestroyWindow(field);
+      wt::ResetRecording();  // the fields' notifications are not looked at
+      ct::sent.clear();
     }
   }
 }
