@@ -44,9 +44,13 @@ const MessageRoute routes[] = {
     {WM_CTLCOLOREDIT, Color},     // a combo box's own edit part
     {WM_CTLCOLORLISTBOX, Color},  // and its list
     {WM_CHAR, Character},
-    // What may change the text of an edit field.
-    {WM_IME_CHAR, ChangeTextField},
+    // What may change the text of an edit field, or copy it. (WM_IME_CHAR
+    // is not among them: the system posts it on as WM_CHAR.)
+    {WM_UNICHAR, ChangeTextField},
     {WM_KEYDOWN, ChangeTextField},
+    {WM_SYSKEYDOWN, ChangeTextField},
+    {WM_IME_COMPOSITION, ChangeTextField},
+    {WM_COPY, ChangeTextField},
     {WM_PASTE, ChangeTextField},
     {WM_CUT, ChangeTextField},
     {WM_CLEAR, ChangeTextField},

@@ -14,7 +14,8 @@ namespace hv {
 // A bitmap button or a picture static: the style bits that make the control
 // show a picture, and the messages that read and replace it.
 struct PictureMessages {
-  uint32_t styleBits;  // the control shows a picture when its style holds all of them
+  uint32_t styleMask;  // the control shows a picture when these bits of its style
+  uint32_t styleBits;  // are these
   UINT get;
   UINT set;
 };
@@ -25,8 +26,12 @@ bool ShowsPicture(HWND control, const PictureMessages& picture);
 // Deletes the control's current picture and shows the one its name
 // designates; a null name, an overlong one or a failed load leave none.
 void TakeCaptionPicture(HWND control, const PictureMessages& picture, const char* name);
-// The same from the control's current text.
+// The same from the control's current text, of which a name takes at most
+// 259 characters.
 void TakeCaptionPictureFromText(HWND control, const PictureMessages& picture);
+// The same from the text of a WM_SETTEXT the control received; a Unicode
+// window's text is converted first.
+void TakeCaptionPictureFromMessage(HWND control, const PictureMessages& picture, LPARAM text);
 
 // ---- Kinds --------------------------------------------------------------------------
 // Libraries a kind needs before the system can make it.
@@ -66,6 +71,12 @@ void AttachRichEditCallback(HWND control);
 // releases, so that what a runtime call made for it goes when it goes; the
 // runtime's own controls release through their procedures already.
 void ReleaseWithControl(HWND control);
+// True while the child has that procedure and no other runtime one.
+bool ReleasesOnly(HWND control);
+
+// Makes procedure the control's window procedure with the calls of the
+// window's own kind (a Unicode window stays one); returns the previous one.
+WNDPROC Subclass(HWND control, WNDPROC procedure);
 
 // ---- Subclass procedures -------------------------------------------------------------
 // One row per message a procedure handles itself; every other message is
@@ -78,11 +89,24 @@ struct MessageRoute {
 
 LRESULT Forward(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
 
-// A message that may change an edit field's text. A single-line field
-// without ES_AUTOHSCROLL whose kept text is wider than the field already
-// has the change made here (what would be inserted is dropped); every other
-// control and field is handed the message.
+// A message that may change an edit field's text or copy it. A password
+// field copies nothing. A single-line field without ES_AUTOHSCROLL whose
+// kept text is wider than the field already has the change made here (what
+// would be inserted is dropped); every other control and field is handed
+// the message.
 LRESULT ChangeTextField(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+
+// "HV_FIELD": what set-up found the control to be, so that no message has
+// to ask for its class.
+constexpr char CP_FIELD[] = "HV_FIELD";
+constexpr uintptr_t FIELD_EDIT = 0x1;         // of the system's edit class
+constexpr uintptr_t FIELD_FIXED_WIDTH = 0x2;  // single-line, not scrolling
+// Sets "HV_FIELD" on an edit field; other controls get none.
+void MarkTextField(HWND control);
+
+bool IsPassword(HWND edit);
+// True when the message would copy a password field's text out of it.
+bool GivesTextAway(HWND edit, UINT message, WPARAM wParam);
 
 template <size_t N>
 LRESULT RouteMessage(const MessageRoute (&routes)[N], HWND control, UINT message, WPARAM wParam,

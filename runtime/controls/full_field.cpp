@@ -4,11 +4,15 @@
 // beyond its width. Wine's edit control goes on dropping past the inserted
 // text when what stays is wider than the field already (a longer text set
 // by WM_SETTEXT, a larger font): it removes one character before the caret
-// too many, and with the caret at the start it copies the text one
-// character in front of its own buffer, over the heap. While a field is
-// that full the runtime makes the change itself: what would be inserted
-// cannot fit and is dropped; what is removed goes through WM_SETTEXT, which
-// drops nothing. A field with room left gets every message as it came.
+// too many and, with the caret at the start, copies the text in front of its
+// own buffer, over the heap. The platform fixes a field's scrolling at
+// creation and ignores a single-line field's formatting rectangle, so such a
+// field cannot be made to hold its text without cutting it; instead, while
+// it is that full, every way the control has of changing its text comes
+// here first (messages, keys it acts on itself, IME results) and the runtime
+// makes the change: what would be inserted cannot fit and is dropped; what
+// is removed goes through WM_SETTEXT, which drops nothing. A field with room
+// left gets every message as it came.
 #include <algorithm>
 #include <cstring>
 
@@ -34,8 +38,6 @@ struct Selection {
     return {true, from, to, inserts, copies};
   }
   Change CharacterBefore() const { return {true, from ? from - 1 : 0, from, false, false}; }
-  // An undo may put any text back: while the field is full it is refused.
-  Change Undone() const { return {true, from, from, true, false}; }
 };
 
 bool Pressed(int key) { return GetKeyState(key) < 0; }
@@ -44,17 +46,34 @@ bool ClipboardHasText() {
   return IsClipboardFormatAvailable(CF_UNICODETEXT) || IsClipboardFormatAvailable(CF_TEXT);
 }
 
-// WM_CHAR and WM_IME_CHAR: what the control does with each character.
+LONG StyleOf(HWND edit) { return GetWindowLongA(edit, GWL_STYLE); }
+
+// A paste inserts the clipboard's text; with none there, only a password
+// field loses its selection.
+Change Pasted(HWND edit, const Selection& s) {
+  if (ClipboardHasText()) return s.Removed(true);
+  return StyleOf(edit) & ES_PASSWORD ? s.Removed() : NO_CHANGE;
+}
+
+// An undo may put any text back, which a full field cannot take: refused,
+// changing nothing. With nothing to undo the control changes no text and is
+// left to it.
+Change Undone(HWND edit, const Selection& s) {
+  if (!SendMessageA(edit, EM_CANUNDO, 0, 0)) return NO_CHANGE;
+  return {true, s.from, s.from, false, false};
+}
+
+// WM_CHAR and WM_UNICHAR: what the control does with each character.
 Change OfCharacter(HWND edit, WPARAM c, const Selection& s) {
   switch (c) {
-    case '\b': return s.Empty() ? s.CharacterBefore() : s.Removed();
-    case 0x16: return s.Removed(ClipboardHasText());  // ctrl+V pastes
-    case 0x18: return s.Removed(false, true);         // ctrl+X cuts
-    case 0x1A: return s.Undone();                     // ctrl+Z
+    case '\b': return Pressed(VK_CONTROL) ? NO_CHANGE : s.Empty() ? s.CharacterBefore() : s.Removed();
+    case 0x16: return Pasted(edit, s);                 // ctrl+V
+    case 0x18: return IsPassword(edit) ? NO_CHANGE : s.Removed(false, true);  // ctrl+X
+    case 0x1A: return Undone(edit, s);                 // ctrl+Z
   }
   bool digit = c >= '0' && c <= '9';
-  bool refused = (GetWindowLongA(edit, GWL_STYLE) & ES_NUMBER) && !digit;
-  return c < ' ' || c == 0x7F || refused ? NO_CHANGE : s.Removed(true);
+  bool refused = (StyleOf(edit) & ES_NUMBER) && !digit;
+  return c < ' ' || c == 0x7F || c == UNICODE_NOCHAR || refused ? NO_CHANGE : s.Removed(true);
 }
 
 // The delete key: the selection, else the character after the caret; with
@@ -68,32 +87,57 @@ Change OfDeleteKey(const Selection& s) {
   return {true, s.from, ctrl ? s.length : std::min(s.from + 1, s.length), false, false};
 }
 
+// Keys the control acts on itself: delete, shift+insert (paste); none while
+// alt is down.
+Change OfKey(HWND edit, WPARAM key, const Selection& s) {
+  if (Pressed(VK_MENU)) return NO_CHANGE;
+  if (key == VK_DELETE) return OfDeleteKey(s);
+  if (key == VK_INSERT && Pressed(VK_SHIFT)) return Pasted(edit, s);
+  return NO_CHANGE;
+}
+
+// Alt+backspace undoes; the control reads alt from bit 13 of the key data.
+Change OfSystemKey(HWND edit, WPARAM key, LPARAM data, const Selection& s) {
+  return key == VK_BACK && (data & 0x2000) ? Undone(edit, s) : NO_CHANGE;
+}
+
+// An IME's composition string first removes the selection, then goes in;
+// its result string goes where the composition was (nowhere, in a field
+// that took none). Neither text fits; only a removal marks the text modified.
+Change OfComposition(LPARAM flags, const Selection& s) {
+  if (flags & GCS_RESULTSTR) return {true, s.from, s.from, false, false};
+  return flags & GCS_COMPSTR ? s.Removed() : NO_CHANGE;
+}
+
+Change OfReplacement(HWND edit, LPARAM lParam, const Selection& s) {
+  bool wide = IsWindowUnicode(edit);
+  bool some = lParam && (wide ? *reinterpret_cast<const WCHAR*>(lParam) != 0
+                              : *reinterpret_cast<const char*>(lParam) != 0);
+  return s.Removed(some);
+}
+
 Change Of(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, const Selection& s) {
   switch (message) {
-    case WM_CHAR:
-    case WM_IME_CHAR: return OfCharacter(edit, wParam, s);
-    case WM_KEYDOWN: return wParam == VK_DELETE ? OfDeleteKey(s) : NO_CHANGE;
-    case WM_PASTE: return s.Removed(ClipboardHasText());
+    case WM_CHAR: return OfCharacter(edit, wParam, s);
+    case WM_UNICHAR: return IsWindowUnicode(edit) ? OfCharacter(edit, wParam, s) : NO_CHANGE;
+    case WM_KEYDOWN: return OfKey(edit, wParam, s);
+    case WM_SYSKEYDOWN: return OfSystemKey(edit, wParam, lParam, s);
+    case WM_IME_COMPOSITION: return OfComposition(lParam, s);
+    case WM_PASTE: return Pasted(edit, s);
     case WM_CUT: return s.Removed(false, true);
     case WM_CLEAR: return s.Removed();
     case WM_UNDO:
-    case EM_UNDO: return s.Undone();
-    case EM_REPLACESEL: {
-      const char* text = reinterpret_cast<const char*>(lParam);
-      return s.Removed(text && *text);
-    }
+    case EM_UNDO: return Undone(edit, s);
+    case EM_REPLACESEL: return OfReplacement(edit, lParam, s);
   }
   return NO_CHANGE;
 }
 
 // The fields the control itself gets wrong when full; read-only ones
 // refuse every change but EM_REPLACESEL before they come to it.
-bool DropsWhatDoesNotFit(HWND edit, UINT message) {
-  char name[8] = "";
-  if (!GetClassNameA(edit, name, int(sizeof name)) || lstrcmpiA(name, "Edit") != 0) return false;
-  LONG style = GetWindowLongA(edit, GWL_STYLE);
-  if (style & (ES_MULTILINE | ES_AUTOHSCROLL)) return false;
-  return !(style & ES_READONLY) || message == EM_REPLACESEL;
+bool DropsWhatDoesNotFit(HWND edit, uintptr_t field, UINT message) {
+  if (!(field & FIELD_FIXED_WIDTH)) return false;
+  return !(StyleOf(edit) & ES_READONLY) || message == EM_REPLACESEL;
 }
 
 // The field's text as a runtime heap block, its length in `length`.
@@ -126,35 +170,47 @@ bool Fits(HWND edit, const WCHAR* text, DWORD length) {
 }
 
 // Makes the change the control would get wrong; false where it gets it right.
-bool ChangeFullField(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, WCHAR* text,
-                     DWORD length) {
-  DWORD from = 0, to = 0;
-  SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
-  const Change change = Of(edit, message, wParam, lParam, {from, to, length});
-  if (!change.edits || change.to > length || change.from > change.to) return false;
+bool ChangeFullField(HWND edit, const Change& change, WCHAR* text, DWORD length) {
+  if (change.to > length || change.from > change.to) return false;
   // What stays: the text with the removed part taken out, in place.
   DWORD removed = change.to - change.from;
   memmove(text + change.from, text + change.to, (length - change.to + 1) * sizeof(WCHAR));
   if (Fits(edit, text, length - removed)) return false;
   // Full: nothing inserted fits; only the removal is left to do.
-  if (change.copies) Forward(edit, WM_COPY, 0, 0);
+  if (change.copies && removed) Forward(edit, WM_COPY, 0, 0);
   if (removed) {
     SetWindowTextW(edit, text);
     SendMessageA(edit, EM_SETSEL, change.from, change.from);
   }
+  // The control marks the text modified whenever it removes or inserts,
+  // even where all it would insert is dropped; WM_SETTEXT cleared the mark.
+  if (removed || change.inserts) SendMessageA(edit, EM_SETMODIFY, TRUE, 0);
   return true;
 }
 
 }  // namespace
 
 LRESULT ChangeTextField(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
-  bool otherKey = message == WM_KEYDOWN && wParam != VK_DELETE;
-  if (otherKey || !DropsWhatDoesNotFit(edit, message)) return Forward(edit, message, wParam, lParam);
-  DWORD length = 0;
+  uintptr_t field = ReadProperty(edit, CP_FIELD);
+  if (field && GivesTextAway(edit, message, wParam)) return 0;
+  if (!DropsWhatDoesNotFit(edit, field, message)) return Forward(edit, message, wParam, lParam);
+  DWORD from = 0, to = 0;
+  SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+  auto length = DWORD(GetWindowTextLengthW(edit));
+  const Change change = Of(edit, message, wParam, lParam, {from, to, length});
+  if (!change.edits) return Forward(edit, message, wParam, lParam);
   WCHAR* text = TextOf(edit, &length);
-  bool made = text && ChangeFullField(edit, message, wParam, lParam, text, length);
+  bool made = text && ChangeFullField(edit, change, text, length);
   FreeBlock(text);
   return made ? 0 : Forward(edit, message, wParam, lParam);
+}
+
+void MarkTextField(HWND control) {
+  char name[8] = "";
+  if (!GetClassNameA(control, name, int(sizeof name)) || lstrcmpiA(name, "Edit") != 0) return;
+  // Whether a field scrolls or holds several lines is fixed when it is made.
+  bool fixed = !(GetWindowLongA(control, GWL_STYLE) & (ES_MULTILINE | ES_AUTOHSCROLL));
+  WriteProperty(control, CP_FIELD, FIELD_EDIT | (fixed ? FIELD_FIXED_WIDTH : 0));
 }
 
 }  // namespace hv

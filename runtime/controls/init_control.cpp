@@ -20,24 +20,32 @@ void AttachRichEditCallback(HWND control) {
 
 int32_t InitControl(HWND control, int32_t kind) {
   // A control set up once already keeps its procedure: a second "LPFN"
-  // would name the runtime's own procedure and forward to itself.
-  if (!control || GetPropA(control, CP_LPFN)) return 0;
+  // would name the runtime's own procedure and forward to itself. A child
+  // that only has the release procedure a runtime call gave it is not set
+  // up: it gets its kind's procedure, forwarding to the one "LPFN" holds.
+  if (!control) return 0;
+  bool releasesOnly = ReleasesOnly(control);
+  if (GetPropA(control, CP_LPFN) && !releasesOnly) return 0;
   const ControlKind& row = *LookUpKind(kind);
   if (kind == CK_RICHEDIT) AttachRichEditCallback(control);
 
-  COLORREF back = GetSysColor(row.backgroundIndex);
-  WriteProperty(control, CP_FGRND, GetSysColor(COLOR_BTNTEXT));
-  WriteProperty(control, CP_BGRND, back);
-  HBRUSH brush = kind == CK_SCROLLBAR ? nullptr : CreateSolidBrush(back);
-  WriteProperty(control, CP_BBRUSH, reinterpret_cast<uintptr_t>(brush));
+  // Colours the application gave the child before (they come with a
+  // brush) stay.
+  if (!GetPropA(control, CP_BBRUSH)) {
+    COLORREF back = GetSysColor(row.backgroundIndex);
+    WriteProperty(control, CP_FGRND, GetSysColor(COLOR_BTNTEXT));
+    WriteProperty(control, CP_BGRND, back);
+    HBRUSH brush = kind == CK_SCROLLBAR ? nullptr : CreateSolidBrush(back);
+    WriteProperty(control, CP_BBRUSH, reinterpret_cast<uintptr_t>(brush));
+  }
   if (kind == CK_HOTBUTTON) {
-    WriteProperty(control, CP_HTCLR, back);
+    if (!GetPropA(control, CP_HBRUSH)) WriteProperty(control, CP_HTCLR, ReadProperty(control, CP_BGRND));
     WriteProperty(control, CP_BORDERWIDTH, 1);
   }
+  MarkTextField(control);
 
-  LONG_PTR previous =
-      SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(row.subclass));
-  WriteProperty(control, CP_LPFN, static_cast<uintptr_t>(previous));
+  WNDPROC previous = Subclass(control, row.subclass);
+  if (!releasesOnly) WriteProperty(control, CP_LPFN, reinterpret_cast<uintptr_t>(previous));
 
   if (row.picture && ShowsPicture(control, *row.picture))
     TakeCaptionPictureFromText(control, *row.picture);

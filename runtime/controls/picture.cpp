@@ -7,8 +7,10 @@
 
 namespace hv {
 
-const PictureMessages BUTTON_PICTURE = {BS_BITMAP, BM_GETIMAGE, BM_SETIMAGE};
-const PictureMessages STATIC_PICTURE = {SS_BITMAP, STM_GETIMAGE, STM_SETIMAGE};
+const PictureMessages BUTTON_PICTURE = {BS_BITMAP, BS_BITMAP, BM_GETIMAGE, BM_SETIMAGE};
+// A static's type is the whole of its low bits: SS_ENHMETAFILE (0xF) holds
+// SS_BITMAP's bits too, but takes no bitmap.
+const PictureMessages STATIC_PICTURE = {SS_TYPEMASK, SS_BITMAP, STM_GETIMAGE, STM_SETIMAGE};
 
 namespace {
 
@@ -48,7 +50,7 @@ bool CopyName(char (&buffer)[NAME_BUFFER], const char* name) {
 
 bool ShowsPicture(HWND control, const PictureMessages& picture) {
   auto style = static_cast<uint32_t>(GetWindowLongA(control, GWL_STYLE));
-  return (style & picture.styleBits) == picture.styleBits;
+  return (style & picture.styleMask) == picture.styleBits;
 }
 
 void TakeCaptionPicture(HWND control, const PictureMessages& picture, const char* name) {
@@ -62,10 +64,22 @@ void TakeCaptionPicture(HWND control, const PictureMessages& picture, const char
 }
 
 void TakeCaptionPictureFromText(HWND control, const PictureMessages& picture) {
-  // One character more than a name may hold shows whether the text is too long.
-  char text[NAME_BUFFER + 1] = {};
+  // A longer text is cut to what the buffer holds.
+  char text[NAME_BUFFER] = {};
   GetWindowTextA(control, text, sizeof text);
   TakeCaptionPicture(control, picture, text);
+}
+
+void TakeCaptionPictureFromMessage(HWND control, const PictureMessages& picture, LPARAM text) {
+  if (!IsWindowUnicode(control) || !text) {
+    TakeCaptionPicture(control, picture, reinterpret_cast<const char*>(text));
+    return;
+  }
+  // A name too long for the buffer is refused, as an ANSI one is.
+  char name[NAME_BUFFER] = {};
+  int converted = WideCharToMultiByte(CP_ACP, 0, reinterpret_cast<const WCHAR*>(text), -1, name,
+                                      int(sizeof name), nullptr, nullptr);
+  TakeCaptionPicture(control, picture, converted ? name : nullptr);
 }
 
 }  // namespace hv

@@ -10,15 +10,24 @@ LRESULT CALLBACK ReleaseSubclassProc(HWND control, UINT message, WPARAM wParam, 
   return Forward(control, message, wParam, lParam);
 }
 
+WNDPROC CurrentProcedure(HWND control) {
+  LONG_PTR current = IsWindowUnicode(control) ? GetWindowLongPtrW(control, GWLP_WNDPROC)
+                                              : GetWindowLongPtrA(control, GWLP_WNDPROC);
+  return reinterpret_cast<WNDPROC>(current);
+}
+
 }  // namespace
+
+bool ReleasesOnly(HWND control) {
+  return GetPropA(control, CP_LPFN) && CurrentProcedure(control) == ReleaseSubclassProc;
+}
 
 void ReleaseWithControl(HWND control) {
   // "LPFN" is there: a runtime procedure releases already.
   if (GetPropA(control, CP_LPFN)) return;
-  LONG_PTR previous =
-      SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ReleaseSubclassProc));
+  WNDPROC previous = Subclass(control, ReleaseSubclassProc);
   // Refused (another process's window): nothing would ever call it.
-  if (previous) WriteProperty(control, CP_LPFN, static_cast<uintptr_t>(previous));
+  if (previous) WriteProperty(control, CP_LPFN, reinterpret_cast<uintptr_t>(previous));
 }
 
 }  // namespace hv

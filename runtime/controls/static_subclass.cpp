@@ -12,10 +12,8 @@ bool IsTransparent(HWND control) {
 }
 
 LRESULT SetText(HWND control, UINT, WPARAM wParam, LPARAM lParam) {
-  if (ShowsPicture(control, STATIC_PICTURE))
-    TakeCaptionPicture(control, STATIC_PICTURE, reinterpret_cast<const char*>(lParam));
   if (IsTransparent(control)) InvalidateRect(control, nullptr, TRUE);
-  return Forward(control, WM_SETTEXT, wParam, lParam);
+  return SetPictureText(control, STATIC_PICTURE, wParam, lParam);
 }
 
 LRESULT Destroy(HWND control, UINT, WPARAM wParam, LPARAM lParam) {
@@ -28,8 +26,9 @@ void CopyParentSurface(HWND control, HDC dc) {
   WindowRecord* record = AttachedRecord(parent);
   if (!record) return;  // a parent without record: the class erases as usual
   int32_t x, y, width, height;
-  // The record is read only for its hwnd: the control's handle stands in for one.
-  GetWindowScreenRect(reinterpret_cast<WindowRecord*>(&control), &x, &y, &width, &height, 0);
+  WindowRecord own = {};  // the control's rectangle is asked for as that of a window
+  own.hwnd = control;
+  GetWindowScreenRect(&own, &x, &y, &width, &height, 0);
   POINT origin = {x, y};
   ScreenToClient(parent, &origin);
   HDC surface = BeginDraw(record);

@@ -20,6 +20,7 @@ void DeleteIfAny(uintptr_t object) {
 const HeldProperty anyControl[] = {
     {CP_FONT, true},   {CP_HBRUSH, true},      {CP_BBRUSH, true},        {CP_BGRND, false},
     {CP_FGRND, false}, {CP_HTCLR, false},      {CP_NOTIFY_TAB, false},   {CP_NOTIFY_ENTER, false},
+    {CP_FIELD, false},
 };
 
 void RemoveHeld(HWND control, const HeldProperty* held, size_t count) {
@@ -29,11 +30,27 @@ void RemoveHeld(HWND control, const HeldProperty* held, size_t count) {
   }
 }
 
+// The messages a runtime procedure receives are of the window's kind, and
+// go on to the previous procedure as such.
+LRESULT CallPrevious(WNDPROC previous, bool wide, HWND control, UINT message, WPARAM wParam,
+                     LPARAM lParam) {
+  return wide ? CallWindowProcW(previous, control, message, wParam, lParam)
+              : CallWindowProcA(previous, control, message, wParam, lParam);
+}
+
 }  // namespace
+
+WNDPROC Subclass(HWND control, WNDPROC procedure) {
+  auto value = reinterpret_cast<LONG_PTR>(procedure);
+  LONG_PTR previous = IsWindowUnicode(control) ? SetWindowLongPtrW(control, GWLP_WNDPROC, value)
+                                               : SetWindowLongPtrA(control, GWLP_WNDPROC, value);
+  return reinterpret_cast<WNDPROC>(previous);
+}
 
 LRESULT Forward(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
   auto previous = reinterpret_cast<WNDPROC>(GetPropA(control, CP_LPFN));
-  return previous ? CallWindowProcA(previous, control, message, wParam, lParam) : 0;
+  if (!previous) return 0;
+  return CallPrevious(previous, IsWindowUnicode(control), control, message, wParam, lParam);
 }
 
 LRESULT ReleaseControl(HWND control, WPARAM wParam, LPARAM lParam, UINT getPicture,
@@ -45,8 +62,9 @@ LRESULT ReleaseControl(HWND control, WPARAM wParam, LPARAM lParam, UINT getPictu
   // included, without the runtime's procedure.
   auto previous = reinterpret_cast<WNDPROC>(RemovePropA(control, CP_LPFN));
   if (!previous) return 0;
-  SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
-  return CallWindowProcA(previous, control, WM_DESTROY, wParam, lParam);
+  bool wide = IsWindowUnicode(control);
+  Subclass(control, previous);
+  return CallPrevious(previous, wide, control, WM_DESTROY, wParam, lParam);
 }
 
 LRESULT AnswerColorRequest(HWND control, HDC dc) {
@@ -57,8 +75,7 @@ LRESULT AnswerColorRequest(HWND control, HDC dc) {
 
 LRESULT SetPictureText(HWND control, const PictureMessages& picture, WPARAM wParam,
                        LPARAM lParam) {
-  if (ShowsPicture(control, picture))
-    TakeCaptionPicture(control, picture, reinterpret_cast<const char*>(lParam));
+  if (ShowsPicture(control, picture)) TakeCaptionPictureFromMessage(control, picture, lParam);
   return Forward(control, WM_SETTEXT, wParam, lParam);
 }
 

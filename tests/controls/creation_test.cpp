@@ -77,7 +77,10 @@ TEST_F(Creation, EachKindMakesItsClassWithItsStylesColoursAndProcedure) {
     EXPECT_EQ(Prop(control, "HTCLR"), hot ? GetSysColor(c.background) : 0u);
     EXPECT_EQ(Prop(control, "BORDERWIDTH"), hot ? 1u : 0u);
     EXPECT_NE(Prop(control, "LPFN"), 0u);
-    EXPECT_EQ(GetWindowLongPtrA(control, GWLP_WNDPROC), LONG_PTR(c.procedure));
+    // Read as the window's own kind (the common controls are Unicode windows).
+    LONG_PTR procedure = IsWindowUnicode(control) ? GetWindowLongPtrW(control, GWLP_WNDPROC)
+                                                  : GetWindowLongPtrA(control, GWLP_WNDPROC);
+    EXPECT_EQ(procedure, LONG_PTR(c.procedure));
   }
 }
 

@@ -3,6 +3,7 @@
 // is, and writes nothing outside the field's text.
 #include <string>
 
+#include "tests/controls/clipboard_text.h"
 #include "tests/controls/controls_fixture.h"
 
 namespace {
@@ -16,16 +17,6 @@ std::string Digits(size_t n) {
 }
 
 const std::string kLong = Digits(200);  // twenty times as wide as the field
-
-void PutOnClipboard(HWND owner, const char* text) {
-  ASSERT_TRUE(OpenClipboard(owner));
-  EmptyClipboard();
-  HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, strlen(text) + 1);
-  memcpy(GlobalLock(data), text, strlen(text) + 1);
-  GlobalUnlock(data);
-  SetClipboardData(CF_TEXT, data);
-  CloseClipboard();
-}
 
 struct ChangeCase {
   const char* what;
@@ -70,7 +61,7 @@ TEST_F(FullField, ChangesRemoveWhatTheyShouldAndInsertNothingThatCannotFit) {
     HWND field = Control(id);
     SetWindowTextA(field, c.text->c_str());
     SendMessageA(field, EM_SETSEL, c.from, c.to);
-    if (c.message == WM_PASTE) PutOnClipboard(w.hwnd, c.inserted);
+    if (c.message == WM_PASTE) ct::PutOnClipboard(w.hwnd, c.inserted);
     LPARAM lParam = c.message == EM_REPLACESEL ? reinterpret_cast<LPARAM>(c.inserted) : 0;
     SendMessageA(field, c.message, c.wParam, lParam);
 

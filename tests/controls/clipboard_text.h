@@ -1,0 +1,15 @@
+// The clipboard's text, put and read by the tests of edit fields.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace ct {
+
+// Empties the clipboard and, when text is not null, puts it there as CF_TEXT.
+void PutOnClipboard(HWND owner, const char* text);
+// The clipboard's CF_TEXT, "(none)" when it holds none.
+std::string ClipboardText(HWND owner);
+
+}  // namespace ct

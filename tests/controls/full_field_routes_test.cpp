@@ -1,0 +1,201 @@
+// Every way an edit field has of changing or copying its text, at every
+// caret place, in a field whose text is wider than the field: it must do
+// what a plain edit with room does, except that nothing inserted fits, and a
+// password field gives nothing away. Messages are sent by hand, modifier
+// keys set in the thread's key state.
+#include <string>
+#include <vector>
+
+#include "tests/controls/clipboard_text.h"
+#include "tests/controls/controls_fixture.h"
+
+namespace {
+
+class FullFieldRoutes : public ct::ControlTest {};
+
+const char kLetters[] = "abcdefghijklmnopqrstuvwxyz";  // far wider than 60 pixels
+const char kPasted[] = "XYZ";                          // letters the text does not hold
+
+enum Modifier { NONE = 0, SHIFT = 1, CTRL = 2 };
+
+void HoldModifiers(int held) {
+  BYTE keys[256];
+  GetKeyboardState(keys);
+  keys[VK_SHIFT] = held & SHIFT ? 0x80 : 0;
+  keys[VK_CONTROL] = held & CTRL ? 0x80 : 0;
+  keys[VK_MENU] = 0;
+  SetKeyboardState(keys);
+}
+
+struct Route {
+  const char* name;
+  UINT message;
+  WPARAM wParam;
+  LPARAM lParam;      // kReplacement: the address of kPasted
+  int held;           // modifiers down
+  const char* clip;   // on the clipboard before; null: nothing
+  const char* adds;   // what a plain edit with room inserts
+};
+constexpr LPARAM kReplacement = -1;
+const Route routes[] = {
+    {"a letter", WM_CHAR, 'Q', 0, NONE, kPasted, "Q"},
+    {"an IME letter", WM_IME_CHAR, 'Q', 0, NONE, kPasted, "Q"},
+    {"WM_UNICHAR", WM_UNICHAR, 'Q', 0, NONE, kPasted, "Q"},
+    {"backspace", WM_CHAR, '\b', 0, NONE, kPasted, ""},
+    {"ctrl+H", WM_CHAR, '\b', 0, CTRL, kPasted, ""},
+    {"ctrl+V", WM_CHAR, 0x16, 0, CTRL, kPasted, kPasted},
+    {"ctrl+V, clipboard empty", WM_CHAR, 0x16, 0, CTRL, nullptr, ""},
+    {"ctrl+X", WM_CHAR, 0x18, 0, CTRL, kPasted, ""},
+    {"ctrl+Z", WM_CHAR, 0x1A, 0, CTRL, kPasted, ""},
+    {"delete", WM_KEYDOWN, VK_DELETE, 0, NONE, kPasted, ""},
+    {"shift+delete", WM_KEYDOWN, VK_DELETE, 0, SHIFT, kPasted, ""},
+    {"ctrl+delete", WM_KEYDOWN, VK_DELETE, 0, CTRL, kPasted, ""},
+    {"shift+insert", WM_KEYDOWN, VK_INSERT, 0, SHIFT, kPasted, kPasted},
+    {"shift+insert, clipboard empty", WM_KEYDOWN, VK_INSERT, 0, SHIFT, nullptr, ""},
+    {"ctrl+insert", WM_KEYDOWN, VK_INSERT, 0, CTRL, kPasted, ""},
+    {"alt+backspace", WM_SYSKEYDOWN, VK_BACK, 0x2000, NONE, kPasted, ""},
+    {"WM_PASTE", WM_PASTE, 0, 0, NONE, kPasted, kPasted},
+    {"WM_PASTE, clipboard empty", WM_PASTE, 0, 0, NONE, nullptr, ""},
+    {"WM_CUT", WM_CUT, 0, 0, NONE, kPasted, ""},
+    {"WM_COPY", WM_COPY, 0, 0, NONE, kPasted, ""},
+    {"WM_CLEAR", WM_CLEAR, 0, 0, NONE, kPasted, ""},
+    {"WM_UNDO", WM_UNDO, 0, 0, NONE, kPasted, ""},
+    {"EM_UNDO", EM_UNDO, 0, 0, NONE, kPasted, ""},
+    {"EM_REPLACESEL", EM_REPLACESEL, TRUE, kReplacement, NONE, kPasted, kPasted},
+    {"an IME result", WM_IME_COMPOSITION, 0, GCS_RESULTSTR, NONE, kPasted, ""},
+    {"an IME composition", WM_IME_COMPOSITION, 0, GCS_COMPSTR, NONE, kPasted, ""},
+};
+
+struct Place {
+  DWORD from, to;
+};
+// Every caret place, and selections at the start, inside and at the end
+// (each leaves more than fits).
+std::vector<Place> Places() {
+  std::vector<Place> places = {{0, 3}, {5, 8}, {23, 26}};
+  for (DWORD caret = 0; caret <= 26; ++caret) places.push_back({caret, caret});
+  return places;
+}
+const DWORD kStyles[] = {0, ES_PASSWORD, ES_NUMBER};
+
+// What a field holds after a route.
+struct Outcome {
+  std::string text;
+  DWORD from, to;
+  LRESULT modified;
+  std::string clipboard;
+};
+
+Outcome Take(HWND edit, HWND owner, const Route& route, const Place& place) {
+  SetWindowTextA(edit, kLetters);
+  SendMessageA(edit, EM_SETSEL, place.from, place.to);
+  ct::PutOnClipboard(owner, route.clip);
+  HoldModifiers(route.held);
+  LPARAM lParam = route.lParam == kReplacement ? reinterpret_cast<LPARAM>(kPasted) : route.lParam;
+  // An IME starts a composition where the caret is before it sends one.
+  if (route.message == WM_IME_COMPOSITION) SendMessageA(edit, WM_IME_STARTCOMPOSITION, 0, 0);
+  SendMessageA(edit, route.message, route.wParam, lParam);
+  // What the message posted (WM_IME_CHAR becomes a WM_CHAR) arrives.
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+  HoldModifiers(NONE);
+  Outcome outcome;
+  char text[64] = "";
+  GetWindowTextA(edit, text, sizeof text);
+  outcome.text = text;
+  SendMessageA(edit, EM_GETSEL, WPARAM(&outcome.from), LPARAM(&outcome.to));
+  outcome.modified = SendMessageA(edit, EM_GETMODIFY, 0, 0);
+  outcome.clipboard = ct::ClipboardText(owner);
+  return outcome;
+}
+
+// The plain edit's outcome with what it inserted taken out again, since in
+// a full field nothing inserted fits; a password field whose text the plain
+// edit put on the clipboard is left as it was.
+Outcome Expected(Outcome plain, const Route& route, const Place& place, DWORD style) {
+  std::string before = route.clip ? route.clip : "(none)";
+  if ((style & ES_PASSWORD) && plain.clipboard != before)
+    return {kLetters, place.from, place.to, 0, before};
+  size_t added = strlen(route.adds);
+  if (added && plain.from >= added && plain.text.compare(plain.from - added, added, route.adds) == 0) {
+    plain.text.erase(plain.from - added, added);
+    plain.from = plain.to = DWORD(plain.from - added);
+  }
+  return plain;
+}
+
+TEST_F(FullFieldRoutes, EveryRouteAtEveryCaretPlaceActsAsAPlainEditWithRoomWouldInsertingNothing) {
+  int id = 100;
+  for (DWORD style : kStyles) {
+    for (const Route& route : routes) {
+      // New fields for each route; each place starts from a new text, which
+      // clears the selection, the undo and the modified mark.
+      HWND plain = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_BORDER | style, 10,
+                                   40, 2000, 22, w.hwnd, nullptr, GetModuleHandleA(nullptr), nullptr);
+      ASSERT_NE(plain, nullptr);
+      hv::CreateControl(&w, hv::CK_EDIT, "", 10, 10, 60, 22, style, ++id);
+      HWND field = Control(id);
+      for (const Place& place : Places()) {
+        SCOPED_TRACE(testing::Message() << route.name << ", style " << std::hex << style << std::dec
+                                        << ", selection " << place.from << ".." << place.to);
+        Outcome want = Expected(Take(plain, w.hwnd, route, place), route, place, style);
+        Outcome got = Take(field, w.hwnd, route, place);
+        EXPECT_EQ(got.text, want.text);
+        EXPECT_EQ(got.from, want.from);
+        EXPECT_EQ(got.to, want.to);
+        EXPECT_EQ(got.modified, want.modified);
+        EXPECT_EQ(got.clipboard, want.clipboard);
+        EXPECT_TRUE(HeapValidate(GetProcessHeap(), 0, nullptr));
+      }
+      DestroyWindow(plain);
+      DestroyWindow(field);
+      wt::ResetRecording();  // the fields' notifications are not looked at
+      ct::sent.clear();
+    }
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// A field that had room, lost a character, and then became full (its
+// margins grew): every way to undo is refused, wherever the undo would
+// put the character back, and nothing else goes with it.
+TEST_F(FullFieldRoutes, UndoIntoAFieldThatBecameFullIsRefused) {
+  const struct {
+    const char* name;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+    int held;
+  } undos[] = {
+      {"ctrl+Z", WM_CHAR, 0x1A, 0, CTRL},   {"alt+backspace", WM_SYSKEYDOWN, VK_BACK, 0x2000, NONE},
+      {"WM_UNDO", WM_UNDO, 0, 0, NONE},     {"EM_UNDO", EM_UNDO, 0, 0, NONE},
+  };
+  const struct {
+    DWORD caret;
+    const char* left;
+  } removals[] = {{1, "bcdef"}, {6, "abcde"}};
+  int id = 10;
+  for (const auto& undo : undos) {
+    for (const auto& removal : removals) {
+      SCOPED_TRACE(testing::Message() << undo.name << ", backspace at " << removal.caret);
+      hv::CreateControl(&w, hv::CK_EDIT, "abcdef", 10, 10, 60, 22, 0, ++id);
+      HWND field = Control(id);
+      SendMessageA(field, EM_SETSEL, removal.caret, removal.caret);
+      SendMessageA(field, WM_CHAR, '\b', 0);
+      ASSERT_EQ(ct::TextOf(&w, id), removal.left);
+      ASSERT_TRUE(SendMessageA(field, EM_CANUNDO, 0, 0));
+      SendMessageA(field, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(24, 24));
+      HoldModifiers(undo.held);
+      SendMessageA(field, undo.message, undo.wParam, undo.lParam);
+      HoldModifiers(NONE);
+      EXPECT_EQ(ct::TextOf(&w, id), removal.left);
+      EXPECT_TRUE(HeapValidate(GetProcessHeap(), 0, nullptr));
+      DestroyWindow(field);
+    }
+  }
+}
+
+}  // namespace
