@@ -82,6 +82,16 @@ bool WaitUntilPainted(HWND window) {
 
 namespace {
 
+// Mouse input at a point of the screen.
+INPUT MouseAt(POINT screen, DWORD flags) {
+  INPUT input = {};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+  input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
+  return input;
+}
+
 // A thread takes all its queued input before it paints: once the window has
 // painted what it was asked to, every move queued before has been taken in.
 bool WaitUntilInputTakenIn(HWND window) {
@@ -94,12 +104,8 @@ bool WaitUntilInputTakenIn(HWND window) {
 
 bool MoveMouseTo(POINT screen) {
   SetCursorPos(screen.x, screen.y);
-  INPUT input = {};
-  input.type = INPUT_MOUSE;
-  input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-  input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  SendInput(1, &input, sizeof input);
+  INPUT move = MouseAt(screen, 0);
+  SendInput(1, &move, sizeof move);
   // Wine merges a move into the one the program is still taking in, and then
   // drops both: the pointer rests where the program never heard it arrive.
   // The next move waits until this one has arrived.
@@ -108,9 +114,12 @@ bool MoveMouseTo(POINT screen) {
 
 bool ClickAt(POINT screen) {
   if (!MoveMouseTo(screen)) return false;
-  mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
-  mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
-  return true;
+  // The press and release carry the point. Under Wine each move of the
+  // pointer comes back to the program from the display as a move of its
+  // own, in order but late: a press without a point can land where the
+  // pointer was two moves ago.
+  INPUT click[] = {MouseAt(screen, MOUSEEVENTF_LEFTDOWN), MouseAt(screen, MOUSEEVENTF_LEFTUP)};
+  return SendInput(2, click, sizeof click[0]) == 2;
 }
 
 bool ClickAndSelectAll(HWND field) {
