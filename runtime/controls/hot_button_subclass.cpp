@@ -35,13 +35,27 @@ LRESULT DrawItem(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
   return Forward(control, message, wParam, lParam);
 }
 
-// Entering: one leave request per stay, and one repaint.
+// A move taken in after the pointer has gone on finds the pointer elsewhere:
+// the system then tracks nothing, and not every system posts the leave
+// notice it owes (Wine 8 posts none).
+bool LeaveNoticeComing(HWND control) {
+  TRACKMOUSEEVENT tracking = {sizeof tracking, TME_QUERY, nullptr, 0};
+  if (_TrackMouseEvent(&tracking) && tracking.hwndTrack == control &&
+      (tracking.dwFlags & TME_LEAVE))
+    return true;
+  MSG queued;
+  return PeekMessageA(&queued, control, WM_MOUSELEAVE, WM_MOUSELEAVE, PM_NOREMOVE | PM_NOYIELD);
+}
+
+// Entering: one leave request per stay, and one repaint. Without a leave
+// notice to come, the button gives itself one, or it would stay hot.
 LRESULT MouseMove(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
   if (!ReadProperty(control, CP_DOHOT)) {
     TRACKMOUSEEVENT request = {sizeof request, TME_LEAVE, control, 0};
     _TrackMouseEvent(&request);
     WriteProperty(control, CP_DOHOT, 1);
     InvalidateRect(control, nullptr, TRUE);
+    if (!LeaveNoticeComing(control)) PostMessageA(control, WM_MOUSELEAVE, 0, 0);
   }
   return Forward(control, message, wParam, lParam);
 }

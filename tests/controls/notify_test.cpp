@@ -21,10 +21,12 @@ void Ask(HWND control, bool tab, bool enter) {
   if (enter) SetPropA(control, "NOTIFY_ENTER", reinterpret_cast<HANDLE>(1));
 }
 
+// The keys are queued for this thread, the foreground one, by the time
+// keybd_event returns: pumping once takes them in.
 void Type(BYTE key) {
   keybd_event(key, 0, 0, 0);
   keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
-  wt::Pump(80);
+  wt::Pump(0);
 }
 
 struct KeyCase {

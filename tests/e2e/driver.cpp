@@ -76,27 +76,54 @@ bool HasFocus(HWND control) {
          info.hwndFocus == control;
 }
 
-void MoveMouseTo(POINT screen) {
-  SetCursorPos(screen.x, screen.y);
+bool WaitUntilPainted(HWND window) {
+  return WaitUntil([&] { return !GetUpdateRect(window, nullptr, FALSE); });
+}
+
+namespace {
+
+// Mouse input at a point of the screen.
+INPUT MouseAt(POINT screen, DWORD flags) {
   INPUT input = {};
   input.type = INPUT_MOUSE;
   input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
   input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  SendInput(1, &input, sizeof input);
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
+  return input;
 }
 
-void ClickAt(POINT screen) {
-  MoveMouseTo(screen);
-  Sleep(50);
-  mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
-  mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
-  Sleep(100);
+// A thread takes all its queued input before it paints: once the window has
+// painted what it was asked to, every move queued before has been taken in.
+bool WaitUntilInputTakenIn(HWND window) {
+  if (!window) return false;
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE);
+  return WaitUntilPainted(window);
+}
+
+}  // namespace
+
+bool MoveMouseTo(POINT screen) {
+  SetCursorPos(screen.x, screen.y);
+  INPUT move = MouseAt(screen, 0);
+  SendInput(1, &move, sizeof move);
+  // Wine merges a move into the one the program is still taking in, and then
+  // drops both: the pointer rests where the program never heard it arrive.
+  // The next move waits until this one has arrived.
+  return WaitUntilInputTakenIn(WindowFromPoint(screen));
+}
+
+bool ClickAt(POINT screen) {
+  if (!MoveMouseTo(screen)) return false;
+  // The press and release carry the point. Under Wine each move of the
+  // pointer comes back to the program from the display as a move of its
+  // own, in order but late: a press without a point can land where the
+  // pointer was two moves ago.
+  INPUT click[] = {MouseAt(screen, MOUSEEVENTF_LEFTDOWN), MouseAt(screen, MOUSEEVENTF_LEFTUP)};
+  return SendInput(2, click, sizeof click[0]) == 2;
 }
 
 bool ClickAndSelectAll(HWND field) {
-  ClickAt(CentreOf(field));
-  bool focused = WaitUntil([&] { return HasFocus(field); });
+  bool focused = ClickAt(CentreOf(field)) && WaitUntil([&] { return HasFocus(field); });
   SendMessageA(field, EM_SETSEL, 0, -1);
   return focused;
 }
@@ -104,7 +131,6 @@ bool ClickAndSelectAll(HWND field) {
 void PressKey(BYTE key) {
   keybd_event(key, 0, 0, 0);
   keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
-  Sleep(30);
 }
 
 }  // namespace e2e

@@ -37,14 +37,19 @@ bool WaitForText(HWND window, const std::string& text);
 
 POINT CentreOf(HWND window);
 bool HasFocus(HWND control);
+// Nothing of the window waits to be painted.
+bool WaitUntilPainted(HWND window);
 
-// The pointer moves as a user's mouse does, so hot-tracking sees it.
-void MoveMouseTo(POINT screen);
-void ClickAt(POINT screen);
+// The pointer moves as a user's mouse does, so hot-tracking sees it; true
+// once the program under it has taken the move in.
+bool MoveMouseTo(POINT screen);
+// False if the program under the point did not take the move in.
+bool ClickAt(POINT screen);
 // Clicks the field and selects what it holds, ready to type over it; false
 // if the click did not focus it. A sent message overtakes queued input:
 // selecting before the click has arrived would leave the click to undo it.
 bool ClickAndSelectAll(HWND field);
+// Queued in order for the focused window: wait for what the key does.
 void PressKey(BYTE key);
 
 }  // namespace e2e

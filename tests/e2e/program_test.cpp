@@ -15,7 +15,7 @@ using namespace e2e;
 
 constexpr char CAPTION_50[] = "Ampliwind  -  50 Hertz";
 constexpr char CAPTION_60[] = "Ampliwind  -  60 Hertz";
-constexpr int CALCULATE = 20, ABOUT = 11, HERTZ_60 = 60;
+constexpr int CALCULATE = 20, ABOUT = 11, HERTZ_60 = 60, CONTROLS = 14;
 // The last thing start-up draws: the filled half of the lower joint.
 constexpr POINT LAST_DRAWN = {230, 195};
 
@@ -30,18 +30,29 @@ HWND WaitForWindow(const char* className, const char* caption, DWORD timeoutMs) 
 }
 
 // Into the field as a user types: click it, select what is there, type over it.
-void TypeInto(HWND field, const char* digits) {
-  ClickAndSelectAll(field);
+bool TypeInto(HWND field, const char* digits) {
+  if (!ClickAndSelectAll(field)) return false;
   for (const char* c = digits; *c; ++c) PressKey(BYTE(*c));
-  Sleep(100);
+  return true;
+}
+
+// All the window's controls made and painted, for a picture of it.
+bool ControlsPainted(HWND window, int controls) {
+  int made = 0;
+  for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT), ++made)
+    if (GetUpdateRect(c, nullptr, FALSE)) return false;
+  return made == controls && !GetUpdateRect(window, nullptr, FALSE);
 }
 
 using hvtest::SeenBox;
 
-// The process's message box, once shown; null after the time-out.
-HWND WaitForBox(DWORD process, DWORD timeoutMs) {
+// The process's message box once its modal loop runs (placed where it
+// stays, and shown); null when none comes.
+HWND WaitForBox(DWORD process) {
   HWND box = nullptr;
-  WaitUntil([&] { return (box = hvtest::FindMessageBox(process)) != nullptr; }, timeoutMs);
+  if (!WaitUntil([&] { return (box = hvtest::FindMessageBox(process)) != nullptr; })) return nullptr;
+  DWORD_PTR ignored;
+  if (!SendMessageTimeoutA(box, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored)) return nullptr;
   return box;
 }
 
@@ -49,7 +60,8 @@ HWND WaitForBox(DWORD process, DWORD timeoutMs) {
 SeenBox DismissBox(HWND box) {
   SeenBox seen = hvtest::ReadBox(box);
   hvtest::PressOk(box);
-  WaitUntil([&] { return !IsWindow(box); }, 2000);
+  // The next box looked for must not be this one.
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); })) << "the box stayed open";
   return seen;
 }
 
@@ -76,9 +88,9 @@ class ProgramTest : public ::testing::Test {
   void TearDown() override { EndProgram(&process_); }
   HWND Control(int id) { return GetDlgItem(window_, id); }
   // A click that may open a modal box: posted, so this process never waits on it.
-  SeenBox ClickAndDismiss(int id, DWORD timeoutMs = 5000) {
+  SeenBox ClickAndDismiss(int id) {
     PostMessageA(Control(id), BM_CLICK, 0, 0);
-    return DismissBox(WaitForBox(process_.dwProcessId, timeoutMs));
+    return DismissBox(WaitForBox(process_.dwProcessId));
   }
   void ExpectCentredOnWindow(const SeenBox& box) {
     RECT owner;
@@ -109,7 +121,8 @@ TEST_F(ProgramTest, OpensCentredAndClosesWithExitCodeZero) {
 
   EXPECT_TRUE(WaitForPixel(window_, {5, 5}, 0xD8D2D2)) << "window colour";
   EXPECT_TRUE(WaitForPixel(window_, LAST_DRAWN, 0x464646)) << "start-up drawn to its end";
-  Sleep(300);  // the controls paint once the event loop runs
+  // The controls paint once the event loop runs.
+  EXPECT_TRUE(WaitUntil([&] { return ControlsPainted(window_, CONTROLS); })) << "controls painted";
   EXPECT_TRUE(SaveScreenshot(window_, "ampliwind-startup.png"));
 
   // The close box asks; the program closes itself and ends with exit code 0.
@@ -147,14 +160,20 @@ TEST_F(ProgramTest, UserSession) {
   // Typed by hand: the fields take digits.
   const char* inputs[] = {"10", "220", "12"};
   for (int id = 1; id <= 3; ++id) {
-    TypeInto(Control(id), inputs[id - 1]);
+    EXPECT_TRUE(TypeInto(Control(id), inputs[id - 1])) << "the click did not focus field " << id;
     EXPECT_TRUE(WaitForText(Control(id), inputs[id - 1])) << TextOf(Control(id));
   }
-  EXPECT_FALSE(ClickAndDismiss(CALCULATE, 1000).found) << "a valid input shows no box";
+  PostMessageA(Control(CALCULATE), BM_CLICK, 0, 0);
   const char* results[] = {" 1846", " 101", " 0.0455", " 0.8333"};
   for (int id = 4; id <= 7; ++id)
     EXPECT_TRUE(WaitForText(Control(id), results[id - 4])) << TextOf(Control(id));
-  Sleep(300);  // the fields repaint on the program's schedule
+  // Answered once the command has run to its end, or from inside a box's
+  // modal loop: either way a box it showed is on the screen now.
+  DWORD_PTR ignored;
+  EXPECT_TRUE(SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored));
+  EXPECT_EQ(hvtest::FindMessageBox(process_.dwProcessId), nullptr) << "a valid input shows no box";
+  // The fields repaint on the program's schedule.
+  EXPECT_TRUE(WaitUntil([&] { return ControlsPainted(window_, CONTROLS); })) << "fields painted";
   EXPECT_TRUE(SaveScreenshot(window_, "ampliwind-calculated.png"));
 
   SeenBox about = ClickAndDismiss(ABOUT);
@@ -168,7 +187,7 @@ TEST_F(ProgramTest, UserSession) {
 
   POINT closeBox;
   if (FindCloseBox(window_, &closeBox))
-    ClickAt(closeBox);
+    EXPECT_TRUE(ClickAt(closeBox)) << "the program did not take the move to its close box in";
   else  // no caption drawn on this display: the close box's own command
     PostMessageA(window_, WM_SYSCOMMAND, SC_CLOSE, 0);
   ExpectExitCodeZero(process_.hProcess);

@@ -187,15 +187,18 @@ class TourTest : public ::testing::Test {
     for (const Hover& h : hovers) {
       SCOPED_TRACE(h.id);
       HWND button = GetDlgItem(buttons, h.id);
-      MoveMouseTo(away);
+      EXPECT_TRUE(MoveMouseTo(away)) << "the tour did not take the move away in";
       EXPECT_TRUE(WaitForPixel(button, probe, h.normal)) << "normal before";
       const POINT centre = CentreOf(button);
-      MoveMouseTo(centre);
-      if (h.hot == h.normal) Sleep(300);  // time to repaint, where nothing should change
+      EXPECT_TRUE(MoveMouseTo(centre)) << "the tour did not take the move in";
+      // Where nothing should change: whatever the move asked for has painted.
+      if (h.hot == h.normal) {
+        EXPECT_TRUE(WaitUntilPainted(button));
+      }
       EXPECT_TRUE(WaitForPixel(button, probe, h.hot))
           << "under the mouse; the window there is " << (WindowFromPoint(centre) == button ? "" : "not ")
           << "the button";
-      MoveMouseTo(away);
+      EXPECT_TRUE(MoveMouseTo(away)) << "the tour did not take the move away in";
       EXPECT_TRUE(WaitForPixel(button, probe, h.normal)) << "normal after";
     }
   }
