@@ -228,7 +228,7 @@ TEST_F(MessageBoxes, NestedBoxes) {
     HWND innerBox = WaitForBox("Inner");
     inner = ReadBox(innerBox);
     PressOk(innerBox);
-    while (IsWindow(innerBox)) Sleep(10);
+    hvtest::WaitUntil([&] { return !IsWindow(innerBox); });
     SendMessageA(outerBox, WM_NULL, 0, 0);
     PressOk(outerBox);
   });
