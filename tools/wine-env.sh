@@ -67,9 +67,9 @@ wine_env_native() {
 # where programs of ARCH run: nothing natively, else the emulated x86-64
 # machine (tools/vm/run.sh, working in BUILD_DIR/vm).
 wine_env_runner() {
-  local -n runner=$1
-  runner=()
-  wine_env_native "$2" || runner=("$wine_env_tools/vm/run.sh" "$3/vm")
+  local -n wine_env_into=$1
+  wine_env_into=()
+  wine_env_native "$2" || wine_env_into=("$wine_env_tools/vm/run.sh" "$3/vm")
 }
 
 # The 32-bit program and its tests need Wine's 32-bit loader, which needs a
