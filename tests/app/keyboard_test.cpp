@@ -17,8 +17,8 @@ class Keyboard : public App {
  protected:
   void SetUp() override {
     App::SetUp();
-    SetForegroundWindow(mainWindow.hwnd);
-    Pump();
+    ASSERT_TRUE(hvtest::BringToForeground(mainWindow.hwnd));
+    Pump();  // what the display answers to the activation
   }
   void Focus(int32_t id) {
     SetFocus(Control(id));

@@ -65,8 +65,8 @@ void ControlTest::SetUp() {
   wt::WindowTest::SetUp();
   WarmUpControls();
   ASSERT_EQ(hv::OpenWindow(&w, 60, 60, 400, 300, 0, nullptr, "Controls", wt::RecordingHandler), 1);
-  SetForegroundWindow(w.hwnd);
-  wt::Pump(30);
+  ASSERT_TRUE(hvtest::BringToForeground(w.hwnd));
+  wt::Pump(30);  // what the display answers to the activation
   creations.clear();
   sent.clear();
   watchedParent = w.hwnd;

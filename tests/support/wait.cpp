@@ -13,4 +13,12 @@ void Pump(int milliseconds) {
   hv::WaitEvents(1);
 }
 
+bool BringToForeground(HWND window, DWORD timeoutMs) {
+  SetForegroundWindow(window);
+  return WaitUntil([&] {
+    hv::WaitEvents(1);
+    return GetForegroundWindow() == window;
+  }, timeoutMs);
+}
+
 }  // namespace hvtest

@@ -24,4 +24,8 @@ bool WaitUntil(Condition condition, DWORD timeoutMs = 5000) {
   return true;
 }
 
+// Makes the window the foreground window and handles the activation it
+// sends: false if it is not the foreground window after the time-out.
+bool BringToForeground(HWND window, DWORD timeoutMs = 5000);
+
 }  // namespace hvtest

@@ -83,8 +83,8 @@ class Input : public wt::WindowTest {
     spies.clear();
     ASSERT_EQ(hv::OpenWindow(&w, 100, 100, 400, 300, WS_MINIMIZEBOX, nullptr, "Input",
                              wt::RecordingHandler), 1);
-    SetForegroundWindow(w.hwnd);
-    wt::Pump(50);
+    ASSERT_TRUE(hvtest::BringToForeground(w.hwnd));
+    wt::Pump(50);  // what the display answers to the activation
     wt::ResetRecording();
   }
   void TearDown() override {
@@ -191,7 +191,7 @@ TEST_F(Input, ForeignControlParentGetsDialogKeys) {
                                    WS_POPUP | WS_CAPTION | WS_VISIBLE, 150, 150, 300, 200,
                                    nullptr, nullptr, nullptr, nullptr);
     HWND first = SpiedEdit(foreign, 41, 10), second = SpiedEdit(foreign, 42, 40);
-    SetForegroundWindow(foreign);
+    ASSERT_TRUE(hvtest::BringToForeground(foreign));
     wt::Pump(50);
     SetFocus(first);
     PressKey(VK_TAB);
