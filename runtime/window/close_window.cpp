@@ -7,7 +7,8 @@
 namespace hv {
 namespace {
 
-// Set on a window from its WM_DESTROY until its record is released.
+// Set on a window from the moment CloseWindow starts destroying it (or from
+// its WM_DESTROY when the system destroys it) until its record is released.
 constexpr char CLOSING_PROPERTY[] = "HV_CLOSING";
 
 // What the window holds for the runtime: accelerators, handler tables and
@@ -45,6 +46,9 @@ int32_t CloseWindow(WindowRecord* record) {
   if (GetPropA(window, CLOSING_PROPERTY)) return 0;
   ReleaseWindowHoldings(record);
 
+  // Destruction begins with deactivation messages, long before WM_DESTROY: a
+  // handler closing the window from them must find it closing already.
+  MarkWindowClosing(window);
   // The handler still sees the destruction messages: the record stays attached.
   if (IsMdiChild(window))
     SendMessageA(GetParent(window), WM_MDIDESTROY, reinterpret_cast<WPARAM>(window), 0);

@@ -60,7 +60,7 @@ void WarmUp() {
   wt::WarmUpGdi();
   for (const FamilyCase& c : families) {
     Family f;
-    OpenFamily(&f, c);
+    ASSERT_NO_FATAL_FAILURE(OpenFamily(&f, c));
     wt::Pump(10);
     for (hv::WindowRecord* r : {&f.grandchild, &f.child, &f.top}) hv::CloseWindow(r);
   }
@@ -73,7 +73,7 @@ TEST_F(Closing, ChildrenDestroyedWithTheirParentAreClosedAndGiveBackWhatTheyOwne
     hvtest::GdiBalance gdi;
     int blocks = hvtest::CountRuntimeBlocks();
     Family f;
-    OpenFamily(&f, c);
+    ASSERT_NO_FATAL_FAILURE(OpenFamily(&f, c));
     HWND child = f.child.hwnd;
     wt::ResetRecording();
 
@@ -98,11 +98,14 @@ TEST_F(Closing, ChildrenDestroyedWithTheirParentAreClosedAndGiveBackWhatTheyOwne
 
 // Who calls CloseWindow from a handler, on which record, when it sees which
 // destruction message of which record; the top window is what the test closes.
+// Destruction starts by deactivating the window (the test makes it active
+// and focused first): those messages come before WM_DESTROY.
 struct ReentryCase {
   const char* name;
   int32_t message;
   int seenBy;   // 0: top, 1: child
   int closes;   // 0: top, 1: child
+  bool inactive = false;  // only WM_ACTIVATE that deactivates
 };
 
 const ReentryCase reentries[] = {
@@ -111,7 +114,15 @@ const ReentryCase reentries[] = {
     {"a child closes itself as its parent goes", WM_DESTROY, 1, 1},
     {"a child closes its parent as the parent goes", WM_DESTROY, 1, 0},
     {"a parent closes its child as it goes", WM_DESTROY, 0, 1},
+    {"a window closes itself as it is deactivated", WM_ACTIVATE, 0, 0, true},
+    {"a window closes itself as it loses the focus", WM_KILLFOCUS, 0, 0},
+    {"a window closes itself as it is hidden", WM_WINDOWPOSCHANGED, 0, 0},
 };
+
+bool Matches(const ReentryCase& c, const wt::Event& e, hv::WindowRecord* seen) {
+  if (e.code != c.message || e.window != seen) return false;
+  return !c.inactive || LOWORD(e.param1) == WA_INACTIVE;
+}
 
 TEST_F(Closing, CloseWindowDuringTheWindowsDestructionClosesItOnce) {
   WarmUp();
@@ -122,13 +133,15 @@ TEST_F(Closing, CloseWindowDuringTheWindowsDestructionClosesItOnce) {
     SCOPED_TRACE(c.name);
     hvtest::GdiBalance gdi;
     Family f;
-    OpenFamily(&f, {"", 0, 0, false, false});
+    ASSERT_NO_FATAL_FAILURE(OpenFamily(&f, {"", 0, 0, false, false}));
     hv::WindowRecord* records[] = {&f.top, &f.child};
+    SetActiveWindow(f.top.hwnd);
+    SetFocus(f.top.hwnd);
+    EXPECT_EQ(GetFocus(), f.top.hwnd);
     wt::ResetRecording();
     int closes = 0;
     wt::reaction = [&](const wt::Event& e) -> int32_t {
-      if (e.code == c.message && e.window == records[c.seenBy] && closes++ < 100)
-        hv::CloseWindow(records[c.closes]);
+      if (Matches(c, e, records[c.seenBy]) && closes++ < 100) hv::CloseWindow(records[c.closes]);
       return 0;
     };
 
