@@ -161,4 +161,63 @@ TEST_F(Closing, CloseWindowDuringTheWindowsDestructionClosesItOnce) {
   hv::CloseWindow(&bystander);
 }
 
+// A handler that closes its window while the system creates it, or opens
+// its record again while the record's window is being destroyed: each
+// window gives back its surface, pen, font and its share of what windows
+// share exactly once, and a window opened again stays open.
+struct ReuseCase {
+  const char* name;
+  int32_t message;  // the event on which the handler acts
+  bool reopens;     // else it closes the window
+};
+
+const ReuseCase reuses[] = {
+    {"closed during its creation", hv::EV_CREATE, false},
+    {"opened again on WM_DESTROY", WM_DESTROY, true},
+    {"opened again on WM_NCDESTROY", WM_NCDESTROY, true},
+};
+
+TEST_F(Closing, ARecordClosedInCreationOrReopenedInDestructionGivesBackOnce) {
+  WarmUp();
+  hv::WindowRecord bystander = {};
+  ASSERT_EQ(hv::OpenWindow(&bystander, 420, 0, 100, 80, 0, nullptr, "bystander", nullptr), 1);
+  for (const ReuseCase& c : reuses) {
+    SCOPED_TRACE(c.name);
+    hvtest::GdiBalance gdi;
+    hv::WindowRecord r = {};
+    int acted = 0;
+    wt::reaction = [&](const wt::Event& e) -> int32_t {
+      if (e.code != c.message || e.window != &r || acted++) return 0;
+      if (c.reopens)
+        hv::OpenWindow(&r, 40, 40, 120, 90, 0, nullptr, "again", wt::RecordingHandler);
+      else
+        hv::CloseWindow(&r);
+      return 0;
+    };
+    int32_t opened = hv::OpenWindow(&r, 0, 0, 120, 90, 0, nullptr, "first", wt::RecordingHandler);
+    HWND first = r.hwnd;
+    if (c.reopens) hv::CloseWindow(&r);
+    wt::reaction = nullptr;
+    EXPECT_EQ(acted, 1);
+    EXPECT_EQ(opened, c.reopens ? 1 : 0);
+    EXPECT_FALSE(IsWindow(first));
+
+    if (c.reopens) {
+      // The second window is open, attached and draws on its own surface.
+      ASSERT_EQ(hv::IsWindowClosed(&r), 0);
+      EXPECT_NE(r.hwnd, first);
+      EXPECT_TRUE(IsWindow(r.hwnd));
+      EXPECT_EQ(GetObjectType(r.backingBitmap), DWORD(OBJ_BITMAP));
+      hv::DrawRect(&r, 0, 0, 10, 10, RGB(0, 0, 255), RGB(0, 0, 255));
+      EXPECT_EQ(hvtest::Pixels(r.backingBitmap).At(5, 5), RGB(0, 0, 255));
+      hv::CloseWindow(&r);
+    }
+    EXPECT_EQ(hv::IsWindowClosed(&r), 1);
+    EXPECT_EQ(gdi.Delta(), 0) << "nothing kept, nothing shared freed early" << gdi.Changes();
+  }
+  hv::DrawRect(&bystander, 0, 0, 10, 10, RGB(0, 0, 255), RGB(0, 0, 255));
+  EXPECT_EQ(hvtest::Pixels(bystander.backingBitmap).At(5, 5), RGB(0, 0, 255));
+  hv::CloseWindow(&bystander);
+}
+
 }  // namespace
