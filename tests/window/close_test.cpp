@@ -124,11 +124,20 @@ bool Matches(const ReentryCase& c, const wt::Event& e, hv::WindowRecord* seen) {
   return !c.inactive || LOWORD(e.param1) == WA_INACTIVE;
 }
 
-TEST_F(Closing, CloseWindowDuringTheWindowsDestructionClosesItOnce) {
+// A bystander stays open throughout a test: what windows share must outlive the others.
+void OpenBystander(hv::WindowRecord* bystander) {
   WarmUp();
-  // A bystander stays open throughout: what windows share must outlive the others.
+  ASSERT_EQ(hv::OpenWindow(bystander, 420, 0, 100, 80, 0, nullptr, "bystander", nullptr), 1);
+}
+
+void ExpectDraws(hv::WindowRecord* record) {
+  hv::DrawRect(record, 0, 0, 10, 10, RGB(0, 0, 255), RGB(0, 0, 255));
+  EXPECT_EQ(hvtest::Pixels(record->backingBitmap).At(5, 5), RGB(0, 0, 255));
+}
+
+TEST_F(Closing, CloseWindowDuringTheWindowsDestructionClosesItOnce) {
   hv::WindowRecord bystander = {};
-  ASSERT_EQ(hv::OpenWindow(&bystander, 420, 0, 100, 80, 0, nullptr, "bystander", nullptr), 1);
+  ASSERT_NO_FATAL_FAILURE(OpenBystander(&bystander));
   for (const ReentryCase& c : reentries) {
     SCOPED_TRACE(c.name);
     hvtest::GdiBalance gdi;
@@ -155,9 +164,7 @@ TEST_F(Closing, CloseWindowDuringTheWindowsDestructionClosesItOnce) {
     EXPECT_EQ(closes, 1);
     EXPECT_EQ(gdi.Delta(), 0) << "nothing kept, nothing shared freed early" << gdi.Changes();
   }
-  // The bystander still draws.
-  hv::DrawRect(&bystander, 0, 0, 10, 10, RGB(0, 0, 255), RGB(0, 0, 255));
-  EXPECT_EQ(hvtest::Pixels(bystander.backingBitmap).At(5, 5), RGB(0, 0, 255));
+  ExpectDraws(&bystander);
   hv::CloseWindow(&bystander);
 }
 
@@ -178,9 +185,8 @@ const ReuseCase reuses[] = {
 };
 
 TEST_F(Closing, ARecordClosedInCreationOrReopenedInDestructionGivesBackOnce) {
-  WarmUp();
   hv::WindowRecord bystander = {};
-  ASSERT_EQ(hv::OpenWindow(&bystander, 420, 0, 100, 80, 0, nullptr, "bystander", nullptr), 1);
+  ASSERT_NO_FATAL_FAILURE(OpenBystander(&bystander));
   for (const ReuseCase& c : reuses) {
     SCOPED_TRACE(c.name);
     hvtest::GdiBalance gdi;
@@ -208,15 +214,13 @@ TEST_F(Closing, ARecordClosedInCreationOrReopenedInDestructionGivesBackOnce) {
       EXPECT_NE(r.hwnd, first);
       EXPECT_TRUE(IsWindow(r.hwnd));
       EXPECT_EQ(GetObjectType(r.backingBitmap), DWORD(OBJ_BITMAP));
-      hv::DrawRect(&r, 0, 0, 10, 10, RGB(0, 0, 255), RGB(0, 0, 255));
-      EXPECT_EQ(hvtest::Pixels(r.backingBitmap).At(5, 5), RGB(0, 0, 255));
+      ExpectDraws(&r);
       hv::CloseWindow(&r);
     }
     EXPECT_EQ(hv::IsWindowClosed(&r), 1);
     EXPECT_EQ(gdi.Delta(), 0) << "nothing kept, nothing shared freed early" << gdi.Changes();
   }
-  hv::DrawRect(&bystander, 0, 0, 10, 10, RGB(0, 0, 255), RGB(0, 0, 255));
-  EXPECT_EQ(hvtest::Pixels(bystander.backingBitmap).At(5, 5), RGB(0, 0, 255));
+  ExpectDraws(&bystander);
   hv::CloseWindow(&bystander);
 }
 
