@@ -104,6 +104,13 @@ constexpr uintptr_t FIELD_FIXED_WIDTH = 0x2;  // single-line, not scrolling
 // Sets "HV_FIELD" on an edit field; other controls get none.
 void MarkTextField(HWND control);
 
+// "HV_PAINTS": set up as a kind that draws its own owner-drawn items (a
+// painted button); the window procedure hands such a control its requests
+// through whatever procedures it carries.
+constexpr char CP_PAINTS[] = "HV_PAINTS";
+void MarkItemPainter(HWND control, int32_t kind);
+bool PaintsOwnItems(HWND control);
+
 bool IsPassword(HWND edit);
 // True when the message would copy a password field's text out of it.
 bool GivesTextAway(HWND edit, UINT message, WPARAM wParam);

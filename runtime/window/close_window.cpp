@@ -7,7 +7,8 @@
 namespace hv {
 namespace {
 
-// Set on a window from its WM_DESTROY until its record is released.
+// Set on a window from the moment CloseWindow starts destroying it (or from
+// its WM_DESTROY when the system destroys it) until its record is released.
 constexpr char CLOSING_PROPERTY[] = "HV_CLOSING";
 
 // What the window holds for the runtime: accelerators, handler tables and
@@ -27,14 +28,26 @@ void ReleaseWindowHoldings(WindowRecord* record) {
 void MarkWindowClosing(HWND window) { SetPropA(window, CLOSING_PROPERTY, window); }
 
 void ReleaseWindowRecord(WindowRecord* record) {
-  if (!record->hwnd) return;
+  HWND window = record->hwnd;
+  if (!window) return;
+  // Only a window the record was attached to counted in the shared context
+  // and got a surface, pen and font; one closed during its creation did not
+  // (what a drawing handler made then, OpenWindow deletes).
+  bool attached = AttachedRecord(window) == record;
   ReleaseWindowHoldings(record);
-  RemovePropA(record->hwnd, CLOSING_PROPERTY);
+  RemovePropA(window, CLOSING_PROPERTY);
   record->hwnd = nullptr;
+  if (!attached) return;
   if (record->backingBitmap) DeleteObject(record->backingBitmap);
   if (record->pen) DeleteObject(record->pen);
   if (record->font) DeleteObject(record->font);
   ReleaseContextForWindow();
+}
+
+void ReleaseClosingWindow(WindowRecord* record) {
+  HWND window = record->hwnd;
+  if (window && GetPropA(window, CLOSING_PROPERTY) && AttachedRecord(window) == record)
+    ReleaseWindowRecord(record);
 }
 
 int32_t CloseWindow(WindowRecord* record) {
@@ -45,14 +58,18 @@ int32_t CloseWindow(WindowRecord* record) {
   if (GetPropA(window, CLOSING_PROPERTY)) return 0;
   ReleaseWindowHoldings(record);
 
+  // Destruction begins with deactivation messages, long before WM_DESTROY: a
+  // handler closing the window from them must find it closing already.
+  MarkWindowClosing(window);
   // The handler still sees the destruction messages: the record stays attached.
   if (IsMdiChild(window))
     SendMessageA(GetParent(window), WM_MDIDESTROY, reinterpret_cast<WPARAM>(window), 0);
   else
     DestroyWindow(window);
   // Normally done by the window's last message; not when the record was not
-  // attached yet or the window was gone already.
-  ReleaseWindowRecord(record);
+  // attached yet or the window was gone already. A handler may have opened
+  // the record again meanwhile: that window stays open.
+  if (record->hwnd == window) ReleaseWindowRecord(record);
   return 0;
 }
 

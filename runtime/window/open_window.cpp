@@ -156,6 +156,7 @@ int32_t OpenWindow(WindowRecord* record, int32_t x, int32_t y, int32_t width, in
                    uint32_t style, WindowRecord* parent, const char* caption,
                    EventHandler handler) {
   if (!record) return 0;
+  ReleaseClosingWindow(record);
   RegisterWindowClasses();
   record->surfaceFlags = (style & OW_NOSURFACE) ? 0 : SF_SURFACE;
   if (style & OW_SURFACECLIENTSIZE) record->surfaceFlags |= SF_CLIENTSIZE;

@@ -47,6 +47,9 @@ WindowRecord* ActiveMdiChildRecord(WindowRecord* frame);
 // record is left alone).
 void MarkWindowClosing(HWND window);
 void ReleaseWindowRecord(WindowRecord* record);
+// OpenWindow on a record whose window is being destroyed: that window's
+// objects and share are given back before the record is reused.
+void ReleaseClosingWindow(WindowRecord* record);
 
 // The handler-table routines for an event that the handler has just seen.
 int32_t LookUpHandlers(HWND window, int32_t code);

@@ -2,7 +2,7 @@
 // the record, colour requests and the painted buttons' owner-draw requests
 // reflected to the controls, every other message turned into an event for
 // the window's handler.
-#include "runtime/controls/controls.h"
+#include "runtime/controls/controls_internal.h"
 #include "runtime/window/window_internal.h"
 
 namespace hv {
@@ -14,16 +14,14 @@ bool IsControlColorRequest(UINT message) {
 }
 
 // The control that draws the item an owner-draw request is about: only the
-// runtime's painted buttons draw their own. Any other owner-drawn control
-// (a drop-down list hands the request on to its owner, and would get it
+// runtime's painted buttons draw their own, whatever procedures the
+// application put in front of theirs. Any other owner-drawn control (a
+// drop-down list hands the request on to its owner, and would get it
 // straight back) leaves it to the handler; so does a menu (identifier 0).
 HWND ItemPainter(HWND window, UINT message, WPARAM p1) {
   if (message != WM_DRAWITEM || !p1) return nullptr;
   HWND control = GetDlgItem(window, static_cast<int>(p1));
-  if (!control) return nullptr;
-  auto procedure = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(control, GWLP_WNDPROC));
-  bool paints = procedure == ButtonSubclassProc || procedure == HotButtonSubclassProc;
-  return paints ? control : nullptr;
+  return control && PaintsOwnItems(control) ? control : nullptr;
 }
 
 // Events of a window whose record is attached; *message may be replaced.

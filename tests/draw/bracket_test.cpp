@@ -22,6 +22,7 @@ TEST_F(Bracket, ReplacesPenAndFontByCopiesAndDeletesTheOldOnes) {
   } cases[] = {
       {+[](hv::WindowRecord* r) { hv::MoveTo(r, 5, 6); }, false, false},
       {+[](hv::WindowRecord* r) { hv::DrawRect(r, 1, 1, 10, 10, 0, 0xFF); }, false, false},
+      {+[](hv::WindowRecord* r) { hv::DrawLine(r, 1, 1, 10, 10, 0xFF); }, false, false},
       {+[](hv::WindowRecord* r) { hv::DrawLineTo(r, 10, 10, 0xFF); }, false, false},
       {+[](hv::WindowRecord* r) { hv::DrawPixel(r, 3, 3, 0xFF); }, false, false},
       {+[](hv::WindowRecord* r) { hv::SetDrawMode(r, TRANSPARENT); }, false, false},

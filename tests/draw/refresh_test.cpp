@@ -27,8 +27,10 @@ TEST_F(Refresh, OperationsThatRefreshUpdateTheWindowBeforeReturning) {
     paints.Clear();
     c.operation(&w);
     if (c.updates) {
-      ASSERT_EQ(paints.Rects().size(), 1u);
-      EXPECT_TRUE(RectIs(paints.Rects()[0], 100, 120, 140, 150));
+      EXPECT_EQ(paints.Rects().size(), 1u);
+      if (!paints.Rects().empty()) {
+        EXPECT_TRUE(RectIs(paints.Rects()[0], 100, 120, 140, 150));
+      }
     } else {
       EXPECT_TRUE(paints.Rects().empty());
     }

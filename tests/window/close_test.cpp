@@ -60,7 +60,7 @@ void WarmUp() {
   wt::WarmUpGdi();
   for (const FamilyCase& c : families) {
     Family f;
-    OpenFamily(&f, c);
+    ASSERT_NO_FATAL_FAILURE(OpenFamily(&f, c));
     wt::Pump(10);
     for (hv::WindowRecord* r : {&f.grandchild, &f.child, &f.top}) hv::CloseWindow(r);
   }
@@ -73,7 +73,7 @@ TEST_F(Closing, ChildrenDestroyedWithTheirParentAreClosedAndGiveBackWhatTheyOwne
     hvtest::GdiBalance gdi;
     int blocks = hvtest::CountRuntimeBlocks();
     Family f;
-    OpenFamily(&f, c);
+    ASSERT_NO_FATAL_FAILURE(OpenFamily(&f, c));
     HWND child = f.child.hwnd;
     wt::ResetRecording();
 
@@ -98,11 +98,14 @@ TEST_F(Closing, ChildrenDestroyedWithTheirParentAreClosedAndGiveBackWhatTheyOwne
 
 // Who calls CloseWindow from a handler, on which record, when it sees which
 // destruction message of which record; the top window is what the test closes.
+// Destruction starts by deactivating the window (the test makes it active
+// and focused first): those messages come before WM_DESTROY.
 struct ReentryCase {
   const char* name;
   int32_t message;
   int seenBy;   // 0: top, 1: child
   int closes;   // 0: top, 1: child
+  bool inactive = false;  // only WM_ACTIVATE that deactivates
 };
 
 const ReentryCase reentries[] = {
@@ -111,24 +114,43 @@ const ReentryCase reentries[] = {
     {"a child closes itself as its parent goes", WM_DESTROY, 1, 1},
     {"a child closes its parent as the parent goes", WM_DESTROY, 1, 0},
     {"a parent closes its child as it goes", WM_DESTROY, 0, 1},
+    {"a window closes itself as it is deactivated", WM_ACTIVATE, 0, 0, true},
+    {"a window closes itself as it loses the focus", WM_KILLFOCUS, 0, 0},
+    {"a window closes itself as it is hidden", WM_WINDOWPOSCHANGED, 0, 0},
 };
 
-TEST_F(Closing, CloseWindowDuringTheWindowsDestructionClosesItOnce) {
+bool Matches(const ReentryCase& c, const wt::Event& e, hv::WindowRecord* seen) {
+  if (e.code != c.message || e.window != seen) return false;
+  return !c.inactive || LOWORD(e.param1) == WA_INACTIVE;
+}
+
+// A bystander stays open throughout a test: what windows share must outlive the others.
+void OpenBystander(hv::WindowRecord* bystander) {
   WarmUp();
-  // A bystander stays open throughout: what windows share must outlive the others.
+  ASSERT_EQ(hv::OpenWindow(bystander, 420, 0, 100, 80, 0, nullptr, "bystander", nullptr), 1);
+}
+
+void ExpectDraws(hv::WindowRecord* record) {
+  hv::DrawRect(record, 0, 0, 10, 10, RGB(0, 0, 255), RGB(0, 0, 255));
+  EXPECT_EQ(hvtest::Pixels(record->backingBitmap).At(5, 5), RGB(0, 0, 255));
+}
+
+TEST_F(Closing, CloseWindowDuringTheWindowsDestructionClosesItOnce) {
   hv::WindowRecord bystander = {};
-  ASSERT_EQ(hv::OpenWindow(&bystander, 420, 0, 100, 80, 0, nullptr, "bystander", nullptr), 1);
+  ASSERT_NO_FATAL_FAILURE(OpenBystander(&bystander));
   for (const ReentryCase& c : reentries) {
     SCOPED_TRACE(c.name);
     hvtest::GdiBalance gdi;
     Family f;
-    OpenFamily(&f, {"", 0, 0, false, false});
+    ASSERT_NO_FATAL_FAILURE(OpenFamily(&f, {"", 0, 0, false, false}));
     hv::WindowRecord* records[] = {&f.top, &f.child};
+    SetActiveWindow(f.top.hwnd);
+    SetFocus(f.top.hwnd);
+    EXPECT_EQ(GetFocus(), f.top.hwnd);
     wt::ResetRecording();
     int closes = 0;
     wt::reaction = [&](const wt::Event& e) -> int32_t {
-      if (e.code == c.message && e.window == records[c.seenBy] && closes++ < 100)
-        hv::CloseWindow(records[c.closes]);
+      if (Matches(c, e, records[c.seenBy]) && closes++ < 100) hv::CloseWindow(records[c.closes]);
       return 0;
     };
 
@@ -142,9 +164,63 @@ TEST_F(Closing, CloseWindowDuringTheWindowsDestructionClosesItOnce) {
     EXPECT_EQ(closes, 1);
     EXPECT_EQ(gdi.Delta(), 0) << "nothing kept, nothing shared freed early" << gdi.Changes();
   }
-  // The bystander still draws.
-  hv::DrawRect(&bystander, 0, 0, 10, 10, RGB(0, 0, 255), RGB(0, 0, 255));
-  EXPECT_EQ(hvtest::Pixels(bystander.backingBitmap).At(5, 5), RGB(0, 0, 255));
+  ExpectDraws(&bystander);
+  hv::CloseWindow(&bystander);
+}
+
+// A handler that closes its window while the system creates it, or opens
+// its record again while the record's window is being destroyed: each
+// window gives back its surface, pen, font and its share of what windows
+// share exactly once, and a window opened again stays open.
+struct ReuseCase {
+  const char* name;
+  int32_t message;  // the event on which the handler acts
+  bool reopens;     // else it closes the window
+};
+
+const ReuseCase reuses[] = {
+    {"closed during its creation", hv::EV_CREATE, false},
+    {"opened again on WM_DESTROY", WM_DESTROY, true},
+    {"opened again on WM_NCDESTROY", WM_NCDESTROY, true},
+};
+
+TEST_F(Closing, ARecordClosedInCreationOrReopenedInDestructionGivesBackOnce) {
+  hv::WindowRecord bystander = {};
+  ASSERT_NO_FATAL_FAILURE(OpenBystander(&bystander));
+  for (const ReuseCase& c : reuses) {
+    SCOPED_TRACE(c.name);
+    hvtest::GdiBalance gdi;
+    hv::WindowRecord r = {};
+    int acted = 0;
+    wt::reaction = [&](const wt::Event& e) -> int32_t {
+      if (e.code != c.message || e.window != &r || acted++) return 0;
+      if (c.reopens)
+        hv::OpenWindow(&r, 40, 40, 120, 90, 0, nullptr, "again", wt::RecordingHandler);
+      else
+        hv::CloseWindow(&r);
+      return 0;
+    };
+    int32_t opened = hv::OpenWindow(&r, 0, 0, 120, 90, 0, nullptr, "first", wt::RecordingHandler);
+    HWND first = r.hwnd;
+    if (c.reopens) hv::CloseWindow(&r);
+    wt::reaction = nullptr;
+    EXPECT_EQ(acted, 1);
+    EXPECT_EQ(opened, c.reopens ? 1 : 0);
+    EXPECT_FALSE(IsWindow(first));
+
+    if (c.reopens) {
+      // The second window is open, attached and draws on its own surface.
+      ASSERT_EQ(hv::IsWindowClosed(&r), 0);
+      EXPECT_NE(r.hwnd, first);
+      EXPECT_TRUE(IsWindow(r.hwnd));
+      EXPECT_EQ(GetObjectType(r.backingBitmap), DWORD(OBJ_BITMAP));
+      ExpectDraws(&r);
+      hv::CloseWindow(&r);
+    }
+    EXPECT_EQ(hv::IsWindowClosed(&r), 1);
+    EXPECT_EQ(gdi.Delta(), 0) << "nothing kept, nothing shared freed early" << gdi.Changes();
+  }
+  ExpectDraws(&bystander);
   hv::CloseWindow(&bystander);
 }
 
