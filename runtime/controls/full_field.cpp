@@ -15,6 +15,7 @@
 // left gets every message as it came.
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 
 #include "runtime/controls/controls_internal.h"
 #include "runtime/core/core.h"
@@ -188,9 +189,22 @@ bool ChangeFullField(HWND edit, const Change& change, WCHAR* text, DWORD length)
   return true;
 }
 
+// What may change an edit field's text, or copy it. (WM_IME_CHAR is not
+// among them: the system posts it on as WM_CHAR.)
+const UINT textMessages[] = {
+    WM_CHAR,  WM_UNICHAR, WM_KEYDOWN, WM_SYSKEYDOWN, WM_IME_COMPOSITION, WM_COPY,
+    WM_PASTE, WM_CUT,     WM_CLEAR,   WM_UNDO,       EM_UNDO,            EM_REPLACESEL,
+};
+
+bool MayChangeText(UINT message) {
+  return std::find(std::begin(textMessages), std::end(textMessages), message) !=
+         std::end(textMessages);
+}
+
 }  // namespace
 
 LRESULT ChangeTextField(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (!MayChangeText(message)) return Forward(edit, message, wParam, lParam);
   uintptr_t field = ReadProperty(edit, CP_FIELD);
   if (field && GivesTextAway(edit, message, wParam)) return 0;
   if (!DropsWhatDoesNotFit(edit, field, message)) return Forward(edit, message, wParam, lParam);

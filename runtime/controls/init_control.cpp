@@ -43,6 +43,7 @@ int32_t InitControl(HWND control, int32_t kind) {
     WriteProperty(control, CP_BORDERWIDTH, 1);
   }
   MarkTextField(control);
+  if (kind == CK_COMBOBOX) GuardComboEdit(control);
 
   WNDPROC previous = Subclass(control, row.subclass);
   if (!releasesOnly) WriteProperty(control, CP_LPFN, reinterpret_cast<uintptr_t>(previous));

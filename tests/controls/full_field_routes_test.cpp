@@ -3,6 +3,7 @@
 // what a plain edit with room does, except that nothing inserted fits, and a
 // password field gives nothing away. Messages are sent by hand, modifier
 // keys set in the thread's key state.
+#include <set>
 #include <string>
 #include <vector>
 
@@ -195,6 +196,46 @@ TEST_F(FullFieldRoutes, UndoIntoAFieldThatBecameFullIsRefused) {
       EXPECT_TRUE(HeapValidate(GetProcessHeap(), 0, nullptr));
       DestroyWindow(field);
     }
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// A combo box that does not scroll has an edit part that does not either:
+// given a text wider than the box, it is a full field like any other.
+TEST_F(FullFieldRoutes, AComboBoxsEditPartIsAFullFieldToo) {
+  const struct {
+    const char* name;
+    WPARAM character;
+    DWORD caret;
+    const char* text;  // after
+    DWORD after;       // the caret after
+  } rows[] = {
+      {"a letter inside", 'Q', 5, kLetters, 5},
+      {"a letter at the start", 'Q', 0, kLetters, 0},
+      {"backspace inside", '\b', 5, "abcdfghijklmnopqrstuvwxyz", 4},
+  };
+  hv::CreateControl(&w, hv::CK_COMBOBOX, "", 10, 10, 80, 200, CBS_DROPDOWN, 50);
+  COMBOBOXINFO info = {};
+  info.cbSize = sizeof info;
+  ASSERT_TRUE(GetComboBoxInfo(Control(50), &info));
+  HWND edit = info.hwndItem;
+  ASSERT_FALSE(GetWindowLongA(edit, GWL_STYLE) & ES_AUTOHSCROLL);
+  EXPECT_EQ(ct::PropertyNames(edit), (std::set<std::string>{"HV_FIELD", "LPFN"}));
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    hv::SetControlText(&w, 50, kLetters);
+    SendMessageA(edit, EM_SETSEL, row.caret, row.caret);
+    SendMessageA(edit, WM_CHAR, row.character, 0);
+    char text[64] = "";
+    GetWindowTextA(edit, text, sizeof text);
+    EXPECT_STREQ(text, row.text);
+    DWORD from = 0, to = 0;
+    SendMessageA(edit, EM_GETSEL, WPARAM(&from), LPARAM(&to));
+    EXPECT_EQ(from, row.after);
+    EXPECT_TRUE(HeapValidate(GetProcessHeap(), 0, nullptr));
   }
 }
 
