@@ -65,7 +65,7 @@ Change Undone(HWND edit, const Selection& s) {
 }
 
 // WM_CHAR and WM_UNICHAR: what the control does with each character.
-Change OfCharacter(HWND edit, WPARAM c, const Selection& s) {
+Change OfCharacter(HWND edit, WCHAR c, const Selection& s) {
   switch (c) {
     case '\b': return Pressed(VK_CONTROL) ? NO_CHANGE : s.Empty() ? s.CharacterBefore() : s.Removed();
     case 0x16: return Pasted(edit, s);                 // ctrl+V
@@ -74,7 +74,27 @@ Change OfCharacter(HWND edit, WPARAM c, const Selection& s) {
   }
   bool digit = c >= '0' && c <= '9';
   bool refused = (StyleOf(edit) & ES_NUMBER) && !digit;
-  return c < ' ' || c == 0x7F || c == UNICODE_NOCHAR || refused ? NO_CHANGE : s.Removed(true);
+  return c < ' ' || c == 0x7F || refused ? NO_CHANGE : s.Removed(true);
+}
+
+// The character the control reads from WM_CHAR: a Unicode window's is a
+// WCHAR, an ANSI window's the low byte in the ANSI code page. Either may be
+// U+FFFF, which goes in like any other.
+WCHAR ReadCharacter(HWND edit, WPARAM wParam) {
+  if (IsWindowUnicode(edit)) return WCHAR(wParam);
+  char byte = char(BYTE(wParam));
+  WCHAR c = 0;
+  MultiByteToWideChar(CP_ACP, 0, &byte, 1, &c, 1);
+  return c;
+}
+
+// WM_UNICHAR reaches only a Unicode window's control, which ignores
+// UNICODE_NOCHAR and whatever lies beyond 0xFFFFF; above 0xFFFF it takes
+// the two halves of a surrogate pair as two characters.
+Change OfUnicodeCharacter(HWND edit, WPARAM c, const Selection& s) {
+  if (!IsWindowUnicode(edit) || c == UNICODE_NOCHAR || c > 0xFFFFF) return NO_CHANGE;
+  WCHAR first = c > 0xFFFF ? WCHAR(0xD800 + ((c - 0x10000) >> 10)) : WCHAR(c);
+  return OfCharacter(edit, first, s);
 }
 
 // The delete key: the selection, else the character after the caret; with
@@ -119,8 +139,8 @@ Change OfReplacement(HWND edit, LPARAM lParam, const Selection& s) {
 
 Change Of(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, const Selection& s) {
   switch (message) {
-    case WM_CHAR: return OfCharacter(edit, wParam, s);
-    case WM_UNICHAR: return IsWindowUnicode(edit) ? OfCharacter(edit, wParam, s) : NO_CHANGE;
+    case WM_CHAR: return OfCharacter(edit, ReadCharacter(edit, wParam), s);
+    case WM_UNICHAR: return OfUnicodeCharacter(edit, wParam, s);
     case WM_KEYDOWN: return OfKey(edit, wParam, s);
     case WM_SYSKEYDOWN: return OfSystemKey(edit, wParam, lParam, s);
     case WM_IME_COMPOSITION: return OfComposition(lParam, s);

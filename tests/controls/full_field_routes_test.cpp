@@ -42,6 +42,10 @@ const Route routes[] = {
     {"a letter", WM_CHAR, 'Q', 0, NONE, kPasted, "Q"},
     {"an IME letter", WM_IME_CHAR, 'Q', 0, NONE, kPasted, "Q"},
     {"WM_UNICHAR", WM_UNICHAR, 'Q', 0, NONE, kPasted, "Q"},
+    // The control reads an ANSI window's character from the low byte.
+    {"WM_CHAR 0xFFFF", WM_CHAR, 0xFFFF, 0, NONE, kPasted, "\xFF"},
+    {"WM_CHAR 0x131", WM_CHAR, 0x131, 0, NONE, kPasted, "1"},
+    {"WM_CHAR 0x108", WM_CHAR, 0x108, 0, NONE, kPasted, ""},
     {"backspace", WM_CHAR, '\b', 0, NONE, kPasted, ""},
     {"ctrl+H", WM_CHAR, '\b', 0, CTRL, kPasted, ""},
     {"ctrl+V", WM_CHAR, 0x16, 0, CTRL, kPasted, kPasted},
@@ -95,7 +99,11 @@ Outcome Take(HWND edit, HWND owner, const Route& route, const Place& place) {
   LPARAM lParam = route.lParam == kReplacement ? reinterpret_cast<LPARAM>(kPasted) : route.lParam;
   // An IME starts a composition where the caret is before it sends one.
   if (route.message == WM_IME_COMPOSITION) SendMessageA(edit, WM_IME_STARTCOMPOSITION, 0, 0);
-  SendMessageA(edit, route.message, route.wParam, lParam);
+  // A Unicode window is sent its characters unconverted.
+  if (IsWindowUnicode(edit))
+    SendMessageW(edit, route.message, route.wParam, lParam);
+  else
+    SendMessageA(edit, route.message, route.wParam, lParam);
   // What the message posted (WM_IME_CHAR becomes a WM_CHAR) arrives.
   MSG message;
   while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
@@ -125,22 +133,33 @@ Outcome Expected(Outcome plain, const Route& route, const Place& place, DWORD st
   return plain;
 }
 
-TEST_F(FullFieldRoutes, EveryRouteAtEveryCaretPlaceActsAsAPlainEditWithRoomWouldInsertingNothing) {
+// An ANSI or Unicode edit with the runtime's styles.
+HWND MakeEdit(HWND parent, bool wide, DWORD styles, int x, int width, int id) {
+  auto menu = reinterpret_cast<HMENU>(INT_PTR(id));
+  return wide ? CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", styles, x, 10, width, 22, parent,
+                                menu, GetModuleHandleA(nullptr), nullptr)
+              : CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", styles, x, 10, width, 22, parent,
+                                menu, GetModuleHandleA(nullptr), nullptr);
+}
+
+void CompareRoutes(hv::WindowRecord* w, const std::vector<Route>& table, const std::vector<DWORD>& styles,
+                   bool wide) {
   int id = 100;
-  for (DWORD style : kStyles) {
-    for (const Route& route : routes) {
+  for (DWORD style : styles) {
+    for (const Route& route : table) {
       // New fields for each route; each place starts from a new text, which
       // clears the selection, the undo and the modified mark.
-      HWND plain = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_BORDER | style, 10,
-                                   40, 2000, 22, w.hwnd, nullptr, GetModuleHandleA(nullptr), nullptr);
+      HWND plain = MakeEdit(w->hwnd, wide, WS_CHILD | WS_BORDER | style, 100, 2000, 99);
+      HWND field = MakeEdit(w->hwnd, wide, WS_CHILD | WS_VISIBLE | WS_BORDER | style, 10, 60, ++id);
       ASSERT_NE(plain, nullptr);
-      hv::CreateControl(&w, hv::CK_EDIT, "", 10, 10, 60, 22, style, ++id);
-      HWND field = Control(id);
+      ASSERT_NE(field, nullptr);
+      hv::InitControl(field, hv::CK_EDIT);
       for (const Place& place : Places()) {
         SCOPED_TRACE(testing::Message() << route.name << ", style " << std::hex << style << std::dec
-                                        << ", selection " << place.from << ".." << place.to);
-        Outcome want = Expected(Take(plain, w.hwnd, route, place), route, place, style);
-        Outcome got = Take(field, w.hwnd, route, place);
+                                        << (wide ? ", Unicode" : "") << ", selection " << place.from
+                                        << ".." << place.to);
+        Outcome want = Expected(Take(plain, w->hwnd, route, place), route, place, style);
+        Outcome got = Take(field, w->hwnd, route, place);
         EXPECT_EQ(got.text, want.text);
         EXPECT_EQ(got.from, want.from);
         EXPECT_EQ(got.to, want.to);
@@ -154,6 +173,24 @@ TEST_F(FullFieldRoutes, EveryRouteAtEveryCaretPlaceActsAsAPlainEditWithRoomWould
       ct::sent.clear();
     }
   }
+}
+
+TEST_F(FullFieldRoutes, EveryRouteAtEveryCaretPlaceActsAsAPlainEditWithRoomWouldInsertingNothing) {
+  CompareRoutes(&w, std::vector<Route>(std::begin(routes), std::end(routes)),
+                std::vector<DWORD>(std::begin(kStyles), std::end(kStyles)), false);
+}
+
+// A Unicode field reads its characters whole, and is the only kind that
+// takes WM_UNICHAR.
+TEST_F(FullFieldRoutes, AUnicodeFieldTakesItsCharactersAsTheControlReadsThem) {
+  const std::vector<Route> wideRoutes = {
+      {"WM_UNICHAR", WM_UNICHAR, 'Q', 0, NONE, kPasted, "Q"},
+      {"WM_UNICHAR, no character", WM_UNICHAR, UNICODE_NOCHAR, 0, NONE, kPasted, ""},
+      {"WM_UNICHAR beyond 0xFFFFF", WM_UNICHAR, 0x100000, 0, NONE, kPasted, ""},
+      {"WM_CHAR U+FFFF", WM_CHAR, 0xFFFF, 0, NONE, kPasted, "?"},
+      {"WM_CHAR 0x10051", WM_CHAR, 0x10051, 0, NONE, kPasted, "Q"},
+  };
+  CompareRoutes(&w, wideRoutes, {0, ES_NUMBER}, true);
 }
 
 }  // namespace
