@@ -161,11 +161,19 @@ bool DropsWhatDoesNotFit(HWND edit, uintptr_t field, UINT message) {
   return !(StyleOf(edit) & ES_READONLY) || message == EM_REPLACESEL;
 }
 
+// The field's text is read and written through the edit class's own
+// Unicode procedure: through the runtime's procedure an ANSI field's text
+// would pass the code page, and what lies outside it come back as '?'.
+LRESULT AskEditClass(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto own = reinterpret_cast<WNDPROC>(GetClassLongPtrW(edit, GCLP_WNDPROC));
+  return CallWindowProcW(own, edit, message, wParam, lParam);
+}
+
 // The field's text as a runtime heap block, its length in `length`.
 WCHAR* TextOf(HWND edit, DWORD* length) {
-  int capacity = GetWindowTextLengthW(edit) + 1;
-  auto* text = static_cast<WCHAR*>(AllocateBlock(uint32_t(capacity) * sizeof(WCHAR)));
-  *length = text ? DWORD(GetWindowTextW(edit, text, capacity)) : 0;
+  auto capacity = DWORD(AskEditClass(edit, WM_GETTEXTLENGTH, 0, 0)) + 1;
+  auto* text = static_cast<WCHAR*>(AllocateBlock(capacity * sizeof(WCHAR)));
+  *length = text ? DWORD(AskEditClass(edit, WM_GETTEXT, capacity, reinterpret_cast<LPARAM>(text))) : 0;
   return text;
 }
 
@@ -200,7 +208,7 @@ bool ChangeFullField(HWND edit, const Change& change, WCHAR* text, DWORD length)
   // Full: nothing inserted fits; only the removal is left to do.
   if (change.copies && removed) Forward(edit, WM_COPY, 0, 0);
   if (removed) {
-    SetWindowTextW(edit, text);
+    AskEditClass(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
     SendMessageA(edit, EM_SETSEL, change.from, change.from);
   }
   // The control marks the text modified whenever it removes or inserts,
@@ -230,7 +238,7 @@ LRESULT ChangeTextField(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
   if (!DropsWhatDoesNotFit(edit, field, message)) return Forward(edit, message, wParam, lParam);
   DWORD from = 0, to = 0;
   SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
-  auto length = DWORD(GetWindowTextLengthW(edit));
+  auto length = DWORD(AskEditClass(edit, WM_GETTEXTLENGTH, 0, 0));
   const Change change = Of(edit, message, wParam, lParam, {from, to, length});
   if (!change.edits) return Forward(edit, message, wParam, lParam);
   WCHAR* text = TextOf(edit, &length);

@@ -3,6 +3,7 @@
 // what a plain edit with room does, except that nothing inserted fits, and a
 // password field gives nothing away. Messages are sent by hand, modifier
 // keys set in the thread's key state.
+#include <cwchar>
 #include <set>
 #include <string>
 #include <vector>
@@ -274,6 +275,34 @@ TEST_F(FullFieldRoutes, AComboBoxsEditPartIsAFullFieldToo) {
     EXPECT_EQ(from, row.after);
     EXPECT_TRUE(HeapValidate(GetProcessHeap(), 0, nullptr));
   }
+}
+
+}  // namespace
+
+namespace {
+
+std::wstring OwnText(HWND edit) {
+  wchar_t text[64] = L"";
+  auto own = reinterpret_cast<WNDPROC>(GetClassLongPtrW(edit, GCLP_WNDPROC));
+  CallWindowProcW(own, edit, WM_GETTEXT, 64, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+// An ANSI field holds what was pasted as Unicode; a change the runtime
+// makes keeps every character of it, in and outside the code page.
+TEST_F(FullFieldRoutes, AChangeInAFullAnsiFieldKeepsCharactersOutsideTheCodePage) {
+  hv::CreateControl(&w, hv::CK_EDIT, "ab", 10, 10, 80, 22, 0, 60);
+  HWND field = Control(60);
+  ASSERT_FALSE(IsWindowUnicode(field));
+  SendMessageA(field, EM_SETSEL, 2, 2);
+  ct::PutOnClipboard(w.hwnd, L"\x0416xyz");
+  SendMessageA(field, WM_PASTE, 0, 0);
+  ASSERT_EQ(OwnText(field), L"ab\x0416xyz");
+  SendMessageA(field, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(30, 30));
+  SendMessageA(field, EM_SETSEL, 0, 0);
+  SendMessageA(field, WM_KEYDOWN, VK_DELETE, 0);
+  EXPECT_EQ(OwnText(field), L"b\x0416xyz");
+  ct::PutOnClipboard(w.hwnd, static_cast<const char*>(nullptr));
 }
 
 }  // namespace
