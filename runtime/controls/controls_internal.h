@@ -108,6 +108,9 @@ void MarkTextField(HWND control);
 // that only makes the changes ChangeTextField makes, and releases.
 void GuardComboEdit(HWND combo);
 
+// Whether a key is down in the thread's key state, as the controls read it.
+inline bool Pressed(int key) { return GetKeyState(key) < 0; }
+
 bool IsPassword(HWND edit);
 // True when the message would copy a password field's text out of it.
 bool GivesTextAway(HWND edit, UINT message, WPARAM wParam);

@@ -41,8 +41,6 @@ struct Selection {
   Change CharacterBefore() const { return {true, from ? from - 1 : 0, from, false, false}; }
 };
 
-bool Pressed(int key) { return GetKeyState(key) < 0; }
-
 bool ClipboardHasText() {
   return IsClipboardFormatAvailable(CF_UNICODETEXT) || IsClipboardFormatAvailable(CF_TEXT);
 }
@@ -53,7 +51,7 @@ LONG StyleOf(HWND edit) { return GetWindowLongA(edit, GWL_STYLE); }
 // field loses its selection.
 Change Pasted(HWND edit, const Selection& s) {
   if (ClipboardHasText()) return s.Removed(true);
-  return StyleOf(edit) & ES_PASSWORD ? s.Removed() : NO_CHANGE;
+  return IsPassword(edit) ? s.Removed() : NO_CHANGE;
 }
 
 // An undo may put any text back, which a full field cannot take: refused,

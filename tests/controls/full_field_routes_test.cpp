@@ -306,3 +306,38 @@ TEST_F(FullFieldRoutes, AChangeInAFullAnsiFieldKeepsCharactersOutsideTheCodePage
 }
 
 }  // namespace
+
+namespace {
+
+// Whether a field is a password field is the control's to say: a style bit
+// set or cleared later leaves it as it was made. With the clipboard empty, a
+// paste removes the selection of a password field only.
+TEST_F(FullFieldRoutes, APasteWithNothingToPasteAsksTheControlWhetherItIsAPasswordField) {
+  const struct {
+    const char* name;
+    DWORD made, set;  // the style it was made with, and the one set later
+    const char* text;
+    DWORD caret;
+  } rows[] = {
+      {"the style bit set later", 0, ES_PASSWORD, kLetters, 5},
+      {"the style bit cleared later", ES_PASSWORD, 0, "abcdeijklmnopqrstuvwxyz", 5},
+  };
+  int id = 70;
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    hv::CreateControl(&w, hv::CK_EDIT, kLetters, 10, 10, 60, 22, row.made, ++id);
+    HWND field = Control(id);
+    SetWindowLongA(field, GWL_STYLE, (GetWindowLongA(field, GWL_STYLE) & ~ES_PASSWORD) | row.set);
+    ct::PutOnClipboard(w.hwnd, static_cast<const char*>(nullptr));
+    SendMessageA(field, EM_SETSEL, 5, 8);
+    SendMessageA(field, WM_PASTE, 0, 0);
+    EXPECT_EQ(ct::TextOf(&w, id), row.text);
+    DWORD from = 0, to = 0;
+    SendMessageA(field, EM_GETSEL, WPARAM(&from), LPARAM(&to));
+    EXPECT_EQ(from, row.caret);
+    EXPECT_TRUE(HeapValidate(GetProcessHeap(), 0, nullptr));
+    DestroyWindow(field);
+  }
+}
+
+}  // namespace
