@@ -17,6 +17,9 @@
 #include <cstring>
 #include <iterator>
 
+#include <windows.h>
+#include <imm.h>
+
 #include "runtime/controls/controls_internal.h"
 #include "runtime/core/core.h"
 
@@ -120,11 +123,20 @@ Change OfSystemKey(HWND edit, WPARAM key, LPARAM data, const Selection& s) {
   return key == VK_BACK && (data & 0x2000) ? Undone(edit, s) : NO_CHANGE;
 }
 
+bool HasResultString(HWND edit) {
+  HIMC context = ImmGetContext(edit);
+  if (!context) return false;
+  LONG size = ImmGetCompositionStringW(context, GCS_RESULTSTR, nullptr, 0);
+  ImmReleaseContext(edit, context);
+  return size > 0;
+}
+
 // An IME's composition string first removes the selection, then goes in;
 // its result string goes where the composition was (nowhere, in a field
-// that took none). Neither text fits; only a removal marks the text modified.
-Change OfComposition(LPARAM flags, const Selection& s) {
-  if (flags & GCS_RESULTSTR) return {true, s.from, s.from, false, false};
+// that took none). Neither text fits; a removal marks the text modified,
+// and so does a result string the control would have put in.
+Change OfComposition(HWND edit, LPARAM flags, const Selection& s) {
+  if (flags & GCS_RESULTSTR) return {true, s.from, s.from, HasResultString(edit), false};
   return flags & GCS_COMPSTR ? s.Removed() : NO_CHANGE;
 }
 
@@ -141,7 +153,7 @@ Change Of(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, const Selection
     case WM_UNICHAR: return OfUnicodeCharacter(edit, wParam, s);
     case WM_KEYDOWN: return OfKey(edit, wParam, s);
     case WM_SYSKEYDOWN: return OfSystemKey(edit, wParam, lParam, s);
-    case WM_IME_COMPOSITION: return OfComposition(lParam, s);
+    case WM_IME_COMPOSITION: return OfComposition(edit, lParam, s);
     case WM_PASTE: return Pasted(edit, s);
     case WM_CUT: return s.Removed(false, true);
     case WM_CLEAR: return s.Removed();

@@ -3,6 +3,7 @@
 // what a plain edit with room does, except that nothing inserted fits, and a
 // password field gives nothing away. Messages are sent by hand, modifier
 // keys set in the thread's key state.
+#include <cstring>
 #include <cwchar>
 #include <set>
 #include <string>
@@ -10,6 +11,8 @@
 
 #include "tests/controls/clipboard_text.h"
 #include "tests/controls/controls_fixture.h"
+
+#include <imm.h>
 
 namespace {
 
@@ -337,6 +340,94 @@ TEST_F(FullFieldRoutes, APasteWithNothingToPasteAsksTheControlWhetherItIsAPasswo
     EXPECT_EQ(from, row.caret);
     EXPECT_TRUE(HeapValidate(GetProcessHeap(), 0, nullptr));
     DestroyWindow(field);
+  }
+}
+
+// The result string of an IME is taken from the field's input context; a
+// full field takes none of it in, but is marked modified as a plain edit
+// that took it is.
+// The IME side of an input context, which the system's headers leave out.
+struct CompositionStrings {
+  DWORD size;
+  DWORD compositionParts[12];  // reading and composition attributes, clauses, strings
+  DWORD cursor, deltaStart;
+  DWORD resultReadingParts[4];
+  DWORD resultClauseLength, resultClauseOffset;
+  DWORD resultLength, resultOffset;
+  DWORD privateSize, privateOffset;
+};
+struct InputContext {
+  HWND window;
+  BOOL open;
+  POINT statusWindow, softKeyboard;
+  DWORD conversion, sentence;
+  LOGFONTW font;
+  COMPOSITIONFORM compositionForm;
+  CANDIDATEFORM candidateForms[4];
+  HIMCC strings;
+};
+extern "C" {
+InputContext* WINAPI ImmLockIMC(HIMC);
+BOOL WINAPI ImmUnlockIMC(HIMC);
+LPVOID WINAPI ImmLockIMCC(HIMCC);
+BOOL WINAPI ImmUnlockIMCC(HIMCC);
+HIMCC WINAPI ImmReSizeIMCC(HIMCC, DWORD);
+}
+
+class ImeResult {
+ public:
+  ImeResult(HWND window, const wchar_t* text) : window_(window), context_(ImmGetContext(window)) {
+    Put(text);
+  }
+  ~ImeResult() {
+    Put(L"");
+    if (context_) ImmReleaseContext(window_, context_);
+  }
+  // The length in bytes ImmGetCompositionStringW gives.
+  LONG Length() const {
+    return context_ ? ImmGetCompositionStringW(context_, GCS_RESULTSTR, nullptr, 0) : -1;
+  }
+
+ private:
+  void Put(const wchar_t* text) {
+    if (!context_) return;
+    InputContext* input = ImmLockIMC(context_);
+    if (!input) return;
+    DWORD length = DWORD(wcslen(text));
+    DWORD size = DWORD(sizeof(CompositionStrings) + (length + 1) * sizeof(WCHAR));
+    HIMCC resized = ImmReSizeIMCC(input->strings, size);
+    if (resized) input->strings = resized;
+    auto* strings = static_cast<CompositionStrings*>(resized ? ImmLockIMCC(resized) : nullptr);
+    if (strings) {
+      memset(strings, 0, size);
+      strings->size = size;
+      strings->resultLength = length;
+      strings->resultOffset = sizeof(CompositionStrings);
+      memcpy(reinterpret_cast<BYTE*>(strings) + sizeof(CompositionStrings), text,
+             (length + 1) * sizeof(WCHAR));
+      ImmUnlockIMCC(resized);
+    }
+    ImmUnlockIMC(context_);
+  }
+  HWND window_;
+  HIMC context_;
+};
+
+TEST_F(FullFieldRoutes, AnImeResultMarksAFullFieldModified) {
+  hv::CreateControl(&w, hv::CK_EDIT, "", 10, 10, 60, 22, 0, 90);
+  HWND field = Control(90);
+  ImeResult result(field, L"Q");
+  ASSERT_EQ(result.Length(), LONG(sizeof(WCHAR)));
+  const DWORD carets[] = {0, 5};
+  for (DWORD caret : carets) {
+    SCOPED_TRACE(caret);
+    SetWindowTextA(field, kLetters);
+    SendMessageA(field, EM_SETSEL, caret, caret);
+    SendMessageA(field, WM_IME_STARTCOMPOSITION, 0, 0);
+    SendMessageA(field, WM_IME_COMPOSITION, 0, GCS_RESULTSTR);
+    EXPECT_EQ(ct::TextOf(&w, 90), kLetters);
+    EXPECT_EQ(SendMessageA(field, EM_GETMODIFY, 0, 0), TRUE);
+    EXPECT_TRUE(HeapValidate(GetProcessHeap(), 0, nullptr));
   }
 }
 
