@@ -343,6 +343,36 @@ TEST_F(FullFieldRoutes, APasteWithNothingToPasteAsksTheControlWhetherItIsAPasswo
   }
 }
 
+// A scrolling password field has room for all it is given, and still gives
+// nothing away: no copy reaches the clipboard, and a cut that may not copy
+// removes nothing.
+TEST_F(FullFieldRoutes, AScrollingPasswordFieldGivesNothingAway) {
+  const struct {
+    const char* name;
+    UINT message;
+    WPARAM wParam;
+    int held;
+  } copies[] = {
+      {"WM_COPY", WM_COPY, 0, NONE},
+      {"WM_CUT", WM_CUT, 0, NONE},
+      {"ctrl+insert", WM_KEYDOWN, VK_INSERT, CTRL},
+      {"shift+delete", WM_KEYDOWN, VK_DELETE, SHIFT},
+  };
+  hv::CreateControl(&w, hv::CK_EDIT, "", 10, 10, 200, 22, ES_PASSWORD | ES_AUTOHSCROLL, 80);
+  HWND field = Control(80);
+  for (const auto& copy : copies) {
+    SCOPED_TRACE(copy.name);
+    SetWindowTextA(field, "secret");
+    SendMessageA(field, EM_SETSEL, 0, 6);
+    ct::PutOnClipboard(w.hwnd, kPasted);
+    HoldModifiers(copy.held);
+    SendMessageA(field, copy.message, copy.wParam, 0);
+    HoldModifiers(NONE);
+    EXPECT_EQ(ct::ClipboardText(w.hwnd), kPasted);
+    EXPECT_EQ(ct::TextOf(&w, 80), "secret");
+  }
+}
+
 // The result string of an IME is taken from the field's input context; a
 // full field takes none of it in, but is marked modified as a plain edit
 // that took it is.
