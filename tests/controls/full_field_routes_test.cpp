@@ -464,19 +464,36 @@ class ImeResult {
 TEST_F(FullFieldRoutes, AnImeResultMarksAFullFieldModified) {
   hv::CreateControl(&w, hv::CK_EDIT, "", 10, 10, 60, 22, 0, 90);
   HWND field = Control(90);
+  HWND plain = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_BORDER, 10, 40, 2000, 22,
+                               w.hwnd, nullptr, GetModuleHandleA(nullptr), nullptr);
   ImeResult result(field, L"Q");
   ASSERT_EQ(result.Length(), LONG(sizeof(WCHAR)));
-  const DWORD carets[] = {0, 5};
-  for (DWORD caret : carets) {
-    SCOPED_TRACE(caret);
-    SetWindowTextA(field, kLetters);
-    SendMessageA(field, EM_SETSEL, caret, caret);
-    SendMessageA(field, WM_IME_STARTCOMPOSITION, 0, 0);
-    SendMessageA(field, WM_IME_COMPOSITION, 0, GCS_RESULTSTR);
-    EXPECT_EQ(ct::TextOf(&w, 90), kLetters);
-    EXPECT_EQ(SendMessageA(field, EM_GETMODIFY, 0, 0), TRUE);
+  // A plain edit with room takes the result in; a full one takes none of it.
+  const struct {
+    HWND edit;
+    DWORD caret;
+    const char* text;
+  } rows[] = {
+      {plain, 5, "abcdeQfghijklmnopqrstuvwxyz"},
+      {field, 0, kLetters},
+      {field, 5, kLetters},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(testing::Message() << (row.edit == plain ? "plain" : "full") << ", caret " << row.caret);
+    SetWindowTextA(row.edit, kLetters);
+    SendMessageA(row.edit, EM_SETSEL, row.caret, row.caret);
+    SendMessageA(row.edit, WM_IME_STARTCOMPOSITION, 0, 0);
+    SendMessageA(row.edit, WM_IME_COMPOSITION, 0, GCS_RESULTSTR);
+    // What the message posted (the result as WM_IME_CHAR) arrives.
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+    char text[64] = "";
+    GetWindowTextA(row.edit, text, sizeof text);
+    EXPECT_STREQ(text, row.text);
+    EXPECT_EQ(SendMessageA(row.edit, EM_GETMODIFY, 0, 0), TRUE);
     EXPECT_TRUE(HeapValidate(GetProcessHeap(), 0, nullptr));
   }
+  DestroyWindow(plain);
 }
 
 }  // namespace
