@@ -44,29 +44,18 @@ const MessageRoute routes[] = {
     {WM_CTLCOLOREDIT, Color},     // a combo box's own edit part
     {WM_CTLCOLORLISTBOX, Color},  // and its list
     {WM_CHAR, Character},
-    // What may change the text of an edit field, or copy it. (WM_IME_CHAR
-    // is not among them: the system posts it on as WM_CHAR.)
-    {WM_UNICHAR, ChangeTextField},
-    {WM_KEYDOWN, ChangeTextField},
-    {WM_SYSKEYDOWN, ChangeTextField},
-    {WM_IME_COMPOSITION, ChangeTextField},
-    {WM_COPY, ChangeTextField},
-    {WM_PASTE, ChangeTextField},
-    {WM_CUT, ChangeTextField},
-    {WM_CLEAR, ChangeTextField},
-    {WM_UNDO, ChangeTextField},
-    {EM_UNDO, ChangeTextField},
-    {EM_REPLACESEL, ChangeTextField},
+    // Every other message that may change an edit field's text, or copy
+    // it, goes to ChangeTextField.
 };
 
 }  // namespace
 
 LRESULT CALLBACK ControlSubclassProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-  return RouteMessage(routes, control, message, wParam, lParam);
+  return RouteMessage(routes, control, message, wParam, lParam, ChangeTextField);
 }
 
 LRESULT CALLBACK RichEditSubclassProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-  return RouteMessage(routes, control, message, wParam, lParam);
+  return RouteMessage(routes, control, message, wParam, lParam, ChangeTextField);
 }
 
 }  // namespace hv

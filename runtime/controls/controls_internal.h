@@ -89,8 +89,8 @@ struct MessageRoute {
 
 LRESULT Forward(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
 
-// A message that may change an edit field's text or copy it. A password
-// field copies nothing. A single-line field without ES_AUTOHSCROLL whose
+// Any message: one that may change an edit field's text or copy it is
+// looked at, every other one forwarded. A password field copies nothing. A single-line field without ES_AUTOHSCROLL whose
 // kept text is wider than the field already has the change made here (what
 // would be inserted is dropped); every other control and field is handed
 // the message.
@@ -111,16 +111,24 @@ constexpr char CP_PAINTS[] = "HV_PAINTS";
 void MarkItemPainter(HWND control, int32_t kind);
 bool PaintsOwnItems(HWND control);
 
+// Gives a combo box's edit part, when it has one, a procedure of its own
+// that only makes the changes ChangeTextField makes, and releases.
+void GuardComboEdit(HWND combo);
+
+// Whether a key is down in the thread's key state, as the controls read it.
+inline bool Pressed(int key) { return GetKeyState(key) < 0; }
+
 bool IsPassword(HWND edit);
 // True when the message would copy a password field's text out of it.
 bool GivesTextAway(HWND edit, UINT message, WPARAM wParam);
 
+// A message without a row goes to `otherwise`.
 template <size_t N>
 LRESULT RouteMessage(const MessageRoute (&routes)[N], HWND control, UINT message, WPARAM wParam,
-                     LPARAM lParam) {
+                     LPARAM lParam, MessageHandling otherwise = Forward) {
   for (const MessageRoute& route : routes)
     if (route.message == message) return route.handle(control, message, wParam, lParam);
-  return Forward(control, message, wParam, lParam);
+  return otherwise(control, message, wParam, lParam);
 }
 
 // A property a kind of control holds at destruction besides those any

@@ -15,6 +15,10 @@
 // left gets every message as it came.
 #include <algorithm>
 #include <cstring>
+#include <iterator>
+
+#include <windows.h>
+#include <imm.h>
 
 #include "runtime/controls/controls_internal.h"
 #include "runtime/core/core.h"
@@ -40,8 +44,6 @@ struct Selection {
   Change CharacterBefore() const { return {true, from ? from - 1 : 0, from, false, false}; }
 };
 
-bool Pressed(int key) { return GetKeyState(key) < 0; }
-
 bool ClipboardHasText() {
   return IsClipboardFormatAvailable(CF_UNICODETEXT) || IsClipboardFormatAvailable(CF_TEXT);
 }
@@ -52,7 +54,7 @@ LONG StyleOf(HWND edit) { return GetWindowLongA(edit, GWL_STYLE); }
 // field loses its selection.
 Change Pasted(HWND edit, const Selection& s) {
   if (ClipboardHasText()) return s.Removed(true);
-  return StyleOf(edit) & ES_PASSWORD ? s.Removed() : NO_CHANGE;
+  return IsPassword(edit) ? s.Removed() : NO_CHANGE;
 }
 
 // An undo may put any text back, which a full field cannot take: refused,
@@ -64,7 +66,7 @@ Change Undone(HWND edit, const Selection& s) {
 }
 
 // WM_CHAR and WM_UNICHAR: what the control does with each character.
-Change OfCharacter(HWND edit, WPARAM c, const Selection& s) {
+Change OfCharacter(HWND edit, WCHAR c, const Selection& s) {
   switch (c) {
     case '\b': return Pressed(VK_CONTROL) ? NO_CHANGE : s.Empty() ? s.CharacterBefore() : s.Removed();
     case 0x16: return Pasted(edit, s);                 // ctrl+V
@@ -73,7 +75,27 @@ Change OfCharacter(HWND edit, WPARAM c, const Selection& s) {
   }
   bool digit = c >= '0' && c <= '9';
   bool refused = (StyleOf(edit) & ES_NUMBER) && !digit;
-  return c < ' ' || c == 0x7F || c == UNICODE_NOCHAR || refused ? NO_CHANGE : s.Removed(true);
+  return c < ' ' || c == 0x7F || refused ? NO_CHANGE : s.Removed(true);
+}
+
+// The character the control reads from WM_CHAR: a Unicode window's is a
+// WCHAR, an ANSI window's the low byte in the ANSI code page. Either may be
+// U+FFFF, which goes in like any other.
+WCHAR ReadCharacter(HWND edit, WPARAM wParam) {
+  if (IsWindowUnicode(edit)) return WCHAR(wParam);
+  char byte = char(BYTE(wParam));
+  WCHAR c = 0;
+  MultiByteToWideChar(CP_ACP, 0, &byte, 1, &c, 1);
+  return c;
+}
+
+// WM_UNICHAR reaches only a Unicode window's control, which ignores
+// UNICODE_NOCHAR and whatever lies beyond 0xFFFFF; above 0xFFFF it takes
+// the two halves of a surrogate pair as two characters.
+Change OfUnicodeCharacter(HWND edit, WPARAM c, const Selection& s) {
+  if (!IsWindowUnicode(edit) || c == UNICODE_NOCHAR || c > 0xFFFFF) return NO_CHANGE;
+  WCHAR first = c > 0xFFFF ? WCHAR(0xD800 + ((c - 0x10000) >> 10)) : WCHAR(c);
+  return OfCharacter(edit, first, s);
 }
 
 // The delete key: the selection, else the character after the caret; with
@@ -101,11 +123,20 @@ Change OfSystemKey(HWND edit, WPARAM key, LPARAM data, const Selection& s) {
   return key == VK_BACK && (data & 0x2000) ? Undone(edit, s) : NO_CHANGE;
 }
 
+bool HasResultString(HWND edit) {
+  HIMC context = ImmGetContext(edit);
+  if (!context) return false;
+  LONG size = ImmGetCompositionStringW(context, GCS_RESULTSTR, nullptr, 0);
+  ImmReleaseContext(edit, context);
+  return size > 0;
+}
+
 // An IME's composition string first removes the selection, then goes in;
 // its result string goes where the composition was (nowhere, in a field
-// that took none). Neither text fits; only a removal marks the text modified.
-Change OfComposition(LPARAM flags, const Selection& s) {
-  if (flags & GCS_RESULTSTR) return {true, s.from, s.from, false, false};
+// that took none). Neither text fits; a removal marks the text modified,
+// and so does a result string the control would have put in.
+Change OfComposition(HWND edit, LPARAM flags, const Selection& s) {
+  if (flags & GCS_RESULTSTR) return {true, s.from, s.from, HasResultString(edit), false};
   return flags & GCS_COMPSTR ? s.Removed() : NO_CHANGE;
 }
 
@@ -118,11 +149,11 @@ Change OfReplacement(HWND edit, LPARAM lParam, const Selection& s) {
 
 Change Of(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, const Selection& s) {
   switch (message) {
-    case WM_CHAR: return OfCharacter(edit, wParam, s);
-    case WM_UNICHAR: return IsWindowUnicode(edit) ? OfCharacter(edit, wParam, s) : NO_CHANGE;
+    case WM_CHAR: return OfCharacter(edit, ReadCharacter(edit, wParam), s);
+    case WM_UNICHAR: return OfUnicodeCharacter(edit, wParam, s);
     case WM_KEYDOWN: return OfKey(edit, wParam, s);
     case WM_SYSKEYDOWN: return OfSystemKey(edit, wParam, lParam, s);
-    case WM_IME_COMPOSITION: return OfComposition(lParam, s);
+    case WM_IME_COMPOSITION: return OfComposition(edit, lParam, s);
     case WM_PASTE: return Pasted(edit, s);
     case WM_CUT: return s.Removed(false, true);
     case WM_CLEAR: return s.Removed();
@@ -140,11 +171,19 @@ bool DropsWhatDoesNotFit(HWND edit, uintptr_t field, UINT message) {
   return !(StyleOf(edit) & ES_READONLY) || message == EM_REPLACESEL;
 }
 
+// The field's text is read and written through the edit class's own
+// Unicode procedure: through the runtime's procedure an ANSI field's text
+// would pass the code page, and what lies outside it come back as '?'.
+LRESULT AskEditClass(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto own = reinterpret_cast<WNDPROC>(GetClassLongPtrW(edit, GCLP_WNDPROC));
+  return CallWindowProcW(own, edit, message, wParam, lParam);
+}
+
 // The field's text as a runtime heap block, its length in `length`.
 WCHAR* TextOf(HWND edit, DWORD* length) {
-  int capacity = GetWindowTextLengthW(edit) + 1;
-  auto* text = static_cast<WCHAR*>(AllocateBlock(uint32_t(capacity) * sizeof(WCHAR)));
-  *length = text ? DWORD(GetWindowTextW(edit, text, capacity)) : 0;
+  auto capacity = DWORD(AskEditClass(edit, WM_GETTEXTLENGTH, 0, 0)) + 1;
+  auto* text = static_cast<WCHAR*>(AllocateBlock(capacity * sizeof(WCHAR)));
+  *length = text ? DWORD(AskEditClass(edit, WM_GETTEXT, capacity, reinterpret_cast<LPARAM>(text))) : 0;
   return text;
 }
 
@@ -179,7 +218,7 @@ bool ChangeFullField(HWND edit, const Change& change, WCHAR* text, DWORD length)
   // Full: nothing inserted fits; only the removal is left to do.
   if (change.copies && removed) Forward(edit, WM_COPY, 0, 0);
   if (removed) {
-    SetWindowTextW(edit, text);
+    AskEditClass(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
     SendMessageA(edit, EM_SETSEL, change.from, change.from);
   }
   // The control marks the text modified whenever it removes or inserts,
@@ -188,15 +227,28 @@ bool ChangeFullField(HWND edit, const Change& change, WCHAR* text, DWORD length)
   return true;
 }
 
+// What may change an edit field's text, or copy it. (WM_IME_CHAR is not
+// among them: the system posts it on as WM_CHAR.)
+const UINT textMessages[] = {
+    WM_CHAR,  WM_UNICHAR, WM_KEYDOWN, WM_SYSKEYDOWN, WM_IME_COMPOSITION, WM_COPY,
+    WM_PASTE, WM_CUT,     WM_CLEAR,   WM_UNDO,       EM_UNDO,            EM_REPLACESEL,
+};
+
+bool MayChangeText(UINT message) {
+  return std::find(std::begin(textMessages), std::end(textMessages), message) !=
+         std::end(textMessages);
+}
+
 }  // namespace
 
 LRESULT ChangeTextField(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (!MayChangeText(message)) return Forward(edit, message, wParam, lParam);
   uintptr_t field = ReadProperty(edit, CP_FIELD);
   if (field && GivesTextAway(edit, message, wParam)) return 0;
   if (!DropsWhatDoesNotFit(edit, field, message)) return Forward(edit, message, wParam, lParam);
   DWORD from = 0, to = 0;
   SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
-  auto length = DWORD(GetWindowTextLengthW(edit));
+  auto length = DWORD(AskEditClass(edit, WM_GETTEXTLENGTH, 0, 0));
   const Change change = Of(edit, message, wParam, lParam, {from, to, length});
   if (!change.edits) return Forward(edit, message, wParam, lParam);
   WCHAR* text = TextOf(edit, &length);

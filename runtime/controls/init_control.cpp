@@ -44,6 +44,7 @@ int32_t InitControl(HWND control, int32_t kind) {
   }
   MarkTextField(control);
   MarkItemPainter(control, kind);
+  if (kind == CK_COMBOBOX) GuardComboEdit(control);
 
   WNDPROC previous = Subclass(control, row.subclass);
   if (!releasesOnly) WriteProperty(control, CP_LPFN, reinterpret_cast<uintptr_t>(previous));

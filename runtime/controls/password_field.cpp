@@ -7,8 +7,6 @@
 namespace hv {
 namespace {
 
-bool Pressed(int key) { return GetKeyState(key) < 0; }
-
 bool HasSelection(HWND edit) {
   DWORD from = 0, to = 0;
   SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));

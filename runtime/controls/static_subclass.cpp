@@ -11,9 +11,11 @@ bool IsTransparent(HWND control) {
   return (static_cast<uint32_t>(GetWindowLongA(control, GWL_STYLE)) & CC_TRANSPARENT) != 0;
 }
 
+// The picture first, then the background to repaint, then the text.
 LRESULT SetText(HWND control, UINT, WPARAM wParam, LPARAM lParam) {
+  if (ShowsPicture(control, STATIC_PICTURE)) TakeCaptionPictureFromMessage(control, STATIC_PICTURE, lParam);
   if (IsTransparent(control)) InvalidateRect(control, nullptr, TRUE);
-  return SetPictureText(control, STATIC_PICTURE, wParam, lParam);
+  return Forward(control, WM_SETTEXT, wParam, lParam);
 }
 
 LRESULT Destroy(HWND control, UINT, WPARAM wParam, LPARAM lParam) {

@@ -1,19 +1,32 @@
 #include "tests/controls/clipboard_text.h"
 
 #include <cstring>
+#include <cwchar>
 
 namespace ct {
 
-void PutOnClipboard(HWND owner, const char* text) {
+namespace {
+
+void Put(HWND owner, UINT format, const void* text, size_t size) {
   if (!OpenClipboard(owner)) return;
   EmptyClipboard();
   if (text) {
-    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, strlen(text) + 1);
-    memcpy(GlobalLock(data), text, strlen(text) + 1);
+    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, size);
+    memcpy(GlobalLock(data), text, size);
     GlobalUnlock(data);
-    SetClipboardData(CF_TEXT, data);
+    SetClipboardData(format, data);
   }
   CloseClipboard();
+}
+
+}  // namespace
+
+void PutOnClipboard(HWND owner, const char* text) {
+  Put(owner, CF_TEXT, text, text ? strlen(text) + 1 : 0);
+}
+
+void PutOnClipboard(HWND owner, const wchar_t* text) {
+  Put(owner, CF_UNICODETEXT, text, text ? (wcslen(text) + 1) * sizeof(wchar_t) : 0);
 }
 
 std::string ClipboardText(HWND owner) {
