@@ -6,8 +6,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=$1 count_calls=$2
 . tools/wine-env.sh
-wine_env_prepare "$build/wine" yes
+# Set before preparing: a preparation that fails halfway stops what it started.
 trap 'wine_env_stop "$build/wine"' EXIT
+wine_env_prepare "$build/wine" yes
 
 for b in core_bench draw_bench app_bench; do
   echo "== $b"

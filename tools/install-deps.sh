@@ -47,19 +47,23 @@ install() {
   echo "== installing: $*"
   dpkg --add-architecture i386
   export DEBIAN_FRONTEND=noninteractive
-  local release=()
-  if ! update_lists; then
-    # One index left out (a mirror mid-sync, say): go on with the lists apt has.
-    # Preferring the release's main archive keeps the two architectures of a
-    # package at one version where one architecture's update list is missing.
+  if update_lists; then
+    apt_install "$@" && return
+  else
+    # An index left out (a mirror mid-sync, say): go on with the lists apt has.
     echo "== some package lists could not be fetched; installing from the lists apt has"
-    release=(-t "$(. /etc/os-release && echo "$VERSION_CODENAME")")
+    apt_install "$@" && return
+    # Where one architecture's update list is missing, the two halves of a
+    # package can disagree; the release's main archive holds both.
+    local codename
+    codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+    [ -n "$codename" ] && apt_install -t "$codename" "$@" && return
   fi
-  apt-get install -y -q --no-install-recommends "${release[@]}" "$@" || {
-    echo "install-deps: the install failed; not installed: $(not_installed "$@")" >&2
-    exit 1
-  }
+  echo "install-deps: the install failed; not installed: $(not_installed "$@")" >&2
+  exit 1
 }
+
+apt_install() { apt-get install -y -q --no-install-recommends "$@"; }
 
 # The packages of those named that dpkg does not have installed.
 not_installed() {
@@ -71,12 +75,21 @@ not_installed() {
 }
 
 # A mirror mid-sync fails one index for a minute or so: try a few times.
+# apt-get update exits 0 on some failed fetches, which it only reports.
 update_lists() {
-  local try
+  local try status log
+  log=$(mktemp)
   for try in 1 2 3; do
-    apt-get update -q && return 0
+    status=0
+    apt-get update -q > "$log" 2>&1 || status=$?
+    cat "$log"
+    if [ $status -eq 0 ] && ! grep -qE '^[WE]: (Failed to fetch|Some index files)' "$log"; then
+      rm -f "$log"
+      return 0
+    fi
     [ "$try" -lt 3 ] && sleep $((try * 10))
   done
+  rm -f "$log"
   return 1
 }
 

@@ -36,7 +36,7 @@ tools/install-deps.sh
 if ! wine_env_native win32 && [ -n "${DISPLAY:-}" ] && [ -z "$shot" ]; then
   # A window to look at: the 64-bit twin shows the same one natively.
   if wine_env_native win64; then
-    echo "This kernel runs no 32-bit programs: starting the 64-bit build of $name instead."
+    echo "$(wine_env_why_emulated): starting the 64-bit build of $name instead."
     build="$build-x64" toolchain=x86_64-w64-mingw32
   else
     wine_env_check || true
@@ -64,7 +64,7 @@ if [ -z "$shot" ]; then
   shot="$build/$target.png"
 fi
 runner=()
-wine_env_runner runner win32 "$build"
-[ ${#runner[@]} -eq 0 ] || echo "This kernel runs no 32-bit programs: $name runs in an x86-64 machine
+wine_env_runner runner "$(cat "$build/wine-arch")" "$build"
+[ ${#runner[@]} -eq 0 ] || echo "$(wine_env_why_emulated): $name runs in an x86-64 machine
 emulated by QEMU, on a virtual display there; this takes a few minutes."
 "${runner[@]}" tools/make-screenshot.sh "$build" "$program" "$shot" "${window[@]}"

@@ -25,9 +25,10 @@ tools/install-deps.sh
 
 runner32=()
 wine_env_runner runner32 win32 "$build32"
-configure32=()
+# Cached settings: each run says them, so a folder once used emulated is native again.
+configure32=(-DHV_TEST_TIME_SCALE=1 -DHV_TEST_PER_PROGRAM=OFF)
 if [ ${#runner32[@]} -gt 0 ]; then
-  echo "== this kernel runs no 32-bit programs: the 32-bit tests run under Wine"
+  echo "== $(wine_env_why_emulated): the 32-bit tests run under Wine"
   echo "   in an x86-64 machine emulated by QEMU, many times slower than natively"
   configure32=(-DHV_TEST_TIME_SCALE=10 -DHV_TEST_PER_PROGRAM=ON)
 fi
@@ -52,17 +53,24 @@ configure_and_build "$build32" i686-w64-mingw32 "${configure32[@]}"
 tier=default; [ "$long" = ON ] && tier=long
 echo "== test both builds ($tier tier): 64-bit under 64-bit Wine, 32-bit${runner32:+ in the emulated machine}"
 start=$SECONDS
-tools/test-wine.sh "$build64" > "$build64/test.log" 2>&1 & pid64=$!
-"${runner32[@]}" tools/test-wine.sh "$build32" > "$build32/test.log" 2>&1 & pid32=$!
+# Each suite in a process group of its own, so that an interrupted run ends
+# both (background jobs of a script ignore SIGINT) and each stops what it started.
+setsid tools/test-wine.sh "$build64" > "$build64/test.log" 2>&1 & pid64=$!
+setsid "${runner32[@]}" tools/test-wine.sh "$build32" > "$build32/test.log" 2>&1 & pid32=$!
+trap 'kill -TERM -- -$pid64 -$pid32 2>/dev/null; wait' INT TERM
 failed=()
 wait $pid64 || failed+=("64-bit")
 wait $pid32 || failed+=("32-bit")
+trap - INT TERM
 echo "== the 64-bit suite"; cat "$build64/test.log"
 echo "== the 32-bit suite"; cat "$build32/test.log"
 echo "== both suites took $((SECONDS - start)) s"
 
+# Both CTest summaries in one closing line.
+cat "$build64/test.log" "$build32/test.log" |
+  awk '/tests passed, [0-9]+ tests failed out of/ { failed += $4; total += $NF }
+       END { printf "total: %d passed, %d failed\n", total - failed, failed }'
 if [ ${#failed[@]} -gt 0 ]; then
   echo "== tests failed in the ${failed[*]} build" >&2
   exit 1
 fi
-echo "== every test of both builds passed"

@@ -63,6 +63,12 @@ wine_env_native() {
   (wine_env_arch "${1:-win32}" && wine --version >/dev/null 2>&1)
 }
 
+# Why 32-bit programs run in the emulated machine here, for messages.
+wine_env_why_emulated() {
+  if [ -n "${HV_EMULATE_32:-}" ]; then echo "HV_EMULATE_32 asks for the emulated machine"
+  else echo "this kernel runs no 32-bit programs"; fi
+}
+
 # wine_env_runner ARRAY ARCH BUILD_DIR: sets ARRAY to what runs a command
 # where programs of ARCH run: nothing natively, else the emulated x86-64
 # machine (tools/vm/run.sh, working in BUILD_DIR/vm).
