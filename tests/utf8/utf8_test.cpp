@@ -7,10 +7,12 @@
 #include <algorithm>
 #include <optional>
 #include <string>
+#include <thread>
 
 #include "runtime/runtime.h"
 #include "tests/support/gdi_count.h"
 #include "tests/support/heap_count.h"
+#include "tests/support/message_boxes.h"
 #include "tests/support/pixels.h"
 #include "tests/support/wait.h"
 
@@ -49,6 +51,23 @@ void CreateEveryControl(hv::WindowRecord* w) {
   hv::CreateControl(w, hv::CK_RICHEDIT, "", 220, 80, 180, 60, 0, RICH);
 }
 
+// Shows a message box and, from another thread, reads its caption and
+// text as UTF-16 and presses OK; returns what ShowMessage returned.
+int32_t ShowAndReadBox(hv::WindowRecord* owner, const char* caption, std::wstring* shownCaption,
+                       std::wstring* shownText) {
+  std::thread reader([&] {
+    HWND box = nullptr;
+    hvtest::WaitUntil([&] { return (box = hvtest::FindMessageBox(GetCurrentProcessId())) != nullptr; });
+    if (!box) return;
+    *shownCaption = WindowTextW(box);
+    *shownText = WindowTextW(GetDlgItem(box, 0xFFFF));  // the box's static text
+    hvtest::PressOk(box);
+  });
+  int32_t pressed = hv::ShowMessage(owner, TEXT, caption, 0);
+  reader.join();
+  return pressed;
+}
+
 // What the system makes once per process (class icons, cached contexts,
 // system colours' brushes, the rich-edit library's objects) is made now,
 // so that a test's balance counts only what it leaves behind.
@@ -64,6 +83,8 @@ void WarmUp() {
   CreateEveryControl(&record);
   for (int32_t id : {EDIT, STATIC_TEXT, BUTTON, RICH}) hv::SetControlText(&record, id, TEXT);
   hv::PrintText(2, hv::TC_RECORD, &record, hv::TC_STRING, TEXT);
+  std::wstring caption, text;
+  ShowAndReadBox(&record, "warm-up", &caption, &text);
   hvtest::Pump();
   hv::printTarget = nullptr;
   hv::CloseWindow(&record);
@@ -208,6 +229,14 @@ TEST_F(Utf8Text, ButtonCaptionIsCentredByItsCharacters) {
   const int start = WIDTH / 2 - expected.cx / 2;
   EXPECT_NEAR(left, start, 2);
   EXPECT_NEAR(right, start + expected.cx - 1, 3);
+}
+
+// A message box shows its caption and text as the system's UTF-16.
+TEST_F(Utf8Text, MessageBoxShowsTheTextAsWritten) {
+  std::wstring caption, text;
+  EXPECT_EQ(ShowAndReadBox(&w, "Жук ✓", &caption, &text), IDOK);
+  EXPECT_EQ(caption, L"Жук ✓");
+  EXPECT_EQ(text, std::wstring(WIDE));
 }
 
 }  // namespace
