@@ -208,6 +208,16 @@ TEST_F(Utf8Text, CutTextEndsOnAWholeCharacter) {
   }
 }
 
+// A face name longer than the font's field is cut to whole characters:
+// 30 ASCII letters and a two-byte letter leave room for the letters only.
+TEST_F(Utf8Text, LongFaceNameIsCutToWholeCharacters) {
+  const std::string face = std::string(30, 'a') + "ЖЖ";
+  hv::SetFont(&w, face.c_str(), 10, 400, 0, 0);
+  LOGFONTW font = {};
+  ASSERT_TRUE(GetObjectW(w.font, sizeof font, &font));
+  EXPECT_EQ(std::wstring(font.lfFaceName), std::wstring(30, L'a'));
+}
+
 // A painted button centres its caption by the caption's characters: the
 // ink spans the width the system measures for the UTF-16 text.
 TEST_F(Utf8Text, ButtonCaptionIsCentredByItsCharacters) {
