@@ -3,8 +3,8 @@
 # Wine: starts it, saves its window once drawn as PNG, closes it. Where the
 # build's programs run; tools/run.sh --screenshot calls it.
 #   tools/make-screenshot.sh BUILD_DIR PROGRAM FILE.png [CAPTION CLASS]
-# PROGRAM is relative to BUILD_DIR; CAPTION and CLASS name the window to
-# wait for (default the calculator's).
+# PROGRAM is relative to BUILD_DIR, or an absolute path; CAPTION and CLASS name the window to
+# wait for (default the calculator's; the caption * stands for any).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=$1 program=$2 shot=$3
@@ -21,7 +21,8 @@ wine_env_prepare "$state" yes
 wine "$build/tools/hold-desktop.exe" </dev/null >/dev/null 2>&1 &
 mkdir -p "$(dirname "$shot")"
 rm -f "$shot"
-wine "$build/$program" &
+case "$program" in /*) ;; *) program=$build/$program ;; esac
+wine "$program" &
 running=$!
 shot_rc=0
 wine "$build/tools/ampliwind-screenshot.exe" "$(wine winepath -w "$shot")" "${window[@]}" || shot_rc=$?

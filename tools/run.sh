@@ -3,17 +3,34 @@
 #   tools/run.sh                    on Windows (MSYS2), natively; on Linux, under Wine
 #   tools/run.sh --screenshot FILE  a picture of the started window instead (Linux)
 #   tools/run.sh tour               the runtime tour (examples/tour) instead, on a display
+#   tools/run.sh PROGRAM.exe        any program of yours on the runtime, in this project's
+#                                   Wine prefix (its fonts, window frames drawn by Wine)
 # On Linux without an X display it says so, runs the program on a virtual
 # display, saves a PNG picture of its window, prints where, and closes it.
 # Installs what is missing first (Debian, as root).
 set -euo pipefail
+exe=
+case "${1:-}" in *.exe|*.EXE) exe=$(realpath "$1"); shift ;; esac
 cd "$(dirname "$0")/.."
 
-target=ampliwind program=app/ampliwind.exe name=Ampliwind window=()
+target=ampliwind program=app/ampliwind.exe name=Ampliwind window=() picture=
 if [ "${1:-}" = tour ]; then
   target=tour program=examples/tour/tour.exe name="The tour"
   window=("Ampliwind runtime tour" HalvornFrameClass)  # the frame the screenshot waits for
   shift
+fi
+# The machine a program is built for: the word after "PE\0\0" at the offset at 0x3C.
+exe_machine() {
+  local offset
+  offset=$(od -An -tu4 -j60 -N4 "$1" | tr -d ' ')
+  od -An -tx2 -j$((offset + 4)) -N2 "$1" | tr -d ' '
+}
+if [ -n "$exe" ]; then
+  # The program's own; the build of its architecture gives the Wine prefix
+  # and the screenshot helper. Its window is a runtime window of any caption.
+  name=$(basename "$exe" .exe)
+  target=hold-desktop program=$exe picture=$name window=("*" HalvornWndClass)
+  [ "$(exe_machine "$exe")" = 8664 ] && BUILD_DIR=${BUILD_DIR:-build-x64}
 fi
 
 shot=
@@ -31,9 +48,10 @@ esac
 
 build=$(realpath -m "${BUILD_DIR:-build}")
 toolchain=i686-w64-mingw32
+[ "$(basename "$build")" = build-x64 ] && toolchain=x86_64-w64-mingw32
 tools/install-deps.sh
 . tools/wine-env.sh
-if ! wine_env_native win32 && [ -n "${DISPLAY:-}" ] && [ -z "$shot" ]; then
+if [ -z "$exe" ] && ! wine_env_native win32 && [ -n "${DISPLAY:-}" ] && [ -z "$shot" ]; then
   # A window to look at: the 64-bit twin shows the same one natively.
   if wine_env_native win64; then
     echo "$(wine_env_why_emulated): starting the 64-bit build of $name instead."
@@ -54,14 +72,14 @@ if [ -n "${DISPLAY:-}" ] && [ -z "$shot" ]; then
   state="$build/wine-app"
   trap 'wine_env_stop "$state"' EXIT
   wine_env_prepare "$state" no
-  wine "$build/$program"
+  case "$program" in /*) wine "$program" ;; *) wine "$build/$program" ;; esac
   exit
 fi
 
 if [ -z "$shot" ]; then
   echo "No X display here, so nobody could see the window: $name runs on a"
   echo "virtual display (Xvfb) instead, and this saves a picture of it."
-  shot="$build/$target.png"
+  shot="$build/${picture:-$target}.png"
 fi
 runner=()
 wine_env_runner runner "$(cat "$build/wine-arch")" "$build"

@@ -24,7 +24,8 @@ constexpr char NOTES[] =
     "A rich-edit control.\r\n\r\n"
     "Resize this window: the picture on the left is a surface made at the size the "
     "client area had when the window opened, and it is stretched to fit. This text is "
-    "a control of its own: it is moved to keep the right third, its letters unstretched.";
+    "a control of its own: it is moved to keep the right third, its letters unstretched.\r\n\r\n"
+    "Texts are UTF-8 (hv_use_utf8): Grüße, Жук.";
 
 struct Sample {
   const char* face;
@@ -36,6 +37,7 @@ const Sample samples[] = {
     {"Courier New", 10, FW_NORMAL, 0, 16, 42, "Courier New 10"},
     {"MS Sans Serif", 8, FW_NORMAL, ITALIC, 16, 64, "MS Sans Serif 8 italic"},
     {"Small Fonts", 7, FW_NORMAL, UNDERLINE, 16, 82, "Small Fonts 7 underlined"},
+    {"Tahoma", 8, FW_NORMAL, 0, 16, 98, "UTF-8: Grüße, Жук"},
 };
 
 struct Box {
@@ -107,6 +109,8 @@ void Build() {
   hv::CreateControl(&drawingChild, hv::CK_RICHEDIT, NOTES, 0, 0, 0, 0,
                     ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL | WS_BORDER, ID_NOTES);
   hv::SetControlColor(&drawingChild, ID_NOTES, INK, NOTES_BACK);
+  // The system font it would take has no Cyrillic letters.
+  hv::SetFont(&drawingChild, "Tahoma", 10, FW_NORMAL, 0, ID_NOTES);
   // A rich edit paints without asking its parent for colours: it takes its own by message.
   hv::SendControlMessage(reinterpret_cast<uintptr_t>(&drawingChild), hv::MT_RECORD,
                          EM_SETBKGNDCOLOR, 0, NOTES_BACK, hv::MT_UINT, ID_NOTES);

@@ -2,9 +2,11 @@
 // caption and the rectangle it is centred in, and the caption drawn enabled
 // or disabled.
 #include <cstring>
+#include <cwchar>
 
 #include "runtime/controls/controls.h"
 #include "runtime/controls/paint_internal.h"
+#include "runtime/core/utf8_internal.h"
 
 namespace hv {
 namespace {
@@ -29,10 +31,71 @@ RECT TextRectangle(const RECT& item, uint32_t style, bool pressed) {
 
 int Height(const RECT& rect) { return rect.bottom - rect.top; }
 
+// The "A" calls map bytes by the font's character set (a symbol font's
+// too); a UTF-8 caption is drawn by the "W" calls. Both have one shape here.
+int DrawCaptionText(HDC dc, const char* text, RECT* rect, UINT format) {
+  return DrawTextA(dc, text, -1, rect, format);
+}
+int DrawCaptionText(HDC dc, const wchar_t* text, RECT* rect, UINT format) {
+  return DrawTextW(dc, text, -1, rect, format);
+}
+void MeasureCaption(HDC dc, const char* text, int length, SIZE* extent) {
+  GetTextExtentPoint32A(dc, text, length, extent);
+}
+void MeasureCaption(HDC dc, const wchar_t* text, int length, SIZE* extent) {
+  GetTextExtentPoint32W(dc, text, length, extent);
+}
+void EmbossCaption(HDC dc, const char* text, int length, int x, int y, SIZE extent) {
+  DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(text), length, x, y, extent.cx,
+             extent.cy, DST_TEXT | DSS_DISABLED);
+}
+void EmbossCaption(HDC dc, const wchar_t* text, int length, int x, int y, SIZE extent) {
+  DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(text), length, x, y, extent.cx,
+             extent.cy, DST_TEXT | DSS_DISABLED);
+}
+int Length(const char* text) { return static_cast<int>(std::strlen(text)); }
+int Length(const wchar_t* text) { return static_cast<int>(std::wcslen(text)); }
+
+template <typename Char>
+void DrawCaption(const ButtonPainting& painting, const Char* caption) {
+  HDC dc = painting.dc;
+  RECT text = painting.text;
+  bool multiline = painting.style & BS_MULTILINE;
+  UINT format = CENTRED | (multiline ? DT_WORDBREAK : DT_SINGLELINE);
+  int previousMode = SetBkMode(dc, TRANSPARENT);
+  if (multiline) {  // the system centres only single lines vertically
+    RECT wrapped = text;
+    DrawCaptionText(dc, caption, &wrapped, format | DT_CALCRECT);
+    text.top += Height(text) / 2 - Height(wrapped) / 2;
+  }
+  int length = Length(caption);
+  SIZE extent = {};
+  MeasureCaption(dc, caption, length, &extent);
+  int x = (text.left + text.right) / 2 - extent.cx / 2;
+  int y = (text.top + text.bottom) / 2 - extent.cy / 2;
+  COLORREF previousColour;
+  if (painting.item->itemState & ODS_DISABLED) {
+    previousColour = SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
+    if (multiline)
+      DrawCaptionText(dc, caption, &text, format);
+    else
+      EmbossCaption(dc, caption, length, x, y - 1, extent);
+  } else {
+    previousColour = SetTextColor(dc, COLORREF(ReadProperty(painting.control, CP_FGRND)));
+    DrawCaptionText(dc, caption, &text, format);
+  }
+  SetTextColor(dc, previousColour);
+  SetBkMode(dc, previousMode);
+}
+
 }  // namespace
 
 bool ButtonPressed(const ButtonPainting& painting) {
   return painting.item->itemState & ODS_SELECTED;
+}
+
+bool HasCaption(const ButtonPainting& painting) {
+  return painting.caption[0] || painting.wideCaption[0];
 }
 
 bool ButtonMarked(const ButtonPainting& painting) {
@@ -46,43 +109,24 @@ void BeginButtonPainting(ButtonPainting* painting, HWND control, DRAWITEMSTRUCT*
   painting->dc = item->hDC;
   painting->style = static_cast<uint32_t>(GetWindowLongA(control, GWL_STYLE));
   painting->caption[0] = 0;
-  GetWindowTextA(control, painting->caption, CAPTION_BUFFER);
+  painting->wideCaption[0] = 0;
+  if (TextIsUtf8()) {
+    int length = GetWindowTextW(control, painting->wideCaption, CAPTION_BUFFER);
+    // Cut short, the caption ends on a whole character.
+    if (length > 0 && IS_HIGH_SURROGATE(painting->wideCaption[length - 1]))
+      painting->wideCaption[length - 1] = 0;
+  } else {
+    GetWindowTextA(control, painting->caption, CAPTION_BUFFER);
+  }
   painting->frame = item->rcItem;
   painting->text = TextRectangle(item->rcItem, painting->style, ButtonPressed(*painting));
 }
 
 void DrawButtonCaption(const ButtonPainting& painting) {
-  const char* caption = painting.caption;
-  if (!caption[0]) return;
-  HDC dc = painting.dc;
-  RECT text = painting.text;
-  bool multiline = painting.style & BS_MULTILINE;
-  UINT format = CENTRED | (multiline ? DT_WORDBREAK : DT_SINGLELINE);
-  int previousMode = SetBkMode(dc, TRANSPARENT);
-  if (multiline) {  // the system centres only single lines vertically
-    RECT wrapped = text;
-    DrawTextA(dc, caption, -1, &wrapped, format | DT_CALCRECT);
-    text.top += Height(text) / 2 - Height(wrapped) / 2;
-  }
-  int length = static_cast<int>(std::strlen(caption));
-  SIZE extent = {};
-  GetTextExtentPoint32A(dc, caption, length, &extent);
-  int x = (text.left + text.right) / 2 - extent.cx / 2;
-  int y = (text.top + text.bottom) / 2 - extent.cy / 2;
-  COLORREF previousColour;
-  if (painting.item->itemState & ODS_DISABLED) {
-    previousColour = SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
-    if (multiline)
-      DrawTextA(dc, caption, -1, &text, format);
-    else
-      DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(caption), length, x, y - 1,
-                 extent.cx, extent.cy, DST_TEXT | DSS_DISABLED);
-  } else {
-    previousColour = SetTextColor(dc, COLORREF(ReadProperty(painting.control, CP_FGRND)));
-    DrawTextA(dc, caption, -1, &text, format);
-  }
-  SetTextColor(dc, previousColour);
-  SetBkMode(dc, previousMode);
+  if (painting.wideCaption[0])  // read only under a UTF-8 code page
+    DrawCaption(painting, painting.wideCaption);
+  else if (painting.caption[0])
+    DrawCaption(painting, painting.caption);
 }
 
 }  // namespace hv

@@ -4,6 +4,7 @@
 
 #include "runtime/controls/controls_internal.h"
 #include "runtime/core/core.h"
+#include "runtime/core/utf8_internal.h"
 
 namespace hv {
 namespace {
@@ -21,10 +22,34 @@ HWND FindControl(WindowRecord* record, int32_t id) {
   return record && record->hwnd ? GetDlgItem(record->hwnd, id) : nullptr;
 }
 
+namespace {
+
+// Under a UTF-8 code page some controls (the rich edit) count their text in
+// characters, not bytes: read as UTF-16, the text is copied whole. The
+// system reads an "A" control's text into a byte buffer of the units asked
+// for, so as many are asked as the UTF-8 can take: three per unit.
+char* ReadUtf8Text(HWND control, char* empty) {
+  int32_t units = 3 * GetWindowTextLengthW(control) + 1;
+  auto* wide = static_cast<wchar_t*>(AllocateBlock(uint32_t(units) * sizeof(wchar_t)));
+  if (!wide) return empty;
+  GetWindowTextW(control, wide, units);
+  uint32_t size = uint32_t(WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr));
+  char* text = size ? static_cast<char*>(AllocateBlock(size)) : nullptr;
+  if (text) {
+    FreeBlock(empty);
+    NarrowToUtf8(wide, text, size);
+  }
+  FreeBlock(wide);
+  return text ? text : empty;
+}
+
+}  // namespace
+
 char* GetControlText(WindowRecord* record, int32_t id) {
   auto* text = static_cast<char*>(AllocateBlock(2));
   HWND control = FindControl(record, id);
   if (!control || !text) return text;
+  if (TextIsUtf8()) return ReadUtf8Text(control, text);
   int32_t size = GetWindowTextLengthA(control) + 1;
   FreeBlock(text);
   text = static_cast<char*>(AllocateBlock(static_cast<uint32_t>(size)));

@@ -71,7 +71,7 @@ int32_t PaintHotButton(HWND control, DRAWITEMSTRUCT* item) {
   if (!button.shaped) FillFrameBackground(painting, button);
   // Unlike PaintButton's, the frame was not moved in for this outline.
   if (!button.shaped && ButtonMarked(painting)) OutlineRect(dc, item->rcItem);
-  if (button.shaped && painting.caption[0]) {
+  if (button.shaped && HasCaption(painting)) {
     HRGN saved = SaveClip(dc);
     SelectClipRgn(dc, button.region);
     DrawButtonCaption(painting);

@@ -18,7 +18,8 @@ struct ButtonPainting {
   DRAWITEMSTRUCT* item;
   HDC dc;
   uint32_t style;
-  char caption[CAPTION_BUFFER];
+  char caption[CAPTION_BUFFER];           // as the window holds it
+  wchar_t wideCaption[CAPTION_BUFFER];   // drawn instead under a UTF-8 code page
   RECT frame;
   RECT text;
 };
@@ -30,6 +31,7 @@ void BeginButtonPainting(ButtonPainting* painting, HWND control, DRAWITEMSTRUCT*
 void DrawButtonCaption(const ButtonPainting& painting);
 
 bool ButtonPressed(const ButtonPainting& painting);
+bool HasCaption(const ButtonPainting& painting);
 // Focused, or the parent's default button: outlined around the item.
 bool ButtonMarked(const ButtonPainting& painting);
 

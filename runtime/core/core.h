@@ -20,6 +20,10 @@ void AddExitCallback(ExitRoutine routine, void* argument);
 
 // Loads the start-up control word of the floating-point unit: 64-bit
 // significand, round to nearest (ties to even), all exceptions masked.
+// Call it first, in 32-bit and 64-bit programs alike: the number and text
+// conversions, SquareRoot and PowerOf compute on the x87 unit, which
+// Windows starts at a 53-bit significand (0x027F), and their results, as
+// NumberToText writes them, are those of the 64-bit one.
 constexpr uint16_t FPU_STARTUP_CONTROL = 0x033F;
 void LoadStartupControlWord();
 
@@ -30,7 +34,8 @@ void* AllocateBlock(uint32_t size);
 void* ResizeBlock(void* block, uint32_t size);
 void FreeBlock(void* block);
 
-// Type codes of the compiled language; TypeSizeTable gives their sizes.
+// Type codes: what kind of value follows, in PrintText's items and for
+// AllocateTyped's elements; TypeSizeTable gives their sizes in bytes.
 enum TypeCode : int32_t {
   TC_STRING = 0, TC_CHAR = 1, TC_INT = 2, TC_FLOAT = 3, TC_RECORD = 9,
   TC_UINT16 = 13, TC_DOUBLE = 14, TC_BYTE = 15, TC_INT64 = 17, TC_UINT64 = 18,

@@ -2,6 +2,7 @@
 #include "runtime/core/core.h"
 #include "runtime/core/lifecycle_internal.h"
 #include "runtime/draw/draw.h"
+#include "runtime/draw/draw_internal.h"
 
 namespace hv {
 namespace {

@@ -28,21 +28,6 @@ int32_t EndDraw(WindowRecord* record, HDC context, int32_t refresh);
 int32_t SetDrawMode(WindowRecord* record, int32_t mode);   // 1 transparent, 2 opaque
 int32_t SetFrontPen(WindowRecord* record, COLORREF colour);
 
-// The erase handler calls this once it has restored the lent context's saved
-// state: it deletes the pens and fonts that SetFrontPen and SetFont left
-// selected in that context during the event.
-void ReleaseLentObjects(HDC context);
-
-// CloseWindow calls this before the window goes: it gives back the context
-// of a bracket that is still open.
-void ReleaseOpenBracket(WindowRecord* record);
-
-// The memory context that brackets reuse lives while a window is open:
-// OpenWindow and CloseWindow call the first two, RuntimeShutdown the last.
-void KeepContextForWindow();
-void ReleaseContextForWindow();
-void ReleaseKeptContext();
-
 // ---- Size queries ------------------------------------------------------------------
 int32_t GetBitmapSize(HBITMAP bitmap, int32_t* width, int32_t* height);
 int32_t GetClientSize(WindowRecord* record, int32_t* x, int32_t* y, int32_t* width, int32_t* height);

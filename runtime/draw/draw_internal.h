@@ -27,6 +27,21 @@ void SettleSelectedObject(WindowRecord* record, HDC context, bool lent, HGDIOBJ 
 HDC BorrowMemoryContext();
 void ReturnMemoryContext(HDC context);
 
+// The erase handler calls this once it has restored the lent context's saved
+// state: it deletes the pens and fonts that SetFrontPen and SetFont left
+// selected in that context during the event.
+void ReleaseLentObjects(HDC context);
+
+// CloseWindow calls this before the window goes: it gives back the context
+// of a bracket that is still open.
+void ReleaseOpenBracket(WindowRecord* record);
+
+// The memory context that brackets reuse lives while a window is open:
+// OpenWindow and CloseWindow call the first two, RuntimeShutdown the last.
+void KeepContextForWindow();
+void ReleaseContextForWindow();
+void ReleaseKeptContext();
+
 // Tests only: PrintText formats into `buffer` (PRINT_BUFFER_SIZE bytes,
 // word-aligned) from now on, so that a no-access page can follow it; null
 // gives back the static buffer.

@@ -6,6 +6,7 @@
 
 #include "runtime/core/core.h"
 #include "runtime/core/numbers_internal.h"
+#include "runtime/core/utf8_internal.h"
 #include "runtime/draw/draw.h"
 #include "runtime/draw/draw_internal.h"
 
@@ -21,6 +22,8 @@ alignas(4) char printStorage[PRINT_BUFFER_SIZE];
 // Reached through a pointer only so that a test can put the buffer right in
 // front of a no-access page (RedirectPrintBuffer); the program never moves it.
 char* printBuffer = printStorage;
+// The text as drawn under a UTF-8 code page: at most one unit per byte.
+wchar_t wideText[PRINT_BUFFER_SIZE];
 
 enum ItemKind : uint8_t {
   ITEM_WORD,     // one 32-bit value given to the format
@@ -86,6 +89,9 @@ int32_t FormatItem(const ItemFormat& item, bool first, char* at, uint32_t size, 
       }
       [[fallthrough]];
     case ITEM_ADDRESS:
+      // The formatter's %S knows no UTF-8; whole characters only, as it.
+      if (item.code == TC_WSTRING && TextIsUtf8())
+        return NarrowToUtf8(va_arg(*items, const wchar_t*), at, size);
       return FormatBounded(at, size, item.format, va_arg(*items, void*));
     case ITEM_WORD:
       break;
@@ -95,7 +101,11 @@ int32_t FormatItem(const ItemFormat& item, bool first, char* at, uint32_t size, 
 
 void DrawPrinted(WindowRecord* target, int32_t length) {
   HDC dc = BeginDraw(target);
-  if (dc) TextOutA(dc, target->posX, target->posY, printBuffer, length);
+  if (dc && TextIsUtf8())
+    TextOutW(dc, target->posX, target->posY, wideText,
+             WidenUtf8(printBuffer, length, wideText, PRINT_BUFFER_SIZE));
+  else if (dc)
+    TextOutA(dc, target->posX, target->posY, printBuffer, length);
   EndDraw(target, dc, 1);
 }
 
@@ -115,6 +125,8 @@ void PrintText(int32_t count, ...) {
   }
   va_end(items);
   length = TextLength(printBuffer);  // a character item 0 ends the text
+  // Text cut at the buffer's end keeps whole characters.
+  if (length == PRINT_BUFFER_SIZE - 1 && TextIsUtf8()) length = WholeUtf8Length(printBuffer, length);
 
   if (!printTarget) {
     DWORD written;

@@ -1,5 +1,6 @@
 // The font of a window's text output, or of one of its child controls.
 #include "runtime/controls/controls_internal.h"
+#include "runtime/core/utf8_internal.h"
 #include "runtime/draw/draw.h"
 #include "runtime/draw/draw_internal.h"
 
@@ -13,6 +14,8 @@ constexpr uint32_t FONT_STRIKEOUT = 0x20;
 LOGFONTA Describe(HDC dc, const char* face, int32_t size, int32_t weight, uint32_t flags) {
   LOGFONTA font = {};
   if (face) lstrcpynA(font.lfFaceName, face, LF_FACESIZE);  // no face: the system's default
+  // A UTF-8 name cut to the field keeps whole characters.
+  if (TextIsUtf8()) font.lfFaceName[WholeUtf8Length(font.lfFaceName, lstrlenA(font.lfFaceName))] = 0;
   // Negative: by character height, so size is in points at the context's resolution.
   font.lfHeight = -MulDiv(size, GetDeviceCaps(dc, LOGPIXELSY), 72);
   font.lfWeight = weight;

@@ -2,6 +2,7 @@
 // whether CloseWindow destroys the window or the system does (a child goes
 // with its parent).
 #include "runtime/draw/draw.h"
+#include "runtime/draw/draw_internal.h"
 #include "runtime/window/window_internal.h"
 
 namespace hv {
@@ -15,9 +16,9 @@ constexpr char CLOSING_PROPERTY[] = "HV_CLOSING";
 // the context of a bracket still open. Each is gone once released.
 void ReleaseWindowHoldings(WindowRecord* record) {
   HWND window = record->hwnd;
-  if (HANDLE accelerators = GetPropA(window, "_ACCEL_TABLE")) {
+  if (HANDLE accelerators = GetPropA(window, WP_ACCEL_TABLE)) {
     DestroyAcceleratorTable(static_cast<HACCEL>(accelerators));
-    RemovePropA(window, "_ACCEL_TABLE");
+    RemovePropA(window, WP_ACCEL_TABLE);
   }
   ReleaseHandlerTable(record);
   ReleaseOpenBracket(record);  // a handler may close its window from inside a drawing operation

@@ -23,7 +23,7 @@ bool OfferToDialogKeys(HWND dialog, MSG* message) { return !IsDialogMessageA(dia
 bool ShouldDispatch(MSG* message) {
   HWND window = nullptr;
   if (WindowRecord* record = RuntimeRecordOf(message->hwnd, &window)) {
-    auto accelerators = static_cast<HACCEL>(GetPropA(window, "_ACCEL_TABLE"));
+    auto accelerators = static_cast<HACCEL>(GetPropA(window, WP_ACCEL_TABLE));
     if (accelerators) TranslateAcceleratorA(window, accelerators, message);
     return record->dialogKeys != 1 || OfferToDialogKeys(window, message);
   }

@@ -2,6 +2,7 @@
 // published, the MDI frame's menu and client, the backing surface and the
 // drawing defaults.
 #include "runtime/draw/draw.h"
+#include "runtime/draw/draw_internal.h"
 #include "runtime/window/window_internal.h"
 
 namespace hv {

@@ -61,6 +61,11 @@ constexpr uint32_t OW_TOOLWINDOW = 0x200;
 constexpr uint32_t OW_TOPMOST = 0x400;
 constexpr uint32_t OW_HIDDEN = 0x800;
 
+// The window property that holds a runtime window's accelerator table
+// (an HACCEL the application loaded or made): WaitEvents translates the
+// window's keys through it and CloseWindow destroys it.
+constexpr char WP_ACCEL_TABLE[] = "_ACCEL_TABLE";
+
 // An MDI frame's "&Window" menu commands and its MDI client.
 constexpr int32_t MDI_CASCADE = 32773;
 constexpr int32_t MDI_TILE = 32774;
@@ -68,7 +73,9 @@ constexpr int32_t MDI_ARRANGE = 32775;
 constexpr int32_t MDI_CLIENT_ID = 3244;
 constexpr int32_t MDI_FIRST_CHILD = 0x4050;
 
-// Event codes besides plain message numbers.
+// Event codes besides plain message numbers. The runtime's own are
+// WM_APP + 2 to WM_APP + 15: a message a program posts itself as WM_APP + 2
+// arrives as EV_CLOSEWINDOW, so a program numbers its own from WM_APP + 16.
 constexpr int32_t EV_CREATE = 1;
 constexpr int32_t EV_CLOSEWINDOW = 32770;
 constexpr int32_t EV_MENU = 32771;
@@ -82,6 +89,9 @@ struct EventState {
   int32_t eventCode;
   INT_PTR eventParam1;
   INT_PTR eventParam2;
+  // A mouse message's low and high words, unsigned: a captured mouse one
+  // pixel left of (above) the client area gives 65535; int16_t(eventX) is
+  // the signed coordinate.
   int32_t eventX;
   int32_t eventY;
   WindowRecord* eventWindow;

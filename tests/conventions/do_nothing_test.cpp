@@ -5,6 +5,7 @@
 // property, text, focus or record word, and the closed record's stale words
 // and handler are never used.
 #include "tests/conventions/conventions_fixture.h"
+#include "runtime/draw/draw_internal.h"
 #include "tests/support/gdi_count.h"
 
 namespace conv {

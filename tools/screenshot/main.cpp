@@ -1,11 +1,13 @@
 // ampliwind-screenshot OUT.png [CAPTION [CLASS]]
 // Waits for the running Ampliwind window with that caption (or, with CLASS,
-// another runtime program's window of that class, such as the tour's frame)
+// another runtime program's window of that class, such as the tour's frame;
+// the caption * stands for any)
 // to be drawn, saves what the screen shows of it as a PNG file, and closes
 // the program as its close box would. Exit code 0 when the picture was saved.
 #include <windows.h>
 
 #include <cstdio>
+#include <cstring>
 
 #include "capture.h"
 
@@ -51,7 +53,7 @@ int main(int argc, char** argv) {
   }
   const char* caption = argc > 2 ? argv[2] : DEFAULT_CAPTION;
   const char* className = argc > 3 ? argv[3] : DEFAULT_CLASS;
-  HWND window = WaitForWindow(className, caption, 120000);  // an emulated machine is slow
+  HWND window = WaitForWindow(className, std::strcmp(caption, "*") ? caption : nullptr, 120000);  // an emulated machine is slow
   if (!window) {
     std::fprintf(stderr, "ampliwind-screenshot: no window \"%s\" appeared\n", caption);
     return 1;

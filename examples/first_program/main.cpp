@@ -1,0 +1,65 @@
+// A first program on the Ampliwind runtime: a window with a title, a line of
+// coloured text, an edit field, a button that draws the field's text and
+// adds it to a list box. TAB moves between the controls; ENTER in the field
+// does what the button does. Texts are UTF-8 (hv_use_utf8 in CMakeLists.txt).
+// With the argument --check it drives itself and exits 0 only when all that worked.
+#include <cstring>
+
+#include "first_program.h"
+
+namespace first {
+
+hv::WindowRecord window;
+
+namespace {
+
+void AddEntry() {
+  char* text = hv::GetControlText(&window, ID_FIELD);  // a heap text: ours to release
+  hv::PushTempString(text);
+  hv::DrawRect(&window, LINE_X, LINE_Y, 400, 24, GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_WINDOW));
+  hv::MoveTo(&window, LINE_X, LINE_Y);
+  hv::PrintText(3, hv::TC_RECORD, &window, hv::TC_STRING, "You typed: ", hv::TC_STRING, text);
+  hv::SendControlMessage(reinterpret_cast<uintptr_t>(&window), hv::MT_RECORD, LB_ADDSTRING, 0,
+                         reinterpret_cast<LPARAM>(text), hv::MT_TEXT, ID_LIST);
+  hv::PopTempStrings(1);
+  hv::SetControlText(&window, ID_FIELD, "");
+  hv::SetControlFocus(&window, ID_FIELD);
+}
+
+int32_t Handler() {
+  const hv::EventState& event = hv::eventState;
+  if (event.eventCode == hv::EV_CLOSEWINDOW) {  // the close box: nothing closes unless we say so
+    hv::CloseWindow(&window);
+    return 1;
+  }
+  if (event.eventCode == hv::EV_CONTROL && event.eventControl == ID_ADD) {
+    AddEntry();
+    return 1;
+  }
+  return 0;  // everything else: the system's default
+}
+
+}  // namespace
+}  // namespace first
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
+  using namespace first;
+  hv::LoadStartupControlWord();  // the runtime's number conversions expect it
+  hv::RuntimeStartup();
+  hv::OpenWindow(&window, 100, 100, 460, 280, 0, nullptr, "First program — Grüße ✓", Handler);
+  hv::SetDialogKeys(&window, 1);  // TAB between the controls, ENTER presses ID_ADD
+  hv::SetFont(&window, "Tahoma", 12, FW_NORMAL, 0, 0);
+  hv::SetFrontPen(&window, INK);  // the text colour too
+  hv::MoveTo(&window, 20, 16);
+  hv::PrintText(2, hv::TC_RECORD, &window, hv::TC_STRING, "Grüße ✓ Жук: type, then ENTER");
+  hv::CreateControl(&window, hv::CK_EDIT, "Grüße", 20, 52, 280, 24, WS_TABSTOP | ES_AUTOHSCROLL, ID_FIELD);
+  hv::CreateControl(&window, hv::CK_BUTTON, "Add ✓", 310, 50, 110, 28, WS_TABSTOP, ID_ADD);
+  hv::CreateControl(&window, hv::CK_LISTBOX, "", 20, 90, 400, 100, WS_TABSTOP | WS_VSCROLL, ID_LIST);
+  hv::SetControlColor(&window, ID_ADD, RGB(255, 255, 255), INK);
+  hv::SetControlFocus(&window, ID_FIELD);
+
+  const int exitCode = std::strstr(commandLine, "--check") ? Check() : 0;
+  while (!hv::IsWindowClosed(&window)) hv::WaitEvents(0);
+  hv::RuntimeShutdown();
+  return exitCode;
+}

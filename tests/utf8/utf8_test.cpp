@@ -1,0 +1,252 @@
+// Texts beyond Latin-1 and beyond the Basic Multilingual Plane, in a
+// program whose manifest chose UTF-8: what the system holds (UTF-16) and
+// how wide the drawn text is are compared with the text written.
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <thread>
+
+#include "runtime/runtime.h"
+#include "tests/support/gdi_count.h"
+#include "tests/support/heap_count.h"
+#include "tests/support/message_boxes.h"
+#include "tests/support/pixels.h"
+#include "tests/support/wait.h"
+
+namespace {
+
+const char TEXT[] = "Grüße ✓ Жук 😀";
+const wchar_t WIDE[] = L"Grüße ✓ Жук 😀";
+constexpr COLORREF INK = RGB(0, 0, 160), PAPER = RGB(255, 255, 255);
+enum : int32_t { EDIT = 10, LIST = 11, COMBO = 12, STATIC_TEXT = 13, BUTTON = 14, RICH = 15 };
+
+std::wstring WindowTextW(HWND window) {
+  wchar_t text[256] = {};
+  GetWindowTextW(window, text, 256);
+  return text;
+}
+
+// The length a list answers may be larger than the text (the system's rule).
+std::wstring ItemW(HWND control, UINT lengthMessage, UINT textMessage) {
+  std::wstring text(size_t(SendMessageW(control, lengthMessage, 0, 0)) + 1, L'\0');
+  SendMessageW(control, textMessage, 0, LPARAM(text.data()));
+  return text.c_str();
+}
+
+SIZE ExtentW(HDC dc, const std::wstring& text) {
+  SIZE size = {};
+  GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &size);
+  return size;
+}
+
+void CreateEveryControl(hv::WindowRecord* w) {
+  hv::CreateControl(w, hv::CK_EDIT, "", 10, 10, 200, 24, 0, EDIT);
+  hv::CreateControl(w, hv::CK_LISTBOX, "", 10, 40, 200, 60, 0, LIST);
+  hv::CreateControl(w, hv::CK_COMBOBOX, "", 10, 110, 200, 80, 0, COMBO);
+  hv::CreateControl(w, hv::CK_STATIC, "", 220, 10, 180, 24, 0, STATIC_TEXT);
+  hv::CreateControl(w, hv::CK_BUTTON, "", 220, 40, 180, 30, 0, BUTTON);
+  hv::CreateControl(w, hv::CK_RICHEDIT, "", 220, 80, 180, 60, 0, RICH);
+}
+
+// Shows a message box and, from another thread, reads its caption and
+// text as UTF-16 and presses OK; returns what ShowMessage returned.
+int32_t ShowAndReadBox(hv::WindowRecord* owner, const char* caption, std::wstring* shownCaption,
+                       std::wstring* shownText) {
+  std::thread reader([&] {
+    HWND box = nullptr;
+    hvtest::WaitUntil([&] { return (box = hvtest::FindMessageBox(GetCurrentProcessId())) != nullptr; });
+    if (!box) return;
+    *shownCaption = WindowTextW(box);
+    *shownText = WindowTextW(GetDlgItem(box, 0xFFFF));  // the box's static text
+    hvtest::PressOk(box);
+  });
+  int32_t pressed = hv::ShowMessage(owner, TEXT, caption, 0);
+  reader.join();
+  return pressed;
+}
+
+// What the system makes once per process (class icons, cached contexts,
+// system colours' brushes, the rich-edit library's objects) is made now,
+// so that a test's balance counts only what it leaves behind.
+void WarmUp() {
+  static bool done = false;
+  if (done) return;
+  done = true;
+  hv::WindowRecord record = {};
+  hv::OpenWindow(&record, 60, 60, 420, 300, hv::OW_HIDDEN, nullptr, "warm-up",
+                 [] { return int32_t(0); });
+  ShowWindow(record.hwnd, SW_SHOWNOACTIVATE);
+  hvtest::WarmUpSystemObjects(record.hwnd);
+  CreateEveryControl(&record);
+  for (int32_t id : {EDIT, STATIC_TEXT, BUTTON, RICH}) hv::SetControlText(&record, id, TEXT);
+  hv::PrintText(2, hv::TC_RECORD, &record, hv::TC_STRING, TEXT);
+  std::wstring caption, text;
+  ShowAndReadBox(&record, "warm-up", &caption, &text);
+  hvtest::Pump();
+  hv::printTarget = nullptr;
+  hv::CloseWindow(&record);
+  hvtest::Pump();
+}
+
+class Utf8Text : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    hv::RuntimeStartup();
+    WarmUp();
+    balance_.emplace();
+    blocks_ = hvtest::CountRuntimeBlocks();
+    hv::OpenWindow(&w, 60, 60, 420, 300, hv::OW_HIDDEN, nullptr, TEXT, [] { return int32_t(0); });
+    ShowWindow(w.hwnd, SW_SHOWNOACTIVATE);
+    hvtest::Pump();
+  }
+  void TearDown() override {
+    hv::printTarget = nullptr;
+    hv::CloseWindow(&w);
+    hvtest::Pump();
+    EXPECT_EQ(balance_->Delta(), 0) << balance_->Changes();
+    EXPECT_EQ(hvtest::CountRuntimeBlocks(), blocks_);
+  }
+  HWND Control(int32_t id) { return GetDlgItem(w.hwnd, id); }
+  hv::WindowRecord w = {};
+
+ private:
+  std::optional<hvtest::GdiBalance> balance_;
+  int blocks_ = 0;
+};
+
+// Titles, control texts and list items: set through the runtime, the system
+// holds the text's UTF-16, and the runtime gives back the same UTF-8.
+TEST_F(Utf8Text, WindowsControlsAndListsHoldTheTextAsWritten) {
+  EXPECT_EQ(GetACP(), UINT(CP_UTF8)) << "the manifest did not choose UTF-8";
+  CreateEveryControl(&w);
+  for (int32_t id : {EDIT, STATIC_TEXT, BUTTON, RICH}) hv::SetControlText(&w, id, TEXT);
+  hv::SendControlMessage(uintptr_t(&w), hv::MT_RECORD, LB_ADDSTRING, 0, LPARAM(TEXT), hv::MT_TEXT, LIST);
+  hv::SendControlMessage(uintptr_t(&w), hv::MT_RECORD, CB_ADDSTRING, 0, LPARAM(TEXT), hv::MT_TEXT, COMBO);
+
+  struct Held {
+    const char* what;
+    std::wstring wide;
+  };
+  const Held held[] = {
+      {"title", WindowTextW(w.hwnd)},
+      {"edit", WindowTextW(Control(EDIT))},
+      {"static", WindowTextW(Control(STATIC_TEXT))},
+      {"button", WindowTextW(Control(BUTTON))},
+      {"rich edit", WindowTextW(Control(RICH))},
+      {"list item", ItemW(Control(LIST), LB_GETTEXTLEN, LB_GETTEXT)},
+      {"combo item", ItemW(Control(COMBO), CB_GETLBTEXTLEN, CB_GETLBTEXT)},
+  };
+  for (const Held& h : held) EXPECT_EQ(h.wide, std::wstring(WIDE)) << h.what;
+  for (int32_t id : {EDIT, STATIC_TEXT, BUTTON, RICH}) {
+    char* text = hv::GetControlText(&w, id);
+    EXPECT_STREQ(text, TEXT) << "control " << id;
+    hv::FreeBlock(text);
+  }
+  char* upper = hv::UpperCopy("grüße жук 😀");
+  EXPECT_STREQ(upper, "GRÜßE ЖУК 😀");
+  hv::FreeBlock(upper);
+}
+
+// A printed line is as wide as the system measures the text's UTF-16 in
+// the window's font, both as a UTF-8 item and as a wide-string item, and
+// its ink lies within that width.
+TEST_F(Utf8Text, PrintedTextIsDrawnAsItsCharacters) {
+  hv::SetFont(&w, "Tahoma", 12, 400, 0, 0);
+  hv::SetFrontPen(&w, INK);
+  HDC dc = GetDC(w.hwnd);
+  HGDIOBJ previous = SelectObject(dc, w.font);
+  const SIZE expected = ExtentW(dc, WIDE);
+  SelectObject(dc, previous);
+  ReleaseDC(w.hwnd, dc);
+  ASSERT_GT(expected.cx, 0);
+
+  struct Line {
+    const char* what;
+    int32_t code;
+    const void* text;
+  };
+  const Line lines[] = {{"UTF-8 item", hv::TC_STRING, TEXT}, {"wide item", hv::TC_WSTRING, WIDE}};
+  int y = 20;
+  for (const Line& line : lines) {
+    hv::DrawRect(&w, 0, y - 4, 420, expected.cy + 8, PAPER, PAPER);
+    hv::MoveTo(&w, 30, y);
+    hv::PrintText(2, hv::TC_RECORD, &w, line.code, line.text);
+    EXPECT_EQ(w.posX, 30 + expected.cx) << line.what;
+    hvtest::Pixels drawn(w.backingBitmap);
+    const RECT inside = {30, y, 30 + expected.cx, y + expected.cy};
+    const RECT after = {30 + expected.cx + 2, y, 420, y + expected.cy};
+    EXPECT_GT(drawn.Count(inside, INK), 20) << line.what;
+    EXPECT_EQ(drawn.Count(after, INK), 0) << line.what;
+    y += 2 * expected.cy;
+  }
+}
+
+// Text cut at the print buffer's end keeps whole characters: a character
+// that no longer fits is left out, not drawn as half of itself.
+TEST_F(Utf8Text, CutTextEndsOnAWholeCharacter) {
+  hv::SetFont(&w, "Tahoma", 8, 400, 0, 0);
+  const std::string filler(hv::PRINT_BUFFER_SIZE - 2, 'a');  // leaves room for one byte
+  const std::wstring wideFiller(filler.begin(), filler.end());
+  HDC dc = GetDC(w.hwnd);
+  HGDIOBJ previous = SelectObject(dc, w.font);
+  const LONG fillerWidth = ExtentW(dc, wideFiller).cx;
+  SelectObject(dc, previous);
+  ReleaseDC(w.hwnd, dc);
+  struct Cut {
+    const char* what;
+    int32_t code;
+    const void* tail;
+  };
+  const Cut cuts[] = {{"UTF-8 item", hv::TC_STRING, "Ж"}, {"wide item", hv::TC_WSTRING, L"Ж"}};
+  for (const Cut& cut : cuts) {
+    hv::MoveTo(&w, 0, 0);
+    hv::PrintText(3, hv::TC_RECORD, &w, hv::TC_STRING, filler.c_str(), cut.code, cut.tail);
+    EXPECT_EQ(w.posX, fillerWidth) << cut.what;
+  }
+}
+
+// A face name longer than the font's field is cut to whole characters:
+// 30 ASCII letters and a two-byte letter leave room for the letters only.
+TEST_F(Utf8Text, LongFaceNameIsCutToWholeCharacters) {
+  const std::string face = std::string(30, 'a') + "ЖЖ";
+  hv::SetFont(&w, face.c_str(), 10, 400, 0, 0);
+  LOGFONTW font = {};
+  ASSERT_TRUE(GetObjectW(w.font, sizeof font, &font));
+  EXPECT_EQ(std::wstring(font.lfFaceName), std::wstring(30, L'a'));
+}
+
+// A painted button centres its caption by the caption's characters: the
+// ink spans the width the system measures for the UTF-16 text.
+TEST_F(Utf8Text, ButtonCaptionIsCentredByItsCharacters) {
+  constexpr int WIDTH = 260, HEIGHT = 40;
+  hv::CreateControl(&w, hv::CK_BUTTON, TEXT, 10, 10, WIDTH, HEIGHT, 0, BUTTON);
+  hv::SetControlColor(&w, BUTTON, INK, PAPER);
+  HWND button = Control(BUTTON);
+  RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  HDC dc = GetDC(button);
+  HGDIOBJ previous = SelectObject(dc, HGDIOBJ(SendMessageW(button, WM_GETFONT, 0, 0)));
+  const SIZE expected = ExtentW(dc, WIDE);
+  SelectObject(dc, previous);
+  const hvtest::Pixels shown(dc, RECT{0, 0, WIDTH, HEIGHT});
+  ReleaseDC(button, dc);
+  int left = WIDTH, right = -1;
+  for (int y = 0; y < HEIGHT; ++y)
+    for (int x = 0; x < WIDTH; ++x)
+      if (shown.At(x, y) == INK) left = std::min(left, x), right = std::max(right, x);
+  const int start = WIDTH / 2 - expected.cx / 2;
+  EXPECT_NEAR(left, start, 2);
+  EXPECT_NEAR(right, start + expected.cx - 1, 3);
+}
+
+// A message box shows its caption and text as the system's UTF-16.
+TEST_F(Utf8Text, MessageBoxShowsTheTextAsWritten) {
+  std::wstring caption, text;
+  EXPECT_EQ(ShowAndReadBox(&w, "Жук ✓", &caption, &text), IDOK);
+  EXPECT_EQ(caption, L"Жук ✓");
+  EXPECT_EQ(text, std::wstring(WIDE));
+}
+
+}  // namespace
