@@ -6,12 +6,14 @@ get_property(_hv_languages GLOBAL PROPERTY ENABLED_LANGUAGES)
 if(NOT "RC" IN_LIST _hv_languages)
   enable_language(RC)  # the manifest goes in as a resource
 endif()
-set(HV_UTF8_MANIFEST ${CMAKE_CURRENT_LIST_DIR}/utf8.manifest)
 
 function(hv_use_utf8 target)
+  # Found beside this file when called, wherever find_package included it.
+  set(manifest ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/utf8.manifest)
   set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}_utf8.rc)
-  # 1 is the program's own manifest, 24 its resource type (RT_MANIFEST).
-  file(WRITE ${rc} "1 24 \"${HV_UTF8_MANIFEST}\"\n")
-  set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS ${HV_UTF8_MANIFEST})
+  # 1 is the program's own manifest, 24 its resource type (RT_MANIFEST);
+  # written only when it changes, so a new configure relinks nothing.
+  file(CONFIGURE OUTPUT ${rc} CONTENT "1 24 \"${manifest}\"\n")
+  set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS ${manifest})
   target_sources(${target} PRIVATE ${rc})
 endfunction()

@@ -10,7 +10,9 @@
 # Installs what is missing first (Debian, as root).
 set -euo pipefail
 exe=
-case "${1:-}" in *.exe|*.EXE) exe=$(realpath "$1"); shift ;; esac
+case "${1:-}" in
+  *.exe|*.EXE) exe=$(realpath -e "$1") || { echo "run.sh: no program $1" >&2; exit 1; }; shift ;;
+esac
 cd "$(dirname "$0")/.."
 
 target=ampliwind program=app/ampliwind.exe name=Ampliwind window=() picture=
@@ -42,7 +44,7 @@ case "$(uname -s)" in
   MINGW*|MSYS*|CYGWIN*)
     cmake --preset msys2
     cmake --build --preset msys2 --target "$target"
-    exec "build-msys2/$program"
+    case "$program" in /*) exec "$program" ;; *) exec "build-msys2/$program" ;; esac
     ;;
 esac
 

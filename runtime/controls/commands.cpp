@@ -39,6 +39,8 @@ char* ReadUtf8Text(HWND control, char* empty) {
     FreeBlock(empty);
     NarrowToUtf8(wide, text, size);
   }
+  // A password field's text leaves no copy behind in the heap.
+  SecureZeroMemory(wide, uint32_t(units) * sizeof(wchar_t));
   FreeBlock(wide);
   return text ? text : empty;
 }
