@@ -24,8 +24,9 @@ HWND MakeChild(WindowRecord* record, const char* className, const char* caption,
                int32_t id) {
   // An empty class name names no class: the system would refuse it anyway.
   if (!className || !*className) return nullptr;
-  return CreateWindowExA(exStyle, className, caption ? caption : "", style, x, y, width, height,
-                         record->hwnd, reinterpret_cast<HMENU>(static_cast<intptr_t>(id)),
+  RECT place = DeviceRect(x, y, width, height, DpiOfWindow(record->hwnd));
+  return CreateWindowExA(exStyle, className, caption ? caption : "", style, place.left, place.top,
+                         place.right - place.left, place.bottom - place.top, record->hwnd, reinterpret_cast<HMENU>(static_cast<intptr_t>(id)),
                          GetModuleHandleA(nullptr), nullptr);
 }
 

@@ -5,6 +5,7 @@
 // and repaints exactly the rectangle the operation touched.
 #include "runtime/draw/draw.h"
 #include "runtime/draw/draw_internal.h"
+#include "runtime/window/window_internal.h"
 
 namespace hv {
 namespace {
@@ -14,6 +15,7 @@ constexpr UINT BOUNDS_START = DCB_RESET | DCB_ACCUMULATE | DCB_ENABLE;
 void ApplyState(WindowRecord* record, HDC dc) {
   SaveDC(dc);  // RestoreDC in EndDraw puts the context's own objects back
   if (record->surfaceFlags) SelectObject(dc, record->backingBitmap);
+  ApplyScale(dc, DpiOfWindow(record->hwnd));
   MoveToEx(dc, record->posX, record->posY, nullptr);
   SelectObject(dc, record->font);
   SelectObject(dc, record->pen);
@@ -29,6 +31,7 @@ void ApplyState(WindowRecord* record, HDC dc) {
 // The touched rectangle in client coordinates, or false when nothing was drawn.
 bool TouchedRect(WindowRecord* record, HDC dc, RECT* rect) {
   if ((GetBoundsRect(dc, rect, DCB_RESET) & DCB_SET) != DCB_SET) return false;
+  DeviceBounds(dc, rect);
   if (!(record->surfaceFlags & SF_CLIENTSIZE)) return true;
   int32_t bitmapWidth, bitmapHeight, x, y, clientWidth, clientHeight;
   GetBitmapSize(record->backingBitmap, &bitmapWidth, &bitmapHeight);

@@ -14,6 +14,14 @@ namespace hv {
 RECT ScaleBoundsToClient(const RECT& bounds, int32_t bitmapWidth, int32_t bitmapHeight,
                          int32_t clientWidth, int32_t clientHeight);
 
+// A context whose coordinates are 96-DPI pixels of a window of `dpi`:
+// unchanged at 96, else mapped so that the system scales every coordinate,
+// line width and font height, and draws at device resolution.
+void ApplyScale(HDC dc, int32_t dpi);
+// Bounds read from such a context (logical, right and bottom inclusive) as
+// device pixels that cover every pixel drawn.
+void DeviceBounds(HDC dc, RECT* bounds);
+
 // SetFrontPen and SetFont leave the object they created selected in the
 // bracket's context; once that bracket closed, this settles who deletes it.
 // `lent` says whether the context was lent by an event; `owned` is the

@@ -41,7 +41,14 @@ int32_t DrawLine(WindowRecord* record, int32_t x1, int32_t y1, int32_t x2, int32
 int32_t DrawPixel(WindowRecord* record, int32_t x, int32_t y, COLORREF colour) {
   if (!record->hwnd) return 0;
   HDC dc = BeginDraw(record);
-  if (dc) SetPixelV(dc, x, y, Resolve(dc, colour));
+  if (dc && GetMapMode(dc) == MM_TEXT) {
+    SetPixelV(dc, x, y, Resolve(dc, colour));
+  } else if (dc) {  // a 96-DPI pixel covers every device pixel under it
+    RECT pixel = {x, y, x + 1, y + 1};
+    HBRUSH brush = CreateSolidBrush(Resolve(dc, colour));
+    FillRect(dc, &pixel, brush);
+    DeleteObject(brush);
+  }
   return EndDraw(record, dc, 1);
 }
 

@@ -11,13 +11,15 @@ constexpr uint32_t FONT_ITALIC = 0x1;
 constexpr uint32_t FONT_UNDERLINE = 0x10;
 constexpr uint32_t FONT_STRIKEOUT = 0x20;
 
-LOGFONTA Describe(HDC dc, const char* face, int32_t size, int32_t weight, uint32_t flags) {
+// unitsPerInch: the target's pixels per inch, in the units its font height is in.
+LOGFONTA Describe(int32_t unitsPerInch, const char* face, int32_t size, int32_t weight,
+                  uint32_t flags) {
   LOGFONTA font = {};
   if (face) lstrcpynA(font.lfFaceName, face, LF_FACESIZE);  // no face: the system's default
   // A UTF-8 name cut to the field keeps whole characters.
   if (TextIsUtf8()) font.lfFaceName[WholeUtf8Length(font.lfFaceName, lstrlenA(font.lfFaceName))] = 0;
-  // Negative: by character height, so size is in points at the context's resolution.
-  font.lfHeight = -MulDiv(size, GetDeviceCaps(dc, LOGPIXELSY), 72);
+  // Negative: by character height, so size is in points.
+  font.lfHeight = -MulDiv(size, unitsPerInch, 72);
   font.lfWeight = weight;
   font.lfQuality = DRAFT_QUALITY;
   font.lfCharSet = BYTE(flags >> 16);
@@ -46,14 +48,17 @@ int32_t SetFont(WindowRecord* record, const char* face, int32_t size, int32_t we
                 int32_t flags, int32_t controlId) {
   if (!record->hwnd) return 0;
   bool lent = record->eventDC != nullptr;
-  HDC dc = BeginDraw(record);  // open before the height is computed: its resolution counts
+  HDC dc = BeginDraw(record);
   if (!dc) return EndDraw(record, dc, 1);
-  LOGFONTA description = Describe(dc, face, size, weight, uint32_t(flags));
   if (controlId) {
+    // A control draws in device pixels, at its window's DPI.
     HWND control = GetDlgItem(record->hwnd, controlId);
-    if (control) SetControlFont(control, description);
+    if (control)
+      SetControlFont(control, Describe(DpiOfWindow(record->hwnd), face, size, weight, uint32_t(flags)));
     return EndDraw(record, dc, 1);
   }
+  // The window's own text is drawn in 96-DPI pixels, which its context scales.
+  LOGFONTA description = Describe(STANDARD_DPI, face, size, weight, uint32_t(flags));
   HFONT font = CreateFontIndirectA(&description);
   if (!font) return EndDraw(record, dc, 1);
   HGDIOBJ displaced = SelectObject(dc, font);

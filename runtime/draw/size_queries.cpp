@@ -1,5 +1,6 @@
 // The sizes of a bitmap, of a window's client area and of a window or control on the screen.
 #include "runtime/draw/draw.h"
+#include "runtime/window/window_internal.h"
 
 namespace hv {
 
@@ -20,8 +21,9 @@ int32_t GetClientSize(WindowRecord* record, int32_t* x, int32_t* y, int32_t* wid
   *x = *y = *width = *height = 0;
   RECT client;
   if (record && record->hwnd && GetClientRect(record->hwnd, &client)) {
-    *width = client.right;
-    *height = client.bottom;
+    int32_t dpi = DpiOfWindow(record->hwnd);
+    *width = FromDevice(client.right, dpi);
+    *height = FromDevice(client.bottom, dpi);
   }
   return 0;
 }
@@ -33,10 +35,11 @@ int32_t GetWindowScreenRect(WindowRecord* record, int32_t* x, int32_t* y, int32_
   HWND window = controlId ? GetDlgItem(record->hwnd, controlId) : record->hwnd;
   RECT rect;
   if (window && GetWindowRect(window, &rect)) {
-    *x = rect.left;
-    *y = rect.top;
-    *width = rect.right - rect.left;
-    *height = rect.bottom - rect.top;
+    int32_t dpi = DpiOfWindow(window);
+    *x = FromDevice(rect.left, dpi);
+    *y = FromDevice(rect.top, dpi);
+    *width = FromDevice(rect.right, dpi) - *x;
+    *height = FromDevice(rect.bottom, dpi) - *y;
   }
   return 0;
 }

@@ -37,6 +37,7 @@ void ReleaseWindowRecord(WindowRecord* record) {
   bool attached = AttachedRecord(window) == record;
   ReleaseWindowHoldings(record);
   RemovePropA(window, CLOSING_PROPERTY);
+  RemovePropA(window, WP_DPI);
   record->hwnd = nullptr;
   if (!attached) return;
   if (record->backingBitmap) DeleteObject(record->backingBitmap);

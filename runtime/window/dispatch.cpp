@@ -32,10 +32,16 @@ int32_t TranslateNotify(WindowRecord*, int32_t code, INT_PTR, INT_PTR p2) {
   return EV_CONTROL;
 }
 
-int32_t TranslateMouse(WindowRecord*, int32_t code, INT_PTR p1, INT_PTR p2) {
+// A coordinate word in 96-DPI pixels, kept a word: signed within, unsigned out.
+int32_t StandardWord(WORD device, int32_t dpi) {
+  return WORD(FromDevice(int16_t(device), dpi));
+}
+
+int32_t TranslateMouse(WindowRecord* record, int32_t code, INT_PTR p1, INT_PTR p2) {
+  int32_t dpi = DpiOfWindow(record->hwnd);
   eventState.eventParam2 = p1;
-  eventState.eventX = LOWORD(p2);
-  eventState.eventY = HIWORD(p2);
+  eventState.eventX = StandardWord(LOWORD(p2), dpi);
+  eventState.eventY = StandardWord(HIWORD(p2), dpi);
   return code;
 }
 

@@ -61,6 +61,21 @@ void CreateMdiParts(WindowRecord* record) {
   ShowWindow(record->mdiClient, SW_SHOW);
 }
 
+// Where the window goes, in device pixels; the system's default place and
+// size stay what they are.
+struct Placement {
+  int32_t x, y, width, height;
+};
+
+Placement DevicePlacement(int32_t x, int32_t y, int32_t width, int32_t height, int32_t dpi) {
+  RECT edges = DeviceRect(x, y, width, height, dpi);
+  Placement place = {int32_t(edges.left), int32_t(edges.top), int32_t(edges.right - edges.left),
+                     int32_t(edges.bottom - edges.top)};
+  if (x == int32_t(CW_USEDEFAULT)) place = {x, y, ToDevice(width, dpi), ToDevice(height, dpi)};
+  if (width == int32_t(CW_USEDEFAULT)) place.width = place.height = width;
+  return place;
+}
+
 // The surface's bitmap size and the part of it that is filled.
 struct SurfaceSize {
   int32_t width, height, fillWidth, fillHeight;
@@ -180,8 +195,11 @@ int32_t OpenWindow(WindowRecord* record, int32_t x, int32_t y, int32_t width, in
   windowUnderCreation = nullptr;
 
   const char* className = (style & OW_MDIFRAME) ? "HalvornFrameClass" : "HalvornWndClass";
-  HWND window = CreateWindowExA(s.exStyle, className, caption, s.style, x, y, width, height,
-                                s.parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+  int32_t dpi = parent && parent->hwnd ? DpiOfWindow(parent->hwnd) : SystemDpiFor(nullptr);
+  Placement place = DevicePlacement(x, y, width, height, dpi);
+  HWND window = CreateWindowExA(s.exStyle, className, caption, s.style, place.x, place.y,
+                                place.width, place.height, s.parent, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
 
   // Nothing reaches the handler until the record is complete and attached.
   recordUnderCreation = nullptr;
@@ -202,7 +220,8 @@ int32_t OpenWindow(WindowRecord* record, int32_t x, int32_t y, int32_t width, in
   else if (!mdiClientAtom)
     mdiClientAtom = NO_MDI_CLIENT_ATOM;
 
-  SetUpDrawing(record, style, width, height, handler);
+  SetWindowDpi(window, dpi);
+  SetUpDrawing(record, style, place.width, place.height, handler);
   SetWindowLongPtrA(window, RECORD_SLOT, reinterpret_cast<LONG_PTR>(record));
   KeepContextForWindow();
   return 1;

@@ -136,6 +136,7 @@ LRESULT EraseWindow(HWND window, WindowRecord* record, HDC dc, LPARAM param2) {
   }
   if (record) {
     int saved = SaveDC(dc);
+    ApplyScale(dc, DpiOfWindow(window));  // the handler draws in 96-DPI pixels here too
     HDC outer = record->eventDC;  // an erase nested in another keeps the outer one's
     record->eventDC = dc;
     DispatchEvent(record, EV_ERASE, reinterpret_cast<INT_PTR>(dc), param2);

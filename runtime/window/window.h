@@ -101,6 +101,14 @@ struct EventState {
 };
 extern EventState eventState;
 
+// ---- Coordinates ------------------------------------------------------------
+// Every coordinate and size a program gives the runtime or gets from it is
+// in pixels at 96 DPI; each window turns them into device pixels with its
+// DPI. GetWindowDpi answers that DPI (96: unscaled; 0 for a closed record):
+// a device pixel count is MulDiv(value, GetWindowDpi(record), 96).
+constexpr int32_t STANDARD_DPI = 96;
+int32_t GetWindowDpi(WindowRecord* record);
+
 // ---- Records and classes -------------------------------------------------
 int32_t OpenWindow(WindowRecord* record, int32_t x, int32_t y, int32_t width, int32_t height,
                    uint32_t style, WindowRecord* parent, const char* caption, EventHandler handler);

@@ -51,6 +51,24 @@ void ReleaseWindowRecord(WindowRecord* record);
 // objects and share are given back before the record is reused.
 void ReleaseClosingWindow(WindowRecord* record);
 
+// ---- Scale ------------------------------------------------------------------
+// The DPI a runtime window was laid out for, kept from its creation (and a
+// move to a screen of another DPI) as a window property.
+constexpr char WP_DPI[] = "HV_DPI";
+// The system's DPI for a window (the screen's where the system has none
+// per window); null: the screen's.
+int32_t SystemDpiFor(HWND window);
+// The DPI that scales a window's coordinates: its own, its runtime
+// parent's for a control, else the system's for it.
+int32_t DpiOfWindow(HWND window);
+void SetWindowDpi(HWND window, int32_t dpi);
+// 96-DPI pixels to device pixels and back, rounded to nearest.
+int32_t ToDevice(int32_t value, int32_t dpi);
+int32_t FromDevice(int32_t value, int32_t dpi);
+// A rectangle given as x, y, width, height, in device pixels (right and
+// bottom exclusive).
+RECT DeviceRect(int32_t x, int32_t y, int32_t width, int32_t height, int32_t dpi);
+
 // The handler-table routines for an event that the handler has just seen.
 int32_t LookUpHandlers(HWND window, int32_t code);
 
