@@ -30,9 +30,11 @@ HWND WaitForWindow(const char* className, const char* caption, DWORD timeoutMs) 
 
 bool WaitUntilDrawn(HWND window, DWORD timeoutMs) {
   for (DWORD waited = 0; waited < timeoutMs; waited += 100) {
-    POINT p = LAST_DRAWN;
-    ClientToScreen(window, &p);
     HDC screen = GetDC(nullptr);
+    // The program lays out in 96-DPI pixels and draws at the screen's DPI.
+    int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    POINT p = {MulDiv(LAST_DRAWN.x, dpi, 96), MulDiv(LAST_DRAWN.y, dpi, 96)};
+    ClientToScreen(window, &p);
     COLORREF seen = GetPixel(screen, p.x, p.y);
     ReleaseDC(nullptr, screen);
     if (seen == LAST_DRAWN_COLOR) {
