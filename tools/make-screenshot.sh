@@ -2,11 +2,14 @@
 # Takes a picture of a program of a build on a virtual display (Xvfb) under
 # Wine: starts it, saves its window once drawn as PNG, closes it. Where the
 # build's programs run; tools/run.sh --screenshot calls it.
-#   tools/make-screenshot.sh BUILD_DIR PROGRAM FILE.png [CAPTION CLASS]
+#   tools/make-screenshot.sh [--dpi N] BUILD_DIR PROGRAM FILE.png [CAPTION CLASS]
+# --dpi: the screen's DPI for the picture (default 96).
 # PROGRAM is relative to BUILD_DIR, or an absolute path; CAPTION and CLASS name the window to
 # wait for (default the calculator's; the caption * stands for any).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+dpi=96
+[ "${1:-}" = --dpi ] && { dpi=$2; shift 2; }
 build=$1 program=$2 shot=$3
 shift 3
 window=("$@")
@@ -17,6 +20,7 @@ state="$build/wine-shot"
 # Set before preparing: a preparation that fails halfway stops what it started.
 trap 'wine_env_stop "$state"' EXIT
 wine_env_prepare "$state" yes
+wine_env_dpi "$dpi"
 # Keeps Wine's desktop up between the two programs below (tools/desktop).
 wine "$build/tools/hold-desktop.exe" </dev/null >/dev/null 2>&1 &
 mkdir -p "$(dirname "$shot")"

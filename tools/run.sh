@@ -5,6 +5,7 @@
 #   tools/run.sh tour               the runtime tour (examples/tour) instead, on a display
 #   tools/run.sh PROGRAM.exe        any program of yours on the runtime, in this project's
 #                                   Wine prefix (its fonts, window frames drawn by Wine)
+#   ... --dpi N                     last: on a screen of N DPI (Linux; default 96)
 # On Linux without an X display it says so, runs the program on a virtual
 # display, saves a PNG picture of its window, prints where, and closes it.
 # Installs what is missing first (Debian, as root).
@@ -38,6 +39,12 @@ fi
 shot=
 if [ "${1:-}" = --screenshot ]; then
   shot=$(realpath -m "${2:?--screenshot needs a file name}")
+  shift 2
+fi
+dpi=96
+if [ "${1:-}" = --dpi ]; then
+  dpi=${2:?--dpi needs a number}
+  [[ $dpi =~ ^[1-9][0-9]{1,2}$ ]] || { echo "run.sh: --dpi takes a number such as 96, 144, 192" >&2; exit 1; }
 fi
 
 case "$(uname -s)" in
@@ -74,6 +81,7 @@ if [ -n "${DISPLAY:-}" ] && [ -z "$shot" ]; then
   state="$build/wine-app"
   trap 'wine_env_stop "$state"' EXIT
   wine_env_prepare "$state" no
+  wine_env_dpi "$dpi"
   case "$program" in /*) wine "$program" ;; *) wine "$build/$program" ;; esac
   exit
 fi
@@ -87,4 +95,4 @@ runner=()
 wine_env_runner runner "$(cat "$build/wine-arch")" "$build"
 [ ${#runner[@]} -eq 0 ] || echo "$(wine_env_why_emulated): $name runs in an x86-64 machine
 emulated by QEMU, on a virtual display there; this takes a few minutes."
-"${runner[@]}" tools/make-screenshot.sh "$build" "$program" "$shot" "${window[@]}"
+"${runner[@]}" tools/make-screenshot.sh --dpi "$dpi" "$build" "$program" "$shot" "${window[@]}"

@@ -163,6 +163,13 @@ wine_env_server() {
   fi
 }
 
+# The screen's DPI for the programs started from now on in the prepared
+# prefix (Wine reads it as a process starts): 96, 120, 144, 192 ...
+wine_env_dpi() {
+  wine reg add 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' \
+    /v LogPixels /t REG_DWORD /d "$1" /f 9>&- </dev/null >/dev/null 2>&1
+}
+
 # Ends what wine_env_prepare started for STATE_DIR.
 wine_env_stop() {
   local state=$1
