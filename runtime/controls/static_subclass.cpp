@@ -27,14 +27,17 @@ void CopyParentSurface(HWND control, HDC dc) {
   HWND parent = GetParent(control);
   WindowRecord* record = AttachedRecord(parent);
   if (!record) return;  // a parent without record: the class erases as usual
-  int32_t x, y, width, height;
-  WindowRecord own = {};  // the control's rectangle is asked for as that of a window
-  own.hwnd = control;
-  GetWindowScreenRect(&own, &x, &y, &width, &height, 0);
-  POINT origin = {x, y};
-  ScreenToClient(parent, &origin);
+  RECT place;  // in the parent's device pixels, as the surface is
+  GetWindowRect(control, &place);
+  MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&place), 2);
   HDC surface = BeginDraw(record);
-  if (surface) BitBlt(dc, 0, 0, width, height, surface, origin.x, origin.y, SRCCOPY);
+  if (surface) {
+    int saved = SaveDC(surface);
+    SetMapMode(surface, MM_TEXT);  // the bracket's 96-DPI units would scale the copy
+    BitBlt(dc, 0, 0, place.right - place.left, place.bottom - place.top, surface, place.left,
+           place.top, SRCCOPY);
+    RestoreDC(surface, saved);
+  }
   EndDraw(record, surface, 1);
 }
 

@@ -41,8 +41,10 @@ struct Sizes {
 
 Sizes MeasureSurface(WindowRecord* record) {
   Sizes s = {};
-  int32_t x, y;
-  GetClientSize(record, &x, &y, &s.clientWidth, &s.clientHeight);
+  RECT client = {};  // device pixels, as the bitmap's
+  GetClientRect(record->hwnd, &client);
+  s.clientWidth = client.right;
+  s.clientHeight = client.bottom;
   GetBitmapSize(record->backingBitmap, &s.bitmapWidth, &s.bitmapHeight);
   s.stretched = (record->surfaceFlags & SF_CLIENTSIZE) && s.clientWidth > 0 &&
                 s.clientHeight > 0 &&
@@ -78,10 +80,9 @@ void CopyFromSurface(WindowRecord* record, HDC target, const Sizes& s, const REC
   ReturnMemoryContext(memory);
 }
 
-// A bracket is open: what it drew so far is in its context, not yet handed back.
-void CopyFromOpenBracket(WindowRecord* record, HDC target) {
-  RECT bounds;
-  if ((GetBoundsRect(record->drawDC, &bounds, DCB_RESET) & DCB_SET) != DCB_SET) return;
+// What an open bracket's context holds in `bounds` (device pixels), or all
+// of it stretched.
+void CopyDevicePixels(WindowRecord* record, HDC target, const RECT& bounds) {
   Sizes s = MeasureSurface(record);
   if (s.stretched) {
     PrepareStretch(target);
@@ -91,6 +92,18 @@ void CopyFromOpenBracket(WindowRecord* record, HDC target) {
     BitBlt(target, bounds.left, bounds.top, bounds.right - bounds.left,
            bounds.bottom - bounds.top, record->drawDC, bounds.left, bounds.top, SRCCOPY);
   }
+}
+
+// A bracket is open: what it drew so far is in its context, not yet handed back.
+void CopyFromOpenBracket(WindowRecord* record, HDC target) {
+  RECT bounds;
+  if ((GetBoundsRect(record->drawDC, &bounds, DCB_RESET) & DCB_SET) != DCB_SET) return;
+  DeviceBounds(record->drawDC, &bounds);
+  // The copy is in device pixels: the bracket's 96-DPI units would scale it.
+  int saved = SaveDC(record->drawDC);
+  SetMapMode(record->drawDC, MM_TEXT);
+  CopyDevicePixels(record, target, bounds);
+  RestoreDC(record->drawDC, saved);
 }
 
 }  // namespace
