@@ -58,7 +58,11 @@ int32_t DrawRect(WindowRecord* record, int32_t x, int32_t y, int32_t width, int3
   HDC dc = BeginDraw(record);
   if (dc) {
     bool filled = outline != CL_FRONT && fill != CL_FRONT;
-    HPEN pen = CreatePen(record->penStyle, record->penWidth, Resolve(dc, outline));
+    // Scaled, a solid outline wider than a device pixel would straddle the
+    // edges: kept inside them, it covers what the rectangle does at 96 DPI.
+    int32_t style = record->penStyle;
+    if (style == PS_SOLID && GetMapMode(dc) != MM_TEXT) style = PS_INSIDEFRAME;
+    HPEN pen = CreatePen(style, record->penWidth, Resolve(dc, outline));
     HGDIOBJ displacedPen = SelectObject(dc, pen);
     HBRUSH brush = filled ? CreateSolidBrush(fill) : HBRUSH(GetStockObject(NULL_BRUSH));
     HGDIOBJ displacedBrush = SelectObject(dc, brush);
