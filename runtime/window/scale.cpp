@@ -19,12 +19,16 @@ UINT WINAPI ScreenDpi(HWND) {
   return dpi > 0 ? UINT(dpi) : UINT(STANDARD_DPI);
 }
 
+// Looked up once; no guarded static, which would bring the C++ library's
+// thread-safe initialisation into every program.
+DpiQuery dpiQuery = nullptr;
+
 DpiQuery WindowDpiQuery() {
-  static DpiQuery query = [] {
+  if (!dpiQuery) {
     FARPROC found = GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow");
-    return found ? reinterpret_cast<DpiQuery>(reinterpret_cast<void*>(found)) : ScreenDpi;
-  }();
-  return query;
+    dpiQuery = found ? reinterpret_cast<DpiQuery>(reinterpret_cast<void*>(found)) : ScreenDpi;
+  }
+  return dpiQuery;
 }
 
 // value * to / from, rounded half away from zero as MulDiv does, but held
