@@ -33,9 +33,12 @@ bool TouchedRect(WindowRecord* record, HDC dc, RECT* rect) {
   if ((GetBoundsRect(dc, rect, DCB_RESET) & DCB_SET) != DCB_SET) return false;
   DeviceBounds(dc, rect);
   if (!(record->surfaceFlags & SF_CLIENTSIZE)) return true;
-  int32_t bitmapWidth, bitmapHeight, x, y, clientWidth, clientHeight;
+  // The bounds, the bitmap and the client, all in device pixels.
+  int32_t bitmapWidth, bitmapHeight;
   GetBitmapSize(record->backingBitmap, &bitmapWidth, &bitmapHeight);
-  GetClientSize(record, &x, &y, &clientWidth, &clientHeight);
+  RECT client = {};
+  GetClientRect(record->hwnd, &client);
+  int32_t clientWidth = client.right, clientHeight = client.bottom;
   // An unreadable bitmap size would make the scale infinite: the bounds stay as they are.
   if (bitmapWidth > 0 && bitmapHeight > 0 &&
       (bitmapWidth != clientWidth || bitmapHeight != clientHeight))

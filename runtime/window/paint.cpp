@@ -39,10 +39,13 @@ struct Sizes {
   bool stretched;
 };
 
+// Both in device pixels: the surface is made at the device client size.
 Sizes MeasureSurface(WindowRecord* record) {
   Sizes s = {};
-  int32_t x, y;
-  GetClientSize(record, &x, &y, &s.clientWidth, &s.clientHeight);
+  RECT client = {};
+  GetClientRect(record->hwnd, &client);
+  s.clientWidth = client.right;
+  s.clientHeight = client.bottom;
   GetBitmapSize(record->backingBitmap, &s.bitmapWidth, &s.bitmapHeight);
   s.stretched = (record->surfaceFlags & SF_CLIENTSIZE) && s.clientWidth > 0 &&
                 s.clientHeight > 0 &&
