@@ -22,19 +22,23 @@ LRESULT Destroy(HWND control, UINT, WPARAM wParam, LPARAM lParam) {
   return ReleaseControl(control, wParam, lParam, STM_GETIMAGE);
 }
 
-// Copies the part of the parent's drawing surface that lies under the control.
+// Copies the part of the parent's drawing surface that lies under the
+// control, in device pixels on both sides: the drawing context comes mapped
+// to 96-DPI units, and EndDraw puts its mapping back.
 void CopyParentSurface(HWND control, HDC dc) {
   HWND parent = GetParent(control);
   WindowRecord* record = AttachedRecord(parent);
   if (!record) return;  // a parent without record: the class erases as usual
-  int32_t x, y, width, height;
-  WindowRecord own = {};  // the control's rectangle is asked for as that of a window
-  own.hwnd = control;
-  GetWindowScreenRect(&own, &x, &y, &width, &height, 0);
-  POINT origin = {x, y};
+  RECT own;
+  GetWindowRect(control, &own);
+  POINT origin = {own.left, own.top};
   ScreenToClient(parent, &origin);
   HDC surface = BeginDraw(record);
-  if (surface) BitBlt(dc, 0, 0, width, height, surface, origin.x, origin.y, SRCCOPY);
+  if (surface) {
+    SetMapMode(surface, MM_TEXT);
+    BitBlt(dc, 0, 0, own.right - own.left, own.bottom - own.top, surface, origin.x, origin.y,
+           SRCCOPY);
+  }
   EndDraw(record, surface, 1);
 }
 

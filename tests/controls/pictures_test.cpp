@@ -169,6 +169,26 @@ TEST_F(Pictures, TheTransparentStaticShowsTheParentsSurface) {
   }
 }
 
+// In a window of another DPI the transparent static shows what lies under
+// it in device pixels: here red on its left half and blue on its right.
+TEST_F(Pictures, TheTransparentStaticShowsTheParentsSurfaceAtTheWindowsDpi) {
+  const COLORREF red = RGB(255, 0, 0), blue = RGB(0, 0, 255);
+  HANDLE own = GetPropA(w.hwnd, "HV_DPI");
+  SetPropA(w.hwnd, "HV_DPI", HANDLE(intptr_t(144)));
+  hv::DrawRect(&w, 0, 0, 300, 200, red, red);
+  hv::DrawRect(&w, 50, 20, 30, 20, blue, blue);
+  hv::CreateControl(&w, hv::CK_STATIC, "", 20, 20, 60, 20, hv::CC_TRANSPARENT, 1);
+  HWND control = Control(1);
+  RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  wt::Pump(30);
+  hvtest::Pixels shown = hvtest::Pixels::OnScreen(control);
+  ASSERT_EQ(shown.Width(), 90);
+  ASSERT_EQ(shown.Height(), 30);
+  EXPECT_EQ(shown.Count(0, 0, 44, 30, red), 44 * 30);
+  EXPECT_EQ(shown.Count(46, 0, 90, 30, blue), 44 * 30);
+  SetPropA(w.hwnd, "HV_DPI", own);
+}
+
 // A transparent picture static takes its new picture before it asks to be
 // repainted: whether it is invalid already when it is asked for its picture
 // is seen from a procedure put over the runtime's.
