@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "examples/tour/tour.h"
+#include "tests/tour/tour_fixture.h"
 #include "tests/support/pixels.h"
 
 namespace {
@@ -14,20 +15,12 @@ constexpr int DPI = 144;
 
 int Scaled(int length) { return MulDiv(length, DPI, hv::STANDARD_DPI); }
 
-class TourAtAnotherDpi : public ::testing::Test {
+class TourAtAnotherDpi : public tourtest::TourStarted {
  protected:
   void SetUp() override {
-    hv::LoadStartupControlWord();
-    hv::RuntimeStartup();
-    tour::OpenFrame();
-    ASSERT_FALSE(hv::IsWindowClosed(&tour::frame));
+    TourStarted::SetUp();
+    if (HasFatalFailure()) return;
     SetPropA(tour::frame.hwnd, "HV_DPI", HANDLE(intptr_t(DPI)));
-  }
-  void TearDown() override {
-    if (!hv::IsWindowClosed(&tour::frame)) SendMessageA(tour::frame.hwnd, WM_CLOSE, 0, 0);
-    hv::WaitEvents(1);
-    EXPECT_TRUE(hv::IsWindowClosed(&tour::frame));
-    hv::RuntimeShutdown();
   }
   void Open(int32_t command, hv::WindowRecord* child) {
     SendMessageA(tour::frame.hwnd, WM_COMMAND, MAKEWPARAM(command, 0), 0);
