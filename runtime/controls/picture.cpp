@@ -49,19 +49,21 @@ HBITMAP ScalePicture(HBITMAP picture, int32_t dpi) {
   void* bits = nullptr;
   HBITMAP scaled = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   HDC from = CreateCompatibleDC(nullptr), to = CreateCompatibleDC(nullptr);
+  bool copied = false;
   if (scaled && from && to) {
     HGDIOBJ previousFrom = SelectObject(from, picture), previousTo = SelectObject(to, scaled);
     SetStretchBltMode(to, HALFTONE);
     SetBrushOrgEx(to, 0, 0, nullptr);  // halftone patterns start at the corner
-    StretchBlt(to, 0, 0, width, height, from, 0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
+    copied = StretchBlt(to, 0, 0, width, height, from, 0, 0, size.bmWidth, size.bmHeight,
+                        SRCCOPY);
     SelectObject(from, previousFrom);
     SelectObject(to, previousTo);
   }
   if (from) DeleteDC(from);
   if (to) DeleteDC(to);
-  if (!scaled) return picture;
-  DeleteObject(picture);
-  return scaled;
+  HBITMAP kept = copied ? scaled : picture;  // a blank copy is no picture
+  DeleteObject(copied ? picture : scaled);
+  return kept;
 }
 
 // A name that does not fit the buffer is refused rather than cut: the first
