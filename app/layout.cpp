@@ -74,6 +74,7 @@ void Pixels(COLORREF colour, std::initializer_list<POINT> points) {
 }
 
 void Font(const char* face, int32_t size) { hv::SetFont(W, face, size, FW_NORMAL, 0, 0); }
+void SmallCaptionFont() { Font(SmallCaptionFace(hv::GetWindowDpi(W)), 7); }
 
 void Label(int32_t x, int32_t y, const char* text) {
   hv::MoveTo(W, x, y);
@@ -81,6 +82,10 @@ void Label(int32_t x, int32_t y, const char* text) {
 }
 
 }  // namespace
+
+const char* SmallCaptionFace(int32_t dpi) {
+  return dpi == hv::STANDARD_DPI ? "Small Fonts" : "Tahoma";
+}
 
 void BuildMainWindow() {
   hv::OpenWindow(W, 0, 0, MAIN_WIDTH, MAIN_HEIGHT, MAIN_STYLE, nullptr, CAPTION_50_HERTZ,
@@ -97,7 +102,7 @@ void BuildMainWindow() {
   hv::DrawRect(W, PANEL_X, PANEL_Y, PANEL_WIDTH, PANEL_HEIGHT, PANEL_OUTLINE, PANEL_FACE);
   Pixels(WINDOW_COLOR, {{20, 20}, {219, 20}, {20, 239}, {219, 239}});
   // Its caption and the worked example, in the window's initial black.
-  Font("Small Fonts", 7);
+  SmallCaptionFont();
   Label(140, 216, "---EXAMPLE---");
   Font("Courier New", 10);
   DrawExample();
@@ -128,7 +133,7 @@ void BuildMainWindow() {
   Label(260, 204, "Secondary Coil ( turns )");
   Label(260, 230, "Primary Current ( A )");
   Label(260, 258, "Secondary Current ( A )");
-  Font("Small Fonts", 7);
+  SmallCaptionFont();
   Label(389, 67, "> USE TAB KEY <");
   // Two joints: command bar to input panel, sizing panel to input panel.
   hv::DrawRect(W, 440, 53, 10, 12, BLACK, NO_FILL);

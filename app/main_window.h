@@ -20,6 +20,12 @@ void StartAmpliwind();
 // Opens and fills the main window: drawing steps and controls, in order.
 void BuildMainWindow();
 
+// The face of the small captions (the worked example's, the keyboard hint)
+// at a window's DPI. "Small Fonts" is a bitmap face whose sizes end at the
+// 96-DPI ones: at another DPI an outline face of the same size takes its
+// place, or the captions would stay 96-DPI small.
+const char* SmallCaptionFace(int32_t dpi);
+
 // Handles events until the main window has been closed.
 void RunEventLoop();
 

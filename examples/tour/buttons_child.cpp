@@ -30,7 +30,8 @@ struct HotButton {
 };
 
 // A hot button's bitmaps fill the inside of its frame: 96 by 32 pixels in
-// a 100 by 36 button, copied one to one.
+// a 100 by 36 button, copied one to one at 96 DPI and smoothly grown with
+// the button at another.
 const HotButton hotButtons[] = {
     {ID_BITMAPS, "Bitmaps", 12, 40, 100, 36, 0, WHITE, NORMAL_FACE, HOT_FACE, NORMAL_BITMAP,
      HOT_BITMAP, 1, false, "NORBMP, HOTBMP"},
@@ -66,9 +67,13 @@ void SetUp(const HotButton& b) {
   if (b.normalBitmap) SetPropA(button, hv::CP_NORBMP, LoadBitmapResource(b.normalBitmap));
   if (b.hotBitmap) SetPropA(button, hv::CP_HOTBMP, LoadBitmapResource(b.hotBitmap));
   SetPropA(button, hv::CP_BORDERWIDTH, reinterpret_cast<HANDLE>(intptr_t(b.edgeWidth)));
-  // The system owns a region once it is the window's.
-  if (b.shaped)
-    SetWindowRgn(button, CreateRoundRectRgn(0, 0, b.width + 1, b.height + 1, b.height, b.height),
+  // A window region is in the button's device pixels, which at another DPI
+  // than 96 are not the 96-DPI size given above: it is made from the size
+  // the button got. The system owns a region once it is the window's.
+  RECT size;
+  if (b.shaped && GetClientRect(button, &size))
+    SetWindowRgn(button,
+                 CreateRoundRectRgn(0, 0, size.right + 1, size.bottom + 1, size.bottom, size.bottom),
                  TRUE);
   PrintAt(b.x, NOTE_Y, b.note);
 }

@@ -16,7 +16,6 @@ hv::WindowRecord drawingChild;
 namespace {
 
 constexpr ChildPlace PLACE = {DRAWING_CAPTION, 70, 110, 640, 330, hv::OW_SURFACECLIENTSIZE};
-constexpr int32_t ID_NOTES = 10;
 constexpr COLORREF PAPER = RGB(250, 246, 236), INK = RGB(40, 40, 64);
 constexpr COLORREF NOTES_BACK = RGB(255, 252, 240);
 constexpr int32_t ITALIC = 0x1, UNDERLINE = 0x10;  // SetFont flags
@@ -88,20 +87,24 @@ void DrawGauge(int32_t width, int32_t height) {
   hv::PrintText(3, hv::TC_RECORD, &drawingChild, hv::TC_STRING, "gauge", hv::TC_STRING, "\r\n");
 }
 
-// The surface stretches by itself; the control is moved.
+// The surface stretches by itself; the control is moved. The system moves
+// windows in device pixels: the client's and the margin's.
 int32_t PlaceNotes() {
-  int32_t x, y, width, height;
-  hv::GetClientSize(&drawingChild, &x, &y, &width, &height);
-  MoveWindow(GetDlgItem(drawingChild.hwnd, ID_NOTES), width * 2 / 3 + 4, 4,
-             std::max(width / 3 - 8, 0), std::max(height - 8, 0), TRUE);
+  RECT client = {};
+  GetClientRect(drawingChild.hwnd, &client);
+  int32_t width = client.right, height = client.bottom;
+  int32_t margin = MulDiv(NOTES_MARGIN, hv::GetWindowDpi(&drawingChild), hv::STANDARD_DPI);
+  MoveWindow(GetDlgItem(drawingChild.hwnd, ID_NOTES), width * 2 / 3 + margin, margin,
+             std::max(width / 3 - 2 * margin, 0), std::max(height - 2 * margin, 0), TRUE);
   return 0;
 }
 
 int32_t Close() { return CloseChild(&drawingChild); }
 
 void Build() {
-  int32_t width, height;
-  hv::GetBitmapSize(drawingChild.backingBitmap, &width, &height);
+  // The surface has the client's size; drawing takes it in 96-DPI pixels.
+  int32_t x, y, width, height;
+  hv::GetClientSize(&drawingChild, &x, &y, &width, &height);
   hv::SetWindowColor(&drawingChild, PAPER);
   DrawTexts();
   DrawShapes();

@@ -49,5 +49,9 @@ constexpr COLORREF GAUGE_LEFT_COLOR = RGB(192, 64, 48);
 constexpr COLORREF GAUGE_RIGHT_COLOR = RGB(48, 128, 192);
 constexpr int32_t GAUGE_LEFT = 5, GAUGE_MIDDLE = 30, GAUGE_RIGHT = 60;
 constexpr int32_t GAUGE_TOP = 82, GAUGE_BOTTOM = 96;
+// The rich-edit notes, kept in the client's right third, 4 pixels (at 96
+// DPI) in from its edges.
+constexpr int32_t ID_NOTES = 10;
+constexpr int32_t NOTES_MARGIN = 4;
 
 }  // namespace tour

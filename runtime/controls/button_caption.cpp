@@ -19,13 +19,14 @@ void MarkDefaultButton(HWND control, DRAWITEMSTRUCT* item) {
   if (LOWORD(answer) == item->CtlID) item->itemState |= ODS_DEFAULT;
 }
 
-// A multi-line caption keeps clear of the frame; a pressed one moves one
-// pixel right and down.
-RECT TextRectangle(const RECT& item, uint32_t style, bool pressed) {
-  RECT text = item;
-  if (style & BS_MULTILINE)
+// A multi-line caption keeps clear of the system's frame, which the system
+// sizes; a pressed one moves one pixel right and down at the control's scale.
+RECT TextRectangle(const ButtonPainting& painting) {
+  RECT text = painting.item->rcItem;
+  if (painting.style & BS_MULTILINE)
     InflateRect(&text, -2 * GetSystemMetrics(SM_CXEDGE), -2 * GetSystemMetrics(SM_CYEDGE));
-  if (pressed) OffsetRect(&text, 1, 1);
+  int32_t shift = Scaled(painting, 1);
+  if (ButtonPressed(painting)) OffsetRect(&text, shift, shift);
   return text;
 }
 
@@ -107,6 +108,7 @@ void BeginButtonPainting(ButtonPainting* painting, HWND control, DRAWITEMSTRUCT*
   painting->control = control;
   painting->item = item;
   painting->dc = item->hDC;
+  painting->dpi = DpiOfWindow(control);
   painting->style = static_cast<uint32_t>(GetWindowLongA(control, GWL_STYLE));
   painting->caption[0] = 0;
   painting->wideCaption[0] = 0;
@@ -119,7 +121,7 @@ void BeginButtonPainting(ButtonPainting* painting, HWND control, DRAWITEMSTRUCT*
     GetWindowTextA(control, painting->caption, CAPTION_BUFFER);
   }
   painting->frame = item->rcItem;
-  painting->text = TextRectangle(item->rcItem, painting->style, ButtonPressed(*painting));
+  painting->text = TextRectangle(*painting);
 }
 
 void DrawButtonCaption(const ButtonPainting& painting) {

@@ -100,7 +100,8 @@ LRESULT CALLBACK StaticSubclassProc(HWND control, UINT message, WPARAM wParam, L
 // Answers to WM_DRAWITEM; item's state may gain ODS_DEFAULT.
 int32_t PaintButton(HWND control, DRAWITEMSTRUCT* item);
 int32_t PaintHotButton(HWND control, DRAWITEMSTRUCT* item);
-// The raised (or, pressed, sunken) edge of a button shaped by a window region.
+// The raised (or, pressed, sunken) edge of a button shaped by a window region,
+// its bands as wide at the control's DPI as they are at 96 DPI.
 int32_t DrawRegionEdge(HWND control, HDC dc, HRGN region, int32_t pressed, int32_t width);
 
 // ---- Rich-edit callback -------------------------------------------------------------------

@@ -11,15 +11,16 @@ int32_t PaintButton(HWND control, DRAWITEMSTRUCT* item) {
   BeginButtonPainting(&painting, control, item);
   HDC dc = painting.dc;
   RECT& frame = painting.frame;
-  if (ButtonMarked(painting)) InflateRect(&frame, -1, -1);  // room for the outline
+  int32_t line = Scaled(painting, 1);
+  if (ButtonMarked(painting)) InflateRect(&frame, -line, -line);  // room for the outline
   if (painting.style & BS_FLAT) {
-    OutlineRect(dc, frame);
-    InflateRect(&frame, -1, -1);
+    OutlineRect(dc, frame, line);
+    InflateRect(&frame, -line, -line);
   } else {
     DrawPushFrame(dc, &frame, ButtonPressed(painting));
   }
   FillRectSolid(dc, frame, COLORREF(ReadProperty(control, CP_BGRND)));
-  if (ButtonMarked(painting)) OutlineRect(dc, item->rcItem);
+  if (ButtonMarked(painting)) OutlineRect(dc, item->rcItem, line);
   DrawButtonCaption(painting);
   return 0;
 }

@@ -9,12 +9,32 @@ namespace {
 
 constexpr UINT PUSH_FRAME = DFCS_BUTTONPUSH | DFCS_ADJUSTRECT;
 
+// The colour of the context's current pen, simple or extended.
+COLORREF PenColour(HDC dc) {
+  HGDIOBJ pen = GetCurrentObject(dc, OBJ_PEN);
+  LOGPEN simple = {};
+  if (GetObjectA(pen, sizeof simple, &simple) == sizeof simple) return simple.lopnColor;
+  EXTLOGPEN extended = {};
+  GetObjectA(pen, sizeof extended, &extended);
+  return extended.elpColor;
+}
+
 }  // namespace
 
-void OutlineRect(HDC dc, const RECT& rect) {
+void OutlineRect(HDC dc, const RECT& rect, int32_t thickness) {
+  // An inside-frame pen keeps a wide outline within the rectangle, as a
+  // one-pixel one is.
+  HPEN wide = thickness > 1 ? CreatePen(PS_INSIDEFRAME, thickness, PenColour(dc)) : nullptr;
+  HGDIOBJ previousPen = wide ? SelectObject(dc, wide) : nullptr;
   HGDIOBJ previous = SelectObject(dc, GetStockObject(NULL_BRUSH));
   Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
   if (previous) SelectObject(dc, previous);
+  if (previousPen) SelectObject(dc, previousPen);
+  if (wide) DeleteObject(wide);
+}
+
+int32_t Scaled(const ButtonPainting& painting, int32_t length) {
+  return ToDevice(length, painting.dpi);
 }
 
 void DrawPushFrame(HDC dc, RECT* rect, bool pressed) {

@@ -18,15 +18,34 @@ Background ChooseBackground(const HotButtonPainting& button) {
   return {button.normalBitmap, button.hot && button.hotBrush && button.normalBitmap};
 }
 
-// From the bitmap's corner to the button's, as large as the item, inside the shape only.
+// The picture selected in memory over a rectangle of the context: copied
+// when the sizes agree, else stretched with a smoothing filter.
+void CopyPicture(HDC dc, const RECT& to, HDC memory, const BITMAP& size) {
+  int width = to.right - to.left, height = to.bottom - to.top;
+  if (width == size.bmWidth && height == size.bmHeight) {
+    BitBlt(dc, to.left, to.top, width, height, memory, 0, 0, SRCCOPY);
+    return;
+  }
+  int previousMode = SetStretchBltMode(dc, HALFTONE);
+  POINT previousOrigin = {};
+  SetBrushOrgEx(dc, 0, 0, &previousOrigin);  // halftone patterns start at the corner
+  StretchBlt(dc, to.left, to.top, width, height, memory, 0, 0, size.bmWidth, size.bmHeight,
+             SRCCOPY);
+  SetBrushOrgEx(dc, previousOrigin.x, previousOrigin.y, nullptr);
+  SetStretchBltMode(dc, previousMode);
+}
+
+// From the bitmap's corner to the button's, inside the shape only. The
+// bitmap is drawn for 96 DPI: at another it grows with the shape.
 void CopyIntoShape(const ButtonPainting& painting, const HotButtonPainting& button,
                    HBITMAP picture) {
-  const RECT& item = painting.item->rcItem;
+  BITMAP size = {};
+  GetObjectA(picture, sizeof size, &size);
   HGDIOBJ previous = SelectObject(button.memory, picture);
   HRGN saved = SaveClip(painting.dc);
   SelectClipRgn(painting.dc, button.region);
-  BitBlt(painting.dc, 0, 0, item.right - item.left, item.bottom - item.top, button.memory, 0, 0,
-         SRCCOPY);
+  RECT to = {0, 0, Scaled(painting, size.bmWidth), Scaled(painting, size.bmHeight)};
+  CopyPicture(painting.dc, to, button.memory, size);
   RestoreClip(painting.dc, saved);
   if (previous) SelectObject(button.memory, previous);
 }
@@ -36,21 +55,8 @@ void CopyIntoFrame(const ButtonPainting& painting, const HotButtonPainting& butt
                    HBITMAP picture) {
   BITMAP size = {};
   GetObjectA(picture, sizeof size, &size);
-  HDC dc = painting.dc;
-  const RECT& frame = painting.frame;
-  int width = frame.right - frame.left, height = frame.bottom - frame.top;
   HGDIOBJ previous = SelectObject(button.memory, picture);
-  if (width == size.bmWidth && height == size.bmHeight) {
-    BitBlt(dc, frame.left, frame.top, width, height, button.memory, 0, 0, SRCCOPY);
-  } else {
-    int previousMode = SetStretchBltMode(dc, HALFTONE);
-    POINT previousOrigin = {};
-    SetBrushOrgEx(dc, 0, 0, &previousOrigin);  // halftone patterns start at the corner
-    StretchBlt(dc, frame.left, frame.top, width, height, button.memory, 0, 0, size.bmWidth,
-               size.bmHeight, SRCCOPY);
-    SetBrushOrgEx(dc, previousOrigin.x, previousOrigin.y, nullptr);
-    SetStretchBltMode(dc, previousMode);
-  }
+  CopyPicture(painting.dc, painting.frame, button.memory, size);
   if (previous) SelectObject(button.memory, previous);
 }
 

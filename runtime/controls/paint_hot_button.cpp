@@ -29,20 +29,23 @@ void ChooseColour(HotButtonPainting* button, HWND control, UINT state) {
 
 void DrawFlatEdge(ButtonPainting* painting, const HotButtonPainting& button) {
   HDC dc = painting->dc;
-  int32_t width = button.edgeWidth;
+  int32_t width = Scaled(*painting, button.edgeWidth);
   COLORREF dark = GetSysColor(COLOR_3DDKSHADOW);
   if (button.shaped) {
     HBRUSH brush = CreateSolidBrush(dark);
     FrameRgn(dc, button.region, brush, width, width);
     DeleteObject(brush);
   } else {
-    HPEN pen = CreatePen(PS_SOLID, width, dark);
+    // Kept inside the frame: a wide centred pen would lose half to the
+    // item's edge and leave a gap before the fill.
+    HPEN pen = CreatePen(PS_INSIDEFRAME, width, dark);
     HGDIOBJ previous = SelectObject(dc, pen);
     OutlineRect(dc, painting->frame);
     if (previous) SelectObject(dc, previous);
     DeleteObject(pen);
   }
-  InflateRect(&painting->frame, -1, -1);
+  int32_t line = Scaled(*painting, 1);
+  InflateRect(&painting->frame, -line, -line);
 }
 
 void DrawHotEdge(ButtonPainting* painting, const HotButtonPainting& button) {
@@ -70,7 +73,8 @@ int32_t PaintHotButton(HWND control, DRAWITEMSTRUCT* item) {
   DrawHotEdge(&painting, button);
   if (!button.shaped) FillFrameBackground(painting, button);
   // Unlike PaintButton's, the frame was not moved in for this outline.
-  if (!button.shaped && ButtonMarked(painting)) OutlineRect(dc, item->rcItem);
+  if (!button.shaped && ButtonMarked(painting))
+    OutlineRect(dc, item->rcItem, Scaled(painting, 1));
   if (button.shaped && HasCaption(painting)) {
     HRGN saved = SaveClip(dc);
     SelectClipRgn(dc, button.region);

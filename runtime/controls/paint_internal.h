@@ -17,6 +17,7 @@ struct ButtonPainting {
   HWND control;
   DRAWITEMSTRUCT* item;
   HDC dc;
+  int32_t dpi;  // of the control: the program's lengths are 96-DPI pixels
   uint32_t style;
   char caption[CAPTION_BUFFER];           // as the window holds it
   wchar_t wideCaption[CAPTION_BUFFER];   // drawn instead under a UTF-8 code page
@@ -35,10 +36,13 @@ bool HasCaption(const ButtonPainting& painting);
 // Focused, or the parent's default button: outlined around the item.
 bool ButtonMarked(const ButtonPainting& painting);
 
-// A one-pixel outline in the context's current pen, nothing filled.
-void OutlineRect(HDC dc, const RECT& rect);
+// An outline in the context's current pen, nothing filled. A thickness
+// above one draws it that many pixels wide in the pen's colour, inside rect.
+void OutlineRect(HDC dc, const RECT& rect, int32_t thickness = 1);
 // The system push-button frame; rect shrinks to its inside.
 void DrawPushFrame(HDC dc, RECT* rect, bool pressed);
+// The program's length of a painting in device pixels.
+int32_t Scaled(const ButtonPainting& painting, int32_t length);
 // FillSolid over a rectangle given by its edges.
 void FillRectSolid(HDC dc, const RECT& rect, COLORREF colour);
 // The context's own clip region (0: none), to be put back by RestoreClip

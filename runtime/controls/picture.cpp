@@ -1,5 +1,7 @@
 // Caption pictures: a bitmap button or picture static shows the bitmap its
-// caption names, as a resource number, a resource name or a file path.
+// caption names, as a resource number, a resource name or a file path. A
+// picture is drawn for 96 DPI: at another the control shows it grown with
+// the control, smoothed rather than with doubled pixels.
 #include <cstring>
 
 #include "runtime/controls/controls_internal.h"
@@ -36,6 +38,34 @@ HBITMAP LoadPicture(const char* name) {
   return static_cast<HBITMAP>(LoadImageA(module, resource, IMAGE_BITMAP, 0, 0, flags));
 }
 
+// A copy of picture at the DPI, in place of picture; the picture itself
+// at 96 DPI or when no copy can be made.
+HBITMAP ScalePicture(HBITMAP picture, int32_t dpi) {
+  BITMAP size = {};
+  if (!picture || dpi == STANDARD_DPI || !GetObjectA(picture, sizeof size, &size)) return picture;
+  int32_t width = ToDevice(size.bmWidth, dpi), height = ToDevice(size.bmHeight, dpi);
+  BITMAPINFO info = {};
+  info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB};
+  void* bits = nullptr;
+  HBITMAP scaled = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HDC from = CreateCompatibleDC(nullptr), to = CreateCompatibleDC(nullptr);
+  bool copied = false;
+  if (scaled && from && to) {
+    HGDIOBJ previousFrom = SelectObject(from, picture), previousTo = SelectObject(to, scaled);
+    SetStretchBltMode(to, HALFTONE);
+    SetBrushOrgEx(to, 0, 0, nullptr);  // halftone patterns start at the corner
+    copied = StretchBlt(to, 0, 0, width, height, from, 0, 0, size.bmWidth, size.bmHeight,
+                        SRCCOPY);
+    SelectObject(from, previousFrom);
+    SelectObject(to, previousTo);
+  }
+  if (from) DeleteDC(from);
+  if (to) DeleteDC(to);
+  HBITMAP kept = copied ? scaled : picture;  // a blank copy is no picture
+  DeleteObject(copied ? picture : scaled);
+  return kept;
+}
+
 // A name that does not fit the buffer is refused rather than cut: the first
 // 259 characters of a long path may well name another, existing file.
 bool CopyName(char (&buffer)[NAME_BUFFER], const char* name) {
@@ -60,6 +90,7 @@ void TakeCaptionPicture(HWND control, const PictureMessages& picture, const char
   if (current) DeleteObject(current);
   char buffer[NAME_BUFFER];
   HBITMAP loaded = CopyName(buffer, name) ? LoadPicture(buffer) : nullptr;
+  loaded = ScalePicture(loaded, DpiOfWindow(control));
   SendMessageA(control, picture.set, IMAGE_BITMAP, reinterpret_cast<LPARAM>(loaded));
 }
 

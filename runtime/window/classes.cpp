@@ -34,6 +34,15 @@ HICON ClassIcon(HINSTANCE module) {
   return icon ? icon : LoadIconA(nullptr, IDI_APPLICATION);
 }
 
+// The small icon chosen from the resource at the size the system asks,
+// rather than left to be shrunk from the large one; none without the
+// resource: the system then makes one from the large icon.
+HICON SmallClassIcon(HINSTANCE module) {
+  return static_cast<HICON>(LoadImageA(module, MAKEINTRESOURCEA(ICON_RESOURCE), IMAGE_ICON,
+                                       GetSystemMetrics(SM_CXSMICON),
+                                       GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+}
+
 }  // namespace
 
 int32_t RegisterWindowClasses() {
@@ -47,6 +56,7 @@ int32_t RegisterWindowClasses() {
     wc.cbWndExtra = sizeof(WindowRecord*);
     wc.hInstance = module;
     wc.hIcon = ClassIcon(module);
+    wc.hIconSm = SmallClassIcon(module);
     wc.hbrBackground = rc.background();
     wc.lpszClassName = rc.name;
     *rc.atom = RegisterClassExA(&wc);

@@ -36,6 +36,9 @@ constexpr int PATTERN_W = 80, PATTERN_H = 36;
 constexpr COLORREF Pattern(int x, int y) { return RGB(x * 3, y * 7, 0x5A); }
 COLORREF Quarters(int x, int y) { return y < 2 ? (x < 2 ? TL : TR) : (x < 2 ? BL : BR); }
 COLORREF HotPicture(int, int) { return HOT_PICTURE; }
+// Quarters of the pattern's size: a stretched copy keeps each colour whole
+// away from the middle lines.
+COLORREF BigQuarters(int x, int y) { return Quarters(x * 4 / PATTERN_W, y * 4 / PATTERN_H); }
 
 uint32_t Pack(COLORREF c) { return GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c); }
 
@@ -49,10 +52,14 @@ HBITMAP NewSection(int width, int height, uint32_t** bits, COLORREF (*colour)(in
   return bitmap;
 }
 
+// A length of the program's, in device pixels at dpi (rounded as MulDiv does).
+int Scale(int length, int dpi) { return MulDiv(length, dpi, 96); }
+
 // The painters' item context, filled straight through its section.
 class Canvas {
  public:
-  Canvas(HFONT font, HPEN pen) : bitmap_(NewSection(WIDTH, HEIGHT, &bits_, nullptr)) {
+  Canvas(HFONT font, HPEN pen, int width = WIDTH, int height = HEIGHT)
+      : width_(width), height_(height), bitmap_(NewSection(width, height, &bits_, nullptr)) {
     dc_ = CreateCompatibleDC(nullptr);
     old_[0] = SelectObject(dc_, bitmap_);
     old_[1] = SelectObject(dc_, font);
@@ -69,15 +76,18 @@ class Canvas {
   // Drawing may be batched: flushed before the section is touched directly.
   void Fill(COLORREF c) {
     GdiFlush();
-    std::fill(bits_, bits_ + WIDTH * HEIGHT, Pack(c));
+    std::fill(bits_, bits_ + width_ * height_, Pack(c));
   }
   void CopyFrom(const Canvas& other) {
     GdiFlush();
-    std::memcpy(bits_, other.bits_, WIDTH * HEIGHT * sizeof *bits_);
+    std::memcpy(bits_, other.bits_, width_ * height_ * sizeof *bits_);
   }
-  hvtest::Pixels Read() const { return hvtest::Pixels(dc_, {0, 0, WIDTH, HEIGHT}); }
+  hvtest::Pixels Read() const { return hvtest::Pixels(dc_, {0, 0, width_, height_}); }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
 
  private:
+  int width_, height_;
   uint32_t* bits_ = nullptr;
   HBITMAP bitmap_;
   HDC dc_;
@@ -100,9 +110,11 @@ std::vector<uintptr_t> DcState(HDC dc) {
 
 // The shaped button's window region: an L (a block at the top left on a
 // wide bar), so that its edge turns an inner corner; the bar ends above the
-// caption's lower part, which the shape must cut off.
-HRGN Shape() {
-  HRGN shape = CreateRectRgn(4, 12, 76, 22), block = CreateRectRgn(4, 4, 40, 12);
+// caption's lower part, which the shape must cut off. At another DPI the
+// program makes it in device pixels.
+HRGN Shape(int dpi) {
+  auto s = [dpi](int v) { return Scale(v, dpi); };
+  HRGN shape = CreateRectRgn(s(4), s(12), s(76), s(22)), block = CreateRectRgn(s(4), s(4), s(40), s(12));
   CombineRgn(shape, shape, block, RGN_OR);
   DeleteObject(block);
   return shape;
@@ -122,7 +134,7 @@ struct Probe {
   COLORREF value = 0;  // SYSTEM: a system colour index; COLOUR: the colour
 };
 enum CaptionKind { ENABLED, EMBOSSED, GREY_WRAPPED };
-enum Picture { NO_PICTURE, SAME_SIZE, STRETCHED };
+enum Picture { NO_PICTURE, SAME_SIZE, STRETCHED, BIG_QUARTERS };
 
 struct PaintCase {
   const char* name;
@@ -136,7 +148,10 @@ struct PaintCase {
   int edgeWidth = 1;  // the rest for hot buttons only
   bool doHot = false, hotBrush = false, hotBitmap = false, shaped = false;
   Picture normal = NO_PICTURE;
+  int dpi = 96;  // the parent's, given as its window property
 };
+
+RECT Item(const PaintCase& c) { return {0, 0, Scale(ITEM.right, c.dpi), Scale(ITEM.bottom, c.dpi)}; }
 
 std::vector<Probe> Join(std::vector<Probe> a, const std::vector<Probe>& b) {
   a.insert(a.end(), b.begin(), b.end());
@@ -252,6 +267,53 @@ const PaintCase SHAPED_BUTTONS[] = {
      .edgeWidth = 2, .shaped = true},
 };
 
+// At another DPI the program's lengths are drawn scaled: the outline and
+// the flat edge (2 pixels at 144 and 192), a pressed caption's shift, the
+// bands of a shaped edge, a 96-DPI bitmap over the shape. The system's push
+// frame keeps the system's size.
+const PaintCase SCALED[] = {
+    {.name = "144: focused button", .state = ODS_FOCUS, .style = 0, .frame = {2, 2, 124, 58},
+     .frameState = PUSH,
+     .probes = {{0, 0, CURRENT_PEN}, {1, 1, CURRENT_PEN}, {125, 59, CURRENT_PEN},
+                {124, 58, CURRENT_PEN}, {63, 1, CURRENT_PEN}, {2, 2, FRAME}, {123, 57, FRAME},
+                {4, 4, FILL}, {121, 55, FILL}, {126, 0, BACKGROUND}},
+     .dpi = 144},
+    {.name = "192: pressed button", .state = ODS_SELECTED, .frame = {0, 0, 168, 80},
+     .frameState = PUSHED, .probes = {{0, 0, FRAME}, {1, 1, FRAME}, {5, 5, FILL}},
+     .dpi = 192},
+    {.name = "144: flat button", .style = BS_FLAT,
+     .probes = {{0, 0, CURRENT_PEN}, {1, 1, CURRENT_PEN}, {125, 59, CURRENT_PEN},
+                {124, 58, CURRENT_PEN}, {2, 2, FILL}, {123, 57, FILL}},
+     .dpi = 144},
+};
+
+const PaintCase SCALED_HOT[] = {
+    {.name = "192: flat", .style = BS_FLAT,
+     .probes = {{0, 0, SYSTEM, DARK}, {1, 1, SYSTEM, DARK}, {167, 79, SYSTEM, DARK},
+                {166, 78, SYSTEM, DARK}, {2, 2, FILL}, {165, 77, FILL}},
+     .dpi = 192},
+    {.name = "144: focused", .state = ODS_FOCUS,
+     .probes = {{0, 0, CURRENT_PEN}, {1, 1, CURRENT_PEN}, {124, 58, CURRENT_PEN},
+                {125, 59, CURRENT_PEN}, {2, 2, FILL}, {123, 57, FILL}},
+     .dpi = 144},
+    {.name = "192: width 2 raised", .probes = {{8, 8, SYSTEM, LIGHT}, {9, 9, SYSTEM, LIGHT},
+                                             {10, 10, SYSTEM, HIGH}, {11, 11, SYSTEM, HIGH},
+                                             {12, 12, FILL}, {151, 32, SYSTEM, DARK},
+                                             {150, 32, SYSTEM, DARK}, {149, 32, SYSTEM, SHADOW},
+                                             {148, 32, SYSTEM, SHADOW}, {147, 32, FILL},
+                                             {120, 20, BACKGROUND}},
+     .edgeWidth = 2, .shaped = true, .dpi = 192},
+    {.name = "144: flat shaped, width 2", .style = BS_FLAT,
+     .probes = {{6, 6, SYSTEM, DARK}, {8, 8, SYSTEM, DARK}, {9, 9, FILL}, {113, 25, SYSTEM, DARK},
+                {111, 25, SYSTEM, DARK}, {110, 25, FILL}},
+     .edgeWidth = 2, .shaped = true, .dpi = 144},
+    {.name = "192: 96-DPI bitmap over the shape",
+     .probes = {{8, 8, SYSTEM, HIGH}, {9, 9, SYSTEM, HIGH}, {20, 16, COLOUR, TL},
+                {60, 12, COLOUR, TL}, {100, 30, COLOUR, TR}, {140, 40, COLOUR, BR},
+                {146, 32, COLOUR, TR}, {120, 20, BACKGROUND}},
+     .shaped = true, .normal = BIG_QUARTERS, .dpi = 192},
+};
+
 constexpr const char* PROPERTIES[] = {hv::CP_FGRND,  hv::CP_BGRND,  hv::CP_HTCLR,
                                       hv::CP_DOHOT,  hv::CP_HBRUSH, hv::CP_BORDERWIDTH,
                                       hv::CP_HOTBMP, hv::CP_NORBMP};
@@ -279,32 +341,38 @@ class ButtonPainting : public ::testing::Test {
     pattern_ = NewSection(PATTERN_W, PATTERN_H, &bits, [](int x, int y) { return Pattern(x, y); });
     quarters_ = NewSection(4, 4, &bits, Quarters);
     hotPicture_ = NewSection(4, 4, &bits, HotPicture);
+    bigQuarters_ = NewSection(PATTERN_W, PATTERN_H, &bits, BigQuarters);
   }
   void TearDown() override {
     DestroyWindow(parent_);
     for (HGDIOBJ o : {HGDIOBJ(font_), HGDIOBJ(pen_), HGDIOBJ(hotBrush_), HGDIOBJ(pattern_),
-                      HGDIOBJ(quarters_), HGDIOBJ(hotPicture_)})
+                      HGDIOBJ(quarters_), HGDIOBJ(hotPicture_), HGDIOBJ(bigQuarters_)})
       DeleteObject(o);
     defaultButton = 0;
   }
 
   HWND MakeButton(const PaintCase& c) {
+    RECT item = Item(c);
     HWND button = CreateWindowExA(0, "BUTTON", "", WS_CHILD | BS_OWNERDRAW | c.style, 0, 0,
-                                  ITEM.right, ITEM.bottom, parent_, HMENU(ID), nullptr, nullptr);
-    HBITMAP normal = c.normal == SAME_SIZE ? pattern_ : c.normal == STRETCHED ? quarters_ : nullptr;
+                                  item.right, item.bottom, parent_, HMENU(ID), nullptr, nullptr);
+    if (c.dpi != 96) SetPropA(parent_, "HV_DPI", HANDLE(intptr_t(c.dpi)));
+    HBITMAP normal = c.normal == SAME_SIZE     ? pattern_
+                     : c.normal == STRETCHED   ? quarters_
+                     : c.normal == BIG_QUARTERS ? bigQuarters_
+                                                : nullptr;
     const uintptr_t values[] = {FGRND, BGRND, HOT, c.doHot, uintptr_t(c.hotBrush ? hotBrush_ : 0),
                                 uintptr_t(c.edgeWidth), uintptr_t(c.hotBitmap ? hotPicture_ : 0),
                                 uintptr_t(normal)};
     for (size_t i = 0; i < std::size(PROPERTIES); ++i)
       if (values[i]) SetPropA(button, PROPERTIES[i], HANDLE(values[i]));
-    if (c.shaped) SetWindowRgn(button, Shape(), FALSE);
+    if (c.shaped) SetWindowRgn(button, Shape(c.dpi), FALSE);
     return button;
   }
 
   // Paints the case: nothing left behind, the context as it was given.
   void Paint(Canvas& canvas, HWND button, const PaintCase& c, Painter painter) {
     HDC dc = canvas.Dc();
-    DRAWITEMSTRUCT item = {ODT_BUTTON, ID, 0, ODA_DRAWENTIRE, c.state, button, dc, ITEM};
+    DRAWITEMSTRUCT item = {ODT_BUTTON, ID, 0, ODA_DRAWENTIRE, c.state, button, dc, Item(c)};
     painter(button, &item);  // the system makes some objects on first use (its colour brushes)
     canvas.Fill(BACK);
     item.itemState = c.state;
@@ -317,7 +385,7 @@ class ButtonPainting : public ::testing::Test {
   }
 
   void CheckProbes(const Canvas& picture, const PaintCase& c) {
-    Canvas frame(font_, pen_);
+    Canvas frame(font_, pen_, picture.Width(), picture.Height());
     RECT r = c.frame;
     if (c.frameState) DrawFrameControl(frame.Dc(), &r, DFC_BUTTON, c.frameState);
     const hvtest::Pixels shown = picture.Read(), system = frame.Read();
@@ -333,9 +401,9 @@ class ButtonPainting : public ::testing::Test {
 
   // What the system draws for the caption where the painter has to put it.
   void DrawExpectedCaption(HDC dc, const PaintCase& c) {
-    RECT text = ITEM;
-    if (c.state & ODS_SELECTED) OffsetRect(&text, 1, 1);
-    HRGN clip = c.shaped ? Shape() : nullptr;
+    RECT text = Item(c);
+    if (c.state & ODS_SELECTED) OffsetRect(&text, Scale(1, c.dpi), Scale(1, c.dpi));
+    HRGN clip = c.shaped ? Shape(c.dpi) : nullptr;
     SelectClipRgn(dc, clip);
     SetBkMode(dc, TRANSPARENT);
     SetBkColor(dc, BGRND);
@@ -358,13 +426,13 @@ class ButtonPainting : public ::testing::Test {
   // wrapped grey caption is checked for its colour and for its two lines.
   void CheckCaption(const Canvas& bare, const Canvas& painted, const PaintCase& c) {
     bool grey = c.caption == GREY_WRAPPED;
-    Canvas expected(font_, pen_);
+    Canvas expected(font_, pen_, bare.Width(), bare.Height());
     expected.CopyFrom(bare);
     if (!grey) DrawExpectedCaption(expected.Dc(), c);
     const hvtest::Pixels before = bare.Read(), after = painted.Read(), want = expected.Read();
-    int inked = 0, wrong = 0, top = HEIGHT, bottom = -1;
-    for (int y = 0; y < HEIGHT; ++y)
-      for (int x = 0; x < WIDTH; ++x) {
+    int inked = 0, wrong = 0, top = bare.Height(), bottom = -1;
+    for (int y = 0; y < bare.Height(); ++y)
+      for (int x = 0; x < bare.Width(); ++x) {
         COLORREF got = after.At(x, y);
         bool changed = got != before.At(x, y);
         if (changed) inked++, top = std::min(top, y), bottom = std::max(bottom, y);
@@ -386,13 +454,15 @@ class ButtonPainting : public ::testing::Test {
     defaultButton = c.parentDefault;
     HWND button = MakeButton(c);
     ASSERT_TRUE(button);
-    Canvas bare(font_, pen_), painted(font_, pen_);
+    int width = Scale(WIDTH, c.dpi), height = Scale(HEIGHT, c.dpi);
+    Canvas bare(font_, pen_, width, height), painted(font_, pen_, width, height);
     Paint(bare, button, c, painter);
     CheckProbes(bare, c);
     SetWindowTextA(button, c.caption == GREY_WRAPPED ? WRAPPED : CAPTION);
     Paint(painted, button, c, painter);
     CheckCaption(bare, painted, c);
     for (const char* name : PROPERTIES) RemovePropA(button, name);
+    RemovePropA(parent_, "HV_DPI");
     DestroyWindow(button);
   }
 
@@ -400,7 +470,7 @@ class ButtonPainting : public ::testing::Test {
   HFONT font_ = nullptr;
   HPEN pen_ = nullptr;
   HBRUSH hotBrush_ = nullptr;
-  HBITMAP pattern_ = nullptr, quarters_ = nullptr, hotPicture_ = nullptr;
+  HBITMAP pattern_ = nullptr, quarters_ = nullptr, hotPicture_ = nullptr, bigQuarters_ = nullptr;
 };
 
 TEST_F(ButtonPainting, Button) {
@@ -416,6 +486,11 @@ TEST_F(ButtonPainting, ShapedHotButton) {
                              GetSysColor(DARK), BGRND, BACK};
   ASSERT_EQ(edge.size(), 6u) << "the bands cannot be told apart in these system colours";
   for (const PaintCase& c : SHAPED_BUTTONS) Run(c, hv::PaintHotButton);
+}
+
+TEST_F(ButtonPainting, ScaledLengths) {
+  for (const PaintCase& c : SCALED) Run(c, hv::PaintButton);
+  for (const PaintCase& c : SCALED_HOT) Run(c, hv::PaintHotButton);
 }
 
 TEST_F(ButtonPainting, MissingItemWindowOrContextPaintsNothingAndKeepsNothing) {

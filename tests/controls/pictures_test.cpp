@@ -5,6 +5,7 @@
 
 #include "tests/controls/controls_fixture.h"
 #include "tests/support/gdi_count.h"
+#include "tests/support/pixels.h"
 
 namespace {
 
@@ -102,6 +103,42 @@ TEST_F(Pictures, TheCaptionNamesTheBitmapByNumberNameOrPath) {
   DeleteFileA(longest.c_str());
 }
 
+// A caption picture is drawn for 96 DPI: in a window of another DPI the
+// control shows it grown to that scale, in its own colours, and keeps no
+// other copy (a brush and the picture are all a control makes).
+TEST_F(Pictures, ACaptionPictureGrowsWithTheWindowsDpi) {
+  const COLORREF red = RGB(255, 0, 0), green = RGB(0, 255, 0);
+  struct {
+    int dpi;
+    const char* caption;
+    SIZE size;
+    COLORREF colour;
+  } cases[] = {
+      {96, "12", {3, 2}, red},      {144, "12", {5, 3}, red},        {192, "12", {6, 4}, red},
+      {144, "WORDPIC", {6, 5}, green}, {192, "WORDPIC", {8, 6}, green},
+  };
+  ShowWindow(w.hwnd, SW_HIDE);  // nothing painted: only the controls' objects are counted
+  HANDLE own = GetPropA(w.hwnd, "HV_DPI");
+  int id = 0;
+  for (const PictureKind& k : pictureKinds) {
+    for (const auto& c : cases) {
+      SCOPED_TRACE(testing::Message() << "kind " << k.kind << ", " << c.caption << " at " << c.dpi);
+      SetPropA(w.hwnd, "HV_DPI", HANDLE(intptr_t(c.dpi)));
+      hvtest::GdiBalance balance;
+      hv::CreateControl(&w, k.kind, c.caption, 0, 0, 40, 40, k.style, ++id);
+      EXPECT_EQ(balance.Delta(), 2) << balance.Changes();
+      auto picture = reinterpret_cast<HBITMAP>(SendMessageA(Control(id), k.get, IMAGE_BITMAP, 0));
+      hvtest::Pixels shown(picture);
+      EXPECT_EQ(shown.Width(), c.size.cx);
+      EXPECT_EQ(shown.Height(), c.size.cy);
+      EXPECT_EQ(shown.Count(0, 0, shown.Width(), shown.Height(), c.colour), c.size.cx * c.size.cy);
+      DestroyWindow(Control(id));
+      EXPECT_EQ(balance.Delta(), 0) << balance.Changes();
+    }
+  }
+  SetPropA(w.hwnd, "HV_DPI", own);
+}
+
 // The static shows what the parent drew under it, or else its own colour;
 // a new text makes the transparent one erase again.
 TEST_F(Pictures, TheTransparentStaticShowsTheParentsSurface) {
@@ -130,6 +167,26 @@ TEST_F(Pictures, TheTransparentStaticShowsTheParentsSurface) {
       EXPECT_GE(ct::SentCount(control, WM_ERASEBKGND), 1);
     }
   }
+}
+
+// In a window of another DPI the transparent static shows what lies under
+// it in device pixels: here red on its left half and blue on its right.
+TEST_F(Pictures, TheTransparentStaticShowsTheParentsSurfaceAtTheWindowsDpi) {
+  const COLORREF red = RGB(255, 0, 0), blue = RGB(0, 0, 255);
+  HANDLE own = GetPropA(w.hwnd, "HV_DPI");
+  SetPropA(w.hwnd, "HV_DPI", HANDLE(intptr_t(144)));
+  hv::DrawRect(&w, 0, 0, 300, 200, red, red);
+  hv::DrawRect(&w, 50, 20, 30, 20, blue, blue);
+  hv::CreateControl(&w, hv::CK_STATIC, "", 20, 20, 60, 20, hv::CC_TRANSPARENT, 1);
+  HWND control = Control(1);
+  RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  wt::Pump(30);
+  hvtest::Pixels shown = hvtest::Pixels::OnScreen(control);
+  ASSERT_EQ(shown.Width(), 90);
+  ASSERT_EQ(shown.Height(), 30);
+  EXPECT_EQ(shown.Count(0, 0, 44, 30, red), 44 * 30);
+  EXPECT_EQ(shown.Count(46, 0, 90, 30, blue), 44 * 30);
+  SetPropA(w.hwnd, "HV_DPI", own);
 }
 
 // A transparent picture static takes its new picture before it asks to be

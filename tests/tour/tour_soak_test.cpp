@@ -6,6 +6,7 @@
 
 
 #include "examples/tour/tour.h"
+#include "tests/tour/tour_fixture.h"
 #include "tests/support/gdi_count.h"
 #include "tests/support/heap_use.h"
 #include "tests/support/test_length.h"
@@ -40,23 +41,13 @@ void Round(RoundFaults* faults) {
   }
 }
 
-class TourInProcess : public ::testing::Test {
+class TourInProcess : public tourtest::TourStarted {
  protected:
   void SetUp() override {
-    hv::LoadStartupControlWord();
-    hv::RuntimeStartup();
-    tour::OpenFrame();
-    ASSERT_FALSE(hv::IsWindowClosed(&tour::frame));
+    TourStarted::SetUp();
+    if (HasFatalFailure()) return;
     hvtest::WarmUpSystemObjects(tour::frame.hwnd);
     hv::WaitEvents(1);
-  }
-  void TearDown() override {
-    // The frame's close box closes the children with it.
-    if (!hv::IsWindowClosed(&tour::frame)) SendMessageA(tour::frame.hwnd, WM_CLOSE, 0, 0);
-    hv::WaitEvents(1);
-    EXPECT_TRUE(hv::IsWindowClosed(&tour::frame));
-    for (const Child& c : children) EXPECT_TRUE(hv::IsWindowClosed(c.record));
-    hv::RuntimeShutdown();
   }
 };
 

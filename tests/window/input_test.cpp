@@ -102,6 +102,30 @@ TEST_F(Input, ClassesUseTheModulesIcon) {
   EXPECT_EQ(HICON(GetClassLongPtrA(w.hwnd, GCLP_HICON)), own);
 }
 
+// The icon holds an image at each size the system asks for at 96, 120,
+// 144 and 192 DPI, so that none is shrunk from another; the classes take
+// the small one from it too.
+TEST_F(Input, TheIconHoldsEverySizeAskedForAndTheClassesTakeTheSmallOne) {
+  HMODULE module = GetModuleHandleA(nullptr);
+  HRSRC groupResource = FindResourceA(module, MAKEINTRESOURCEA(101), MAKEINTRESOURCEA(14));  // RT_GROUP_ICON
+  ASSERT_NE(groupResource, nullptr);
+  auto* group = static_cast<BYTE*>(LockResource(LoadResource(module, groupResource)));
+  for (int size : {16, 20, 24, 32, 40, 48, 64}) {
+    int id = LookupIconIdFromDirectoryEx(group, TRUE, size, size, LR_DEFAULTCOLOR);
+    HRSRC image = FindResourceA(module, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(3));  // RT_ICON
+    ASSERT_NE(image, nullptr) << size;
+    // A PNG image: its width follows the signature and the header's length and type.
+    auto* bytes = static_cast<BYTE*>(LockResource(LoadResource(module, image)));
+    ASSERT_GE(SizeofResource(module, image), 24u);
+    int width = bytes[16] << 24 | bytes[17] << 16 | bytes[18] << 8 | bytes[19];
+    EXPECT_EQ(width, size) << "chosen for " << size;
+  }
+  HANDLE small = LoadImageA(module, MAKEINTRESOURCEA(101), IMAGE_ICON,
+                            GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED);
+  ASSERT_NE(small, nullptr);
+  EXPECT_EQ(HANDLE(GetClassLongPtrA(w.hwnd, GCLP_HICONSM)), small);
+}
+
 // Under Wine, windows left to a window manager get their caption drawn by
 // it; without one (a bare X server) there is no caption to click.
 bool CaptionIsDrawn() {

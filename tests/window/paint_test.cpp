@@ -8,7 +8,7 @@ namespace {
 using wt::recording;
 using wt::Word;
 
-constexpr COLORREF RED = RGB(255, 0, 0), BLUE = RGB(0, 0, 255);
+constexpr COLORREF RED = RGB(255, 0, 0), BLUE = RGB(0, 0, 255), GREEN = RGB(0, 255, 0);
 
 void FillRectWith(HDC dc, const RECT& r, COLORREF color) {
   HBRUSH brush = CreateSolidBrush(color);
@@ -262,6 +262,26 @@ TEST_F(Paint, ClientSizedSurfaceRepaintsFullyWhenResized) {
               return x < 238 ? RED : x > 241 ? BLUE : CLR_INVALID;
             }), 0)
       << "stretched copy";
+}
+
+// A client-sized surface is made at the client's size in device pixels: at
+// another DPI it is still copied one to one until the window is resized.
+TEST_F(Paint, ClientSizedSurfaceIsCopiedOneToOneAtAnotherDpi) {
+  Open(hv::OW_SURFACECLIENTSIZE | hv::OW_NOCAPTION);
+  SetPropA(w.hwnd, "HV_DPI", HANDLE(intptr_t(144)));
+  RECT left = {0, 0, 120, 180}, right = {120, 0, 240, 180};
+  FillSurface(w, left, RED);
+  FillSurface(w, right, BLUE);
+  RedrawWindow(w.hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  EXPECT_EQ(CountMismatches(w.hwnd, [](int x, int) { return x < 120 ? RED : BLUE; }), 0);
+  // Drawn in 96-DPI units, repainted where it lands in device pixels.
+  hv::DrawRect(&w, 100, 20, 20, 20, GREEN, GREEN);
+  EXPECT_EQ(CountMismatches(w.hwnd, [](int x, int y) -> COLORREF {
+              auto onEdge = [](int v, int edge) { return v >= edge - 1 && v <= edge; };
+              if (onEdge(x, 150) || onEdge(x, 180) || onEdge(y, 30) || onEdge(y, 60)) return CLR_INVALID;
+              bool inside = x > 150 && x < 180 && y > 30 && y < 60;
+              return inside ? GREEN : x < 120 ? RED : BLUE;
+            }), 0);
 }
 
 // A surface that is not client-sized is copied one to one; a resize only
