@@ -118,7 +118,8 @@ TEST_F(AtDpiCalculator, PanelTextStaysInsideThePanelsFrame) {
   ExpectNineLinesInside(calculated, dpi, "a calculation");
   // The calculated lines have a colour of their own: none of it outside the face.
   const RECT face = Device(apptest::PanelFace());
-  const int all = calculated.Count({0, 0, calculated.Width(), calculated.Height()}, PANEL_TEXT_COLOR);
+  const RECT whole = {0, 0, calculated.Width(), calculated.Height()};
+  const int all = calculated.Count(whole, PANEL_TEXT_COLOR);
   EXPECT_GT(calculated.Count(face, PANEL_TEXT_COLOR), 0);
   EXPECT_EQ(calculated.Count(face, PANEL_TEXT_COLOR), all) << "calculated text outside the face";
   ExpectNothingAroundThePanel(calculated, dpi, "a calculation");

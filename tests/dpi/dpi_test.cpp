@@ -45,12 +45,13 @@ TEST_P(LaidOut, AtDpi) {
   EXPECT_EQ(dpitest::ReadLogPixels(), DWORD(dpitest::STANDARD_DPI)) << "the DPI was not put back";
 }
 
+std::string NameOf(const ::testing::TestParamInfo<LaidOut::ParamType>& info) {
+  return std::string(std::get<0>(info.param).name) + "_" + std::to_string(std::get<1>(info.param));
+}
 INSTANTIATE_TEST_SUITE_P(Programs, LaidOut,
-                         ::testing::Combine(::testing::ValuesIn(programs), ::testing::ValuesIn(dpis)),
-                         [](const auto& info) {
-                           return std::string(std::get<0>(info.param).name) + "_" +
-                                  std::to_string(std::get<1>(info.param));
-                         });
+                         ::testing::Combine(::testing::ValuesIn(programs),
+                                            ::testing::ValuesIn(dpis)),
+                         NameOf);
 
 // The runtime's own answers at a DPI that scales by one and a half.
 TEST(RuntimeScaled, AtDpi144) { RunCases(144, "AtDpiRuntime.*", ""); }

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "runtime/runtime.h"
+#include "tests/support/mouse_input.h"
 #include "tests/support/wait.h"
 
 namespace dpitest {
@@ -172,15 +173,6 @@ int ExpectCaptionsFit(HWND parent, const std::string& name, int dpi) {
 
 namespace {
 
-INPUT MouseAt(POINT screen, DWORD flags) {
-  INPUT input = {};
-  input.type = INPUT_MOUSE;
-  input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-  input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
-  return input;
-}
-
 bool HandleUntil(const std::function<bool()>& done) {
   return hvtest::WaitUntil([&] {
     hv::WaitEvents(1);
@@ -196,11 +188,10 @@ bool ClickUntil(HWND window, POINT device, const std::function<bool()>& done) {
   // The pointer arrives first, as a user's would; the press and release
   // carry the point too, so none lands where an earlier move left it.
   SetCursorPos(screen.x, screen.y);
-  INPUT move = MouseAt(screen, 0);
+  INPUT move = hvtest::MouseInputAt(screen, 0);
   SendInput(1, &move, sizeof move);
-  POINT cursor = {};
-  HandleUntil([&] { return GetCursorPos(&cursor) && cursor.x == screen.x && cursor.y == screen.y; });
-  INPUT click[] = {MouseAt(screen, MOUSEEVENTF_LEFTDOWN), MouseAt(screen, MOUSEEVENTF_LEFTUP)};
+  INPUT click[] = {hvtest::MouseInputAt(screen, MOUSEEVENTF_LEFTDOWN),
+                   hvtest::MouseInputAt(screen, MOUSEEVENTF_LEFTUP)};
   if (SendInput(2, click, sizeof click[0]) != 2) return false;
   return HandleUntil(done);
 }

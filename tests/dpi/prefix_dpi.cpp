@@ -5,7 +5,8 @@
 namespace dpitest {
 namespace {
 
-constexpr char FONTS_KEY[] = "System\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts";
+constexpr char FONTS_KEY[] =
+    "System\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts";
 constexpr char LOG_PIXELS[] = "LogPixels";
 // A child that hangs is ended, so the parent test reports instead of timing out.
 constexpr DWORD CHILD_LIMIT_MS = 150000;

@@ -83,7 +83,8 @@ TEST_F(AtDpiTour, WindowsAndControlsAreTheStandardOnesScaled) {
 
 TEST_F(AtDpiTour, CaptionsFitTheirControls) {
   int measured = 0;
-  for (const Child& c : children) measured += dpitest::ExpectCaptionsFit(c.record->hwnd, c.name, dpi);
+  for (const Child& c : children)
+    measured += dpitest::ExpectCaptionsFit(c.record->hwnd, c.name, dpi);
   EXPECT_EQ(measured, 12);  // the Controls child's buttons, boxes and statics, four hot buttons
 }
 
@@ -112,7 +113,8 @@ TEST_F(AtDpiTour, ClicksAtStandardPointsLandOnTheirButtons) {
     ASSERT_NE(StatusText(), c.report) << name << " before the click";
     const POINT middle = {ToDevice((r->left + r->right) / 2, dpi),
                           ToDevice((r->top + r->bottom) / 2, dpi)};
-    EXPECT_TRUE(dpitest::ClickUntil(c.child->hwnd, middle, [&] { return StatusText() == c.report; }))
+    const auto reported = [&] { return StatusText() == c.report; };
+    EXPECT_TRUE(dpitest::ClickUntil(c.child->hwnd, middle, reported))
         << "the click at (" << middle.x << ',' << middle.y << ") did not reach " << name
         << "; the status bar shows \"" << StatusText() << '"';
   }
