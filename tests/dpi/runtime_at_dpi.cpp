@@ -2,6 +2,7 @@
 // given in 96-DPI pixels covers the scaled device pixels, size queries and
 // mouse events answer 96-DPI pixels. Every GDI object is given back (the
 // drawing fixture's balance).
+#include <algorithm>
 #include <functional>
 #include <sstream>
 
@@ -98,27 +99,57 @@ TEST_F(AtDpiRuntime, DrawingCoversTheScaledDevicePixels) {
   }
 }
 
-// Text at the pen's place, in a font of 10 points: its letters are drawn at
-// the device's resolution, as high as 10 points are there.
+constexpr char SAMPLE[] = "HHHH";
+
+// How many rows of r hold the colour, from the first to the last.
+int InkHeight(const Pixels& p, const RECT& r, COLORREF ink) {
+  int top = r.bottom, bottom = r.top;
+  for (int y = r.top; y < r.bottom; ++y)
+    if (p.Count(r.left, y, r.right, y + 1, ink)) top = std::min(top, y), bottom = y + 1;
+  return std::max(bottom - top, 0);
+}
+
+// The sample as the system draws it in the font at a height in device
+// pixels, unmapped: what the runtime's text must look like.
+int DeviceInkHeight(const char* face, int height) {
+  HDC dc = CreateCompatibleDC(nullptr);
+  BITMAPINFO info = {{sizeof info.bmiHeader, 4 * height, -2 * height, 1, 32, BI_RGB}};
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HFONT font = CreateFontA(-height, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, DRAFT_QUALITY, 0, face);
+  HGDIOBJ oldBitmap = SelectObject(dc, bitmap), oldFont = SelectObject(dc, font);
+  const RECT all = {0, 0, 4 * height, 2 * height};
+  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  SetBkMode(dc, TRANSPARENT);
+  TextOutA(dc, 0, 0, SAMPLE, lstrlenA(SAMPLE));
+  SelectObject(dc, oldFont);
+  SelectObject(dc, oldBitmap);
+  DeleteObject(font);
+  DeleteDC(dc);
+  const int ink = InkHeight(Pixels(bitmap), all, RGB(0, 0, 0));
+  DeleteObject(bitmap);
+  return ink;
+}
+
+// Text at the pen's place, in a font of 10 points: drawn at the device's
+// resolution, as the system draws that font at the DPI, not at 96 DPI and
+// stretched, nor scaled twice.
 TEST_F(AtDpiRuntime, TextStartsAtTheScaledPlaceInTheScaledSize) {
   constexpr COLORREF INK = RGB(0, 0, 160);
   hv::SetDrawMode(&w, 1);
   hv::SetFrontPen(&w, INK);
   hv::SetFont(&w, "Courier New", 10, FW_NORMAL, 0, 0);
   hv::MoveTo(&w, 20, 100);
-  hv::PrintText(3, hv::TC_RECORD, &w, hv::TC_STRING, "HHHH", hv::TC_STRING, "\r\n");
+  hv::PrintText(3, hv::TC_RECORD, &w, hv::TC_STRING, SAMPLE, hv::TC_STRING, "\r\n");
   const Pixels surface(w.backingBitmap);
   const int em = MulDiv(10, dpi, 72);  // 10 points in device pixels
   const RECT cell = {ToDevice(20, dpi), ToDevice(100, dpi), ToDevice(20, dpi) + 4 * em,
                      ToDevice(100, dpi) + 2 * em};
   const RECT all = {0, 0, surface.Width(), surface.Height()};
   EXPECT_EQ(surface.Count(all, INK), surface.Count(cell, INK)) << "ink outside " << Where(cell);
-  int top = cell.bottom, bottom = cell.top;
-  for (int y = cell.top; y < cell.bottom; ++y)
-    if (surface.Count(cell.left, y, cell.right, y + 1, INK)) top = std::min(top, y), bottom = y + 1;
-  // A capital is more than half the em high and less than all of it.
-  EXPECT_GT(bottom - top, em / 2) << "the letters are " << bottom - top << " device pixels high";
-  EXPECT_LE(bottom - top, em);
+  const int expected = DeviceInkHeight("Courier New", em);
+  EXPECT_GT(expected, 0);
+  EXPECT_NEAR(InkHeight(surface, cell, INK), expected, 1);
 }
 
 TEST_F(AtDpiRuntime, SizeQueriesAnswerStandardPixels) {
