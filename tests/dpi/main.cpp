@@ -16,7 +16,8 @@ int main(int argc, char** argv) {
     GTEST_FLAG_SET(filter, filter);
     // A run that was stopped midway may have left another DPI behind.
     const DWORD left = dpitest::ReadLogPixels();
-    if (left != 0 && left != dpitest::STANDARD_DPI) dpitest::WriteLogPixels(dpitest::STANDARD_DPI);
+    if (dpitest::DpiSetForNewProcesses() && left != 0 && left != dpitest::STANDARD_DPI)
+      dpitest::WriteLogPixels(dpitest::STANDARD_DPI);
   }
   return RUN_ALL_TESTS();
 }

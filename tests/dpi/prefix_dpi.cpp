@@ -45,6 +45,10 @@ std::string ReferencePath() {
   return value ? value : "";
 }
 
+bool DpiSetForNewProcesses() {
+  return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+}
+
 DWORD ReadLogPixels() {
   HKEY key = OpenFontsKey();
   if (!key) return 0;

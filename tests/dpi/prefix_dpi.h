@@ -18,7 +18,9 @@ constexpr char REFERENCE_VARIABLE[] = "HV_TEST_REFERENCE";
 int AskedDpi();
 std::string ReferencePath();
 
-// The prefix's DPI is the value LogPixels under HKLM; none means 96.
+// Under Wine a new process takes the prefix's DPI, the value LogPixels under
+// HKLM (none means 96); Windows takes a new DPI only at the next sign-in.
+bool DpiSetForNewProcesses();
 constexpr int STANDARD_DPI = 96;
 // 0 if the value cannot be read or is absent.
 DWORD ReadLogPixels();
