@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "capture.h"
+#include "tests/support/mouse_input.h"
 
 namespace e2e {
 
@@ -82,15 +83,7 @@ bool WaitUntilPainted(HWND window) {
 
 namespace {
 
-// Mouse input at a point of the screen.
-INPUT MouseAt(POINT screen, DWORD flags) {
-  INPUT input = {};
-  input.type = INPUT_MOUSE;
-  input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-  input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
-  return input;
-}
+using hvtest::MouseInputAt;
 
 // A thread takes all its queued input before it paints: once the window has
 // painted what it was asked to, every move queued before has been taken in.
@@ -104,7 +97,7 @@ bool WaitUntilInputTakenIn(HWND window) {
 
 bool MoveMouseTo(POINT screen) {
   SetCursorPos(screen.x, screen.y);
-  INPUT move = MouseAt(screen, 0);
+  INPUT move = MouseInputAt(screen, 0);
   SendInput(1, &move, sizeof move);
   // Wine merges a move into the one the program is still taking in, and then
   // drops both: the pointer rests where the program never heard it arrive.
@@ -118,7 +111,8 @@ bool ClickAt(POINT screen) {
   // pointer comes back to the program from the display as a move of its
   // own, in order but late: a press without a point can land where the
   // pointer was two moves ago.
-  INPUT click[] = {MouseAt(screen, MOUSEEVENTF_LEFTDOWN), MouseAt(screen, MOUSEEVENTF_LEFTUP)};
+  INPUT click[] = {MouseInputAt(screen, MOUSEEVENTF_LEFTDOWN),
+                   MouseInputAt(screen, MOUSEEVENTF_LEFTUP)};
   return SendInput(2, click, sizeof click[0]) == 2;
 }
 

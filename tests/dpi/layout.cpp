@@ -1,0 +1,199 @@
+#include "tests/dpi/layout.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "runtime/runtime.h"
+#include "tests/support/mouse_input.h"
+#include "tests/support/wait.h"
+
+namespace dpitest {
+
+RECT ToDevice(const RECT& r, int dpi) {
+  return {ToDevice(r.left, dpi), ToDevice(r.top, dpi), ToDevice(r.right, dpi),
+          ToDevice(r.bottom, dpi)};
+}
+
+RECT Inner(const RECT& r) { return {r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}; }
+
+void AddClientArea(Layout* layout, const std::string& name, HWND window) {
+  RECT r = {};
+  GetClientRect(window, &r);
+  layout->push_back({name, r});
+}
+
+// A combo box's window is as high as its closed field, which the system
+// sizes from the font and its own edges: only its top edge is the program's.
+RECT ScreenRect(HWND window) {
+  RECT r = {};
+  GetWindowRect(window, &r);
+  char className[32] = {};
+  GetClassNameA(window, className, sizeof className);
+  if (lstrcmpiA(className, "ComboBox") == 0) r.bottom = r.top;
+  return r;
+}
+
+void AddWindow(Layout* layout, const std::string& name, HWND window) {
+  RECT r = ScreenRect(window);
+  MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
+  layout->push_back({name, r});
+}
+
+void AddChildren(Layout* layout, const std::string& prefix, HWND parent) {
+  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    AddWindow(layout, prefix + "/" + std::to_string(GetDlgCtrlID(child)), child);
+}
+
+bool SaveLayout(const Layout& layout, const std::string& path) {
+  std::ofstream out(path);
+  for (const Placed& p : layout)
+    out << p.name << ' ' << p.rect.left << ' ' << p.rect.top << ' ' << p.rect.right << ' '
+        << p.rect.bottom << '\n';
+  return bool(out);
+}
+
+Layout LoadLayout(const std::string& path) {
+  Layout layout;
+  std::ifstream in(path);
+  Placed p;
+  while (in >> p.name >> p.rect.left >> p.rect.top >> p.rect.right >> p.rect.bottom)
+    layout.push_back(p);
+  return layout;
+}
+
+const RECT* Find(const Layout& layout, const std::string& name) {
+  for (const Placed& p : layout)
+    if (p.name == name) return &p.rect;
+  return nullptr;
+}
+
+namespace {
+
+// value * dpi / 96, exactly, against a measured edge: within a pixel.
+bool Near(LONG measured, LONG standard, int dpi) {
+  return std::abs(measured * 96 - standard * dpi) <= 96;
+}
+
+std::string Show(const RECT& r) {
+  std::ostringstream s;
+  s << '(' << r.left << ',' << r.top << ")-(" << r.right << ',' << r.bottom << ')';
+  return s.str();
+}
+
+}  // namespace
+
+void ExpectScaled(const Layout& reference, const Layout& layout, int dpi) {
+  ASSERT_FALSE(reference.empty()) << "no layout measured at 96 DPI";
+  EXPECT_EQ(reference.size(), layout.size());
+  for (const Placed& standard : reference) {
+    const RECT* seen = Find(layout, standard.name);
+    if (!seen) {
+      ADD_FAILURE() << standard.name << " is missing";
+      continue;
+    }
+    const RECT& s = standard.rect;
+    EXPECT_TRUE(Near(seen->left, s.left, dpi) && Near(seen->top, s.top, dpi) &&
+                Near(seen->right, s.right, dpi) && Near(seen->bottom, s.bottom, dpi))
+        << standard.name << ": " << Show(*seen) << " at " << dpi << " DPI, " << Show(s)
+        << " at 96 DPI, scaled " << Show(ToDevice(s, dpi));
+  }
+}
+
+void ExpectRunsAtDpi(HWND window, int dpi) {
+  HDC screen = GetDC(nullptr);
+  EXPECT_EQ(GetDeviceCaps(screen, LOGPIXELSY), dpi) << "the screen";
+  EXPECT_EQ(GetDeviceCaps(screen, LOGPIXELSX), dpi) << "the screen";
+  ReleaseDC(nullptr, screen);
+  using DpiForWindow = UINT(WINAPI*)(HWND);
+  auto forWindow = reinterpret_cast<DpiForWindow>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+  if (forWindow) {
+    EXPECT_EQ(int(forWindow(window)), dpi) << "GetDpiForWindow";
+  }
+}
+
+namespace {
+
+// Where a caption is not text (a picture), or the control shows no caption.
+bool ShowsCaptionAsText(HWND control) {
+  char className[32] = {};
+  GetClassNameA(control, className, sizeof className);
+  const LONG style = GetWindowLongA(control, GWL_STYLE);
+  if (lstrcmpiA(className, "Button") == 0) return !(style & (BS_BITMAP | BS_ICON));
+  if (lstrcmpiA(className, "Static") == 0) {
+    const LONG type = style & SS_TYPEMASK;
+    return type <= SS_RIGHT || type == SS_SIMPLE || type == SS_LEFTNOWORDWRAP;
+  }
+  return false;
+}
+
+// The room a check box's or radio button's glyph takes before its caption:
+// a box of 12 pixels and a gap of 4 at 96 DPI.
+int GlyphWidth(HWND control, int dpi) {
+  char className[32] = {};
+  GetClassNameA(control, className, sizeof className);
+  const LONG type = GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK;
+  const bool glyph = lstrcmpiA(className, "Button") == 0 &&
+                     (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_RADIOBUTTON ||
+                      type == BS_AUTORADIOBUTTON || type == BS_3STATE || type == BS_AUTO3STATE);
+  return glyph ? ToDevice(16, dpi) : 0;
+}
+
+SIZE CaptionExtent(HWND control) {
+  char text[256] = {};
+  GetWindowTextA(control, text, sizeof text);
+  HDC dc = GetDC(control);
+  HFONT font = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
+  HGDIOBJ old = SelectObject(dc, font ? font : GetStockObject(SYSTEM_FONT));
+  RECT r = {};
+  DrawTextA(dc, text, -1, &r, DT_CALCRECT | DT_SINGLELINE);
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  return {r.right - r.left, r.bottom - r.top};
+}
+
+}  // namespace
+
+int ExpectCaptionsFit(HWND parent, const std::string& name, int dpi) {
+  int measured = 0;
+  for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+    if (!ShowsCaptionAsText(c) || GetWindowTextLengthA(c) == 0) continue;
+    ++measured;
+    char text[256] = {};
+    GetWindowTextA(c, text, sizeof text);
+    RECT client = {};
+    GetClientRect(c, &client);
+    const SIZE extent = CaptionExtent(c);
+    EXPECT_LE(extent.cx + GlyphWidth(c, dpi), client.right) << name << ": \"" << text << "\" wide";
+    EXPECT_LE(extent.cy, client.bottom) << name << ": \"" << text << "\" high";
+  }
+  return measured;
+}
+
+namespace {
+
+bool HandleUntil(const std::function<bool()>& done) {
+  return hvtest::WaitUntil([&] {
+    hv::WaitEvents(1);
+    return done();
+  });
+}
+
+}  // namespace
+
+bool ClickUntil(HWND window, POINT device, const std::function<bool()>& done) {
+  POINT screen = device;
+  ClientToScreen(window, &screen);
+  // The pointer arrives first, as a user's would; the press and release
+  // carry the point too, so none lands where an earlier move left it.
+  SetCursorPos(screen.x, screen.y);
+  INPUT move = hvtest::MouseInputAt(screen, 0);
+  SendInput(1, &move, sizeof move);
+  INPUT click[] = {hvtest::MouseInputAt(screen, MOUSEEVENTF_LEFTDOWN),
+                   hvtest::MouseInputAt(screen, MOUSEEVENTF_LEFTUP)};
+  if (SendInput(2, click, sizeof click[0]) != 2) return false;
+  return HandleUntil(done);
+}
+
+}  // namespace dpitest
