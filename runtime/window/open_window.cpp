@@ -62,16 +62,22 @@ void CreateMdiParts(WindowRecord* record) {
 }
 
 // Where the window goes, in device pixels; the system's default place and
-// size stay what they are.
+// size stay what they are. The client area is what scales: the system's
+// frame and caption have their own size at each DPI, not the 96-DPI one
+// times the scale.
 struct Placement {
   int32_t x, y, width, height;
 };
 
-Placement DevicePlacement(int32_t x, int32_t y, int32_t width, int32_t height, int32_t dpi) {
-  RECT edges = DeviceRect(x, y, width, height, dpi);
-  Placement place = {int32_t(edges.left), int32_t(edges.top), int32_t(edges.right - edges.left),
-                     int32_t(edges.bottom - edges.top)};
-  if (x == int32_t(CW_USEDEFAULT)) place = {x, y, ToDevice(width, dpi), ToDevice(height, dpi)};
+Placement DevicePlacement(int32_t x, int32_t y, int32_t width, int32_t height, int32_t dpi,
+                          const Styles& s) {
+  if (dpi == STANDARD_DPI) return {x, y, width, height};
+  SIZE frame96 = FrameSize(s.style, s.exStyle, STANDARD_DPI);
+  SIZE frame = FrameSize(s.style, s.exStyle, dpi);
+  Placement place = {ToDevice(x, dpi), ToDevice(y, dpi),
+                     ToDevice(width - frame96.cx, dpi) + frame.cx,
+                     ToDevice(height - frame96.cy, dpi) + frame.cy};
+  if (x == int32_t(CW_USEDEFAULT)) place.x = x, place.y = y;
   if (width == int32_t(CW_USEDEFAULT)) place.width = place.height = width;
   return place;
 }
@@ -196,7 +202,7 @@ int32_t OpenWindow(WindowRecord* record, int32_t x, int32_t y, int32_t width, in
 
   const char* className = (style & OW_MDIFRAME) ? "HalvornFrameClass" : "HalvornWndClass";
   int32_t dpi = parent && parent->hwnd ? DpiOfWindow(parent->hwnd) : SystemDpiFor(nullptr);
-  Placement place = DevicePlacement(x, y, width, height, dpi);
+  Placement place = DevicePlacement(x, y, width, height, dpi, s);
   HWND window = CreateWindowExA(s.exStyle, className, caption, s.style, place.x, place.y,
                                 place.width, place.height, s.parent, nullptr,
                                 GetModuleHandleA(nullptr), nullptr);

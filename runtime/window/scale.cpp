@@ -31,6 +31,10 @@ DpiQuery WindowDpiQuery() {
   return dpiQuery;
 }
 
+// AdjustWindowRectExForDpi where the system has it (from Windows 10 on),
+// else the address of this variable itself.
+void* frameQuery = nullptr;
+
 // value * to / from, rounded half away from zero as MulDiv does, but held
 // within 32 bits where MulDiv would answer -1.
 int32_t Rescale(int64_t value, int32_t to, int32_t from) {
@@ -42,6 +46,20 @@ int32_t Rescale(int64_t value, int32_t to, int32_t from) {
 }
 
 }  // namespace
+
+SIZE FrameSize(DWORD style, DWORD exStyle, int32_t dpi) {
+  typedef BOOL(WINAPI * FrameQuery)(RECT*, DWORD, BOOL, DWORD, UINT);
+  if (!frameQuery) {
+    FARPROC found = GetProcAddress(GetModuleHandleA("user32.dll"), "AdjustWindowRectExForDpi");
+    frameQuery = found ? reinterpret_cast<void*>(found) : &frameQuery;
+  }
+  RECT frame = {};
+  if (frameQuery != &frameQuery)
+    reinterpret_cast<FrameQuery>(frameQuery)(&frame, style, FALSE, exStyle, UINT(dpi));
+  else  // a system with one DPI for every window: its frame is the one there is
+    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+  return {frame.right - frame.left, frame.bottom - frame.top};
+}
 
 int32_t SystemDpiFor(HWND window) {
   UINT dpi = window ? WindowDpiQuery()(window) : ScreenDpi(nullptr);

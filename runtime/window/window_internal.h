@@ -62,6 +62,9 @@ int32_t SystemDpiFor(HWND window);
 // parent's for a control, else the system's for it.
 int32_t DpiOfWindow(HWND window);
 void SetWindowDpi(HWND window, int32_t dpi);
+// The width and height the system's frame and caption add to a client area
+// of a window of these styles at a DPI.
+SIZE FrameSize(DWORD style, DWORD exStyle, int32_t dpi);
 // 96-DPI pixels to device pixels and back, rounded to nearest.
 int32_t ToDevice(int32_t value, int32_t dpi);
 int32_t FromDevice(int32_t value, int32_t dpi);
