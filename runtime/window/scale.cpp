@@ -12,7 +12,7 @@ typedef UINT(WINAPI* DpiQuery)(HWND);
 
 // GetDpiForWindow exists from Windows 10 on; before, every window has the
 // screen's DPI.
-UINT ScreenDpi(HWND) {
+UINT WINAPI ScreenDpi(HWND) {
   HDC screen = GetDC(nullptr);
   int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
   if (screen) ReleaseDC(nullptr, screen);
