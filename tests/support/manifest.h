@@ -2,8 +2,10 @@
 // of one of its windowsSettings elements, "" when it has none.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
 
 namespace hvtest {
@@ -32,6 +34,17 @@ inline std::string ManifestSetting(const ManifestElement& element) {
   std::string ascii;
   for (const wchar_t* c = value; *c; ++c) ascii += char(*c);
   return ascii;
+}
+
+// The program carries a manifest whose elements have these values.
+struct ExpectedSetting {
+  ManifestElement element;
+  const char* value;
+};
+inline void ExpectManifest(std::initializer_list<ExpectedSetting> table) {
+  ASSERT_TRUE(HasOwnManifest());
+  for (const ExpectedSetting& row : table)
+    EXPECT_EQ(ManifestSetting(row.element), row.value) << "element " << row.element.name;
 }
 
 }  // namespace hvtest

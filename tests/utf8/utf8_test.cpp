@@ -121,16 +121,11 @@ class Utf8Text : public ::testing::Test {
 // Both settings this program asked for are in its one manifest, as the
 // system read it, and UTF-8 is its code page.
 TEST(Utf8Manifest, HoldsUtf8AndPerMonitorDpiAwareness) {
-  ASSERT_TRUE(hvtest::HasOwnManifest());
-  struct Case {
-    hvtest::ManifestElement element;
-    const char* value;
-  } cases[] = {
+  hvtest::ExpectManifest({
       {hvtest::ACTIVE_CODE_PAGE, "UTF-8"},
       {hvtest::DPI_AWARE, "true/pm"},
       {hvtest::DPI_AWARENESS, "PerMonitorV2, PerMonitor"},
-  };
-  for (const Case& c : cases) EXPECT_EQ(hvtest::ManifestSetting(c.element), c.value);
+  });
   EXPECT_EQ(GetACP(), UINT(CP_UTF8));
 }
 

@@ -7,16 +7,11 @@
 namespace {
 
 TEST(Manifest, DeclaresPerMonitorDpiAwarenessOnly) {
-  ASSERT_TRUE(hvtest::HasOwnManifest());
-  struct Case {
-    hvtest::ManifestElement element;
-    const char* value;
-  } cases[] = {
+  hvtest::ExpectManifest({
       {hvtest::DPI_AWARE, "true/pm"},
       {hvtest::DPI_AWARENESS, "PerMonitorV2, PerMonitor"},
       {hvtest::ACTIVE_CODE_PAGE, ""},
-  };
-  for (const Case& c : cases) EXPECT_EQ(hvtest::ManifestSetting(c.element), c.value);
+  });
   EXPECT_NE(GetACP(), UINT(CP_UTF8)) << "UTF-8 was not asked for";
 }
 
