@@ -72,6 +72,11 @@ int32_t FromDevice(int32_t value, int32_t dpi);
 // bottom exclusive).
 RECT DeviceRect(int32_t x, int32_t y, int32_t width, int32_t height, int32_t dpi);
 
+// WM_DPICHANGED, before the handler sees it: the window takes the suggested
+// rectangle, and its surface, controls, controls' fonts and runtime child
+// windows follow the new DPI.
+void FollowDpiChange(HWND window, WPARAM param1, LPARAM param2);
+
 // The handler-table routines for an event that the handler has just seen.
 int32_t LookUpHandlers(HWND window, int32_t code);
 

@@ -40,6 +40,9 @@ LRESULT DeliverEvent(HWND window, WindowRecord* record, UINT* message, WPARAM p1
       // Default processing must not destroy the window: only CloseWindow does.
       *message = EV_CLOSEWINDOW;
       return DispatchEvent(record, EV_CLOSEWINDOW, w, l);
+    case WM_DPICHANGED:
+      FollowDpiChange(window, p1, p2);
+      return DispatchEvent(record, WM_DPICHANGED, w, l);
     case WM_LBUTTONDOWN:
       SetFocus(window);
       SetActiveWindow(window);

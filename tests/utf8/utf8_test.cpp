@@ -12,6 +12,7 @@
 #include "runtime/runtime.h"
 #include "tests/support/gdi_count.h"
 #include "tests/support/heap_count.h"
+#include "tests/support/manifest.h"
 #include "tests/support/message_boxes.h"
 #include "tests/support/pixels.h"
 #include "tests/support/wait.h"
@@ -116,6 +117,17 @@ class Utf8Text : public ::testing::Test {
   std::optional<hvtest::GdiBalance> balance_;
   int blocks_ = 0;
 };
+
+// Both settings this program asked for are in its one manifest, as the
+// system read it, and UTF-8 is its code page.
+TEST(Utf8Manifest, HoldsUtf8AndPerMonitorDpiAwareness) {
+  hvtest::ExpectManifest({
+      {hvtest::ACTIVE_CODE_PAGE, "UTF-8"},
+      {hvtest::DPI_AWARE, "true/pm"},
+      {hvtest::DPI_AWARENESS, "PerMonitorV2, PerMonitor"},
+  });
+  EXPECT_EQ(GetACP(), UINT(CP_UTF8));
+}
 
 // Titles, control texts and list items: set through the runtime, the system
 // holds the text's UTF-16, and the runtime gives back the same UTF-8.

@@ -1,0 +1,194 @@
+// WM_DPICHANGED, sent by hand (Wine never sends it): the window takes the
+// suggested rectangle, its controls, their fonts and its runtime child
+// windows follow the new DPI, what was drawn is carried over, drawing goes
+// on at the new scale, and no object or block is left behind.
+#include <optional>
+
+#include "tests/support/gdi_count.h"
+#include "tests/support/heap_count.h"
+#include "tests/window/event_log.h"
+
+namespace {
+
+using wt::recording;
+
+constexpr COLORREF RED = RGB(255, 0, 0), BLUE = RGB(0, 0, 255), WHITE = RGB(255, 255, 255);
+constexpr int32_t POINTS = 10;
+
+struct Placed {
+  int32_t id, x, y, width, height;
+};
+// The last two touch: they must still touch after each step.
+const Placed parentControls[] = {{10, 10, 10, 120, 24}, {11, 10, 40, 75, 23}, {12, 85, 40, 75, 23}};
+const Placed childControl = {30, 5, 7, 50, 21};
+const Placed childWindow = {0, 200, 150, 110, 80};
+
+RECT Scaled(const Placed& p, int32_t dpi) {
+  return {MulDiv(p.x, dpi, 96), MulDiv(p.y, dpi, 96), MulDiv(p.x + p.width, dpi, 96),
+          MulDiv(p.y + p.height, dpi, 96)};
+}
+
+RECT RectInParent(HWND window) {
+  RECT r;
+  GetWindowRect(window, &r);
+  MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+::testing::AssertionResult WithinAPixel(const RECT& got, const RECT& want) {
+  if (std::abs(got.left - want.left) <= 1 && std::abs(got.top - want.top) <= 1 &&
+      std::abs(got.right - want.right) <= 1 && std::abs(got.bottom - want.bottom) <= 1)
+    return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure()
+         << "(" << got.left << "," << got.top << ")-(" << got.right << "," << got.bottom
+         << ") instead of (" << want.left << "," << want.top << ")-(" << want.right << ","
+         << want.bottom << ")";
+}
+
+LONG FontHeight(HWND control) {
+  LOGFONTA font = {};
+  GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+  return font.lfHeight;
+}
+
+void SendDpiChange(HWND window, int32_t dpi, const RECT& suggested) {
+  SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+}
+
+void MakeWindows(hv::WindowRecord* w, hv::WindowRecord* child) {
+  for (const Placed& p : parentControls)
+    hv::CreateControl(w, hv::CK_STATIC, "x", p.x, p.y, p.width, p.height, 0, p.id);
+  hv::SetFont(w, "Tahoma", POINTS, 400, 0, parentControls[0].id);
+  hv::OpenWindow(child, childWindow.x, childWindow.y, childWindow.width, childWindow.height,
+                 hv::OW_NOCAPTION, w, "child", nullptr);
+  hv::CreateControl(child, hv::CK_EDIT, "", childControl.x, childControl.y, childControl.width,
+                    childControl.height, 0, childControl.id);
+  hv::SetFont(child, "Tahoma", POINTS, 400, 0, childControl.id);
+}
+
+// What the system makes once per process for these windows and controls,
+// and for a window's first change of size and scale, made before counting.
+void WarmUp() {
+  static bool done = false;
+  if (done) return;
+  done = true;
+  wt::WarmUpGdi();
+  hv::WindowRecord w = {}, child = {};
+  hv::OpenWindow(&w, 40, 30, 400, 300, 0, nullptr, "warm-up", nullptr);
+  MakeWindows(&w, &child);
+  hv::DrawRect(&w, 10, 10, 20, 20, RED, RED);
+  for (int32_t dpi : {144, 96}) {
+    const RECT suggested = {40, 30, 40 + 4 * dpi, 30 + 3 * dpi};
+    SendDpiChange(w.hwnd, dpi, suggested);
+  }
+  wt::Pump();
+  hv::CloseWindow(&child);
+  hv::CloseWindow(&w);
+  wt::Pump();
+}
+
+class DpiChange : public wt::WindowTest {
+ protected:
+  void SetUp() override {
+    wt::WindowTest::SetUp();
+    WarmUp();
+    balance_.emplace();
+    blocks_ = hvtest::CountRuntimeBlocks();
+    ASSERT_EQ(hv::OpenWindow(&w, 40, 30, 400, 300, 0, nullptr, "DPI", wt::RecordingHandler), 1);
+    ASSERT_EQ(hv::GetWindowDpi(&w), 96) << "this suite runs at 96 DPI";
+  }
+  void TearDown() override {
+    hv::CloseWindow(&child);
+    hv::CloseWindow(&w);
+    wt::Pump(0);
+    EXPECT_EQ(balance_->Delta(), 0) << balance_->Changes();
+    EXPECT_EQ(hvtest::CountRuntimeBlocks(), blocks_);
+    wt::WindowTest::TearDown();
+  }
+  hv::WindowRecord w = {}, child = {};
+  std::optional<hvtest::GdiBalance> balance_;
+  int blocks_ = 0;
+};
+
+// Each step starts from the one before: the layout stays the 96-DPI one at
+// every DPI, as does the controls' font size in points; the handler sees the
+// event once the window has followed it.
+TEST_F(DpiChange, WindowControlsFontsAndChildrenFollowEachStep) {
+  MakeWindows(&w, &child);
+  ASSERT_FALSE(hv::IsWindowClosed(&child));
+  int32_t dpiSeenByHandler = 0;
+  HWND fontOwner = GetDlgItem(w.hwnd, parentControls[0].id);
+  HWND edit = GetDlgItem(child.hwnd, childControl.id);
+  int gdiBefore = hvtest::CountGdiObjects();
+
+  for (int32_t dpi : {144, 192, 120, 96}) {
+    SCOPED_TRACE(dpi);
+    const RECT suggested = {30 + dpi / 8, 20, 30 + dpi / 8 + 4 * dpi, 20 + 3 * dpi};
+    wt::ResetRecording();
+    wt::reaction = [&](const wt::Event& e) {
+      if (e.code == WM_DPICHANGED) dpiSeenByHandler = hv::GetWindowDpi(&w);
+      return 0;
+    };
+    SendDpiChange(w.hwnd, dpi, suggested);
+    RECT r;
+    GetWindowRect(w.hwnd, &r);
+    EXPECT_TRUE(EqualRect(&r, &suggested));
+    EXPECT_EQ(hv::GetWindowDpi(&w), dpi);
+    EXPECT_EQ(hv::GetWindowDpi(&child), dpi);
+    EXPECT_EQ(dpiSeenByHandler, dpi);
+    EXPECT_TRUE(wt::MatchesSequence(recording, {{WM_DPICHANGED, MAKEWPARAM(dpi, dpi)}}));
+    for (const Placed& p : parentControls)
+      EXPECT_TRUE(WithinAPixel(RectInParent(GetDlgItem(w.hwnd, p.id)), Scaled(p, dpi))) << p.id;
+    EXPECT_EQ(RectInParent(GetDlgItem(w.hwnd, 11)).right,
+              RectInParent(GetDlgItem(w.hwnd, 12)).left);
+    EXPECT_TRUE(WithinAPixel(RectInParent(child.hwnd), Scaled(childWindow, dpi)));
+    EXPECT_TRUE(WithinAPixel(RectInParent(edit), Scaled(childControl, dpi)));
+    for (HWND control : {fontOwner, edit}) {
+      EXPECT_EQ(FontHeight(control), -MulDiv(POINTS, dpi, 72));
+      EXPECT_EQ(GetPropA(control, hv::CP_FONT), HANDLE(SendMessageA(control, WM_GETFONT, 0, 0)));
+    }
+    EXPECT_EQ(hvtest::CountGdiObjects(), gdiBefore) << "the old fonts and surfaces are gone";
+  }
+}
+
+// What was drawn at 96 DPI is on the new surface at twice the size; what is
+// drawn afterwards lands at the new scale, in the surface and on the screen,
+// also from a bracket that was open when the DPI changed.
+TEST_F(DpiChange, DrawingIsCarriedOverAndGoesOnAtTheNewScale) {
+  for (bool bracketOpen : {false, true}) {
+    SCOPED_TRACE(bracketOpen);
+    hv::CloseWindow(&w);
+    ASSERT_EQ(hv::OpenWindow(&w, 40, 30, 200, 150, hv::OW_TOPMOST, nullptr, "DPI", nullptr), 1);
+    hv::DrawRect(&w, 10, 10, 20, 20, RED, RED);
+    int32_t width, height;
+    hv::GetBitmapSize(w.backingBitmap, &width, &height);
+    int gdiBefore = hvtest::CountGdiObjects();
+
+    HDC open = bracketOpen ? hv::BeginDraw(&w) : nullptr;
+    const RECT suggested = {40, 30, 40 + 2 * 210, 30 + 2 * 180};
+    SendDpiChange(w.hwnd, 192, suggested);
+    hv::DrawRect(&w, 40, 10, 10, 10, BLUE, BLUE);
+    if (open) hv::EndDraw(&w, open, 1);
+    EXPECT_EQ(hvtest::CountGdiObjects(), gdiBefore);
+    int32_t newWidth, newHeight;
+    hv::GetBitmapSize(w.backingBitmap, &newWidth, &newHeight);
+    EXPECT_EQ(newWidth, 2 * width);
+    EXPECT_EQ(newHeight, 2 * height);
+
+    RedrawWindow(w.hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    for (const hvtest::Pixels& pixels :
+         {hvtest::Pixels(w.backingBitmap), hvtest::Pixels::OnScreen(w.hwnd)}) {
+      // The stretched square: its inside red, a pixel beyond its edges white.
+      EXPECT_EQ(pixels.CountOther(RECT{22, 22, 58, 58}, RED), 0);
+      for (POINT beyond : {POINT{18, 40}, POINT{62, 40}, POINT{40, 18}, POINT{40, 62}})
+        EXPECT_EQ(pixels.At(beyond.x, beyond.y), WHITE) << beyond.x << "," << beyond.y;
+      // Drawn after: 96-DPI (40, 10) to (50, 20) is device (80, 20) to (100, 40),
+      // within a pixel (the outline's pen is centred on its path).
+      EXPECT_EQ(pixels.CountOther(RECT{81, 21, 99, 39}, BLUE), 0);
+      EXPECT_EQ(pixels.Count(RECT{70, 10, 110, 50}, BLUE),
+                pixels.Count(RECT{79, 19, 101, 41}, BLUE));
+    }
+  }
+}
+
+}  // namespace
