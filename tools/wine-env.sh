@@ -104,7 +104,7 @@ wine_env_display() {
     fi
   fi
   rm -f "$state/xvfb.display.tmp"
-  setsid Xvfb -displayfd 8 -screen 0 1024x768x24 -nolisten tcp \
+  setsid Xvfb -displayfd 8 -screen 0 2560x1600x24 -nolisten tcp \
     8>"$state/xvfb.display.tmp" 9>&- >/dev/null 2>&1 < /dev/null &
   echo $! > "$state/xvfb.pid"
   for _ in $(seq 100); do

@@ -89,13 +89,18 @@ void DrawGauge(int32_t width, int32_t height) {
 
 // The surface stretches by itself; the control is moved. The system moves
 // windows in device pixels: the client's and the margin's.
+// The notes take the right third, laid out in 96-DPI pixels as everything
+// the runtime places; MoveWindow takes device pixels, edge by edge.
 int32_t PlaceNotes() {
-  RECT client = {};
-  GetClientRect(drawingChild.hwnd, &client);
-  int32_t width = client.right, height = client.bottom;
-  int32_t margin = MulDiv(NOTES_MARGIN, hv::GetWindowDpi(&drawingChild), hv::STANDARD_DPI);
-  MoveWindow(GetDlgItem(drawingChild.hwnd, ID_NOTES), width * 2 / 3 + margin, margin,
-             std::max(width / 3 - 2 * margin, 0), std::max(height - 2 * margin, 0), TRUE);
+  int32_t x, y, width, height;
+  hv::GetClientSize(&drawingChild, &x, &y, &width, &height);
+  const int32_t left = width * 2 / 3 + NOTES_MARGIN, top = NOTES_MARGIN;
+  const int32_t right = left + std::max(width / 3 - 2 * NOTES_MARGIN, 0);
+  const int32_t bottom = top + std::max(height - 2 * NOTES_MARGIN, 0);
+  const int32_t dpi = hv::GetWindowDpi(&drawingChild);
+  auto device = [dpi](int32_t value) { return MulDiv(value, dpi, hv::STANDARD_DPI); };
+  MoveWindow(GetDlgItem(drawingChild.hwnd, ID_NOTES), device(left), device(top),
+             device(right) - device(left), device(bottom) - device(top), TRUE);
   return 0;
 }
 

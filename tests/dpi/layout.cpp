@@ -23,14 +23,36 @@ void AddClientArea(Layout* layout, const std::string& name, HWND window) {
   layout->push_back({name, r});
 }
 
-// A combo box's window is as high as its closed field, which the system
-// sizes from the font and its own edges: only its top edge is the program's.
+// The edges of a window the program places; the others the system sets.
+// A combo box is as high as its closed field, which the system sizes from
+// the font and its own edges; a status bar likewise, at the foot of its
+// parent; an MDI client fills what the bars leave. A window with a caption
+// is placed by its corner, and its client area, not its frame, is what
+// scales (measured on its own).
+struct SystemSized {
+  const char* className;
+  bool atFoot;  // only its bottom edge is the program's, else only its top
+};
+constexpr SystemSized SYSTEM_SIZED[] = {
+    {"ComboBox", false}, {"msctls_statusbar32", true}, {"MDIClient", false}};
+
 RECT ScreenRect(HWND window) {
   RECT r = {};
   GetWindowRect(window, &r);
+  if ((GetWindowLongA(window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION) {
+    r.right = r.left;
+    r.bottom = r.top;
+    return r;
+  }
   char className[32] = {};
   GetClassNameA(window, className, sizeof className);
-  if (lstrcmpiA(className, "ComboBox") == 0) r.bottom = r.top;
+  for (const SystemSized& sized : SYSTEM_SIZED)
+    if (lstrcmpiA(className, sized.className) == 0) {
+      if (sized.atFoot)
+        r.top = r.bottom;
+      else
+        r.bottom = r.top;
+    }
   return r;
 }
 

@@ -50,11 +50,11 @@ TEST_F(BoxHook, CentresOnTheOwnerAndKeepsInsideTheWorkArea) {
       {"worked example", {100, 100, 512, 374}, {300, 150}, {206, 212}},
       {"odd half-difference truncates toward zero", {100, 100, 295, 374}, {300, 150}, {98, 212}},
       {"owner beyond the left edge", {-400, 100, 512, 374}, {300, 150}, {0, 212}},
-      {"owner near the right edge", {900, 100, 512, 374}, {300, 150}, {area.right - 300, 212}},
-      {"owner near the bottom edge", {100, 600, 512, 374}, {300, 150}, {206, area.bottom - 150}},
+      {"owner near the right edge", {area.right - 124, 100, 512, 374}, {300, 150}, {area.right - 300, 212}},
+      {"owner near the bottom edge", {100, area.bottom - 168, 512, 374}, {300, 150}, {206, area.bottom - 150}},
       // Larger than the work area: right and bottom clamps would push the
       // corner off screen; the corner stays on the work area.
-      {"box larger than the work area", {100, 100, 512, 374}, {1100, 800}, {0, 0}},
+      {"box larger than the work area", {100, 100, 512, 374}, {area.right + 76, area.bottom + 32}, {0, 0}},
       {"no owner: the desktop", {0, 0, 0, 0}, {300, 150},
        {(GetSystemMetrics(SM_CXSCREEN) - 300) / 2, (GetSystemMetrics(SM_CYSCREEN) - 150) / 2}},
   };

@@ -104,7 +104,7 @@ TEST_F(MessageBoxes, BoxStaysInsideTheWorkArea) {
   struct Case {
     int ownerX;
     bool leftEdge;  // else the right edge
-  } cases[] = {{-400, true}, {900, false}};
+  } cases[] = {{-400, true}, {int(area.right) - 124, false}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.ownerX);
     OpenOwner(c.ownerX, 100);
@@ -142,13 +142,13 @@ TEST_F(MessageBoxes, WithoutOwnerTheBoxIsCentredOnTheScreen) {
 // top-level window's caption on screen by itself.)
 TEST_F(MessageBoxes, OversizedBoxKeepsItsTopLeftCornerOnScreen) {
   OpenOwner(100, 100);
-  std::string text;
-  for (int line = 0; line < 80; ++line) text += "A line of a long message\n";
+  const RECT area = wt::WorkArea();
+  std::string text;  // a line is at least 8 pixels high on any screen
+  for (int line = 0; line < (area.bottom - area.top) / 8; ++line) text += "A line of a long message\n";
   BoxWatcher watcher("Tall");
   hv::ShowMessage(&owner, text.c_str(), "Tall", 0);
   watcher.Join();
   ASSERT_TRUE(watcher.seen.found);
-  const RECT area = wt::WorkArea();
   ASSERT_GT(watcher.seen.rect.bottom - watcher.seen.rect.top, area.bottom - area.top)
       << "the box should be taller than the work area";
   EXPECT_EQ(watcher.seen.rect.top, area.top);

@@ -40,7 +40,8 @@ TEST_F(WindowOps, CenterWindowUsesTheWorkArea) {
 TEST_F(WindowOps, CenterWindowLargerThanTheWorkArea) {
   const RECT area = wt::WorkArea();
   hv::WindowRecord w = {};
-  ASSERT_EQ(hv::OpenWindow(&w, 50, 60, 2000, 1500, hv::OW_HIDDEN, nullptr, "Big", nullptr), 1);
+  ASSERT_EQ(hv::OpenWindow(&w, 50, 60, area.right - area.left + 500, area.bottom - area.top + 500,
+                           hv::OW_HIDDEN, nullptr, "Big", nullptr), 1);
   hv::CenterWindow(&w);
   RECT r = WindowRectOf(w.hwnd);
   EXPECT_EQ(r.left, area.left);
