@@ -54,8 +54,14 @@ wine_env_arch() {
     unset WINELOADER
   fi
 }
+# Debian's Wine comes without the preloader that keeps the addresses Windows
+# programs need free before anything else is mapped. With the address space
+# laid out at random, the loader's heap now and then lies where Wine maps the
+# shared user data, and the program ends before it starts ("failed to map
+# the shared user data", about one 64-bit start in two thousand). Laid out
+# the same way every time, it never does; the programs Wine starts inherit it.
 wine() {
-  command "${WINELOADER:-wine}" "$@"
+  command setarch -R "${WINELOADER:-wine}" "$@"
 }
 
 # Whether programs of an architecture (default win32) run here natively:
