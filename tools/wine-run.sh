@@ -14,4 +14,6 @@ rc=0
 wine "$@" 2>"$errors" || rc=$?
 cat "$errors" >&2
 rm -f "$errors"
+# CTest says only that a test failed, not how its program ended.
+[ $rc -eq 0 ] || echo "wine-run: $(basename "$1") ended with exit code $rc" >&2
 exit $rc

@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "tests/core/random_support.h"
+#include "tests/support/starting_threads.h"
 #include "tests/support/test_length.h"
 
 namespace {
@@ -55,5 +56,7 @@ int main(int argc, char** argv) {
   argc = kept;
   ::testing::InitGoogleTest(&argc, argv);
   ::testing::AddGlobalTestEnvironment(new Settings);
-  return RUN_ALL_TESTS();
+  const int result = RUN_ALL_TESTS();
+  hvtest::WaitForStartingThreads();
+  return result;
 }

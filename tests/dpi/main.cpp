@@ -7,6 +7,7 @@
 #include <string>
 
 #include "tests/dpi/prefix_dpi.h"
+#include "tests/support/starting_threads.h"
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
@@ -19,5 +20,7 @@ int main(int argc, char** argv) {
     if (dpitest::DpiSetForNewProcesses() && left != 0 && left != dpitest::STANDARD_DPI)
       dpitest::WriteLogPixels(dpitest::STANDARD_DPI);
   }
-  return RUN_ALL_TESTS();
+  const int result = RUN_ALL_TESTS();
+  hvtest::WaitForStartingThreads();
+  return result;
 }
