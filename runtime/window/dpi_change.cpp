@@ -98,22 +98,23 @@ void RescaleSurface(WindowRecord* record, DpiStep step) {
 
 void FollowDpi(HWND window, DpiStep step);
 
+void FollowAsChild(HWND window, DpiStep step) {
+  FollowDpi(window, step);
+  MoveRescaled(window, step);
+}
+
 // Direct children only: a control's own children (a combo box's list) are
 // its to place. An MDI client's runtime windows follow as children do.
 void RescaleChildren(HWND parent, DpiStep step) {
   for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     if (IsRuntimeWindow(child)) {
-      FollowDpi(child, step);
-      MoveRescaled(child, step);
+      FollowAsChild(child, step);
       continue;
     }
     MoveRescaled(child, step);
     RemakeControlFont(child, step);
     for (HWND inner = GetWindow(child, GW_CHILD); inner; inner = GetWindow(inner, GW_HWNDNEXT))
-      if (IsRuntimeWindow(inner)) {
-        FollowDpi(inner, step);
-        MoveRescaled(inner, step);
-      }
+      if (IsRuntimeWindow(inner)) FollowAsChild(inner, step);
   }
 }
 
