@@ -7,30 +7,21 @@
 #include <string>
 #include <vector>
 
-#include "tests/window/event_log.h"
+#include "tests/support/window_test.h"
 
 namespace ct {
 
-// A child of the test window as CreateWindowEx received it, before its class
-// could change its styles.
-struct Creation {
-  std::string className;
-  DWORD style, exStyle;
-  int id;
-};
-extern std::vector<Creation> creations;
+// The children of the test window created since the recording was last
+// cleared, as CreateWindowEx received them (the recorder's CBT hook).
+std::vector<hvtest::Entry> Creations();
 
-// A message sent to a window, seen before the window's procedure.
-struct Sent {
-  HWND window;
-  UINT message;
-};
-extern std::vector<Sent> sent;
-int SentCount(HWND window, UINT message);
+// The messages sent to a window since the recording was last cleared, seen
+// before the window's procedure.
+inline int SentCount(HWND window, UINT message) { return hvtest::Count(hvtest::SENT, message, window); }
 
 // Each test has w, a visible runtime window recording its events, with the
-// creation and message logs running and cleared.
-class ControlTest : public wt::WindowTest {
+// creations and sent messages recorded too, the recording cleared.
+class ControlTest : public hvtest::WindowTest {
  protected:
   void SetUp() override;
   void TearDown() override;

@@ -46,7 +46,7 @@ TEST_F(Creation, EachKindMakesItsClassWithItsStylesColoursAndProcedure) {
   int id = 100;
   for (const KindCase& c : kindCases) {
     SCOPED_TRACE(testing::Message() << "kind " << c.kind << ", style " << std::hex << c.given);
-    ct::creations.clear();
+    hvtest::recording.clear();
     ++id;
     if (c.kind == hv::CK_CUSTOM) {  // a null caption is an empty one
       HWND made = hv::CreateControlByClass(&w, c.className, nullptr, 0, 0, 80, 24, c.given,
@@ -56,8 +56,8 @@ TEST_F(Creation, EachKindMakesItsClassWithItsStylesColoursAndProcedure) {
     } else {
       hv::CreateControl(&w, c.kind, "case", 0, 0, 80, 24, c.given, id);
     }
-    ASSERT_EQ(ct::creations.size(), 1u);
-    const ct::Creation& made = ct::creations[0];
+    ASSERT_EQ(ct::Creations().size(), 1u);
+    const hvtest::Entry made = ct::Creations()[0];
     EXPECT_EQ(lstrcmpiA(made.className.c_str(), c.className), 0) << made.className;
     EXPECT_EQ(made.style, c.style) << std::hex << made.style;
     EXPECT_EQ(made.exStyle, c.exStyle) << std::hex << made.exStyle;
@@ -91,7 +91,7 @@ TEST_F(Creation, RequestsThatCreateNothing) {
   hv::CreateControl(&w, hv::CK_EDIT, "first", 0, 0, 80, 24, 0, 7);
   HWND first = Control(7);
   uintptr_t brush = Prop(first, "BBRUSH");
-  ct::creations.clear();
+  hvtest::recording.clear();
   hv::WindowRecord closed = {};
   hv::CreateControl(&w, 15, "fifteen", 0, 0, 80, 24, 0, 41);
   hv::CreateControl(&w, hv::CK_CUSTOM, "custom", 0, 0, 80, 24, 0, 42);
@@ -104,7 +104,7 @@ TEST_F(Creation, RequestsThatCreateNothing) {
   hv::InitControl(first, hv::CK_EDIT);
   EXPECT_EQ(hv::InitControl(nullptr, hv::CK_EDIT), 0);
 
-  EXPECT_TRUE(ct::creations.empty());
+  EXPECT_TRUE(ct::Creations().empty());
   for (int id = 41; id <= 46; ++id) EXPECT_EQ(Control(id), nullptr) << id;
   EXPECT_EQ(ct::TextOf(&w, 7), "first");
   EXPECT_EQ(Prop(first, "BBRUSH"), brush);

@@ -72,11 +72,11 @@ TEST_F(ForeignChildren, KeepTheirKindAndTextAndAreSetUpByInitControlAfterAnyCall
       EXPECT_NE(brush, 0);
       // TAB is reported when asked for.
       SetPropA(child, "NOTIFY_TAB", reinterpret_cast<HANDLE>(1));
-      wt::ResetRecording();
+      hvtest::ResetRecording();
       SendMessageW(child, WM_CHAR, '\t', 0);
       bool reported = false;
-      for (const wt::Event& e : wt::recording)
-        reported |= e.code == hv::EV_CONTROL && e.control == id && e.notify == hv::TN_TAB;
+      for (const hvtest::Event& e : hvtest::recording)
+        reported |= e.kind == hvtest::EVENT && e.code == hv::EV_CONTROL && e.control == id && e.notify == hv::TN_TAB;
       EXPECT_TRUE(reported);
 
       DestroyWindow(child);

@@ -18,7 +18,7 @@ void Chord(std::initializer_list<BYTE> keys) {
   for (BYTE key : keys) keybd_event(key, 0, 0, 0);
   for (auto key = std::rbegin(keys); key != std::rend(keys); ++key)
     keybd_event(*key, 0, KEYEVENTF_KEYUP, 0);
-  wt::Pump(80);
+  hvtest::Pump(80);
 }
 
 struct KeyCase {

@@ -173,8 +173,8 @@ void CompareRoutes(hv::WindowRecord* w, const std::vector<Route>& table, const s
       }
       DestroyWindow(plain);
       DestroyWindow(field);
-      wt::ResetRecording();  // the fields' notifications are not looked at
-      ct::sent.clear();
+      hvtest::ResetRecording();  // the fields' notifications are not looked at
+      hvtest::recording.clear();
     }
   }
 }

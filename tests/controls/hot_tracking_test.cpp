@@ -17,7 +17,7 @@ void MoveMouseTo(POINT screen) {
   input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
   input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
   SendInput(1, &input, sizeof input);
-  wt::Pump(0);
+  hvtest::Pump(0);
 }
 
 // Leaving is noticed by the system's tracking timer, some time after the
@@ -25,7 +25,7 @@ void MoveMouseTo(POINT screen) {
 // at most.
 void PumpUntilHot(HWND button, uintptr_t hot) {
   for (DWORD start = GetTickCount(); Prop(button, "DOHOT") != hot && GetTickCount() - start < 5000;)
-    wt::Pump(0);
+    hvtest::Pump(0);
 }
 
 POINT OnScreen(HWND window, int x, int y) {
@@ -58,15 +58,15 @@ TEST_F(HotTracking, OneRepaintOnEntryNoneForFurtherMovesOneOnLeaving) {
       {"move heard late", {60, 20}, true, 1, 0},
   };
   for (const auto& s : steps) {
-    ct::sent.clear();
+    hvtest::recording.clear();
     if (s.late) {
       PostMessageA(button, WM_MOUSEMOVE, 0, MAKELPARAM(s.where.x, s.where.y));
-      wt::Pump(0);
+      hvtest::Pump(0);
     } else {
       MoveMouseTo(s.where);
     }
     PumpUntilHot(button, s.hot);
-    wt::Pump(0);  // and the repaint that follows
+    hvtest::Pump(0);  // and the repaint that follows
     EXPECT_EQ(ct::SentCount(button, WM_DRAWITEM), s.repaints) << s.step;
     EXPECT_EQ(Prop(button, "DOHOT"), s.hot) << s.step;
   }

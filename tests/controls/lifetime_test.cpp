@@ -30,7 +30,7 @@ LRESULT CALLBACK EndSpy(int code, WPARAM wParam, LPARAM lParam) {
 // own (fonts, brushes, pictures, application bitmaps and properties), checks
 // the properties are there to be seen, closes it; the controls it made.
 std::vector<HWND> FillAndClose(hv::WindowRecord* w) {
-  EXPECT_EQ(hv::OpenWindow(w, 60, 60, 400, 300, 0, nullptr, "Lifetimes", wt::RecordingHandler), 1);
+  EXPECT_EQ(hv::OpenWindow(w, 60, 60, 400, 300, 0, nullptr, "Lifetimes", hvtest::RecordingHandler), 1);
   struct {
     int32_t kind;
     const char* caption;
@@ -59,7 +59,7 @@ std::vector<HWND> FillAndClose(hv::WindowRecord* w) {
   for (int asked : {1, 5, 8, 13})
     SetPropA(GetDlgItem(w->hwnd, asked), "NOTIFY_TAB", reinterpret_cast<HANDLE>(1));
   UpdateWindow(w->hwnd);
-  wt::Pump(30);
+  hvtest::Pump(30);
 
   std::vector<HWND> made;
   for (int i = 1; i <= id; ++i) {
@@ -70,7 +70,7 @@ std::vector<HWND> FillAndClose(hv::WindowRecord* w) {
   endHook = SetWindowsHookExA(WH_CALLWNDPROC, EndSpy, nullptr, GetCurrentThreadId());
   hv::CloseWindow(w);
   UnhookWindowsHookEx(endHook);
-  wt::Pump(30);
+  hvtest::Pump(30);
   return made;
 }
 
@@ -95,9 +95,9 @@ std::string LeftBehind(hv::WindowRecord* w, const std::function<void()>& make) {
   hvtest::GdiBalance balance;
   make();
   UpdateWindow(w->hwnd);
-  wt::Pump(30);
+  hvtest::Pump(30);
   DestroyWindow(GetDlgItem(w->hwnd, 1));
-  wt::Pump(30);
+  hvtest::Pump(30);
   return balance.Delta() ? std::to_string(balance.Delta()) + ":" + balance.Changes() : "";
 }
 

@@ -10,8 +10,8 @@ typedef std::vector<std::pair<int32_t, int32_t>> Reports;  // control, notificat
 
 Reports KeyReports() {
   Reports found;
-  for (const wt::Event& e : wt::recording)
-    if (e.code == hv::EV_CONTROL && (e.notify == hv::TN_TAB || e.notify == hv::TN_ENTER))
+  for (const hvtest::Event& e : hvtest::recording)
+    if (e.kind == hvtest::EVENT && e.code == hv::EV_CONTROL && (e.notify == hv::TN_TAB || e.notify == hv::TN_ENTER))
       found.push_back({e.control, e.notify});
   return found;
 }
@@ -26,7 +26,7 @@ void Ask(HWND control, bool tab, bool enter) {
 void Type(BYTE key) {
   keybd_event(key, 0, 0, 0);
   keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
-  wt::Pump(0);
+  hvtest::Pump(0);
 }
 
 struct KeyCase {
@@ -55,7 +55,7 @@ TEST_F(Notifications, KeysTypedIntoAnEditAreReportedOnlyWhenAsked) {
     Ask(edit, c.tab, c.enter);
     hv::SetControlFocus(&w, id);
     ASSERT_EQ(GetFocus(), edit);
-    wt::ResetRecording();
+    hvtest::ResetRecording();
     Type(c.key);
     Reports expected;
     if (c.reported) expected.push_back({id, c.reported});
@@ -81,7 +81,7 @@ TEST_F(Notifications, ButtonsAndStaticsNeverReport) {
     SCOPED_TRACE(testing::Message() << "kind " << c.kind);
     hv::CreateControl(&w, c.kind, "", 10, 10, 100, 24, c.style, ++id);
     Ask(Control(id), true, true);
-    wt::ResetRecording();
+    hvtest::ResetRecording();
     LRESULT tab = SendMessageA(Control(id), WM_CHAR, '\t', 0);
     LRESULT enter = SendMessageA(Control(id), WM_CHAR, '\r', 0);
     Reports expected;

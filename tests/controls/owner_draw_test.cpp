@@ -60,7 +60,7 @@ TEST_F(OwnerDraw, EachRequestIsAnsweredOnceByWhoeverDrawsTheControl) {
   HBRUSH fill = CreateSolidBrush(HANDLER_FILL);
   RECT drawn = {};
   HWND drawnItem = nullptr;
-  auto drawItem = [&](const wt::Event& e) -> int32_t {
+  auto drawItem = [&](const hvtest::Event& e) -> int32_t {
     if (e.code != WM_DRAWITEM) return 0;
     auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(e.param2);
     FillRect(item->hDC, &item->rcItem, fill);
@@ -74,17 +74,17 @@ TEST_F(OwnerDraw, EachRequestIsAnsweredOnceByWhoeverDrawsTheControl) {
     EXPECT_NE(control, nullptr);
     if (!control) continue;
     UpdateWindow(control);
-    wt::Pump(30);
-    wt::ResetRecording();
-    wt::reaction = drawItem;
-    sent.clear();
+    hvtest::Pump(30);
+    hvtest::ResetRecording();
+    hvtest::reaction = drawItem;
+    hvtest::recording.clear();
     drawn = {};
     drawnItem = nullptr;
 
     RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     EXPECT_EQ(SentCount(w.hwnd, WM_DRAWITEM), 1) << "the window is asked once";
     EXPECT_EQ(SentCount(control, WM_DRAWITEM), c.handlerDraws ? 0 : 1);
-    auto requests = wt::EventsWithCode(WM_DRAWITEM);
+    auto requests = hvtest::EventsWithCode(WM_DRAWITEM);
     EXPECT_EQ(requests.size(), c.handlerDraws ? 1u : 0u);
     if (c.handlerDraws && requests.size() == 1) {
       EXPECT_EQ(requests[0].param1, ID);
@@ -105,7 +105,7 @@ TEST_F(OwnerDraw, EachRequestIsAnsweredOnceByWhoeverDrawsTheControl) {
     }
     DestroyWindow(control);
   }
-  wt::reaction = nullptr;
+  hvtest::reaction = nullptr;
   DeleteObject(fill);
 }
 

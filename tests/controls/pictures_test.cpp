@@ -156,13 +156,13 @@ TEST_F(Pictures, TheTransparentStaticShowsTheParentsSurface) {
     hv::CreateControl(&w, hv::CK_STATIC, "", 80 * id - 60, 20, 60, 30, c.style, id);
     HWND control = Control(id);
     RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    wt::Pump(30);
+    hvtest::Pump(30);
     std::vector<COLORREF> pixels = hvtest::Pixels::OnScreen(control).Colours();
     ASSERT_EQ(pixels.size(), 60u * 30u);
     EXPECT_EQ(std::count(pixels.begin(), pixels.end(), c.shown), 60 * 30);
-    ct::sent.clear();
+    hvtest::recording.clear();
     hv::SetControlText(&w, id, "");
-    wt::Pump(30);
+    hvtest::Pump(30);
     if (c.erasesOnNewText) {
       EXPECT_GE(ct::SentCount(control, WM_ERASEBKGND), 1);
     }
@@ -180,7 +180,7 @@ TEST_F(Pictures, TheTransparentStaticShowsTheParentsSurfaceAtTheWindowsDpi) {
   hv::CreateControl(&w, hv::CK_STATIC, "", 20, 20, 60, 20, hv::CC_TRANSPARENT, 1);
   HWND control = Control(1);
   RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-  wt::Pump(30);
+  hvtest::Pump(30);
   hvtest::Pixels shown = hvtest::Pixels::OnScreen(control);
   ASSERT_EQ(shown.Width(), 90);
   ASSERT_EQ(shown.Height(), 30);

@@ -101,7 +101,7 @@ TEST_F(RichEdit, GetNewStorageGivesAReadWriteStorageInMemory) {
 TEST_F(RichEdit, ControlsShareOneLoadOfTheLibrary) {
   int blocks = hvtest::CountRuntimeBlocks();
   for (int id = 1; id <= 3; ++id) hv::CreateControl(&w, hv::CK_RICHEDIT, "", 0, 30 * id, 100, 24, 0, id);
-  ASSERT_EQ(ct::creations.size(), 3u);
+  ASSERT_EQ(ct::Creations().size(), 3u);
   for (int id = 1; id <= 3; ++id) EXPECT_NE(Control(id), nullptr);
   EXPECT_EQ(hvtest::CountRuntimeBlocks(), blocks + 3);
   HMODULE library = GetModuleHandleA("riched32.dll");

@@ -160,7 +160,7 @@ int32_t EmptyText(char* text) {
 }
 
 void OpenRecord::SetUp() {
-  wt::WindowTest::SetUp();
+  hvtest::WindowTest::SetUp();
   ct::WarmUpControls();
   // Shown without activation: under Wine without a window manager, closing
   // the active window waits for the focus to move.
@@ -173,12 +173,12 @@ void OpenRecord::SetUp() {
   hv::CreateControl(&w, hv::CK_HOTBUTTON, "hot", 10, 70, 80, 24, 0, HOT_ID);
   for (int32_t id : {EDIT_ID, RADIO_ID, HOT_ID}) ASSERT_NE(GetDlgItem(w.hwnd, id), nullptr) << id;
   UpdateWindow(w.hwnd);
-  wt::Pump(0);
+  hvtest::Pump(0);
 }
 
 void OpenRecord::TearDown() {
   hv::CloseWindow(&w);
-  wt::WindowTest::TearDown();
+  hvtest::WindowTest::TearDown();
 }
 
 }  // namespace conv

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/window/event_log.h"
+#include "tests/support/window_test.h"
 
 namespace conv {
 
@@ -62,7 +62,7 @@ inline int32_t LengthVia(uintptr_t target, uint32_t targetType, int32_t id) {
   return int32_t(hv::SendControlMessage(target, targetType, WM_GETTEXTLENGTH, 0, 0, hv::MT_INT, id));
 }
 
-class OpenRecord : public wt::WindowTest {
+class OpenRecord : public hvtest::WindowTest {
  protected:
   void SetUp() override;
   void TearDown() override;

@@ -8,10 +8,10 @@
 #include <cstring>
 
 #include "runtime/window/runtime_map.h"
-#include "tests/draw/draw_fixture.h"
+#include "tests/support/draw_window.h"
 #include "tests/support/guard_page.h"
 #include "tests/support/heap_count.h"
-#include "tests/window/event_log.h"
+#include "tests/support/window_test.h"
 
 namespace {
 
@@ -37,15 +37,13 @@ TEST_F(Edges, SurfaceStretchedInOneDimensionRepaintsTheRectScaledOnThatAxis) {
     SetWindowPos(stretched.hwnd, nullptr, 0, 0, c.width, c.height,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     UpdateWindow(stretched.hwnd);
-    drawtest::PaintLog log;
-    log.Attach(stretched.hwnd);
+    hvtest::Watch(stretched.hwnd, WM_PAINT, WM_ERASEBKGND);
     hv::DrawRect(&stretched, 10, 10, 9, 9, 0, 0);
-    EXPECT_EQ(log.Rects().size(), 1u);
+    EXPECT_EQ(Repaints(&stretched).size(), 1u);
     const RECT& r = c.repainted;
-    if (!log.Rects().empty()) {
-      EXPECT_TRUE(RectIs(log.Rects()[0], r.left, r.top, r.right, r.bottom));
+    if (!Repaints(&stretched).empty()) {
+      EXPECT_TRUE(RectIs(Repaints(&stretched)[0], r.left, r.top, r.right, r.bottom));
     }
-    log.Detach();
     hv::CloseWindow(&stretched);
   }
 }
@@ -129,7 +127,7 @@ std::vector<int32_t> KeysInEveryBucket() {
 std::vector<int32_t> visited;
 void Visit(INT_PTR value) { visited.push_back(int32_t(value)); }
 
-using MapWalk = wt::WindowTest;  // the runtime started and stopped around each test
+using MapWalk = hvtest::WindowTest;  // the runtime started and stopped around each test
 
 // The walk sees every value once. Its bucket array is moved to the end of the
 // guard's readable memory, and the word before it names a node no walk may reach.

@@ -8,7 +8,7 @@
 
 #include "tests/dpi/layout.h"
 #include "tests/dpi/prefix_dpi.h"
-#include "tests/draw/draw_fixture.h"
+#include "tests/support/draw_window.h"
 
 namespace {
 

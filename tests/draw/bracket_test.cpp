@@ -1,6 +1,6 @@
 // The drawing bracket: state taken back, objects replaced, nesting, lent
 // contexts and the rectangle that is repainted.
-#include "tests/draw/draw_fixture.h"
+#include "tests/support/draw_window.h"
 
 #include <cstring>
 
@@ -82,23 +82,23 @@ TEST_F(Bracket, TakesTheContextStateBackIntoTheRecord) {
 
 TEST_F(Bracket, RepaintsExactlyTheTouchedRectangle) {
   hv::DrawRect(&w, 30, 30, 180, 200, 0, 0xFF);
-  ASSERT_EQ(paints.Rects().size(), 1u) << "the paint must happen inside the operation";
-  EXPECT_TRUE(RectIs(paints.Rects()[0], 30, 30, 210, 230));
-  paints.Clear();
+  ASSERT_EQ(Repaints().size(), 1u) << "the paint must happen inside the operation";
+  EXPECT_TRUE(RectIs(Repaints()[0], 30, 30, 210, 230));
+  hvtest::recording.clear();
   hv::DrawPixel(&w, 100, 7, 0xFF);
-  ASSERT_EQ(paints.Rects().size(), 1u);
-  EXPECT_TRUE(RectIs(paints.Rects()[0], 100, 7, 101, 8));
-  paints.Clear();
+  ASSERT_EQ(Repaints().size(), 1u);
+  EXPECT_TRUE(RectIs(Repaints()[0], 100, 7, 101, 8));
+  hvtest::recording.clear();
   hv::MoveTo(&w, 40, 40);  // draws nothing, so nothing is repainted
-  EXPECT_TRUE(paints.Rects().empty());
+  EXPECT_TRUE(Repaints().empty());
 }
 
 TEST_F(Bracket, SetDrawModeInvalidatesNothingButStillUpdates) {
   RECT pending = {5, 6, 25, 26};
   InvalidateRect(w.hwnd, &pending, FALSE);  // an update the operation must flush, unchanged
   hv::SetDrawMode(&w, TRANSPARENT);
-  ASSERT_EQ(paints.Rects().size(), 1u);
-  EXPECT_TRUE(RectIs(paints.Rects()[0], 5, 6, 25, 26));
+  ASSERT_EQ(Repaints().size(), 1u);
+  EXPECT_TRUE(RectIs(Repaints()[0], 5, 6, 25, 26));
   EXPECT_EQ(w.bkMode, TRANSPARENT);
 }
 
@@ -114,14 +114,14 @@ TEST_F(Bracket, NestedBracketsShareOneContextAndTakeTheStateBackOnce) {
   EXPECT_EQ(w.drawDC, outer);
   EXPECT_EQ(w.posX, 0) << "the inner EndDraw takes nothing back";
   EXPECT_EQ(w.pen, pen);
-  ASSERT_EQ(paints.Rects().size(), 1u) << "the inner refresh updates at once";
-  EXPECT_TRUE(RectIs(paints.Rects()[0], 0, 0, WIDTH, HEIGHT)) << "the whole client area";
-  paints.Clear();
+  ASSERT_EQ(Repaints().size(), 1u) << "the inner refresh updates at once";
+  EXPECT_TRUE(RectIs(Repaints()[0], 0, 0, WIDTH, HEIGHT)) << "the whole client area";
+  hvtest::recording.clear();
 
   // A primitive inside the open bracket draws into it and is seen at once too.
   hv::DrawLine(&w, 10, 10, 50, 10, 0xFF);
   EXPECT_EQ(w.drawDepth, 1);
-  EXPECT_EQ(paints.Rects().size(), 2u);  // two brackets: MoveTo and DrawLineTo
+  EXPECT_EQ(Repaints().size(), 2u);  // two brackets: MoveTo and DrawLineTo
   hv::EndDraw(&w, outer, 1);
   EXPECT_EQ(w.drawDepth, 0);
   EXPECT_EQ(w.drawDC, nullptr);
@@ -135,14 +135,12 @@ TEST_F(Bracket, NestedBracketsShareOneContextAndTakeTheStateBackOnce) {
 TEST_F(Bracket, InnerRefreshOfAWindowWithoutSurfaceRepaintsNothing) {
   hv::WindowRecord screenOnly;
   Open(&screenOnly, hv::OW_NOSURFACE);
-  PaintLog log;
-  log.Attach(screenOnly.hwnd);
+  hvtest::Watch(screenOnly.hwnd, WM_PAINT, WM_ERASEBKGND);
   HDC outer = hv::BeginDraw(&screenOnly);
   EXPECT_EQ(hv::BeginDraw(&screenOnly), outer);
   hv::EndDraw(&screenOnly, outer, 1);
   hv::EndDraw(&screenOnly, outer, 1);
-  EXPECT_TRUE(log.Rects().empty());
-  log.Detach();
+  EXPECT_TRUE(Repaints(&screenOnly).empty());
   hv::CloseWindow(&screenOnly);
 }
 
@@ -172,7 +170,7 @@ TEST_F(Bracket, LentContextIsUsedAsItIsAndNothingIsTakenBack) {
   EXPECT_EQ(w.pen, pen) << "the record keeps its pen";
   EXPECT_EQ(PenOf(HPEN(GetCurrentObject(lent, OBJ_PEN))).lopnColor, RGB(200, 0, 0));
   EXPECT_EQ(FontOf(HFONT(GetCurrentObject(lent, OBJ_FONT))).lfWeight, 700);
-  EXPECT_TRUE(paints.Rects().empty());
+  EXPECT_TRUE(Repaints().empty());
   w.eventDC = nullptr;
   RestoreDC(lent, saved);
   hv::ReleaseLentObjects(lent);
@@ -225,13 +223,11 @@ TEST_F(Bracket, ClientSizedSurfaceRepaintsTheScaledRectangle) {
   // The surface keeps its size while the client area doubles.
   SetWindowPos(stretched.hwnd, nullptr, 0, 0, WIDTH, HEIGHT, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   UpdateWindow(stretched.hwnd);
-  PaintLog log;
-  log.Attach(stretched.hwnd);
+  hvtest::Watch(stretched.hwnd, WM_PAINT, WM_ERASEBKGND);
   // Touches (10, 10) .. (18, 18): the bounds, right and bottom exclusive, are (10, 10, 19, 19).
   hv::DrawRect(&stretched, 10, 10, 9, 9, 0, 0);
-  ASSERT_EQ(log.Rects().size(), 1u);
-  EXPECT_TRUE(RectIs(log.Rects()[0], 19, 19, 40, 40));
-  log.Detach();
+  ASSERT_EQ(Repaints(&stretched).size(), 1u);
+  EXPECT_TRUE(RectIs(Repaints(&stretched)[0], 19, 19, 40, 40));
   hv::CloseWindow(&stretched);
 }
 

@@ -1,5 +1,5 @@
 // Lines, pixels, rectangles and the window colour, checked on the backing bitmap.
-#include "tests/draw/draw_fixture.h"
+#include "tests/support/draw_window.h"
 
 namespace drawtest {
 namespace {
@@ -101,23 +101,21 @@ TEST_F(Primitives, WindowColourCoversTheWholeSurface) {
   EXPECT_EQ(w.windowColor, FILL);
   Pixels p(w.backingBitmap);
   EXPECT_EQ(p.Count(0, 0, p.Width(), p.Height(), FILL), p.Width() * p.Height());
-  ASSERT_EQ(paints.Rects().size(), 2u);
-  EXPECT_TRUE(RectIs(paints.Rects()[1], 0, 0, WIDTH, HEIGHT));
+  ASSERT_EQ(Repaints().size(), 2u);
+  EXPECT_TRUE(RectIs(Repaints()[1], 0, 0, WIDTH, HEIGHT));
 }
 
 TEST_F(Primitives, WindowColourWithoutSurfaceAsksForAnErasingRepaint) {
   hv::WindowRecord screenOnly;
   Open(&screenOnly, hv::OW_NOSURFACE);
-  PaintLog log;
-  log.Attach(screenOnly.hwnd);
+  hvtest::Watch(screenOnly.hwnd, WM_PAINT, WM_ERASEBKGND);
   hv::SetWindowColor(&screenOnly, FILL);
   EXPECT_EQ(screenOnly.windowColor, FILL);
-  EXPECT_TRUE(log.Rects().empty()) << "not repainted before the next update";
+  EXPECT_TRUE(Repaints(&screenOnly).empty()) << "not repainted before the next update";
   UpdateWindow(screenOnly.hwnd);
-  ASSERT_EQ(log.Rects().size(), 1u);
-  EXPECT_TRUE(RectIs(log.Rects()[0], 0, 0, WIDTH, HEIGHT));
-  EXPECT_EQ(log.Erases(), 1);
-  log.Detach();
+  ASSERT_EQ(Repaints(&screenOnly).size(), 1u);
+  EXPECT_TRUE(RectIs(Repaints(&screenOnly)[0], 0, 0, WIDTH, HEIGHT));
+  EXPECT_EQ(hvtest::Count(hvtest::SENT, WM_ERASEBKGND, screenOnly.hwnd), 1);
   hv::CloseWindow(&screenOnly);
 }
 

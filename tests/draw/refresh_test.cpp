@@ -1,7 +1,7 @@
 // Operations that close their bracket with a refresh update the window before
 // they return, even those that draw nothing: whatever was waiting to be
 // painted is painted. SetFrontPen's bracket has no refresh.
-#include "tests/draw/draw_fixture.h"
+#include "tests/support/draw_window.h"
 
 namespace drawtest {
 namespace {
@@ -24,15 +24,15 @@ TEST_F(Refresh, OperationsThatRefreshUpdateTheWindowBeforeReturning) {
     SCOPED_TRACE(c.name);
     Settle();
     InvalidateRect(w.hwnd, &pending, FALSE);
-    paints.Clear();
+    hvtest::recording.clear();
     c.operation(&w);
     if (c.updates) {
-      EXPECT_EQ(paints.Rects().size(), 1u);
-      if (!paints.Rects().empty()) {
-        EXPECT_TRUE(RectIs(paints.Rects()[0], 100, 120, 140, 150));
+      EXPECT_EQ(Repaints().size(), 1u);
+      if (!Repaints().empty()) {
+        EXPECT_TRUE(RectIs(Repaints()[0], 100, 120, 140, 150));
       }
     } else {
-      EXPECT_TRUE(paints.Rects().empty());
+      EXPECT_TRUE(Repaints().empty());
     }
     EXPECT_EQ(GetUpdateRect(w.hwnd, nullptr, FALSE), !c.updates);
   }

@@ -1,7 +1,7 @@
 // What reaches the screen: the touched rectangle copied from the surface by
 // the window's paint handler, drawing kept across repaints, drawing inside an
 // open bracket, and drawing during the background-erase event.
-#include "tests/draw/draw_fixture.h"
+#include "tests/support/draw_window.h"
 
 namespace drawtest {
 namespace {
@@ -27,8 +27,8 @@ void PaintSurfaceQuietly(hv::WindowRecord* record, COLORREF colour) {
 TEST_F(Repaint, OnlyTheTouchedRectangleIsCopiedToTheScreen) {
   PaintSurfaceQuietly(&w, GREEN);
   hv::DrawRect(&w, 20, 30, 40, 50, 0, RED);
-  ASSERT_EQ(paints.Rects().size(), 1u);
-  EXPECT_TRUE(RectIs(paints.Rects()[0], 20, 30, 60, 80));
+  ASSERT_EQ(Repaints().size(), 1u);
+  EXPECT_TRUE(RectIs(Repaints()[0], 20, 30, 60, 80));
   Pixels screen = Pixels::OnScreen(w.hwnd);
   EXPECT_EQ(screen.Count(21, 31, 59, 79, RED), 38 * 48);
   EXPECT_EQ(screen.Count(20, 30, 60, 80, BLACK), 40 * 50 - 38 * 48);

@@ -3,7 +3,7 @@
 // the runtime makes between the two, and what the runtime answers comes back
 // in 96-DPI pixels. The window is given its DPI as the runtime keeps it (the
 // "HV_DPI" property), so the suite's own screen DPI does not matter.
-#include "tests/draw/draw_fixture.h"
+#include "tests/support/draw_window.h"
 
 namespace drawtest {
 namespace {

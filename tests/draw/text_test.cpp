@@ -1,5 +1,5 @@
 // PrintText into windows, the 64-bit integer formatters and SetFont.
-#include "tests/draw/draw_fixture.h"
+#include "tests/support/draw_window.h"
 
 #include <cstring>
 #include <string>
@@ -39,8 +39,8 @@ TEST_F(Text, DrawsAtThePositionAndMovesAlongTheLine) {
   int inked = p.Count(10, 20, 10 + width, 40, BLACK);
   EXPECT_GT(inked, 10);
   EXPECT_EQ(p.Count(0, 0, WIDTH, HEIGHT, BLACK), inked) << "ink outside the text's place";
-  ASSERT_EQ(paints.Rects().size(), 1u);
-  const RECT& r = paints.Rects()[0];
+  ASSERT_EQ(Repaints().size(), 1u);
+  const RECT& r = Repaints()[0];
   EXPECT_TRUE(r.left >= 10 && r.top >= 20 && r.right <= 10 + width && r.bottom <= 40)
       << r.left << "," << r.top << "," << r.right << "," << r.bottom;
 }
@@ -87,7 +87,7 @@ TEST_F(Text, NothingLeftOpensNoBracket) {
   hv::PrintText(0);
   EXPECT_EQ(w.pen, pen) << "a bracket would have replaced the pen";
   EXPECT_EQ(w.font, font);
-  EXPECT_TRUE(paints.Rects().empty());
+  EXPECT_TRUE(Repaints().empty());
   EXPECT_EQ(Pixels(w.backingBitmap).Count(0, 0, WIDTH, HEIGHT, windowColour), WIDTH * HEIGHT);
 }
 

@@ -14,6 +14,7 @@
 #include "examples/tour/tour_ids.h"
 #include "runtime/window/window.h"
 #include "tests/e2e/driver.h"
+#include "tests/support/reference_image.h"
 
 namespace {
 
@@ -69,6 +70,14 @@ bool GaugeAtItsShares(HWND drawing) {
   POINT right = {c.right * (tour::GAUGE_MIDDLE + tour::GAUGE_RIGHT) / 200, y};
   return ScreenPixel(drawing, left) == tour::GAUGE_LEFT_COLOR &&
          ScreenPixel(drawing, right) == tour::GAUGE_RIGHT_COLOR;
+}
+
+// What the screen shows of a window's client area.
+hvtest::Pixels ClientPixels(HWND window) {
+  RECT r;
+  GetClientRect(window, &r);
+  MapWindowPoints(window, HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
+  return hvtest::Pixels::OfScreen(r);
 }
 
 class TourTest : public ::testing::Test {
@@ -274,6 +283,14 @@ TEST_F(TourTest, ArrangesTheChildrenItsMenuOpens) {
   EXPECT_TRUE(WaitForPixel(disabled, {6, 6}, tour::NORMAL_FACE)) << "buttons";
   EXPECT_TRUE(WaitUntil([&] { return GaugeAtItsShares(Child(tour::DRAWING_CAPTION)); }));
   EXPECT_TRUE(SaveScreenshot(frame_, "tour.png"));
+  // The buttons and the drawing, tiled, pixel for pixel, with the pointer
+  // away from every hot button.
+  EXPECT_TRUE(MoveMouseTo({0, 0}));
+  EXPECT_TRUE(WaitUntilPainted(Child(tour::BUTTONS_CAPTION)));
+  EXPECT_TRUE(hvtest::MatchesReference(ClientPixels(Child(tour::BUTTONS_CAPTION)),
+                                       "e2e/reference/tour-buttons-96"));
+  EXPECT_TRUE(hvtest::MatchesReference(ClientPixels(Child(tour::DRAWING_CAPTION)),
+                                       "e2e/reference/tour-drawing-96"));
   // The frame's close box closes the children with it.
   CloseFrameWithExitCodeZero();
 }

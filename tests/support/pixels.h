@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace hvtest {
@@ -21,6 +22,12 @@ class Pixels {
   static Pixels OnScreen(HWND window);
   // A rectangle of the screen, in screen coordinates.
   static Pixels OfScreen(const RECT& rect);
+
+  // Colours given row by row from the top.
+  Pixels(int width, int height, std::vector<COLORREF> colours)
+      : width_(width), height_(height), colours_(std::move(colours)) {}
+  // A rectangle of these pixels.
+  Pixels Part(const RECT& r) const;
 
   COLORREF At(int x, int y) const { return colours_[size_t(y) * width_ + x]; }
   int Width() const { return width_; }

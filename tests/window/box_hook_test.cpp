@@ -1,14 +1,14 @@
 // Where the centring hook puts a window being created: the formula on
 // creation parameters, without showing any box.
-#include "tests/window/event_log.h"
+#include "tests/support/window_test.h"
 
 namespace {
 
-class BoxHook : public wt::WindowTest {
+class BoxHook : public hvtest::WindowTest {
  protected:
   void TearDown() override {
     hv::CloseWindow(&owner);
-    wt::WindowTest::TearDown();
+    hvtest::WindowTest::TearDown();
   }
   HWND Owner(int x, int y, int width, int height) {
     hv::CloseWindow(&owner);
@@ -38,7 +38,7 @@ Placement Place(HWND parent, int width, int height, DWORD style = WS_POPUP | WS_
 }
 
 TEST_F(BoxHook, CentresOnTheOwnerAndKeepsInsideTheWorkArea) {
-  const RECT area = wt::WorkArea();
+  const RECT area = hvtest::WorkArea();
   ASSERT_EQ(area.left, 0);
   ASSERT_EQ(area.top, 0);
   struct Case {

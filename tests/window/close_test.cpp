@@ -5,17 +5,17 @@
 // gives back exactly what it owned.
 #include "tests/support/gdi_count.h"
 #include "tests/support/heap_count.h"
-#include "tests/window/event_log.h"
+#include "tests/support/window_test.h"
 
 namespace {
 
-using wt::recording;
+using hvtest::recording;
 
-class Closing : public wt::WindowTest {};
+class Closing : public hvtest::WindowTest {};
 
 int CountOf(int32_t code, const hv::WindowRecord* record) {
   int n = 0;
-  for (const wt::Event& e : recording) n += e.code == code && e.window == record;
+  for (const hvtest::Event& e : recording) n += e.code == code && e.window == record;
   return n;
 }
 
@@ -44,24 +44,24 @@ const FamilyCase families[] = {
 
 void OpenFamily(Family* f, const FamilyCase& c) {
   ASSERT_EQ(hv::OpenWindow(&f->top, 0, 0, 400, 300, c.topOptions, nullptr, "top",
-                           wt::RecordingHandler), 1);
+                           hvtest::RecordingHandler), 1);
   ASSERT_EQ(hv::OpenWindow(&f->child, 10, 10, 200, 150, c.childOptions, &f->top, "child",
-                           wt::RecordingHandler), 1);
+                           hvtest::RecordingHandler), 1);
   if (c.childTable) hv::SetMessageHandler(&f->child, WM_USER + 5, Nothing);
   if (c.grandchild) {
     ASSERT_EQ(hv::OpenWindow(&f->grandchild, 5, 5, 80, 60, hv::OW_NOCAPTION, &f->child,
-                             "grandchild", wt::RecordingHandler), 1);
+                             "grandchild", hvtest::RecordingHandler), 1);
   }
 }
 
 // The system makes some objects once and keeps them (the cache of window
 // contexts, an MDI child's caption bitmaps): made before anything is counted.
 void WarmUp() {
-  wt::WarmUpGdi();
+  hvtest::WarmUpGdi();
   for (const FamilyCase& c : families) {
     Family f;
     ASSERT_NO_FATAL_FAILURE(OpenFamily(&f, c));
-    wt::Pump(10);
+    hvtest::Pump(10);
     for (hv::WindowRecord* r : {&f.grandchild, &f.child, &f.top}) hv::CloseWindow(r);
   }
 }
@@ -75,7 +75,7 @@ TEST_F(Closing, ChildrenDestroyedWithTheirParentAreClosedAndGiveBackWhatTheyOwne
     Family f;
     ASSERT_NO_FATAL_FAILURE(OpenFamily(&f, c));
     HWND child = f.child.hwnd;
-    wt::ResetRecording();
+    hvtest::ResetRecording();
 
     hv::CloseWindow(&f.top);
     EXPECT_FALSE(IsWindow(child));
@@ -88,7 +88,7 @@ TEST_F(Closing, ChildrenDestroyedWithTheirParentAreClosedAndGiveBackWhatTheyOwne
     EXPECT_EQ(hvtest::CountRuntimeBlocks(), blocks) << "the child's handler table is freed";
 
     // Closing the child's record now touches nothing: its handle is history.
-    wt::ResetRecording();
+    hvtest::ResetRecording();
     EXPECT_EQ(hv::CloseWindow(&f.child), 0);
     EXPECT_EQ(hv::CloseWindow(&f.grandchild), 0);
     EXPECT_TRUE(recording.empty());
@@ -119,7 +119,7 @@ const ReentryCase reentries[] = {
     {"a window closes itself as it is hidden", WM_WINDOWPOSCHANGED, 0, 0},
 };
 
-bool Matches(const ReentryCase& c, const wt::Event& e, hv::WindowRecord* seen) {
+bool Matches(const ReentryCase& c, const hvtest::Event& e, hv::WindowRecord* seen) {
   if (e.code != c.message || e.window != seen) return false;
   return !c.inactive || LOWORD(e.param1) == WA_INACTIVE;
 }
@@ -147,15 +147,15 @@ TEST_F(Closing, CloseWindowDuringTheWindowsDestructionClosesItOnce) {
     SetActiveWindow(f.top.hwnd);
     SetFocus(f.top.hwnd);
     EXPECT_EQ(GetFocus(), f.top.hwnd);
-    wt::ResetRecording();
+    hvtest::ResetRecording();
     int closes = 0;
-    wt::reaction = [&](const wt::Event& e) -> int32_t {
+    hvtest::reaction = [&](const hvtest::Event& e) -> int32_t {
       if (Matches(c, e, records[c.seenBy]) && closes++ < 100) hv::CloseWindow(records[c.closes]);
       return 0;
     };
 
     hv::CloseWindow(&f.top);
-    wt::reaction = nullptr;
+    hvtest::reaction = nullptr;
     for (hv::WindowRecord* r : records) {
       EXPECT_EQ(hv::IsWindowClosed(r), 1);
       EXPECT_EQ(CountOf(WM_DESTROY, r), 1);
@@ -192,18 +192,18 @@ TEST_F(Closing, ARecordClosedInCreationOrReopenedInDestructionGivesBackOnce) {
     hvtest::GdiBalance gdi;
     hv::WindowRecord r = {};
     int acted = 0;
-    wt::reaction = [&](const wt::Event& e) -> int32_t {
+    hvtest::reaction = [&](const hvtest::Event& e) -> int32_t {
       if (e.code != c.message || e.window != &r || acted++) return 0;
       if (c.reopens)
-        hv::OpenWindow(&r, 40, 40, 120, 90, 0, nullptr, "again", wt::RecordingHandler);
+        hv::OpenWindow(&r, 40, 40, 120, 90, 0, nullptr, "again", hvtest::RecordingHandler);
       else
         hv::CloseWindow(&r);
       return 0;
     };
-    int32_t opened = hv::OpenWindow(&r, 0, 0, 120, 90, 0, nullptr, "first", wt::RecordingHandler);
+    int32_t opened = hv::OpenWindow(&r, 0, 0, 120, 90, 0, nullptr, "first", hvtest::RecordingHandler);
     HWND first = r.hwnd;
     if (c.reopens) hv::CloseWindow(&r);
-    wt::reaction = nullptr;
+    hvtest::reaction = nullptr;
     EXPECT_EQ(acted, 1);
     EXPECT_EQ(opened, c.reopens ? 1 : 0);
     EXPECT_FALSE(IsWindow(first));

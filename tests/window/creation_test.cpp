@@ -1,15 +1,15 @@
 // Opening and closing windows: the styles and surface OpenWindow makes, the
 // events delivered while the window is created, and what CloseWindow frees.
 #include "tests/support/gdi_count.h"
-#include "tests/window/event_log.h"
+#include "tests/support/window_test.h"
 
 namespace {
 
-using wt::ANY;
-using wt::Expected;
-using wt::recording;
+using hvtest::ANY;
+using hvtest::Expected;
+using hvtest::recording;
 
-class Creation : public wt::WindowTest {};
+class Creation : public hvtest::WindowTest {};
 
 DWORD StyleOf(HWND w) { return static_cast<DWORD>(GetWindowLongA(w, GWL_STYLE)); }
 DWORD ExStyleOf(HWND w) { return static_cast<DWORD>(GetWindowLongA(w, GWL_EXSTYLE)); }
@@ -28,7 +28,7 @@ COLORREF SurfacePixel(const hv::WindowRecord& r, int x, int y) {
 TEST_F(Creation, MainWindowIsAVisiblePopupWithAScreenSizedSurface) {
   hv::WindowRecord main = {};
   ASSERT_EQ(hv::OpenWindow(&main, 0, 0, 512, 374, WS_MINIMIZEBOX, nullptr, "Main",
-                           wt::RecordingHandler), 1);
+                           hvtest::RecordingHandler), 1);
   ASSERT_NE(main.hwnd, nullptr);
   // The system adds clip-siblings to every top-level window.
   EXPECT_EQ(StyleOf(main.hwnd) & ~WS_CLIPSIBLINGS, DWORD(WS_POPUP | WS_CLIPCHILDREN | WS_VISIBLE | WS_CAPTION |
@@ -62,7 +62,7 @@ TEST_F(Creation, MainWindowIsAVisiblePopupWithAScreenSizedSurface) {
   EXPECT_EQ(main.penWidth, 1);
   EXPECT_EQ(main.dialogKeys, 0);
   EXPECT_EQ(main.cursor, LoadCursorA(nullptr, IDC_ARROW));
-  EXPECT_EQ(main.handler, &wt::RecordingHandler);
+  EXPECT_EQ(main.handler, &hvtest::RecordingHandler);
   EXPECT_EQ(main.mdiClient, nullptr);
   LOGPEN pen = {};
   ASSERT_EQ(GetObjectA(main.pen, sizeof pen, &pen), int(sizeof pen));
@@ -80,16 +80,16 @@ TEST_F(Creation, MainWindowIsAVisiblePopupWithAScreenSizedSurface) {
 TEST_F(Creation, CreationEventsComeWithTheHandleAndWithoutTheSurface) {
   hv::WindowRecord w = {};
   ASSERT_EQ(hv::OpenWindow(&w, 10, 10, 300, 200, 0, nullptr, "Created",
-                           wt::RecordingHandler), 1);
+                           hvtest::RecordingHandler), 1);
   RECT client;
   GetClientRect(w.hwnd, &client);
-  EXPECT_TRUE(wt::MatchesSequence(recording, {
+  EXPECT_TRUE(hvtest::MatchesSequence(recording, {
       {.code = WM_NCCREATE, .window = &w},
       {.code = hv::EV_CREATE, .param1 = 0, .window = &w},
       {.code = WM_SIZE, .param1 = SIZE_RESTORED,
        .param2 = MAKELONG(client.right, client.bottom), .window = &w},
   }, {hv::EV_SIZE}));
-  for (const wt::Event& e : recording) {
+  for (const hvtest::Event& e : recording) {
     EXPECT_EQ(e.hwnd, w.hwnd) << "event " << e.code;
     EXPECT_EQ(e.surface, nullptr) << "event " << e.code;
     EXPECT_FALSE(e.attached) << "event " << e.code;
@@ -105,17 +105,17 @@ TEST_F(Creation, CreationStartsFromClearedDrawingState) {
   memset(&w, 0x5A, sizeof w);
   const uint32_t stale = w.reserved20[1];
   static hv::WindowRecord seen;
-  wt::reaction = [&w](const wt::Event& e) {
+  hvtest::reaction = [&w](const hvtest::Event& e) {
     if (e.code == hv::EV_CREATE) seen = w;
     return 0;
   };
-  ASSERT_EQ(hv::OpenWindow(&w, 10, 10, 200, 100, 0, nullptr, "Stale", wt::RecordingHandler), 1);
-  ASSERT_EQ(wt::EventsWithCode(hv::EV_CREATE).size(), 1u);
+  ASSERT_EQ(hv::OpenWindow(&w, 10, 10, 200, 100, 0, nullptr, "Stale", hvtest::RecordingHandler), 1);
+  ASSERT_EQ(hvtest::EventsWithCode(hv::EV_CREATE).size(), 1u);
   EXPECT_EQ(seen.eventDC, nullptr);
   EXPECT_EQ(seen.drawDC, nullptr);
   EXPECT_EQ(seen.drawDepth, 0);
   EXPECT_EQ(seen.mdiClient, nullptr);
-  EXPECT_EQ(seen.handler, &wt::RecordingHandler);
+  EXPECT_EQ(seen.handler, &hvtest::RecordingHandler);
   const uint32_t reserved[] = {seen.reserved20[0], seen.reserved20[2], seen.reserved20[3],
                                seen.reserved25[0], seen.reserved25[1]};
   for (uint32_t word : reserved) EXPECT_EQ(word, 0u);
@@ -128,11 +128,11 @@ TEST_F(Creation, CreationStartsFromClearedDrawingState) {
 TEST_F(Creation, MessagesBetweenCreationAndAttachmentReachNoHandler) {
   hv::WindowRecord frame = {};
   ASSERT_EQ(hv::OpenWindow(&frame, 0, 0, 400, 300, hv::OW_MDIFRAME, nullptr, "Frame",
-                           wt::RecordingHandler), 1);
+                           hvtest::RecordingHandler), 1);
   const int32_t clientWidth = 400 - 2 * GetSystemMetrics(SM_CXFIXEDFRAME);
   const int32_t clientHeight =
       300 - 2 * GetSystemMetrics(SM_CYFIXEDFRAME) - GetSystemMetrics(SM_CYCAPTION);
-  EXPECT_TRUE(wt::MatchesSequence(recording, {
+  EXPECT_TRUE(hvtest::MatchesSequence(recording, {
       {.code = hv::EV_CREATE},
       {.code = WM_SIZE, .param2 = MAKELONG(clientWidth, clientHeight)},
   }, {WM_PARENTNOTIFY})) << "a WM_PARENTNOTIFY would be the MDI client's creation";
@@ -141,9 +141,9 @@ TEST_F(Creation, MessagesBetweenCreationAndAttachmentReachNoHandler) {
   EXPECT_LT(client.bottom, clientHeight) << "the menu bar took its row";
 
   // Once attached, the frame's events flow.
-  wt::ResetRecording();
+  hvtest::ResetRecording();
   SetWindowPos(frame.hwnd, nullptr, 0, 0, 420, 300, SWP_NOMOVE | SWP_NOZORDER);
-  EXPECT_EQ(wt::EventsWithCode(hv::EV_SIZE).size(), 1u);
+  EXPECT_EQ(hvtest::EventsWithCode(hv::EV_SIZE).size(), 1u);
   hv::CloseWindow(&frame);
 }
 
@@ -154,20 +154,20 @@ TEST_F(Creation, MessagesBetweenCreationAndAttachmentReachNoHandler) {
 TEST_F(Creation, OpeningAWindowDuringCreationEndsTheOuterCreationEvents) {
   for (bool innerIsChild : {false, true}) {
     SCOPED_TRACE(innerIsChild ? "inner child" : "inner pop-up");
-    wt::ResetRecording();
+    hvtest::ResetRecording();
     hv::WindowRecord outer = {}, inner = {};
-    wt::reaction = [&](const wt::Event& e) {
+    hvtest::reaction = [&](const hvtest::Event& e) {
       if (e.code == hv::EV_CREATE && e.window == &outer)
         hv::OpenWindow(&inner, 50, 50, 200, 100, 0, innerIsChild ? &outer : nullptr, "Inner",
-                       wt::RecordingHandler);
+                       hvtest::RecordingHandler);
       return 0;
     };
     ASSERT_EQ(hv::OpenWindow(&outer, 0, 0, 300, 200, 0, nullptr, "Outer",
-                             wt::RecordingHandler), 1);
-    wt::reaction = nullptr;
+                             hvtest::RecordingHandler), 1);
+    hvtest::reaction = nullptr;
     ASSERT_NE(inner.hwnd, nullptr);
     ASSERT_NE(outer.hwnd, inner.hwnd);
-    EXPECT_TRUE(wt::MatchesSequence(recording, {
+    EXPECT_TRUE(hvtest::MatchesSequence(recording, {
         {.code = WM_NCCREATE, .window = &outer},
         {.code = hv::EV_CREATE, .window = &outer},
         {.code = WM_NCCREATE, .window = &inner},
@@ -175,7 +175,7 @@ TEST_F(Creation, OpeningAWindowDuringCreationEndsTheOuterCreationEvents) {
         {.code = WM_SIZE, .window = &inner},
         // and no WM_SIZE of the outer window
     }, {WM_PARENTNOTIFY}));
-    for (const wt::Event& e : recording)
+    for (const hvtest::Event& e : recording)
       EXPECT_EQ(e.hwnd, e.window == &outer ? outer.hwnd : inner.hwnd) << "event " << e.code;
     // Both windows work once open.
     EXPECT_EQ(GetWindowLongPtrA(outer.hwnd, 0), LONG_PTR(&outer));
@@ -274,11 +274,11 @@ TEST_F(Creation, ChildWindowsClipSiblingsInsideTheirParent) {
 
 // A handler that refuses EV_CREATE makes the system refuse the window.
 TEST_F(Creation, RefusedWindowLeavesTheRecordClosedAndNothingAllocated) {
-  wt::WarmUpGdi();
+  hvtest::WarmUpGdi();
   hvtest::GdiBalance gdi;
   hv::WindowRecord w = {};
-  wt::reaction = [](const wt::Event& e) { return e.code == hv::EV_CREATE ? -1 : 0; };
-  EXPECT_EQ(hv::OpenWindow(&w, 0, 0, 100, 80, 0, nullptr, "No", wt::RecordingHandler), 0);
+  hvtest::reaction = [](const hvtest::Event& e) { return e.code == hv::EV_CREATE ? -1 : 0; };
+  EXPECT_EQ(hv::OpenWindow(&w, 0, 0, 100, 80, 0, nullptr, "No", hvtest::RecordingHandler), 0);
   EXPECT_EQ(w.hwnd, nullptr);
   EXPECT_EQ(w.handler, nullptr);
   EXPECT_EQ(hv::IsWindowClosed(&w), 1);
@@ -289,7 +289,7 @@ TEST_F(Creation, RefusedWindowLeavesTheRecordClosedAndNothingAllocated) {
 // Closing from inside a drawing operation: the open bracket's context and
 // everything selected in it go with the window; the bracket's own end is harmless.
 TEST_F(Creation, CloseWindowInsideAnOpenBracketLeavesNoObjectBehind) {
-  wt::WarmUpGdi();
+  hvtest::WarmUpGdi();
   for (uint32_t options : {0u, hv::OW_NOSURFACE}) {
     hvtest::GdiBalance gdi;
     hv::WindowRecord w = {};
@@ -309,26 +309,26 @@ TEST_F(Creation, CloseWindowInsideAnOpenBracketLeavesNoObjectBehind) {
 // CloseWindow: the handler sees the destruction while the record is still
 // attached; afterwards hwnd is 0 and the record's GDI objects are gone.
 TEST_F(Creation, CloseWindowDestroysTheWindowAndFreesItsObjects) {
-  wt::WarmUpGdi();
+  hvtest::WarmUpGdi();
   hvtest::GdiBalance gdi;
   hv::WindowRecord w = {};
-  ASSERT_EQ(hv::OpenWindow(&w, 0, 0, 300, 200, 0, nullptr, "Close", wt::RecordingHandler), 1);
+  ASSERT_EQ(hv::OpenWindow(&w, 0, 0, 300, 200, 0, nullptr, "Close", hvtest::RecordingHandler), 1);
   HWND window = w.hwnd;
   HBITMAP bitmap = w.backingBitmap;
   HPEN pen = w.pen;
   HFONT font = w.font;
   EXPECT_GT(gdi.Delta(), 0);
-  wt::ResetRecording();
+  hvtest::ResetRecording();
   ACCEL one = {FVIRTKEY, 'A', 100};
   HACCEL accelerators = CreateAcceleratorTableA(&one, 1);
   SetPropA(window, "_ACCEL_TABLE", accelerators);
 
   EXPECT_EQ(hv::CloseWindow(&w), 0);
-  EXPECT_TRUE(wt::MatchesSequence(recording, {
+  EXPECT_TRUE(hvtest::MatchesSequence(recording, {
       {.code = WM_DESTROY, .window = &w},
       {.code = WM_NCDESTROY, .window = &w},
   }));
-  for (const wt::Event& e : recording) EXPECT_TRUE(e.attached) << e.code;
+  for (const hvtest::Event& e : recording) EXPECT_TRUE(e.attached) << e.code;
   EXPECT_EQ(w.hwnd, nullptr);
   EXPECT_FALSE(IsWindow(window));
   EXPECT_EQ(GetObjectType(bitmap), 0u);
@@ -338,7 +338,7 @@ TEST_F(Creation, CloseWindowDestroysTheWindowAndFreesItsObjects) {
   EXPECT_EQ(gdi.Delta(), 0) << gdi.Changes();
 
   // A second close does nothing: no event, nothing deleted twice.
-  wt::ResetRecording();
+  hvtest::ResetRecording();
   EXPECT_EQ(hv::CloseWindow(&w), 0);
   EXPECT_TRUE(recording.empty());
   EXPECT_EQ(hv::IsWindowClosed(&w), 1);
@@ -346,7 +346,7 @@ TEST_F(Creation, CloseWindowDestroysTheWindowAndFreesItsObjects) {
 }
 
 TEST_F(Creation, ARecordCanBeOpenedAgainAfterClosing) {
-  wt::WarmUpGdi();
+  hvtest::WarmUpGdi();
   hvtest::GdiBalance gdi;
   hv::WindowRecord w = {};
   for (int round = 0; round < 3; ++round) {
@@ -361,7 +361,7 @@ TEST_F(Creation, ARecordCanBeOpenedAgainAfterClosing) {
 // with a surface or without. What a handler draws during EV_CREATE leaves
 // no object behind once the window is closed.
 TEST_F(Creation, ReopeningIgnoresStaleHandlesAndCreationDrawingLeavesNothing) {
-  wt::WarmUpGdi();
+  hvtest::WarmUpGdi();
   struct Case {
     uint32_t options;
     bool draws;
@@ -375,7 +375,7 @@ TEST_F(Creation, ReopeningIgnoresStaleHandlesAndCreationDrawingLeavesNothing) {
     w.backingBitmap = static_cast<HBITMAP>(others[0]);
     w.pen = static_cast<HPEN>(others[1]);
     w.font = static_cast<HFONT>(others[2]);
-    wt::reaction = [&](const wt::Event& e) {
+    hvtest::reaction = [&](const hvtest::Event& e) {
       if (e.code == hv::EV_CREATE && c.draws) {
         hv::DrawLine(&w, 0, 0, 20, 20, hv::CL_FRONT);
         hv::SetFrontPen(&w, RGB(200, 0, 0));
@@ -383,12 +383,12 @@ TEST_F(Creation, ReopeningIgnoresStaleHandlesAndCreationDrawingLeavesNothing) {
       return 0;
     };
     ASSERT_EQ(hv::OpenWindow(&w, 0, 0, 200, 100, c.options, nullptr, "Stale",
-                             wt::RecordingHandler), 1);
+                             hvtest::RecordingHandler), 1);
     if (c.options & hv::OW_NOSURFACE) {
       EXPECT_EQ(w.backingBitmap, nullptr) << "a window without a surface holds no bitmap";
     }
     hv::CloseWindow(&w);
-    wt::reaction = nullptr;
+    hvtest::reaction = nullptr;
     for (HGDIOBJ other : others) {
       EXPECT_NE(GetObjectType(other), 0u) << "another owner's object was deleted";
       DeleteObject(other);

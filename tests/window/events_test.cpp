@@ -1,24 +1,24 @@
 // How system messages become events: the translation table, the close box,
 // resizing, default processing, and nested events.
-#include "tests/window/event_log.h"
+#include "tests/support/window_test.h"
 
 namespace {
 
-using wt::ANY;
-using wt::recording;
-using wt::Word;
+using hvtest::ANY;
+using hvtest::recording;
+using hvtest::Word;
 
-class Events : public wt::WindowTest {
+class Events : public hvtest::WindowTest {
  protected:
   void SetUp() override {
-    wt::WindowTest::SetUp();
+    hvtest::WindowTest::SetUp();
     ASSERT_EQ(hv::OpenWindow(&main, 10, 10, 320, 240, 0, nullptr, "Events",
-                             wt::RecordingHandler), 1);
-    wt::ResetRecording();
+                             hvtest::RecordingHandler), 1);
+    hvtest::ResetRecording();
   }
   void TearDown() override {
     hv::CloseWindow(&main);
-    wt::WindowTest::TearDown();
+    hvtest::WindowTest::TearDown();
   }
   LRESULT Send(UINT message, WPARAM p1, LPARAM p2) {
     return SendMessageA(main.hwnd, message, p1, p2);
@@ -47,7 +47,7 @@ TEST_F(Events, MessagesTranslateIntoEvents) {
   Send(WM_KEYDOWN, VK_F2, 0x3C0001);
   const int32_t menu = hv::eventState.eventMenu;  // not restored after its event
 
-  EXPECT_TRUE(wt::MatchesSequence(recording, {
+  EXPECT_TRUE(hvtest::MatchesSequence(recording, {
       // control command: identifier and notification from the first parameter
       {.code = hv::EV_CONTROL, .param1 = MAKEWPARAM(20, 0), .param2 = Word(button),
        .control = 20, .notify = 0},
@@ -69,8 +69,8 @@ TEST_F(Events, MessagesTranslateIntoEvents) {
        .y = 0},
       {.code = WM_KEYDOWN, .param1 = VK_F2, .param2 = 0x3C0001},
   }));
-  for (const wt::Event& e : recording) EXPECT_EQ(e.window, &main);
-  EXPECT_EQ(wt::EventsWithCode(hv::EV_MENU)[0].menu, 100);
+  for (const hvtest::Event& e : recording) EXPECT_EQ(e.window, &main);
+  EXPECT_EQ(hvtest::EventsWithCode(hv::EV_MENU)[0].menu, 100);
   EXPECT_EQ(menu, 100);
   // Every other field is back to what it was before the events.
   EXPECT_EQ(hv::eventState.eventCode, 0);
@@ -82,12 +82,12 @@ TEST_F(Events, MessagesTranslateIntoEvents) {
 // The close box asks; only CloseWindow closes.
 TEST_F(Events, CloseRequestBecomesCloseWindowEventAndTheWindowStays) {
   Send(WM_SYSCOMMAND, SC_CLOSE, 0);
-  EXPECT_TRUE(wt::MatchesSequence(recording, {{.code = hv::EV_CLOSEWINDOW, .param1 = 0}},
+  EXPECT_TRUE(hvtest::MatchesSequence(recording, {{.code = hv::EV_CLOSEWINDOW, .param1 = 0}},
                                   {WM_CLOSE, WM_DESTROY}));
   EXPECT_TRUE(IsWindow(main.hwnd));
   EXPECT_EQ(hv::IsWindowClosed(&main), 0);
 
-  wt::reaction = [&](const wt::Event& e) {
+  hvtest::reaction = [&](const hvtest::Event& e) {
     if (e.code == hv::EV_CLOSEWINDOW) hv::CloseWindow(&main);
     return 0;
   };
@@ -107,7 +107,7 @@ TEST_F(Events, ResizeGivesSizeEventThenTheSizeMessage) {
   SendMessageA(main.hwnd, WM_EXITSIZEMOVE, 0, 0);
   RECT client;
   GetClientRect(main.hwnd, &client);
-  EXPECT_TRUE(wt::MatchesSequence(recording, {
+  EXPECT_TRUE(hvtest::MatchesSequence(recording, {
       {.code = hv::EV_SIZE, .param1 = SIZE_RESTORED, .param2 = Word(main.hwnd), .window = &main},
       {.code = WM_SIZE, .param1 = SIZE_RESTORED,
        .param2 = MAKELONG(client.right, client.bottom), .window = &main},
@@ -119,12 +119,12 @@ TEST_F(Events, ResizeGivesSizeEventThenTheSizeMessage) {
 
 // A non-zero handler result is the message's result and skips default processing.
 TEST_F(Events, HandlerResultSuppressesDefaultProcessing) {
-  wt::reaction = [](const wt::Event& e) { return e.code == WM_SETTEXT ? 7 : 0; };
+  hvtest::reaction = [](const hvtest::Event& e) { return e.code == WM_SETTEXT ? 7 : 0; };
   EXPECT_EQ(SendMessageA(main.hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Changed")), 7);
   char text[32];
   GetWindowTextA(main.hwnd, text, sizeof text);
   EXPECT_STREQ(text, "Events");
-  wt::reaction = nullptr;
+  hvtest::reaction = nullptr;
   SendMessageA(main.hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Changed"));
   GetWindowTextA(main.hwnd, text, sizeof text);
   EXPECT_STREQ(text, "Changed");
@@ -135,8 +135,8 @@ TEST_F(Events, HandlerResultSuppressesDefaultProcessing) {
 TEST_F(Events, NestedEventsRestoreTheOuterEvent) {
   HWND button = Child("BUTTON", 20);
   HWND edit = Child("EDIT", 21);
-  std::vector<wt::Event> outerAfter;
-  wt::reaction = [&](const wt::Event& e) {
+  std::vector<hvtest::Event> outerAfter;
+  hvtest::reaction = [&](const hvtest::Event& e) {
     if (e.code == hv::EV_CONTROL && e.control == 20) {
       SetWindowTextA(edit, "changed");  // the edit reports EN_CHANGE meanwhile
       const hv::EventState& s = hv::eventState;
@@ -146,12 +146,12 @@ TEST_F(Events, NestedEventsRestoreTheOuterEvent) {
     return 0;
   };
   SendMessageA(button, BM_CLICK, 0, 0);
-  EXPECT_TRUE(wt::MatchesSequence(recording, {
+  EXPECT_TRUE(hvtest::MatchesSequence(recording, {
       {.code = hv::EV_CONTROL, .param2 = Word(button), .control = 20, .notify = BN_CLICKED},
       {.code = hv::EV_CONTROL, .param2 = Word(edit), .control = 21, .notify = EN_UPDATE},
       {.code = hv::EV_CONTROL, .param2 = Word(edit), .control = 21, .notify = EN_CHANGE},
   }));
-  EXPECT_TRUE(wt::MatchesSequence(outerAfter, {
+  EXPECT_TRUE(hvtest::MatchesSequence(outerAfter, {
       {.code = hv::EV_CONTROL, .param1 = MAKEWPARAM(20, BN_CLICKED), .param2 = Word(button),
        .control = 20, .notify = BN_CLICKED, .window = &main},
   }));
@@ -159,9 +159,9 @@ TEST_F(Events, NestedEventsRestoreTheOuterEvent) {
 
 // DispatchEvent ORs the handler's result with the handler table's.
 TEST_F(Events, DispatchEventPublishesOneEvent) {
-  wt::reaction = [](const wt::Event&) { return 0x10; };
+  hvtest::reaction = [](const hvtest::Event&) { return 0x10; };
   EXPECT_EQ(hv::DispatchEvent(&main, WM_USER + 9, 3, 4), 0x10);
-  EXPECT_TRUE(wt::MatchesSequence(recording, {
+  EXPECT_TRUE(hvtest::MatchesSequence(recording, {
       {.code = WM_USER + 9, .param1 = 3, .param2 = 4, .window = &main}}));
   EXPECT_EQ(hv::DispatchEvent(nullptr, WM_USER + 9, 3, 4), 0);
 }
@@ -174,7 +174,7 @@ TEST_F(Events, LeftButtonDownFocusesTheWindow) {
   Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 100));
   EXPECT_EQ(GetFocus(), main.hwnd);
   EXPECT_EQ(GetActiveWindow(), main.hwnd);
-  EXPECT_TRUE(wt::MatchesSequence(recording, {
+  EXPECT_TRUE(hvtest::MatchesSequence(recording, {
       {.code = WM_LBUTTONDOWN, .param2 = MK_LBUTTON, .x = 100, .y = 100}}));
 }
 
@@ -187,7 +187,7 @@ TEST_F(Events, SetCursorShowsTheRecordsCursorInTheClientArea) {
   EXPECT_NE(GetCursor(), cross);
   Send(WM_SETCURSOR, Word(main.hwnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
   EXPECT_EQ(GetCursor(), cross);
-  EXPECT_EQ(wt::EventsWithCode(WM_SETCURSOR).size(), 2u);
+  EXPECT_EQ(hvtest::EventsWithCode(WM_SETCURSOR).size(), 2u);
 }
 
 // Colour requests are answered by the control itself. Owner-draw requests
@@ -202,15 +202,15 @@ LRESULT CALLBACK AnsweringControl(HWND w, UINT m, WPARAM p1, LPARAM p2) {
 TEST_F(Events, ColourRequestsGoToTheControlAndOwnerDrawRequestsToTheHandler) {
   HWND control = Child("STATIC", 5);
   SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AnsweringControl));
-  wt::ResetRecording();
+  hvtest::ResetRecording();
   HDC dc = GetDC(main.hwnd);
   for (UINT request : {WM_CTLCOLORMSGBOX, WM_CTLCOLOREDIT, WM_CTLCOLORLISTBOX, WM_CTLCOLORBTN,
                        WM_CTLCOLORSCROLLBAR, WM_CTLCOLORSTATIC})
     EXPECT_EQ(Send(request, Word(dc), Word(control)), 0x5151) << request;
-  EXPECT_TRUE(recording.empty()) << wt::Describe(recording);
+  EXPECT_TRUE(recording.empty()) << hvtest::Describe(recording);
   // Not reflected: the dialog colour request and both owner-draw requests,
   // whose result is the handler's.
-  wt::reaction = [](const wt::Event& e) { return e.code == WM_DRAWITEM ? 0x6161 : 0; };
+  hvtest::reaction = [](const hvtest::Event& e) { return e.code == WM_DRAWITEM ? 0x6161 : 0; };
   Send(WM_CTLCOLORDLG, Word(dc), Word(control));
   DRAWITEMSTRUCT item = {};
   item.CtlID = 5;
@@ -219,7 +219,7 @@ TEST_F(Events, ColourRequestsGoToTheControlAndOwnerDrawRequestsToTheHandler) {
   item = {};
   item.CtlType = ODT_MENU;
   EXPECT_EQ(Send(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item)), 0x6161);
-  EXPECT_TRUE(wt::MatchesSequence(recording, {
+  EXPECT_TRUE(hvtest::MatchesSequence(recording, {
       {.code = WM_CTLCOLORDLG},
       {.code = WM_DRAWITEM, .param1 = 5, .param2 = reinterpret_cast<LPARAM>(&item)},
       {.code = WM_DRAWITEM, .param1 = 0, .param2 = reinterpret_cast<LPARAM>(&item)},

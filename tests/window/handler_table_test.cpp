@@ -5,11 +5,11 @@
 
 #include "runtime/window/runtime_map.h"
 #include "tests/support/heap_count.h"
-#include "tests/window/event_log.h"
+#include "tests/support/window_test.h"
 
 namespace {
 
-using wt::Word;
+using hvtest::Word;
 
 // Which routines ran, in order; routine N returns 1 << N.
 std::vector<int> calls;
@@ -23,19 +23,19 @@ int32_t Silent() {
   return 0;
 }
 
-class HandlerTable : public wt::WindowTest {
+class HandlerTable : public hvtest::WindowTest {
  protected:
   void SetUp() override {
-    wt::WindowTest::SetUp();
+    hvtest::WindowTest::SetUp();
     calls.clear();
     ASSERT_EQ(hv::OpenWindow(&w, 0, 0, 200, 150, hv::OW_HIDDEN, nullptr, "Table",
-                             wt::RecordingHandler), 1);
+                             hvtest::RecordingHandler), 1);
     button = CreateWindowExA(0, "BUTTON", "", WS_CHILD, 0, 0, 20, 20, w.hwnd,
                              reinterpret_cast<HMENU>(20), nullptr, nullptr);
   }
   void TearDown() override {
     hv::CloseWindow(&w);
-    wt::WindowTest::TearDown();
+    hvtest::WindowTest::TearDown();
   }
   LRESULT Command(int id, int notify, HWND control) {
     return SendMessageA(w.hwnd, WM_COMMAND, MAKEWPARAM(id, notify), Word(control));
@@ -49,7 +49,7 @@ TEST_F(HandlerTable, RoutinesAreFoundByControlNotificationMenuAndCode) {
   hv::SetControlHandler(&w, 20, EN_CHANGE, Routine<2>);   // button 20, notification 0x300
   hv::SetMenuHandler(&w, 100, Routine<3>);
   hv::SetMessageHandler(&w, WM_USER + 1, Routine<4>);
-  wt::reaction = [](const wt::Event&) { return 0x100; };  // the handler's own result
+  hvtest::reaction = [](const hvtest::Event&) { return 0x100; };  // the handler's own result
 
   struct Case {
     UINT message;
@@ -156,13 +156,13 @@ TEST_F(HandlerTable, CloseWindowFreesTheWholeTable) {
   EXPECT_NE(GetPropA(w.hwnd, "HV_HANDLERS"), nullptr);
   EXPECT_GT(hvtest::CountRuntimeBlocks(), before);
   HWND window = w.hwnd;
-  wt::ResetRecording();
+  hvtest::ResetRecording();
   hv::CloseWindow(&w);
   EXPECT_EQ(hvtest::CountRuntimeBlocks(), before);
   EXPECT_FALSE(IsWindow(window));
   // The table goes before the window: the handler sees the destruction, the
   // table's routines do not.
-  EXPECT_EQ(wt::EventsWithCode(WM_DESTROY).size(), 1u);
+  EXPECT_EQ(hvtest::EventsWithCode(WM_DESTROY).size(), 1u);
   EXPECT_TRUE(calls.empty());
 }
 

@@ -1,28 +1,28 @@
 // Real input, injected as the user would give it: clicks on the close box and
 // on a button, a captured mouse left of the client area, TAB among controls.
-#include "tests/window/event_log.h"
+#include "tests/support/window_test.h"
 
 namespace {
 
-using wt::recording;
-using wt::Word;
+using hvtest::recording;
+using hvtest::Word;
 
 void MoveMouse(POINT screen) {
   SetCursorPos(screen.x, screen.y);
-  wt::Pump(30);
+  hvtest::Pump(30);
 }
 
 void Click(POINT screen) {
   MoveMouse(screen);
   mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
   mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
-  wt::Pump(80);
+  hvtest::Pump(80);
 }
 
 void PressKey(BYTE key) {
   keybd_event(key, 0, 0, 0);
   keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
-  wt::Pump(80);
+  hvtest::Pump(80);
 }
 
 POINT CentreOf(HWND window) {
@@ -44,53 +44,35 @@ bool FindHit(HWND window, LRESULT code, POINT* found) {
   return false;
 }
 
-// Key messages that reached a spied control's own procedure.
-struct Spied {
-  HWND control;
-  WNDPROC original;
-  std::vector<WPARAM> keysDown;
-};
-std::vector<Spied> spies;
-
-LRESULT CALLBACK ControlSpy(HWND w, UINT m, WPARAM p1, LPARAM p2) {
-  for (Spied& s : spies)
-    if (s.control == w) {
-      if (m == WM_KEYDOWN) s.keysDown.push_back(p1);
-      return CallWindowProcA(s.original, w, m, p1, p2);
-    }
-  return DefWindowProcA(w, m, p1, p2);
-}
-
+// An edit whose key presses the recorder sees.
 HWND SpiedEdit(HWND parent, int id, int y) {
   HWND edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER, 10,
                               y, 120, 22, parent, reinterpret_cast<HMENU>(id), nullptr, nullptr);
-  auto original = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlSpy)));
-  spies.push_back({edit, original, {}});
+  hvtest::Watch(edit, WM_KEYDOWN, WM_KEYDOWN);
   return edit;
 }
 
+// The keys pressed down in the control's own procedure.
 std::vector<WPARAM> KeysDown(HWND control) {
-  for (const Spied& s : spies)
-    if (s.control == control) return s.keysDown;
-  return {};
+  std::vector<WPARAM> keys;
+  for (const hvtest::Entry& e : hvtest::Entries(hvtest::SENT | hvtest::POSTED, WM_KEYDOWN, control))
+    keys.push_back(WPARAM(e.param1));
+  return keys;
 }
 
-class Input : public wt::WindowTest {
+class Input : public hvtest::WindowTest {
  protected:
   void SetUp() override {
-    wt::WindowTest::SetUp();
-    spies.clear();
+    hvtest::WindowTest::SetUp();
     ASSERT_EQ(hv::OpenWindow(&w, 100, 100, 400, 300, WS_MINIMIZEBOX, nullptr, "Input",
-                             wt::RecordingHandler), 1);
+                             hvtest::RecordingHandler), 1);
     ASSERT_TRUE(hvtest::BringToForeground(w.hwnd));
-    wt::Pump(50);  // what the display answers to the activation
-    wt::ResetRecording();
+    hvtest::Pump(50);  // what the display answers to the activation
+    hvtest::ResetRecording();
   }
   void TearDown() override {
     hv::CloseWindow(&w);
-    spies.clear();
-    wt::WindowTest::TearDown();
+    hvtest::WindowTest::TearDown();
   }
   hv::WindowRecord w = {};
 };
@@ -148,7 +130,7 @@ TEST_F(Input, ClickingTheCloseBoxAsksButDoesNotClose) {
   POINT closeBox;
   ASSERT_TRUE(FindHit(w.hwnd, HTCLOSE, &closeBox));
   Click(closeBox);
-  EXPECT_TRUE(wt::MatchesSequence(recording, {{.code = hv::EV_CLOSEWINDOW}},
+  EXPECT_TRUE(hvtest::MatchesSequence(recording, {{.code = hv::EV_CLOSEWINDOW}},
                                   {WM_CLOSE, WM_DESTROY}));
   EXPECT_TRUE(IsWindow(w.hwnd));
 }
@@ -156,10 +138,10 @@ TEST_F(Input, ClickingTheCloseBoxAsksButDoesNotClose) {
 TEST_F(Input, ClickingAButtonGivesAControlEvent) {
   HWND button = CreateWindowExA(0, "BUTTON", "CALCULATE", WS_CHILD | WS_VISIBLE, 20, 20, 100,
                                 30, w.hwnd, reinterpret_cast<HMENU>(20), nullptr, nullptr);
-  wt::Pump(30);
-  wt::ResetRecording();
+  hvtest::Pump(30);
+  hvtest::ResetRecording();
   Click(CentreOf(button));
-  EXPECT_TRUE(wt::MatchesSequence(recording, {
+  EXPECT_TRUE(hvtest::MatchesSequence(recording, {
       {.code = hv::EV_CONTROL, .param1 = 20, .param2 = Word(button), .control = 20,
        .notify = 0, .window = &w}}));
 }
@@ -171,10 +153,10 @@ TEST_F(Input, CapturedMouseLeftOfTheClientAreaGivesX65535) {
   ClientToScreen(w.hwnd, &origin);
   MoveMouse({origin.x + 10, origin.y + 20});
   SetCapture(w.hwnd);
-  wt::ResetRecording();
+  hvtest::ResetRecording();
   MoveMouse({origin.x - 1, origin.y + 20});
   ReleaseCapture();
-  std::vector<wt::Event> moves = wt::EventsWithCode(WM_MOUSEMOVE);
+  std::vector<hvtest::Event> moves = hvtest::EventsWithCode(WM_MOUSEMOVE);
   ASSERT_FALSE(moves.empty());
   EXPECT_EQ(moves.back().x, 65535);
   EXPECT_EQ(moves.back().y, 20);
@@ -193,7 +175,7 @@ TEST_F(Input, TabMovesTheFocusOnlyWithDialogKeys) {
     SCOPED_TRACE(c.dialogKeys);
     hv::SetDialogKeys(&w, c.dialogKeys);
     SetFocus(first);
-    spies[0].keysDown.clear();
+    hvtest::recording.clear();
     PressKey(VK_TAB);
     EXPECT_EQ(GetFocus(), c.focusAfter);
     EXPECT_EQ(KeysDown(first), c.firstSaw);
@@ -216,12 +198,11 @@ TEST_F(Input, ForeignControlParentGetsDialogKeys) {
                                    nullptr, nullptr, nullptr, nullptr);
     HWND first = SpiedEdit(foreign, 41, 10), second = SpiedEdit(foreign, 42, 40);
     ASSERT_TRUE(hvtest::BringToForeground(foreign));
-    wt::Pump(50);
+    hvtest::Pump(50);
     SetFocus(first);
     PressKey(VK_TAB);
     EXPECT_EQ(GetFocus(), exStyle ? second : first);
     DestroyWindow(foreign);
-    spies.clear();
   }
 }
 

@@ -1,45 +1,34 @@
 // MDI frames: the Window menu and the MDI client, children inside the client,
 // the Window-menu commands, closing through the client, and the bar layout.
-#include "tests/window/event_log.h"
+#include "tests/support/window_test.h"
 
 #include <commctrl.h>
 
 namespace {
 
-using wt::recording;
-using wt::Word;
+using hvtest::recording;
+using hvtest::Word;
 
-// What the MDI client is asked, recorded by subclassing it.
-struct ClientRequest {
-  UINT message;
-  WPARAM param1;
-  LPARAM param2;
-};
-std::vector<ClientRequest> clientRequests;
-WNDPROC clientProcedure = nullptr;
-
-LRESULT CALLBACK ClientSpy(HWND w, UINT m, WPARAM p1, LPARAM p2) {
-  if (m >= WM_MDICREATE && m <= WM_MDIREFRESHMENU) clientRequests.push_back({m, p1, p2});
-  return CallWindowProcA(clientProcedure, w, m, p1, p2);
+// What the MDI client was asked.
+std::vector<hvtest::Entry> ClientRequests(HWND client, int32_t message = hvtest::ANY) {
+  return hvtest::Entries(hvtest::SENT | hvtest::POSTED, message, client);
 }
 
-class Mdi : public wt::WindowTest {
+class Mdi : public hvtest::WindowTest {
  protected:
   void SetUp() override {
-    wt::WindowTest::SetUp();
+    hvtest::WindowTest::SetUp();
     ASSERT_EQ(hv::OpenWindow(&frame, 0, 0, 500, 400, hv::OW_MDIFRAME, nullptr, "Frame",
-                             wt::RecordingHandler), 1);
+                             hvtest::RecordingHandler), 1);
     ASSERT_NE(frame.mdiClient, nullptr);
-    clientRequests.clear();
-    clientProcedure = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(frame.mdiClient, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ClientSpy)));
+    hvtest::Watch(frame.mdiClient, WM_MDICREATE, WM_MDIREFRESHMENU);
   }
   void TearDown() override {
     hv::CloseWindow(&frame);
-    wt::WindowTest::TearDown();
+    hvtest::WindowTest::TearDown();
   }
   void OpenChild(hv::WindowRecord* child, int x) {
-    ASSERT_EQ(hv::OpenWindow(child, x, 0, 200, 150, 0, &frame, "Child", wt::RecordingHandler), 1);
+    ASSERT_EQ(hv::OpenWindow(child, x, 0, 200, 150, 0, &frame, "Child", hvtest::RecordingHandler), 1);
   }
   hv::WindowRecord frame = {};
 };
@@ -94,16 +83,13 @@ TEST_F(Mdi, ChildIsCreatedInsideTheClientAndClosedThroughIt) {
   EXPECT_EQ(HWND(SendMessageA(frame.mdiClient, WM_MDIGETACTIVE, 0, 0)), child.hwnd)
       << "MDI-child default processing activated it";
   HWND window = child.hwnd;
-  clientRequests.clear();
-  wt::ResetRecording();
+  hvtest::ResetRecording();
   hv::CloseWindow(&child);
-  std::vector<ClientRequest> destroys;
-  for (const ClientRequest& r : clientRequests)
-    if (r.message == WM_MDIDESTROY) destroys.push_back(r);
+  std::vector<hvtest::Entry> destroys = ClientRequests(frame.mdiClient, WM_MDIDESTROY);
   ASSERT_EQ(destroys.size(), 1u);
   EXPECT_EQ(HWND(destroys[0].param1), window);
   EXPECT_FALSE(IsWindow(window));
-  EXPECT_TRUE(wt::MatchesSequence(recording, {{.code = WM_DESTROY, .window = &child}}));
+  EXPECT_TRUE(hvtest::MatchesSequence(recording, {{.code = WM_DESTROY, .window = &child}}));
 }
 
 // The Window menu's commands go to the MDI client; the event names the
@@ -112,37 +98,33 @@ TEST_F(Mdi, WindowMenuCommandsAreSentToTheClient) {
   hv::WindowRecord first = {}, second = {};
   OpenChild(&first, 0);
   OpenChild(&second, 30);
-  wt::ResetRecording();
-  clientRequests.clear();
+  hvtest::ResetRecording();
   for (int command : {hv::MDI_CASCADE, hv::MDI_TILE, hv::MDI_ARRANGE, 500})
     SendMessageA(frame.hwnd, WM_COMMAND, MAKEWPARAM(command, 0), 0);
-  EXPECT_TRUE(wt::MatchesSequence(recording, {
+  EXPECT_TRUE(hvtest::MatchesSequence(recording, {
       {.code = hv::EV_MENU, .param1 = hv::MDI_CASCADE, .window = &second},
       {.code = hv::EV_MENU, .param1 = hv::MDI_TILE, .window = &second},
       {.code = hv::EV_MENU, .param1 = hv::MDI_ARRANGE, .window = &second},
       {.code = hv::EV_MENU, .param1 = 500, .window = &second},
   }));
   std::vector<UINT> asked;
-  for (const ClientRequest& r : clientRequests)
-    if (r.message != WM_MDIGETACTIVE) asked.push_back(r.message);
+  for (const hvtest::Entry& r : ClientRequests(frame.mdiClient))
+    if (r.code != WM_MDIGETACTIVE) asked.push_back(r.code);
   ASSERT_EQ(asked.size(), 3u);
   EXPECT_EQ(asked[0], UINT(WM_MDICASCADE));
   EXPECT_EQ(asked[1], UINT(WM_MDITILE));
   EXPECT_EQ(asked[2], UINT(WM_MDIICONARRANGE));
-  for (const ClientRequest& r : clientRequests) {
-    if (r.message == WM_MDITILE) {
-      EXPECT_EQ(r.param1, WPARAM(MDITILE_HORIZONTAL));
-    }
-  }
+  for (const hvtest::Entry& r : ClientRequests(frame.mdiClient, WM_MDITILE))
+    EXPECT_EQ(r.param1, INT_PTR(MDITILE_HORIZONTAL));
   hv::CloseWindow(&second);
   hv::CloseWindow(&first);
 }
 
 // Without children a menu event names the frame itself.
 TEST_F(Mdi, MenuEventWithoutChildrenNamesTheFrame) {
-  wt::ResetRecording();
+  hvtest::ResetRecording();
   SendMessageA(frame.hwnd, WM_COMMAND, MAKEWPARAM(hv::MDI_CASCADE, 0), 0);
-  EXPECT_TRUE(wt::MatchesSequence(recording, {
+  EXPECT_TRUE(hvtest::MatchesSequence(recording, {
       {.code = hv::EV_MENU, .param1 = hv::MDI_CASCADE, .window = &frame}}));
 }
 
@@ -169,7 +151,7 @@ TEST_F(Mdi, BarsTakeTheirRoomFromTheClient) {
   EXPECT_EQ(mdi.right, client.right);
   EXPECT_EQ(mdi.bottom, client.bottom - (s.bottom - s.top));
   // Size events are delivered as for any window.
-  EXPECT_FALSE(wt::EventsWithCode(hv::EV_SIZE).empty());
+  EXPECT_FALSE(hvtest::EventsWithCode(hv::EV_SIZE).empty());
 }
 
 // Without bars the frame's default processing fills the client area.

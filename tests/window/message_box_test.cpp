@@ -6,7 +6,7 @@
 #include <thread>
 
 #include "tests/support/message_boxes.h"
-#include "tests/window/event_log.h"
+#include "tests/support/window_test.h"
 
 namespace {
 
@@ -43,7 +43,7 @@ class BoxWatcher {
 
 // Centred on the reference rectangle, inside the work area, top-left on it.
 POINT Expected(const RECT& reference, const RECT& box) {
-  const RECT area = wt::WorkArea();
+  const RECT area = hvtest::WorkArea();
   LONG w = box.right - box.left, h = box.bottom - box.top;
   LONG x = (reference.right - reference.left - w) / 2 + reference.left;
   LONG y = (reference.bottom - reference.top - h) / 2 + reference.top;
@@ -54,15 +54,15 @@ POINT Expected(const RECT& reference, const RECT& box) {
   return {x, y};
 }
 
-class MessageBoxes : public wt::WindowTest {
+class MessageBoxes : public hvtest::WindowTest {
  protected:
   void TearDown() override {
     hv::CloseWindow(&owner);
-    wt::WindowTest::TearDown();
+    hvtest::WindowTest::TearDown();
   }
   void OpenOwner(int x, int y) {
     ASSERT_EQ(hv::OpenWindow(&owner, x, y, 512, 374, WS_MINIMIZEBOX, nullptr, "Owner",
-                             wt::RecordingHandler), 1);
+                             hvtest::RecordingHandler), 1);
   }
   RECT OwnerRect() {
     RECT r;
@@ -100,7 +100,7 @@ TEST_F(MessageBoxes, InformationBoxKeepsItsFlags) {
 
 // Owners partly off screen: the box stays inside the work area.
 TEST_F(MessageBoxes, BoxStaysInsideTheWorkArea) {
-  const RECT area = wt::WorkArea();
+  const RECT area = hvtest::WorkArea();
   struct Case {
     int ownerX;
     bool leftEdge;  // else the right edge
@@ -142,7 +142,7 @@ TEST_F(MessageBoxes, WithoutOwnerTheBoxIsCentredOnTheScreen) {
 // top-level window's caption on screen by itself.)
 TEST_F(MessageBoxes, OversizedBoxKeepsItsTopLeftCornerOnScreen) {
   OpenOwner(100, 100);
-  const RECT area = wt::WorkArea();
+  const RECT area = hvtest::WorkArea();
   std::string text;  // a line is at least 8 pixels high on any screen
   for (int line = 0; line < (area.bottom - area.top) / 8; ++line) text += "A line of a long message\n";
   BoxWatcher watcher("Tall");
@@ -157,39 +157,26 @@ TEST_F(MessageBoxes, OversizedBoxKeepsItsTopLeftCornerOnScreen) {
 // Whether the centring hook is installed: a hook of the test's own,
 // installed first, is asked about a pop-up's creation only when no centring
 // hook (which answers pop-ups itself) stands before it in the chain.
-std::vector<HWND> spySawCreated;
-HHOOK spyHook = nullptr;
-
-LRESULT CALLBACK SpyHook(int code, WPARAM wparam, LPARAM lparam) {
-  if (code == HCBT_CREATEWND) spySawCreated.push_back(reinterpret_cast<HWND>(wparam));
-  return CallNextHookEx(spyHook, code, wparam, lparam);
-}
-
-class HookSpy {
- public:
-  HookSpy() {
-    spySawCreated.clear();
-    spyHook = SetWindowsHookExA(WH_CBT, SpyHook, nullptr, GetCurrentThreadId());
-  }
-  ~HookSpy() { UnhookWindowsHookEx(spyHook); }
-};
-
 // True when the centring hook took the creation of a new pop-up window.
 bool CentringHookInForce() {
+  const size_t before = hvtest::recording.size();
   HWND popup = CreateWindowExA(0, "STATIC", "", WS_POPUP, 3, 4, 50, 40, nullptr, nullptr,
                                nullptr, nullptr);
   bool seenBySpy = false;
-  for (HWND w : spySawCreated) seenBySpy |= (w == popup);
+  for (size_t i = before; i < hvtest::recording.size(); ++i) {
+    const hvtest::Entry& e = hvtest::recording[i];
+    seenBySpy |= e.kind == hvtest::HOOK && e.code == HCBT_CREATEWND && e.hwnd == popup;
+  }
   DestroyWindow(popup);
   return !seenBySpy;
 }
 
 TEST_F(MessageBoxes, TheHookLivesOnlyWhileTheBoxIsOpen) {
-  HookSpy spy;
+  hvtest::WatchHook(WH_CBT);  // first in the chain: the box's hook comes before it
   OpenOwner(100, 100);
   ASSERT_FALSE(CentringHookInForce());
   bool duringBox = false;
-  wt::reaction = [&](const wt::Event& e) {
+  hvtest::reaction = [&](const hvtest::Event& e) {
     if (e.code == WM_USER + 50) duringBox = CentringHookInForce();
     return 0;
   };
@@ -208,11 +195,11 @@ TEST_F(MessageBoxes, TheHookLivesOnlyWhileTheBoxIsOpen) {
 // A handler opens a second box while the first is open: both are placed,
 // each call removes its own hook, and none is left afterwards.
 TEST_F(MessageBoxes, NestedBoxes) {
-  HookSpy spy;
+  hvtest::WatchHook(WH_CBT);  // first in the chain: the box's hook comes before it
   OpenOwner(100, 100);
   bool outerHookAfterInner = false;
   int innerResult = 0;
-  wt::reaction = [&](const wt::Event& e) {
+  hvtest::reaction = [&](const hvtest::Event& e) {
     if (e.code == WM_USER + 51) {
       innerResult = hv::ShowMessage(&owner, "Inner text", "Inner", MB_OKCANCEL);
       outerHookAfterInner = CentringHookInForce();

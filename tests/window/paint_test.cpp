@@ -1,12 +1,12 @@
 // Painting from the backing surface and erasing: pixels read back from the
 // screen are compared with the bitmap. Wine keeps its own copy of window
 // pixels, so each test invalidates explicitly to make the window repaint.
-#include "tests/window/event_log.h"
+#include "tests/support/window_test.h"
 
 namespace {
 
-using wt::recording;
-using wt::Word;
+using hvtest::recording;
+using hvtest::Word;
 
 constexpr COLORREF RED = RGB(255, 0, 0), BLUE = RGB(0, 0, 255), GREEN = RGB(0, 255, 0);
 
@@ -92,22 +92,22 @@ class CopySpy {
   static inline std::vector<Copy> copies_;
 };
 
-class Paint : public wt::WindowTest {
+class Paint : public hvtest::WindowTest {
  protected:
   void Open(uint32_t options, hv::WindowRecord* parent = nullptr);
   hv::WindowRecord w = {};
   void TearDown() override {
     hv::CloseWindow(&w);
-    wt::WindowTest::TearDown();
+    hvtest::WindowTest::TearDown();
   }
 };
 
 void Paint::Open(uint32_t options, hv::WindowRecord* parent) {
   ASSERT_EQ(hv::OpenWindow(&w, 40, 40, 240, 180, options | hv::OW_TOPMOST, parent, "Paint",
-                           wt::RecordingHandler), 1);
+                           hvtest::RecordingHandler), 1);
   UpdateWindow(w.hwnd);
-  wt::Pump(30);
-  wt::ResetRecording();
+  hvtest::Pump(30);
+  hvtest::ResetRecording();
 }
 
 // A repaint copies exactly the update rectangle from the surface: the rest of
@@ -135,7 +135,7 @@ TEST_F(Paint, RepaintCopiesExactlyTheUpdateRectangle) {
   EXPECT_EQ(CountMismatches(w.hwnd, [&](int x, int y) { return Inside(update, x, y) ? RED : white; }),
             0);
   // Erasing came first, in the window colour, lending its context to EV_ERASE.
-  EXPECT_TRUE(wt::MatchesSequence(recording, {{.code = hv::EV_ERASE}}, {WM_PAINT}));
+  EXPECT_TRUE(hvtest::MatchesSequence(recording, {{.code = hv::EV_ERASE}}, {WM_PAINT}));
 }
 
 // The surface's own pixels, not the window colour, come back on a full repaint.
@@ -157,7 +157,7 @@ TEST_F(Paint, RepaintExcludesChildWindows) {
   HWND inner = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_BLACKRECT, 10, 10,
                                50, 40, w.hwnd, nullptr, GetModuleHandleA(nullptr), nullptr);
   UpdateWindow(inner);
-  wt::Pump(30);
+  hvtest::Pump(30);
   RECT innerRect = {10, 10, 60, 50};
   const COLORREF white = w.windowColor, frame = hvtest::Pixels::OnScreen(inner).At(0, 0);
   ASSERT_NE(frame, white);
@@ -176,12 +176,12 @@ TEST_F(Paint, RepaintExcludesChildWindows) {
 TEST_F(Paint, WindowWithoutSurfacePaintsThroughItsHandler) {
   Open(hv::OW_NOSURFACE);
   RedrawWindow(w.hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-  EXPECT_TRUE(wt::MatchesSequence(recording, {{.code = WM_PAINT, .param1 = 0, .param2 = 0}}));
+  EXPECT_TRUE(hvtest::MatchesSequence(recording, {{.code = WM_PAINT, .param1 = 0, .param2 = 0}}));
   // A surface window answers painting itself.
   hv::CloseWindow(&w);
   Open(0);
   RedrawWindow(w.hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-  EXPECT_TRUE(wt::EventsWithCode(WM_PAINT).empty());
+  EXPECT_TRUE(hvtest::EventsWithCode(WM_PAINT).empty());
 }
 
 // During EV_ERASE the record holds the erase context; what the handler draws
@@ -190,7 +190,7 @@ TEST_F(Paint, EraseLendsItsContextToTheHandler) {
   Open(hv::OW_NOSURFACE);
   std::vector<HDC> lent;
   RECT mark = {5, 5, 25, 15};
-  wt::reaction = [&](const wt::Event& e) {
+  hvtest::reaction = [&](const hvtest::Event& e) {
     if (e.code == hv::EV_ERASE) {
       lent.push_back(w.eventDC);
       FillRectWith(w.eventDC, mark, BLUE);
@@ -200,7 +200,7 @@ TEST_F(Paint, EraseLendsItsContextToTheHandler) {
   w.windowColor = RED;
   RedrawWindow(w.hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
   ASSERT_EQ(lent.size(), 1u);
-  EXPECT_EQ(Word(lent[0]), wt::EventsWithCode(hv::EV_ERASE)[0].param1);
+  EXPECT_EQ(Word(lent[0]), hvtest::EventsWithCode(hv::EV_ERASE)[0].param1);
   EXPECT_EQ(w.eventDC, nullptr);
   // The background is the record's windowColor, not the class brush.
   EXPECT_EQ(CountMismatches(w.hwnd, [&](int x, int y) { return Inside(mark, x, y) ? BLUE : RED; }),

@@ -2,38 +2,35 @@
 // accelerator and dialog-key machinery instead of dispatching them.
 #include <thread>
 
-#include "tests/window/event_log.h"
+#include "tests/support/window_test.h"
 
 namespace {
 
-using wt::recording;
+using hvtest::recording;
 
-// Key messages that reached the edit control's own procedure.
-std::vector<UINT> editSaw;
-WNDPROC editProcedure = nullptr;
-
-LRESULT CALLBACK EditSpy(HWND w, UINT m, WPARAM p1, LPARAM p2) {
-  if (m == WM_KEYDOWN || m == WM_CHAR) editSaw.push_back(m);
-  return CallWindowProcA(editProcedure, w, m, p1, p2);
+// The key messages that reached the edit control's own procedure.
+std::vector<int32_t> EditSaw(HWND edit) {
+  std::vector<int32_t> keys;
+  for (int32_t m : hvtest::Codes(hvtest::Entries(hvtest::SENT | hvtest::POSTED, hvtest::ANY, edit)))
+    if (m == WM_KEYDOWN || m == WM_CHAR) keys.push_back(m);
+  return keys;
 }
 
-class Pump : public wt::WindowTest {
+class Pump : public hvtest::WindowTest {
  protected:
   void SetUp() override {
-    wt::WindowTest::SetUp();
+    hvtest::WindowTest::SetUp();
     ASSERT_EQ(hv::OpenWindow(&w, 0, 0, 300, 200, hv::OW_HIDDEN, nullptr, "Pump",
-                             wt::RecordingHandler), 1);
+                             hvtest::RecordingHandler), 1);
     edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 5, 5, 100, 20,
                            w.hwnd, reinterpret_cast<HMENU>(31), nullptr, nullptr);
-    editSaw.clear();
-    editProcedure = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditSpy)));
     hv::WaitEvents(1);
-    wt::ResetRecording();
+    hvtest::ResetRecording();
+    hvtest::Watch(edit, WM_KEYDOWN, WM_CHAR);
   }
   void TearDown() override {
     hv::CloseWindow(&w);
-    wt::WindowTest::TearDown();
+    hvtest::WindowTest::TearDown();
   }
   hv::WindowRecord w = {};
   HWND edit = nullptr;
@@ -52,7 +49,7 @@ TEST_F(Pump, DrainsEveryQueuedMessage) {
   PostQuitMessage(3);  // taken like any other message, for no window
   PostMessageA(w.hwnd, WM_USER + 9, 0, 0);
   EXPECT_EQ(hv::WaitEvents(1), 0);
-  EXPECT_TRUE(wt::MatchesSequence(recording, {
+  EXPECT_TRUE(hvtest::MatchesSequence(recording, {
       {.code = WM_USER + 0}, {.code = WM_USER + 1}, {.code = WM_USER + 2},
       {.code = WM_USER + 3}, {.code = WM_USER + 4}, {.code = WM_USER + 9}}));
   MSG m;
@@ -69,7 +66,7 @@ TEST_F(Pump, WaitingReturnsOnceAMessageCame) {
   hv::WaitEvents(0);
   poster.join();
   hv::WaitEvents(1);
-  EXPECT_TRUE(wt::MatchesSequence(recording, {{.code = WM_USER + 7, .param1 = 1, .param2 = 2}}));
+  EXPECT_TRUE(hvtest::MatchesSequence(recording, {{.code = WM_USER + 7, .param1 = 1, .param2 = 2}}));
 }
 
 // The TAB of a control is attributed to its runtime parent: with dialog keys
@@ -77,13 +74,13 @@ TEST_F(Pump, WaitingReturnsOnceAMessageCame) {
 TEST_F(Pump, DialogKeysDecideWhetherTheControlSeesTheKey) {
   PostMessageA(edit, WM_KEYDOWN, VK_TAB, 0x000F0001);
   hv::WaitEvents(1);
-  EXPECT_EQ(editSaw, (std::vector<UINT>{WM_KEYDOWN, WM_CHAR})) << "translated and dispatched";
+  EXPECT_EQ(EditSaw(edit), (std::vector<int32_t>{WM_KEYDOWN, WM_CHAR})) << "translated and dispatched";
 
-  editSaw.clear();
+  recording.clear();
   hv::SetDialogKeys(&w, 1);
   PostMessageA(edit, WM_KEYDOWN, VK_TAB, 0x000F0001);
   hv::WaitEvents(1);
-  EXPECT_TRUE(editSaw.empty());
+  EXPECT_TRUE(EditSaw(edit).empty());
 }
 
 // An accelerator table in "_ACCEL_TABLE" turns the key into a command, and
@@ -94,10 +91,10 @@ TEST_F(Pump, AcceleratorsOfTheRuntimeWindow) {
   SetPropA(w.hwnd, "_ACCEL_TABLE", table);
   PostMessageA(edit, WM_KEYDOWN, VK_F5, 0x003F0001);
   hv::WaitEvents(1);
-  EXPECT_TRUE(wt::MatchesSequence(recording, {
+  EXPECT_TRUE(hvtest::MatchesSequence(recording, {
       {.code = hv::EV_MENU, .param1 = MAKEWPARAM(400, 1), .param2 = 0}}));
-  EXPECT_EQ(wt::EventsWithCode(hv::EV_MENU)[0].menu, 400);
-  EXPECT_EQ(editSaw, std::vector<UINT>{WM_KEYDOWN});
+  EXPECT_EQ(hvtest::EventsWithCode(hv::EV_MENU)[0].menu, 400);
+  EXPECT_EQ(EditSaw(edit), std::vector<int32_t>{WM_KEYDOWN});
   // CloseWindow destroys the table (TearDown).
 }
 

@@ -1,9 +1,9 @@
 // Centring, the two queries, the caption and the dialog-key switch.
-#include "tests/window/event_log.h"
+#include "tests/support/window_test.h"
 
 namespace {
 
-class WindowOps : public wt::WindowTest {};
+class WindowOps : public hvtest::WindowTest {};
 
 RECT WindowRectOf(HWND w) {
   RECT r;
@@ -14,7 +14,7 @@ RECT WindowRectOf(HWND w) {
 // Without owner a window is centred on the work area, with the outer size
 // halved (truncating), and kept inside it.
 TEST_F(WindowOps, CenterWindowUsesTheWorkArea) {
-  const RECT area = wt::WorkArea();
+  const RECT area = hvtest::WorkArea();
   struct Case {
     int width, height;
   } cases[] = {{301, 201}, {400, 300}, {area.right - area.left + 100, area.bottom - area.top + 50}};
@@ -38,7 +38,7 @@ TEST_F(WindowOps, CenterWindowUsesTheWorkArea) {
 
 // A larger-than-area window puts its left and top edges on the area's.
 TEST_F(WindowOps, CenterWindowLargerThanTheWorkArea) {
-  const RECT area = wt::WorkArea();
+  const RECT area = hvtest::WorkArea();
   hv::WindowRecord w = {};
   ASSERT_EQ(hv::OpenWindow(&w, 50, 60, area.right - area.left + 500, area.bottom - area.top + 500,
                            hv::OW_HIDDEN, nullptr, "Big", nullptr), 1);
@@ -78,7 +78,7 @@ TEST_F(WindowOps, CenterWindowCentresOnAVisibleOwner) {
 
   ShowWindow(owner.hwnd, SW_HIDE);
   hv::CenterWindow(&owned);
-  const RECT area = wt::WorkArea();
+  const RECT area = hvtest::WorkArea();
   r = WindowRectOf(owned.hwnd);
   EXPECT_EQ(r.left, (area.left + area.right) / 2 - 100);
   EXPECT_EQ(r.top, (area.top + area.bottom) / 2 - 50);
@@ -102,17 +102,17 @@ TEST_F(WindowOps, CaptionDialogKeysAndQueries) {
   EXPECT_EQ(hv::IsWindowHidden(&w), 0);
   // Another window stays open, active, and watched for any text change.
   hv::WindowRecord other = {};
-  ASSERT_EQ(hv::OpenWindow(&other, 40, 40, 200, 100, 0, nullptr, "Other", wt::RecordingHandler),
+  ASSERT_EQ(hv::OpenWindow(&other, 40, 40, 200, 100, 0, nullptr, "Other", hvtest::RecordingHandler),
             1);
   hv::CloseWindow(&w);
 
   // A closed record keeps what it has, and no window is touched.
-  wt::ResetRecording();
+  hvtest::ResetRecording();
   w.dialogKeys = 0;
   EXPECT_EQ(hv::SetDialogKeys(&w, 1), 0);
   EXPECT_EQ(w.dialogKeys, 0);
   EXPECT_EQ(hv::SetCaption(&w, "Third"), 0);
-  EXPECT_TRUE(wt::EventsWithCode(WM_SETTEXT).empty()) << wt::Describe(wt::recording);
+  EXPECT_TRUE(hvtest::EventsWithCode(WM_SETTEXT).empty()) << hvtest::Describe(hvtest::recording);
   GetWindowTextA(other.hwnd, text, sizeof text);
   EXPECT_STREQ(text, "Other");
   hv::CloseWindow(&other);

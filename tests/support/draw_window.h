@@ -1,6 +1,5 @@
 // Windows to draw into, and ways to look at what drawing did: the pixels of
-// the backing bitmap and of the screen, and the rectangles the window was
-// asked to repaint.
+// the backing bitmap and of the screen, and the repaints the recorder saw.
 #pragma once
 
 #include <windows.h>
@@ -12,30 +11,12 @@
 #include "runtime/runtime.h"
 #include "tests/support/gdi_count.h"
 #include "tests/support/pixels.h"
+#include "tests/support/window_test.h"
 
 namespace drawtest {
 
 constexpr COLORREF WHITE = RGB(255, 255, 255);
 constexpr COLORREF BLACK = RGB(0, 0, 0);
-
-// Every repaint a window receives, seen before its own window procedure:
-// the update rectangle GetUpdateRect reports, and the background erases.
-class PaintLog {
- public:
-  ~PaintLog() { Detach(); }
-  void Attach(HWND window);
-  void Detach();
-  void Clear() { rects_.clear(); erases_ = 0; }
-  const std::vector<RECT>& Rects() const { return rects_; }
-  int Erases() const { return erases_; }
-
- private:
-  static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-  HWND window_ = nullptr;
-  WNDPROC original_ = nullptr;
-  std::vector<RECT> rects_;
-  int erases_ = 0;
-};
 
 using hvtest::Pixels;
 
@@ -45,7 +26,7 @@ inline hv::EventHandler onEvent = nullptr;
 // Each test draws into w, a runtime window of WIDTH by HEIGHT client pixels
 // with a screen-sized backing surface, shown without being activated.
 // Every GDI object a test makes must be gone when the window has closed.
-class DrawWindow : public ::testing::Test {
+class DrawWindow : public hvtest::WindowTest {
  protected:
   static constexpr int WIDTH = 320, HEIGHT = 280;
   void SetUp() override;
@@ -54,10 +35,14 @@ class DrawWindow : public ::testing::Test {
   void Open(hv::WindowRecord* record, uint32_t options, int width = WIDTH, int height = HEIGHT);
   // Lets pending repaints happen, then forgets them.
   void Settle();
+  // The update rectangles of the repaints the window (w by default) has had
+  // since it was watched (w: since the last Settle).
+  std::vector<RECT> Repaints(const hv::WindowRecord* record = nullptr) const {
+    return hvtest::PaintRects((record ? record : &w)->hwnd);
+  }
 
   COLORREF windowColour = 0;
   hv::WindowRecord w = {};
-  PaintLog paints;
   std::optional<hvtest::GdiBalance> balance;
 };
 

@@ -1,36 +1,8 @@
-#include "tests/draw/draw_fixture.h"
+#include "tests/support/draw_window.h"
 
 #include <cstring>
 
 namespace drawtest {
-
-constexpr char PAINT_LOG[] = "HvTestPaintLog";
-
-void PaintLog::Attach(HWND window) {
-  window_ = window;
-  SetPropA(window, PAINT_LOG, this);
-  original_ = WNDPROC(SetWindowLongPtrA(window, GWLP_WNDPROC, LONG_PTR(&PaintLog::Proc)));
-}
-
-void PaintLog::Detach() {
-  if (window_ && IsWindow(window_)) {
-    SetWindowLongPtrA(window_, GWLP_WNDPROC, LONG_PTR(original_));
-    RemovePropA(window_, PAINT_LOG);
-  }
-  window_ = nullptr;
-}
-
-LRESULT CALLBACK PaintLog::Proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  auto* log = static_cast<PaintLog*>(GetPropA(window, PAINT_LOG));
-  if (!log) return DefWindowProcA(window, message, wparam, lparam);
-  if (message == WM_PAINT) {
-    RECT update;
-    GetUpdateRect(window, &update, FALSE);
-    log->rects_.push_back(update);
-  }
-  if (message == WM_ERASEBKGND) ++log->erases_;
-  return CallWindowProcA(log->original_, window, message, wparam, lparam);
-}
 
 namespace {
 
@@ -62,11 +34,11 @@ void WarmUp() {
 }  // namespace
 
 void DrawWindow::SetUp() {
-  hv::RuntimeStartup();
+  hvtest::WindowTest::SetUp();
   WarmUp();
   balance.emplace();
   Open(&w, 0);
-  paints.Attach(w.hwnd);
+  hvtest::Watch(w.hwnd, WM_PAINT, WM_ERASEBKGND);
   windowColour = GetSysColor(COLOR_WINDOW);
   Settle();
 }
@@ -74,12 +46,11 @@ void DrawWindow::SetUp() {
 void DrawWindow::TearDown() {
   onEvent = nullptr;
   hv::printTarget = nullptr;
-  paints.Detach();
   hv::CloseWindow(&w);
   Settle();
   EXPECT_EQ(balance->Delta(), 0) << "GDI objects left behind or deleted twice:"
                                 << balance->Changes();
-  hv::RuntimeShutdown();
+  hvtest::WindowTest::TearDown();
 }
 
 void DrawWindow::Open(hv::WindowRecord* record, uint32_t options, int width, int height) {
@@ -97,7 +68,7 @@ void DrawWindow::Settle() {
   MSG message;
   while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
   if (w.hwnd) UpdateWindow(w.hwnd);
-  paints.Clear();
+  hvtest::recording.clear();
 }
 
 ::testing::AssertionResult RectIs(const RECT& r, int left, int top, int right, int bottom) {

@@ -1,0 +1,249 @@
+#include "tests/support/recorder.h"
+
+#include <cstdio>
+#include <set>
+
+namespace hvtest {
+
+std::vector<Entry> recording;
+std::function<int32_t(const Entry&)> reaction;
+
+namespace {
+
+constexpr char ORIGINAL_PROC[] = "HvTestRecorderProc";
+
+std::vector<HWND> watched;
+std::vector<HHOOK> hooks;
+struct HookRange { HHOOK hook; int type; };
+std::vector<HookRange> hookTypes;
+UINT firstMessage = 0, lastMessage = ~0u;
+MSG lastQueued = {};  // the message the thread took from its queue last
+
+Entry Message(Seen kind, HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  Entry e = {};
+  e.kind = kind;
+  e.code = int32_t(message);
+  e.param1 = INT_PTR(wparam);
+  e.param2 = INT_PTR(lparam);
+  e.hwnd = window;
+  return e;
+}
+
+LRESULT CALLBACK WatchingProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  auto original = reinterpret_cast<WNDPROC>(GetPropA(window, ORIGINAL_PROC));
+  if (message >= firstMessage && message <= lastMessage) {
+    // A message dispatched from the queue is the one the thread took last.
+    bool queued = lastQueued.hwnd == window && lastQueued.message == message &&
+                  lastQueued.wParam == wparam && lastQueued.lParam == lparam && !InSendMessage();
+    Entry e = Message(message == WM_PAINT ? PAINT : queued ? POSTED : SENT, window, message,
+                      wparam, lparam);
+    if (message == WM_PAINT) GetUpdateRect(window, &e.update, FALSE);
+    recording.push_back(e);
+    if (queued) lastQueued = {};
+  }
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrA(window, GWLP_WNDPROC, LONG_PTR(original));
+    RemovePropA(window, ORIGINAL_PROC);
+  }
+  return CallWindowProcA(original, window, message, wparam, lparam);
+}
+
+HHOOK HookOf(int type) {
+  for (const HookRange& h : hookTypes)
+    if (h.type == type) return h.hook;
+  return nullptr;
+}
+
+LRESULT CALLBACK QueueHook(int code, WPARAM wparam, LPARAM lparam) {
+  if (code == HC_ACTION && wparam == PM_REMOVE) lastQueued = *reinterpret_cast<MSG*>(lparam);
+  return CallNextHookEx(HookOf(WH_GETMESSAGE), code, wparam, lparam);
+}
+
+LRESULT CALLBACK SentHook(int code, WPARAM wparam, LPARAM lparam) {
+  if (code == HC_ACTION) {
+    auto* m = reinterpret_cast<CWPSTRUCT*>(lparam);
+    if (m->message >= firstMessage && m->message <= lastMessage)
+      recording.push_back(Message(SENT, m->hwnd, m->message, m->wParam, m->lParam));
+  }
+  return CallNextHookEx(HookOf(WH_CALLWNDPROC), code, wparam, lparam);
+}
+
+LRESULT CALLBACK CbtHook(int code, WPARAM wparam, LPARAM lparam) {
+  Entry e = Message(HOOK, nullptr, UINT(code), wparam, lparam);
+  if (code == HCBT_CREATEWND || code == HCBT_DESTROYWND || code == HCBT_ACTIVATE)
+    e.hwnd = reinterpret_cast<HWND>(wparam);
+  if (code == HCBT_CREATEWND) {
+    const CREATESTRUCTA* cs = reinterpret_cast<CBT_CREATEWNDA*>(lparam)->lpcs;
+    bool named = HIWORD(reinterpret_cast<uintptr_t>(cs->lpszClass)) != 0;
+    e.className = named ? cs->lpszClass : "#atom";
+    e.style = DWORD(cs->style);
+    e.exStyle = cs->dwExStyle;
+    e.parent = cs->hwndParent;
+    e.id = int(reinterpret_cast<intptr_t>(cs->hMenu));
+  }
+  recording.push_back(e);
+  return CallNextHookEx(HookOf(WH_CBT), code, wparam, lparam);
+}
+
+void Hook(int type, HOOKPROC proc) {
+  if (HookOf(type)) return;
+  HHOOK hook = SetWindowsHookExA(type, proc, nullptr, GetCurrentThreadId());
+  hookTypes.push_back({hook, type});
+}
+
+bool FieldMatches(INT_PTR expected, INT_PTR got) { return expected == ANY || expected == got; }
+
+bool Matches(const Expected& x, const Entry& e) {
+  return x.code == e.code && (x.kinds & e.kind) && FieldMatches(x.param1, e.param1) &&
+         FieldMatches(x.param2, e.param2) && FieldMatches(x.control, e.control) &&
+         FieldMatches(x.notify, e.notify) && FieldMatches(x.x, e.x) && FieldMatches(x.y, e.y) &&
+         (!x.window || x.window == e.window) && (!x.hwnd || x.hwnd == e.hwnd);
+}
+
+std::string Field(INT_PTR v) {
+  if (v == ANY) return "*";
+  char buffer[24];
+  std::snprintf(buffer, sizeof buffer, "%lld", static_cast<long long>(v));
+  return buffer;
+}
+
+std::string DescribeExpected(const Expected& x) {
+  return "{code " + Field(x.code) + ", p1 " + Field(x.param1) + ", p2 " + Field(x.param2) +
+         ", control " + Field(x.control) + ", notify " + Field(x.notify) + ", x " +
+         Field(x.x) + ", y " + Field(x.y) + "}";
+}
+
+const char* KindName(Seen kind) {
+  switch (kind) {
+    case EVENT: return "event";
+    case SENT: return "sent";
+    case POSTED: return "posted";
+    case PAINT: return "paint";
+    case HOOK: return "hook";
+    default: return "?";
+  }
+}
+
+}  // namespace
+
+int32_t RecordingHandler() {
+  const hv::EventState& s = hv::eventState;
+  Entry e = {};
+  e.kind = EVENT;
+  e.code = s.eventCode;
+  e.param1 = s.eventParam1;
+  e.param2 = s.eventParam2;
+  e.control = s.eventControl;
+  e.notify = s.eventNotify;
+  e.x = s.eventX;
+  e.y = s.eventY;
+  e.menu = s.eventMenu;
+  e.window = s.eventWindow;
+  if (hv::WindowRecord* r = s.eventWindow) {
+    e.hwnd = r->hwnd;
+    e.surface = r->backingBitmap;
+    e.attached = r->hwnd && GetWindowLongPtrA(r->hwnd, 0) == reinterpret_cast<LONG_PTR>(r);
+  }
+  recording.push_back(e);
+  return reaction ? reaction(e) : 0;
+}
+
+void Watch(HWND window, UINT first, UINT last) {
+  firstMessage = first;
+  lastMessage = last;
+  Hook(WH_GETMESSAGE, QueueHook);
+  if (GetPropA(window, ORIGINAL_PROC)) return;
+  SetPropA(window, ORIGINAL_PROC,
+           reinterpret_cast<HANDLE>(GetWindowLongPtrA(window, GWLP_WNDPROC)));
+  SetWindowLongPtrA(window, GWLP_WNDPROC, LONG_PTR(WatchingProc));
+  watched.push_back(window);
+}
+
+void WatchHook(int type) {
+  if (type == WH_CBT) Hook(WH_CBT, CbtHook);
+  if (type == WH_CALLWNDPROC) Hook(WH_CALLWNDPROC, SentHook);
+}
+
+void StopWatching() {
+  for (HWND window : watched) {
+    auto original = reinterpret_cast<WNDPROC>(GetPropA(window, ORIGINAL_PROC));
+    if (!IsWindow(window) || !original) continue;
+    SetWindowLongPtrA(window, GWLP_WNDPROC, LONG_PTR(original));
+    RemovePropA(window, ORIGINAL_PROC);
+  }
+  watched.clear();
+  for (const HookRange& h : hookTypes) UnhookWindowsHookEx(h.hook);
+  hookTypes.clear();
+  firstMessage = 0;
+  lastMessage = ~0u;
+}
+
+void ResetRecording() {
+  recording.clear();
+  reaction = nullptr;
+}
+
+std::vector<Entry> Entries(int kinds, int32_t code, HWND window) {
+  std::vector<Entry> found;
+  for (const Entry& e : recording)
+    if ((e.kind & kinds) && (code == ANY || e.code == code) && (!window || e.hwnd == window))
+      found.push_back(e);
+  return found;
+}
+
+std::vector<Entry> EventsWithCode(int32_t code) { return Entries(EVENT, code); }
+
+std::vector<int32_t> Codes(const std::vector<Entry>& entries) {
+  std::vector<int32_t> codes;
+  for (const Entry& e : entries) codes.push_back(e.code);
+  return codes;
+}
+
+std::vector<RECT> PaintRects(HWND window) {
+  std::vector<RECT> rects;
+  for (const Entry& e : Entries(PAINT, WM_PAINT, window)) rects.push_back(e.update);
+  return rects;
+}
+
+int Count(int kinds, int32_t code, HWND window) { return int(Entries(kinds, code, window).size()); }
+
+std::string Describe(const std::vector<Entry>& entries) {
+  std::string text;
+  for (const Entry& e : entries) {
+    char line[200];
+    std::snprintf(line, sizeof line,
+                  "  {%s code %d, p1 %lld, p2 %lld, control %d, notify %d, x %d, y %d, window %p}\n",
+                  KindName(e.kind), e.code, static_cast<long long>(e.param1),
+                  static_cast<long long>(e.param2), e.control, e.notify, e.x, e.y,
+                  static_cast<void*>(e.window));
+    text += line;
+  }
+  return text;
+}
+
+::testing::AssertionResult MatchesSequence(const std::vector<Entry>& got,
+                                           std::initializer_list<Expected> table,
+                                           std::initializer_list<int32_t> absent) {
+  std::set<int32_t> codes(absent);
+  int kinds = 0;
+  for (const Expected& x : table) codes.insert(x.code), kinds |= x.kinds;
+  if (!table.size()) kinds = EVENT;
+  std::vector<Entry> seen;
+  for (const Entry& e : got)
+    if (codes.count(e.code) && (e.kind & kinds)) seen.push_back(e);
+  std::string expected;
+  for (const Expected& x : table) expected += "  " + DescribeExpected(x) + "\n";
+  auto failure = [&](const std::string& why) {
+    return ::testing::AssertionFailure()
+           << why << "\nexpected:\n" << expected << "recorded:\n" << Describe(seen);
+  };
+  if (seen.size() != table.size()) return failure("the number of entries differs");
+  size_t i = 0;
+  for (const Expected& x : table) {
+    if (!Matches(x, seen[i])) return failure("entry " + std::to_string(i) + " differs");
+    ++i;
+  }
+  return ::testing::AssertionSuccess();
+}
+
+}  // namespace hvtest

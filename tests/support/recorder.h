@@ -1,0 +1,93 @@
+// The one message recorder: the runtime events a handler sees, the messages
+// a watched window receives (sent, posted, paints) and the calls of a
+// thread's hooks, in one log in the order they happened. Expected sequences
+// are tables compared with the log.
+#pragma once
+
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "runtime/runtime.h"
+
+namespace hvtest {
+
+// A field of an expected entry that is not compared.
+constexpr int32_t ANY = 0x7EADBEEF;
+
+enum Seen : uint8_t {
+  EVENT = 1,   // the runtime handler's event
+  SENT = 2,    // a message sent to a watched window (or seen by a WH_CALLWNDPROC hook)
+  POSTED = 4,  // a message a watched window got from its queue
+  PAINT = 8,   // WM_PAINT of a watched window, with its update rectangle
+  HOOK = 16,   // a hook's call: code is the hook code, param1/param2 its arguments
+  ANY_KIND = 31,
+};
+
+struct Entry {
+  Seen kind;
+  int32_t code;            // event code, message or hook code
+  INT_PTR param1, param2;  // as wide as a message's
+  int32_t control, notify, x, y, menu;  // events: the event state's fields
+  hv::WindowRecord* window;  // events: the record
+  HWND hwnd;               // the message's window, or the record's hwnd during the event
+  HBITMAP surface;         // events: the record's backing bitmap during the event
+  bool attached;           // events: the record was already attached to the window
+  RECT update;             // PAINT: the rectangle GetUpdateRect reports
+  // HOOK of HCBT_CREATEWND: the creation as CreateWindowEx received it,
+  // before the class could change its styles.
+  std::string className;   // "#atom" for a class given by its atom
+  DWORD style, exStyle;
+  HWND parent;
+  int id;
+};
+
+struct Expected {
+  int32_t code;
+  INT_PTR param1 = ANY, param2 = ANY;
+  int32_t control = ANY, notify = ANY, x = ANY, y = ANY;
+  hv::WindowRecord* window = nullptr;  // null: not compared
+  int kinds = EVENT;                   // the kinds an entry may be of
+  HWND hwnd = nullptr;                 // null: not compared
+};
+
+// The log, and what the test handler answers (0 without a reaction).
+extern std::vector<Entry> recording;
+extern std::function<int32_t(const Entry&)> reaction;
+
+// The runtime handler that records each event, then runs the reaction.
+int32_t RecordingHandler();
+// Empties the log and drops the reaction; what is watched stays watched.
+void ResetRecording();
+
+// Records every message the window's procedure receives from now on, until
+// the window is destroyed or the recording reset. Messages outside
+// [first, last] are passed on unrecorded.
+void Watch(HWND window, UINT first = 0, UINT last = ~0u);
+// Records the calls of a hook of this thread (WH_CBT, WH_CALLWNDPROC ...) as
+// HOOK entries; WH_CALLWNDPROC ones as SENT entries of the message's window.
+void WatchHook(int type);
+void StopWatching();
+
+// The entries of these kinds, with this code (ANY: every code), for this
+// window (null: every window).
+std::vector<Entry> Entries(int kinds, int32_t code = ANY, HWND window = nullptr);
+std::vector<Entry> EventsWithCode(int32_t code);
+std::vector<int32_t> Codes(const std::vector<Entry>& entries);
+std::vector<RECT> PaintRects(HWND window);
+int Count(int kinds, int32_t code, HWND window = nullptr);
+
+// The log restricted to the codes and kinds in the table (events, for an
+// empty one) must equal the table: a
+// reader learns from it which entries come, in which order, with which
+// fields. Codes listed in absent must not occur at all.
+::testing::AssertionResult MatchesSequence(const std::vector<Entry>& got,
+                                           std::initializer_list<Expected> table,
+                                           std::initializer_list<int32_t> absent = {});
+std::string Describe(const std::vector<Entry>& entries);
+
+}  // namespace hvtest

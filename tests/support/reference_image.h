@@ -1,0 +1,26 @@
+// Whole pictures compared with reference images kept in the tree, pixel for
+// pixel. A difference is shown as pictures beside the test program: what was
+// seen, and the reference greyed with each differing pixel red.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/support/pixels.h"
+
+namespace hvtest {
+
+// name: a path under tests/ without extension, e.g. "app/reference/calculator-96".
+// With HV_UPDATE_REFERENCES=1 in the environment the reference is written
+// from what was seen instead, and the comparison fails, so that a run that
+// wrote references is never taken for a passing one.
+::testing::AssertionResult MatchesReference(const Pixels& seen, const std::string& name);
+
+// The image format of the references: "HVIMG1 width height\n", then runs of
+// equal pixels, each a count less one (one byte) and the colour's blue,
+// green and red bytes. Screen pictures are mostly flat: a few kilobytes.
+bool WriteImage(const std::string& path, const Pixels& pixels);
+bool ReadImage(const std::string& path, Pixels* pixels);
+
+}  // namespace hvtest

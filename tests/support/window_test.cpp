@@ -1,0 +1,44 @@
+#include "tests/support/window_test.h"
+
+#include "tests/support/gdi_count.h"
+
+namespace hvtest {
+
+RECT ClientRectOnScreen(HWND window) {
+  RECT r;
+  GetClientRect(window, &r);
+  MapWindowPoints(window, HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+RECT WorkArea() {
+  RECT r;
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &r, 0);
+  return r;
+}
+
+void WarmUpGdi() {
+  hv::WindowRecord w = {};
+  hv::OpenWindow(&w, 0, 0, 50, 50, 0, nullptr, "warm-up", nullptr);
+  WarmUpSystemObjects(w.hwnd);
+  HDC dc = GetDC(w.hwnd);
+  HDC memory = CreateCompatibleDC(dc);
+  DeleteDC(memory);
+  ReleaseDC(w.hwnd, dc);
+  hv::CloseWindow(&w);
+}
+
+void WindowTest::SetUp() {
+  hv::RuntimeStartup();
+  StopWatching();
+  ResetRecording();
+}
+
+void WindowTest::TearDown() {
+  StopWatching();
+  ResetRecording();
+  Pump(0);
+  hv::RuntimeShutdown();
+}
+
+}  // namespace hvtest
