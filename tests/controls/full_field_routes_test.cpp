@@ -248,17 +248,6 @@ TEST_F(FullFieldRoutes, UndoIntoAFieldThatBecameFullIsRefused) {
 
 namespace {
 
-// What the edit part still holds when its last message comes.
-HWND watchedEdit = nullptr;
-std::set<std::string> heldAtLastMessage = {"(not seen)"};
-
-LRESULT CALLBACK WatchLastMessage(int code, WPARAM wParam, LPARAM lParam) {
-  const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
-  if (code == HC_ACTION && message->hwnd == watchedEdit && message->message == WM_NCDESTROY)
-    heldAtLastMessage = ct::PropertyNames(message->hwnd);
-  return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
 // A combo box that does not scroll has an edit part that does not either:
 // given a text wider than the box, it is a full field like any other, and
 // it gives back what it was given when it goes.
@@ -294,12 +283,12 @@ TEST_F(FullFieldRoutes, AComboBoxsEditPartIsAFullFieldToo) {
     EXPECT_EQ(from, row.after);
     EXPECT_TRUE(HeapValidate(GetProcessHeap(), 0, nullptr));
   }
-  watchedEdit = edit;
-  HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, WatchLastMessage, nullptr, GetCurrentThreadId());
-  ASSERT_NE(hook, nullptr);
+  // What the edit part still holds when its last message comes.
+  hvtest::recording.clear();
   DestroyWindow(Control(50));
-  UnhookWindowsHookEx(hook);
-  EXPECT_EQ(heldAtLastMessage, std::set<std::string>{});
+  std::vector<hvtest::Entry> last = hvtest::Entries(hvtest::SENT, WM_NCDESTROY, edit);
+  ASSERT_EQ(last.size(), 1u);
+  EXPECT_EQ(last[0].properties, std::set<std::string>{});
 }
 
 }  // namespace

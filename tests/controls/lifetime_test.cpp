@@ -11,19 +11,15 @@ namespace {
 
 class Lifetimes : public ct::ControlTest {};
 
-// The runtime's properties each window still held when its last message came.
-std::map<HWND, std::vector<std::string>> leftAtEnd;
-HHOOK endHook = nullptr;
-
-LRESULT CALLBACK EndSpy(int code, WPARAM wParam, LPARAM lParam) {
-  auto* m = reinterpret_cast<CWPSTRUCT*>(lParam);
-  if (code == HC_ACTION && m->message == WM_NCDESTROY) {
-    std::vector<std::string>& left = leftAtEnd[m->hwnd];
-    std::set<std::string> names = ct::PropertyNames(m->hwnd);
-    for (const std::string& name : ct::runtimeProperties)
-      if (names.count(name)) left.push_back(name);
-  }
-  return CallNextHookEx(endHook, code, wParam, lParam);
+// The runtime's properties the window still held when its last message
+// came; "(not destroyed)" when none came.
+std::vector<std::string> LeftAtEnd(HWND window) {
+  std::vector<hvtest::Entry> last = hvtest::Entries(hvtest::SENT, WM_NCDESTROY, window);
+  if (last.empty()) return {"(not destroyed)"};
+  std::vector<std::string> left;
+  for (const std::string& name : ct::runtimeProperties)
+    if (last.back().properties.count(name)) left.push_back(name);
+  return left;
 }
 
 // Opens the window, fills it with every kind of control owning all it may
@@ -66,10 +62,8 @@ std::vector<HWND> FillAndClose(hv::WindowRecord* w) {
     made.push_back(GetDlgItem(w->hwnd, i));
     EXPECT_TRUE(ct::PropertyNames(made.back()).count("FGRND")) << "control " << i;
   }
-  leftAtEnd.clear();
-  endHook = SetWindowsHookExA(WH_CALLWNDPROC, EndSpy, nullptr, GetCurrentThreadId());
+  hvtest::recording.clear();
   hv::CloseWindow(w);
-  UnhookWindowsHookEx(endHook);
   hvtest::Pump(30);
   return made;
 }
@@ -82,8 +76,8 @@ TEST_F(Lifetimes, ClosingTheParentReleasesEverythingItsControlsOwn) {
   int blocks = hvtest::CountRuntimeBlocks();
   std::vector<HWND> made = FillAndClose(&w);
   for (size_t i = 0; i < made.size(); ++i) {
-    ASSERT_TRUE(leftAtEnd.count(made[i])) << "control " << i + 1 << " was not destroyed";
-    EXPECT_TRUE(leftAtEnd[made[i]].empty()) << "control " << i + 1 << " kept " << leftAtEnd[made[i]][0];
+    std::vector<std::string> left = LeftAtEnd(made[i]);
+    EXPECT_TRUE(left.empty()) << "control " << i + 1 << " kept " << left[0];
   }
   EXPECT_EQ(balance.Delta(), 0) << balance.Changes();
   EXPECT_EQ(hvtest::CountRuntimeBlocks(), blocks);

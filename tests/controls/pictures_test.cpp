@@ -191,26 +191,19 @@ TEST_F(Pictures, TheTransparentStaticShowsTheParentsSurfaceAtTheWindowsDpi) {
 
 // A transparent picture static takes its new picture before it asks to be
 // repainted: whether it is invalid already when it is asked for its picture
-// is seen from a procedure put over the runtime's.
-WNDPROC runtimeStaticProc = nullptr;
-std::vector<bool> invalidAtPictureRequest;
-
-LRESULT CALLBACK WatchPictureRequests(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == STM_GETIMAGE) invalidAtPictureRequest.push_back(GetUpdateRect(control, nullptr, FALSE));
-  return CallWindowProcA(runtimeStaticProc, control, message, wParam, lParam);
-}
-
+// is what the recorder saw of it.
 TEST_F(Pictures, ATransparentPictureStaticTakesItsPictureBeforeItIsInvalidated) {
   hv::CreateControl(&w, hv::CK_STATIC, "12", 10, 10, 40, 40, SS_BITMAP | hv::CC_TRANSPARENT, 1);
   HWND control = Control(1);
-  runtimeStaticProc = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WatchPictureRequests)));
+  hvtest::Watch(control, STM_GETIMAGE, STM_GETIMAGE);
   ValidateRect(control, nullptr);
-  invalidAtPictureRequest.clear();
+  hvtest::recording.clear();
   hv::SetControlText(&w, 1, "12");
+  std::vector<bool> invalidAtPictureRequest;
+  for (const hvtest::Entry& e : hvtest::Entries(hvtest::SENT, STM_GETIMAGE, control))
+    invalidAtPictureRequest.push_back(!IsRectEmpty(&e.update));
   EXPECT_EQ(invalidAtPictureRequest, std::vector<bool>{false});
   EXPECT_TRUE(GetUpdateRect(control, nullptr, FALSE));
-  SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(runtimeStaticProc));
 }
 
 }  // namespace

@@ -12,15 +12,27 @@ namespace {
 
 constexpr char ORIGINAL_PROC[] = "HvTestRecorderProc";
 
-std::vector<HWND> watched;
-std::vector<HHOOK> hooks;
+struct Watched {
+  HWND window;
+  UINT first, last;  // the messages recorded
+};
+std::vector<Watched> watched;
 struct HookRange { HHOOK hook; int type; };
 std::vector<HookRange> hookTypes;
-UINT firstMessage = 0, lastMessage = ~0u;
 MSG lastQueued = {};  // the message the thread took from its queue last
+
+BOOL CALLBACK CollectName(HWND, LPSTR name, HANDLE, ULONG_PTR names) {
+  if (HIWORD(reinterpret_cast<uintptr_t>(name)))
+    reinterpret_cast<std::set<std::string>*>(names)->insert(name);
+  return TRUE;
+}
 
 Entry Message(Seen kind, HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   Entry e = {};
+  if (message == WM_NCDESTROY) {
+    EnumPropsExA(window, CollectName, reinterpret_cast<LPARAM>(&e.properties));
+    e.properties.erase(ORIGINAL_PROC);
+  }
   e.kind = kind;
   e.code = int32_t(message);
   e.param1 = INT_PTR(wparam);
@@ -31,19 +43,22 @@ Entry Message(Seen kind, HWND window, UINT message, WPARAM wparam, LPARAM lparam
 
 LRESULT CALLBACK WatchingProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   auto original = reinterpret_cast<WNDPROC>(GetPropA(window, ORIGINAL_PROC));
-  if (message >= firstMessage && message <= lastMessage) {
+  bool recorded = false;
+  for (const Watched& w : watched) recorded |= w.window == window && message >= w.first && message <= w.last;
+  if (recorded) {
     // A message dispatched from the queue is the one the thread took last.
     bool queued = lastQueued.hwnd == window && lastQueued.message == message &&
                   lastQueued.wParam == wparam && lastQueued.lParam == lparam && !InSendMessage();
     Entry e = Message(message == WM_PAINT ? PAINT : queued ? POSTED : SENT, window, message,
                       wparam, lparam);
-    if (message == WM_PAINT) GetUpdateRect(window, &e.update, FALSE);
+    GetUpdateRect(window, &e.update, FALSE);
     recording.push_back(e);
     if (queued) lastQueued = {};
   }
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrA(window, GWLP_WNDPROC, LONG_PTR(original));
     RemovePropA(window, ORIGINAL_PROC);
+    std::erase_if(watched, [window](const Watched& w) { return w.window == window; });
   }
   return CallWindowProcA(original, window, message, wparam, lparam);
 }
@@ -62,7 +77,8 @@ LRESULT CALLBACK QueueHook(int code, WPARAM wparam, LPARAM lparam) {
 LRESULT CALLBACK SentHook(int code, WPARAM wparam, LPARAM lparam) {
   if (code == HC_ACTION) {
     auto* m = reinterpret_cast<CWPSTRUCT*>(lparam);
-    if (m->message >= firstMessage && m->message <= lastMessage)
+    // A watched window records its own messages.
+    if (!GetPropA(m->hwnd, ORIGINAL_PROC))
       recording.push_back(Message(SENT, m->hwnd, m->message, m->wParam, m->lParam));
   }
   return CallNextHookEx(HookOf(WH_CALLWNDPROC), code, wparam, lparam);
@@ -149,14 +165,12 @@ int32_t RecordingHandler() {
 }
 
 void Watch(HWND window, UINT first, UINT last) {
-  firstMessage = first;
-  lastMessage = last;
   Hook(WH_GETMESSAGE, QueueHook);
   if (GetPropA(window, ORIGINAL_PROC)) return;
+  watched.push_back({window, first, last});
   SetPropA(window, ORIGINAL_PROC,
            reinterpret_cast<HANDLE>(GetWindowLongPtrA(window, GWLP_WNDPROC)));
   SetWindowLongPtrA(window, GWLP_WNDPROC, LONG_PTR(WatchingProc));
-  watched.push_back(window);
 }
 
 void WatchHook(int type) {
@@ -165,7 +179,8 @@ void WatchHook(int type) {
 }
 
 void StopWatching() {
-  for (HWND window : watched) {
+  for (const Watched& w : watched) {
+    HWND window = w.window;
     auto original = reinterpret_cast<WNDPROC>(GetPropA(window, ORIGINAL_PROC));
     if (!IsWindow(window) || !original) continue;
     SetWindowLongPtrA(window, GWLP_WNDPROC, LONG_PTR(original));
@@ -174,8 +189,6 @@ void StopWatching() {
   watched.clear();
   for (const HookRange& h : hookTypes) UnhookWindowsHookEx(h.hook);
   hookTypes.clear();
-  firstMessage = 0;
-  lastMessage = ~0u;
 }
 
 void ResetRecording() {

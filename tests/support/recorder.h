@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -37,13 +38,16 @@ struct Entry {
   HWND hwnd;               // the message's window, or the record's hwnd during the event
   HBITMAP surface;         // events: the record's backing bitmap during the event
   bool attached;           // events: the record was already attached to the window
-  RECT update;             // PAINT: the rectangle GetUpdateRect reports
+  RECT update;             // a watched window's: what GetUpdateRect reported as it came
   // HOOK of HCBT_CREATEWND: the creation as CreateWindowEx received it,
   // before the class could change its styles.
   std::string className;   // "#atom" for a class given by its atom
   DWORD style, exStyle;
   HWND parent;
   int id;
+  // SENT of WM_NCDESTROY: the named properties the window still held as its
+  // last message came.
+  std::set<std::string> properties;
 };
 
 struct Expected {

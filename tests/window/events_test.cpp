@@ -140,7 +140,7 @@ TEST_F(Events, NestedEventsRestoreTheOuterEvent) {
     if (e.code == hv::EV_CONTROL && e.control == 20) {
       SetWindowTextA(edit, "changed");  // the edit reports EN_CHANGE meanwhile
       const hv::EventState& s = hv::eventState;
-      outerAfter.push_back({s.eventCode, s.eventParam1, s.eventParam2, s.eventControl,
+      outerAfter.push_back({hvtest::EVENT, s.eventCode, s.eventParam1, s.eventParam2, s.eventControl,
                             s.eventNotify, s.eventX, s.eventY, s.eventMenu, s.eventWindow});
     }
     return 0;
