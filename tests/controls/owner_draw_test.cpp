@@ -34,13 +34,6 @@ const Case cases[] = {
 
 using OwnerDraw = ControlTest;
 
-// An application's own procedure in front of the runtime's: it passes
-// everything on.
-WNDPROC underneath = nullptr;
-LRESULT CALLBACK PassThrough(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-  return CallWindowProcA(underneath, control, message, wParam, lParam);
-}
-
 HWND Make(hv::WindowRecord* w, const Case& c) {
   if (c.kind == hv::CK_CUSTOM)
     return hv::CreateControlByClass(w, c.className, "", 10, 10, 160, 120, c.style, 0, ID);
@@ -50,9 +43,9 @@ HWND Make(hv::WindowRecord* w, const Case& c) {
   SendMessageA(control, c.kind == hv::CK_LISTBOX ? LB_ADDSTRING : CB_ADDSTRING, 0, LPARAM("item"));
   if (c.kind == hv::CK_COMBOBOX) SendMessageA(control, CB_SETCURSEL, 0, 0);
   if (!c.handlerDraws) hv::SetControlColor(w, ID, RGB(0, 0, 0), BUTTON_FACE);
-  if (c.subclassed)
-    underneath = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PassThrough)));
+  // An application's own procedure in front of the runtime's, passing
+  // everything on: the recorder's.
+  if (c.subclassed) hvtest::Watch(control, WM_DRAWITEM, WM_DRAWITEM);
   return control;
 }
 
