@@ -81,7 +81,13 @@ bool ReadImage(const std::string& path, Pixels* pixels) {
     return ::testing::AssertionFailure()
            << name << ": " << seen.Width() << " by " << seen.Height() << " pixels, the reference "
            << reference.Width() << " by " << reference.Height();
-  if (seen == reference) return ::testing::AssertionSuccess();
+  const std::string base = BaseName(name);
+  if (seen == reference) {
+    // No picture of an earlier failure stays to be taken for this run's.
+    std::remove((base + "-seen.png").c_str());
+    std::remove((base + "-difference.png").c_str());
+    return ::testing::AssertionSuccess();
+  }
   int differing = 0;
   RECT box = {seen.Width(), seen.Height(), -1, -1};
   for (int y = 0; y < seen.Height(); ++y)
@@ -91,7 +97,6 @@ bool ReadImage(const std::string& path, Pixels* pixels) {
         box = {std::min<LONG>(box.left, x), std::min<LONG>(box.top, y),
                std::max<LONG>(box.right, x + 1), std::max<LONG>(box.bottom, y + 1)};
       }
-  const std::string base = BaseName(name);
   const Pixels difference = Difference(seen, reference);
   shot::WritePng((base + "-seen.png").c_str(), seen.Width(), seen.Height(), Rgb(seen));
   shot::WritePng((base + "-difference.png").c_str(), seen.Width(), seen.Height(), Rgb(difference));
