@@ -289,8 +289,11 @@ TEST_F(TourTest, ArrangesTheChildrenItsMenuOpens) {
   EXPECT_TRUE(WaitUntilPainted(Child(tour::BUTTONS_CAPTION)));
   EXPECT_TRUE(hvtest::MatchesReference(ClientPixels(Child(tour::BUTTONS_CAPTION)),
                                        "e2e/reference/tour-buttons-96"));
+  // The stretched surface comes out a column apart here and there between
+  // the 32-bit and the 64-bit program: a reference for each.
   EXPECT_TRUE(hvtest::MatchesReference(ClientPixels(Child(tour::DRAWING_CAPTION)),
-                                       "e2e/reference/tour-drawing-96"));
+                                       sizeof(void*) == 8 ? "e2e/reference/tour-drawing-96-x64"
+                                                          : "e2e/reference/tour-drawing-96-x86"));
   // The frame's close box closes the children with it.
   CloseFrameWithExitCodeZero();
 }
