@@ -57,6 +57,11 @@ class FirstProgram : public ::testing::Test {
       window_ = FindWindowW(L"HalvornWndClass", TITLE);
       return window_ && IsWindowVisible(window_);
     }, 10000)) << "no window titled as the program's";
+    // The window shows before its controls exist; the field's focus comes last.
+    ASSERT_TRUE(WaitUntil([&] {
+      HWND field = GetDlgItem(window_, FIELD);
+      return field && HasFocus(field);
+    })) << "the program did not set itself up";
   }
   void TearDown() override { EndProgram(&process_); }
   PROCESS_INFORMATION process_ = {};
