@@ -56,7 +56,8 @@ bool IsCharacterMessage(UINT message) {
 // ASCII typed into it reaches its handler as the character's UTF-8 bytes,
 // one message each, first byte first (as a lead and a trail byte reach an
 // ANSI window under a double-byte code page). The halves of a surrogate
-// pair come as two messages: the first waits here for the second.
+// pair come as two messages: the first waits here for the second. No such
+// character is a dialog key or an accelerator: they are not offered.
 bool DispatchedAsUtf8(const MSG& message) {
   static HWND pendingWindow = nullptr;
   static wchar_t pendingHigh = 0;
