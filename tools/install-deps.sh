@@ -6,7 +6,8 @@ set -euo pipefail
 # Both builds: the 32-bit product and its 64-bit twin, and Wine for each.
 need_pkgs=(g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64
            binutils-mingw-w64-x86-64 cmake make wine wine32:i386 wine64
-           xvfb xauth fonts-wine fonts-liberation googletest)
+           xvfb xauth fonts-wine fonts-liberation fonts-dejavu-core fonts-wqy-microhei
+           googletest)
 
 have_all() {
   command -v i686-w64-mingw32-g++-posix >/dev/null &&
@@ -20,6 +21,8 @@ have_all() {
   command -v xauth >/dev/null &&
   [ -d /usr/share/wine/fonts ] &&
   [ -d /usr/share/fonts/truetype/liberation ] &&
+  [ -f /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf ] &&
+  [ -f /usr/share/fonts/truetype/wqy/wqy-microhei.ttc ] &&
   [ -f /usr/src/googletest/CMakeLists.txt ] &&
   { [ -e /usr/lib/wine/i386-windows ] || [ -e /usr/lib/i386-linux-gnu/wine ]; }
 }

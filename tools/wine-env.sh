@@ -139,6 +139,7 @@ wine_env_prefix() {
   # wineserver start, which an emulated machine takes most of a minute for.
   local settings="$WINEPREFIX/ampliwind-settings.reg"
   wine_env_settings "$virtual_display" > "$settings"
+  "$wine_env_tools/wine-fonts.sh" "$fonts" >> "$settings"  # the interface faces' font links
   wine regedit /S "Z:${settings//\//\\}" 9>&- >/dev/null 2>&1 || true
   wineserver -w 9>&- 2>/dev/null || true
   touch "$WINEPREFIX/.ampliwind-ready"

@@ -75,7 +75,8 @@ void ReleaseWithControl(HWND control);
 bool ReleasesOnly(HWND control);
 
 // Makes procedure the control's window procedure with the calls of the
-// window's own kind (a Unicode window stays one); returns the previous one.
+// window's own kind (a Unicode window stays one; in a UTF-8 program every
+// control becomes one); returns the previous one.
 WNDPROC Subclass(HWND control, WNDPROC procedure);
 
 // ---- Subclass procedures -------------------------------------------------------------

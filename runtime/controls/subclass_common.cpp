@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "runtime/controls/controls_internal.h"
+#include "runtime/core/utf8_internal.h"
 
 namespace hv {
 namespace {
@@ -42,8 +43,12 @@ LRESULT CallPrevious(WNDPROC previous, bool wide, HWND control, UINT message, WP
 
 WNDPROC Subclass(HWND control, WNDPROC procedure) {
   auto value = reinterpret_cast<LONG_PTR>(procedure);
-  LONG_PTR previous = IsWindowUnicode(control) ? SetWindowLongPtrW(control, GWLP_WNDPROC, value)
-                                               : SetWindowLongPtrA(control, GWLP_WNDPROC, value);
+  // In a UTF-8 program every control becomes a Unicode window: through an
+  // ANSI procedure a typed character would pass the system's old one-byte
+  // table and arrive as "?".
+  bool wide = IsWindowUnicode(control) || TextIsUtf8();
+  LONG_PTR previous = wide ? SetWindowLongPtrW(control, GWLP_WNDPROC, value)
+                           : SetWindowLongPtrA(control, GWLP_WNDPROC, value);
   return reinterpret_cast<WNDPROC>(previous);
 }
 

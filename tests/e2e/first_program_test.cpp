@@ -1,0 +1,105 @@
+// Starts the first program (built against the installed runtime package) and
+// uses it from another process as a user would: types words in five scripts
+// as keystrokes, adds them with ENTER and with the button, and reads back
+// what the program did with them: the list shows each as typed, so the
+// field gave it back as the same UTF-8 and the list took it as such.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/e2e/driver.h"
+
+namespace {
+
+using namespace e2e;
+
+constexpr int ADD = IDOK, FIELD = 10, LIST = 11;
+const wchar_t TITLE[] = L"First program \u2014 Gr\u00FC\u00DFe \u2713";
+
+std::wstring WideTextOf(HWND window) {
+  wchar_t text[256] = {};
+  SendMessageW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+int Items(HWND list) { return int(SendMessageW(list, LB_GETCOUNT, 0, 0)); }
+
+std::wstring Item(HWND list, int index) {
+  wchar_t text[256] = {};
+  if (SendMessageW(list, LB_GETTEXTLEN, index, 0) < 256)
+    SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+// As a keyboard or an IME delivers text: one UTF-16 unit a key, a character
+// beyond the BMP as the two halves of its surrogate pair.
+void TypeText(const std::wstring& text) {
+  std::vector<INPUT> input;
+  for (wchar_t unit : text) {
+    INPUT key = {};
+    key.type = INPUT_KEYBOARD;
+    key.ki.wScan = unit;
+    key.ki.dwFlags = KEYEVENTF_UNICODE;
+    input.push_back(key);
+    key.ki.dwFlags |= KEYEVENTF_KEYUP;
+    input.push_back(key);
+  }
+  SendInput(UINT(input.size()), input.data(), sizeof(INPUT));
+}
+
+class FirstProgram : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(StartProgram(FIRST_PROGRAM_EXE, &process_)) << "cannot start " << FIRST_PROGRAM_EXE;
+    ASSERT_TRUE(WaitUntil([&] {
+      window_ = FindWindowW(L"HalvornWndClass", TITLE);
+      return window_ && IsWindowVisible(window_);
+    }, 10000)) << "no window titled as the program's";
+    // The window shows before its controls exist; the field's focus comes last.
+    ASSERT_TRUE(WaitUntil([&] {
+      HWND field = GetDlgItem(window_, FIELD);
+      return field && HasFocus(field);
+    })) << "the program did not set itself up";
+  }
+  void TearDown() override { EndProgram(&process_); }
+  PROCESS_INFORMATION process_ = {};
+  HWND window_ = nullptr;
+};
+
+TEST_F(FirstProgram, TypedWordsInEveryScriptAreListedAsTyped) {
+  HWND field = GetDlgItem(window_, FIELD), list = GetDlgItem(window_, LIST);
+  ASSERT_TRUE(field && list);
+  const std::wstring words[] = {L"\u00FC", L"\u0416\u0443\u043A", L"\u03A9\u03BC",
+                                L"\u53D8\u538B\u5668", L"\U0001F600"};  // ü Жук Ωμ 变压器 😀
+  int listed = 0;
+  for (const std::wstring& word : words) {
+    SCOPED_TRACE(testing::Message() << "word " << listed);
+    ASSERT_TRUE(ClickAndSelectAll(field));
+    TypeText(word);
+    ASSERT_TRUE(WaitUntil([&] { return WideTextOf(field) == word; })) << "the field shows what was typed";
+    // The last one goes in with the button, the others with ENTER.
+    if (listed == 4) ASSERT_TRUE(ClickAt(CentreOf(GetDlgItem(window_, ADD))));
+    else PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitUntil([&] { return Items(list) == listed + 1; })) << "nothing was added";
+    EXPECT_EQ(Item(list, listed), word);
+    ++listed;
+    EXPECT_TRUE(WaitUntil([&] { return WideTextOf(field).empty(); })) << "the field was emptied";
+  }
+
+  PostMessageW(window_, WM_CLOSE, 0, 0);  // the close box
+  ExpectExitCodeZero(process_.hProcess);
+}
+
+// TAB moves from the field to the button, as the dialog keys do.
+TEST_F(FirstProgram, TabMovesFromTheFieldToTheButton) {
+  HWND field = GetDlgItem(window_, FIELD), add = GetDlgItem(window_, ADD);
+  ASSERT_TRUE(ClickAndSelectAll(field));
+  PressKey(VK_TAB);
+  EXPECT_TRUE(WaitUntil([&] { return HasFocus(add); }));
+  PostMessageW(window_, WM_CLOSE, 0, 0);
+  ExpectExitCodeZero(process_.hProcess);
+}
+
+}  // namespace

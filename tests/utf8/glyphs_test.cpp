@@ -1,0 +1,81 @@
+// The faces a program's interface is drawn in have a glyph for every script
+// the runtime's texts may hold: where the face itself lacks one, the
+// system's font linking brings it from another font (under Wine, the links
+// the project's prefix sets up). A missing glyph is drawn as the face's
+// empty box, which is what a character no font has looks like.
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// The character drawn black on white in the font, as pixels.
+std::vector<DWORD> Drawn(HFONT font, const wchar_t* character) {
+  constexpr int SIZE = 64;
+  BITMAPINFO info = {};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), SIZE, -SIZE, 1, 32, BI_RGB};
+  void* bits = nullptr;
+  HDC dc = CreateCompatibleDC(nullptr);
+  HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ oldBitmap = SelectObject(dc, bitmap), oldFont = SelectObject(dc, font);
+  RECT all = {0, 0, SIZE, SIZE};
+  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  TextOutW(dc, 4, 4, character, int(wcslen(character)));
+  GdiFlush();
+  std::vector<DWORD> pixels(static_cast<DWORD*>(bits), static_cast<DWORD*>(bits) + SIZE * SIZE);
+  SelectObject(dc, oldFont);
+  SelectObject(dc, oldBitmap);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  return pixels;
+}
+
+struct Face {
+  const char* what;
+  LOGFONTW font;
+};
+
+LOGFONTW Named(const wchar_t* name, LONG weight = FW_NORMAL) {
+  LOGFONTW font = {};
+  font.lfHeight = -24;
+  font.lfWeight = weight;
+  wcscpy(font.lfFaceName, name);
+  return font;
+}
+
+std::vector<Face> InterfaceFaces() {
+  NONCLIENTMETRICSW metrics = {};
+  metrics.cbSize = sizeof metrics;
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  std::vector<Face> faces = {
+      {"Tahoma", Named(L"Tahoma")},
+      {"Tahoma bold", Named(L"Tahoma", FW_BOLD)},
+      {"Microsoft Sans Serif", Named(L"Microsoft Sans Serif")},
+      {"Courier New", Named(L"Courier New")},
+      {"the message font", metrics.lfMessageFont},
+      {"the caption font", metrics.lfCaptionFont},
+  };
+  for (Face& f : faces) f.font.lfHeight = -24;  // large enough that boxes and letters differ
+  return faces;
+}
+
+TEST(Glyphs, InterfaceFacesDrawEveryScript) {
+  // Characters of the Basic Multilingual Plane: Wine 8's text output draws
+  // each half of a surrogate pair as a glyph of its own (a box), whatever
+  // the fonts hold.
+  const wchar_t* characters[] = {L"\u00DC", L"\u03A9", L"\u0416", L"\u53D8", L"\u2713"};
+  const wchar_t* nowhere = L"\uE000";  // private use: no font here has it
+  for (const Face& face : InterfaceFaces()) {
+    HFONT font = CreateFontIndirectW(&face.font);
+    ASSERT_NE(font, nullptr) << face.what;
+    const std::vector<DWORD> box = Drawn(font, nowhere);
+    for (const wchar_t* c : characters)
+      EXPECT_NE(Drawn(font, c), box) << face.what << " draws U+" << std::hex << int(c[0])
+                                     << " as the missing glyph";
+    DeleteObject(font);
+  }
+}
+
+}  // namespace
