@@ -99,7 +99,8 @@ int32_t DpiOfWindow(HWND window) {
   for (HWND at = window; at; at = GetAncestor(at, GA_PARENT)) {
     if (int32_t dpi = KnownDpi(at)) return dpi;
     if (INT_PTR dpi = reinterpret_cast<INT_PTR>(GetPropA(at, WP_DPI))) {
-      RememberDpi(at, int32_t(dpi));
+      // Only a runtime window's release forgets it again.
+      if (IsRuntimeWindow(at)) RememberDpi(at, int32_t(dpi));
       return int32_t(dpi);
     }
     if (!(GetWindowLongA(at, GWL_STYLE) & WS_CHILD)) break;
@@ -109,7 +110,7 @@ int32_t DpiOfWindow(HWND window) {
 
 void SetWindowDpi(HWND window, int32_t dpi) {
   SetPropA(window, WP_DPI, reinterpret_cast<HANDLE>(INT_PTR(dpi)));
-  RememberDpi(window, dpi);
+  if (IsRuntimeWindow(window)) RememberDpi(window, dpi);
 }
 
 void ForgetWindowDpi(HWND window) {
