@@ -167,11 +167,7 @@ LRESULT SetPictureText(HWND control, const PictureMessages& picture, WPARAM wPar
 inline uintptr_t ReadProperty(HWND control, const char* name) {
   return reinterpret_cast<uintptr_t>(GetPropA(control, name));
 }
-// Forward keeps the procedures it read from "LPFN"; a control whose
-// properties are written or released is read afresh.
-void ForgetPreviousProcedure(HWND control);
 inline void WriteProperty(HWND control, const char* name, uintptr_t value) {
-  ForgetPreviousProcedure(control);
   SetPropA(control, name, reinterpret_cast<HANDLE>(value));
 }
 

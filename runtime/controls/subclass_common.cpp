@@ -30,28 +30,6 @@ void RemoveHeld(HWND control, const HeldProperty* held, size_t count) {
   }
 }
 
-// The previous procedures of the controls that forwarded last, besides
-// "LPFN": a control forwards nearly every message it gets, and reading a
-// property is a request to the system's server (under Wine).
-struct KnownProcedure {
-  HWND control;
-  WNDPROC previous;
-};
-constexpr int KNOWN_PROCEDURES = 16;
-KnownProcedure knownProcedures[KNOWN_PROCEDURES];
-int nextKnownProcedure = 0;
-
-WNDPROC PreviousProcedure(HWND control) {
-  for (const KnownProcedure& known : knownProcedures)
-    if (known.control == control) return known.previous;
-  auto previous = reinterpret_cast<WNDPROC>(GetPropA(control, CP_LPFN));
-  if (previous) {
-    knownProcedures[nextKnownProcedure] = KnownProcedure{control, previous};
-    nextKnownProcedure = (nextKnownProcedure + 1) % KNOWN_PROCEDURES;
-  }
-  return previous;
-}
-
 // The messages a runtime procedure receives are of the window's kind, and
 // go on to the previous procedure as such.
 LRESULT CallPrevious(WNDPROC previous, bool wide, HWND control, UINT message, WPARAM wParam,
@@ -69,13 +47,8 @@ WNDPROC Subclass(HWND control, WNDPROC procedure) {
   return reinterpret_cast<WNDPROC>(previous);
 }
 
-void ForgetPreviousProcedure(HWND control) {
-  for (KnownProcedure& known : knownProcedures)
-    if (known.control == control) known = KnownProcedure{};
-}
-
 LRESULT Forward(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-  WNDPROC previous = PreviousProcedure(control);
+  auto previous = reinterpret_cast<WNDPROC>(GetPropA(control, CP_LPFN));
   if (!previous) return 0;
   return CallPrevious(previous, IsWindowUnicode(control), control, message, wParam, lParam);
 }
@@ -87,7 +60,6 @@ LRESULT ReleaseControl(HWND control, WPARAM wParam, LPARAM lParam, UINT getPictu
   RemoveHeld(control, extra, extraCount);
   // From here on the control's own class sees every message, WM_DESTROY
   // included, without the runtime's procedure.
-  ForgetPreviousProcedure(control);
   auto previous = reinterpret_cast<WNDPROC>(RemovePropA(control, CP_LPFN));
   if (!previous) return 0;
   bool wide = IsWindowUnicode(control);
