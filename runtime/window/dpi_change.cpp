@@ -138,8 +138,9 @@ HBITMAP StretchedSurface(WindowRecord* record, HBITMAP old, SIZE outer, DpiStep 
   HDC source = BorrowMemoryContext(), target = BorrowMemoryContext();
   HGDIOBJ sourceBefore = SelectObject(source, old), targetBefore = SelectObject(target, surface);
   int saved = SaveDC(target);
-  // What the old surface did not reach is in the window colour, as a new surface is.
-  FillSolid(target, 0, 0, fresh.cx, fresh.cy, record->windowColor);
+  // What the old surface does not reach is in the window colour, as a new surface is.
+  FillSolid(target, newWidth, 0, fresh.cx - newWidth, fresh.cy, record->windowColor);
+  FillSolid(target, 0, newHeight, newWidth, fresh.cy - newHeight, record->windowColor);
   SetStretchBltMode(target, HALFTONE);
   SetBrushOrgEx(target, 0, 0, nullptr);
   StretchBlt(target, 0, 0, newWidth, newHeight, source, 0, 0, width, height, SRCCOPY);
