@@ -32,6 +32,11 @@ void TakeCaptionPictureFromText(HWND control, const PictureMessages& picture);
 // The same from the text of a WM_SETTEXT the control received; a Unicode
 // window's text is converted first.
 void TakeCaptionPictureFromMessage(HWND control, const PictureMessages& picture, LPARAM text);
+// A picture is drawn for 96 DPI: at another, the control shows a copy
+// grown with it, and keeps the picture as loaded here, owned.
+constexpr char CP_PICTURE[] = "HV_PICTURE";
+// The control's picture taken again at a new DPI, from the one loaded.
+void RetakeCaptionPicture(HWND control, int32_t dpi);
 
 // ---- Kinds --------------------------------------------------------------------------
 // Libraries a kind needs before the system can make it.
@@ -63,6 +68,12 @@ void EnsureRichEditLibrary();
 // The control with identifier id in the record's window; null for a closed
 // record or a missing control.
 HWND FindControl(WindowRecord* record, int32_t id);
+
+// The system's message font at a DPI (a control's text face where the
+// program gives none), and a new control given it, owned as SetFont's
+// fonts are; a control with a font of the runtime's keeps it.
+LOGFONTW MessageFont(int32_t dpi);
+void GiveMessageFont(HWND control);
 
 // Gives a new rich edit the runtime's callback object.
 void AttachRichEditCallback(HWND control);

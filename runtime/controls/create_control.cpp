@@ -56,6 +56,7 @@ int32_t CreateControl(WindowRecord* record, int32_t kind, const char* caption, i
   if (style & CC_HIDDEN) style &= ~(WS_VISIBLE | CC_HIDDEN);
   HWND control = MakeChild(record, row.className, caption, x, y, width, height, style, exStyle, id);
   InitControl(control, kind);
+  GiveMessageFont(control);
   if (kind == CK_STATUSBAR && record->mdiClient) LayoutBars(record);
   return 0;
 }
@@ -68,6 +69,7 @@ HWND CreateControlByClass(WindowRecord* record, const char* className, const cha
   HWND control = MakeChild(record, className, caption, x, y, width, height,
                            style | CHILD_VISIBLE, exStyle, id);
   InitControl(control, CK_CUSTOM);
+  GiveMessageFont(control);
   return control;
 }
 

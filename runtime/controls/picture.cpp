@@ -38,11 +38,10 @@ HBITMAP LoadPicture(const char* name) {
   return static_cast<HBITMAP>(LoadImageA(module, resource, IMAGE_BITMAP, 0, 0, flags));
 }
 
-// A copy of picture at the DPI, in place of picture; the picture itself
-// at 96 DPI or when no copy can be made.
-HBITMAP ScalePicture(HBITMAP picture, int32_t dpi) {
+// A copy of picture at the DPI, or null when none can be made.
+HBITMAP ScaledCopy(HBITMAP picture, int32_t dpi) {
   BITMAP size = {};
-  if (!picture || dpi == STANDARD_DPI || !GetObjectA(picture, sizeof size, &size)) return picture;
+  if (!picture || !GetObjectA(picture, sizeof size, &size)) return nullptr;
   int32_t width = ToDevice(size.bmWidth, dpi), height = ToDevice(size.bmHeight, dpi);
   BITMAPINFO info = {};
   info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB};
@@ -61,9 +60,35 @@ HBITMAP ScalePicture(HBITMAP picture, int32_t dpi) {
   }
   if (from) DeleteDC(from);
   if (to) DeleteDC(to);
-  HBITMAP kept = copied ? scaled : picture;  // a blank copy is no picture
-  DeleteObject(copied ? picture : scaled);
-  return kept;
+  if (copied) return scaled;
+  if (scaled) DeleteObject(scaled);  // a blank copy is no picture
+  return nullptr;
+}
+
+// Shows the picture at the DPI: itself at 96, else a copy, the picture
+// being kept as the one to copy from at the next DPI; the picture itself
+// when no copy can be made. What it replaces goes, unless it is the
+// picture kept.
+void ShowAtDpi(HWND control, const PictureMessages& picture, HBITMAP loaded, int32_t dpi) {
+  HBITMAP shown = dpi == STANDARD_DPI ? nullptr : ScaledCopy(loaded, dpi);
+  if (!shown) shown = loaded;
+  auto kept = static_cast<HBITMAP>(GetPropA(control, CP_PICTURE));
+  if (shown != loaded)
+    SetPropA(control, CP_PICTURE, loaded);
+  else if (kept)
+    RemovePropA(control, CP_PICTURE);
+  auto replaced = reinterpret_cast<HGDIOBJ>(
+      SendMessageA(control, picture.set, IMAGE_BITMAP, reinterpret_cast<LPARAM>(shown)));
+  if (replaced && replaced != loaded && replaced != shown) DeleteObject(replaced);
+  if (kept && kept != loaded) DeleteObject(kept);
+}
+
+const PictureMessages* PictureShownBy(HWND control) {
+  char name[8] = {};
+  GetClassNameA(control, name, sizeof name);
+  if (!lstrcmpiA(name, "Button") && ShowsPicture(control, BUTTON_PICTURE)) return &BUTTON_PICTURE;
+  if (!lstrcmpiA(name, "Static") && ShowsPicture(control, STATIC_PICTURE)) return &STATIC_PICTURE;
+  return nullptr;
 }
 
 // A name that does not fit the buffer is refused rather than cut: the first
@@ -88,10 +113,20 @@ void TakeCaptionPicture(HWND control, const PictureMessages& picture, const char
   // from the caption at creation.
   auto current = reinterpret_cast<HGDIOBJ>(SendMessageA(control, picture.get, IMAGE_BITMAP, 0));
   if (current) DeleteObject(current);
+  if (HANDLE kept = RemovePropA(control, CP_PICTURE)) DeleteObject(kept);
+  SendMessageA(control, picture.set, IMAGE_BITMAP, 0);
   char buffer[NAME_BUFFER];
   HBITMAP loaded = CopyName(buffer, name) ? LoadPicture(buffer) : nullptr;
-  loaded = ScalePicture(loaded, DpiOfWindow(control));
-  SendMessageA(control, picture.set, IMAGE_BITMAP, reinterpret_cast<LPARAM>(loaded));
+  ShowAtDpi(control, picture, loaded, DpiOfWindow(control));
+}
+
+void RetakeCaptionPicture(HWND control, int32_t dpi) {
+  const PictureMessages* picture = PictureShownBy(control);
+  if (!picture) return;
+  // At 96 DPI the picture shown is the one loaded; elsewhere that one is kept.
+  auto loaded = static_cast<HBITMAP>(GetPropA(control, CP_PICTURE));
+  if (!loaded) loaded = reinterpret_cast<HBITMAP>(SendMessageA(control, picture->get, IMAGE_BITMAP, 0));
+  if (loaded) ShowAtDpi(control, *picture, loaded, dpi);
 }
 
 void TakeCaptionPictureFromText(HWND control, const PictureMessages& picture) {

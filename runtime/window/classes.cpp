@@ -7,6 +7,7 @@ ATOM windowClassAtom = 0;
 ATOM frameClassAtom = 0;
 ATOM mdiClientAtom = 0;
 WindowRecord* recordUnderCreation = nullptr;
+int32_t dpiUnderCreation = STANDARD_DPI;
 HWND windowUnderCreation = nullptr;
 
 namespace {

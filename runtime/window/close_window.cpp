@@ -37,7 +37,7 @@ void ReleaseWindowRecord(WindowRecord* record) {
   bool attached = AttachedRecord(window) == record;
   ReleaseWindowHoldings(record);
   RemovePropA(window, CLOSING_PROPERTY);
-  RemovePropA(window, WP_DPI);
+  ForgetWindowDpi(window);
   record->hwnd = nullptr;
   if (!attached) return;
   if (record->backingBitmap) DeleteObject(record->backingBitmap);
@@ -46,10 +46,27 @@ void ReleaseWindowRecord(WindowRecord* record) {
   ReleaseContextForWindow();
 }
 
+namespace {
+
+// A child is destroyed with its parent but hears of it only after the
+// parent's handler did: it is closing from the moment its parent is.
+bool IsClosing(HWND window) {
+  for (HWND at = window; at; at = GetParent(at)) {
+    if (GetPropA(at, CLOSING_PROPERTY)) return true;
+    if (!(GetWindowLongA(at, GWL_STYLE) & WS_CHILD)) break;
+  }
+  return false;
+}
+
+}  // namespace
+
 void ReleaseClosingWindow(WindowRecord* record) {
   HWND window = record->hwnd;
-  if (window && GetPropA(window, CLOSING_PROPERTY) && AttachedRecord(window) == record)
-    ReleaseWindowRecord(record);
+  if (!window || AttachedRecord(window) != record || !IsClosing(window)) return;
+  ReleaseWindowRecord(record);
+  // The record is about to be another window's: the old one's last
+  // messages are no longer its handler's.
+  SetWindowLongPtrA(window, RECORD_SLOT, 0);
 }
 
 int32_t CloseWindow(WindowRecord* record) {

@@ -24,8 +24,14 @@ T* AsPointer(INT_PTR value) {
 }
 EventHandler AsRoutine(INT_PTR value) { return reinterpret_cast<EventHandler>(value); }
 
+// Tables attached and not yet released. Every event looks its window's table
+// up, and reading a property is a request to the system's server (under
+// Wine): while no window has a table, there is none to read.
+int32_t tablesAttached = 0;
+
 HandlerTable* TableOf(HWND window) {
-  return window ? static_cast<HandlerTable*>(GetPropA(window, HANDLERS_PROPERTY)) : nullptr;
+  if (!window || !tablesAttached) return nullptr;
+  return static_cast<HandlerTable*>(GetPropA(window, HANDLERS_PROPERTY));
 }
 
 HandlerTable* NeededTable(WindowRecord* record) {
@@ -36,6 +42,7 @@ HandlerTable* NeededTable(WindowRecord* record) {
     FreeBlock(table);
     return nullptr;
   }
+  if (table) ++tablesAttached;
   return table;
 }
 
@@ -103,6 +110,7 @@ int32_t ReleaseHandlerTable(WindowRecord* record) {
   MapDestroy(table->controls);
   FreeBlock(table);
   RemovePropA(record->hwnd, HANDLERS_PROPERTY);
+  --tablesAttached;
   return 0;
 }
 

@@ -197,11 +197,11 @@ int32_t OpenWindow(WindowRecord* record, int32_t x, int32_t y, int32_t width, in
   // Reserved words 20, 22, 23, 25 and 26; word 21 is not this routine's.
   record->reserved20[0] = record->reserved20[2] = record->reserved20[3] = 0;
   record->reserved25[0] = record->reserved25[1] = 0;
-  recordUnderCreation = record;
-  windowUnderCreation = nullptr;
-
   const char* className = (style & OW_MDIFRAME) ? "HalvornFrameClass" : "HalvornWndClass";
   int32_t dpi = parent && parent->hwnd ? DpiOfWindow(parent->hwnd) : SystemDpiFor(nullptr);
+  recordUnderCreation = record;
+  windowUnderCreation = nullptr;
+  dpiUnderCreation = dpi;
   Placement place = DevicePlacement(x, y, width, height, dpi, s);
   HWND window = CreateWindowExA(s.exStyle, className, caption, s.style, place.x, place.y,
                                 place.width, place.height, s.parent, nullptr,

@@ -45,6 +45,34 @@ int32_t Rescale(int64_t value, int32_t to, int32_t from) {
   return int32_t(scaled);
 }
 
+// The DPI of the runtime windows drawn in last, besides their property:
+// every drawing call needs it, and reading a property is a request to the
+// system's server (under Wine), where this is a few comparisons. The
+// property stays the truth; an entry goes when its window is released.
+struct RememberedDpi {
+  HWND window;
+  int32_t dpi;
+};
+constexpr int REMEMBERED_DPIS = 8;
+RememberedDpi rememberedDpis[REMEMBERED_DPIS];
+int nextRemembered = 0;
+
+int32_t KnownDpi(HWND window) {
+  for (const RememberedDpi& known : rememberedDpis)
+    if (known.window == window) return known.dpi;
+  return 0;
+}
+
+void RememberDpi(HWND window, int32_t dpi) {
+  for (RememberedDpi& known : rememberedDpis)
+    if (known.window == window) {
+      known.dpi = dpi;
+      return;
+    }
+  rememberedDpis[nextRemembered] = RememberedDpi{window, dpi};
+  nextRemembered = (nextRemembered + 1) % REMEMBERED_DPIS;
+}
+
 }  // namespace
 
 SIZE FrameSize(DWORD style, DWORD exStyle, int32_t dpi) {
@@ -69,7 +97,12 @@ int32_t SystemDpiFor(HWND window) {
 int32_t DpiOfWindow(HWND window) {
   // A control has its runtime parent's DPI; so has a child window the runtime did not make.
   for (HWND at = window; at; at = GetAncestor(at, GA_PARENT)) {
-    if (INT_PTR dpi = reinterpret_cast<INT_PTR>(GetPropA(at, WP_DPI))) return int32_t(dpi);
+    if (int32_t dpi = KnownDpi(at)) return dpi;
+    if (INT_PTR dpi = reinterpret_cast<INT_PTR>(GetPropA(at, WP_DPI))) {
+      // Only a runtime window's release forgets it again.
+      if (IsRuntimeWindow(at)) RememberDpi(at, int32_t(dpi));
+      return int32_t(dpi);
+    }
     if (!(GetWindowLongA(at, GWL_STYLE) & WS_CHILD)) break;
   }
   return window ? SystemDpiFor(window) : STANDARD_DPI;
@@ -77,6 +110,13 @@ int32_t DpiOfWindow(HWND window) {
 
 void SetWindowDpi(HWND window, int32_t dpi) {
   SetPropA(window, WP_DPI, reinterpret_cast<HANDLE>(INT_PTR(dpi)));
+  if (IsRuntimeWindow(window)) RememberDpi(window, dpi);
+}
+
+void ForgetWindowDpi(HWND window) {
+  RemovePropA(window, WP_DPI);
+  for (RememberedDpi& known : rememberedDpis)
+    if (known.window == window) known = RememberedDpi{};
 }
 
 int32_t ToDevice(int32_t value, int32_t dpi) {

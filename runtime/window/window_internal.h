@@ -17,6 +17,9 @@ constexpr ATOM NO_MDI_CLIENT_ATOM = 0xFFFF;
 // the window procedure has seen it; both null outside OpenWindow's call.
 extern WindowRecord* recordUnderCreation;
 extern HWND windowUnderCreation;
+// The DPI OpenWindow placed that window for: it is the window's DPI from
+// its first message on, so that EV_CREATE draws and places at the same scale.
+extern int32_t dpiUnderCreation;
 
 constexpr int RECORD_SLOT = 0;  // extra-bytes offset of the record address
 
@@ -62,6 +65,8 @@ int32_t SystemDpiFor(HWND window);
 // parent's for a control, else the system's for it.
 int32_t DpiOfWindow(HWND window);
 void SetWindowDpi(HWND window, int32_t dpi);
+// The window is released: its DPI is forgotten.
+void ForgetWindowDpi(HWND window);
 // The width and height the system's frame and caption add to a client area
 // of a window of these styles at a DPI.
 SIZE FrameSize(DWORD style, DWORD exStyle, int32_t dpi);

@@ -15,9 +15,10 @@ bool IsControlColorRequest(UINT message) {
 
 // The control that draws the item an owner-draw request is about: only the
 // runtime's painted buttons draw their own, whatever procedures the
-// application put in front of theirs. Any other owner-drawn control (a
-// drop-down list hands the request on to its owner, and would get it
-// straight back) leaves it to the handler; so does a menu (identifier 0).
+// application put in front of theirs. Any other owner-drawn control with an
+// identifier (a drop-down list hands the request on to its owner, and would
+// get it straight back) leaves it to the handler. A request with identifier
+// 0 (a menu's) is answered 0, without an event.
 HWND ItemPainter(HWND window, UINT message, WPARAM p1) {
   if (message != WM_DRAWITEM || !p1) return nullptr;
   HWND control = GetDlgItem(window, static_cast<int>(p1));
@@ -58,7 +59,10 @@ LRESULT DeliverCreationEvent(HWND window, UINT message, WPARAM p1, LPARAM p2) {
   if (!record) return 0;
   // Only the window being created speaks for the record (not, say, its parent
   // answering a parent notification meanwhile).
-  if (!windowUnderCreation) windowUnderCreation = window;
+  if (!windowUnderCreation) {
+    windowUnderCreation = window;
+    SetWindowDpi(window, dpiUnderCreation);
+  }
   if (window != windowUnderCreation) return 0;
   record->hwnd = window;
   return DispatchEvent(record, static_cast<int32_t>(message), static_cast<INT_PTR>(p1), p2);
@@ -84,6 +88,8 @@ LRESULT Answer(HWND window, WindowRecord* record, UINT message, WPARAM p1, LPARA
     if (p2) return SendMessageA(reinterpret_cast<HWND>(p2), WM_CTLCOLOR_CONTROL, p1, p2);
   } else if (HWND painter = ItemPainter(window, message, p1)) {
     return SendMessageA(painter, message, p1, p2);
+  } else if (message == WM_DRAWITEM && !p1) {
+    return 0;
   } else if (record) {
     result = DeliverEvent(window, record, &message, p1, p2);
   } else {

@@ -4,7 +4,7 @@ namespace ct {
 
 const std::vector<std::string> runtimeProperties = {
     "LPFN", "FGRND", "BGRND", "BBRUSH", "NOTIFY_TAB", "NOTIFY_ENTER", "DOHOT",
-    "HTCLR", "HBRUSH", "BORDERWIDTH", "HOTBMP", "NORBMP", "SELBMP", "HV_FONT", "HV_FIELD",
+    "HTCLR", "HBRUSH", "BORDERWIDTH", "HOTBMP", "NORBMP", "SELBMP", "HV_FONT", "HV_FIELD", "HV_PICTURE",
     "HV_PAINTS"};
 
 namespace {

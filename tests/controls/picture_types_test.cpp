@@ -26,7 +26,7 @@ TEST_F(PictureTypes, OnlyABitmapStaticLoadsItsCaptionAndNothingOutlivesTheContro
     SCOPED_TRACE(c.name);
     hvtest::GdiBalance balance;
     hv::CreateControl(&w, hv::CK_STATIC, "12", 0, 0, 40, 40, c.style, ++id);
-    const int owned = 1 + (c.shows ? 1 : 0);  // its brush, and its picture
+    const int owned = 2 + (c.shows ? 1 : 0);  // its brush and font, and its picture
     EXPECT_EQ(balance.Delta(), owned) << "after creation: " << balance.Changes();
     for (int i = 0; i < 10; ++i) hv::SetControlText(&w, id, "12");
     EXPECT_EQ(balance.Delta(), owned) << "after ten new texts: " << balance.Changes();

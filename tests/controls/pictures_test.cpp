@@ -6,6 +6,7 @@
 #include "tests/controls/controls_fixture.h"
 #include "tests/support/gdi_count.h"
 #include "tests/support/pixels.h"
+#include "runtime/window/window_internal.h"
 
 namespace {
 
@@ -82,14 +83,14 @@ TEST_F(Pictures, TheCaptionNamesTheBitmapByNumberNameOrPath) {
   ShowWindow(w.hwnd, SW_HIDE);
   int id = 100;
   hvtest::GdiBalance balance;
-  int objects = 0;  // brushes and pictures: a new text deletes the picture it replaces
+  int objects = 0;  // brushes, fonts and pictures: a new text deletes the picture it replaces
   for (const PictureKind& k : pictureKinds) {
     for (const auto& c : cases) {
       SCOPED_TRACE(testing::Message() << "kind " << k.kind << ", caption " << c.caption);
       hv::CreateControl(&w, k.kind, c.caption.c_str(), 0, 0, 40, 40, k.style, ++id);
       hv::CreateControl(&w, k.kind, "12", 0, 0, 40, 40, k.style, ++id);
       hv::SetControlText(&w, id, c.caption.c_str());
-      objects += 2 + (c.size.cx ? 1 : 0) + (c.created.cx ? 1 : 0);
+      objects += 4 + (c.size.cx ? 1 : 0) + (c.created.cx ? 1 : 0);
       EXPECT_EQ(balance.Delta(), objects) << balance.Changes();
       SIZE created = PictureSize(Control(id - 1), k.get), set = PictureSize(Control(id), k.get);
       EXPECT_EQ(created.cx, c.created.cx) << "at creation";
@@ -104,8 +105,8 @@ TEST_F(Pictures, TheCaptionNamesTheBitmapByNumberNameOrPath) {
 }
 
 // A caption picture is drawn for 96 DPI: in a window of another DPI the
-// control shows it grown to that scale, in its own colours, and keeps no
-// other copy (a brush and the picture are all a control makes).
+// control shows it grown to that scale, in its own colours, and keeps the
+// picture as loaded for a later change of DPI (besides its brush and font).
 TEST_F(Pictures, ACaptionPictureGrowsWithTheWindowsDpi) {
   const COLORREF red = RGB(255, 0, 0), green = RGB(0, 255, 0);
   struct {
@@ -118,15 +119,15 @@ TEST_F(Pictures, ACaptionPictureGrowsWithTheWindowsDpi) {
       {144, "WORDPIC", {6, 5}, green}, {192, "WORDPIC", {8, 6}, green},
   };
   ShowWindow(w.hwnd, SW_HIDE);  // nothing painted: only the controls' objects are counted
-  HANDLE own = GetPropA(w.hwnd, "HV_DPI");
+  const int32_t own = hv::GetWindowDpi(&w);
   int id = 0;
   for (const PictureKind& k : pictureKinds) {
     for (const auto& c : cases) {
       SCOPED_TRACE(testing::Message() << "kind " << k.kind << ", " << c.caption << " at " << c.dpi);
-      SetPropA(w.hwnd, "HV_DPI", HANDLE(intptr_t(c.dpi)));
+      hv::SetWindowDpi(w.hwnd, c.dpi);
       hvtest::GdiBalance balance;
       hv::CreateControl(&w, k.kind, c.caption, 0, 0, 40, 40, k.style, ++id);
-      EXPECT_EQ(balance.Delta(), 2) << balance.Changes();
+      EXPECT_EQ(balance.Delta(), c.dpi == 96 ? 3 : 4) << balance.Changes();
       auto picture = reinterpret_cast<HBITMAP>(SendMessageA(Control(id), k.get, IMAGE_BITMAP, 0));
       hvtest::Pixels shown(picture);
       EXPECT_EQ(shown.Width(), c.size.cx);
@@ -136,7 +137,7 @@ TEST_F(Pictures, ACaptionPictureGrowsWithTheWindowsDpi) {
       EXPECT_EQ(balance.Delta(), 0) << balance.Changes();
     }
   }
-  SetPropA(w.hwnd, "HV_DPI", own);
+  hv::SetWindowDpi(w.hwnd, own);
 }
 
 // The static shows what the parent drew under it, or else its own colour;
@@ -173,8 +174,8 @@ TEST_F(Pictures, TheTransparentStaticShowsTheParentsSurface) {
 // it in device pixels: here red on its left half and blue on its right.
 TEST_F(Pictures, TheTransparentStaticShowsTheParentsSurfaceAtTheWindowsDpi) {
   const COLORREF red = RGB(255, 0, 0), blue = RGB(0, 0, 255);
-  HANDLE own = GetPropA(w.hwnd, "HV_DPI");
-  SetPropA(w.hwnd, "HV_DPI", HANDLE(intptr_t(144)));
+  const int32_t own = hv::GetWindowDpi(&w);
+  hv::SetWindowDpi(w.hwnd, 144);
   hv::DrawRect(&w, 0, 0, 300, 200, red, red);
   hv::DrawRect(&w, 50, 20, 30, 20, blue, blue);
   hv::CreateControl(&w, hv::CK_STATIC, "", 20, 20, 60, 20, hv::CC_TRANSPARENT, 1);
@@ -186,7 +187,7 @@ TEST_F(Pictures, TheTransparentStaticShowsTheParentsSurfaceAtTheWindowsDpi) {
   ASSERT_EQ(shown.Height(), 30);
   EXPECT_EQ(shown.Count(0, 0, 44, 30, red), 44 * 30);
   EXPECT_EQ(shown.Count(46, 0, 90, 30, blue), 44 * 30);
-  SetPropA(w.hwnd, "HV_DPI", own);
+  hv::SetWindowDpi(w.hwnd, own);
 }
 
 // A transparent picture static takes its new picture before it asks to be

@@ -3,6 +3,7 @@
 // the runtime makes between the two, and what the runtime answers comes back
 // in 96-DPI pixels. The window is given its DPI as the runtime keeps it (the
 // "HV_DPI" property), so the suite's own screen DPI does not matter.
+#include "runtime/window/window_internal.h"
 #include "tests/support/draw_window.h"
 
 namespace drawtest {
@@ -18,7 +19,7 @@ class Scaled : public DrawWindow, public ::testing::WithParamInterface<int> {
     GiveDpi(&w);
   }
   void GiveDpi(hv::WindowRecord* record) {
-    SetPropA(record->hwnd, "HV_DPI", reinterpret_cast<HANDLE>(INT_PTR(GetParam())));
+    hv::SetWindowDpi(record->hwnd, GetParam());
   }
   int D(int value) const { return MulDiv(value, GetParam(), 96); }
   // The device rectangle of a 96-DPI one, right and bottom exclusive.

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "examples/tour/tour.h"
+#include "runtime/window/window_internal.h"
 #include "tests/tour/tour_fixture.h"
 #include "tests/support/pixels.h"
 
@@ -20,7 +21,7 @@ class TourAtAnotherDpi : public tourtest::TourStarted {
   void SetUp() override {
     TourStarted::SetUp();
     if (HasFatalFailure()) return;
-    SetPropA(tour::frame.hwnd, "HV_DPI", HANDLE(intptr_t(DPI)));
+    hv::SetWindowDpi(tour::frame.hwnd, DPI);
   }
   void Open(int32_t command, hv::WindowRecord* child) {
     SendMessageA(tour::frame.hwnd, WM_COMMAND, MAKEWPARAM(command, 0), 0);

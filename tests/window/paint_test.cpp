@@ -2,6 +2,7 @@
 // screen are compared with the bitmap. Wine keeps its own copy of window
 // pixels, so each test invalidates explicitly to make the window repaint.
 #include "tests/support/window_test.h"
+#include "runtime/window/window_internal.h"
 
 namespace {
 
@@ -268,7 +269,7 @@ TEST_F(Paint, ClientSizedSurfaceRepaintsFullyWhenResized) {
 // another DPI it is still copied one to one until the window is resized.
 TEST_F(Paint, ClientSizedSurfaceIsCopiedOneToOneAtAnotherDpi) {
   Open(hv::OW_SURFACECLIENTSIZE | hv::OW_NOCAPTION);
-  SetPropA(w.hwnd, "HV_DPI", HANDLE(intptr_t(144)));
+  hv::SetWindowDpi(w.hwnd, 144);
   RECT left = {0, 0, 120, 180}, right = {120, 0, 240, 180};
   FillSurface(w, left, RED);
   FillSurface(w, right, BLUE);

@@ -1,0 +1,121 @@
+// Controls when their window moves to a screen of another DPI (WM_DPICHANGED
+// sent by hand, as Wine never sends it): caption pictures are taken again
+// at the new DPI, and a control the program gave no font shows the
+// system's message font at its window's DPI. Nothing is left behind.
+#include <algorithm>
+#include <optional>
+
+#include "tests/controls/controls_fixture.h"
+#include "tests/support/gdi_count.h"
+#include "tests/support/pixels.h"
+
+namespace {
+
+void ChangeDpi(HWND window, int32_t dpi) {
+  RECT outer;
+  GetWindowRect(window, &outer);
+  const RECT suggested = {outer.left, outer.top, outer.left + 4 * dpi, outer.top + 3 * dpi};
+  SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+}
+
+SIZE PictureSize(HWND control, UINT get) {
+  auto picture = reinterpret_cast<HBITMAP>(SendMessageA(control, get, IMAGE_BITMAP, 0));
+  BITMAP description = {};
+  if (!picture || !GetObjectA(picture, sizeof description, &description)) return {0, 0};
+  return {description.bmWidth, description.bmHeight};
+}
+
+class DpiControls : public ct::ControlTest {
+ protected:
+  void SetUp() override {
+    ct::ControlTest::SetUp();
+    balance_.emplace();
+  }
+  void TearDown() override {
+    for (int id = FIRST; id < FIRST + 8; ++id)
+      if (HWND control = Control(id)) DestroyWindow(control);
+    wt::Pump(0);
+    EXPECT_EQ(balance_->Delta(), 0) << balance_->Changes();
+    ct::ControlTest::TearDown();
+  }
+  static constexpr int32_t FIRST = 50;
+  std::optional<hvtest::GdiBalance> balance_;
+};
+
+// Resource 12 is 3 by 2 pixels: at each DPI the picture is the one a
+// control made at that DPI shows, the loaded one grown with the DPI.
+TEST_F(DpiControls, CaptionPicturesAreTakenAgainAtTheNewDpi) {
+  const struct {
+    int32_t kind;
+    DWORD style;
+    UINT get;
+  } kinds[] = {{hv::CK_BUTTON, BS_BITMAP, BM_GETIMAGE}, {hv::CK_STATIC, SS_BITMAP, STM_GETIMAGE}};
+  for (const auto& k : kinds)
+    hv::CreateControl(&w, k.kind, "12", 10, 10 + 40 * (&k - kinds), 40, 20, k.style,
+                      FIRST + int32_t(&k - kinds));
+  for (int32_t dpi : {192, 144, 96, 288}) {
+    SCOPED_TRACE(dpi);
+    ChangeDpi(w.hwnd, dpi);
+    for (const auto& k : kinds) {
+      const SIZE size = PictureSize(Control(FIRST + int32_t(&k - kinds)), k.get);
+      EXPECT_EQ(size.cx, MulDiv(3, dpi, 96)) << k.kind;
+      EXPECT_EQ(size.cy, MulDiv(2, dpi, 96)) << k.kind;
+    }
+  }
+}
+
+// Rows of the control that hold the ink, from the first to the last.
+int InkHeight(HWND control, COLORREF back) {
+  const hvtest::Pixels shown = hvtest::Pixels::OnScreen(control);
+  int top = shown.Height(), bottom = 0;
+  for (int y = 0; y < shown.Height(); ++y)
+    if (shown.Count(0, y, shown.Width(), y + 1, back) < shown.Width())
+      top = std::min(top, y), bottom = y + 1;
+  return std::max(bottom - top, 0);
+}
+
+LOGFONTA FontOf(HWND control) {
+  LOGFONTA font = {};
+  GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+  return font;
+}
+
+// A label without SetFont: the system's message font, owned by the control;
+// at 144 DPI its text is one and a half times as high as at 96, whether it
+// followed the window there or was made there; SetFont replaces the font.
+TEST_F(DpiControls, ControlsWithoutAFontShowTheMessageFontAtTheirDpi) {
+  NONCLIENTMETRICSA metrics = {};
+  metrics.cbSize = sizeof metrics;
+  ASSERT_TRUE(SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0));
+  constexpr COLORREF BACK = RGB(255, 255, 255);
+  auto label = [&](int32_t id) {
+    hv::CreateControl(&w, hv::CK_STATIC, "HHHH", 10, 10 + 40 * (id - FIRST), 120, 30, 0, id);
+    hv::SetControlColor(&w, id, RGB(0, 0, 0), BACK);
+    UpdateWindow(Control(id));
+    return Control(id);
+  };
+  HWND followed = label(FIRST);
+  hv::CreateControl(&w, hv::CK_BUTTON, "OK", 200, 10, 80, 24, 0, FIRST + 1);
+  for (HWND control : {followed, Control(FIRST + 1)}) {
+    EXPECT_STREQ(FontOf(control).lfFaceName, metrics.lfMessageFont.lfFaceName);
+    EXPECT_EQ(FontOf(control).lfHeight, metrics.lfMessageFont.lfHeight);
+    EXPECT_EQ(ct::Prop(control, "HV_FONT"), uintptr_t(SendMessageA(control, WM_GETFONT, 0, 0)));
+  }
+  const int ink96 = InkHeight(followed, BACK);
+  ASSERT_GT(ink96, 4);
+
+  ChangeDpi(w.hwnd, 144);
+  HWND madeThere = label(FIRST + 2);
+  UpdateWindow(followed);
+  for (HWND control : {followed, madeThere}) {
+    EXPECT_NEAR(InkHeight(control, BACK), 1.5 * ink96, 1.0);
+    EXPECT_NEAR(FontOf(control).lfHeight, 1.5 * metrics.lfMessageFont.lfHeight, 1.0);
+  }
+  ChangeDpi(w.hwnd, 96);
+  EXPECT_EQ(FontOf(followed).lfHeight, metrics.lfMessageFont.lfHeight);
+
+  hv::SetFont(&w, "Courier New", 12, FW_NORMAL, 0, FIRST);
+  EXPECT_STREQ(FontOf(followed).lfFaceName, "Courier New");
+}
+
+}  // namespace
