@@ -61,8 +61,8 @@ void EnsureCommonControls();
 void EnsureRichEditLibrary();
 
 // The control with identifier id in the record's window; null for a closed
-// record or a missing control.
-HWND FindControl(WindowRecord* record, int32_t id);
+// record or a missing control, which the diagnostics mode reports for `call`.
+HWND FindControl(WindowRecord* record, int32_t id, const char* call);
 
 // Gives a new rich edit the runtime's callback object.
 void AttachRichEditCallback(HWND control);
