@@ -223,7 +223,9 @@ int32_t OpenWindow(WindowRecord* record, int32_t x, int32_t y, int32_t width, in
   record->handler = nullptr;
   record->hwnd = window;
   ReleaseCreationObjects(record);
-  if (!window) return 0;
+  if (!window)
+    return Diagnose("OpenWindow", parent && !parent->hwnd ? "the parent window record is closed"
+                                                          : "the system made no window"), 0;
 
   DWORD finalStyle = static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE));
   if (finalStyle & WS_MAXIMIZE)

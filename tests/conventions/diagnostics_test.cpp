@@ -65,6 +65,10 @@ const Row rows[] = {
     {OPEN, [](R* r) {
        return hv::OpenWindow(r, 0, 0, 60, 40, hv::OW_HIDDEN, nullptr, "again", nullptr);
      }, "OpenWindow: the window record is already open"},
+    {CLOSED, [](R* r) {
+       R child = {};
+       return hv::OpenWindow(&child, 0, 0, 60, 40, hv::OW_NOCAPTION, r, "child", nullptr);
+     }, "OpenWindow: the parent window record is closed"},
     // Control commands for an identifier that names no control, or on a closed record.
     {OPEN, [](R* r) { return EmptyText(hv::GetControlText(r, MISSING_ID)); },
      "GetControlText: no control has the identifier 77"},
