@@ -1,5 +1,5 @@
 // Built with HV_DIAGNOSTICS defined: the mode is on before the program
-// calls anything, and the environment can still turn it off.
+// calls anything.
 #include <gtest/gtest.h>
 
 #include "runtime/runtime.h"
@@ -14,18 +14,6 @@ TEST(DiagnosticsBuild, StartsWithTheModeOn) {
   EXPECT_EQ(hv::DrawRect(&closed, 0, 0, 5, 5, 0, 0), 0);
   EXPECT_EQ(output.Lines(), std::vector<std::string>{"hv: DrawRect: the window record is closed\n"});
   hv::RuntimeShutdown();
-}
-
-TEST(DiagnosticsBuild, TheEnvironmentTurnsItOff) {
-  SetEnvironmentVariableA("HV_DIAGNOSTICS", "0");
-  hv::RuntimeStartup();
-  SetEnvironmentVariableA("HV_DIAGNOSTICS", nullptr);
-  coretest::DebugOutputCapture output;
-  hv::WindowRecord closed = {};
-  hv::DrawRect(&closed, 0, 0, 5, 5, 0, 0);
-  EXPECT_EQ(output.Lines(), std::vector<std::string>{});
-  hv::RuntimeShutdown();
-  hv::SetDiagnostics(1);
 }
 
 }  // namespace
