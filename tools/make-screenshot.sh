@@ -2,17 +2,18 @@
 # Takes a picture of a program of a build on a virtual display (Xvfb) under
 # Wine: starts it, saves its window once drawn as PNG, closes it. Where the
 # build's programs run; tools/run.sh --screenshot calls it.
-#   tools/make-screenshot.sh [--dpi N] BUILD_DIR PROGRAM FILE.png [CAPTION CLASS]
+#   tools/make-screenshot.sh [--dpi N] BUILD_DIR PROGRAM FILE.png [CAPTION CLASS] [-- ARGS]
 # --dpi: the screen's DPI for the picture (default 96).
 # PROGRAM is relative to BUILD_DIR, or an absolute path; CAPTION and CLASS name the window to
-# wait for (default the calculator's; the caption * stands for any).
+# wait for (default the calculator's; the caption * stands for any); ARGS go to the program.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 dpi=96
 [ "${1:-}" = --dpi ] && { dpi=$2; shift 2; }
 build=$1 program=$2 shot=$3
 shift 3
-window=("$@")
+window=() args=()
+while [ $# -gt 0 ]; do [ "$1" = -- ] && { shift; args=("$@"); break; }; window+=("$1"); shift; done
 target=$(basename "$program" .exe)
 . tools/wine-env.sh
 # A prefix of its own: on a virtual display Wine draws the window frames itself.
@@ -26,7 +27,7 @@ wine "$build/tools/hold-desktop.exe" </dev/null >/dev/null 2>&1 &
 mkdir -p "$(dirname "$shot")"
 rm -f "$shot"
 case "$program" in /*) ;; *) program=$build/$program ;; esac
-wine "$program" &
+wine "$program" "${args[@]}" &
 running=$!
 shot_rc=0
 wine "$build/tools/ampliwind-screenshot.exe" "$(wine winepath -w "$shot")" "${window[@]}" || shot_rc=$?

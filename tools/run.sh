@@ -1,27 +1,41 @@
 #!/usr/bin/env bash
-# Builds Ampliwind and starts it.
-#   tools/run.sh                    on Windows (MSYS2), natively; on Linux, under Wine
-#   tools/run.sh --screenshot FILE  a picture of the started window instead (Linux)
-#   tools/run.sh tour               the runtime tour (examples/tour) instead, on a display
-#   tools/run.sh PROGRAM.exe        any program of yours on the runtime, in this project's
-#                                   Wine prefix (its fonts, window frames drawn by Wine)
-#   ... --dpi N                     last: on a screen of N DPI (Linux; default 96)
-# On Linux without an X display it says so, runs the program on a virtual
-# display, saves a PNG picture of its window, prints where, and closes it.
+# Builds a program and starts it: on Linux under Wine on your X display,
+# where your window manager draws the frames; without a display on a virtual
+# one (Xvfb), where Wine draws them, saving a PNG picture of the window.
 # Installs what is missing first (Debian, as root).
+# Usage: tools/run.sh [tour | PROGRAM.exe] [OPTIONS] [-- ARGS]
+#   (nothing)          Ampliwind; tour: the runtime tour; PROGRAM.exe: yours
+#   -- ARGS            the program's own arguments
+#   --screenshot FILE  a picture of the started window instead (Linux)
+#   --dpi N            on a screen of N DPI (Linux; default 96)
+#   --diagnostics      the runtime's diagnostics mode (HV_DIAGNOSTICS=1), its
+#                      lines shown (from Wine's WINEDEBUG=+debugstr)
 set -euo pipefail
-exe=
-case "${1:-}" in
-  *.exe|*.EXE) exe=$(realpath -e "$1") || { echo "run.sh: no program $1" >&2; exit 1; }; shift ;;
-esac
-cd "$(dirname "$0")/.."
-
+usage() { sed -n '6,12s/^# \{0,1\}//p' "$0"; }
 target=ampliwind program=app/ampliwind.exe name=Ampliwind window=() picture=
-if [ "${1:-}" = tour ]; then
-  target=tour program=examples/tour/tour.exe name="The tour"
-  window=("Ampliwind runtime tour" HalvornFrameClass)  # the frame the screenshot waits for
+exe= shot= dpi=96 diag= args=()
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --) shift; args=("$@"); break ;;
+    --screenshot) shot=$(realpath -m "${2:?--screenshot needs a file name}"); shift ;;
+    --dpi) dpi=${2:?--dpi needs a number}; shift
+      [[ $dpi =~ ^[1-9][0-9]{1,2}$ ]] || { echo "run.sh: --dpi takes a number such as 96, 144, 192" >&2; exit 1; } ;;
+    --diagnostics) diag=1 ;;
+    --help|-h) usage; exit 0 ;;
+    tour) target=tour program=examples/tour/tour.exe name="The tour"
+      window=("Ampliwind runtime tour" HalvornFrameClass) ;;  # the frame a picture waits for
+    *.exe|*.EXE) exe=$(realpath -e "$1") || { echo "run.sh: no program $1" >&2; exit 1; } ;;
+    *) echo "run.sh: unknown argument $1" >&2; usage >&2; exit 2 ;;
+  esac
   shift
-fi
+done
+cd "$(dirname "$0")/.."
+# With --diagnostics, of Wine's debug strings only the runtime's are shown, as they read.
+run() {
+  [ -n "$diag" ] || { "$@"; return; }
+  "$@" 2>&1 | sed -u -e '/:debugstr:/{/OutputDebugStringA "hv: /!d;s/^.*OutputDebugStringA "\(.*\)\\n"$/\1/}'
+}
+[ -z "$diag" ] || export HV_DIAGNOSTICS=1 WINEDEBUG=${WINEDEBUG:-fixme-all},+debugstr
 # The machine a program is built for: the word after "PE\0\0" at the offset at 0x3C.
 exe_machine() {
   local offset
@@ -36,22 +50,11 @@ if [ -n "$exe" ]; then
   [ "$(exe_machine "$exe")" = 8664 ] && BUILD_DIR=${BUILD_DIR:-build-x64}
 fi
 
-shot=
-if [ "${1:-}" = --screenshot ]; then
-  shot=$(realpath -m "${2:?--screenshot needs a file name}")
-  shift 2
-fi
-dpi=96
-if [ "${1:-}" = --dpi ]; then
-  dpi=${2:?--dpi needs a number}
-  [[ $dpi =~ ^[1-9][0-9]{1,2}$ ]] || { echo "run.sh: --dpi takes a number such as 96, 144, 192" >&2; exit 1; }
-fi
-
 case "$(uname -s)" in
   MINGW*|MSYS*|CYGWIN*)
     cmake --preset msys2
     cmake --build --preset msys2 --target "$target"
-    case "$program" in /*) exec "$program" ;; *) exec "build-msys2/$program" ;; esac
+    case "$program" in /*) exec "$program" "${args[@]}" ;; *) exec "build-msys2/$program" "${args[@]}" ;; esac
     ;;
 esac
 
@@ -82,7 +85,8 @@ if [ -n "${DISPLAY:-}" ] && [ -z "$shot" ]; then
   trap 'wine_env_stop "$state"' EXIT
   wine_env_prepare "$state" no
   wine_env_dpi "$dpi"
-  case "$program" in /*) wine "$program" ;; *) wine "$build/$program" ;; esac
+  case "$program" in /*) ;; *) program=$build/$program ;; esac
+  run wine "$program" "${args[@]}"
   exit
 fi
 
@@ -95,4 +99,4 @@ runner=()
 wine_env_runner runner "$(cat "$build/wine-arch")" "$build"
 [ ${#runner[@]} -eq 0 ] || echo "$(wine_env_why_emulated): $name runs in an x86-64 machine
 emulated by QEMU, on a virtual display there; this takes a few minutes."
-"${runner[@]}" tools/make-screenshot.sh --dpi "$dpi" "$build" "$program" "$shot" "${window[@]}"
+run "${runner[@]}" tools/make-screenshot.sh --dpi "$dpi" "$build" "$program" "$shot" "${window[@]}" -- "${args[@]}"

@@ -4,6 +4,7 @@
 
 #include "runtime/controls/controls_internal.h"
 #include "runtime/core/core.h"
+#include "runtime/core/diagnostics_internal.h"
 #include "runtime/core/utf8_internal.h"
 
 namespace hv {
@@ -18,8 +19,11 @@ void ReplaceBrush(HWND control, const char* name, COLORREF color) {
 
 }  // namespace
 
-HWND FindControl(WindowRecord* record, int32_t id) {
-  return record && record->hwnd ? GetDlgItem(record->hwnd, id) : nullptr;
+HWND FindControl(WindowRecord* record, int32_t id, const char* call) {
+  if (!record || !record->hwnd) return RefuseClosed(call), nullptr;
+  HWND control = GetDlgItem(record->hwnd, id);
+  if (!control) Diagnose(call, "no control has the identifier %d", id);
+  return control;
 }
 
 namespace {
@@ -49,7 +53,7 @@ char* ReadUtf8Text(HWND control, char* empty) {
 
 char* GetControlText(WindowRecord* record, int32_t id) {
   auto* text = static_cast<char*>(AllocateBlock(2));
-  HWND control = FindControl(record, id);
+  HWND control = FindControl(record, id, "GetControlText");
   if (!control || !text) return text;
   if (TextIsUtf8()) return ReadUtf8Text(control, text);
   int32_t size = GetWindowTextLengthA(control) + 1;
@@ -60,12 +64,12 @@ char* GetControlText(WindowRecord* record, int32_t id) {
 }
 
 int32_t SetControlText(WindowRecord* record, int32_t id, const char* text) {
-  if (HWND control = FindControl(record, id)) SetWindowTextA(control, text ? text : "");
+  if (HWND control = FindControl(record, id, "SetControlText")) SetWindowTextA(control, text ? text : "");
   return 0;
 }
 
 int32_t SetControlColor(WindowRecord* record, int32_t id, COLORREF textColor, COLORREF backColor) {
-  HWND control = FindControl(record, id);
+  HWND control = FindControl(record, id, "SetControlColor");
   if (!control) return 0;
   ReleaseWithControl(control);
   WriteProperty(control, CP_FGRND, textColor);
@@ -76,7 +80,7 @@ int32_t SetControlColor(WindowRecord* record, int32_t id, COLORREF textColor, CO
 }
 
 int32_t SetHotColor(WindowRecord* record, int32_t id, COLORREF color) {
-  HWND control = FindControl(record, id);
+  HWND control = FindControl(record, id, "SetHotColor");
   if (!control) return 0;
   ReleaseWithControl(control);
   WriteProperty(control, CP_HTCLR, color);
@@ -86,14 +90,14 @@ int32_t SetHotColor(WindowRecord* record, int32_t id, COLORREF color) {
 }
 
 int32_t SetControlFocus(WindowRecord* record, int32_t id) {
-  if (!record || !record->hwnd) return 0;
-  HWND target = id ? GetDlgItem(record->hwnd, id) : record->hwnd;
+  if (!record || !record->hwnd) return RefuseClosed("SetControlFocus");
+  HWND target = id ? FindControl(record, id, "SetControlFocus") : record->hwnd;
   if (target) SetFocus(target);
   return 0;
 }
 
 int32_t SetControlState(WindowRecord* record, int32_t id, int32_t state) {
-  HWND control = FindControl(record, id);
+  HWND control = FindControl(record, id, "SetControlState");
   if (!control) return 0;
   char className[16] = {};
   int length = GetClassNameA(control, className, sizeof className);

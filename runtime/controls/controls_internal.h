@@ -66,8 +66,8 @@ void EnsureCommonControls();
 void EnsureRichEditLibrary();
 
 // The control with identifier id in the record's window; null for a closed
-// record or a missing control.
-HWND FindControl(WindowRecord* record, int32_t id);
+// record or a missing control, which the diagnostics mode reports for `call`.
+HWND FindControl(WindowRecord* record, int32_t id, const char* call);
 
 // The system's message font at a DPI (a control's text face where the
 // program gives none), and a new control given it, owned as SetFont's

@@ -1,5 +1,6 @@
 // SendControlMessage: a message to a window named by a typed reference.
 #include "runtime/controls/controls_internal.h"
+#include "runtime/core/diagnostics_internal.h"
 
 namespace hv {
 namespace {
@@ -39,8 +40,9 @@ LPARAM ParameterValue(LPARAM lParam, uint32_t type) {
 LRESULT SendControlMessage(uintptr_t target, uint32_t targetType, UINT message, WPARAM wParam,
                            LPARAM lParam, uint32_t lParamType, int32_t id) {
   HWND window = TargetWindow(target, targetType);
-  if (window && id) window = GetDlgItem(window, id);
-  if (!window) return 0;
+  if (!window) return Diagnose("SendControlMessage", "the target names no window"), 0;
+  if (id) window = GetDlgItem(window, id);
+  if (!window) return Diagnose("SendControlMessage", "no control has the identifier %d", id), 0;
   return SendMessageA(window, message, wParam, ParameterValue(lParam, lParamType));
 }
 

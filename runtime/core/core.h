@@ -27,6 +27,25 @@ void AddExitCallback(ExitRoutine routine, void* argument);
 constexpr uint16_t FPU_STARTUP_CONTROL = 0x033F;
 void LoadStartupControlWord();
 
+// ---- Diagnostics -----------------------------------------------------------
+// Off by default: a misused call (drawing on a closed window, a control
+// identifier that names nothing, an unknown kind or type code...) does what
+// it always does and tells nobody. On, each misuse also writes one line
+// naming the call and what was wrong, "hv: DrawRect: the window record is
+// closed", to the debugger's output (OutputDebugStringA; under Wine, run
+// with WINEDEBUG=+debugstr). Results are the same either way. On in a
+// program's Debug build (the runtime's CMake package defines HV_DIAGNOSTICS
+// there), and where the environment variable HV_DIAGNOSTICS is set when
+// RuntimeStartup runs: "0" turns it off, anything else on.
+void SetDiagnostics(int32_t on);
+#ifdef HV_DIAGNOSTICS
+namespace {
+[[maybe_unused]] const struct DiagnosticsInThisBuild {
+  DiagnosticsInThisBuild() { SetDiagnostics(1); }
+} diagnosticsInThisBuild;
+}  // namespace
+#endif
+
 // ---- Heap ----------------------------------------------------------------
 // Every block is zero-filled and 3 bytes longer than requested.
 HANDLE RuntimeHeap();                       // 0 before RuntimeStartup

@@ -1,5 +1,6 @@
 // Process start and stop, the runtime lock and the exit callbacks.
 #include "runtime/core/core.h"
+#include "runtime/core/diagnostics_internal.h"
 #include "runtime/core/lifecycle_internal.h"
 #include "runtime/draw/draw.h"
 #include "runtime/draw/draw_internal.h"
@@ -33,6 +34,7 @@ void LoadStartupControlWord() {
 void RuntimeStartup() {
   runtimeLock = CreateMutexA(nullptr, FALSE, nullptr);
   CreateRuntimeHeap();
+  ReadDiagnosticsRequest();
 }
 
 void RuntimeShutdown() {

@@ -3,6 +3,7 @@
 // context of a window without one); EndDraw takes the state back, replaces
 // the record's pen and font by copies of what is selected at that moment,
 // and repaints exactly the rectangle the operation touched.
+#include "runtime/core/diagnostics_internal.h"
 #include "runtime/draw/draw.h"
 #include "runtime/draw/draw_internal.h"
 #include "runtime/window/window_internal.h"
@@ -93,7 +94,7 @@ void GiveBack(WindowRecord* record, HDC context) {
 }  // namespace
 
 HDC BeginDraw(WindowRecord* record) {
-  if (!record->hwnd) return nullptr;
+  if (!record->hwnd) return RefuseClosed("BeginDraw"), nullptr;
   if (record->eventDC) return record->eventDC;
   if (record->drawDepth && record->drawDC) {
     ++record->drawDepth;

@@ -1,6 +1,7 @@
 // Lines, pixels, rectangles and the window colour, each in one bracket.
 // Pens and brushes made here are temporary: deselected and deleted before
 // the bracket closes, so the record's own pen is untouched by drawing.
+#include "runtime/core/diagnostics_internal.h"
 #include "runtime/draw/draw.h"
 
 namespace hv {
@@ -13,14 +14,14 @@ COLORREF Resolve(HDC dc, COLORREF colour) {
 }  // namespace
 
 int32_t MoveTo(WindowRecord* record, int32_t x, int32_t y) {
-  if (!record->hwnd) return 0;
+  if (!record->hwnd) return RefuseClosed("MoveTo");
   HDC dc = BeginDraw(record);
   if (dc) MoveToEx(dc, x, y, nullptr);
   return EndDraw(record, dc, 1);
 }
 
 int32_t DrawLineTo(WindowRecord* record, int32_t x, int32_t y, COLORREF colour) {
-  if (!record->hwnd) return 0;
+  if (!record->hwnd) return RefuseClosed("DrawLineTo");
   HDC dc = BeginDraw(record);
   if (dc) {
     HPEN pen = CreatePen(record->penStyle, record->penWidth, Resolve(dc, colour));
@@ -33,13 +34,13 @@ int32_t DrawLineTo(WindowRecord* record, int32_t x, int32_t y, COLORREF colour) 
 }
 
 int32_t DrawLine(WindowRecord* record, int32_t x1, int32_t y1, int32_t x2, int32_t y2, COLORREF colour) {
-  if (!record->hwnd) return 0;
+  if (!record->hwnd) return RefuseClosed("DrawLine");
   MoveTo(record, x1, y1);
   return DrawLineTo(record, x2, y2, colour);
 }
 
 int32_t DrawPixel(WindowRecord* record, int32_t x, int32_t y, COLORREF colour) {
-  if (!record->hwnd) return 0;
+  if (!record->hwnd) return RefuseClosed("DrawPixel");
   HDC dc = BeginDraw(record);
   if (dc && GetMapMode(dc) == MM_TEXT) {
     SetPixelV(dc, x, y, Resolve(dc, colour));
@@ -54,7 +55,7 @@ int32_t DrawPixel(WindowRecord* record, int32_t x, int32_t y, COLORREF colour) {
 
 int32_t DrawRect(WindowRecord* record, int32_t x, int32_t y, int32_t width, int32_t height,
                  COLORREF outline, COLORREF fill) {
-  if (!record->hwnd) return 0;
+  if (!record->hwnd) return RefuseClosed("DrawRect");
   HDC dc = BeginDraw(record);
   if (dc) {
     bool filled = outline != CL_FRONT && fill != CL_FRONT;
@@ -78,7 +79,7 @@ int32_t DrawRect(WindowRecord* record, int32_t x, int32_t y, int32_t width, int3
 }
 
 int32_t SetWindowColor(WindowRecord* record, COLORREF colour) {
-  if (!record->hwnd) return 0;
+  if (!record->hwnd) return RefuseClosed("SetWindowColor");
   record->windowColor = colour;
   if (record->surfaceFlags)
     return DrawRect(record, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "runtime/core/core.h"
+#include "runtime/core/diagnostics_internal.h"
 #include "runtime/core/numbers_internal.h"
 #include "runtime/core/utf8_internal.h"
 #include "runtime/draw/draw.h"
@@ -61,6 +62,7 @@ constexpr ItemFormat OTHER_ITEM = {-1, ITEM_WORD, "%u ", nullptr};
 const ItemFormat& FindFormat(int32_t code) {
   for (const ItemFormat& item : ITEM_FORMATS)
     if (item.code == code) return item;
+  Diagnose("PrintText", "unknown type code %d", code);
   return OTHER_ITEM;
 }
 
@@ -100,6 +102,7 @@ int32_t FormatItem(const ItemFormat& item, bool first, char* at, uint32_t size, 
 }
 
 void DrawPrinted(WindowRecord* target, int32_t length) {
+  if (!target->hwnd) return Diagnose("PrintText", "the target window record is closed");
   HDC dc = BeginDraw(target);
   if (dc && TextIsUtf8())
     TextOutW(dc, target->posX, target->posY, wideText,

@@ -1,5 +1,6 @@
 // The font of a window's text output, or of one of its child controls.
 #include "runtime/controls/controls_internal.h"
+#include "runtime/core/diagnostics_internal.h"
 #include "runtime/core/utf8_internal.h"
 #include "runtime/draw/draw.h"
 #include "runtime/draw/draw_internal.h"
@@ -46,7 +47,7 @@ void SetControlFont(HWND control, const LOGFONTA& description) {
 
 int32_t SetFont(WindowRecord* record, const char* face, int32_t size, int32_t weight,
                 int32_t flags, int32_t controlId) {
-  if (!record->hwnd) return 0;
+  if (!record->hwnd) return RefuseClosed("SetFont");
   bool lent = record->eventDC != nullptr;
   HDC dc = BeginDraw(record);
   if (!dc) return EndDraw(record, dc, 1);
@@ -55,6 +56,8 @@ int32_t SetFont(WindowRecord* record, const char* face, int32_t size, int32_t we
     HWND control = GetDlgItem(record->hwnd, controlId);
     if (control)
       SetControlFont(control, Describe(DpiOfWindow(record->hwnd), face, size, weight, uint32_t(flags)));
+    else
+      Diagnose("SetFont", "no control has the identifier %d", controlId);
     return EndDraw(record, dc, 1);
   }
   // The window's own text is drawn in 96-DPI pixels, which its context scales.

@@ -1,11 +1,12 @@
 // The two state setters that draw nothing: background mix and front pen.
+#include "runtime/core/diagnostics_internal.h"
 #include "runtime/draw/draw.h"
 #include "runtime/draw/draw_internal.h"
 
 namespace hv {
 
 int32_t SetDrawMode(WindowRecord* record, int32_t mode) {
-  if (!record->hwnd) return 0;
+  if (!record->hwnd) return RefuseClosed("SetDrawMode");
   HDC dc = BeginDraw(record);
   if (dc) SetBkMode(dc, mode);
   EndDraw(record, dc, 1);
@@ -13,7 +14,7 @@ int32_t SetDrawMode(WindowRecord* record, int32_t mode) {
 }
 
 int32_t SetFrontPen(WindowRecord* record, COLORREF colour) {
-  if (!record->hwnd) return 0;
+  if (!record->hwnd) return RefuseClosed("SetFrontPen");
   bool lent = record->eventDC != nullptr;
   HDC dc = BeginDraw(record);
   if (!dc) return EndDraw(record, dc, 0);

@@ -1,6 +1,7 @@
 // Opening a window: styles from the option bits, creation with the record
 // published, the MDI frame's menu and client, the backing surface and the
 // drawing defaults.
+#include "runtime/core/diagnostics_internal.h"
 #include "runtime/draw/draw.h"
 #include "runtime/draw/draw_internal.h"
 #include "runtime/window/window_internal.h"
@@ -164,6 +165,14 @@ void SetUpDrawing(WindowRecord* record, uint32_t options, int32_t width, int32_t
   ReleaseDC(record->hwnd, screen);
 }
 
+// Opening an open record again would leave its window without one: that
+// window's close box would then close the new window instead.
+bool StillOpen(WindowRecord* record) {
+  HWND window = record->hwnd;
+  return window && IsWindow(window) &&
+         (AttachedRecord(window) == record || recordUnderCreation == record);
+}
+
 }  // namespace
 
 int32_t FillSolid(HDC dc, int32_t x, int32_t y, int32_t width, int32_t height, COLORREF color) {
@@ -179,6 +188,7 @@ int32_t OpenWindow(WindowRecord* record, int32_t x, int32_t y, int32_t width, in
                    EventHandler handler) {
   if (!record) return 0;
   ReleaseClosingWindow(record);
+  if (StillOpen(record)) return Diagnose("OpenWindow", "the window record is already open"), 0;
   RegisterWindowClasses();
   record->surfaceFlags = (style & OW_NOSURFACE) ? 0 : SF_SURFACE;
   if (style & OW_SURFACECLIENTSIZE) record->surfaceFlags |= SF_CLIENTSIZE;
@@ -213,7 +223,9 @@ int32_t OpenWindow(WindowRecord* record, int32_t x, int32_t y, int32_t width, in
   record->handler = nullptr;
   record->hwnd = window;
   ReleaseCreationObjects(record);
-  if (!window) return 0;
+  if (!window)
+    return Diagnose("OpenWindow", parent && !parent->hwnd ? "the parent window record is closed"
+                                                          : "the system made no window"), 0;
 
   DWORD finalStyle = static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE));
   if (finalStyle & WS_MAXIMIZE)

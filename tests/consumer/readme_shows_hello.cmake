@@ -1,0 +1,15 @@
+# The README opens with examples/hello: its first C++ block must be that
+# program's main.cpp as it is. Run with -DSOURCE_DIR=<the project's root>.
+file(READ ${SOURCE_DIR}/README.md readme)
+string(FIND "${readme}" "```cpp\n" open)
+if(open EQUAL -1)
+  message(FATAL_ERROR "README.md shows no C++ program")
+endif()
+math(EXPR from "${open} + 7")
+string(SUBSTRING "${readme}" ${from} -1 rest)
+string(FIND "${rest}" "```" close)
+string(SUBSTRING "${rest}" 0 ${close} shown)
+file(READ ${SOURCE_DIR}/examples/hello/main.cpp actual)
+if(NOT shown STREQUAL actual)
+  message(FATAL_ERROR "README.md does not show examples/hello/main.cpp as it is")
+endif()
