@@ -3,12 +3,12 @@
 // the object a focus event names when a click moves the focus to a field.
 #include <gtest/gtest.h>
 #include <windows.h>
-#include <oleacc.h>
 
 #include <string>
 #include <vector>
 
 #include "tests/e2e/driver.h"
+#include "tests/support/accessible_name.h"
 
 namespace {
 
@@ -29,38 +29,6 @@ const NamedField fields[] = {
     {7, "Secondary Current ( A )"},
 };
 
-std::string Narrow(BSTR text) {
-  std::string out;
-  if (!text) return out;
-  int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-  out.resize(size > 0 ? size - 1 : 0);
-  WideCharToMultiByte(CP_UTF8, 0, text, -1, out.data(), size, nullptr, nullptr);
-  return out;
-}
-
-// The name the object gives itself; "<no object>" when there is none.
-std::string NameOf(IAccessible* object, VARIANT child) {
-  if (!object) return "<no object>";
-  BSTR name = nullptr;
-  object->get_accName(child, &name);
-  std::string text = Narrow(name);
-  SysFreeString(name);
-  object->Release();
-  return text;
-}
-
-std::string NameByWindow(HWND field) {
-  // mingw-w64's oleacc import library holds an IID_IAccessible of its own
-  // that is no GUID: the compiler's is the one to pass.
-  IAccessible* object = nullptr;
-  AccessibleObjectFromWindow(field, OBJID_CLIENT, __uuidof(IAccessible),
-                             reinterpret_cast<void**>(&object));
-  VARIANT self;
-  self.vt = VT_I4;
-  self.lVal = CHILDID_SELF;
-  return NameOf(object, self);
-}
-
 // Focus events as a screen reader takes them: out of context, the object
 // asked for while the event is handled.
 struct Heard {
@@ -70,10 +38,7 @@ struct Heard {
 std::vector<Heard> heard;
 
 void CALLBACK OnFocus(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD) {
-  IAccessible* accessible = nullptr;
-  VARIANT which = {};
-  AccessibleObjectFromEvent(window, object, child, &accessible, &which);
-  heard.push_back({window, NameOf(accessible, which)});
+  heard.push_back({window, hvtest::AccessibleNameFromEvent(window, object, child)});
 }
 
 // Out-of-context events arrive as messages to this thread.
@@ -114,7 +79,7 @@ TEST_F(Names, EachFieldIsNamedByTheLabelItShowsJustBeforeIt) {
     SCOPED_TRACE(f.label);
     HWND field = Field(f.id);
     ASSERT_NE(field, nullptr);
-    EXPECT_EQ(NameByWindow(field), f.label);
+    EXPECT_EQ(hvtest::AccessibleName(field), f.label);
     // The system's rule on Windows: the static just before the field.
     HWND label = GetWindow(field, GW_HWNDPREV);
     char className[16] = {};
