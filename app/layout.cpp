@@ -1,5 +1,6 @@
 // The main window, opened and filled in the order it is drawn: the
-// decoration, the worked example, the fourteen controls and their labels.
+// decoration, the worked example, the fourteen controls and their labels,
+// drawn and given to the fields as their names.
 #include <initializer_list>
 
 #include "app/commands.h"
@@ -68,6 +69,22 @@ void CreateControls(int32_t first, int32_t last) {
   }
 }
 
+// The seven fields' labels: drawn beside them, and their accessible names.
+struct FieldLabel {
+  int32_t id, x, y;
+  const char* text;
+};
+
+constexpr FieldLabel fieldLabels[] = {
+    {FIELD_POWER, 252, 82, "Transformer Power ( W )"},
+    {FIELD_PRIMARY_VOLTAGE, 252, 110, "Primary Voltage ( V )"},
+    {FIELD_SECONDARY_VOLTAGE, 252, 136, "Secondary Voltage ( V )"},
+    {FIELD_PRIMARY_TURNS, 260, 176, "Primary Coil ( turns )"},
+    {FIELD_SECONDARY_TURNS, 260, 204, "Secondary Coil ( turns )"},
+    {FIELD_PRIMARY_CURRENT, 260, 230, "Primary Current ( A )"},
+    {FIELD_SECONDARY_CURRENT, 260, 258, "Secondary Current ( A )"},
+};
+
 // Single pixels over a rectangle's corners make it look rounded.
 void Pixels(COLORREF colour, std::initializer_list<POINT> points) {
   for (POINT p : points) hv::DrawPixel(W, p.x, p.y, colour);
@@ -126,13 +143,10 @@ void BuildMainWindow() {
   // Labels of the seven fields and the keyboard hint.
   hv::SetFrontPen(W, LABEL_COLOR);
   Font("Microsoft Sans Serif", 9);
-  Label(252, 82, "Transformer Power ( W )");
-  Label(252, 110, "Primary Voltage ( V )");
-  Label(252, 136, "Secondary Voltage ( V )");
-  Label(260, 176, "Primary Coil ( turns )");
-  Label(260, 204, "Secondary Coil ( turns )");
-  Label(260, 230, "Primary Current ( A )");
-  Label(260, 258, "Secondary Current ( A )");
+  for (const FieldLabel& l : fieldLabels) {
+    Label(l.x, l.y, l.text);
+    hv::SetControlLabel(W, l.id, l.text);  // what a screen reader says of the field
+  }
   SmallCaptionFont();
   Label(389, 67, "> USE TAB KEY <");
   // Two joints: command bar to input panel, sizing panel to input panel.

@@ -51,6 +51,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   hv::MoveTo(&window, 20, 16);
   hv::PrintText(2, hv::TC_RECORD, &window, hv::TC_STRING, "Grüße ✓ Жук: type, then ENTER");
   hv::CreateControl(&window, hv::CK_EDIT, "Grüße", 20, 52, 280, 24, WS_TABSTOP | ES_AUTOHSCROLL, ID_FIELD);
+  hv::SetControlLabel(&window, ID_FIELD, "Text to add");  // its name for screen readers
   hv::CreateControl(&window, hv::CK_BUTTON, "Add ✓", 310, 50, 110, 28, WS_TABSTOP, ID_ADD);
   hv::CreateControl(&window, hv::CK_LISTBOX, "", 20, 90, 400, 100, WS_TABSTOP | WS_VSCROLL, ID_LIST);
   hv::SetControlColor(&window, ID_ADD, RGB(255, 255, 255), INK);

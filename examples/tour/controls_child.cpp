@@ -72,6 +72,19 @@ const ControlRow controls[] = {
      12, 12, 480, 18, hv::CC_TRANSPARENT, WHITE, 0, 8},
 };
 
+// What a screen reader says of the fields, which show no text of their own
+// saying what they are: hidden labels just before them.
+struct FieldName {
+  int32_t id;
+  const char* name;
+};
+const FieldName fieldNames[] = {
+    {ID_NOTIFYING_EDIT, "Reports TAB and ENTER"},
+    {ID_LIST, "Core shape"},
+    {ID_COMBO, "Wire size"},
+    {ID_RICHEDIT, "Notes & sketches"},  // the "&" is read as written
+};
+
 // These kinds paint without asking their parent for colours: they take
 // theirs by message, which carries the text or the background colour. The
 // custom control here is a progress bar.
@@ -230,6 +243,7 @@ void Build() {
   hv::SetWindowColor(&controlsChild, WINDOW_COLOR);
   DrawGradient();
   for (const ControlRow& c : controls) CreateOne(c);
+  for (const FieldName& f : fieldNames) hv::SetControlLabel(&controlsChild, f.id, f.name);
   FillLists();
   SetStates();
   for (const ControlRoute& r : controlRoutes)

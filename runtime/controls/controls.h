@@ -77,6 +77,17 @@ int32_t SetHotColor(WindowRecord* record, int32_t id, COLORREF color);
 int32_t SetControlFocus(WindowRecord* record, int32_t id);  // id 0: the window itself
 int32_t SetControlState(WindowRecord* record, int32_t id, int32_t state);  // BM_SETCHECK values
 
+// The control's accessible name, as screen readers read it: a hidden
+// static label just before the control, made once and given the text again
+// by a later call; it goes with the window. Each "&" shows as written.
+// 1 when the control has the label, 0 for a closed record, an identifier
+// naming no control (or a label) and a label the system would not make.
+int32_t SetControlLabel(WindowRecord* record, int32_t id, const char* text);
+// The identifier every label carries, the one dialogs give the statics
+// nothing addresses (IDC_STATIC): a window with a label makes no control of
+// its own with it.
+constexpr int32_t CONTROL_LABEL_ID = 0xFFFF;
+
 // Type tags of SendControlMessage: the low 16 bits name the type of the
 // value, MT_BYREF says the argument is the address of the value.
 constexpr uint32_t MT_TEXT = 0;

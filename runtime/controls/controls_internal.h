@@ -61,6 +61,12 @@ const ControlKind* LookUpKind(int32_t kind);
 uint32_t StyleFor(const ControlKind& row, uint32_t style);
 uint32_t ExStyleFor(const ControlKind& row, uint32_t style);
 
+// A child of the record's window as the creators make it: placed in the
+// window's pixels at its DPI; null when the system refused it.
+HWND MakeChild(WindowRecord* record, const char* className, const char* caption, int32_t x,
+               int32_t y, int32_t width, int32_t height, uint32_t style, uint32_t exStyle,
+               int32_t id);
+
 // Once per process each; the flag and the handle are never reset.
 void EnsureCommonControls();
 void EnsureRichEditLibrary();

@@ -23,6 +23,8 @@ bool MayCreate(WindowRecord* record, int32_t id, const char* call) {
   return false;
 }
 
+}  // namespace
+
 HWND MakeChild(WindowRecord* record, const char* className, const char* caption, int32_t x,
                int32_t y, int32_t width, int32_t height, uint32_t style, uint32_t exStyle,
                int32_t id) {
@@ -33,8 +35,6 @@ HWND MakeChild(WindowRecord* record, const char* className, const char* caption,
                          place.right - place.left, place.bottom - place.top, record->hwnd, reinterpret_cast<HMENU>(static_cast<intptr_t>(id)),
                          GetModuleHandleA(nullptr), nullptr);
 }
-
-}  // namespace
 
 void EnsureCommonControls() {
   if (commonControlsReady) return;

@@ -92,6 +92,7 @@ const Row rows[] = {
     {"SetControlFocus", CLOSED, [](R* r) { return hv::SetControlFocus(r, EDIT_ID); }},
     {"SetControlFocus to the window", CLOSED, [](R* r) { return hv::SetControlFocus(r, 0); }},
     {"SetControlState", CLOSED, [](R* r) { return hv::SetControlState(r, RADIO_ID, BST_CHECKED); }},
+    {"SetControlLabel", CLOSED, [](R* r) { return hv::SetControlLabel(r, EDIT_ID, "name"); }},
     {"SendControlMessage to a record", CLOSED, [](R* r) { return LengthVia(uintptr_t(r), hv::MT_RECORD, 0); }},
     {"SendControlMessage to a record's control", CLOSED, [](R* r) {
        return LengthVia(uintptr_t(r), hv::MT_RECORD, EDIT_ID);
@@ -110,6 +111,7 @@ const Row rows[] = {
     {"SetHotColor", MISSING, [](R* r) { return hv::SetHotColor(r, MISSING_ID, 3); }},
     {"SetControlFocus", MISSING, [](R* r) { return hv::SetControlFocus(r, MISSING_ID); }},
     {"SetControlState", MISSING, [](R* r) { return hv::SetControlState(r, MISSING_ID, BST_CHECKED); }},
+    {"SetControlLabel", MISSING, [](R* r) { return hv::SetControlLabel(r, MISSING_ID, "name"); }},
     {"SendControlMessage to a record's control", MISSING, [](R* r) {
        return LengthVia(uintptr_t(r), hv::MT_RECORD, MISSING_ID);
      }},

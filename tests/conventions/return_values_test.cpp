@@ -170,6 +170,7 @@ const Row rows[] = {
     {"SetControlFocus", [](R* w) { return hv::SetControlFocus(w, EDIT_ID); }, 0},
     {"SetControlFocus to the window", [](R* w) { return hv::SetControlFocus(w, 0); }, 0},
     {"SetControlState", [](R* w) { return hv::SetControlState(w, RADIO_ID, BST_CHECKED); }, 0},
+    {"SetControlLabel", [](R* w) { return hv::SetControlLabel(w, EDIT_ID, "name"); }, 1},
     // The length of "42", through each way of naming the window.
     {"SendControlMessage to a record's control", [](R* w) {
        return LengthVia(uintptr_t(w), hv::MT_RECORD, EDIT_ID);

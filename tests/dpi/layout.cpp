@@ -180,7 +180,8 @@ SIZE CaptionExtent(HWND control) {
 int ExpectCaptionsFit(HWND parent, const std::string& name, int dpi) {
   int measured = 0;
   for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-    if (!ShowsCaptionAsText(c) || GetWindowTextLengthA(c) == 0) continue;
+    // A hidden label (a field's name for screen readers) shows nothing.
+    if (!IsWindowVisible(c) || !ShowsCaptionAsText(c) || GetWindowTextLengthA(c) == 0) continue;
     ++measured;
     char text[256] = {};
     GetWindowTextA(c, text, sizeof text);

@@ -36,11 +36,15 @@ bool TypeInto(HWND field, const char* digits) {
   return true;
 }
 
-// All the window's controls made and painted, for a picture of it.
+// All the window's controls made and painted, for a picture of it; the
+// fields' hidden labels are not counted.
 bool ControlsPainted(HWND window, int controls) {
   int made = 0;
-  for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT), ++made)
+  for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+    if (!IsWindowVisible(c)) continue;
+    ++made;
     if (GetUpdateRect(c, nullptr, FALSE)) return false;
+  }
   return made == controls && !GetUpdateRect(window, nullptr, FALSE);
 }
 

@@ -1,0 +1,127 @@
+// SetControlLabel: the hidden static just before a control that names it,
+// the name the system's accessible object of the control reads from it,
+// the calls that make nothing, and the label going with the window.
+#include "tests/controls/controls_fixture.h"
+#include "tests/support/accessible_name.h"
+#include "tests/support/gdi_count.h"
+#include "tests/support/heap_count.h"
+
+namespace {
+
+enum : int32_t { FIRST = 1, FIELD = 2, BUTTON = 3 };
+
+class Labels : public ct::ControlTest {
+ protected:
+  void SetUp() override {
+    ct::ControlTest::SetUp();
+    ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
+    hv::CreateControl(&w, hv::CK_EDIT, "", 10, 10, 100, 24, WS_TABSTOP, FIRST);
+    hv::CreateControl(&w, hv::CK_EDIT, "", 10, 40, 100, 24, WS_TABSTOP, FIELD);
+    hv::CreateControl(&w, hv::CK_BUTTON, "OK", 10, 70, 100, 24, WS_TABSTOP, BUTTON);
+  }
+  void TearDown() override {
+    CoUninitialize();
+    ct::ControlTest::TearDown();
+  }
+  HWND Before(int32_t id) const { return GetWindow(Control(id), GW_HWNDPREV); }
+  int Children() const {
+    int n = 0;
+    for (HWND c = GetWindow(w.hwnd, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) ++n;
+    return n;
+  }
+  // Where TAB goes from each control, in the window's order.
+  std::vector<HWND> TabOrder() const {
+    std::vector<HWND> order;
+    for (int32_t id : {FIRST, FIELD, BUTTON}) order.push_back(GetNextDlgTabItem(w.hwnd, Control(id), FALSE));
+    return order;
+  }
+};
+
+std::string Text(HWND window) {
+  char text[64] = {};
+  GetWindowTextA(window, text, sizeof text);
+  return text;
+}
+
+struct LabelCase {
+  const char* given;
+  const char* held;  // the label's text: each "&" doubled, no mnemonic
+  const char* name;  // what the accessible object reads
+};
+
+// One control labelled again and again: each call replaces the text.
+const LabelCase labelCases[] = {
+    {"Power ( W )", "Power ( W )", "Power ( W )"},
+    {"Volts & amps", "Volts && amps", "Volts & amps"},
+    {"&", "&&", "&"},
+    {"", "", ""},
+};
+
+TEST_F(Labels, NameTheControlFromAHiddenStaticJustBeforeIt) {
+  const std::vector<HWND> tabs = TabOrder();
+  const int children = Children();
+  for (const LabelCase& c : labelCases) {
+    SCOPED_TRACE(c.given);
+    EXPECT_EQ(hv::SetControlLabel(&w, FIELD, c.given), 1);
+    HWND label = Before(FIELD);
+    EXPECT_EQ(GetWindow(label, GW_HWNDPREV), Control(FIRST)) << "between the two fields";
+    EXPECT_EQ(GetDlgCtrlID(label), hv::CONTROL_LABEL_ID);
+    EXPECT_EQ(GetWindowLongA(label, GWL_STYLE) & (WS_VISIBLE | WS_TABSTOP | WS_GROUP), 0);
+    EXPECT_EQ(Text(label), c.held);
+    EXPECT_EQ(hvtest::AccessibleName(Control(FIELD)), c.name);
+    EXPECT_EQ(Children(), children + 1) << "one label, its text replaced";
+  }
+  EXPECT_EQ(TabOrder(), tabs);
+}
+
+TEST_F(Labels, TheTopControlsLabelComesFirst) {
+  EXPECT_EQ(hv::SetControlLabel(&w, FIRST, "First"), 1);
+  EXPECT_EQ(GetWindow(w.hwnd, GW_CHILD), Before(FIRST));
+  EXPECT_EQ(hvtest::AccessibleName(Control(FIRST)), "First");
+}
+
+TEST_F(Labels, NothingForAClosedRecordAMissingControlOrALabel) {
+  ASSERT_EQ(hv::SetControlLabel(&w, FIELD, "Field"), 1);
+  hv::WindowRecord closed = {};
+  struct {
+    const char* name;
+    hv::WindowRecord* record;
+    int32_t id;
+  } refusals[] = {
+      {"no record", nullptr, FIELD},
+      {"closed record", &closed, FIELD},
+      {"no such control", &w, 99},
+      {"a label", &w, hv::CONTROL_LABEL_ID},
+  };
+  const int children = Children();
+  for (const auto& r : refusals) {
+    SCOPED_TRACE(r.name);
+    EXPECT_EQ(hv::SetControlLabel(r.record, r.id, "refused"), 0);
+    EXPECT_EQ(Children(), children);
+    EXPECT_EQ(Text(Before(FIELD)), "Field");
+  }
+}
+
+// Once to make what the system makes once, then counted.
+TEST_F(Labels, GoWithTheWindowLeavingNothing) {
+  hv::CloseWindow(&w);
+  std::unique_ptr<hvtest::GdiBalance> balance;
+  int blocks = 0;
+  for (int round = 0; round < 2; ++round) {
+    if (round == 1) {
+      balance = std::make_unique<hvtest::GdiBalance>();
+      blocks = hvtest::CountRuntimeBlocks();
+    }
+    ASSERT_EQ(hv::OpenWindow(&w, 60, 60, 300, 200, 0, nullptr, "Labels", wt::RecordingHandler), 1);
+    hv::CreateControl(&w, hv::CK_EDIT, "", 10, 10, 100, 24, WS_TABSTOP, FIELD);
+    ASSERT_EQ(hv::SetControlLabel(&w, FIELD, "Goes & stays gone"), 1);
+    HWND label = Before(FIELD);
+    hv::CloseWindow(&w);
+    wt::Pump(30);
+    EXPECT_FALSE(IsWindow(label));
+  }
+  EXPECT_EQ(balance->Delta(), 0) << balance->Changes();
+  EXPECT_EQ(hvtest::CountRuntimeBlocks(), blocks);
+}
+
+}  // namespace
