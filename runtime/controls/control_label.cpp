@@ -50,7 +50,7 @@ HWND MakeLabel(WindowRecord* record, HWND control, const char* text) {
 }  // namespace
 
 int32_t SetControlLabel(WindowRecord* record, int32_t id, const char* text) {
-  HWND control = FindControl(record, id);
+  HWND control = FindControl(record, id, "SetControlLabel");
   if (!control || IsLabel(control)) return 0;
   char* escaped = EscapeMnemonics(text ? text : "");
   if (!escaped) return 0;

@@ -112,12 +112,12 @@ TEST_F(Labels, GoWithTheWindowLeavingNothing) {
       balance = std::make_unique<hvtest::GdiBalance>();
       blocks = hvtest::CountRuntimeBlocks();
     }
-    ASSERT_EQ(hv::OpenWindow(&w, 60, 60, 300, 200, 0, nullptr, "Labels", wt::RecordingHandler), 1);
+    ASSERT_EQ(hv::OpenWindow(&w, 60, 60, 300, 200, 0, nullptr, "Labels", hvtest::RecordingHandler), 1);
     hv::CreateControl(&w, hv::CK_EDIT, "", 10, 10, 100, 24, WS_TABSTOP, FIELD);
     ASSERT_EQ(hv::SetControlLabel(&w, FIELD, "Goes & stays gone"), 1);
     HWND label = Before(FIELD);
     hv::CloseWindow(&w);
-    wt::Pump(30);
+    hvtest::Pump(30);
     EXPECT_FALSE(IsWindow(label));
   }
   EXPECT_EQ(balance->Delta(), 0) << balance->Changes();

@@ -34,7 +34,7 @@ class DpiControls : public ct::ControlTest {
   void TearDown() override {
     for (int id = FIRST; id < FIRST + 8; ++id)
       if (HWND control = Control(id)) DestroyWindow(control);
-    wt::Pump(0);
+    hvtest::Pump(0);
     EXPECT_EQ(balance_->Delta(), 0) << balance_->Changes();
     ct::ControlTest::TearDown();
   }

@@ -6,11 +6,11 @@
 
 #include "tests/support/gdi_count.h"
 #include "tests/support/heap_count.h"
-#include "tests/window/event_log.h"
+#include "tests/support/window_test.h"
 
 namespace {
 
-using wt::recording;
+using hvtest::recording;
 
 constexpr COLORREF RED = RGB(255, 0, 0), BLUE = RGB(0, 0, 255), WHITE = RGB(255, 255, 255);
 constexpr int32_t POINTS = 10;
@@ -72,7 +72,7 @@ void WarmUp() {
   static bool done = false;
   if (done) return;
   done = true;
-  wt::WarmUpGdi();
+  hvtest::WarmUpGdi();
   hv::WindowRecord w = {}, child = {};
   hv::OpenWindow(&w, 40, 30, 400, 300, 0, nullptr, "warm-up", nullptr);
   MakeWindows(&w, &child);
@@ -81,29 +81,29 @@ void WarmUp() {
     const RECT suggested = {40, 30, 40 + 4 * dpi, 30 + 3 * dpi};
     SendDpiChange(w.hwnd, dpi, suggested);
   }
-  wt::Pump();
+  hvtest::Pump();
   hv::CloseWindow(&child);
   hv::CloseWindow(&w);
-  wt::Pump();
+  hvtest::Pump();
 }
 
-class DpiChange : public wt::WindowTest {
+class DpiChange : public hvtest::WindowTest {
  protected:
   void SetUp() override {
-    wt::WindowTest::SetUp();
+    hvtest::WindowTest::SetUp();
     WarmUp();
     balance_.emplace();
     blocks_ = hvtest::CountRuntimeBlocks();
-    ASSERT_EQ(hv::OpenWindow(&w, 40, 30, 400, 300, 0, nullptr, "DPI", wt::RecordingHandler), 1);
+    ASSERT_EQ(hv::OpenWindow(&w, 40, 30, 400, 300, 0, nullptr, "DPI", hvtest::RecordingHandler), 1);
     ASSERT_EQ(hv::GetWindowDpi(&w), 96) << "this suite runs at 96 DPI";
   }
   void TearDown() override {
     hv::CloseWindow(&child);
     hv::CloseWindow(&w);
-    wt::Pump(0);
+    hvtest::Pump(0);
     EXPECT_EQ(balance_->Delta(), 0) << balance_->Changes();
     EXPECT_EQ(hvtest::CountRuntimeBlocks(), blocks_);
-    wt::WindowTest::TearDown();
+    hvtest::WindowTest::TearDown();
   }
   hv::WindowRecord w = {}, child = {};
   std::optional<hvtest::GdiBalance> balance_;
@@ -124,8 +124,8 @@ TEST_F(DpiChange, WindowControlsFontsAndChildrenFollowEachStep) {
   for (int32_t dpi : {144, 192, 120, 96}) {
     SCOPED_TRACE(dpi);
     const RECT suggested = {30 + dpi / 8, 20, 30 + dpi / 8 + 4 * dpi, 20 + 3 * dpi};
-    wt::ResetRecording();
-    wt::reaction = [&](const wt::Event& e) {
+    hvtest::ResetRecording();
+    hvtest::reaction = [&](const hvtest::Event& e) {
       if (e.code == WM_DPICHANGED) dpiSeenByHandler = hv::GetWindowDpi(&w);
       return 0;
     };
@@ -136,7 +136,7 @@ TEST_F(DpiChange, WindowControlsFontsAndChildrenFollowEachStep) {
     EXPECT_EQ(hv::GetWindowDpi(&w), dpi);
     EXPECT_EQ(hv::GetWindowDpi(&child), dpi);
     EXPECT_EQ(dpiSeenByHandler, dpi);
-    EXPECT_TRUE(wt::MatchesSequence(recording, {{WM_DPICHANGED, MAKEWPARAM(dpi, dpi)}}));
+    EXPECT_TRUE(hvtest::MatchesSequence(recording, {{WM_DPICHANGED, MAKEWPARAM(dpi, dpi)}}));
     for (const Placed& p : parentControls)
       EXPECT_TRUE(WithinAPixel(RectInParent(GetDlgItem(w.hwnd, p.id)), Scaled(p, dpi))) << p.id;
     EXPECT_EQ(RectInParent(GetDlgItem(w.hwnd, 11)).right,

@@ -1,7 +1,7 @@
 // What a window keeps when it moves to a screen of another DPI
 // (WM_DPICHANGED sent by hand, as Wine never sends it): a drop-down list's
 // scaled height and a surface as large as the window needs at the new DPI.
-#include "tests/window/event_log.h"
+#include "tests/support/window_test.h"
 
 namespace {
 
@@ -32,11 +32,11 @@ SIZE SurfaceSize(const hv::WindowRecord& w) {
   return {width, height};
 }
 
-class DpiFollow : public wt::WindowTest {
+class DpiFollow : public hvtest::WindowTest {
  protected:
   void TearDown() override {
     hv::CloseWindow(&w);
-    wt::WindowTest::TearDown();
+    hvtest::WindowTest::TearDown();
   }
   void Open(uint32_t style = 0) {
     ASSERT_EQ(hv::OpenWindow(&w, 40, 30, WIDTH, HEIGHT, style, nullptr, "DPI", nullptr), 1);

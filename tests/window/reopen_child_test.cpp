@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "tests/support/gdi_count.h"
-#include "tests/window/event_log.h"
+#include "tests/support/window_test.h"
 
 namespace {
 
@@ -31,10 +31,10 @@ int32_t ParentHandler() {
   return 0;
 }
 
-using ReopenedChild = wt::WindowTest;
+using ReopenedChild = hvtest::WindowTest;
 
 TEST_F(ReopenedChild, OldChildGivesBackItsObjectsFirst) {
-  wt::WarmUpGdi();
+  hvtest::WarmUpGdi();
   hvtest::GdiBalance balance;
   reopened = false;
   ASSERT_EQ(hv::OpenWindow(&parent, 40, 40, 300, 200, 0, nullptr, "parent", ParentHandler), 1);
@@ -55,7 +55,7 @@ TEST_F(ReopenedChild, OldChildGivesBackItsObjectsFirst) {
   // The reopened window draws and closes like any other.
   hv::DrawRect(&child, 5, 5, 20, 20, RGB(0, 0, 255), RGB(0, 0, 255));
   hv::CloseWindow(&child);
-  wt::Pump(0);
+  hvtest::Pump(0);
   EXPECT_TRUE(hv::IsWindowClosed(&child));
   EXPECT_EQ(balance.Delta(), 0) << balance.Changes();
 }
