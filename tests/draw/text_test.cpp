@@ -40,7 +40,7 @@ TEST_F(Text, DrawsAtThePositionAndMovesAlongTheLine) {
   EXPECT_GT(inked, 10);
   EXPECT_EQ(p.Count(0, 0, WIDTH, HEIGHT, BLACK), inked) << "ink outside the text's place";
   ASSERT_EQ(Repaints().size(), 1u);
-  const RECT& r = Repaints()[0];
+  const RECT r = Repaints()[0];
   EXPECT_TRUE(r.left >= 10 && r.top >= 20 && r.right <= 10 + width && r.bottom <= 40)
       << r.left << "," << r.top << "," << r.right << "," << r.bottom;
 }
