@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs what building and testing need, on Debian, when something is missing.
 # Elsewhere it only says what to install.
+#   tools/install-deps.sh      the builds and Wine
+#   tools/install-deps.sh vm   the emulated machine (tools/vm/run.sh)
 set -euo pipefail
 
 # Both builds: the 32-bit product and its 64-bit twin, and Wine for each.
@@ -24,10 +26,8 @@ have_all() {
   { [ -e /usr/lib/wine/i386-windows ] || [ -e /usr/lib/i386-linux-gnu/wine ]; }
 }
 
-# Where 32-bit programs do not run natively, 32-bit Wine runs in an emulated
-# machine (tools/wine-env.sh decides).
+# The emulated machine's first program is busybox: it must be the static build.
 vm_pkgs=(qemu-system-x86 busybox-static)
-# The machine's first program is busybox: it must be the static build.
 have_vm() {
   command -v qemu-system-x86_64 >/dev/null && [ -x /bin/busybox ] &&
   dpkg-query -W -f='${Status}' busybox-static 2>/dev/null | grep -q 'ok installed'
@@ -93,10 +93,12 @@ update_lists() {
   return 1
 }
 
+if [ "${1:-}" = vm ]; then
+  have_vm || install "${vm_pkgs[@]}"
+  exit
+fi
 have_all || install "${need_pkgs[@]}"
 have_all || {
   echo "install-deps: the install finished but tools are still missing; not installed: $(not_installed "${need_pkgs[@]}")" >&2
   exit 1
 }
-. "$(dirname "$0")/wine-env.sh"
-wine_env_native win32 || have_vm || install "${vm_pkgs[@]}"

@@ -8,7 +8,8 @@
 #   ... --dpi N                     last: on a screen of N DPI (Linux; default 96)
 # On Linux without an X display it says so, runs the program on a virtual
 # display, saves a PNG picture of its window, prints where, and closes it.
-# Installs what is missing first (Debian, as root).
+# Installs what is missing first (Debian, as root). The build's targets
+# run-ampliwind and run-tour start a program the same way on your display.
 set -euo pipefail
 exe=
 case "${1:-}" in
@@ -16,26 +17,20 @@ case "${1:-}" in
 esac
 cd "$(dirname "$0")/.."
 
-target=ampliwind program=app/ampliwind.exe name=Ampliwind window=() picture=
+target=ampliwind program=app/ampliwind.exe name=Ampliwind window=() preset=wine
 if [ "${1:-}" = tour ]; then
   target=tour program=examples/tour/tour.exe name="The tour"
-  window=("Ampliwind runtime tour" HalvornFrameClass)  # the frame the screenshot waits for
+  window=(-DCAPTION="Ampliwind runtime tour" -DCLASS=HalvornFrameClass)  # the frame to wait for
   shift
 fi
-# The machine a program is built for: the word after "PE\0\0" at the offset at 0x3C.
-exe_machine() {
-  local offset
-  offset=$(od -An -tu4 -j60 -N4 "$1" | tr -d ' ')
-  od -An -tx2 -j$((offset + 4)) -N2 "$1" | tr -d ' '
-}
 if [ -n "$exe" ]; then
-  # The program's own; the build of its architecture gives the Wine prefix
-  # and the screenshot helper. Its window is a runtime window of any caption.
-  name=$(basename "$exe" .exe)
-  target=hold-desktop program=$exe picture=$name window=("*" HalvornWndClass)
-  [ "$(exe_machine "$exe")" = 8664 ] && BUILD_DIR=${BUILD_DIR:-build-x64}
+  # The program's own; its window is a runtime window of any caption. The
+  # machine it is built for is the word after "PE\0\0" at the offset at 0x3C.
+  name=$(basename "$exe" .exe) target=hold-desktop program=$exe
+  window=(-DCAPTION="*" -DCLASS=HalvornWndClass)
+  offset=$(od -An -tu4 -j60 -N4 "$exe" | tr -d ' ')
+  [ "$(od -An -tx2 -j$((offset + 4)) -N2 "$exe" | tr -d ' ')" = 8664 ] && preset=wine64
 fi
-
 shot=
 if [ "${1:-}" = --screenshot ]; then
   shot=$(realpath -m "${2:?--screenshot needs a file name}")
@@ -55,44 +50,25 @@ case "$(uname -s)" in
     ;;
 esac
 
-build=$(realpath -m "${BUILD_DIR:-build}")
-toolchain=i686-w64-mingw32
-[ "$(basename "$build")" = build-x64 ] && toolchain=x86_64-w64-mingw32
 tools/install-deps.sh
-. tools/wine-env.sh
-if [ -z "$exe" ] && ! wine_env_native win32 && [ -n "${DISPLAY:-}" ] && [ -z "$shot" ]; then
+cmake --preset $preset
+if [ $preset = wine ] && [ -f build/vm/reason ] && [ -n "${DISPLAY:-}" ] && [ -z "$shot" ]; then
   # A window to look at: the 64-bit twin shows the same one natively.
-  if wine_env_native win64; then
-    echo "$(wine_env_why_emulated): starting the 64-bit build of $name instead."
-    build="$build-x64" toolchain=x86_64-w64-mingw32
-  else
-    wine_env_check || true
-    echo "run.sh: no window can be shown here; tools/run.sh --screenshot FILE works" >&2
-    exit 1
-  fi
+  echo "$(cat build/vm/reason): starting the 64-bit build of $name instead."
+  preset=wine64
+  cmake --preset $preset
 fi
-cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/$toolchain.cmake" \
-      -DCMAKE_BUILD_TYPE=Release
-cmake --build "$build" -j"$(nproc)" --target "$target" ampliwind-screenshot hold-desktop
-
+build=build; [ $preset = wine64 ] && build=build-x64
+cmake --build --preset $preset -j"$(nproc)" --target "$target" ampliwind-screenshot hold-desktop
+case "$program" in /*) ;; *) program=$PWD/$build/$program ;; esac
+session=(cmake -DBUILD="$PWD/$build" -DDPI="$dpi")
 if [ -n "${DISPLAY:-}" ] && [ -z "$shot" ]; then
-  # Preparing leaves a wineserver running for the whole session: it ends with
-  # the program, as does anything else started here.
-  state="$build/wine-app"
-  trap 'wine_env_stop "$state"' EXIT
-  wine_env_prepare "$state" no
-  wine_env_dpi "$dpi"
-  case "$program" in /*) wine "$program" ;; *) wine "$build/$program" ;; esac
-  exit
+  exec "${session[@]}" -DSESSION=wine-app -P cmake/wine-session.cmake -- show "$program"
 fi
-
 if [ -z "$shot" ]; then
   echo "No X display here, so nobody could see the window: $name runs on a"
   echo "virtual display (Xvfb) instead, and this saves a picture of it."
-  shot="$build/${picture:-$target}.png"
+  shot="$PWD/$build/$(basename "$program" .exe).png"
 fi
-runner=()
-wine_env_runner runner "$(cat "$build/wine-arch")" "$build"
-[ ${#runner[@]} -eq 0 ] || echo "$(wine_env_why_emulated): $name runs in an x86-64 machine
-emulated by QEMU, on a virtual display there; this takes a few minutes."
-"${runner[@]}" tools/make-screenshot.sh --dpi "$dpi" "$build" "$program" "$shot" "${window[@]}"
+tools/vm/run.sh "$build" "${session[@]}" -DSESSION=wine-shot "${window[@]}" \
+  -P cmake/wine-session.cmake -- picture "$shot" "$program"
