@@ -11,17 +11,12 @@ need_pkgs=(g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64
            xvfb xauth fonts-wine fonts-liberation googletest)
 
 have_all() {
-  command -v i686-w64-mingw32-g++-posix >/dev/null &&
-  command -v i686-w64-mingw32-windres >/dev/null &&
-  command -v x86_64-w64-mingw32-g++-posix >/dev/null &&
-  command -v x86_64-w64-mingw32-windres >/dev/null &&
+  local tool
+  for tool in {i686,x86_64}-w64-mingw32-{g++-posix,windres} cmake wine Xvfb xauth; do
+    command -v $tool >/dev/null || return 1
+  done
   { [ -x /usr/lib/wine/wine64 ] || command -v wine64 >/dev/null; } &&
-  command -v cmake >/dev/null &&
-  command -v wine >/dev/null &&
-  command -v Xvfb >/dev/null &&
-  command -v xauth >/dev/null &&
-  [ -d /usr/share/wine/fonts ] &&
-  [ -d /usr/share/fonts/truetype/liberation ] &&
+  [ -d /usr/share/wine/fonts ] && [ -d /usr/share/fonts/truetype/liberation ] &&
   [ -f /usr/src/googletest/CMakeLists.txt ] &&
   { [ -e /usr/lib/wine/i386-windows ] || [ -e /usr/lib/i386-linux-gnu/wine ]; }
 }
@@ -77,19 +72,13 @@ not_installed() {
 # A mirror mid-sync fails one index for a minute or so: try a few times.
 # apt-get update exits 0 on some failed fetches, which it only reports.
 update_lists() {
-  local try status log
-  log=$(mktemp)
+  local try out
   for try in 1 2 3; do
-    status=0
-    apt-get update -q > "$log" 2>&1 || status=$?
-    cat "$log"
-    if [ $status -eq 0 ] && ! grep -qE '^[WE]: (Failed to fetch|Some index files)' "$log"; then
-      rm -f "$log"
-      return 0
-    fi
+    out=$(apt-get update -q 2>&1) && echo "$out" &&
+      ! grep -qE '^[WE]: (Failed to fetch|Some index files)' <<<"$out" && return 0
     [ "$try" -lt 3 ] && sleep $((try * 10))
   done
-  rm -f "$log"
+  echo "$out"
   return 1
 }
 

@@ -10,32 +10,34 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 case "${1:-}" in
-  --long) tier=-long ;;
-  "") tier= ;;
+  --long) tier=-long name=long ;;
+  "") tier= name=default ;;
   *) echo "usage: tools/test.sh [--long]" >&2; exit 2 ;;
 esac
 tools/install-deps.sh
-for preset in wine64 wine; do
-  cmake --preset $preset
-  cmake --build --preset $preset -j"$(nproc)"
-done
-
-echo "== test both builds (${tier:+long}${tier:-default} tier)"
+# Each suite in a process group of its own, so that an interrupted run ends
+# both (background jobs of a script ignore SIGINT) and each stops what it
+# started. The 64-bit suite runs while the 32-bit build is made.
 start=$SECONDS
+cmake --preset wine64 && cmake --build --preset wine64 -j"$(nproc)"
+setsid ctest --preset wine64$tier > build-x64/test.log 2>&1 & pid64=$!
+# CTest, ended so, does not end its Wine session: this does.
+interrupted() {
+  kill -TERM -- -$pid64 ${pid32:+-$pid32} 2>/dev/null; wait
+  for b in build-x64 build; do cmake -DBUILD="$PWD/$b" -P cmake/wine-session.cmake -- stop; done
+}
+trap interrupted INT TERM EXIT
+cmake --preset wine && cmake --build --preset wine -j"$(nproc)"
 # Emulated, each test program is one test: its cases are in its output.
 verbose=(); [ -f build/vm/reason ] && verbose=(--verbose)
-# Each suite in a process group of its own, so that an interrupted run ends
-# both (background jobs of a script ignore SIGINT) and each stops what it started.
-setsid ctest --preset wine64$tier > build-x64/test.log 2>&1 & pid64=$!
 setsid tools/vm/run.sh build ctest --preset wine$tier "${verbose[@]}" > build/test.log 2>&1 & pid32=$!
-trap 'kill -TERM -- -$pid64 -$pid32 2>/dev/null; wait' INT TERM
 failed=()
 wait $pid64 || failed+=("64-bit")
 wait $pid32 || failed+=("32-bit")
-trap - INT TERM
+trap - INT TERM EXIT
 echo "== the 64-bit suite"; cat build-x64/test.log
 echo "== the 32-bit suite"; cat build/test.log
-echo "== both suites took $((SECONDS - start)) s"
+echo "== both builds and suites ($name tier) took $((SECONDS - start)) s"
 # What the long tests ran: each prints its length.
 grep -h '^== length: ' build*/Testing/Temporary/LastTest.log 2>/dev/null | sort -u || true
 cat build-x64/test.log build/test.log |
