@@ -194,6 +194,9 @@ elseif(action STREQUAL env)
   # For tools/wine-run.sh: the session's environment as shell assignments.
   prepare_prefix(ON)
   use_display()
+  if(NOT DEFINED ENV{DISPLAY})  # Wine would say, for each program, that it has none
+    set(ENV{WINEDEBUG} "$ENV{WINEDEBUG},err-winediag,err-systray")
+  endif()
   set(out "wine=(")
   foreach(word IN LISTS wine)
     string(REPLACE "'" "'\\''" word "${word}")
