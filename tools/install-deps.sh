@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs what building and testing need, on Debian, when something is missing.
 # Elsewhere it only says what to install.
+#   tools/install-deps.sh      the builds and Wine
+#   tools/install-deps.sh vm   the emulated machine (tools/vm/run.sh)
 set -euo pipefail
 
 # Both builds: the 32-bit product and its 64-bit twin, and Wine for each.
@@ -10,27 +12,19 @@ need_pkgs=(g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64
            googletest)
 
 have_all() {
-  command -v i686-w64-mingw32-g++-posix >/dev/null &&
-  command -v i686-w64-mingw32-windres >/dev/null &&
-  command -v x86_64-w64-mingw32-g++-posix >/dev/null &&
-  command -v x86_64-w64-mingw32-windres >/dev/null &&
+  local tool
+  for tool in {i686,x86_64}-w64-mingw32-{g++-posix,windres} cmake wine Xvfb xauth; do
+    command -v $tool >/dev/null || return 1
+  done
   { [ -x /usr/lib/wine/wine64 ] || command -v wine64 >/dev/null; } &&
-  command -v cmake >/dev/null &&
-  command -v wine >/dev/null &&
-  command -v Xvfb >/dev/null &&
-  command -v xauth >/dev/null &&
-  [ -d /usr/share/wine/fonts ] &&
-  [ -d /usr/share/fonts/truetype/liberation ] &&
-  [ -f /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf ] &&
-  [ -f /usr/share/fonts/truetype/wqy/wqy-microhei.ttc ] &&
+  [ -d /usr/share/wine/fonts ] && [ -d /usr/share/fonts/truetype/liberation ] &&
+  [ -f /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf ] && [ -f /usr/share/fonts/truetype/wqy/wqy-microhei.ttc ] &&
   [ -f /usr/src/googletest/CMakeLists.txt ] &&
   { [ -e /usr/lib/wine/i386-windows ] || [ -e /usr/lib/i386-linux-gnu/wine ]; }
 }
 
-# Where 32-bit programs do not run natively, 32-bit Wine runs in an emulated
-# machine (tools/wine-env.sh decides).
+# The emulated machine's first program is busybox: it must be the static build.
 vm_pkgs=(qemu-system-x86 busybox-static)
-# The machine's first program is busybox: it must be the static build.
 have_vm() {
   command -v qemu-system-x86_64 >/dev/null && [ -x /bin/busybox ] &&
   dpkg-query -W -f='${Status}' busybox-static 2>/dev/null | grep -q 'ok installed'
@@ -80,26 +74,22 @@ not_installed() {
 # A mirror mid-sync fails one index for a minute or so: try a few times.
 # apt-get update exits 0 on some failed fetches, which it only reports.
 update_lists() {
-  local try status log
-  log=$(mktemp)
+  local try out
   for try in 1 2 3; do
-    status=0
-    apt-get update -q > "$log" 2>&1 || status=$?
-    cat "$log"
-    if [ $status -eq 0 ] && ! grep -qE '^[WE]: (Failed to fetch|Some index files)' "$log"; then
-      rm -f "$log"
-      return 0
-    fi
+    out=$(apt-get update -q 2>&1) && echo "$out" &&
+      ! grep -qE '^[WE]: (Failed to fetch|Some index files)' <<<"$out" && return 0
     [ "$try" -lt 3 ] && sleep $((try * 10))
   done
-  rm -f "$log"
+  echo "$out"
   return 1
 }
 
+if [ "${1:-}" = vm ]; then
+  have_vm || install "${vm_pkgs[@]}"
+  exit
+fi
 have_all || install "${need_pkgs[@]}"
 have_all || {
   echo "install-deps: the install finished but tools are still missing; not installed: $(not_installed "${need_pkgs[@]}")" >&2
   exit 1
 }
-. "$(dirname "$0")/wine-env.sh"
-wine_env_native win32 || have_vm || install "${vm_pkgs[@]}"

@@ -2,7 +2,8 @@
 # Builds a program and starts it: on Linux under Wine on your X display,
 # where your window manager draws the frames; without a display on a virtual
 # one (Xvfb), where Wine draws them, saving a PNG picture of the window.
-# Installs what is missing first (Debian, as root).
+# Installs what is missing first (Debian, as root). The build's targets
+# run-ampliwind and run-tour start a program the same way on your display.
 # Usage: tools/run.sh [tour | PROGRAM.exe] [OPTIONS] [-- ARGS]
 #   (nothing)          Ampliwind; tour: the runtime tour; PROGRAM.exe: yours
 #   -- ARGS            the program's own arguments
@@ -23,7 +24,7 @@ while [ $# -gt 0 ]; do
     --diagnostics) diag=1 ;;
     --help|-h) usage; exit 0 ;;
     tour) target=tour program=examples/tour/tour.exe name="The tour"
-      window=("Ampliwind runtime tour" HalvornFrameClass) ;;  # the frame a picture waits for
+      window=(-DCAPTION="Ampliwind runtime tour" -DCLASS=HalvornFrameClass) ;;  # the frame a picture waits for
     *.exe|*.EXE) exe=$(realpath -e "$1") || { echo "run.sh: no program $1" >&2; exit 1; } ;;
     *) echo "run.sh: unknown argument $1" >&2; usage >&2; exit 2 ;;
   esac
@@ -42,12 +43,12 @@ exe_machine() {
   offset=$(od -An -tu4 -j60 -N4 "$1" | tr -d ' ')
   od -An -tx2 -j$((offset + 4)) -N2 "$1" | tr -d ' '
 }
+preset=wine
 if [ -n "$exe" ]; then
-  # The program's own; the build of its architecture gives the Wine prefix
-  # and the screenshot helper. Its window is a runtime window of any caption.
-  name=$(basename "$exe" .exe)
-  target=hold-desktop program=$exe picture=$name window=("*" HalvornWndClass)
-  [ "$(exe_machine "$exe")" = 8664 ] && BUILD_DIR=${BUILD_DIR:-build-x64}
+  # The program's own; its window is a runtime window of any caption.
+  name=$(basename "$exe" .exe) target=hold-desktop program=$exe
+  window=(-DCAPTION="*" -DCLASS=HalvornWndClass)
+  [ "$(exe_machine "$exe")" = 8664 ] && preset=wine64
 fi
 
 case "$(uname -s)" in
@@ -58,45 +59,26 @@ case "$(uname -s)" in
     ;;
 esac
 
-build=$(realpath -m "${BUILD_DIR:-build}")
-toolchain=i686-w64-mingw32
-[ "$(basename "$build")" = build-x64 ] && toolchain=x86_64-w64-mingw32
 tools/install-deps.sh
-. tools/wine-env.sh
-if [ -z "$exe" ] && ! wine_env_native win32 && [ -n "${DISPLAY:-}" ] && [ -z "$shot" ]; then
+cmake --preset $preset
+if [ $preset = wine ] && [ -f build/vm/reason ] && [ -n "${DISPLAY:-}" ] && [ -z "$shot" ]; then
   # A window to look at: the 64-bit twin shows the same one natively.
-  if wine_env_native win64; then
-    echo "$(wine_env_why_emulated): starting the 64-bit build of $name instead."
-    build="$build-x64" toolchain=x86_64-w64-mingw32
-  else
-    wine_env_check || true
-    echo "run.sh: no window can be shown here; tools/run.sh --screenshot FILE works" >&2
-    exit 1
-  fi
+  echo "$(cat build/vm/reason): starting the 64-bit build of $name instead."
+  preset=wine64
+  cmake --preset $preset
 fi
-cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/$toolchain.cmake" \
-      -DCMAKE_BUILD_TYPE=Release
-cmake --build "$build" -j"$(nproc)" --target "$target" ampliwind-screenshot hold-desktop
-
+build=build; [ $preset = wine64 ] && build=build-x64
+cmake --build --preset $preset -j"$(nproc)" --target "$target" ampliwind-screenshot hold-desktop
+case "$program" in /*) ;; *) program=$PWD/$build/$program ;; esac
+session=(cmake -DBUILD="$PWD/$build" -DDPI="$dpi")
 if [ -n "${DISPLAY:-}" ] && [ -z "$shot" ]; then
-  # Preparing leaves a wineserver running for the whole session: it ends with
-  # the program, as does anything else started here.
-  state="$build/wine-app"
-  trap 'wine_env_stop "$state"' EXIT
-  wine_env_prepare "$state" no
-  wine_env_dpi "$dpi"
-  case "$program" in /*) ;; *) program=$build/$program ;; esac
-  run wine "$program" "${args[@]}"
+  run "${session[@]}" -DSESSION=wine-app -P cmake/wine-session.cmake -- show "$program" "${args[@]}"
   exit
 fi
-
 if [ -z "$shot" ]; then
   echo "No X display here, so nobody could see the window: $name runs on a"
   echo "virtual display (Xvfb) instead, and this saves a picture of it."
-  shot="$build/${picture:-$target}.png"
+  shot="$PWD/$build/$(basename "$program" .exe).png"
 fi
-runner=()
-wine_env_runner runner "$(cat "$build/wine-arch")" "$build"
-[ ${#runner[@]} -eq 0 ] || echo "$(wine_env_why_emulated): $name runs in an x86-64 machine
-emulated by QEMU, on a virtual display there; this takes a few minutes."
-run "${runner[@]}" tools/make-screenshot.sh --dpi "$dpi" "$build" "$program" "$shot" "${window[@]}" -- "${args[@]}"
+run tools/vm/run.sh "$build" "${session[@]}" -DSESSION=wine-shot "${window[@]}" \
+  -P cmake/wine-session.cmake -- picture "$shot" "$program" "${args[@]}"

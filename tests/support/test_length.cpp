@@ -34,7 +34,7 @@ int64_t TestLength(LongTest test) {
   const Lengths& l = lengths[static_cast<int>(test)];
   const bool full = LongTier();
   const int64_t length = full ? l.full : l.standard;
-  // tools/test-wine.sh collects these lines from CTest's log.
+  // tools/test.sh collects these lines from CTest's log.
   std::printf("== length: %s, %lld %s (%s tier)\n", l.test, static_cast<long long>(length), l.unit,
               full ? "long" : "default");
   std::fflush(stdout);

@@ -1,15 +1,20 @@
 #!/usr/bin/env bash
-# Runs a command inside a small x86-64 machine emulated by QEMU, for hosts
-# whose kernel does not run 32-bit programs (so 32-bit Wine cannot start).
-# The machine boots a stock Debian kernel, mounts this host's root over 9p
-# as its own root, runs the command in the current folder with the current
-# PATH and HOME, and powers off. Its output goes to our output.
-#   tools/vm/run.sh WORK_DIR COMMAND [ARGS...]
-# WORK_DIR holds the kernel, the boot image and the job; created when missing.
+# Runs a command where a build's programs run: here, or where the build's
+# configure found they cannot (BUILD_DIR/vm/reason, cmake/Wine.cmake) inside
+# a small x86-64 machine emulated by QEMU, for hosts whose kernel does not
+# run 32-bit programs (so 32-bit Wine cannot start). The machine boots a
+# stock Debian kernel, mounts this host's root over 9p as its own root, runs
+# the command in the current folder with the current PATH and HOME, and
+# powers off. Its output goes to our output.
+#   tools/vm/run.sh BUILD_DIR COMMAND [ARGS...]
+# BUILD_DIR/vm holds the kernel, the boot image and the job.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-work=$(realpath -m "$1"); shift
-mkdir -p "$work"
+work=$(realpath -m "$1/vm"); shift
+[ -f "$work/reason" ] || exec "$@"
+echo "== $(cat "$work/reason"): the programs run in an x86-64 machine emulated by QEMU,"
+echo "   many times slower than natively"
+"$here/../install-deps.sh" vm
 
 # The kernel comes from the package Debian's linux-image-amd64 depends on;
 # only the few modules needed to reach the host's files go into the image.
@@ -75,9 +80,6 @@ vm_boot() {
   return "$(cat "$work/rc")"
 }
 
-for tool in qemu-system-x86_64 busybox apt-get dpkg-deb; do
-  command -v "$tool" >/dev/null || { echo "vm: $tool is missing" >&2; exit 1; }
-done
 vm_kernel
 vm_image
 vm_job "$@"

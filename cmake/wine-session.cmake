@@ -1,0 +1,252 @@
+# Runs a build's Windows programs under Wine on Linux. Each session (a folder
+# under the build: wine for the tests, wine-app for a program on your display,
+# wine-shot for pictures) has a Wine prefix, and when started a virtual display
+# (Xvfb) and a persistent wineserver of its own.
+#   cmake -DBUILD=DIR [-DSESSION=NAME] [-DDPI=N] -P wine-session.cmake -- ACTION [ARGS...]
+#   start            prepares the prefix; starts the display, the wineserver, Wine's desktop
+#   stop             ends what start started
+#   env              prepares the prefix; prints the environment a program of the session
+#                    runs in, as shell assignments (tools/wine-run.sh); without a started
+#                    session, no display (test discovery comes before the session starts)
+#   show PROGRAM ... runs a program on your X display at DPI (default 96), then ends its server
+#   picture FILE PROGRAM ...
+#                    a PNG of the program's window on a display of its own, at DPI; the
+#                    window is the calculator's, or -DCAPTION= (* for any) and -DCLASS=
+cmake_minimum_required(VERSION 3.20)
+include(${BUILD}/wine-settings.cmake)  # HV_ARCH, HV_WINE_LOADER (cmake/Wine.cmake)
+get_filename_component(source ${CMAKE_CURRENT_LIST_DIR} DIRECTORY)
+if(NOT SESSION)
+  set(SESSION wine)
+endif()
+if(NOT DPI)
+  set(DPI 96)
+endif()
+set(state ${BUILD}/${SESSION})
+file(MAKE_DIRECTORY ${state})
+
+set(args)
+set(seen OFF)
+math(EXPR last "${CMAKE_ARGC} - 1")
+foreach(i RANGE ${last})
+  if(seen)
+    list(APPEND args "${CMAKE_ARGV${i}}")
+  elseif(CMAKE_ARGV${i} STREQUAL "--")
+    set(seen ON)
+  endif()
+endforeach()
+list(POP_FRONT args action)
+
+set(ENV{WINEPREFIX} ${state}/prefix)
+set(ENV{WINEARCH} ${HV_ARCH})
+if(HV_ARCH STREQUAL win64)
+  set(ENV{WINELOADER} ${HV_WINE_LOADER})  # what Wine starts further programs with
+else()
+  unset(ENV{WINELOADER})
+endif()
+# Wine's error lines stay on, its notes on what it lacks do not: a program
+# that ends without a word of its own may have ended in one of Wine's errors.
+if(NOT DEFINED ENV{WINEDEBUG})
+  set(ENV{WINEDEBUG} fixme-all)
+endif()
+if(NOT DEFINED ENV{WINEDLLOVERRIDES})
+  set(ENV{WINEDLLOVERRIDES} "mscoree,mshtml=")
+endif()
+# Debian's Wine comes without the preloader that keeps the addresses Windows
+# programs need free: with the address space laid out at random, the loader's
+# heap now and then lay where Wine maps the shared user data, and the program
+# ended before it started. Laid out the same way every time, it never does.
+set(wine setarch -R ${HV_WINE_LOADER})
+if(DEFINED ENV{HV_WINE_LOADER})  # a test shows what the loader is started with
+  set(wine setarch -R $ENV{HV_WINE_LOADER})
+endif()
+
+# Runs a command with no terminal or pipe of ours: Wine's helper processes
+# live as long as the wineserver, and a caller reading our output would wait
+# for them.
+function(quiet)
+  execute_process(COMMAND ${ARGN} INPUT_FILE /dev/null OUTPUT_FILE /dev/null
+                  ERROR_FILE /dev/null RESULT_VARIABLE rc)
+  set(rc "${rc}" PARENT_SCOPE)
+endfunction()
+
+function(windows_path out path)
+  string(REPLACE "/" "\\" path "Z:${path}")
+  set(${out} "${path}" PARENT_SCOPE)
+endfunction()
+
+# The one place a prefix is prepared: Wine's own fonts where this Wine build
+# looks for them, and every setting in one import (each Wine process costs a
+# wineserver start here, most of a minute in the emulated machine).
+function(prepare_prefix own_display)
+  file(LOCK ${state}/lock GUARD FUNCTION)
+  if(EXISTS ${state}/prefix/.ampliwind-ready)
+    return()
+  endif()
+  execute_process(COMMAND ${HV_WINE_LOADER} --version RESULT_VARIABLE rc OUTPUT_QUIET
+                  ERROR_VARIABLE err)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "Wine cannot start here: ${err}A kernel that runs no 32-bit "
+            "programs cannot run 32-bit Wine; tools/test.sh runs them in an emulated machine.")
+  endif()
+  quiet(${wine} wineboot -i)
+  file(GLOB fonts /usr/share/wine/fonts/*)
+  file(COPY ${fonts} DESTINATION ${state}/prefix/drive_c/windows/Fonts)
+  # Substitutes for the two faces Wine does not ship; on a virtual display,
+  # frames drawn by Wine (with no window manager a managed window waits 2 s
+  # for one when destroyed); a crashing program prints a backtrace and ends
+  # instead of waiting in a dialog nobody sees.
+  set(reg "REGEDIT4\n")
+  foreach(key "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes"
+              "HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements")
+    string(APPEND reg "\n[${key}]\n\"Courier New\"=\"Liberation Mono\"\n"
+                      "\"Microsoft Sans Serif\"=\"Liberation Sans\"\n")
+  endforeach()
+  if(own_display)
+    string(APPEND reg "\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\n\"Managed\"=\"N\"\n")
+  endif()
+  string(APPEND reg "\n[HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]\n\"ShowCrashDialog\"=dword:00000000\n")
+  # The interface faces' font links (tools/wine-fonts.reg), with the fonts
+  # they name in the Fonts folder under the names Wine's own links use.
+  if(EXISTS ${source}/tools/wine-fonts.reg)
+    foreach(link MSGOTHIC.TTC=/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf
+                 SIMSUN.TTC=/usr/share/fonts/truetype/wqy/wqy-microhei.ttc)
+      string(REPLACE "=" ";" link ${link})
+      list(GET link 0 name)
+      list(GET link 1 font)
+      if(EXISTS ${font})
+        file(CREATE_LINK ${font} ${state}/prefix/drive_c/windows/Fonts/${name} SYMBOLIC)
+      else()
+        message(WARNING "${font} is missing: its scripts will show as boxes")
+      endif()
+    endforeach()
+    file(READ ${source}/tools/wine-fonts.reg links)
+    string(REGEX REPLACE "^[^\n]*\n" "\n" links "${links}")  # past its REGEDIT4 header
+    string(APPEND reg "${links}")
+  endif()
+  file(WRITE ${state}/settings.reg "${reg}")
+  windows_path(settings ${state}/settings.reg)
+  quiet(${wine} regedit /S ${settings})
+  quiet(wineserver -w)
+  file(TOUCH ${state}/prefix/.ampliwind-ready)
+endfunction()
+
+# The screen's DPI for the programs started from now on (read as a process starts).
+function(set_dpi dpi)
+  quiet(${wine} reg add "HKLM\\System\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts"
+        /v LogPixels /t REG_DWORD /d ${dpi} /f)
+endfunction()
+
+# An Xvfb of the session's own, so programs never type into somebody's
+# desktop and sessions that inject input don't meet. It writes its display's
+# number once it accepts clients.
+function(start_display)
+  file(REMOVE ${state}/display)
+  execute_process(COMMAND setsid -f sh -c "echo $$ > xvfb.pid && exec Xvfb -displayfd 1 -screen 0 2560x1600x24 -nolisten tcp"
+                  WORKING_DIRECTORY ${state}
+                  INPUT_FILE /dev/null OUTPUT_FILE ${state}/display ERROR_FILE ${state}/xvfb.log)
+  foreach(i RANGE 600)
+    file(READ ${state}/display number)
+    if(number MATCHES "^([0-9]+)\n")
+      set(ENV{DISPLAY} ":${CMAKE_MATCH_1}")
+      return()
+    endif()
+    execute_process(COMMAND sleep 0.1)
+  endforeach()
+  message(FATAL_ERROR "Xvfb did not start (${state}/xvfb.log)")
+endfunction()
+
+# The display of the started session, if it runs.
+function(use_display)
+  unset(ENV{DISPLAY})
+  if(EXISTS ${state}/display)
+    file(READ ${state}/display number)
+    string(STRIP "${number}" number)
+    set(ENV{DISPLAY} ":${number}")
+  endif()
+endfunction()
+
+# One persistent wineserver makes each further Wine process start in tens of
+# milliseconds; a held desktop spares each program starting Wine's desktop
+# process again (tools/desktop).
+function(start_session)
+  stop_session()  # what an interrupted run left
+  prepare_prefix(ON)
+  start_display()
+  quiet(wineserver -p)
+  quiet(${wine} cmd /c exit)
+  quiet(setsid -f ${wine} ${BUILD}/tools/hold-desktop.exe)
+endfunction()
+
+function(stop_session)
+  # The server writes the registry as it ends: wait, or a machine that powers
+  # off next (the emulated one) keeps a half-written prefix.
+  quiet(wineserver -k)
+  quiet(wineserver -w)
+  if(EXISTS ${state}/xvfb.pid)
+    file(READ ${state}/xvfb.pid pid)
+    string(STRIP "${pid}" pid)
+    if(EXISTS /proc/${pid}/comm)
+      file(READ /proc/${pid}/comm name)
+      if(name MATCHES "^Xvfb")
+        quiet(kill ${pid})
+      endif()
+    endif()
+  endif()
+  file(REMOVE ${state}/display ${state}/xvfb.pid)
+endfunction()
+
+if(action STREQUAL start)
+  start_session()
+elseif(action STREQUAL stop)
+  stop_session()
+elseif(action STREQUAL env)
+  # For tools/wine-run.sh: the session's environment as shell assignments.
+  prepare_prefix(ON)
+  use_display()
+  if(NOT DEFINED ENV{DISPLAY})  # Wine would say, for each program, that it has none
+    set(ENV{WINEDEBUG} "$ENV{WINEDEBUG},err-winediag,err-systray")
+  endif()
+  set(out "wine=(")
+  foreach(word IN LISTS wine)
+    string(REPLACE "'" "'\\''" word "${word}")
+    string(APPEND out " '${word}'")
+  endforeach()
+  string(APPEND out " )\nunset DISPLAY\n")
+  foreach(name WINEPREFIX WINEARCH WINELOADER WINEDEBUG WINEDLLOVERRIDES DISPLAY)
+    if(DEFINED ENV{${name}})
+      string(REPLACE "'" "'\\''" value "$ENV{${name}}")
+      string(APPEND out "export ${name}='${value}'\n")
+    endif()
+  endforeach()
+  execute_process(COMMAND ${CMAKE_COMMAND} -E echo_append "${out}")
+elseif(action STREQUAL show)
+  if(NOT DEFINED ENV{DISPLAY})
+    message(FATAL_ERROR "No X display to show the program on; "
+            "tools/run.sh --screenshot FILE takes a picture of it instead.")
+  endif()
+  prepare_prefix(OFF)
+  set_dpi(${DPI})
+  execute_process(COMMAND ${wine} ${args})
+  stop_session()
+elseif(action STREQUAL picture)
+  list(POP_FRONT args shot)
+  set(window)
+  if(CAPTION)
+    set(window ${CAPTION} ${CLASS})
+  endif()
+  start_session()
+  set_dpi(${DPI})
+  file(REMOVE ${shot})
+  windows_path(windows_shot ${shot})
+  # The helper closes the program once it has the picture.
+  execute_process(COMMAND ${wine} ${args}
+                  COMMAND ${wine} ${BUILD}/tools/ampliwind-screenshot.exe ${windows_shot} ${window}
+                  TIMEOUT 300 RESULTS_VARIABLE results)
+  stop_session()
+  if(NOT EXISTS ${shot} OR NOT results STREQUAL "0;0")
+    message(FATAL_ERROR "No picture of the window was saved (exit codes: ${results})")
+  endif()
+  message(STATUS "Picture of the window: ${shot}")
+else()
+  message(FATAL_ERROR "wine-session: no action ${action}")
+endif()
