@@ -2,8 +2,7 @@
 # Builds a program and starts it: on Linux under Wine on your X display,
 # where your window manager draws the frames; without a display on a virtual
 # one (Xvfb), where Wine draws them, saving a PNG picture of the window.
-# Installs what is missing first (Debian, as root). The build's targets
-# run-ampliwind and run-tour start a program the same way on your display.
+# Installs what is missing first (Debian, as root).
 # Usage: tools/run.sh [tour | PROGRAM.exe] [OPTIONS] [-- ARGS]
 #   (nothing)          Ampliwind; tour: the runtime tour; PROGRAM.exe: yours
 #   -- ARGS            the program's own arguments
@@ -13,7 +12,7 @@
 #                      lines shown (from Wine's WINEDEBUG=+debugstr)
 set -euo pipefail
 usage() { sed -n '6,12s/^# \{0,1\}//p' "$0"; }
-target=ampliwind program=app/ampliwind.exe name=Ampliwind window=() picture=
+target=ampliwind program=app/ampliwind.exe name=Ampliwind window=()
 exe= shot= dpi=96 diag= args=()
 while [ $# -gt 0 ]; do
   case "$1" in
@@ -37,26 +36,22 @@ run() {
   "$@" 2>&1 | sed -u -e '/:debugstr:/{/OutputDebugStringA "hv: /!d;s/^.*OutputDebugStringA "\(.*\)\\n"$/\1/}'
 }
 [ -z "$diag" ] || export HV_DIAGNOSTICS=1 WINEDEBUG=${WINEDEBUG:-fixme-all},+debugstr
-# The machine a program is built for: the word after "PE\0\0" at the offset at 0x3C.
-exe_machine() {
-  local offset
-  offset=$(od -An -tu4 -j60 -N4 "$1" | tr -d ' ')
-  od -An -tx2 -j$((offset + 4)) -N2 "$1" | tr -d ' '
-}
 preset=wine
 if [ -n "$exe" ]; then
-  # The program's own; its window is a runtime window of any caption.
+  # The program's own; its window is a runtime window of any caption. The
+  # machine it is built for is the word after "PE\0\0" at the offset at 0x3C.
   name=$(basename "$exe" .exe) target=hold-desktop program=$exe
   window=(-DCAPTION="*" -DCLASS=HalvornWndClass)
-  [ "$(exe_machine "$exe")" = 8664 ] && preset=wine64
+  offset=$(od -An -tu4 -j60 -N4 "$exe" | tr -d ' ')
+  [ "$(od -An -tx2 -j$((offset + 4)) -N2 "$exe" | tr -d ' ')" = 8664 ] && preset=wine64
 fi
 
 case "$(uname -s)" in
   MINGW*|MSYS*|CYGWIN*)
     cmake --preset msys2
     cmake --build --preset msys2 --target "$target"
-    case "$program" in /*) exec "$program" "${args[@]}" ;; *) exec "build-msys2/$program" "${args[@]}" ;; esac
-    ;;
+    case "$program" in /*) ;; *) program=build-msys2/$program ;; esac
+    exec "$program" "${args[@]}" ;;
 esac
 
 tools/install-deps.sh
