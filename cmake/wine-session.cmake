@@ -120,7 +120,9 @@ function(prepare_prefix own_display)
       endif()
     endforeach()
     file(READ ${source}/tools/wine-fonts.reg links)
-    string(REGEX REPLACE "^[^\n]*\n" "\n" links "${links}")  # past its REGEDIT4 header
+    # Past its REGEDIT4 header (a REGEX REPLACE would take "^" at every line).
+    string(FIND "${links}" "\n" header_end)
+    string(SUBSTRING "${links}" ${header_end} -1 links)
     string(APPEND reg "${links}")
   endif()
   file(WRITE ${state}/settings.reg "${reg}")
