@@ -67,7 +67,16 @@ void Type(const wchar_t* keys) {
   SendInput(UINT(input.size()), input.data(), sizeof(INPUT));
 }
 
-class Typing : public ::testing::Test {
+// The two programs' cases are named apart: CTest holds one test per name.
+#if UTF8_PROGRAM
+#define TYPING Utf8Typing
+#define TYPING_PROGRAM Utf8TypingProgram
+#else
+#define TYPING CodePageTyping
+#define TYPING_PROGRAM CodePageTypingProgram
+#endif
+
+class TYPING : public ::testing::Test {
  protected:
   void SetUp() override {
     hv::RuntimeStartup();
@@ -104,18 +113,18 @@ class Typing : public ::testing::Test {
   hv::WindowRecord w = {};
 };
 
-TEST(TypingProgram, IsTheProgramItWasBuiltAs) {
+TEST(TYPING_PROGRAM, IsTheProgramItWasBuiltAs) {
   EXPECT_EQ(Utf8Program(), bool(UTF8_PROGRAM));
 }
 
-TEST_F(Typing, KeysInFieldsReadBackAsTyped) {
+TEST_F(TYPING, KeysInFieldsReadBackAsTyped) {
   for (int32_t id : {EDIT, RICH})
     for (const Word& word : Words()) EXPECT_EQ(TypedInto(id, word), Expected(word)) << "control " << id;
 }
 
 // The window itself takes the characters as text of the program: the
 // handler is given each byte of it, in order, one event a byte.
-TEST_F(Typing, TheWindowsHandlerIsGivenTheTextsBytes) {
+TEST_F(TYPING, TheWindowsHandlerIsGivenTheTextsBytes) {
   hv::SetControlFocus(&w, 0);
   std::string expected;
   for (const Word& word : Words()) {
@@ -132,7 +141,7 @@ TEST_F(Typing, TheWindowsHandlerIsGivenTheTextsBytes) {
 // A dead key and its letter come to the field as the system translates
 // them (Xvfb's keyboard has no dead keys to press: its layout is plain US);
 // a paste comes from the clipboard's Unicode text.
-TEST_F(Typing, DeadKeysAndPastesReadBackAsTheLetter) {
+TEST_F(TYPING, DeadKeysAndPastesReadBackAsTheLetter) {
   const Word& word = Words().back();
   hv::SetControlText(&w, EDIT, "");
   HWND field = GetDlgItem(w.hwnd, EDIT);
