@@ -142,7 +142,7 @@ TEST_F(TYPING, TheWindowsHandlerIsGivenTheTextsBytes) {
 // them (Xvfb's keyboard has no dead keys to press: its layout is plain US);
 // a paste comes from the clipboard's Unicode text.
 TEST_F(TYPING, DeadKeysAndPastesReadBackAsTheLetter) {
-  const Word& word = Words().back();
+  const Word word = Words().back();  // a copy: the list is a temporary
   hv::SetControlText(&w, EDIT, "");
   HWND field = GetDlgItem(w.hwnd, EDIT);
   hv::SetControlFocus(&w, EDIT);
