@@ -31,14 +31,9 @@ have_vm() {
 }
 
 install() {
-  if ! command -v apt-get >/dev/null || [ ! -f /etc/debian_version ]; then
-    echo "Missing build tools. Install these (Debian package names):" >&2
-    echo "  $*" >&2
-    echo "(32-bit Wine needs the i386 architecture: dpkg --add-architecture i386)" >&2
-    exit 1
-  fi
-  if [ "$(id -u)" -ne 0 ]; then
-    echo "Missing build tools; run as root, or install: $*" >&2
+  if ! command -v apt-get >/dev/null || [ ! -f /etc/debian_version ] || [ "$(id -u)" -ne 0 ]; then
+    echo "Missing build tools. As root on Debian this installs them; elsewhere install these" >&2
+    echo "(Debian names; 32-bit Wine needs dpkg --add-architecture i386): $*" >&2
     exit 1
   fi
   echo "== installing: $*"
@@ -89,7 +84,4 @@ if [ "${1:-}" = vm ]; then
   exit
 fi
 have_all || install "${need_pkgs[@]}"
-have_all || {
-  echo "install-deps: the install finished but tools are still missing; not installed: $(not_installed "${need_pkgs[@]}")" >&2
-  exit 1
-}
+have_all || { echo "install-deps: tools still missing; not installed: $(not_installed "${need_pkgs[@]}")" >&2; exit 1; }
