@@ -24,7 +24,7 @@ setsid ctest --preset wine64$tier > build-x64/test.log 2>&1 & pid64=$!
 # CTest, ended so, does not end its Wine session: this does.
 interrupted() {
   kill -TERM -- -$pid64 ${pid32:+-$pid32} 2>/dev/null; wait
-  for b in build-x64 build; do cmake -DBUILD="$PWD/$b" -P cmake/wine-session.cmake -- stop; done
+  for s in {build-x64,build}:{wine,wine-input}; do cmake -DBUILD="$PWD/${s%:*}" -DSESSION="${s#*:}" -P cmake/wine-session.cmake -- stop; done
 }
 trap interrupted INT TERM EXIT
 cmake --preset wine && cmake --build --preset wine -j"$(nproc)"

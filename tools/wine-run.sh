@@ -2,10 +2,10 @@
 # CTest's emulator: runs a Windows program in its build's Wine session
 # (cmake/wine-session.cmake). Not a CMake script: CMake waits for every
 # process that holds its child's output, and Wine's desktop may hold it.
-#   tools/wine-run.sh BUILD_DIR PROGRAM.exe [ARGS...]
+#   [HV_SESSION=wine-input] tools/wine-run.sh BUILD_DIR PROGRAM.exe [ARGS...]
 set -euo pipefail
 build=$1; shift
-eval "$(cmake -DBUILD="$build" -P "$(dirname "$0")/../cmake/wine-session.cmake" -- env)"
+eval "$(cmake -DBUILD="$build" -DSESSION="${HV_SESSION:-wine}" -P "$(dirname "$0")/../cmake/wine-session.cmake" -- env)"
 # Wine's desktop process inherits a GUI program's standard error and outlives
 # it: CTest, reading that through a pipe, would wait for it. Hence a file.
 errors=$(mktemp)
