@@ -1,21 +1,15 @@
 // Where the centring hook puts a window being created: the formula on
 // creation parameters, without showing any box.
-#include "tests/support/window_test.h"
+#include "tests/support/own_window.h"
 
 namespace {
 
-class BoxHook : public hvtest::WindowTest {
+class BoxHook : public hvtest::OwnWindowTest {
  protected:
-  void TearDown() override {
-    hv::CloseWindow(&owner);
-    hvtest::WindowTest::TearDown();
-  }
   HWND Owner(int x, int y, int width, int height) {
-    hv::CloseWindow(&owner);
-    hv::OpenWindow(&owner, x, y, width, height, hv::OW_HIDDEN, nullptr, "Owner", nullptr);
-    return owner.hwnd;
+    Open(x, y, width, height, hv::OW_HIDDEN, nullptr, nullptr);
+    return w.hwnd;
   }
-  hv::WindowRecord owner = {};
 };
 
 struct Placement {

@@ -1,6 +1,6 @@
 // Real input, injected as the user would give it: clicks on the close box and
 // on a button, a captured mouse left of the client area, TAB among controls.
-#include "tests/support/window_test.h"
+#include "tests/support/own_window.h"
 
 namespace {
 
@@ -60,35 +60,25 @@ std::vector<WPARAM> KeysDown(HWND control) {
   return keys;
 }
 
-class Input : public hvtest::WindowTest {
+class Input : public hvtest::OwnWindowTest {
  protected:
   void SetUp() override {
-    hvtest::WindowTest::SetUp();
-    ASSERT_EQ(hv::OpenWindow(&w, 100, 100, 400, 300, WS_MINIMIZEBOX, nullptr, "Input",
-                             hvtest::RecordingHandler), 1);
+    OwnWindowTest::SetUp();
+    Open(100, 100, 400, 300, WS_MINIMIZEBOX);
     ASSERT_TRUE(hvtest::BringToForeground(w.hwnd));
     hvtest::Pump(50);  // what the display answers to the activation
     hvtest::ResetRecording();
   }
-  void TearDown() override {
-    hv::CloseWindow(&w);
-    hvtest::WindowTest::TearDown();
-  }
-  hv::WindowRecord w = {};
 };
 
-// This program links the application's icon: the classes use it.
-TEST_F(Input, ClassesUseTheModulesIcon) {
-  HICON own = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(101));
+// This program links the application's icon: the classes use it, large and
+// small. It holds an image at each size the system asks for at 96, 120, 144
+// and 192 DPI, so that none is shrunk from another.
+TEST_F(Input, TheClassesUseTheModulesIconWhichHoldsEverySizeAskedFor) {
+  HMODULE module = GetModuleHandleA(nullptr);
+  HICON own = LoadIconA(module, MAKEINTRESOURCEA(101));
   ASSERT_NE(own, nullptr);
   EXPECT_EQ(HICON(GetClassLongPtrA(w.hwnd, GCLP_HICON)), own);
-}
-
-// The icon holds an image at each size the system asks for at 96, 120,
-// 144 and 192 DPI, so that none is shrunk from another; the classes take
-// the small one from it too.
-TEST_F(Input, TheIconHoldsEverySizeAskedForAndTheClassesTakeTheSmallOne) {
-  HMODULE module = GetModuleHandleA(nullptr);
   HRSRC groupResource = FindResourceA(module, MAKEINTRESOURCEA(101), MAKEINTRESOURCEA(14));  // RT_GROUP_ICON
   ASSERT_NE(groupResource, nullptr);
   auto* group = static_cast<BYTE*>(LockResource(LoadResource(module, groupResource)));

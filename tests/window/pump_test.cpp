@@ -2,7 +2,7 @@
 // accelerator and dialog-key machinery instead of dispatching them.
 #include <thread>
 
-#include "tests/support/window_test.h"
+#include "tests/support/own_window.h"
 
 namespace {
 
@@ -16,23 +16,17 @@ std::vector<int32_t> EditSaw(HWND edit) {
   return keys;
 }
 
-class Pump : public hvtest::WindowTest {
+class Pump : public hvtest::OwnWindowTest {
  protected:
   void SetUp() override {
-    hvtest::WindowTest::SetUp();
-    ASSERT_EQ(hv::OpenWindow(&w, 0, 0, 300, 200, hv::OW_HIDDEN, nullptr, "Pump",
-                             hvtest::RecordingHandler), 1);
+    OwnWindowTest::SetUp();
+    Open(0, 0, 300, 200, hv::OW_HIDDEN);
     edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 5, 5, 100, 20,
                            w.hwnd, reinterpret_cast<HMENU>(31), nullptr, nullptr);
     hv::WaitEvents(1);
     hvtest::ResetRecording();
     hvtest::Watch(edit, WM_KEYDOWN, WM_CHAR);
   }
-  void TearDown() override {
-    hv::CloseWindow(&w);
-    hvtest::WindowTest::TearDown();
-  }
-  hv::WindowRecord w = {};
   HWND edit = nullptr;
 };
 
