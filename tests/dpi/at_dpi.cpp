@@ -18,14 +18,6 @@ constexpr char DPI_VARIABLE[] = "HV_TEST_DPI", REFERENCE_VARIABLE[] = "HV_TEST_R
 // A child that hangs is ended, so the parent test reports instead of timing out.
 constexpr DWORD CHILD_LIMIT_MS = 150000;
 
-HKEY OpenFontsKey() {
-  HKEY key = nullptr;
-  if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, FONTS_KEY, 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE,
-                      nullptr, &key, nullptr) != ERROR_SUCCESS)
-    return nullptr;
-  return key;
-}
-
 // Inherited by the child, so its output is ours.
 HANDLE Inheritable(DWORD which) {
   HANDLE handle = GetStdHandle(which);
@@ -57,22 +49,14 @@ bool DpiSetForNewProcesses() {
 }
 
 DWORD ReadLogPixels() {
-  HKEY key = OpenFontsKey();
-  if (!key) return 0;
-  DWORD value = 0, type = 0, size = sizeof value;
-  LONG result = RegQueryValueExA(key, LOG_PIXELS, nullptr, &type,
-                                 reinterpret_cast<BYTE*>(&value), &size);
-  RegCloseKey(key);
-  return result == ERROR_SUCCESS && type == REG_DWORD ? value : 0;
+  DWORD value = 0, size = sizeof value;
+  return RegGetValueA(HKEY_LOCAL_MACHINE, FONTS_KEY, LOG_PIXELS, RRF_RT_REG_DWORD, nullptr, &value,
+                      &size) == ERROR_SUCCESS ? value : 0;
 }
 
 bool WriteLogPixels(DWORD dpi) {
-  HKEY key = OpenFontsKey();
-  if (!key) return false;
-  LONG result = RegSetValueExA(key, LOG_PIXELS, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi),
-                               sizeof dpi);
-  RegCloseKey(key);
-  return result == ERROR_SUCCESS;
+  return RegSetKeyValueA(HKEY_LOCAL_MACHINE, FONTS_KEY, LOG_PIXELS, REG_DWORD, &dpi, sizeof dpi) ==
+         ERROR_SUCCESS;
 }
 
 DWORD RunAtDpi(int dpi, const std::string& filter, const std::string& reference,

@@ -26,16 +26,14 @@ class AtDpiCalculator : public apptest::App {
   int dpi = 0;
 };
 
-// The window and its controls are the 96-DPI ones scaled.
+// The window and its controls are the 96-DPI ones scaled; the captions of
+// its buttons and radio buttons fit them.
 TEST_F(AtDpiCalculator, LayoutIsTheStandardOneScaled) {
   dpitest::Layout layout;
   dpitest::AddClientArea(&layout, "main", mainWindow.hwnd);
   dpitest::AddChildren(&layout, "main", mainWindow.hwnd);
   dpitest::SaveOrExpectScaled(layout, dpi);
-}
-
-TEST_F(AtDpiCalculator, CaptionsFitTheirControls) {
-  EXPECT_EQ(dpitest::ExpectCaptionsFit(mainWindow.hwnd, "main", dpi), 7);  // buttons and radios
+  EXPECT_EQ(dpitest::ExpectCaptionsFit(mainWindow.hwnd, "main", dpi), 7);
 }
 
 // A label the window draws, its place up to what stands right of it, and

@@ -5,11 +5,9 @@
 #include "examples/tour/tour.h"
 #include "tests/dpi/at_dpi.h"
 #include "tests/support/gdi_count.h"
-#include "tests/support/wait.h"
+#include "tests/support/window_test.h"
 
 namespace {
-
-using dpitest::ToDevice;
 
 struct Child {
   hv::WindowRecord* record;
@@ -27,13 +25,13 @@ std::string StatusText() {
   return text;
 }
 
-class AtDpiTour : public ::testing::Test {
+class AtDpiTour : public hvtest::WindowTest {
  protected:
   void SetUp() override {
     dpi = dpitest::AskedDpi();
     ASSERT_GT(dpi, 0) << "started without a DPI";
     hv::LoadStartupControlWord();
-    hv::RuntimeStartup();
+    WindowTest::SetUp();
     tour::OpenFrame();
     ASSERT_FALSE(hv::IsWindowClosed(&tour::frame));
     hvtest::WarmUpSystemObjects(tour::frame.hwnd);
@@ -49,29 +47,26 @@ class AtDpiTour : public ::testing::Test {
     if (!hv::IsWindowClosed(&tour::frame)) SendMessageA(tour::frame.hwnd, WM_CLOSE, 0, 0);
     hv::WaitEvents(1);
     EXPECT_TRUE(hv::IsWindowClosed(&tour::frame));
-    hv::RuntimeShutdown();
+    WindowTest::TearDown();
   }
   int dpi = 0;
 };
 
-// The frame, its children and their controls are the 96-DPI ones scaled.
+// The frame, its children and their controls are the 96-DPI ones scaled;
+// captions fit: the Controls child's buttons, boxes and statics, four hot buttons.
 TEST_F(AtDpiTour, LayoutIsTheStandardOneScaled) {
   dpitest::Layout layout;
   dpitest::AddClientArea(&layout, "frame", tour::frame.hwnd);
   dpitest::AddChildren(&layout, "frame", tour::frame.hwnd);
+  int captions = 0;
   for (const Child& c : children) {
     dpitest::AddWindow(&layout, c.name, c.record->hwnd);
     dpitest::AddClientArea(&layout, std::string(c.name) + "/client", c.record->hwnd);
     dpitest::AddChildren(&layout, c.name, c.record->hwnd);
+    captions += dpitest::ExpectCaptionsFit(c.record->hwnd, c.name, dpi);
   }
   dpitest::SaveOrExpectScaled(layout, dpi);
-}
-
-TEST_F(AtDpiTour, CaptionsFitTheirControls) {
-  int measured = 0;
-  for (const Child& c : children)
-    measured += dpitest::ExpectCaptionsFit(c.record->hwnd, c.name, dpi);
-  EXPECT_EQ(measured, 12);  // the Controls child's buttons, boxes and statics, four hot buttons
+  EXPECT_EQ(captions, 12);
 }
 
 // A click at the middle of a button's 96-DPI rectangle, scaled, shows the

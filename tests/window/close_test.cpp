@@ -50,9 +50,10 @@ void OpenFamily(Family* f, const FamilyCase& c) {
   ASSERT_EQ(hv::OpenWindow(&f->child, 10, 10, 200, 150, c.childOptions, &f->top, "child",
                            hvtest::RecordingHandler), 1);
   if (c.childTable) hv::SetMessageHandler(&f->child, WM_USER + 5, Nothing);
-  if (c.grandchild)
+  if (c.grandchild) {
     ASSERT_EQ(hv::OpenWindow(&f->grandchild, 5, 5, 80, 60, hv::OW_NOCAPTION, &f->child,
                              "grandchild", hvtest::RecordingHandler), 1);
+  }
 }
 
 // The system makes some objects once and keeps them (the cache of window
@@ -200,8 +201,9 @@ TEST_F(ClosingBesideAnother, ARecordClosedInCreationOrReopenedInDestructionGives
     hvtest::GdiBalance gdi;
     hv::WindowRecord parent = {}, r = {};
     hv::WindowRecord* actor = c.asChild ? &parent : &r;
-    if (c.asChild)
+    if (c.asChild) {
       ASSERT_EQ(hv::OpenWindow(&parent, 40, 40, 300, 200, 0, nullptr, "parent", hvtest::RecordingHandler), 1);
+    }
     int acted = 0;
     size_t reopenedAt = 0;
     hvtest::reaction = [&](const hvtest::Event& e) -> int32_t {

@@ -29,17 +29,8 @@ RECT Scaled(const Placed& p, int32_t dpi) {
           MulDiv(p.y + p.height, dpi, 96)};
 }
 
-RECT OnScreen(HWND window) {
-  RECT r = {};
-  GetWindowRect(window, &r);
-  return r;
-}
-
-RECT RectInParent(HWND window) {
-  RECT r = OnScreen(window);
-  MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
+using hvtest::RectInParent;
+using hvtest::WindowRect;
 
 ::testing::AssertionResult WithinAPixel(const RECT& got, const RECT& want) {
   if (std::abs(got.left - want.left) <= 1 && std::abs(got.top - want.top) <= 1 &&
@@ -71,7 +62,7 @@ void SendDpiChange(HWND window, int32_t dpi, const RECT& suggested) {
 void ChangeDpi(hv::WindowRecord* w, int32_t dpi) {
   int32_t x, y, width, height;
   hv::GetClientSize(w, &x, &y, &width, &height);
-  RECT outer = OnScreen(w->hwnd), client = {};
+  RECT outer = WindowRect(w->hwnd), client = {};
   GetClientRect(w->hwnd, &client);
   SendDpiChange(w->hwnd, dpi, {outer.left, outer.top,
                                outer.right + MulDiv(width, dpi, 96) - client.right,
@@ -151,7 +142,7 @@ TEST_F(DpiChange, WindowControlsFontsAndChildrenFollowEachStep) {
       return 0;
     };
     SendDpiChange(w.hwnd, dpi, suggested);
-    const RECT r = OnScreen(w.hwnd);
+    const RECT r = WindowRect(w.hwnd);
     EXPECT_TRUE(EqualRect(&r, &suggested));
     EXPECT_EQ(hv::GetWindowDpi(&w), dpi);
     EXPECT_EQ(hv::GetWindowDpi(&child), dpi);
@@ -240,7 +231,7 @@ TEST_F(DpiChange, SurfaceStaysAsLargeAsTheWindowNeedsAtALowerDpi) {
     ChangeDpi(&w, LOWER);
     int32_t width = 0, height = 0;
     hv::GetBitmapSize(w.backingBitmap, &width, &height);
-    const RECT outer = OnScreen(w.hwnd);
+    const RECT outer = WindowRect(w.hwnd);
     EXPECT_GE(width, style ? outer.right - outer.left + 1 : screen.cx);
     EXPECT_GE(height, style ? outer.bottom - outer.top + 1 : screen.cy);
     if (style) continue;

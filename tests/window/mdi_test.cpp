@@ -58,10 +58,9 @@ TEST_F(Mdi, FrameHasAWindowMenuAndAnMdiClient) {
   DWORD style = static_cast<DWORD>(GetWindowLongA(w.mdiClient, GWL_STYLE));
   EXPECT_EQ(style & 0x42000000u, 0x42000000u);  // child, clip children
   EXPECT_TRUE(style & WS_VISIBLE);
-  RECT client, mdi;
+  RECT client;
   GetClientRect(w.hwnd, &client);
-  GetWindowRect(w.mdiClient, &mdi);
-  MapWindowPoints(HWND_DESKTOP, w.hwnd, reinterpret_cast<POINT*>(&mdi), 2);
+  const RECT mdi = hvtest::RectInParent(w.mdiClient);
   EXPECT_EQ(mdi.left, 0);
   EXPECT_EQ(mdi.top, 0);
   EXPECT_EQ(mdi.right, client.right);
@@ -119,36 +118,37 @@ TEST_F(Mdi, WindowMenuCommandsAreSentToTheClient) {
 }
 
 // Without bars the MDI client fills the frame; a status bar and a top
-// toolbar take their room, and the client gets the rest.
+// toolbar take their room, and the client gets the rest. A resize is a
+// size event as for any window.
 TEST_F(Mdi, BarsTakeTheirRoomFromTheClient) {
-  SetWindowPos(w.hwnd, nullptr, 0, 0, 520, 420, SWP_NOMOVE | SWP_NOZORDER);
-  RECT client, mdi;
-  GetClientRect(w.hwnd, &client);
-  GetWindowRect(w.mdiClient, &mdi);
-  EXPECT_EQ(mdi.right - mdi.left, client.right);
-  EXPECT_EQ(mdi.bottom - mdi.top, client.bottom);
   InitCommonControls();
-  HWND status = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0,
-                                w.hwnd, nullptr, GetModuleHandleA(nullptr), nullptr);
-  HWND toolbar = CreateWindowExA(0, TOOLBARCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | CCS_TOP, 0, 0,
-                                 0, 0, w.hwnd, nullptr, GetModuleHandleA(nullptr), nullptr);
-  ASSERT_NE(status, nullptr);
-  ASSERT_NE(toolbar, nullptr);
-  SetWindowPos(w.hwnd, nullptr, 0, 0, 500, 400, SWP_NOMOVE | SWP_NOZORDER);
-  RECT s, t;
-  GetClientRect(w.hwnd, &client);
-  GetWindowRect(status, &s);
-  GetWindowRect(toolbar, &t);
-  GetWindowRect(w.mdiClient, &mdi);
-  MapWindowPoints(HWND_DESKTOP, w.hwnd, reinterpret_cast<POINT*>(&mdi), 2);
-  ASSERT_GT(s.bottom - s.top, 0);
-  ASSERT_GT(t.bottom - t.top, 0);
-  EXPECT_EQ(mdi.left, 0);
-  EXPECT_EQ(mdi.top, t.bottom - t.top);
-  EXPECT_EQ(mdi.right, client.right);
-  EXPECT_EQ(mdi.bottom, client.bottom - (s.bottom - s.top));
-  // Size events are delivered as for any window.
-  EXPECT_FALSE(hvtest::EventsWithCode(hv::EV_SIZE).empty());
+  LONG statusHeight = 0, toolbarHeight = 0;
+  for (bool bars : {false, true}) {
+    SCOPED_TRACE(bars);
+    if (bars) {
+      HWND status = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, w.hwnd,
+                                    nullptr, GetModuleHandleA(nullptr), nullptr);
+      HWND toolbar = CreateWindowExA(0, TOOLBARCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | CCS_TOP, 0, 0, 0,
+                                     0, w.hwnd, nullptr, GetModuleHandleA(nullptr), nullptr);
+      SetWindowPos(w.hwnd, nullptr, 0, 0, 500, 400, SWP_NOMOVE | SWP_NOZORDER);
+      const RECT s = hvtest::WindowRect(status), t = hvtest::WindowRect(toolbar);
+      statusHeight = s.bottom - s.top;
+      toolbarHeight = t.bottom - t.top;
+      ASSERT_GT(statusHeight, 0);
+      ASSERT_GT(toolbarHeight, 0);
+    } else {
+      SetWindowPos(w.hwnd, nullptr, 0, 0, 520, 420, SWP_NOMOVE | SWP_NOZORDER);
+    }
+    RECT client;
+    GetClientRect(w.hwnd, &client);
+    const RECT mdi = hvtest::RectInParent(w.mdiClient);
+    EXPECT_EQ(mdi.left, 0);
+    EXPECT_EQ(mdi.top, toolbarHeight);
+    EXPECT_EQ(mdi.right, client.right);
+    EXPECT_EQ(mdi.bottom, client.bottom - statusHeight);
+    EXPECT_FALSE(hvtest::EventsWithCode(hv::EV_SIZE).empty());
+    hvtest::recording.clear();
+  }
 }
 
 }  // namespace

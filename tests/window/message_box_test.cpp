@@ -50,11 +50,6 @@ POINT Expected(const RECT& reference, const RECT& box) {
 class MessageBoxes : public hvtest::OwnWindowTest {
  protected:
   void OpenOwner(int x) { Open(x, 100, 512, 374, WS_MINIMIZEBOX); }
-  RECT OwnerRect() {
-    RECT r;
-    GetWindowRect(w.hwnd, &r);
-    return r;
-  }
 };
 
 // The program's error box (flags 0 mean OK only and the exclamation icon),
@@ -89,9 +84,7 @@ TEST_F(MessageBoxes, BoxesShowTheirTextAndIconWhereTheyBelong) {
     EXPECT_TRUE(box.hasOk);
     EXPECT_FALSE(box.hasCancel);
     EXPECT_EQ(box.icon, LoadIconA(nullptr, c.icon));
-    RECT reference;
-    GetWindowRect(GetDesktopWindow(), &reference);
-    if (c.owner == OPEN) reference = OwnerRect();
+    const RECT reference = hvtest::WindowRect(c.owner == OPEN ? w.hwnd : GetDesktopWindow());
     POINT at = Expected(reference, box.rect);
     EXPECT_EQ(box.rect.left, at.x);
     EXPECT_EQ(box.rect.top, at.y);
@@ -113,32 +106,13 @@ bool CentringHookInForce() {
   return !seenByOwnHook;
 }
 
-TEST_F(MessageBoxes, TheHookLivesOnlyWhileTheBoxIsOpen) {
+// The hook lives exactly as long as its box: a handler opens a second box
+// while the first is open; both are placed, each call removes its own hook,
+// and none is left afterwards.
+TEST_F(MessageBoxes, NestedBoxesEachHookLivesWhileItsBoxIsOpen) {
   hvtest::WatchHook(WH_CBT);  // first in the chain: the box's hook comes before it
   OpenOwner(100);
   ASSERT_FALSE(CentringHookInForce());
-  bool duringBox = false;
-  hvtest::reaction = [&](const hvtest::Event& e) {
-    if (e.code == WM_USER + 50) duringBox = CentringHookInForce();
-    return 0;
-  };
-  HWND ownerWindow = w.hwnd;
-  std::thread watcher([ownerWindow] {
-    HWND box = WaitForBox("Hook");
-    SendMessageA(ownerWindow, WM_USER + 50, 0, 0);
-    PressOk(box);
-  });
-  hv::ShowMessage(&w, "Hook", "Hook", 0);
-  watcher.join();
-  EXPECT_TRUE(duringBox);
-  EXPECT_FALSE(CentringHookInForce()) << "the hook is gone after the call";
-}
-
-// A handler opens a second box while the first is open: both are placed,
-// each call removes its own hook, and none is left afterwards.
-TEST_F(MessageBoxes, NestedBoxes) {
-  hvtest::WatchHook(WH_CBT);
-  OpenOwner(100);
   bool outerHookAfterInner = false;
   int innerResult = 0;
   hvtest::reaction = [&](const hvtest::Event& e) {
@@ -169,7 +143,7 @@ TEST_F(MessageBoxes, NestedBoxes) {
   EXPECT_EQ(inner.text, "Inner text");
   EXPECT_TRUE(inner.hasCancel);
   for (const SeenBox* box : {&outer, &inner}) {
-    POINT at = Expected(OwnerRect(), box->rect);
+    POINT at = Expected(hvtest::WindowRect(w.hwnd), box->rect);
     EXPECT_EQ(box->rect.left, at.x) << box->text;
     EXPECT_EQ(box->rect.top, at.y) << box->text;
   }
