@@ -1,6 +1,8 @@
-// Centring, the two queries, the caption and the dialog-key switch.
+// Centring, the two queries, the caption and the dialog-key switch; and the
+// manifest this program was built with.
 #include <algorithm>
 
+#include "tests/support/manifest.h"
 #include "tests/support/window_test.h"
 
 namespace {
@@ -70,6 +72,17 @@ TEST_F(WindowOps, CaptionDialogKeysAndQueries) {
   EXPECT_EQ(hv::IsWindowHidden(&w), 0);
   hv::CloseWindow(&w);
   // On a closed record these do nothing: see the conventions' tests.
+}
+
+// This program asked for DPI awareness alone: its manifest holds that and
+// nothing else, and the system read it.
+TEST(Manifest, DeclaresPerMonitorDpiAwarenessOnly) {
+  hvtest::ExpectManifest({
+      {hvtest::DPI_AWARE, "true/pm"},
+      {hvtest::DPI_AWARENESS, "PerMonitorV2, PerMonitor"},
+      {hvtest::ACTIVE_CODE_PAGE, ""},
+  });
+  EXPECT_NE(GetACP(), UINT(CP_UTF8)) << "UTF-8 was not asked for";
 }
 
 }  // namespace
