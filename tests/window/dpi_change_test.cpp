@@ -13,7 +13,8 @@ namespace {
 
 using hvtest::recording;
 
-constexpr COLORREF RED = RGB(255, 0, 0), BLUE = RGB(0, 0, 255), WHITE = RGB(255, 255, 255);
+// Drawn before a change, and after it.
+constexpr COLORREF BEFORE = RGB(255, 0, 0), AFTER = RGB(0, 0, 255), WHITE = RGB(255, 255, 255);
 constexpr int32_t POINTS = 10;
 
 struct Placed {
@@ -91,7 +92,7 @@ void WarmUp() {
   hv::WindowRecord w = {}, child = {};
   hv::OpenWindow(&w, 40, 30, 400, 300, 0, nullptr, "warm-up", nullptr);
   MakeWindows(&w, &child);
-  hv::DrawRect(&w, 10, 10, 20, 20, RED, RED);
+  hv::DrawRect(&w, 10, 10, 20, 20, BEFORE, BEFORE);
   for (int32_t dpi : {144, 96}) ChangeDpi(&w, dpi);
   hvtest::Pump();
   hv::CloseWindow(&child);
@@ -193,13 +194,13 @@ TEST_F(DpiChange, DrawingIsCarriedOverAndGoesOnAtTheNewScale) {
   for (bool bracketOpen : {false, true}) {
     SCOPED_TRACE(bracketOpen);
     Open(40, 30, 200, 150, hv::OW_TOPMOST, nullptr, nullptr);
-    hv::DrawRect(&w, 10, 10, 20, 20, RED, RED);
+    hv::DrawRect(&w, 10, 10, 20, 20, BEFORE, BEFORE);
     int32_t width, height, newWidth, newHeight;
     hv::GetBitmapSize(w.backingBitmap, &width, &height);
     int gdiBefore = hvtest::CountGdiObjects();
     HDC open = bracketOpen ? hv::BeginDraw(&w) : nullptr;
     SendDpiChange(w.hwnd, 192, {40, 30, 40 + 2 * 210, 30 + 2 * 180});
-    hv::DrawRect(&w, 40, 10, 10, 10, BLUE, BLUE);
+    hv::DrawRect(&w, 40, 10, 10, 10, AFTER, AFTER);
     if (open) hv::EndDraw(&w, open, 1);
     EXPECT_EQ(hvtest::CountGdiObjects(), gdiBefore);
     hv::GetBitmapSize(w.backingBitmap, &newWidth, &newHeight);
@@ -209,13 +210,13 @@ TEST_F(DpiChange, DrawingIsCarriedOverAndGoesOnAtTheNewScale) {
     RedrawWindow(w.hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     for (const hvtest::Pixels& pixels : {hvtest::Pixels(w.backingBitmap), hvtest::Pixels::OnScreen(w.hwnd)}) {
       // The stretched square: its inside red, a pixel beyond its edges white.
-      EXPECT_EQ(pixels.CountOther(RECT{22, 22, 58, 58}, RED), 0);
+      EXPECT_EQ(pixels.CountOther(RECT{22, 22, 58, 58}, BEFORE), 0);
       for (POINT beyond : {POINT{18, 40}, POINT{62, 40}, POINT{40, 18}, POINT{40, 62}})
         EXPECT_EQ(pixels.At(beyond.x, beyond.y), WHITE) << beyond.x << "," << beyond.y;
       // Drawn after: 96-DPI (40, 10) to (50, 20) is device (80, 20) to (100, 40),
       // within a pixel (the outline's pen is centred on its path).
-      EXPECT_EQ(pixels.CountOther(RECT{81, 21, 99, 39}, BLUE), 0);
-      EXPECT_EQ(pixels.Count(RECT{70, 10, 110, 50}, BLUE), pixels.Count(RECT{79, 19, 101, 41}, BLUE));
+      EXPECT_EQ(pixels.CountOther(RECT{81, 21, 99, 39}, AFTER), 0);
+      EXPECT_EQ(pixels.Count(RECT{70, 10, 110, 50}, AFTER), pixels.Count(RECT{79, 19, 101, 41}, AFTER));
     }
   }
 }
@@ -238,8 +239,8 @@ TEST_F(DpiChange, SurfaceStaysAsLargeAsTheWindowNeedsAtALowerDpi) {
     EXPECT_EQ(width, screen.cx);
     EXPECT_EQ(height, screen.cy);
     // Device pixels near the screen's right edge, in 96-DPI pixels.
-    hv::DrawRect(&w, MulDiv(screen.cx - 40, 96, LOWER), 10, 20, 20, RED, RED);
-    EXPECT_EQ(hvtest::Pixels(w.backingBitmap).At(screen.cx - 30, 15), RED);
+    hv::DrawRect(&w, MulDiv(screen.cx - 40, 96, LOWER), 10, 20, 20, BEFORE, BEFORE);
+    EXPECT_EQ(hvtest::Pixels(w.backingBitmap).At(screen.cx - 30, 15), BEFORE);
   }
 }
 
