@@ -3,8 +3,7 @@
 // fit their places, the sizing panel's texts stay inside the panel's frame,
 // and clicks at 96-DPI points, scaled, land on their controls.
 #include "tests/app/app_fixture.h"
-#include "tests/dpi/layout.h"
-#include "tests/dpi/prefix_dpi.h"
+#include "tests/dpi/at_dpi.h"
 
 namespace {
 
@@ -22,29 +21,19 @@ class AtDpiCalculator : public apptest::App {
     dpitest::ExpectRunsAtDpi(mainWindow.hwnd, dpi);
     ASSERT_EQ(hv::GetWindowDpi(&mainWindow), dpi);
   }
-  dpitest::Layout Measure() const {
-    dpitest::Layout layout;
-    dpitest::AddClientArea(&layout, "main", mainWindow.hwnd);
-    dpitest::AddChildren(&layout, "main", mainWindow.hwnd);
-    return layout;
-  }
   // A rectangle in 96-DPI pixels, on the surface at this DPI.
   RECT Device(const RECT& r) const { return ToDevice(r, dpi); }
   int dpi = 0;
 };
 
-// Run at 96 DPI only, before each other DPI: what the others are compared with.
-TEST_F(AtDpiCalculator, StandardLayout) {
-  ASSERT_EQ(dpi, dpitest::STANDARD_DPI);
-  ASSERT_TRUE(dpitest::SaveLayout(Measure(), dpitest::ReferencePath()));
-}
-
-TEST_F(AtDpiCalculator, WindowAndControlsAreTheStandardOnesScaled) {
-  dpitest::ExpectScaled(dpitest::LoadLayout(dpitest::ReferencePath()), Measure(), dpi);
-}
-
-TEST_F(AtDpiCalculator, CaptionsFitTheirControls) {
-  EXPECT_EQ(dpitest::ExpectCaptionsFit(mainWindow.hwnd, "main", dpi), 7);  // buttons and radios
+// The window and its controls are the 96-DPI ones scaled; the captions of
+// its buttons and radio buttons fit them.
+TEST_F(AtDpiCalculator, LayoutIsTheStandardOneScaled) {
+  dpitest::Layout layout;
+  dpitest::AddClientArea(&layout, "main", mainWindow.hwnd);
+  dpitest::AddChildren(&layout, "main", mainWindow.hwnd);
+  dpitest::SaveOrExpectScaled(layout, dpi);
+  EXPECT_EQ(dpitest::ExpectCaptionsFit(mainWindow.hwnd, "main", dpi), 7);
 }
 
 // A label the window draws, its place up to what stands right of it, and
@@ -125,37 +114,20 @@ TEST_F(AtDpiCalculator, PanelTextStaysInsideThePanelsFrame) {
   ExpectNothingAroundThePanel(calculated, dpi, "a calculation");
 }
 
-// A click at the middle of the control's 96-DPI rectangle, and what shows
-// that the control took it.
-struct Click {
-  int32_t id;
-  bool (*taken)();
-};
-bool Focused(int32_t id) { return GetFocus() == Control(id); }
-const Click clicks[] = {
-    {FIELD_SECONDARY_VOLTAGE, [] { return Focused(FIELD_SECONDARY_VOLTAGE); }},
-    {CMD_60_HERTZ,
-     [] { return apptest::Checked(CMD_60_HERTZ) && apptest::Caption() == CAPTION_60_HERTZ; }},
-    {CMD_CALCULATE, [] { return ampliwind::inputValid == 1; }},
-};
-
+// A click at the middle of each control's 96-DPI rectangle, scaled, is
+// taken by it. The calculation needs its three inputs; it is clicked last.
 TEST_F(AtDpiCalculator, ClicksAtStandardPointsLandOnTheirControls) {
-  const dpitest::Layout standard = dpitest::LoadLayout(dpitest::ReferencePath());
   ASSERT_TRUE(hvtest::BringToForeground(mainWindow.hwnd));
-  // The calculation needs its three inputs; it is clicked last.
   apptest::SetField(FIELD_POWER, "100");
   apptest::SetField(FIELD_PRIMARY_VOLTAGE, "230");
   apptest::SetField(FIELD_SECONDARY_VOLTAGE, "12");
-  for (const Click& c : clicks) {
-    const std::string name = "main/" + std::to_string(c.id);
-    const RECT* r = dpitest::Find(standard, name);
-    ASSERT_NE(r, nullptr) << name;
-    ASSERT_FALSE(c.taken()) << name << " before the click";
-    const POINT middle = {ToDevice((r->left + r->right) / 2, dpi),
-                          ToDevice((r->top + r->bottom) / 2, dpi)};
-    EXPECT_TRUE(dpitest::ClickUntil(mainWindow.hwnd, middle, c.taken))
-        << "the click at (" << middle.x << ',' << middle.y << ") did not reach " << name;
-  }
+  const std::pair<int32_t, std::function<bool()>> clicks[] = {
+      {FIELD_SECONDARY_VOLTAGE, [] { return GetFocus() == Control(FIELD_SECONDARY_VOLTAGE); }},
+      {CMD_60_HERTZ, [] { return apptest::Checked(CMD_60_HERTZ) && apptest::Caption() == CAPTION_60_HERTZ; }},
+      {CMD_CALCULATE, [] { return ampliwind::inputValid == 1; }},
+  };
+  for (const auto& [id, taken] : clicks)
+    dpitest::ExpectClickLands(mainWindow.hwnd, "main/" + std::to_string(id), dpi, taken);
 }
 
 }  // namespace

@@ -6,8 +6,7 @@
 #include <functional>
 #include <sstream>
 
-#include "tests/dpi/layout.h"
-#include "tests/dpi/prefix_dpi.h"
+#include "tests/dpi/at_dpi.h"
 #include "tests/support/draw_window.h"
 
 namespace {
@@ -24,7 +23,6 @@ class AtDpiRuntime : public drawtest::DrawWindow {
     dpitest::ExpectRunsAtDpi(w.hwnd, dpi);
     ASSERT_EQ(hv::GetWindowDpi(&w), dpi);
   }
-  RECT Device(const RECT& r) const { return dpitest::ToDevice(r, dpi); }
   int dpi = 0;
 };
 
@@ -89,7 +87,7 @@ TEST_F(AtDpiRuntime, DrawingCoversTheScaledDevicePixels) {
   for (const Drawing& d : drawings) {
     d.draw(&w, d.colour);
     const Pixels surface(w.backingBitmap);
-    const RECT covered = Device(d.covered), bounds = Device(d.bounds);
+    const RECT covered = ToDevice(d.covered, dpi), bounds = ToDevice(d.bounds, dpi);
     const RECT widened = {bounds.left - 1, bounds.top - 1, bounds.right + 1, bounds.bottom + 1};
     const RECT all = {0, 0, surface.Width(), surface.Height()};
     EXPECT_EQ(Covered(surface, covered, d.cover, d.colour), Slices(covered, d.cover))
@@ -184,20 +182,15 @@ const MousePoint mousePoints[] = {
     {-3, -6, 65534, 65532},  // a captured mouse left of and above the client area
 };
 
-hv::EventState seen;
-
 TEST_F(AtDpiRuntime, MouseEventsCarryStandardPixels) {
   ASSERT_EQ(dpi, 144) << "the table's device points are at 144 DPI";
-  drawtest::onEvent = [] {
-    if (hv::eventState.eventCode == WM_MOUSEMOVE) seen = hv::eventState;
-    return int32_t(0);
-  };
+  drawtest::onEvent = hvtest::RecordingHandler;
   for (const MousePoint& p : mousePoints) {
-    seen = {};
+    hvtest::recording.clear();
     SendMessageA(w.hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(p.deviceX, p.deviceY));
-    EXPECT_EQ(seen.eventCode, WM_MOUSEMOVE);
-    EXPECT_EQ(seen.eventX, p.eventX) << "device " << p.deviceX;
-    EXPECT_EQ(seen.eventY, p.eventY) << "device " << p.deviceY;
+    EXPECT_TRUE(hvtest::MatchesSequence(hvtest::recording, {{.code = WM_MOUSEMOVE, .x = p.eventX,
+                                                              .y = p.eventY}}))
+        << "device " << p.deviceX << "," << p.deviceY;
   }
 }
 

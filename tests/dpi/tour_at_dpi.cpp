@@ -2,20 +2,12 @@
 // three children open: its frame, children and controls are the 96-DPI
 // ones scaled, captions fit, and clicks at 96-DPI points, scaled, land on
 // their buttons.
-#include <windows.h>
-#include <gtest/gtest.h>
-
-#include <string>
-
 #include "examples/tour/tour.h"
-#include "tests/dpi/layout.h"
-#include "tests/dpi/prefix_dpi.h"
+#include "tests/dpi/at_dpi.h"
 #include "tests/support/gdi_count.h"
-#include "tests/support/wait.h"
+#include "tests/support/window_test.h"
 
 namespace {
-
-using dpitest::ToDevice;
 
 struct Child {
   hv::WindowRecord* record;
@@ -33,13 +25,13 @@ std::string StatusText() {
   return text;
 }
 
-class AtDpiTour : public ::testing::Test {
+class AtDpiTour : public hvtest::WindowTest {
  protected:
   void SetUp() override {
     dpi = dpitest::AskedDpi();
     ASSERT_GT(dpi, 0) << "started without a DPI";
     hv::LoadStartupControlWord();
-    hv::RuntimeStartup();
+    WindowTest::SetUp();
     tour::OpenFrame();
     ASSERT_FALSE(hv::IsWindowClosed(&tour::frame));
     hvtest::WarmUpSystemObjects(tour::frame.hwnd);
@@ -55,68 +47,42 @@ class AtDpiTour : public ::testing::Test {
     if (!hv::IsWindowClosed(&tour::frame)) SendMessageA(tour::frame.hwnd, WM_CLOSE, 0, 0);
     hv::WaitEvents(1);
     EXPECT_TRUE(hv::IsWindowClosed(&tour::frame));
-    hv::RuntimeShutdown();
-  }
-  static dpitest::Layout Measure() {
-    dpitest::Layout layout;
-    dpitest::AddClientArea(&layout, "frame", tour::frame.hwnd);
-    dpitest::AddChildren(&layout, "frame", tour::frame.hwnd);
-    for (const Child& c : children) {
-      dpitest::AddWindow(&layout, c.name, c.record->hwnd);
-      dpitest::AddClientArea(&layout, std::string(c.name) + "/client", c.record->hwnd);
-      dpitest::AddChildren(&layout, c.name, c.record->hwnd);
-    }
-    return layout;
+    WindowTest::TearDown();
   }
   int dpi = 0;
 };
 
-// Run at 96 DPI only, before each other DPI: what the others are compared with.
-TEST_F(AtDpiTour, StandardLayout) {
-  ASSERT_EQ(dpi, dpitest::STANDARD_DPI);
-  ASSERT_TRUE(dpitest::SaveLayout(Measure(), dpitest::ReferencePath()));
+// The frame, its children and their controls are the 96-DPI ones scaled;
+// captions fit: the Controls child's buttons, boxes and statics, four hot buttons.
+TEST_F(AtDpiTour, LayoutIsTheStandardOneScaled) {
+  dpitest::Layout layout;
+  dpitest::AddClientArea(&layout, "frame", tour::frame.hwnd);
+  dpitest::AddChildren(&layout, "frame", tour::frame.hwnd);
+  int captions = 0;
+  for (const Child& c : children) {
+    dpitest::AddWindow(&layout, c.name, c.record->hwnd);
+    dpitest::AddClientArea(&layout, std::string(c.name) + "/client", c.record->hwnd);
+    dpitest::AddChildren(&layout, c.name, c.record->hwnd);
+    captions += dpitest::ExpectCaptionsFit(c.record->hwnd, c.name, dpi);
+  }
+  dpitest::SaveOrExpectScaled(layout, dpi);
+  EXPECT_EQ(captions, 12);
 }
 
-TEST_F(AtDpiTour, WindowsAndControlsAreTheStandardOnesScaled) {
-  dpitest::ExpectScaled(dpitest::LoadLayout(dpitest::ReferencePath()), Measure(), dpi);
-}
-
-TEST_F(AtDpiTour, CaptionsFitTheirControls) {
-  int measured = 0;
-  for (const Child& c : children)
-    measured += dpitest::ExpectCaptionsFit(c.record->hwnd, c.name, dpi);
-  EXPECT_EQ(measured, 12);  // the Controls child's buttons, boxes and statics, four hot buttons
-}
-
-// A click at the middle of a button's 96-DPI rectangle, and the report
-// the tour shows when the button takes it.
-struct Click {
-  hv::WindowRecord* child;
-  const char* childName;
-  int32_t id;
-  const char* report;
-};
-const Click clicks[] = {
-    {&tour::buttonsChild, tour::BUTTONS_CAPTION, 12, "Clicked: Flat"},
-    {&tour::buttonsChild, tour::BUTTONS_CAPTION, 10, "Clicked: Bitmaps"},
-    {&tour::controlsChild, tour::CONTROLS_CAPTION, 14, "Check box cleared"},
-};
-
+// A click at the middle of a button's 96-DPI rectangle, scaled, shows the
+// report the tour gives when the button takes it.
 TEST_F(AtDpiTour, ClicksAtStandardPointsLandOnTheirButtons) {
-  const dpitest::Layout standard = dpitest::LoadLayout(dpitest::ReferencePath());
+  struct Click {
+    const Child& child;
+    int32_t id;
+    const char* report;
+  } clicks[] = {{children[1], 12, "Clicked: Flat"}, {children[1], 10, "Clicked: Bitmaps"},
+                {children[0], 14, "Check box cleared"}};
   ASSERT_TRUE(hvtest::BringToForeground(tour::frame.hwnd));
   for (const Click& c : clicks) {
-    SendMessageA(tour::frame.mdiClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(c.child->hwnd), 0);
-    const std::string name = std::string(c.childName) + "/" + std::to_string(c.id);
-    const RECT* r = dpitest::Find(standard, name);
-    ASSERT_NE(r, nullptr) << name;
-    ASSERT_NE(StatusText(), c.report) << name << " before the click";
-    const POINT middle = {ToDevice((r->left + r->right) / 2, dpi),
-                          ToDevice((r->top + r->bottom) / 2, dpi)};
-    const auto reported = [&] { return StatusText() == c.report; };
-    EXPECT_TRUE(dpitest::ClickUntil(c.child->hwnd, middle, reported))
-        << "the click at (" << middle.x << ',' << middle.y << ") did not reach " << name
-        << "; the status bar shows \"" << StatusText() << '"';
+    SendMessageA(tour::frame.mdiClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(c.child.record->hwnd), 0);
+    dpitest::ExpectClickLands(c.child.record->hwnd, std::string(c.child.name) + "/" + std::to_string(c.id),
+                              dpi, [&] { return StatusText() == c.report; });
   }
 }
 

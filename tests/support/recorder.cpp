@@ -7,6 +7,7 @@ namespace hvtest {
 
 std::vector<Entry> recording;
 std::function<int32_t(const Entry&)> reaction;
+std::function<std::optional<LRESULT>(const Entry&)> answer;
 
 namespace {
 
@@ -54,6 +55,8 @@ LRESULT CALLBACK WatchingProc(HWND window, UINT message, WPARAM wparam, LPARAM l
     GetUpdateRect(window, &e.update, FALSE);
     recording.push_back(e);
     if (queued) lastQueued = {};
+    if (std::optional<LRESULT> given = answer ? answer(e) : std::nullopt)
+      if (message != WM_NCDESTROY) return *given;
   }
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrA(window, GWLP_WNDPROC, LONG_PTR(original));
@@ -194,6 +197,7 @@ void StopWatching() {
 void ResetRecording() {
   recording.clear();
   reaction = nullptr;
+  answer = nullptr;
 }
 
 std::vector<Entry> Entries(int kinds, int32_t code, HWND window) {

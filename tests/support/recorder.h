@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -62,10 +63,13 @@ struct Expected {
 // The log, and what the test handler answers (0 without a reaction).
 extern std::vector<Entry> recording;
 extern std::function<int32_t(const Entry&)> reaction;
+// What a watched window answers to a recorded message instead of its own
+// procedure, when this gives a value: a control answering as a test needs.
+extern std::function<std::optional<LRESULT>(const Entry&)> answer;
 
 // The runtime handler that records each event, then runs the reaction.
 int32_t RecordingHandler();
-// Empties the log and drops the reaction; what is watched stays watched.
+// Empties the log and drops the reaction and the answer; what is watched stays watched.
 void ResetRecording();
 
 // Records every message the window's procedure receives from now on, until

@@ -11,6 +11,18 @@ RECT ClientRectOnScreen(HWND window) {
   return r;
 }
 
+RECT WindowRect(HWND window) {
+  RECT r = {};
+  GetWindowRect(window, &r);
+  return r;
+}
+
+RECT RectInParent(HWND window) {
+  RECT r = WindowRect(window);
+  MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
 RECT WorkArea() {
   RECT r;
   SystemParametersInfoA(SPI_GETWORKAREA, 0, &r, 0);

@@ -19,6 +19,9 @@ using Event = Entry;
 inline INT_PTR Word(const void* handle) { return reinterpret_cast<INT_PTR>(handle); }
 
 RECT ClientRectOnScreen(HWND window);
+// The window's rectangle on the screen, and in its parent's client area.
+RECT WindowRect(HWND window);
+RECT RectInParent(HWND window);
 // The primary screen's work area.
 RECT WorkArea();
 

@@ -1,8 +1,10 @@
 // Whatever ends a window ends its record once: closing a parent closes the
 // records of the children the system destroys with it, and a handler that
-// closes a window while that window is being destroyed changes nothing.
-// Either way each record sees its destruction once, is marked closed, and
-// gives back exactly what it owned.
+// closes a window while it is being destroyed changes nothing. Either way
+// each record sees its destruction once, is marked closed, and gives back
+// exactly what it owned.
+#include <optional>
+
 #include "tests/support/gdi_count.h"
 #include "tests/support/heap_count.h"
 #include "tests/support/window_test.h"
@@ -21,8 +23,8 @@ int CountOf(int32_t code, const hv::WindowRecord* record) {
 
 int32_t Nothing() { return 0; }
 
-// The records of one test: a top-level window, a child, and a grandchild
-// inside the child; a row decides how they are made.
+// A top-level window, a child, and a grandchild inside the child; a row
+// decides how they are made.
 struct Family {
   hv::WindowRecord top = {}, child = {}, grandchild = {};
 };
@@ -80,9 +82,9 @@ TEST_F(Closing, ChildrenDestroyedWithTheirParentAreClosedAndGiveBackWhatTheyOwne
     hv::CloseWindow(&f.top);
     EXPECT_FALSE(IsWindow(child));
     for (hv::WindowRecord* r : {&f.top, &f.child, &f.grandchild}) {
-      bool opened = r != &f.grandchild || c.grandchild;
       EXPECT_EQ(hv::IsWindowClosed(r), 1);
-      EXPECT_EQ(CountOf(WM_NCDESTROY, r), opened ? 1 : 0) << "last message, seen attached";
+      EXPECT_EQ(CountOf(WM_NCDESTROY, r), r != &f.grandchild || c.grandchild ? 1 : 0)
+          << "last message, seen attached";
     }
     EXPECT_EQ(gdi.Delta(), 0) << gdi.Changes();
     EXPECT_EQ(hvtest::CountRuntimeBlocks(), blocks) << "the child's handler table is freed";
@@ -97,9 +99,9 @@ TEST_F(Closing, ChildrenDestroyedWithTheirParentAreClosedAndGiveBackWhatTheyOwne
 }
 
 // Who calls CloseWindow from a handler, on which record, when it sees which
-// destruction message of which record; the top window is what the test closes.
-// Destruction starts by deactivating the window (the test makes it active
-// and focused first): those messages come before WM_DESTROY.
+// destruction message of which record; the top window is what the test
+// closes. Destruction starts by deactivating the window (the test makes it
+// active and focused first): those messages come before WM_DESTROY.
 struct ReentryCase {
   const char* name;
   int32_t message;
@@ -119,30 +121,36 @@ const ReentryCase reentries[] = {
     {"a window closes itself as it is hidden", WM_WINDOWPOSCHANGED, 0, 0},
 };
 
-bool Matches(const ReentryCase& c, const hvtest::Event& e, hv::WindowRecord* seen) {
-  if (e.code != c.message || e.window != seen) return false;
-  return !c.inactive || LOWORD(e.param1) == WA_INACTIVE;
-}
-
-// A bystander stays open throughout a test: what windows share must outlive the others.
-void OpenBystander(hv::WindowRecord* bystander) {
-  WarmUp();
-  ASSERT_EQ(hv::OpenWindow(bystander, 420, 0, 100, 80, 0, nullptr, "bystander", nullptr), 1);
-}
-
-void ExpectDraws(hv::WindowRecord* record) {
-  hv::DrawRect(record, 0, 0, 10, 10, RGB(0, 0, 255), RGB(0, 0, 255));
-  EXPECT_EQ(hvtest::Pixels(record->backingBitmap).At(5, 5), RGB(0, 0, 255));
-}
-
-TEST_F(Closing, CloseWindowDuringTheWindowsDestructionClosesItOnce) {
+// A bystander stays open throughout a test: what windows share must outlive
+// the others, and go with the last window.
+class ClosingBesideAnother : public Closing {
+ protected:
+  void SetUp() override {
+    Closing::SetUp();
+    WarmUp();
+    all_.emplace();
+    ASSERT_EQ(hv::OpenWindow(&bystander, 420, 0, 100, 80, 0, nullptr, "bystander", nullptr), 1);
+  }
+  void TearDown() override {
+    ExpectDraws(&bystander);
+    hv::CloseWindow(&bystander);
+    EXPECT_EQ(all_->Delta(), 0) << "what windows share outlived the last" << all_->Changes();
+    Closing::TearDown();
+  }
+  static void ExpectDraws(hv::WindowRecord* record) {
+    hv::DrawRect(record, 0, 0, 10, 10, RGB(0, 0, 255), RGB(0, 0, 255));
+    EXPECT_EQ(hvtest::Pixels(record->backingBitmap).At(5, 5), RGB(0, 0, 255));
+  }
   hv::WindowRecord bystander = {};
-  ASSERT_NO_FATAL_FAILURE(OpenBystander(&bystander));
+  std::optional<hvtest::GdiBalance> all_;
+};
+
+TEST_F(ClosingBesideAnother, CloseWindowDuringTheWindowsDestructionClosesItOnce) {
   for (const ReentryCase& c : reentries) {
     SCOPED_TRACE(c.name);
     hvtest::GdiBalance gdi;
     Family f;
-    ASSERT_NO_FATAL_FAILURE(OpenFamily(&f, {"", 0, 0, false, false}));
+    ASSERT_NO_FATAL_FAILURE(OpenFamily(&f, families[0]));
     hv::WindowRecord* records[] = {&f.top, &f.child};
     SetActiveWindow(f.top.hwnd);
     SetFocus(f.top.hwnd);
@@ -150,10 +158,11 @@ TEST_F(Closing, CloseWindowDuringTheWindowsDestructionClosesItOnce) {
     hvtest::ResetRecording();
     int closes = 0;
     hvtest::reaction = [&](const hvtest::Event& e) -> int32_t {
-      if (Matches(c, e, records[c.seenBy]) && closes++ < 100) hv::CloseWindow(records[c.closes]);
+      bool matches = e.code == c.message && e.window == records[c.seenBy] &&
+                     (!c.inactive || LOWORD(e.param1) == WA_INACTIVE);
+      if (matches && closes++ < 100) hv::CloseWindow(records[c.closes]);
       return 0;
     };
-
     hv::CloseWindow(&f.top);
     hvtest::reaction = nullptr;
     for (hv::WindowRecord* r : records) {
@@ -164,55 +173,65 @@ TEST_F(Closing, CloseWindowDuringTheWindowsDestructionClosesItOnce) {
     EXPECT_EQ(closes, 1);
     EXPECT_EQ(gdi.Delta(), 0) << "nothing kept, nothing shared freed early" << gdi.Changes();
   }
-  ExpectDraws(&bystander);
-  hv::CloseWindow(&bystander);
 }
 
 // A handler that closes its window while the system creates it, or opens
-// its record again while the record's window is being destroyed: each
-// window gives back its surface, pen, font and its share of what windows
-// share exactly once, and a window opened again stays open.
+// a record again while that record's window is being destroyed (its own,
+// or as the parent of the record's window goes): each window gives back its
+// surface, pen, font and its share of what windows share exactly once, the
+// old window's last messages are not the new one's events, and a window
+// opened again stays open.
 struct ReuseCase {
   const char* name;
   int32_t message;  // the event on which the handler acts
   bool reopens;     // else it closes the window
+  bool asChild;     // the record's window is a child; its parent's handler acts
 };
 
 const ReuseCase reuses[] = {
-    {"closed during its creation", hv::EV_CREATE, false},
-    {"opened again on WM_DESTROY", WM_DESTROY, true},
-    {"opened again on WM_NCDESTROY", WM_NCDESTROY, true},
+    {"closed during its creation", hv::EV_CREATE, false, false},
+    {"opened again on WM_DESTROY", WM_DESTROY, true, false},
+    {"opened again on WM_NCDESTROY", WM_NCDESTROY, true, false},
+    {"a child opened again as its parent goes", WM_DESTROY, true, true},
 };
 
-TEST_F(Closing, ARecordClosedInCreationOrReopenedInDestructionGivesBackOnce) {
-  hv::WindowRecord bystander = {};
-  ASSERT_NO_FATAL_FAILURE(OpenBystander(&bystander));
+TEST_F(ClosingBesideAnother, ARecordClosedInCreationOrReopenedInDestructionGivesBackOnce) {
   for (const ReuseCase& c : reuses) {
     SCOPED_TRACE(c.name);
     hvtest::GdiBalance gdi;
-    hv::WindowRecord r = {};
+    hv::WindowRecord parent = {}, r = {};
+    hv::WindowRecord* actor = c.asChild ? &parent : &r;
+    if (c.asChild) {
+      ASSERT_EQ(hv::OpenWindow(&parent, 40, 40, 300, 200, 0, nullptr, "parent", hvtest::RecordingHandler), 1);
+    }
     int acted = 0;
+    size_t reopenedAt = 0;
     hvtest::reaction = [&](const hvtest::Event& e) -> int32_t {
-      if (e.code != c.message || e.window != &r || acted++) return 0;
-      if (c.reopens)
-        hv::OpenWindow(&r, 40, 40, 120, 90, 0, nullptr, "again", hvtest::RecordingHandler);
-      else
-        hv::CloseWindow(&r);
+      if (e.code != c.message || e.window != actor || acted++) return 0;
+      if (!c.reopens) return hv::CloseWindow(&r), 0;
+      hv::OpenWindow(&r, 40, 40, 120, 90, hv::OW_HIDDEN, nullptr, "again", hvtest::RecordingHandler);
+      reopenedAt = recording.size();
       return 0;
     };
-    int32_t opened = hv::OpenWindow(&r, 0, 0, 120, 90, 0, nullptr, "first", hvtest::RecordingHandler);
+    int32_t opened = hv::OpenWindow(&r, 10, 10, 120, 90, 0, c.asChild ? &parent : nullptr, "first",
+                                    hvtest::RecordingHandler);
     HWND first = r.hwnd;
-    if (c.reopens) hv::CloseWindow(&r);
+    if (opened) {
+      hv::DrawRect(&r, 5, 5, 20, 20, RGB(0, 0, 255), RGB(0, 0, 255));
+      hv::SetFont(&r, "Tahoma", 12, FW_BOLD, 0, 0);
+      hv::SetFrontPen(&r, RGB(200, 0, 0));
+    }
+    hv::CloseWindow(actor);
     hvtest::reaction = nullptr;
     EXPECT_EQ(acted, 1);
     EXPECT_EQ(opened, c.reopens ? 1 : 0);
     EXPECT_FALSE(IsWindow(first));
-
     if (c.reopens) {
-      // The second window is open, attached and draws on its own surface.
       ASSERT_EQ(hv::IsWindowClosed(&r), 0);
       EXPECT_NE(r.hwnd, first);
       EXPECT_TRUE(IsWindow(r.hwnd));
+      for (size_t i = reopenedAt; i < recording.size(); ++i)
+        EXPECT_NE(recording[i].window, &r) << "the old window's message " << recording[i].code;
       EXPECT_EQ(GetObjectType(r.backingBitmap), DWORD(OBJ_BITMAP));
       ExpectDraws(&r);
       hv::CloseWindow(&r);
@@ -220,8 +239,6 @@ TEST_F(Closing, ARecordClosedInCreationOrReopenedInDestructionGivesBackOnce) {
     EXPECT_EQ(hv::IsWindowClosed(&r), 1);
     EXPECT_EQ(gdi.Delta(), 0) << "nothing kept, nothing shared freed early" << gdi.Changes();
   }
-  ExpectDraws(&bystander);
-  hv::CloseWindow(&bystander);
 }
 
 }  // namespace

@@ -1,18 +1,20 @@
 // WM_DPICHANGED, sent by hand (Wine never sends it): the window takes the
-// suggested rectangle, its controls, their fonts and its runtime child
-// windows follow the new DPI, what was drawn is carried over, drawing goes
-// on at the new scale, and no object or block is left behind.
+// suggested rectangle, its controls, their fonts, drop-down lists and
+// runtime child windows follow the new DPI, what was drawn is carried over
+// onto a surface as large as the window needs, drawing goes on at the new
+// scale, and no object or block is left behind.
 #include <optional>
 
 #include "tests/support/gdi_count.h"
 #include "tests/support/heap_count.h"
-#include "tests/support/window_test.h"
+#include "tests/support/own_window.h"
 
 namespace {
 
 using hvtest::recording;
 
-constexpr COLORREF RED = RGB(255, 0, 0), BLUE = RGB(0, 0, 255), WHITE = RGB(255, 255, 255);
+// Drawn before a change, and after it.
+constexpr COLORREF BEFORE = RGB(255, 0, 0), AFTER = RGB(0, 0, 255), WHITE = RGB(255, 255, 255);
 constexpr int32_t POINTS = 10;
 
 struct Placed {
@@ -28,21 +30,16 @@ RECT Scaled(const Placed& p, int32_t dpi) {
           MulDiv(p.y + p.height, dpi, 96)};
 }
 
-RECT RectInParent(HWND window) {
-  RECT r;
-  GetWindowRect(window, &r);
-  MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
+using hvtest::RectInParent;
+using hvtest::WindowRect;
 
 ::testing::AssertionResult WithinAPixel(const RECT& got, const RECT& want) {
   if (std::abs(got.left - want.left) <= 1 && std::abs(got.top - want.top) <= 1 &&
       std::abs(got.right - want.right) <= 1 && std::abs(got.bottom - want.bottom) <= 1)
     return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure()
-         << "(" << got.left << "," << got.top << ")-(" << got.right << "," << got.bottom
-         << ") instead of (" << want.left << "," << want.top << ")-(" << want.right << ","
-         << want.bottom << ")";
+  return ::testing::AssertionFailure() << "(" << got.left << "," << got.top << ")-(" << got.right
+                                       << "," << got.bottom << ") instead of (" << want.left << ","
+                                       << want.top << ")-(" << want.right << "," << want.bottom << ")";
 }
 
 LONG FontHeight(HWND control) {
@@ -51,8 +48,27 @@ LONG FontHeight(HWND control) {
   return font.lfHeight;
 }
 
+SIZE DroppedSize(HWND combo) {
+  RECT list = {};
+  SendMessageA(combo, CB_GETDROPPEDCONTROLRECT, 0, LPARAM(&list));
+  return SIZE{list.right - list.left, list.bottom - list.top};
+}
+
 void SendDpiChange(HWND window, int32_t dpi, const RECT& suggested) {
   SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+}
+
+// The window's client area scaled from 96 DPI, its frame around it, as a
+// system suggests it.
+void ChangeDpi(hv::WindowRecord* w, int32_t dpi) {
+  int32_t x, y, width, height;
+  hv::GetClientSize(w, &x, &y, &width, &height);
+  RECT outer = WindowRect(w->hwnd), client = {};
+  GetClientRect(w->hwnd, &client);
+  SendDpiChange(w->hwnd, dpi, {outer.left, outer.top,
+                               outer.right + MulDiv(width, dpi, 96) - client.right,
+                               outer.bottom + MulDiv(height, dpi, 96) - client.bottom});
+  ASSERT_EQ(hv::GetWindowDpi(w), dpi);
 }
 
 void MakeWindows(hv::WindowRecord* w, hv::WindowRecord* child) {
@@ -76,25 +92,22 @@ void WarmUp() {
   hv::WindowRecord w = {}, child = {};
   hv::OpenWindow(&w, 40, 30, 400, 300, 0, nullptr, "warm-up", nullptr);
   MakeWindows(&w, &child);
-  hv::DrawRect(&w, 10, 10, 20, 20, RED, RED);
-  for (int32_t dpi : {144, 96}) {
-    const RECT suggested = {40, 30, 40 + 4 * dpi, 30 + 3 * dpi};
-    SendDpiChange(w.hwnd, dpi, suggested);
-  }
+  hv::DrawRect(&w, 10, 10, 20, 20, BEFORE, BEFORE);
+  for (int32_t dpi : {144, 96}) ChangeDpi(&w, dpi);
   hvtest::Pump();
   hv::CloseWindow(&child);
   hv::CloseWindow(&w);
   hvtest::Pump();
 }
 
-class DpiChange : public hvtest::WindowTest {
+class DpiChange : public hvtest::OwnWindowTest {
  protected:
   void SetUp() override {
-    hvtest::WindowTest::SetUp();
+    OwnWindowTest::SetUp();
     WarmUp();
     balance_.emplace();
     blocks_ = hvtest::CountRuntimeBlocks();
-    ASSERT_EQ(hv::OpenWindow(&w, 40, 30, 400, 300, 0, nullptr, "DPI", hvtest::RecordingHandler), 1);
+    Open(40, 30, 400, 300);
     ASSERT_EQ(hv::GetWindowDpi(&w), 96) << "this suite runs at 96 DPI";
   }
   void TearDown() override {
@@ -103,9 +116,9 @@ class DpiChange : public hvtest::WindowTest {
     hvtest::Pump(0);
     EXPECT_EQ(balance_->Delta(), 0) << balance_->Changes();
     EXPECT_EQ(hvtest::CountRuntimeBlocks(), blocks_);
-    hvtest::WindowTest::TearDown();
+    OwnWindowTest::TearDown();
   }
-  hv::WindowRecord w = {}, child = {};
+  hv::WindowRecord child = {};
   std::optional<hvtest::GdiBalance> balance_;
   int blocks_ = 0;
 };
@@ -130,8 +143,7 @@ TEST_F(DpiChange, WindowControlsFontsAndChildrenFollowEachStep) {
       return 0;
     };
     SendDpiChange(w.hwnd, dpi, suggested);
-    RECT r;
-    GetWindowRect(w.hwnd, &r);
+    const RECT r = WindowRect(w.hwnd);
     EXPECT_TRUE(EqualRect(&r, &suggested));
     EXPECT_EQ(hv::GetWindowDpi(&w), dpi);
     EXPECT_EQ(hv::GetWindowDpi(&child), dpi);
@@ -139,8 +151,7 @@ TEST_F(DpiChange, WindowControlsFontsAndChildrenFollowEachStep) {
     EXPECT_TRUE(hvtest::MatchesSequence(recording, {{WM_DPICHANGED, MAKEWPARAM(dpi, dpi)}}));
     for (const Placed& p : parentControls)
       EXPECT_TRUE(WithinAPixel(RectInParent(GetDlgItem(w.hwnd, p.id)), Scaled(p, dpi))) << p.id;
-    EXPECT_EQ(RectInParent(GetDlgItem(w.hwnd, 11)).right,
-              RectInParent(GetDlgItem(w.hwnd, 12)).left);
+    EXPECT_EQ(RectInParent(GetDlgItem(w.hwnd, 11)).right, RectInParent(GetDlgItem(w.hwnd, 12)).left);
     EXPECT_TRUE(WithinAPixel(RectInParent(child.hwnd), Scaled(childWindow, dpi)));
     EXPECT_TRUE(WithinAPixel(RectInParent(edit), Scaled(childControl, dpi)));
     for (HWND control : {fontOwner, edit}) {
@@ -151,43 +162,85 @@ TEST_F(DpiChange, WindowControlsFontsAndChildrenFollowEachStep) {
   }
 }
 
+// A drop-down list is as high and wide as that of a combo box made at the
+// DPI (within a few pixels a step: Wine measures a new list from the field's
+// text, a resized one from the field's height). The system's combo boxes
+// keep regions and contexts of their own: no balance is taken.
+using DpiFollow = hvtest::OwnWindowTest;
+
+TEST_F(DpiFollow, DropDownListKeepsItsScaledHeight) {
+  Open(40, 30, 400, 300);
+  const uint32_t combos[] = {CBS_DROPDOWNLIST, CBS_DROPDOWN};
+  for (int32_t i = 0; i < 2; ++i)
+    hv::CreateControl(&w, hv::CK_COMBOBOX, "", 10, 10 + 30 * i, 150, 176, combos[i], 21 + i);
+  for (int32_t dpi : {144, 216, 96}) {
+    SCOPED_TRACE(dpi);
+    ChangeDpi(&w, dpi);
+    for (int32_t i = 0; i < 2; ++i) {
+      hv::CreateControl(&w, hv::CK_COMBOBOX, "", 200, 10 + 30 * i, 150, 176, combos[i], 31 + i);
+      const SIZE followed = DroppedSize(GetDlgItem(w.hwnd, 21 + i));
+      const SIZE made = DroppedSize(GetDlgItem(w.hwnd, 31 + i));
+      EXPECT_NEAR(followed.cy, made.cy, 8) << combos[i];
+      EXPECT_NEAR(followed.cx, made.cx, 2) << combos[i];
+      DestroyWindow(GetDlgItem(w.hwnd, 31 + i));
+    }
+  }
+}
+
 // What was drawn at 96 DPI is on the new surface at twice the size; what is
 // drawn afterwards lands at the new scale, in the surface and on the screen,
 // also from a bracket that was open when the DPI changed.
 TEST_F(DpiChange, DrawingIsCarriedOverAndGoesOnAtTheNewScale) {
   for (bool bracketOpen : {false, true}) {
     SCOPED_TRACE(bracketOpen);
-    hv::CloseWindow(&w);
-    ASSERT_EQ(hv::OpenWindow(&w, 40, 30, 200, 150, hv::OW_TOPMOST, nullptr, "DPI", nullptr), 1);
-    hv::DrawRect(&w, 10, 10, 20, 20, RED, RED);
-    int32_t width, height;
+    Open(40, 30, 200, 150, hv::OW_TOPMOST, nullptr, nullptr);
+    hv::DrawRect(&w, 10, 10, 20, 20, BEFORE, BEFORE);
+    int32_t width, height, newWidth, newHeight;
     hv::GetBitmapSize(w.backingBitmap, &width, &height);
     int gdiBefore = hvtest::CountGdiObjects();
-
     HDC open = bracketOpen ? hv::BeginDraw(&w) : nullptr;
-    const RECT suggested = {40, 30, 40 + 2 * 210, 30 + 2 * 180};
-    SendDpiChange(w.hwnd, 192, suggested);
-    hv::DrawRect(&w, 40, 10, 10, 10, BLUE, BLUE);
+    SendDpiChange(w.hwnd, 192, {40, 30, 40 + 2 * 210, 30 + 2 * 180});
+    hv::DrawRect(&w, 40, 10, 10, 10, AFTER, AFTER);
     if (open) hv::EndDraw(&w, open, 1);
     EXPECT_EQ(hvtest::CountGdiObjects(), gdiBefore);
-    int32_t newWidth, newHeight;
     hv::GetBitmapSize(w.backingBitmap, &newWidth, &newHeight);
     EXPECT_EQ(newWidth, 2 * width);
     EXPECT_EQ(newHeight, 2 * height);
 
     RedrawWindow(w.hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    for (const hvtest::Pixels& pixels :
-         {hvtest::Pixels(w.backingBitmap), hvtest::Pixels::OnScreen(w.hwnd)}) {
+    for (const hvtest::Pixels& pixels : {hvtest::Pixels(w.backingBitmap), hvtest::Pixels::OnScreen(w.hwnd)}) {
       // The stretched square: its inside red, a pixel beyond its edges white.
-      EXPECT_EQ(pixels.CountOther(RECT{22, 22, 58, 58}, RED), 0);
+      EXPECT_EQ(pixels.CountOther(RECT{22, 22, 58, 58}, BEFORE), 0);
       for (POINT beyond : {POINT{18, 40}, POINT{62, 40}, POINT{40, 18}, POINT{40, 62}})
         EXPECT_EQ(pixels.At(beyond.x, beyond.y), WHITE) << beyond.x << "," << beyond.y;
       // Drawn after: 96-DPI (40, 10) to (50, 20) is device (80, 20) to (100, 40),
       // within a pixel (the outline's pen is centred on its path).
-      EXPECT_EQ(pixels.CountOther(RECT{81, 21, 99, 39}, BLUE), 0);
-      EXPECT_EQ(pixels.Count(RECT{70, 10, 110, 50}, BLUE),
-                pixels.Count(RECT{79, 19, 101, 41}, BLUE));
+      EXPECT_EQ(pixels.CountOther(RECT{81, 21, 99, 39}, AFTER), 0);
+      EXPECT_EQ(pixels.Count(RECT{70, 10, 110, 50}, AFTER), pixels.Count(RECT{79, 19, 101, 41}, AFTER));
     }
+  }
+}
+
+// At a lower DPI a screen-sized surface still covers the screen, a
+// window-sized one the window; drawing at the screen's far side is kept.
+TEST_F(DpiChange, SurfaceStaysAsLargeAsTheWindowNeedsAtALowerDpi) {
+  const SIZE screen = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  constexpr int32_t LOWER = 72;
+  for (uint32_t style : {0u, uint32_t(hv::OW_SURFACEWINDOWSIZE)}) {
+    SCOPED_TRACE(style);
+    Open(40, 30, 400, 300, style);
+    ChangeDpi(&w, LOWER);
+    int32_t width = 0, height = 0;
+    hv::GetBitmapSize(w.backingBitmap, &width, &height);
+    const RECT outer = WindowRect(w.hwnd);
+    EXPECT_GE(width, style ? outer.right - outer.left + 1 : screen.cx);
+    EXPECT_GE(height, style ? outer.bottom - outer.top + 1 : screen.cy);
+    if (style) continue;
+    EXPECT_EQ(width, screen.cx);
+    EXPECT_EQ(height, screen.cy);
+    // Device pixels near the screen's right edge, in 96-DPI pixels.
+    hv::DrawRect(&w, MulDiv(screen.cx - 40, 96, LOWER), 10, 20, 20, BEFORE, BEFORE);
+    EXPECT_EQ(hvtest::Pixels(w.backingBitmap).At(screen.cx - 30, 15), BEFORE);
   }
 }
 

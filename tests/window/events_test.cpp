@@ -1,39 +1,28 @@
 // How system messages become events: the translation table, the close box,
 // resizing, default processing, and nested events.
-#include "tests/support/window_test.h"
+#include "tests/support/own_window.h"
 
 namespace {
 
-using hvtest::ANY;
 using hvtest::recording;
 using hvtest::Word;
 
-class Events : public hvtest::WindowTest {
+class Events : public hvtest::OwnWindowTest {
  protected:
   void SetUp() override {
-    hvtest::WindowTest::SetUp();
-    ASSERT_EQ(hv::OpenWindow(&main, 10, 10, 320, 240, 0, nullptr, "Events",
-                             hvtest::RecordingHandler), 1);
-    hvtest::ResetRecording();
+    OwnWindowTest::SetUp();
+    Open(10, 10, 320, 240);
   }
-  void TearDown() override {
-    hv::CloseWindow(&main);
-    hvtest::WindowTest::TearDown();
+  LRESULT Send(UINT message, WPARAM p1, LPARAM p2) { return SendMessageA(w.hwnd, message, p1, p2); }
+  HWND Child(const char* cls, int id) {
+    return CreateWindowExA(0, cls, "", WS_CHILD | WS_VISIBLE, 5, 5, 60, 20, w.hwnd, HMENU(INT_PTR(id)),
+                           GetModuleHandleA(nullptr), nullptr);
   }
-  LRESULT Send(UINT message, WPARAM p1, LPARAM p2) {
-    return SendMessageA(main.hwnd, message, p1, p2);
-  }
-  HWND Child(const char* cls, int id, DWORD style = 0) {
-    return CreateWindowExA(0, cls, "", WS_CHILD | WS_VISIBLE | style, 5, 5, 60, 20, main.hwnd,
-                           reinterpret_cast<HMENU>(id), GetModuleHandleA(nullptr), nullptr);
-  }
-  hv::WindowRecord main = {};
 };
 
 // The translation table, one source message per row.
 TEST_F(Events, MessagesTranslateIntoEvents) {
-  HWND button = Child("BUTTON", 20);
-  HWND bar = Child("SCROLLBAR", 9);
+  HWND button = Child("BUTTON", 20), bar = Child("SCROLLBAR", 9);
   NMHDR notify = {button, 7, static_cast<UINT>(-2)};
   Send(WM_COMMAND, MAKEWPARAM(20, BN_CLICKED), Word(button));
   Send(hv::EV_CONTROL, MAKEWPARAM(21, 5), Word(button));
@@ -65,11 +54,10 @@ TEST_F(Events, MessagesTranslateIntoEvents) {
       {.code = WM_HSCROLL, .param1 = SB_THUMBPOSITION, .param2 = 42, .control = 9},
       {.code = WM_VSCROLL, .param1 = SB_LINEDOWN, .param2 = 0, .control = 0},
       // everything else: the message number and parameters, nothing more
-      {.code = WM_USER + 5, .param1 = 11, .param2 = 22, .control = 0, .notify = 0, .x = 0,
-       .y = 0},
+      {.code = WM_USER + 5, .param1 = 11, .param2 = 22, .control = 0, .notify = 0, .x = 0, .y = 0},
       {.code = WM_KEYDOWN, .param1 = VK_F2, .param2 = 0x3C0001},
   }));
-  for (const hvtest::Event& e : recording) EXPECT_EQ(e.window, &main);
+  for (const hvtest::Event& e : recording) EXPECT_EQ(e.window, &w);
   EXPECT_EQ(hvtest::EventsWithCode(hv::EV_MENU)[0].menu, 100);
   EXPECT_EQ(menu, 100);
   // Every other field is back to what it was before the events.
@@ -83,35 +71,32 @@ TEST_F(Events, MessagesTranslateIntoEvents) {
 TEST_F(Events, CloseRequestBecomesCloseWindowEventAndTheWindowStays) {
   Send(WM_SYSCOMMAND, SC_CLOSE, 0);
   EXPECT_TRUE(hvtest::MatchesSequence(recording, {{.code = hv::EV_CLOSEWINDOW, .param1 = 0}},
-                                  {WM_CLOSE, WM_DESTROY}));
-  EXPECT_TRUE(IsWindow(main.hwnd));
-  EXPECT_EQ(hv::IsWindowClosed(&main), 0);
-
+                                      {WM_CLOSE, WM_DESTROY}));
+  EXPECT_EQ(hv::IsWindowClosed(&w), 0);
   hvtest::reaction = [&](const hvtest::Event& e) {
-    if (e.code == hv::EV_CLOSEWINDOW) hv::CloseWindow(&main);
+    if (e.code == hv::EV_CLOSEWINDOW) hv::CloseWindow(&w);
     return 0;
   };
-  HWND window = main.hwnd;
+  HWND window = w.hwnd;
   SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
   EXPECT_FALSE(IsWindow(window));
-  EXPECT_EQ(hv::IsWindowClosed(&main), 1);
+  EXPECT_EQ(hv::IsWindowClosed(&w), 1);
 }
 
 // A resize gives EV_SIZE, with the window handle as second parameter, then
-// the size message itself: two events, each with its own state. A sizing
-// step (message 532) does the same; the end of the loop is a plain message.
+// the size message itself. A sizing step (532) does the same; the end of the
+// loop is a plain message.
 TEST_F(Events, ResizeGivesSizeEventThenTheSizeMessage) {
-  SetWindowPos(main.hwnd, nullptr, 0, 0, 400, 300, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  RECT dragged = {0, 0, 410, 310};
-  SendMessageA(main.hwnd, 532, WMSZ_RIGHT, reinterpret_cast<LPARAM>(&dragged));
-  SendMessageA(main.hwnd, WM_EXITSIZEMOVE, 0, 0);
-  RECT client;
-  GetClientRect(main.hwnd, &client);
+  SetWindowPos(w.hwnd, nullptr, 0, 0, 400, 300, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  RECT dragged = {0, 0, 410, 310}, client;
+  Send(532, WMSZ_RIGHT, reinterpret_cast<LPARAM>(&dragged));
+  Send(WM_EXITSIZEMOVE, 0, 0);
+  GetClientRect(w.hwnd, &client);
   EXPECT_TRUE(hvtest::MatchesSequence(recording, {
-      {.code = hv::EV_SIZE, .param1 = SIZE_RESTORED, .param2 = Word(main.hwnd), .window = &main},
-      {.code = WM_SIZE, .param1 = SIZE_RESTORED,
-       .param2 = MAKELONG(client.right, client.bottom), .window = &main},
-      {.code = hv::EV_SIZE, .param1 = WMSZ_RIGHT, .param2 = Word(main.hwnd)},
+      {.code = hv::EV_SIZE, .param1 = SIZE_RESTORED, .param2 = Word(w.hwnd), .window = &w},
+      {.code = WM_SIZE, .param1 = SIZE_RESTORED, .param2 = MAKELONG(client.right, client.bottom),
+       .window = &w},
+      {.code = hv::EV_SIZE, .param1 = WMSZ_RIGHT, .param2 = Word(w.hwnd)},
       {.code = 532, .param1 = WMSZ_RIGHT, .param2 = Word(&dragged)},
       {.code = WM_EXITSIZEMOVE, .param1 = 0, .param2 = 0},
   }));
@@ -119,29 +104,27 @@ TEST_F(Events, ResizeGivesSizeEventThenTheSizeMessage) {
 
 // A non-zero handler result is the message's result and skips default processing.
 TEST_F(Events, HandlerResultSuppressesDefaultProcessing) {
-  hvtest::reaction = [](const hvtest::Event& e) { return e.code == WM_SETTEXT ? 7 : 0; };
-  EXPECT_EQ(SendMessageA(main.hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Changed")), 7);
   char text[32];
-  GetWindowTextA(main.hwnd, text, sizeof text);
-  EXPECT_STREQ(text, "Events");
-  hvtest::reaction = nullptr;
-  SendMessageA(main.hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Changed"));
-  GetWindowTextA(main.hwnd, text, sizeof text);
-  EXPECT_STREQ(text, "Changed");
+  for (int32_t answer : {7, 0}) {
+    hvtest::reaction = [answer](const hvtest::Event& e) { return e.code == WM_SETTEXT ? answer : 0; };
+    EXPECT_EQ(Send(WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Changed")), answer ? answer : TRUE);
+    GetWindowTextA(w.hwnd, text, sizeof text);
+    EXPECT_STREQ(text, answer ? "Test" : "Changed");
+  }
 }
 
 // An event raised while a handler runs has its own values; afterwards the
 // outer handler reads its own again.
 TEST_F(Events, NestedEventsRestoreTheOuterEvent) {
-  HWND button = Child("BUTTON", 20);
-  HWND edit = Child("EDIT", 21);
+  HWND button = Child("BUTTON", 20), edit = Child("EDIT", 21);
   std::vector<hvtest::Event> outerAfter;
   hvtest::reaction = [&](const hvtest::Event& e) {
     if (e.code == hv::EV_CONTROL && e.control == 20) {
       SetWindowTextA(edit, "changed");  // the edit reports EN_CHANGE meanwhile
       const hv::EventState& s = hv::eventState;
-      outerAfter.push_back({hvtest::EVENT, s.eventCode, s.eventParam1, s.eventParam2, s.eventControl,
-                            s.eventNotify, s.eventX, s.eventY, s.eventMenu, s.eventWindow});
+      outerAfter.push_back({hvtest::EVENT, s.eventCode, s.eventParam1, s.eventParam2,
+                            s.eventControl, s.eventNotify, s.eventX, s.eventY, s.eventMenu,
+                            s.eventWindow});
     }
     return 0;
   };
@@ -153,16 +136,15 @@ TEST_F(Events, NestedEventsRestoreTheOuterEvent) {
   }));
   EXPECT_TRUE(hvtest::MatchesSequence(outerAfter, {
       {.code = hv::EV_CONTROL, .param1 = MAKEWPARAM(20, BN_CLICKED), .param2 = Word(button),
-       .control = 20, .notify = BN_CLICKED, .window = &main},
-  }));
+       .control = 20, .notify = BN_CLICKED, .window = &w}}));
 }
 
 // DispatchEvent ORs the handler's result with the handler table's.
 TEST_F(Events, DispatchEventPublishesOneEvent) {
   hvtest::reaction = [](const hvtest::Event&) { return 0x10; };
-  EXPECT_EQ(hv::DispatchEvent(&main, WM_USER + 9, 3, 4), 0x10);
+  EXPECT_EQ(hv::DispatchEvent(&w, WM_USER + 9, 3, 4), 0x10);
   EXPECT_TRUE(hvtest::MatchesSequence(recording, {
-      {.code = WM_USER + 9, .param1 = 3, .param2 = 4, .window = &main}}));
+      {.code = WM_USER + 9, .param1 = 3, .param2 = 4, .window = &w}}));
   EXPECT_EQ(hv::DispatchEvent(nullptr, WM_USER + 9, 3, 4), 0);
 }
 
@@ -172,45 +154,46 @@ TEST_F(Events, LeftButtonDownFocusesTheWindow) {
   SetFocus(edit);
   ASSERT_EQ(GetFocus(), edit);
   Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 100));
-  EXPECT_EQ(GetFocus(), main.hwnd);
-  EXPECT_EQ(GetActiveWindow(), main.hwnd);
+  EXPECT_EQ(GetFocus(), w.hwnd);
+  EXPECT_EQ(GetActiveWindow(), w.hwnd);
   EXPECT_TRUE(hvtest::MatchesSequence(recording, {
       {.code = WM_LBUTTONDOWN, .param2 = MK_LBUTTON, .x = 100, .y = 100}}));
 }
 
 // Over the client area the record's cursor is shown.
 TEST_F(Events, SetCursorShowsTheRecordsCursorInTheClientArea) {
-  HCURSOR arrow = LoadCursorA(nullptr, IDC_ARROW), cross = LoadCursorA(nullptr, IDC_CROSS);
-  main.cursor = cross;
-  SetCursor(arrow);
-  Send(WM_SETCURSOR, Word(main.hwnd), MAKELPARAM(HTCAPTION, WM_MOUSEMOVE));
+  HCURSOR cross = LoadCursorA(nullptr, IDC_CROSS);
+  w.cursor = cross;
+  SetCursor(LoadCursorA(nullptr, IDC_ARROW));
+  Send(WM_SETCURSOR, Word(w.hwnd), MAKELPARAM(HTCAPTION, WM_MOUSEMOVE));
   EXPECT_NE(GetCursor(), cross);
-  Send(WM_SETCURSOR, Word(main.hwnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  Send(WM_SETCURSOR, Word(w.hwnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
   EXPECT_EQ(GetCursor(), cross);
   EXPECT_EQ(hvtest::EventsWithCode(WM_SETCURSOR).size(), 2u);
 }
 
-// Colour requests are answered by the control itself. Owner-draw requests
-// are too, but only by the runtime's painted buttons (see the controls'
-// tests): any other control's, and a menu's (identifier 0), are events.
-LRESULT CALLBACK AnsweringControl(HWND w, UINT m, WPARAM p1, LPARAM p2) {
-  if (m == 0x0019) return 0x5151;  // the legacy control-colour request
-  if (m == WM_DRAWITEM) return 0x7272;
-  return DefWindowProcA(w, m, p1, p2);
-}
-
+// Colour requests are answered by the control itself (the legacy request
+// 0x0019), without an event. Owner-draw requests are too, but only by the
+// runtime's painted buttons (see the controls' tests): any other control's,
+// and a menu's (identifier 0), are not reflected.
 TEST_F(Events, ColourRequestsGoToTheControlAndOwnerDrawRequestsToTheHandler) {
   HWND control = Child("STATIC", 5);
-  SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AnsweringControl));
-  hvtest::ResetRecording();
-  HDC dc = GetDC(main.hwnd);
+  hvtest::Watch(control, 0x0019, WM_DRAWITEM);
+  hvtest::answer = [](const hvtest::Entry& e) -> std::optional<LRESULT> {
+    return e.code == 0x0019 ? 0x5151 : e.code == WM_DRAWITEM ? 0x7272 : std::optional<LRESULT>();
+  };
+  HDC dc = GetDC(w.hwnd);
   for (UINT request : {WM_CTLCOLORMSGBOX, WM_CTLCOLOREDIT, WM_CTLCOLORLISTBOX, WM_CTLCOLORBTN,
-                       WM_CTLCOLORSCROLLBAR, WM_CTLCOLORSTATIC})
+                       WM_CTLCOLORSCROLLBAR, WM_CTLCOLORSTATIC}) {
+    recording.clear();
     EXPECT_EQ(Send(request, Word(dc), Word(control)), 0x5151) << request;
-  EXPECT_TRUE(recording.empty()) << hvtest::Describe(recording);
-  // Not reflected: the dialog colour request and the owner-draw request of
-  // a control, whose result is the handler's. One with identifier 0 (a
-  // menu's) is answered 0, without an event.
+    EXPECT_TRUE(hvtest::MatchesSequence(recording, {
+        {.code = 0x0019, .param1 = Word(dc), .param2 = Word(control), .kinds = hvtest::SENT}}))
+        << request;
+  }
+  recording.clear();
+  // Not reflected: the dialog colour request, and the owner-draw requests,
+  // a control's answered by the handler, a menu's 0 without an event.
   hvtest::reaction = [](const hvtest::Event& e) { return e.code == WM_DRAWITEM ? 0x6161 : 0; };
   Send(WM_CTLCOLORDLG, Word(dc), Word(control));
   DRAWITEMSTRUCT item = {};
@@ -224,7 +207,8 @@ TEST_F(Events, ColourRequestsGoToTheControlAndOwnerDrawRequestsToTheHandler) {
       {.code = WM_CTLCOLORDLG},
       {.code = WM_DRAWITEM, .param1 = 5, .param2 = reinterpret_cast<LPARAM>(&item)},
   }));
-  ReleaseDC(main.hwnd, dc);
+  EXPECT_EQ(hvtest::Count(hvtest::SENT, 0x0019) + hvtest::Count(hvtest::SENT, WM_DRAWITEM), 0);
+  ReleaseDC(w.hwnd, dc);
 }
 
 }  // namespace

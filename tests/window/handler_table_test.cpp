@@ -5,7 +5,7 @@
 
 #include "runtime/window/runtime_map.h"
 #include "tests/support/heap_count.h"
-#include "tests/support/window_test.h"
+#include "tests/support/own_window.h"
 
 namespace {
 
@@ -23,55 +23,66 @@ int32_t Silent() {
   return 0;
 }
 
-class HandlerTable : public hvtest::WindowTest {
+class HandlerTable : public hvtest::OwnWindowTest {
  protected:
   void SetUp() override {
-    hvtest::WindowTest::SetUp();
+    OwnWindowTest::SetUp();
     calls.clear();
-    ASSERT_EQ(hv::OpenWindow(&w, 0, 0, 200, 150, hv::OW_HIDDEN, nullptr, "Table",
-                             hvtest::RecordingHandler), 1);
-    button = CreateWindowExA(0, "BUTTON", "", WS_CHILD, 0, 0, 20, 20, w.hwnd,
-                             reinterpret_cast<HMENU>(20), nullptr, nullptr);
-  }
-  void TearDown() override {
-    hv::CloseWindow(&w);
-    hvtest::WindowTest::TearDown();
+    Open(0, 0, 200, 150, hv::OW_HIDDEN);
+    button = CreateWindowExA(0, "BUTTON", "", WS_CHILD, 0, 0, 20, 20, w.hwnd, HMENU(20), nullptr, nullptr);
   }
   LRESULT Command(int id, int notify, HWND control) {
     return SendMessageA(w.hwnd, WM_COMMAND, MAKEWPARAM(id, notify), Word(control));
   }
-  hv::WindowRecord w = {};
   HWND button = nullptr;
 };
 
+// Routines are found by control and notification (notification 0 is stored
+// as -1, so it also answers a notification of -1), by menu command and by
+// event code; setting a key again replaces its routine; keys that share a
+// bucket (|key mod 17| = 5) stay apart, negative ones too; key 0 is never found.
 TEST_F(HandlerTable, RoutinesAreFoundByControlNotificationMenuAndCode) {
   hv::SetControlHandler(&w, 20, 0, Routine<1>);           // button 20, notification 0
   hv::SetControlHandler(&w, 20, EN_CHANGE, Routine<2>);   // button 20, notification 0x300
+  hv::SetControlHandler(&w, 7, 0, Routine<6>);
+  hv::SetMenuHandler(&w, 100, Routine<9>);
   hv::SetMenuHandler(&w, 100, Routine<3>);
   hv::SetMessageHandler(&w, WM_USER + 1, Routine<4>);
-  hvtest::reaction = [](const hvtest::Event&) { return 0x100; };  // the handler's own result
-
+  hv::SetMessageHandler(&w, 5, Routine<11>);
+  hv::SetMessageHandler(&w, -5, Routine<12>);
+  hv::SetMessageHandler(&w, 22, Routine<13>);
+  hv::SetMessageHandler(&w, -22, Routine<14>);
+  hv::SetMessageHandler(&w, 0, Routine<15>);
+  hvtest::reaction = [](const hvtest::Event&) { return 1 << 20; };  // the handler's own result
+  NMHDR minusOne = {button, 7, static_cast<UINT>(-1)}, minusTwo = {button, 7, static_cast<UINT>(-2)};
   struct Case {
     UINT message;
     WPARAM param1;
-    bool fromControl;
+    LPARAM param2;
     LRESULT result;
     std::vector<int> called;
   } cases[] = {
-      {WM_COMMAND, MAKEWPARAM(20, 0), true, 0x100 | 1 << 1, {1}},
-      {WM_COMMAND, MAKEWPARAM(20, EN_CHANGE), true, 0x100 | 1 << 2, {2}},
-      {WM_COMMAND, MAKEWPARAM(20, 7), true, 0x100, {}},   // no routine for notification 7
-      {WM_COMMAND, MAKEWPARAM(21, 0), true, 0x100, {}},   // nor for control 21
-      {WM_COMMAND, MAKEWPARAM(100, 0), false, 0x100 | 1 << 3, {3}},
-      {WM_COMMAND, MAKEWPARAM(101, 0), false, 0x100, {}},
-      {WM_USER + 1, 0, false, 0x100 | 1 << 4, {4}},
+      {WM_COMMAND, MAKEWPARAM(20, 0), Word(button), 1 << 1, {1}},
+      {WM_COMMAND, MAKEWPARAM(20, EN_CHANGE), Word(button), 1 << 2, {2}},
+      {WM_COMMAND, MAKEWPARAM(20, 7), Word(button), 0, {}},   // no routine for notification 7
+      {WM_COMMAND, MAKEWPARAM(21, 0), Word(button), 0, {}},   // nor for control 21
+      {WM_NOTIFY, 7, reinterpret_cast<LPARAM>(&minusOne), 1 << 6, {6}},
+      {WM_NOTIFY, 7, reinterpret_cast<LPARAM>(&minusTwo), 0, {}},
+      {WM_COMMAND, MAKEWPARAM(100, 0), 0, 1 << 3, {3}},
+      {WM_COMMAND, MAKEWPARAM(101, 0), 0, 0, {}},
+      {WM_USER + 1, 0, 0, 1 << 4, {4}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.message) + " " + std::to_string(c.param1));
     calls.clear();
-    EXPECT_EQ(SendMessageA(w.hwnd, c.message, c.param1, c.fromControl ? Word(button) : 0),
-              c.result);
+    EXPECT_EQ(SendMessageA(w.hwnd, c.message, c.param1, c.param2), (1 << 20) | c.result);
     EXPECT_EQ(calls, c.called);
+  }
+  hvtest::reaction = nullptr;
+  for (auto [code, routine] : {std::pair{5, 11}, {-5, 12}, {22, 13}, {-22, 14}, {0, -1}}) {
+    calls.clear();
+    EXPECT_EQ(hv::DispatchEvent(&w, code, 0, 0), routine < 0 ? 0 : 1 << routine) << code;
+    EXPECT_EQ(calls, routine < 0 ? std::vector<int>{} : std::vector<int>{routine}) << code;
   }
 }
 
@@ -88,54 +99,9 @@ TEST_F(HandlerTable, MessageRoutineIsTheFallback) {
   EXPECT_EQ(calls, std::vector<int>{6});
 }
 
-// Notification 0 is stored as -1, so it also answers a notification of -1.
-TEST_F(HandlerTable, NotificationZeroIsStoredAsMinusOne) {
-  hv::SetControlHandler(&w, 7, 0, Routine<1>);
-  NMHDR header = {button, 7, static_cast<UINT>(-1)};
-  EXPECT_EQ(SendMessageA(w.hwnd, WM_NOTIFY, 7, reinterpret_cast<LPARAM>(&header)), 1 << 1);
-  header.code = static_cast<UINT>(-2);
-  EXPECT_EQ(SendMessageA(w.hwnd, WM_NOTIFY, 7, reinterpret_cast<LPARAM>(&header)), 0);
-  EXPECT_EQ(calls, std::vector<int>{1});
-}
-
-TEST_F(HandlerTable, SettingAKeyAgainReplacesItsRoutine) {
-  hv::SetMenuHandler(&w, 100, Routine<1>);
-  hv::SetMenuHandler(&w, 100, Routine<2>);
-  EXPECT_EQ(Command(100, 0, nullptr), 1 << 2);
-  EXPECT_EQ(calls, std::vector<int>{2});
-}
-
-// Keys that share a bucket (|key mod 17| = 5) stay apart, negative ones too;
-// key 0 is never found.
-TEST_F(HandlerTable, KeysSharingABucketAndNegativeKeysStayApart) {
-  hv::SetMessageHandler(&w, 5, Routine<1>);
-  hv::SetMessageHandler(&w, -5, Routine<2>);
-  hv::SetMessageHandler(&w, 22, Routine<3>);
-  hv::SetMessageHandler(&w, -22, Routine<4>);
-  hv::SetMessageHandler(&w, 0, Routine<5>);
-  for (auto [code, routine] : {std::pair{5, 1}, {-5, 2}, {22, 3}, {-22, 4}}) {
-    calls.clear();
-    EXPECT_EQ(hv::DispatchEvent(&w, code, 0, 0), 1 << routine) << code;
-    EXPECT_EQ(calls, std::vector<int>{routine});
-  }
-  calls.clear();
-  EXPECT_EQ(hv::DispatchEvent(&w, 0, 0, 0), 0);
-  EXPECT_TRUE(calls.empty());
-}
-
-// Routines for 25 codes need three node blocks; all are found.
 template <int... N>
 void SetMany(hv::WindowRecord* w, std::integer_sequence<int, N...>) {
   (hv::SetMessageHandler(w, WM_USER + 100 + N, Routine<N>), ...);
-}
-
-TEST_F(HandlerTable, ManyEntriesInOneMap) {
-  SetMany(&w, std::make_integer_sequence<int, 25>());
-  for (int n = 0; n < 25; ++n) {
-    calls.clear();
-    hv::DispatchEvent(&w, WM_USER + 100 + n, 0, 0);
-    EXPECT_EQ(calls, std::vector<int>{n});
-  }
 }
 
 TEST_F(HandlerTable, ReleasingWithoutATableDoesNothing) {
@@ -143,14 +109,21 @@ TEST_F(HandlerTable, ReleasingWithoutATableDoesNothing) {
   EXPECT_EQ(hvtest::CountRuntimeBlocks(), 0);
 }
 
-// CloseWindow frees every block the table took.
+// Routines for 25 codes need three node blocks; all are found. CloseWindow
+// frees every block the table took.
 TEST_F(HandlerTable, CloseWindowFreesTheWholeTable) {
   const int before = hvtest::CountRuntimeBlocks();
   for (int id = 1; id <= 12; ++id) {
     hv::SetControlHandler(&w, id, 0, Routine<1>);
     hv::SetControlHandler(&w, id, id, Routine<2>);
   }
-  SetMany(&w, std::make_integer_sequence<int, 11>());
+  SetMany(&w, std::make_integer_sequence<int, 25>());
+  for (int n = 0; n < 25; ++n) {
+    calls.clear();
+    hv::DispatchEvent(&w, WM_USER + 100 + n, 0, 0);
+    EXPECT_EQ(calls, std::vector<int>{n});
+  }
+  calls.clear();
   hv::SetMenuHandler(&w, 100, Routine<3>);
   hv::SetMessageHandler(&w, WM_DESTROY, Routine<4>);
   EXPECT_NE(GetPropA(w.hwnd, "HV_HANDLERS"), nullptr);

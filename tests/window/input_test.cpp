@@ -1,6 +1,6 @@
 // Real input, injected as the user would give it: clicks on the close box and
 // on a button, a captured mouse left of the client area, TAB among controls.
-#include "tests/support/window_test.h"
+#include "tests/support/own_window.h"
 
 namespace {
 
@@ -26,15 +26,13 @@ void PressKey(BYTE key) {
 }
 
 POINT CentreOf(HWND window) {
-  RECT r;
-  GetWindowRect(window, &r);
+  const RECT r = hvtest::WindowRect(window);
   return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
 // A point of the window whose hit test answers code.
 bool FindHit(HWND window, LRESULT code, POINT* found) {
-  RECT r;
-  GetWindowRect(window, &r);
+  const RECT r = hvtest::WindowRect(window);
   for (LONG y = r.top; y < r.top + 40; ++y)
     for (LONG x = r.right - 1; x > r.right - 80; --x)
       if (SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == code) {
@@ -60,35 +58,25 @@ std::vector<WPARAM> KeysDown(HWND control) {
   return keys;
 }
 
-class Input : public hvtest::WindowTest {
+class Input : public hvtest::OwnWindowTest {
  protected:
   void SetUp() override {
-    hvtest::WindowTest::SetUp();
-    ASSERT_EQ(hv::OpenWindow(&w, 100, 100, 400, 300, WS_MINIMIZEBOX, nullptr, "Input",
-                             hvtest::RecordingHandler), 1);
+    OwnWindowTest::SetUp();
+    Open(100, 100, 400, 300, WS_MINIMIZEBOX);
     ASSERT_TRUE(hvtest::BringToForeground(w.hwnd));
     hvtest::Pump(50);  // what the display answers to the activation
     hvtest::ResetRecording();
   }
-  void TearDown() override {
-    hv::CloseWindow(&w);
-    hvtest::WindowTest::TearDown();
-  }
-  hv::WindowRecord w = {};
 };
 
-// This program links the application's icon: the classes use it.
-TEST_F(Input, ClassesUseTheModulesIcon) {
-  HICON own = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(101));
+// This program links the application's icon: the classes use it, large and
+// small. It holds an image at each size the system asks for at 96, 120, 144
+// and 192 DPI, so that none is shrunk from another.
+TEST_F(Input, TheClassesUseTheModulesIconWhichHoldsEverySizeAskedFor) {
+  HMODULE module = GetModuleHandleA(nullptr);
+  HICON own = LoadIconA(module, MAKEINTRESOURCEA(101));
   ASSERT_NE(own, nullptr);
   EXPECT_EQ(HICON(GetClassLongPtrA(w.hwnd, GCLP_HICON)), own);
-}
-
-// The icon holds an image at each size the system asks for at 96, 120,
-// 144 and 192 DPI, so that none is shrunk from another; the classes take
-// the small one from it too.
-TEST_F(Input, TheIconHoldsEverySizeAskedForAndTheClassesTakeTheSmallOne) {
-  HMODULE module = GetModuleHandleA(nullptr);
   HRSRC groupResource = FindResourceA(module, MAKEINTRESOURCEA(101), MAKEINTRESOURCEA(14));  // RT_GROUP_ICON
   ASSERT_NE(groupResource, nullptr);
   auto* group = static_cast<BYTE*>(LockResource(LoadResource(module, groupResource)));
@@ -162,47 +150,43 @@ TEST_F(Input, CapturedMouseLeftOfTheClientAreaGivesX65535) {
   EXPECT_EQ(moves.back().y, 20);
 }
 
-// Dialog keys on: TAB moves the focus and never reaches the edit.
-// Dialog keys off: the edit gets the key and keeps the focus.
-TEST_F(Input, TabMovesTheFocusOnlyWithDialogKeys) {
-  HWND first = SpiedEdit(w.hwnd, 31, 10), second = SpiedEdit(w.hwnd, 32, 40);
-  struct Case {
-    int32_t dialogKeys;
-    HWND focusAfter;
-    std::vector<WPARAM> firstSaw;
-  } cases[] = {{1, second, {}}, {0, first, {VK_TAB}}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.dialogKeys);
-    hv::SetDialogKeys(&w, c.dialogKeys);
-    SetFocus(first);
-    hvtest::recording.clear();
-    PressKey(VK_TAB);
-    EXPECT_EQ(GetFocus(), c.focusAfter);
-    EXPECT_EQ(KeysDown(first), c.firstSaw);
-  }
-}
-
-// A window of another class that is a control parent gets the dialog keys
-// too, while it is the active window.
+// TAB moves the focus, and never reaches the edit, in a runtime window with
+// dialog keys on, and in a window of another class that is a control parent
+// while it is the active window; otherwise the edit gets it and keeps the focus.
 LRESULT CALLBACK Plain(HWND w, UINT m, WPARAM p1, LPARAM p2) { return DefWindowProcA(w, m, p1, p2); }
 
-TEST_F(Input, ForeignControlParentGetsDialogKeys) {
+TEST_F(Input, TabMovesTheFocusOnlyWithDialogKeys) {
   WNDCLASSA wc = {};
   wc.lpfnWndProc = Plain;
   wc.lpszClassName = "ForeignParent";
   RegisterClassA(&wc);
-  for (DWORD exStyle : {DWORD(WS_EX_CONTROLPARENT), DWORD(0)}) {
-    SCOPED_TRACE(exStyle);
-    HWND foreign = CreateWindowExA(exStyle, "ForeignParent", "Foreign",
-                                   WS_POPUP | WS_CAPTION | WS_VISIBLE, 150, 150, 300, 200,
-                                   nullptr, nullptr, nullptr, nullptr);
-    HWND first = SpiedEdit(foreign, 41, 10), second = SpiedEdit(foreign, 42, 40);
-    ASSERT_TRUE(hvtest::BringToForeground(foreign));
-    hvtest::Pump(50);
+  struct Case {
+    const char* name;
+    bool foreign;
+    DWORD setting;  // dialog keys, or the foreign window's extended style
+    bool moves;
+  } cases[] = {{"dialog keys on", false, 1, true},
+               {"dialog keys off", false, 0, false},
+               {"a foreign control parent", true, WS_EX_CONTROLPARENT, true},
+               {"a foreign window", true, 0, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    HWND parent = w.hwnd;
+    if (c.foreign) {
+      parent = CreateWindowExA(c.setting, "ForeignParent", "Foreign", WS_POPUP | WS_CAPTION | WS_VISIBLE,
+                               150, 150, 300, 200, nullptr, nullptr, nullptr, nullptr);
+      ASSERT_TRUE(hvtest::BringToForeground(parent));
+      hvtest::Pump(50);
+    } else {
+      hv::SetDialogKeys(&w, int32_t(c.setting));
+    }
+    HWND first = SpiedEdit(parent, 31, 10), second = SpiedEdit(parent, 32, 40);
     SetFocus(first);
+    recording.clear();
     PressKey(VK_TAB);
-    EXPECT_EQ(GetFocus(), exStyle ? second : first);
-    DestroyWindow(foreign);
+    EXPECT_EQ(GetFocus(), c.moves ? second : first);
+    EXPECT_EQ(KeysDown(first), c.moves ? std::vector<WPARAM>{} : std::vector<WPARAM>{VK_TAB});
+    for (HWND made : {first, second, c.foreign ? parent : nullptr}) DestroyWindow(made);
   }
 }
 

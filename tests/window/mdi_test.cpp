@@ -1,6 +1,6 @@
 // MDI frames: the Window menu and the MDI client, children inside the client,
 // the Window-menu commands, closing through the client, and the bar layout.
-#include "tests/support/window_test.h"
+#include "tests/support/own_window.h"
 
 #include <commctrl.h>
 
@@ -14,33 +14,28 @@ std::vector<hvtest::Entry> ClientRequests(HWND client, int32_t message = hvtest:
   return hvtest::Entries(hvtest::SENT | hvtest::POSTED, message, client);
 }
 
-class Mdi : public hvtest::WindowTest {
+// w is the frame.
+class Mdi : public hvtest::OwnWindowTest {
  protected:
   void SetUp() override {
-    hvtest::WindowTest::SetUp();
-    ASSERT_EQ(hv::OpenWindow(&frame, 0, 0, 500, 400, hv::OW_MDIFRAME, nullptr, "Frame",
-                             hvtest::RecordingHandler), 1);
-    ASSERT_NE(frame.mdiClient, nullptr);
-    hvtest::Watch(frame.mdiClient, WM_MDICREATE, WM_MDIREFRESHMENU);
-  }
-  void TearDown() override {
-    hv::CloseWindow(&frame);
-    hvtest::WindowTest::TearDown();
+    OwnWindowTest::SetUp();
+    Open(0, 0, 500, 400, hv::OW_MDIFRAME);
+    ASSERT_NE(w.mdiClient, nullptr);
+    hvtest::Watch(w.mdiClient, WM_MDICREATE, WM_MDIREFRESHMENU);
   }
   void OpenChild(hv::WindowRecord* child, int x) {
-    ASSERT_EQ(hv::OpenWindow(child, x, 0, 200, 150, 0, &frame, "Child", hvtest::RecordingHandler), 1);
+    ASSERT_EQ(hv::OpenWindow(child, x, 0, 200, 150, 0, &w, "Child", hvtest::RecordingHandler), 1);
   }
-  hv::WindowRecord frame = {};
 };
 
 TEST_F(Mdi, FrameHasAWindowMenuAndAnMdiClient) {
   char name[64];
-  GetClassNameA(frame.hwnd, name, sizeof name);
+  GetClassNameA(w.hwnd, name, sizeof name);
   EXPECT_STREQ(name, "HalvornFrameClass");
-  EXPECT_EQ(GetClassLongA(frame.hwnd, GCL_STYLE), 0x2008);
-  EXPECT_EQ(GetClassLongPtrA(frame.hwnd, GCLP_HBRBACKGROUND), COLOR_APPWORKSPACE + 1);
+  EXPECT_EQ(GetClassLongA(w.hwnd, GCL_STYLE), 0x2008);
+  EXPECT_EQ(GetClassLongPtrA(w.hwnd, GCLP_HBRBACKGROUND), COLOR_APPWORKSPACE + 1);
 
-  HMENU bar = GetMenu(frame.hwnd);
+  HMENU bar = GetMenu(w.hwnd);
   ASSERT_EQ(GetMenuItemCount(bar), 1);
   GetMenuStringA(bar, 0, name, sizeof name, MF_BYPOSITION);
   EXPECT_STREQ(name, "&Window");
@@ -56,17 +51,16 @@ TEST_F(Mdi, FrameHasAWindowMenuAndAnMdiClient) {
     EXPECT_STREQ(name, items[i].text);
   }
 
-  GetClassNameA(frame.mdiClient, name, sizeof name);
+  GetClassNameA(w.mdiClient, name, sizeof name);
   EXPECT_STREQ(name, "MDIClient");
-  EXPECT_EQ(GetParent(frame.mdiClient), frame.hwnd);
-  EXPECT_EQ(GetDlgCtrlID(frame.mdiClient), 3244);
-  DWORD style = static_cast<DWORD>(GetWindowLongA(frame.mdiClient, GWL_STYLE));
+  EXPECT_EQ(GetParent(w.mdiClient), w.hwnd);
+  EXPECT_EQ(GetDlgCtrlID(w.mdiClient), 3244);
+  DWORD style = static_cast<DWORD>(GetWindowLongA(w.mdiClient, GWL_STYLE));
   EXPECT_EQ(style & 0x42000000u, 0x42000000u);  // child, clip children
   EXPECT_TRUE(style & WS_VISIBLE);
-  RECT client, mdi;
-  GetClientRect(frame.hwnd, &client);
-  GetWindowRect(frame.mdiClient, &mdi);
-  MapWindowPoints(HWND_DESKTOP, frame.hwnd, reinterpret_cast<POINT*>(&mdi), 2);
+  RECT client;
+  GetClientRect(w.hwnd, &client);
+  const RECT mdi = hvtest::RectInParent(w.mdiClient);
   EXPECT_EQ(mdi.left, 0);
   EXPECT_EQ(mdi.top, 0);
   EXPECT_EQ(mdi.right, client.right);
@@ -78,14 +72,14 @@ TEST_F(Mdi, FrameHasAWindowMenuAndAnMdiClient) {
 TEST_F(Mdi, ChildIsCreatedInsideTheClientAndClosedThroughIt) {
   hv::WindowRecord child = {};
   OpenChild(&child, 10);
-  EXPECT_EQ(GetParent(child.hwnd), frame.mdiClient);
+  EXPECT_EQ(GetParent(child.hwnd), w.mdiClient);
   EXPECT_TRUE(GetWindowLongA(child.hwnd, GWL_EXSTYLE) & WS_EX_MDICHILD);
-  EXPECT_EQ(HWND(SendMessageA(frame.mdiClient, WM_MDIGETACTIVE, 0, 0)), child.hwnd)
+  EXPECT_EQ(HWND(SendMessageA(w.mdiClient, WM_MDIGETACTIVE, 0, 0)), child.hwnd)
       << "MDI-child default processing activated it";
   HWND window = child.hwnd;
   hvtest::ResetRecording();
   hv::CloseWindow(&child);
-  std::vector<hvtest::Entry> destroys = ClientRequests(frame.mdiClient, WM_MDIDESTROY);
+  std::vector<hvtest::Entry> destroys = ClientRequests(w.mdiClient, WM_MDIDESTROY);
   ASSERT_EQ(destroys.size(), 1u);
   EXPECT_EQ(HWND(destroys[0].param1), window);
   EXPECT_FALSE(IsWindow(window));
@@ -93,14 +87,17 @@ TEST_F(Mdi, ChildIsCreatedInsideTheClientAndClosedThroughIt) {
 }
 
 // The Window menu's commands go to the MDI client; the event names the
-// active child's record.
+// active child's record, without children the frame's.
 TEST_F(Mdi, WindowMenuCommandsAreSentToTheClient) {
+  SendMessageA(w.hwnd, WM_COMMAND, MAKEWPARAM(hv::MDI_CASCADE, 0), 0);
+  EXPECT_TRUE(hvtest::MatchesSequence(recording, {
+      {.code = hv::EV_MENU, .param1 = hv::MDI_CASCADE, .window = &w}}));
   hv::WindowRecord first = {}, second = {};
   OpenChild(&first, 0);
   OpenChild(&second, 30);
   hvtest::ResetRecording();
   for (int command : {hv::MDI_CASCADE, hv::MDI_TILE, hv::MDI_ARRANGE, 500})
-    SendMessageA(frame.hwnd, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+    SendMessageA(w.hwnd, WM_COMMAND, MAKEWPARAM(command, 0), 0);
   EXPECT_TRUE(hvtest::MatchesSequence(recording, {
       {.code = hv::EV_MENU, .param1 = hv::MDI_CASCADE, .window = &second},
       {.code = hv::EV_MENU, .param1 = hv::MDI_TILE, .window = &second},
@@ -108,60 +105,50 @@ TEST_F(Mdi, WindowMenuCommandsAreSentToTheClient) {
       {.code = hv::EV_MENU, .param1 = 500, .window = &second},
   }));
   std::vector<UINT> asked;
-  for (const hvtest::Entry& r : ClientRequests(frame.mdiClient))
+  for (const hvtest::Entry& r : ClientRequests(w.mdiClient))
     if (r.code != WM_MDIGETACTIVE) asked.push_back(r.code);
   ASSERT_EQ(asked.size(), 3u);
   EXPECT_EQ(asked[0], UINT(WM_MDICASCADE));
   EXPECT_EQ(asked[1], UINT(WM_MDITILE));
   EXPECT_EQ(asked[2], UINT(WM_MDIICONARRANGE));
-  for (const hvtest::Entry& r : ClientRequests(frame.mdiClient, WM_MDITILE))
+  for (const hvtest::Entry& r : ClientRequests(w.mdiClient, WM_MDITILE))
     EXPECT_EQ(r.param1, INT_PTR(MDITILE_HORIZONTAL));
   hv::CloseWindow(&second);
   hv::CloseWindow(&first);
 }
 
-// Without children a menu event names the frame itself.
-TEST_F(Mdi, MenuEventWithoutChildrenNamesTheFrame) {
-  hvtest::ResetRecording();
-  SendMessageA(frame.hwnd, WM_COMMAND, MAKEWPARAM(hv::MDI_CASCADE, 0), 0);
-  EXPECT_TRUE(hvtest::MatchesSequence(recording, {
-      {.code = hv::EV_MENU, .param1 = hv::MDI_CASCADE, .window = &frame}}));
-}
-
-// A status bar and a top toolbar take their room; the MDI client gets the rest.
+// Without bars the MDI client fills the frame; a status bar and a top
+// toolbar take their room, and the client gets the rest. A resize is a
+// size event as for any window.
 TEST_F(Mdi, BarsTakeTheirRoomFromTheClient) {
   InitCommonControls();
-  HWND status = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0,
-                                frame.hwnd, nullptr, GetModuleHandleA(nullptr), nullptr);
-  HWND toolbar = CreateWindowExA(0, TOOLBARCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | CCS_TOP, 0, 0,
-                                 0, 0, frame.hwnd, nullptr, GetModuleHandleA(nullptr), nullptr);
-  ASSERT_NE(status, nullptr);
-  ASSERT_NE(toolbar, nullptr);
-  SetWindowPos(frame.hwnd, nullptr, 0, 0, 520, 420, SWP_NOMOVE | SWP_NOZORDER);
-  RECT client, s, t, mdi;
-  GetClientRect(frame.hwnd, &client);
-  GetWindowRect(status, &s);
-  GetWindowRect(toolbar, &t);
-  GetWindowRect(frame.mdiClient, &mdi);
-  MapWindowPoints(HWND_DESKTOP, frame.hwnd, reinterpret_cast<POINT*>(&mdi), 2);
-  ASSERT_GT(s.bottom - s.top, 0);
-  ASSERT_GT(t.bottom - t.top, 0);
-  EXPECT_EQ(mdi.left, 0);
-  EXPECT_EQ(mdi.top, t.bottom - t.top);
-  EXPECT_EQ(mdi.right, client.right);
-  EXPECT_EQ(mdi.bottom, client.bottom - (s.bottom - s.top));
-  // Size events are delivered as for any window.
-  EXPECT_FALSE(hvtest::EventsWithCode(hv::EV_SIZE).empty());
-}
-
-// Without bars the frame's default processing fills the client area.
-TEST_F(Mdi, WithoutBarsTheClientFillsTheFrame) {
-  SetWindowPos(frame.hwnd, nullptr, 0, 0, 520, 420, SWP_NOMOVE | SWP_NOZORDER);
-  RECT client, mdi;
-  GetClientRect(frame.hwnd, &client);
-  GetWindowRect(frame.mdiClient, &mdi);
-  EXPECT_EQ(mdi.right - mdi.left, client.right);
-  EXPECT_EQ(mdi.bottom - mdi.top, client.bottom);
+  LONG statusHeight = 0, toolbarHeight = 0;
+  for (bool bars : {false, true}) {
+    SCOPED_TRACE(bars);
+    if (bars) {
+      HWND status = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, w.hwnd,
+                                    nullptr, GetModuleHandleA(nullptr), nullptr);
+      HWND toolbar = CreateWindowExA(0, TOOLBARCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | CCS_TOP, 0, 0, 0,
+                                     0, w.hwnd, nullptr, GetModuleHandleA(nullptr), nullptr);
+      SetWindowPos(w.hwnd, nullptr, 0, 0, 500, 400, SWP_NOMOVE | SWP_NOZORDER);
+      const RECT s = hvtest::WindowRect(status), t = hvtest::WindowRect(toolbar);
+      statusHeight = s.bottom - s.top;
+      toolbarHeight = t.bottom - t.top;
+      ASSERT_GT(statusHeight, 0);
+      ASSERT_GT(toolbarHeight, 0);
+    } else {
+      SetWindowPos(w.hwnd, nullptr, 0, 0, 520, 420, SWP_NOMOVE | SWP_NOZORDER);
+    }
+    RECT client;
+    GetClientRect(w.hwnd, &client);
+    const RECT mdi = hvtest::RectInParent(w.mdiClient);
+    EXPECT_EQ(mdi.left, 0);
+    EXPECT_EQ(mdi.top, toolbarHeight);
+    EXPECT_EQ(mdi.right, client.right);
+    EXPECT_EQ(mdi.bottom, client.bottom - statusHeight);
+    EXPECT_FALSE(hvtest::EventsWithCode(hv::EV_SIZE).empty());
+    hvtest::recording.clear();
+  }
 }
 
 }  // namespace

@@ -1,12 +1,13 @@
-// Real message boxes: where they end up, what they show, and that the
-// centring hook lives exactly as long as its box. A second thread finds each
-// box by caption, reads it and presses OK.
-#include <atomic>
+// Message boxes: where they end up, what they show, and that the centring
+// hook lives exactly as long as its box. A second thread finds each real box
+// by caption, reads it and presses OK. Where the hook places a box larger
+// than the work area is checked on creation parameters, without showing any
+// box: Wine keeps a top-level window's caption on screen by itself.
 #include <string>
 #include <thread>
 
 #include "tests/support/message_boxes.h"
-#include "tests/support/window_test.h"
+#include "tests/support/own_window.h"
 
 namespace {
 
@@ -17,29 +18,23 @@ using hvtest::SeenBox;
 // This process's box with that caption, once shown; null after the time-out.
 HWND WaitForBox(const char* caption) {
   HWND box = nullptr;
-  hvtest::WaitUntil(
-      [&] { return (box = hvtest::FindMessageBox(GetCurrentProcessId(), caption)) != nullptr; });
+  hvtest::WaitUntil([&] { return (box = hvtest::FindMessageBox(GetCurrentProcessId(), caption)) != nullptr; });
   return box;
 }
 
 // Reads and dismisses the box with this caption from a second thread.
-class BoxWatcher {
- public:
-  explicit BoxWatcher(const char* caption)
-      : thread_([this, caption] {
-          HWND box = WaitForBox(caption);
-          seen = ReadBox(box);
-          PressOk(box);
-        }) {}
-  ~BoxWatcher() { Join(); }
-  void Join() {
-    if (thread_.joinable()) thread_.join();
-  }
+SeenBox ShowAndRead(hv::WindowRecord* owner, const char* text, const char* caption, uint32_t flags,
+                    int* result) {
   SeenBox seen;
-
- private:
-  std::thread thread_;
-};
+  std::thread watcher([&] {
+    HWND box = WaitForBox(caption);
+    seen = ReadBox(box);
+    PressOk(box);
+  });
+  *result = hv::ShowMessage(owner, text, caption, flags);
+  watcher.join();
+  return seen;
+}
 
 // Centred on the reference rectangle, inside the work area, top-left on it.
 POINT Expected(const RECT& reference, const RECT& box) {
@@ -47,166 +42,87 @@ POINT Expected(const RECT& reference, const RECT& box) {
   LONG w = box.right - box.left, h = box.bottom - box.top;
   LONG x = (reference.right - reference.left - w) / 2 + reference.left;
   LONG y = (reference.bottom - reference.top - h) / 2 + reference.top;
-  if (x < 0) x = 0; else if (x + w > area.right) x = area.right - w;
-  if (y < 0) y = 0; else if (y + h > area.bottom) y = area.bottom - h;
-  if (x < area.left) x = area.left;
-  if (y < area.top) y = area.top;
+  x = std::max(area.left, std::min(std::max(x, 0L), area.right - w));
+  y = std::max(area.top, std::min(std::max(y, 0L), area.bottom - h));
   return {x, y};
 }
 
-class MessageBoxes : public hvtest::WindowTest {
+class MessageBoxes : public hvtest::OwnWindowTest {
  protected:
-  void TearDown() override {
-    hv::CloseWindow(&owner);
-    hvtest::WindowTest::TearDown();
-  }
-  void OpenOwner(int x, int y) {
-    ASSERT_EQ(hv::OpenWindow(&owner, x, y, 512, 374, WS_MINIMIZEBOX, nullptr, "Owner",
-                             hvtest::RecordingHandler), 1);
-  }
-  RECT OwnerRect() {
-    RECT r;
-    GetWindowRect(owner.hwnd, &r);
-    return r;
-  }
-  hv::WindowRecord owner = {};
+  void OpenOwner(int x) { Open(x, 100, 512, 374, WS_MINIMIZEBOX); }
 };
 
-// The error box of the program: OK only, exclamation icon, centred on its owner.
-TEST_F(MessageBoxes, ErrorBoxIsCentredOnItsOwner) {
-  OpenOwner(100, 100);
-  BoxWatcher watcher("Error");
-  EXPECT_EQ(hv::ShowMessage(&owner, "Primary voltage is missing.", "Error", 0), IDOK);
-  watcher.Join();
-  const SeenBox& box = watcher.seen;
-  ASSERT_TRUE(box.found);
-  EXPECT_EQ(box.text, "Primary voltage is missing.");
-  EXPECT_TRUE(box.hasOk);
-  EXPECT_FALSE(box.hasCancel);
-  EXPECT_EQ(box.icon, LoadIconA(nullptr, IDI_EXCLAMATION)) << "flags 0 mean 0x30";
-  POINT at = Expected(OwnerRect(), box.rect);
-  EXPECT_EQ(box.rect.left, at.x);
-  EXPECT_EQ(box.rect.top, at.y);
-  EXPECT_EQ(box.rect.left, 100 + (512 - (box.rect.right - box.rect.left)) / 2);
-}
-
-TEST_F(MessageBoxes, InformationBoxKeepsItsFlags) {
-  OpenOwner(100, 100);
-  BoxWatcher watcher("About");
-  EXPECT_EQ(hv::ShowMessage(&owner, "Ampliwind", "About", MB_ICONINFORMATION), IDOK);
-  watcher.Join();
-  EXPECT_EQ(watcher.seen.icon, LoadIconA(nullptr, IDI_INFORMATION));
-}
-
-// Owners partly off screen: the box stays inside the work area.
-TEST_F(MessageBoxes, BoxStaysInsideTheWorkArea) {
-  const RECT area = hvtest::WorkArea();
+// The program's error box (flags 0 mean OK only and the exclamation icon),
+// other flags kept; centred on its owner, on the screen without one (or with
+// a closed one), inside the work area for an owner partly off screen.
+TEST_F(MessageBoxes, BoxesShowTheirTextAndIconWhereTheyBelong) {
+  enum Owner { OPEN, NONE, CLOSED };
   struct Case {
+    const char* caption;
+    Owner owner;
     int ownerX;
-    bool leftEdge;  // else the right edge
-  } cases[] = {{-400, true}, {int(area.right) - 124, false}};
+    uint32_t flags;
+    const char* icon;
+  } cases[] = {
+      {"Error", OPEN, 100, 0, IDI_EXCLAMATION},
+      {"About", OPEN, 100, MB_ICONINFORMATION, IDI_INFORMATION},
+      {"Left edge", OPEN, -400, 0, IDI_EXCLAMATION},
+      {"Right edge", OPEN, int(hvtest::WorkArea().right) - 124, 0, IDI_EXCLAMATION},
+      {"Alone", NONE, 0, 0, IDI_EXCLAMATION},
+      {"Closed", CLOSED, 0, 0, IDI_EXCLAMATION},
+  };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.ownerX);
-    OpenOwner(c.ownerX, 100);
-    BoxWatcher watcher("Edge");
-    hv::ShowMessage(&owner, "Near the edge", "Edge", 0);
-    watcher.Join();
-    ASSERT_TRUE(watcher.seen.found);
-    if (c.leftEdge)
-      EXPECT_EQ(watcher.seen.rect.left, 0);
-    else
-      EXPECT_EQ(watcher.seen.rect.right, area.right);
-    EXPECT_EQ(watcher.seen.rect.top, Expected(OwnerRect(), watcher.seen.rect).y);
-    hv::CloseWindow(&owner);
+    SCOPED_TRACE(c.caption);
+    hv::CloseWindow(&w);
+    if (c.owner == OPEN) OpenOwner(c.ownerX);
+    const std::string text = std::string(c.caption) + " text.";
+    int result = 0;
+    SeenBox box = ShowAndRead(c.owner == NONE ? nullptr : &w, text.c_str(), c.caption, c.flags, &result);
+    EXPECT_EQ(result, IDOK);
+    ASSERT_TRUE(box.found);
+    EXPECT_EQ(box.text, text);
+    EXPECT_TRUE(box.hasOk);
+    EXPECT_FALSE(box.hasCancel);
+    EXPECT_EQ(box.icon, LoadIconA(nullptr, c.icon));
+    const RECT reference = hvtest::WindowRect(c.owner == OPEN ? w.hwnd : GetDesktopWindow());
+    POINT at = Expected(reference, box.rect);
+    EXPECT_EQ(box.rect.left, at.x);
+    EXPECT_EQ(box.rect.top, at.y);
   }
-}
-
-// No owner, or a closed one: centred on the screen.
-TEST_F(MessageBoxes, WithoutOwnerTheBoxIsCentredOnTheScreen) {
-  hv::WindowRecord closed = {};
-  for (hv::WindowRecord* record : {static_cast<hv::WindowRecord*>(nullptr), &closed}) {
-    BoxWatcher watcher("Alone");
-    EXPECT_EQ(hv::ShowMessage(record, "No owner", "Alone", 0), IDOK);
-    watcher.Join();
-    ASSERT_TRUE(watcher.seen.found);
-    RECT screen;
-    GetWindowRect(GetDesktopWindow(), &screen);
-    POINT at = Expected(screen, watcher.seen.rect);
-    EXPECT_EQ(watcher.seen.rect.left, at.x);
-    EXPECT_EQ(watcher.seen.rect.top, at.y);
-  }
-}
-
-// A box taller than the work area keeps its caption on screen. (The formula
-// for this case is checked on creation parameters too: Wine also keeps a
-// top-level window's caption on screen by itself.)
-TEST_F(MessageBoxes, OversizedBoxKeepsItsTopLeftCornerOnScreen) {
-  OpenOwner(100, 100);
-  const RECT area = hvtest::WorkArea();
-  std::string text;  // a line is at least 8 pixels high on any screen
-  for (int line = 0; line < (area.bottom - area.top) / 8; ++line) text += "A line of a long message\n";
-  BoxWatcher watcher("Tall");
-  hv::ShowMessage(&owner, text.c_str(), "Tall", 0);
-  watcher.Join();
-  ASSERT_TRUE(watcher.seen.found);
-  ASSERT_GT(watcher.seen.rect.bottom - watcher.seen.rect.top, area.bottom - area.top)
-      << "the box should be taller than the work area";
-  EXPECT_EQ(watcher.seen.rect.top, area.top);
 }
 
 // Whether the centring hook is installed: a hook of the test's own,
 // installed first, is asked about a pop-up's creation only when no centring
 // hook (which answers pop-ups itself) stands before it in the chain.
-// True when the centring hook took the creation of a new pop-up window.
 bool CentringHookInForce() {
   const size_t before = hvtest::recording.size();
-  HWND popup = CreateWindowExA(0, "STATIC", "", WS_POPUP, 3, 4, 50, 40, nullptr, nullptr,
-                               nullptr, nullptr);
-  bool seenBySpy = false;
+  HWND popup = CreateWindowExA(0, "STATIC", "", WS_POPUP, 3, 4, 50, 40, nullptr, nullptr, nullptr, nullptr);
+  bool seenByOwnHook = false;
   for (size_t i = before; i < hvtest::recording.size(); ++i) {
     const hvtest::Entry& e = hvtest::recording[i];
-    seenBySpy |= e.kind == hvtest::HOOK && e.code == HCBT_CREATEWND && e.hwnd == popup;
+    seenByOwnHook |= e.kind == hvtest::HOOK && e.code == HCBT_CREATEWND && e.hwnd == popup;
   }
   DestroyWindow(popup);
-  return !seenBySpy;
+  return !seenByOwnHook;
 }
 
-TEST_F(MessageBoxes, TheHookLivesOnlyWhileTheBoxIsOpen) {
+// The hook lives exactly as long as its box: a handler opens a second box
+// while the first is open; both are placed, each call removes its own hook,
+// and none is left afterwards.
+TEST_F(MessageBoxes, NestedBoxesEachHookLivesWhileItsBoxIsOpen) {
   hvtest::WatchHook(WH_CBT);  // first in the chain: the box's hook comes before it
-  OpenOwner(100, 100);
+  OpenOwner(100);
   ASSERT_FALSE(CentringHookInForce());
-  bool duringBox = false;
-  hvtest::reaction = [&](const hvtest::Event& e) {
-    if (e.code == WM_USER + 50) duringBox = CentringHookInForce();
-    return 0;
-  };
-  HWND ownerWindow = owner.hwnd;
-  std::thread watcher([ownerWindow] {
-    HWND box = WaitForBox("Hook");
-    SendMessageA(ownerWindow, WM_USER + 50, 0, 0);
-    PressOk(box);
-  });
-  hv::ShowMessage(&owner, "Hook", "Hook", 0);
-  watcher.join();
-  EXPECT_TRUE(duringBox);
-  EXPECT_FALSE(CentringHookInForce()) << "the hook is gone after the call";
-}
-
-// A handler opens a second box while the first is open: both are placed,
-// each call removes its own hook, and none is left afterwards.
-TEST_F(MessageBoxes, NestedBoxes) {
-  hvtest::WatchHook(WH_CBT);  // first in the chain: the box's hook comes before it
-  OpenOwner(100, 100);
   bool outerHookAfterInner = false;
   int innerResult = 0;
   hvtest::reaction = [&](const hvtest::Event& e) {
     if (e.code == WM_USER + 51) {
-      innerResult = hv::ShowMessage(&owner, "Inner text", "Inner", MB_OKCANCEL);
+      innerResult = hv::ShowMessage(&w, "Inner text", "Inner", MB_OKCANCEL);
       outerHookAfterInner = CentringHookInForce();
     }
     return 0;
   };
-  HWND ownerWindow = owner.hwnd;
+  HWND ownerWindow = w.hwnd;
   SeenBox outer, inner;
   std::thread watcher([&, ownerWindow] {
     HWND outerBox = WaitForBox("Outer");
@@ -219,7 +135,7 @@ TEST_F(MessageBoxes, NestedBoxes) {
     SendMessageA(outerBox, WM_NULL, 0, 0);
     PressOk(outerBox);
   });
-  EXPECT_EQ(hv::ShowMessage(&owner, "Outer text", "Outer", 0), IDOK);
+  EXPECT_EQ(hv::ShowMessage(&w, "Outer text", "Outer", 0), IDOK);
   watcher.join();
   EXPECT_EQ(innerResult, IDOK);
   ASSERT_TRUE(outer.found);
@@ -227,12 +143,82 @@ TEST_F(MessageBoxes, NestedBoxes) {
   EXPECT_EQ(inner.text, "Inner text");
   EXPECT_TRUE(inner.hasCancel);
   for (const SeenBox* box : {&outer, &inner}) {
-    POINT at = Expected(OwnerRect(), box->rect);
+    POINT at = Expected(hvtest::WindowRect(w.hwnd), box->rect);
     EXPECT_EQ(box->rect.left, at.x) << box->text;
     EXPECT_EQ(box->rect.top, at.y) << box->text;
   }
   EXPECT_TRUE(outerHookAfterInner) << "the outer box keeps its hook";
   EXPECT_FALSE(CentringHookInForce()) << "no hook is left behind";
+}
+
+// Where the centring hook puts a window being created.
+class BoxHook : public hvtest::OwnWindowTest {
+ protected:
+  HWND Owner(int x, int y, int width, int height) {
+    Open(x, y, width, height, hv::OW_HIDDEN, nullptr, nullptr);
+    return w.hwnd;
+  }
+};
+
+struct Placement {
+  POINT at;
+  LRESULT result;
+};
+
+// What the hook writes into the creation parameters of a window of the
+// given size and style created with the given parent.
+Placement Place(HWND parent, int width, int height, DWORD style = WS_POPUP | WS_CAPTION) {
+  CREATESTRUCTA cs = {};
+  cs.hwndParent = parent;
+  cs.cx = width;
+  cs.cy = height;
+  cs.style = static_cast<LONG>(style);
+  cs.x = cs.y = -12345;
+  CBT_CREATEWNDA cbt = {&cs, nullptr};
+  LRESULT result = hv::CenterBoxHook(HCBT_CREATEWND, 0, reinterpret_cast<LPARAM>(&cbt));
+  return {{cs.x, cs.y}, result};
+}
+
+TEST_F(BoxHook, CentresOnTheOwnerAndKeepsInsideTheWorkArea) {
+  const RECT area = hvtest::WorkArea();
+  ASSERT_EQ(area.left, 0);
+  ASSERT_EQ(area.top, 0);
+  struct Case {
+    const char* what;
+    RECT owner;  // x, y, width, height; width 0: no owner
+    SIZE box;
+    POINT expected;
+  } cases[] = {
+      {"worked example", {100, 100, 512, 374}, {300, 150}, {206, 212}},
+      {"odd half-difference truncates toward zero", {100, 100, 295, 374}, {300, 150}, {98, 212}},
+      {"owner beyond the left edge", {-400, 100, 512, 374}, {300, 150}, {0, 212}},
+      {"owner near the right edge", {area.right - 124, 100, 512, 374}, {300, 150}, {area.right - 300, 212}},
+      {"owner near the bottom edge", {100, area.bottom - 168, 512, 374}, {300, 150}, {206, area.bottom - 150}},
+      // Larger than the work area: right and bottom clamps would push the
+      // corner off screen; the corner stays on the work area.
+      {"box larger than the work area", {100, 100, 512, 374}, {area.right + 76, area.bottom + 32}, {0, 0}},
+      {"no owner: the desktop", {0, 0, 0, 0}, {300, 150},
+       {(GetSystemMetrics(SM_CXSCREEN) - 300) / 2, (GetSystemMetrics(SM_CYSCREEN) - 150) / 2}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    HWND parent = c.owner.right ? Owner(c.owner.left, c.owner.top, c.owner.right, c.owner.bottom)
+                                : nullptr;
+    Placement p = Place(parent, c.box.cx, c.box.cy);
+    EXPECT_EQ(p.at.x, c.expected.x);
+    EXPECT_EQ(p.at.y, c.expected.y);
+    EXPECT_EQ(p.result, 0);
+  }
+}
+
+// The box has the pop-up or dialog-frame style; its buttons and text have
+// neither and stay where the system puts them.
+TEST_F(BoxHook, OnlyPopupAndDialogFrameWindowsArePlaced) {
+  HWND parent = Owner(100, 100, 512, 374);
+  EXPECT_EQ(Place(parent, 300, 150, WS_DLGFRAME).at.x, 206);
+  Placement child = Place(parent, 80, 20, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON);
+  EXPECT_EQ(child.at.x, -12345);
+  EXPECT_EQ(child.at.y, -12345);
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 // accelerator and dialog-key machinery instead of dispatching them.
 #include <thread>
 
-#include "tests/support/window_test.h"
+#include "tests/support/own_window.h"
 
 namespace {
 
@@ -16,35 +16,27 @@ std::vector<int32_t> EditSaw(HWND edit) {
   return keys;
 }
 
-class Pump : public hvtest::WindowTest {
+class Pump : public hvtest::OwnWindowTest {
  protected:
   void SetUp() override {
-    hvtest::WindowTest::SetUp();
-    ASSERT_EQ(hv::OpenWindow(&w, 0, 0, 300, 200, hv::OW_HIDDEN, nullptr, "Pump",
-                             hvtest::RecordingHandler), 1);
+    OwnWindowTest::SetUp();
+    Open(0, 0, 300, 200, hv::OW_HIDDEN);
     edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 5, 5, 100, 20,
                            w.hwnd, reinterpret_cast<HMENU>(31), nullptr, nullptr);
     hv::WaitEvents(1);
     hvtest::ResetRecording();
     hvtest::Watch(edit, WM_KEYDOWN, WM_CHAR);
   }
-  void TearDown() override {
-    hv::CloseWindow(&w);
-    hvtest::WindowTest::TearDown();
-  }
-  hv::WindowRecord w = {};
   HWND edit = nullptr;
 };
 
-TEST_F(Pump, NoWaitOnAnEmptyQueueReturnsAtOnce) {
+// Without waiting, an empty queue returns at once; a full one is drained.
+TEST_F(Pump, NoWaitReturnsOnceTheQueueIsDrained) {
   MSG m;
   while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
   }
   EXPECT_EQ(hv::WaitEvents(1), 0);
   EXPECT_TRUE(recording.empty());
-}
-
-TEST_F(Pump, DrainsEveryQueuedMessage) {
   for (int i = 0; i < 5; ++i) PostMessageA(w.hwnd, WM_USER + i, i, 0);
   PostQuitMessage(3);  // taken like any other message, for no window
   PostMessageA(w.hwnd, WM_USER + 9, 0, 0);
@@ -52,7 +44,6 @@ TEST_F(Pump, DrainsEveryQueuedMessage) {
   EXPECT_TRUE(hvtest::MatchesSequence(recording, {
       {.code = WM_USER + 0}, {.code = WM_USER + 1}, {.code = WM_USER + 2},
       {.code = WM_USER + 3}, {.code = WM_USER + 4}, {.code = WM_USER + 9}}));
-  MSG m;
   EXPECT_FALSE(PeekMessageA(&m, nullptr, 0, 0, PM_NOREMOVE));
 }
 

@@ -1,4 +1,4 @@
-#include "tests/dpi/layout.h"
+#include "tests/dpi/at_dpi.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -9,13 +9,88 @@
 #include "tests/support/wait.h"
 
 namespace dpitest {
+namespace {
 
-RECT ToDevice(const RECT& r, int dpi) {
-  return {ToDevice(r.left, dpi), ToDevice(r.top, dpi), ToDevice(r.right, dpi),
-          ToDevice(r.bottom, dpi)};
+constexpr char FONTS_KEY[] =
+    "System\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts";
+constexpr char LOG_PIXELS[] = "LogPixels";
+constexpr char DPI_VARIABLE[] = "HV_TEST_DPI", REFERENCE_VARIABLE[] = "HV_TEST_REFERENCE";
+// A child that hangs is ended, so the parent test reports instead of timing out.
+constexpr DWORD CHILD_LIMIT_MS = 150000;
+
+// Inherited by the child, so its output is ours.
+HANDLE Inheritable(DWORD which) {
+  HANDLE handle = GetStdHandle(which);
+  if (handle && handle != INVALID_HANDLE_VALUE)
+    SetHandleInformation(handle, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT);
+  return handle;
 }
 
-RECT Inner(const RECT& r) { return {r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}; }
+std::string OwnPath() {
+  char path[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, path, sizeof path);
+  return path;
+}
+
+}  // namespace
+
+int AskedDpi() {
+  const char* value = std::getenv(DPI_VARIABLE);
+  return value ? std::atoi(value) : 0;
+}
+
+std::string ReferencePath() {
+  const char* value = std::getenv(REFERENCE_VARIABLE);
+  return value ? value : "";
+}
+
+bool DpiSetForNewProcesses() {
+  return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+}
+
+DWORD ReadLogPixels() {
+  DWORD value = 0, size = sizeof value;
+  return RegGetValueA(HKEY_LOCAL_MACHINE, FONTS_KEY, LOG_PIXELS, RRF_RT_REG_DWORD, nullptr, &value,
+                      &size) == ERROR_SUCCESS ? value : 0;
+}
+
+bool WriteLogPixels(DWORD dpi) {
+  return RegSetKeyValueA(HKEY_LOCAL_MACHINE, FONTS_KEY, LOG_PIXELS, REG_DWORD, &dpi, sizeof dpi) ==
+         ERROR_SUCCESS;
+}
+
+DWORD RunAtDpi(int dpi, const std::string& filter, const std::string& reference,
+               std::string* failure) {
+  std::string command = '"' + OwnPath() + "\" --gtest_color=no --gtest_filter=" + filter;
+  SetEnvironmentVariableA(DPI_VARIABLE, std::to_string(dpi).c_str());
+  SetEnvironmentVariableA(REFERENCE_VARIABLE, reference.c_str());
+  STARTUPINFOA startup = {sizeof startup};
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdInput = Inheritable(STD_INPUT_HANDLE);
+  startup.hStdOutput = Inheritable(STD_OUTPUT_HANDLE);
+  startup.hStdError = Inheritable(STD_ERROR_HANDLE);
+  fflush(stdout);
+  PROCESS_INFORMATION process = {};
+  BOOL started = CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                                nullptr, &startup, &process);
+  SetEnvironmentVariableA(DPI_VARIABLE, nullptr);
+  SetEnvironmentVariableA(REFERENCE_VARIABLE, nullptr);
+  if (!started) {
+    *failure = "could not start " + command;
+    return DWORD(-1);
+  }
+  DWORD code = DWORD(-1);
+  if (WaitForSingleObject(process.hProcess, CHILD_LIMIT_MS) == WAIT_OBJECT_0) {
+    GetExitCodeProcess(process.hProcess, &code);
+  } else {
+    *failure = "still running after " + std::to_string(CHILD_LIMIT_MS / 1000) + " s: ended";
+    TerminateProcess(process.hProcess, 1);
+    WaitForSingleObject(process.hProcess, INFINITE);
+  }
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return code;
+}
 
 void AddClientArea(Layout* layout, const std::string& name, HWND window) {
   RECT r = {};
@@ -67,13 +142,7 @@ void AddChildren(Layout* layout, const std::string& prefix, HWND parent) {
     AddWindow(layout, prefix + "/" + std::to_string(GetDlgCtrlID(child)), child);
 }
 
-bool SaveLayout(const Layout& layout, const std::string& path) {
-  std::ofstream out(path);
-  for (const Placed& p : layout)
-    out << p.name << ' ' << p.rect.left << ' ' << p.rect.top << ' ' << p.rect.right << ' '
-        << p.rect.bottom << '\n';
-  return bool(out);
-}
+namespace {
 
 Layout LoadLayout(const std::string& path) {
   Layout layout;
@@ -90,7 +159,13 @@ const RECT* Find(const Layout& layout, const std::string& name) {
   return nullptr;
 }
 
-namespace {
+bool SaveLayout(const Layout& layout, const std::string& path) {
+  std::ofstream out(path);
+  for (const Placed& p : layout)
+    out << p.name << ' ' << p.rect.left << ' ' << p.rect.top << ' ' << p.rect.right << ' '
+        << p.rect.bottom << '\n';
+  return bool(out);
+}
 
 // value * dpi / 96, exactly, against a measured edge: within a pixel.
 bool Near(LONG measured, LONG standard, int dpi) {
@@ -105,7 +180,13 @@ std::string Show(const RECT& r) {
 
 }  // namespace
 
-void ExpectScaled(const Layout& reference, const Layout& layout, int dpi) {
+void SaveOrExpectScaled(const Layout& layout, int dpi) {
+  if (GetFileAttributesA(ReferencePath().c_str()) == INVALID_FILE_ATTRIBUTES) {
+    ASSERT_EQ(dpi, STANDARD_DPI) << "no layout measured at 96 DPI";
+    ASSERT_TRUE(SaveLayout(layout, ReferencePath()));
+    return;
+  }
+  const Layout reference = LoadLayout(ReferencePath());
   ASSERT_FALSE(reference.empty()) << "no layout measured at 96 DPI";
   EXPECT_EQ(reference.size(), layout.size());
   for (const Placed& standard : reference) {
@@ -194,19 +275,13 @@ int ExpectCaptionsFit(HWND parent, const std::string& name, int dpi) {
   return measured;
 }
 
-namespace {
-
-bool HandleUntil(const std::function<bool()>& done) {
-  return hvtest::WaitUntil([&] {
-    hv::WaitEvents(1);
-    return done();
-  });
-}
-
-}  // namespace
-
-bool ClickUntil(HWND window, POINT device, const std::function<bool()>& done) {
-  POINT screen = device;
+void ExpectClickLands(HWND window, const std::string& name, int dpi, const std::function<bool()>& done) {
+  const Layout standard = LoadLayout(ReferencePath());
+  const RECT* r = Find(standard, name);
+  ASSERT_NE(r, nullptr) << name;
+  ASSERT_FALSE(done()) << name << " before the click";
+  POINT screen = {ToDevice((r->left + r->right) / 2, dpi), ToDevice((r->top + r->bottom) / 2, dpi)};
+  const POINT device = screen;
   ClientToScreen(window, &screen);
   // The pointer arrives first, as a user's would; the press and release
   // carry the point too, so none lands where an earlier move left it.
@@ -215,8 +290,11 @@ bool ClickUntil(HWND window, POINT device, const std::function<bool()>& done) {
   SendInput(1, &move, sizeof move);
   INPUT click[] = {hvtest::MouseInputAt(screen, MOUSEEVENTF_LEFTDOWN),
                    hvtest::MouseInputAt(screen, MOUSEEVENTF_LEFTUP)};
-  if (SendInput(2, click, sizeof click[0]) != 2) return false;
-  return HandleUntil(done);
+  ASSERT_EQ(SendInput(2, click, sizeof click[0]), 2u);
+  EXPECT_TRUE(hvtest::WaitUntil([&] {
+    hv::WaitEvents(1);
+    return done();
+  })) << "the click at (" << device.x << ',' << device.y << ") did not reach " << name;
 }
 
 }  // namespace dpitest
