@@ -1,5 +1,8 @@
 // Caption pictures of bitmap buttons and picture statics, by resource
-// number, resource name and file path, and the transparent static.
+// number, resource name and file path, and the transparent static. Only a
+// static of the bitmap type takes a picture from its caption: one of another
+// type whose low bits hold SS_BITMAP's too (SS_ENHMETAFILE) loads nothing it
+// could not show, and no picture outlives its control.
 #include <algorithm>
 #include <fstream>
 
@@ -29,22 +32,22 @@ void WriteBitmapFile(const std::string& path, int width, int height) {
   out << std::string(size, '\0');
 }
 
-SIZE PictureSize(HWND control, UINT get) {
-  auto picture = reinterpret_cast<HBITMAP>(SendMessageA(control, get, IMAGE_BITMAP, 0));
-  BITMAP description = {};
-  if (!picture || !GetObjectA(picture, sizeof description, &description)) return {0, 0};
-  return {description.bmWidth, description.bmHeight};
-}
-
 struct PictureKind {
   int32_t kind;
   DWORD style;
   UINT get;
+  bool loads = true;  // false: the caption is no picture's name
 };
 const PictureKind pictureKinds[] = {
     {hv::CK_BUTTON, BS_BITMAP, BM_GETIMAGE},
     {hv::CK_HOTBUTTON, BS_BITMAP, BM_GETIMAGE},
     {hv::CK_STATIC, SS_BITMAP, STM_GETIMAGE},
+};
+const PictureKind otherStatics[] = {
+    {hv::CK_STATIC, SS_ENHMETAFILE, STM_GETIMAGE, false},
+    {hv::CK_STATIC, SS_ENHMETAFILE | hv::CC_TRANSPARENT, STM_GETIMAGE, false},
+    {hv::CK_STATIC, SS_LEFT, STM_GETIMAGE, false},
+    {hv::CK_STATIC, SS_OWNERDRAW, STM_GETIMAGE, false},
 };
 
 TEST_F(Pictures, TheCaptionNamesTheBitmapByNumberNameOrPath) {
@@ -84,21 +87,27 @@ TEST_F(Pictures, TheCaptionNamesTheBitmapByNumberNameOrPath) {
   int id = 100;
   hvtest::GdiBalance balance;
   int objects = 0;  // brushes, fonts and pictures: a new text deletes the picture it replaces
-  for (const PictureKind& k : pictureKinds) {
+  std::vector<PictureKind> kinds(std::begin(pictureKinds), std::end(pictureKinds));
+  kinds.insert(kinds.end(), std::begin(otherStatics), std::end(otherStatics));
+  for (const PictureKind& k : kinds) {
     for (const auto& c : cases) {
-      SCOPED_TRACE(testing::Message() << "kind " << k.kind << ", caption " << c.caption);
+      SCOPED_TRACE(testing::Message() << "kind " << k.kind << ", style " << std::hex << k.style
+                                      << ", caption " << c.caption);
       hv::CreateControl(&w, k.kind, c.caption.c_str(), 0, 0, 40, 40, k.style, ++id);
       hv::CreateControl(&w, k.kind, "12", 0, 0, 40, 40, k.style, ++id);
       hv::SetControlText(&w, id, c.caption.c_str());
-      objects += 4 + (c.size.cx ? 1 : 0) + (c.created.cx ? 1 : 0);
+      const SIZE size = k.loads ? c.size : SIZE{}, made = k.loads ? c.created : SIZE{};
+      objects += 4 + (size.cx ? 1 : 0) + (made.cx ? 1 : 0);
       EXPECT_EQ(balance.Delta(), objects) << balance.Changes();
-      SIZE created = PictureSize(Control(id - 1), k.get), set = PictureSize(Control(id), k.get);
-      EXPECT_EQ(created.cx, c.created.cx) << "at creation";
-      EXPECT_EQ(created.cy, c.created.cy) << "at creation";
-      EXPECT_EQ(set.cx, c.size.cx) << "as new text";
-      EXPECT_EQ(set.cy, c.size.cy) << "as new text";
+      SIZE created = ct::PictureSize(Control(id - 1), k.get), set = ct::PictureSize(Control(id), k.get);
+      EXPECT_EQ(created.cx, made.cx) << "at creation";
+      EXPECT_EQ(created.cy, made.cy) << "at creation";
+      EXPECT_EQ(set.cx, size.cx) << "as new text";
+      EXPECT_EQ(set.cy, size.cy) << "as new text";
     }
   }
+  while (id > 100) DestroyWindow(Control(id--));
+  EXPECT_EQ(balance.Delta(), 0) << "after destruction: " << balance.Changes();
   DeleteFileA(file.c_str());
   DeleteFileA(text.c_str());
   DeleteFileA(longest.c_str());

@@ -10,12 +10,13 @@
 #include <thread>
 
 #include "runtime/runtime.h"
+#include "tests/support/accessible_name.h"
 #include "tests/support/gdi_count.h"
 #include "tests/support/heap_count.h"
 #include "tests/support/manifest.h"
 #include "tests/support/message_boxes.h"
 #include "tests/support/pixels.h"
-#include "tests/support/wait.h"
+#include "tests/support/window_test.h"
 
 namespace {
 
@@ -92,10 +93,10 @@ void WarmUp() {
   hvtest::Pump();
 }
 
-class Utf8Text : public ::testing::Test {
+class Utf8Text : public hvtest::WindowTest {
  protected:
   void SetUp() override {
-    hv::RuntimeStartup();
+    hvtest::WindowTest::SetUp();
     WarmUp();
     balance_.emplace();
     blocks_ = hvtest::CountRuntimeBlocks();
@@ -109,6 +110,7 @@ class Utf8Text : public ::testing::Test {
     hvtest::Pump();
     EXPECT_EQ(balance_->Delta(), 0) << balance_->Changes();
     EXPECT_EQ(hvtest::CountRuntimeBlocks(), blocks_);
+    hvtest::WindowTest::TearDown();
   }
   HWND Control(int32_t id) { return GetDlgItem(w.hwnd, id); }
   hv::WindowRecord w = {};
@@ -129,12 +131,16 @@ TEST(Utf8Manifest, HoldsUtf8AndPerMonitorDpiAwareness) {
   EXPECT_EQ(GetACP(), UINT(CP_UTF8));
 }
 
-// Titles, control texts and list items: set through the runtime, the system
-// holds the text's UTF-16, and the runtime gives back the same UTF-8.
+// Titles, control texts, list items and a control's label: set through the
+// runtime, the system holds the text's UTF-16 (a label's "&" doubled, no
+// mnemonic), and the runtime gives back the same UTF-8; the accessible
+// object reads the label as written.
 TEST_F(Utf8Text, WindowsControlsAndListsHoldTheTextAsWritten) {
   EXPECT_EQ(GetACP(), UINT(CP_UTF8)) << "the manifest did not choose UTF-8";
   CreateEveryControl(&w);
   for (int32_t id : {EDIT, STATIC_TEXT, BUTTON, RICH}) hv::SetControlText(&w, id, TEXT);
+  const std::string label = std::string("Spannung & ") + TEXT;
+  EXPECT_EQ(hv::SetControlLabel(&w, EDIT, label.c_str()), 1);
   hv::SendControlMessage(uintptr_t(&w), hv::MT_RECORD, LB_ADDSTRING, 0, LPARAM(TEXT), hv::MT_TEXT, LIST);
   hv::SendControlMessage(uintptr_t(&w), hv::MT_RECORD, CB_ADDSTRING, 0, LPARAM(TEXT), hv::MT_TEXT, COMBO);
 
@@ -150,8 +156,13 @@ TEST_F(Utf8Text, WindowsControlsAndListsHoldTheTextAsWritten) {
       {"rich edit", WindowTextW(Control(RICH))},
       {"list item", ItemW(Control(LIST), LB_GETTEXTLEN, LB_GETTEXT)},
       {"combo item", ItemW(Control(COMBO), CB_GETLBTEXTLEN, CB_GETLBTEXT)},
+      {"label", WindowTextW(GetWindow(Control(EDIT), GW_HWNDPREV)).substr(12)},
   };
   for (const Held& h : held) EXPECT_EQ(h.wide, std::wstring(WIDE)) << h.what;
+  EXPECT_EQ(WindowTextW(GetWindow(Control(EDIT), GW_HWNDPREV)).substr(0, 12), L"Spannung && ");
+  ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
+  EXPECT_EQ(hvtest::AccessibleName(Control(EDIT)), label);
+  CoUninitialize();
   for (int32_t id : {EDIT, STATIC_TEXT, BUTTON, RICH}) {
     char* text = hv::GetControlText(&w, id);
     EXPECT_STREQ(text, TEXT) << "control " << id;
