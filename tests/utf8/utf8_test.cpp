@@ -53,16 +53,13 @@ void CreateEveryControl(hv::WindowRecord* w) {
   hv::CreateControl(w, hv::CK_RICHEDIT, "", 220, 80, 180, 60, 0, RICH);
 }
 
-// Shows a message box and, from another thread, reads its caption and
-// text as UTF-16 and presses OK; returns what ShowMessage returned.
-int32_t ShowAndReadBox(hv::WindowRecord* owner, const char* caption, std::wstring* shownCaption,
-                       std::wstring* shownText) {
+// Shows a message box and, from another thread, reads it and presses OK;
+// returns what ShowMessage returned.
+int32_t ShowAndReadBox(hv::WindowRecord* owner, const char* caption, hvtest::SeenBox* seen) {
   std::thread reader([&] {
     HWND box = nullptr;
     hvtest::WaitUntil([&] { return (box = hvtest::FindMessageBox(GetCurrentProcessId())) != nullptr; });
-    if (!box) return;
-    *shownCaption = WindowTextW(box);
-    *shownText = WindowTextW(GetDlgItem(box, 0xFFFF));  // the box's static text
+    *seen = hvtest::ReadBox(box);
     hvtest::PressOk(box);
   });
   int32_t pressed = hv::ShowMessage(owner, TEXT, caption, 0);
@@ -85,8 +82,8 @@ void WarmUp() {
   CreateEveryControl(&record);
   for (int32_t id : {EDIT, STATIC_TEXT, BUTTON, RICH}) hv::SetControlText(&record, id, TEXT);
   hv::PrintText(2, hv::TC_RECORD, &record, hv::TC_STRING, TEXT);
-  std::wstring caption, text;
-  ShowAndReadBox(&record, "warm-up", &caption, &text);
+  hvtest::SeenBox seen;
+  ShowAndReadBox(&record, "warm-up", &seen);
   hvtest::Pump();
   hv::printTarget = nullptr;
   hv::CloseWindow(&record);
@@ -139,8 +136,8 @@ TEST_F(Utf8Text, WindowsControlsAndListsHoldTheTextAsWritten) {
   EXPECT_EQ(GetACP(), UINT(CP_UTF8)) << "the manifest did not choose UTF-8";
   CreateEveryControl(&w);
   for (int32_t id : {EDIT, STATIC_TEXT, BUTTON, RICH}) hv::SetControlText(&w, id, TEXT);
-  const std::string label = std::string("Spannung & ") + TEXT;
-  EXPECT_EQ(hv::SetControlLabel(&w, EDIT, label.c_str()), 1);
+  const char label[] = "Spannung & Grüße ✓ Жук 😀";  // "Spannung & " and TEXT
+  EXPECT_EQ(hv::SetControlLabel(&w, EDIT, label), 1);
   hv::SendControlMessage(uintptr_t(&w), hv::MT_RECORD, LB_ADDSTRING, 0, LPARAM(TEXT), hv::MT_TEXT, LIST);
   hv::SendControlMessage(uintptr_t(&w), hv::MT_RECORD, CB_ADDSTRING, 0, LPARAM(TEXT), hv::MT_TEXT, COMBO);
 
@@ -264,12 +261,13 @@ TEST_F(Utf8Text, ButtonCaptionIsCentredByItsCharacters) {
   EXPECT_NEAR(right, start + expected.cx - 1, 3);
 }
 
-// A message box shows its caption and text as the system's UTF-16.
+// A message box shows its caption and text as written (read back through
+// the system's UTF-16).
 TEST_F(Utf8Text, MessageBoxShowsTheTextAsWritten) {
-  std::wstring caption, text;
-  EXPECT_EQ(ShowAndReadBox(&w, "Жук ✓", &caption, &text), IDOK);
-  EXPECT_EQ(caption, L"Жук ✓");
-  EXPECT_EQ(text, std::wstring(WIDE));
+  hvtest::SeenBox seen;
+  EXPECT_EQ(ShowAndReadBox(&w, "Жук ✓", &seen), IDOK);
+  EXPECT_EQ(seen.caption, "Жук ✓");
+  EXPECT_EQ(seen.text, TEXT);
 }
 
 }  // namespace
