@@ -38,9 +38,14 @@ std::wstring ItemW(HWND control, UINT lengthMessage, UINT textMessage) {
   return text.c_str();
 }
 
-SIZE ExtentW(HDC dc, const std::wstring& text) {
+// What the system measures for the text in the font on the window.
+SIZE ExtentW(HWND window, HGDIOBJ font, const std::wstring& text) {
+  HDC dc = GetDC(window);
+  HGDIOBJ previous = SelectObject(dc, font);
   SIZE size = {};
   GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &size);
+  SelectObject(dc, previous);
+  ReleaseDC(window, dc);
   return size;
 }
 
@@ -176,11 +181,7 @@ TEST_F(Utf8Text, WindowsControlsAndListsHoldTheTextAsWritten) {
 TEST_F(Utf8Text, PrintedTextIsDrawnAsItsCharacters) {
   hv::SetFont(&w, "Tahoma", 12, 400, 0, 0);
   hv::SetFrontPen(&w, INK);
-  HDC dc = GetDC(w.hwnd);
-  HGDIOBJ previous = SelectObject(dc, w.font);
-  const SIZE expected = ExtentW(dc, WIDE);
-  SelectObject(dc, previous);
-  ReleaseDC(w.hwnd, dc);
+  const SIZE expected = ExtentW(w.hwnd, w.font, WIDE);
   ASSERT_GT(expected.cx, 0);
 
   struct Line {
@@ -210,11 +211,7 @@ TEST_F(Utf8Text, CutTextEndsOnAWholeCharacter) {
   hv::SetFont(&w, "Tahoma", 8, 400, 0, 0);
   const std::string filler(hv::PRINT_BUFFER_SIZE - 2, 'a');  // leaves room for one byte
   const std::wstring wideFiller(filler.begin(), filler.end());
-  HDC dc = GetDC(w.hwnd);
-  HGDIOBJ previous = SelectObject(dc, w.font);
-  const LONG fillerWidth = ExtentW(dc, wideFiller).cx;
-  SelectObject(dc, previous);
-  ReleaseDC(w.hwnd, dc);
+  const LONG fillerWidth = ExtentW(w.hwnd, w.font, wideFiller).cx;
   struct Cut {
     const char* what;
     int32_t code;
@@ -246,10 +243,8 @@ TEST_F(Utf8Text, ButtonCaptionIsCentredByItsCharacters) {
   hv::SetControlColor(&w, BUTTON, INK, PAPER);
   HWND button = Control(BUTTON);
   RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  const SIZE expected = ExtentW(button, HGDIOBJ(SendMessageW(button, WM_GETFONT, 0, 0)), WIDE);
   HDC dc = GetDC(button);
-  HGDIOBJ previous = SelectObject(dc, HGDIOBJ(SendMessageW(button, WM_GETFONT, 0, 0)));
-  const SIZE expected = ExtentW(dc, WIDE);
-  SelectObject(dc, previous);
   const hvtest::Pixels shown(dc, RECT{0, 0, WIDTH, HEIGHT});
   ReleaseDC(button, dc);
   int left = WIDTH, right = -1;
