@@ -228,7 +228,8 @@ TEST_F(Utf8Text, CutTextEndsOnAWholeCharacter) {
 // A face name longer than the font's field is cut to whole characters:
 // 30 ASCII letters and a two-byte letter leave room for the letters only.
 TEST_F(Utf8Text, LongFaceNameIsCutToWholeCharacters) {
-  const std::string face = std::string(30, 'a') + "ЖЖ";
+  std::string face(30, 'a');
+  face += "ЖЖ";
   hv::SetFont(&w, face.c_str(), 10, 400, 0, 0);
   LOGFONTW font = {};
   ASSERT_TRUE(GetObjectW(w.font, sizeof font, &font));
