@@ -42,19 +42,13 @@ std::string Text(HWND window) {
   return text;
 }
 
+// One control labelled again and again: each call replaces the text. The
+// accessible object reads what was given.
 struct LabelCase {
   const char* given;
   const char* held;  // the label's text: each "&" doubled, no mnemonic
-  const char* name;  // what the accessible object reads
 };
-
-// One control labelled again and again: each call replaces the text.
-const LabelCase labelCases[] = {
-    {"Power ( W )", "Power ( W )", "Power ( W )"},
-    {"Volts & amps", "Volts && amps", "Volts & amps"},
-    {"&", "&&", "&"},
-    {"", "", ""},
-};
+const LabelCase labelCases[] = {{"Power ( W )", "Power ( W )"}, {"Volts & amps", "Volts && amps"}, {"&", "&&"}, {"", ""}};
 
 TEST_F(Labels, NameTheControlFromAHiddenStaticJustBeforeIt) {
   const std::vector<HWND> tabs = TabOrder();
@@ -67,7 +61,7 @@ TEST_F(Labels, NameTheControlFromAHiddenStaticJustBeforeIt) {
     EXPECT_EQ(GetDlgCtrlID(label), hv::CONTROL_LABEL_ID);
     EXPECT_EQ(GetWindowLongA(label, GWL_STYLE) & (WS_VISIBLE | WS_TABSTOP | WS_GROUP), 0);
     EXPECT_EQ(Text(label), c.held);
-    EXPECT_EQ(hvtest::AccessibleName(Control(FIELD)), c.name);
+    EXPECT_EQ(hvtest::AccessibleName(Control(FIELD)), c.given);
     EXPECT_EQ(Children(), children + 1) << "one label, its text replaced";
   }
   EXPECT_EQ(TabOrder(), tabs);

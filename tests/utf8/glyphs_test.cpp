@@ -36,7 +36,6 @@ struct Face {
 
 LOGFONTW Named(const wchar_t* name, LONG weight = FW_NORMAL) {
   LOGFONTW font = {};
-  font.lfHeight = -24;
   font.lfWeight = weight;
   wcscpy(font.lfFaceName, name);
   return font;
