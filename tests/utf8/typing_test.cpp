@@ -15,12 +15,11 @@ namespace {
 
 enum : int32_t { EDIT = 10, RICH = 11 };
 
-// What the window's handler was given as characters.
-std::string handed;
-
-int32_t Handler() {
-  if (hv::eventState.eventCode == WM_CHAR) handed += char(hv::eventState.eventParam1);
-  return 0;
+// What the window's handler was given as characters, one byte an event.
+std::string Handed() {
+  std::string bytes;
+  for (const hvtest::Entry& e : hvtest::Entries(hvtest::EVENT, WM_CHAR)) bytes += char(e.param1);
+  return bytes;
 }
 
 struct Word {
@@ -73,7 +72,7 @@ class TYPING : public hvtest::WindowTest {
   void SetUp() override {
     hvtest::WindowTest::SetUp();
     ASSERT_EQ(GetACP() == CP_UTF8, bool(UTF8_PROGRAM)) << "not the program it was built as";
-    hv::OpenWindow(&w, 60, 60, 420, 200, 0, nullptr, "Typing", Handler);
+    hv::OpenWindow(&w, 60, 60, 420, 200, 0, nullptr, "Typing", hvtest::RecordingHandler);
     hv::CreateControl(&w, hv::CK_EDIT, "", 10, 10, 300, 24, ES_AUTOHSCROLL, EDIT);
     hv::CreateControl(&w, hv::CK_RICHEDIT, "", 10, 50, 300, 60, 0, RICH);
     ASSERT_TRUE(hvtest::BringToForeground(w.hwnd));
@@ -93,15 +92,15 @@ class TYPING : public hvtest::WindowTest {
   template <typename Action>
   std::string Into(int32_t id, size_t length, Action action) {
     if (id) hv::SetControlText(&w, id, "");
-    handed.clear();
+    hvtest::recording.clear();
     hv::SetControlFocus(&w, id);
     hvtest::Pump();
     action();
     hvtest::WaitUntil([&] {
       hv::WaitEvents(1);
-      return (id ? Text(id) : handed).size() >= length;
+      return (id ? Text(id) : Handed()).size() >= length;
     });
-    return id ? Text(id) : handed;
+    return id ? Text(id) : Handed();
   }
   hv::WindowRecord w = {};
 };
