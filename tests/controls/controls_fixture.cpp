@@ -84,6 +84,13 @@ std::set<std::string> PropertyNames(HWND window) {
   return names;
 }
 
+SIZE PictureSize(HWND control, UINT get) {
+  auto picture = reinterpret_cast<HBITMAP>(SendMessageA(control, get, IMAGE_BITMAP, 0));
+  BITMAP description = {};
+  if (!picture || !GetObjectA(picture, sizeof description, &description)) return {0, 0};
+  return {description.bmWidth, description.bmHeight};
+}
+
 std::string TextOf(hv::WindowRecord* record, int id) {
   char* text = hv::GetControlText(record, id);
   std::string copy = text ? text : "(null)";

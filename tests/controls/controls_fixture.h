@@ -38,6 +38,10 @@ std::set<std::string> PropertyNames(HWND window);
 // The runtime's own property names.
 extern const std::vector<std::string> runtimeProperties;
 
+// The size of the bitmap the control shows (get: BM_GETIMAGE or
+// STM_GETIMAGE); 0 by 0 for none.
+SIZE PictureSize(HWND control, UINT get);
+
 // The text GetControlText returns, freed.
 std::string TextOf(hv::WindowRecord* record, int id);
 

@@ -18,13 +18,6 @@ void ChangeDpi(HWND window, int32_t dpi) {
   SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
 }
 
-SIZE PictureSize(HWND control, UINT get) {
-  auto picture = reinterpret_cast<HBITMAP>(SendMessageA(control, get, IMAGE_BITMAP, 0));
-  BITMAP description = {};
-  if (!picture || !GetObjectA(picture, sizeof description, &description)) return {0, 0};
-  return {description.bmWidth, description.bmHeight};
-}
-
 class DpiControls : public ct::ControlTest {
  protected:
   void SetUp() override {
@@ -57,7 +50,7 @@ TEST_F(DpiControls, CaptionPicturesAreTakenAgainAtTheNewDpi) {
     SCOPED_TRACE(dpi);
     ChangeDpi(w.hwnd, dpi);
     for (const auto& k : kinds) {
-      const SIZE size = PictureSize(Control(FIRST + int32_t(&k - kinds)), k.get);
+      const SIZE size = ct::PictureSize(Control(FIRST + int32_t(&k - kinds)), k.get);
       EXPECT_EQ(size.cx, MulDiv(3, dpi, 96)) << k.kind;
       EXPECT_EQ(size.cy, MulDiv(2, dpi, 96)) << k.kind;
     }

@@ -1,84 +1,490 @@
-// A narrow field whose text is wider than the field already: every change
-// removes exactly what it should and inserts nothing, wherever the caret
-// is, and writes nothing outside the field's text.
+// Every way an edit field has of changing or copying its text, at every
+// caret place, in a field whose text is wider than the field: it must do
+// what a plain edit with room does, except that nothing inserted fits, and a
+// password field gives nothing away. Messages are sent by hand, modifier
+// keys set in the thread's key state; the keys the edit acts on itself are
+// typed as real keys too. A field with room does its own work.
+#include <cstring>
+#include <cwchar>
+#include <initializer_list>
+#include <optional>
+#include <iterator>
+#include <set>
 #include <string>
+#include <vector>
 
-#include "tests/controls/clipboard_text.h"
+#include "tests/support/clipboard.h"
 #include "tests/controls/controls_fixture.h"
+
+#include <imm.h>
 
 namespace {
 
-class FullField : public ct::ControlTest {};
+class FullFieldRoutes : public ct::ControlTest {};
 
-std::string Digits(size_t n) {
-  std::string text;
-  while (text.size() < n) text += char('0' + text.size() % 10);
-  return text;
+const char kLetters[] = "abcdefghijklmnopqrstuvwxyz";  // far wider than 60 pixels
+const char kPasted[] = "XYZ";                          // letters the text does not hold
+
+enum Modifier { NONE = 0, SHIFT = 1, CTRL = 2 };
+
+void HoldModifiers(int held) {
+  BYTE keys[256];
+  GetKeyboardState(keys);
+  keys[VK_SHIFT] = held & SHIFT ? 0x80 : 0;
+  keys[VK_CONTROL] = held & CTRL ? 0x80 : 0;
+  keys[VK_MENU] = 0;
+  SetKeyboardState(keys);
 }
 
-const std::string kLong = Digits(200);  // twenty times as wide as the field
+// The IME side of an input context, which the system's headers leave out:
+// an IME's result string is taken from the field's input context.
+struct CompositionStrings {
+  DWORD size;
+  DWORD compositionParts[12];  // reading and composition attributes, clauses, strings
+  DWORD cursor, deltaStart;
+  DWORD resultReadingParts[4];
+  DWORD resultClauseLength, resultClauseOffset;
+  DWORD resultLength, resultOffset;
+  DWORD privateSize, privateOffset;
+};
+struct InputContext {
+  HWND window;
+  BOOL open;
+  POINT statusWindow, softKeyboard;
+  DWORD conversion, sentence;
+  LOGFONTW font;
+  COMPOSITIONFORM compositionForm;
+  CANDIDATEFORM candidateForms[4];
+  HIMCC strings;
+};
+extern "C" {
+InputContext* WINAPI ImmLockIMC(HIMC);
+BOOL WINAPI ImmUnlockIMC(HIMC);
+LPVOID WINAPI ImmLockIMCC(HIMCC);
+BOOL WINAPI ImmUnlockIMCC(HIMCC);
+HIMCC WINAPI ImmReSizeIMCC(HIMCC, DWORD);
+}
 
-struct ChangeCase {
-  const char* what;
-  const std::string* text;  // the field's text before
-  DWORD from, to;           // its selection
+class ImeResult {
+ public:
+  ImeResult(HWND window, const wchar_t* text) : window_(window), context_(ImmGetContext(window)) {
+    Put(text);
+  }
+  ~ImeResult() {
+    Put(L"");
+    if (context_) ImmReleaseContext(window_, context_);
+  }
+  // The length in bytes ImmGetCompositionStringW gives.
+  LONG Length() const {
+    return context_ ? ImmGetCompositionStringW(context_, GCS_RESULTSTR, nullptr, 0) : -1;
+  }
+
+ private:
+  void Put(const wchar_t* text) {
+    if (!context_) return;
+    InputContext* input = ImmLockIMC(context_);
+    if (!input) return;
+    DWORD length = DWORD(wcslen(text));
+    DWORD size = DWORD(sizeof(CompositionStrings) + (length + 1) * sizeof(WCHAR));
+    HIMCC resized = ImmReSizeIMCC(input->strings, size);
+    if (resized) input->strings = resized;
+    auto* strings = static_cast<CompositionStrings*>(resized ? ImmLockIMCC(resized) : nullptr);
+    if (strings) {
+      memset(strings, 0, size);
+      strings->size = size;
+      strings->resultLength = length;
+      strings->resultOffset = sizeof(CompositionStrings);
+      memcpy(reinterpret_cast<BYTE*>(strings) + sizeof(CompositionStrings), text,
+             (length + 1) * sizeof(WCHAR));
+      ImmUnlockIMCC(resized);
+    }
+    ImmUnlockIMC(context_);
+  }
+  HWND window_;
+  HIMC context_;
+};
+
+struct Route {
+  const char* name;
   UINT message;
   WPARAM wParam;
-  const char* inserted;     // EM_REPLACESEL's text, or what is on the clipboard
-  DWORD removedFrom, removedTo;  // what goes; the caret ends at removedFrom
-  const char* added;        // what is inserted there
+  LPARAM lParam;      // kReplacement: the address of kPasted
+  int held;           // modifiers down
+  const char* clip;   // on the clipboard before; null: nothing
+  const char* adds;   // what a plain edit with room inserts
+  const wchar_t* ime = nullptr;  // the IME's result string in the input context
 };
-const std::string kShort = "5555";
-const ChangeCase changeCases[] = {
-    {"a digit at the start", &kLong, 0, 0, WM_CHAR, '7', nullptr, 0, 0, ""},
-    {"a digit inside", &kLong, 5, 5, WM_CHAR, '7', nullptr, 5, 5, ""},
-    {"a digit at the end", &kLong, 200, 200, WM_CHAR, '7', nullptr, 200, 200, ""},
-    {"a digit over a selection", &kLong, 2, 6, WM_CHAR, '7', nullptr, 2, 6, ""},
-    {"a letter over a selection", &kLong, 2, 6, WM_CHAR, 'x', nullptr, 2, 2, ""},
-    {"backspace at the start", &kLong, 0, 0, WM_CHAR, '\b', nullptr, 0, 0, ""},
-    {"backspace inside", &kLong, 5, 5, WM_CHAR, '\b', nullptr, 4, 5, ""},
-    {"backspace over a selection", &kLong, 0, 3, WM_CHAR, '\b', nullptr, 0, 3, ""},
-    {"delete at the start", &kLong, 0, 0, WM_KEYDOWN, VK_DELETE, nullptr, 0, 1, ""},
-    {"clear of the first character", &kLong, 0, 1, WM_CLEAR, 0, nullptr, 0, 1, ""},
-    {"clear of nothing", &kLong, 0, 0, WM_CLEAR, 0, nullptr, 0, 0, ""},
-    {"cut of a selection", &kLong, 1, 4, WM_CUT, 0, nullptr, 1, 4, ""},
-    {"replace at the start", &kLong, 0, 0, EM_REPLACESEL, TRUE, "9", 0, 0, ""},
-    {"replace of a selection", &kLong, 0, 2, EM_REPLACESEL, TRUE, "9", 0, 2, ""},
-    {"paste at the start", &kLong, 0, 0, WM_PASTE, 0, "12", 0, 0, ""},
-    {"undo", &kLong, 0, 0, EM_UNDO, 0, nullptr, 0, 0, ""},
-    // With room left the field does its own work: these only show the
-    // runtime does not stand in its way.
-    {"a digit with room", &kShort, 4, 4, WM_CHAR, '7', nullptr, 4, 4, "7"},
-    {"backspace with room", &kShort, 4, 4, WM_CHAR, '\b', nullptr, 3, 4, ""},
-    {"paste with room", &kShort, 0, 4, WM_PASTE, 0, "12", 0, 4, "12"},
+constexpr LPARAM kReplacement = -1;
+const Route routes[] = {
+    {"a letter", WM_CHAR, 'Q', 0, NONE, kPasted, "Q"},
+    {"an IME letter", WM_IME_CHAR, 'Q', 0, NONE, kPasted, "Q"},
+    {"WM_UNICHAR", WM_UNICHAR, 'Q', 0, NONE, kPasted, "Q"},
+    // The control reads an ANSI window's character from the low byte.
+    {"WM_CHAR 0xFFFF", WM_CHAR, 0xFFFF, 0, NONE, kPasted, "\xFF"},
+    {"WM_CHAR 0x131", WM_CHAR, 0x131, 0, NONE, kPasted, "1"},
+    {"WM_CHAR 0x108", WM_CHAR, 0x108, 0, NONE, kPasted, ""},
+    {"backspace", WM_CHAR, '\b', 0, NONE, kPasted, ""},
+    {"ctrl+H", WM_CHAR, '\b', 0, CTRL, kPasted, ""},
+    {"ctrl+V", WM_CHAR, 0x16, 0, CTRL, kPasted, kPasted},
+    {"ctrl+V, clipboard empty", WM_CHAR, 0x16, 0, CTRL, nullptr, ""},
+    {"ctrl+X", WM_CHAR, 0x18, 0, CTRL, kPasted, ""},
+    {"ctrl+Z", WM_CHAR, 0x1A, 0, CTRL, kPasted, ""},
+    {"delete", WM_KEYDOWN, VK_DELETE, 0, NONE, kPasted, ""},
+    {"shift+delete", WM_KEYDOWN, VK_DELETE, 0, SHIFT, kPasted, ""},
+    {"ctrl+delete", WM_KEYDOWN, VK_DELETE, 0, CTRL, kPasted, ""},
+    {"shift+insert", WM_KEYDOWN, VK_INSERT, 0, SHIFT, kPasted, kPasted},
+    {"shift+insert, clipboard empty", WM_KEYDOWN, VK_INSERT, 0, SHIFT, nullptr, ""},
+    {"ctrl+insert", WM_KEYDOWN, VK_INSERT, 0, CTRL, kPasted, ""},
+    {"alt+backspace", WM_SYSKEYDOWN, VK_BACK, 0x2000, NONE, kPasted, ""},
+    {"WM_PASTE", WM_PASTE, 0, 0, NONE, kPasted, kPasted},
+    {"WM_PASTE, clipboard empty", WM_PASTE, 0, 0, NONE, nullptr, ""},
+    {"WM_CUT", WM_CUT, 0, 0, NONE, kPasted, ""},
+    {"WM_COPY", WM_COPY, 0, 0, NONE, kPasted, ""},
+    {"WM_CLEAR", WM_CLEAR, 0, 0, NONE, kPasted, ""},
+    {"WM_UNDO", WM_UNDO, 0, 0, NONE, kPasted, ""},
+    {"EM_UNDO", EM_UNDO, 0, 0, NONE, kPasted, ""},
+    {"EM_REPLACESEL", EM_REPLACESEL, TRUE, kReplacement, NONE, kPasted, kPasted},
+    // A full field takes none of an IME's result, but is marked modified
+    // as a plain edit that took it is.
+    {"an IME result", WM_IME_COMPOSITION, 0, GCS_RESULTSTR, NONE, kPasted, "7", L"7"},
+    {"an IME result, empty", WM_IME_COMPOSITION, 0, GCS_RESULTSTR, NONE, kPasted, ""},
+    {"an IME composition", WM_IME_COMPOSITION, 0, GCS_COMPSTR, NONE, kPasted, ""},
 };
 
-TEST_F(FullField, ChangesRemoveWhatTheyShouldAndInsertNothingThatCannotFit) {
+struct Place {
+  DWORD from, to;
+};
+// Every caret place, and selections at the start, inside and at the end
+// (each leaves more than fits).
+std::vector<Place> Places() {
+  std::vector<Place> places = {{0, 3}, {5, 8}, {23, 26}};
+  for (DWORD caret = 0; caret <= 26; ++caret) places.push_back({caret, caret});
+  return places;
+}
+const DWORD kStyles[] = {0, ES_PASSWORD, ES_NUMBER};
+
+// What a field holds after a route.
+struct Outcome {
+  std::string text;
+  DWORD from, to;
+  LRESULT modified;
+  std::string clipboard;
+};
+
+Outcome Take(HWND edit, HWND owner, const Route& route, const Place& place) {
+  SetWindowTextA(edit, kLetters);
+  SendMessageA(edit, EM_SETSEL, place.from, place.to);
+  hvtest::PutOnClipboard(owner, route.clip);
+  HoldModifiers(route.held);
+  std::optional<ImeResult> result;
+  if (route.ime) {
+    result.emplace(edit, route.ime);
+    EXPECT_GT(result->Length(), 0) << "no result string in the input context";
+  }
+  LPARAM lParam = route.lParam == kReplacement ? reinterpret_cast<LPARAM>(kPasted) : route.lParam;
+  // An IME starts a composition where the caret is before it sends one.
+  if (route.message == WM_IME_COMPOSITION) SendMessageA(edit, WM_IME_STARTCOMPOSITION, 0, 0);
+  // A Unicode window is sent its characters unconverted.
+  if (IsWindowUnicode(edit))
+    SendMessageW(edit, route.message, route.wParam, lParam);
+  else
+    SendMessageA(edit, route.message, route.wParam, lParam);
+  // What the message posted (WM_IME_CHAR becomes a WM_CHAR) arrives.
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+  HoldModifiers(NONE);
+  Outcome outcome;
+  char text[64] = "";
+  GetWindowTextA(edit, text, sizeof text);
+  outcome.text = text;
+  SendMessageA(edit, EM_GETSEL, WPARAM(&outcome.from), LPARAM(&outcome.to));
+  outcome.modified = SendMessageA(edit, EM_GETMODIFY, 0, 0);
+  outcome.clipboard = hvtest::ClipboardText(owner);
+  return outcome;
+}
+
+// The plain edit's outcome with what it inserted taken out again, since in
+// a full field nothing inserted fits; a password field whose text the plain
+// edit put on the clipboard is left as it was.
+Outcome Expected(Outcome plain, const Route& route, const Place& place, DWORD style) {
+  std::string before = route.clip ? route.clip : "(none)";
+  if ((style & ES_PASSWORD) && plain.clipboard != before)
+    return {kLetters, place.from, place.to, 0, before};
+  size_t added = strlen(route.adds);
+  if (added && plain.from >= added && plain.text.compare(plain.from - added, added, route.adds) == 0) {
+    plain.text.erase(plain.from - added, added);
+    plain.from = plain.to = DWORD(plain.from - added);
+  }
+  return plain;
+}
+
+// An ANSI or Unicode edit with the runtime's styles.
+HWND MakeEdit(HWND parent, bool wide, DWORD styles, int x, int width, int id) {
+  auto menu = reinterpret_cast<HMENU>(INT_PTR(id));
+  return wide ? CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", styles, x, 10, width, 22, parent,
+                                menu, GetModuleHandleA(nullptr), nullptr)
+              : CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", styles, x, 10, width, 22, parent,
+                                menu, GetModuleHandleA(nullptr), nullptr);
+}
+
+void CompareRoutes(hv::WindowRecord* w, const std::vector<Route>& table, const std::vector<DWORD>& styles,
+                   bool wide) {
   int id = 100;
-  for (const ChangeCase& c : changeCases) {
-    SCOPED_TRACE(c.what);
-    hv::CreateControl(&w, hv::CK_EDIT, "", 10, 10, 70, 22, ES_NUMBER, ++id);
-    HWND field = Control(id);
-    SetWindowTextA(field, c.text->c_str());
-    SendMessageA(field, EM_SETSEL, c.from, c.to);
-    if (c.message == WM_PASTE) ct::PutOnClipboard(w.hwnd, c.inserted);
-    LPARAM lParam = c.message == EM_REPLACESEL ? reinterpret_cast<LPARAM>(c.inserted) : 0;
-    SendMessageA(field, c.message, c.wParam, lParam);
+  for (DWORD style : styles) {
+    for (const Route& route : table) {
+      // New fields for each route; each place starts from a new text, which
+      // clears the selection, the undo and the modified mark.
+      HWND plain = MakeEdit(w->hwnd, wide, WS_CHILD | WS_BORDER | style, 100, 2000, 99);
+      HWND field = MakeEdit(w->hwnd, wide, WS_CHILD | WS_VISIBLE | WS_BORDER | style, 10, 60, ++id);
+      ASSERT_NE(plain, nullptr);
+      ASSERT_NE(field, nullptr);
+      hv::InitControl(field, hv::CK_EDIT);
+      for (const Place& place : Places()) {
+        if (route.ime && place.from != place.to) continue;  // a composition took the selection first
+        SCOPED_TRACE(testing::Message() << route.name << ", style " << std::hex << style << std::dec
+                                        << (wide ? ", Unicode" : "") << ", selection " << place.from
+                                        << ".." << place.to);
+        Outcome want = Expected(Take(plain, w->hwnd, route, place), route, place, style);
+        Outcome got = Take(field, w->hwnd, route, place);
+        EXPECT_EQ(got.text, want.text);
+        EXPECT_EQ(got.from, want.from);
+        EXPECT_EQ(got.to, want.to);
+        EXPECT_EQ(got.modified, want.modified);
+        EXPECT_EQ(got.clipboard, want.clipboard);
+        EXPECT_TRUE(HeapValidate(GetProcessHeap(), 0, nullptr));
+      }
+      DestroyWindow(plain);
+      DestroyWindow(field);
+      hvtest::ResetRecording();  // the fields' notifications are not looked at
+      hvtest::recording.clear();
+    }
+  }
+}
 
-    std::string want = *c.text;
-    want.replace(c.removedFrom, c.removedTo - c.removedFrom, c.added);
-    EXPECT_EQ(ct::TextOf(&w, id), want);
-    // After a change the caret follows what was inserted; with none the
-    // selection stays.
-    const bool changed = c.removedTo > c.removedFrom || *c.added;
-    const DWORD caret = c.removedFrom + DWORD(strlen(c.added));
-    DWORD from = 0, to = 0;
-    SendMessageA(field, EM_GETSEL, WPARAM(&from), LPARAM(&to));
-    EXPECT_EQ(from, changed ? caret : c.from);
-    EXPECT_EQ(to, changed ? caret : c.to);
+// One style a test case: each case is a few thousand messages and clipboard
+// changes, and a loaded machine should not take it past its time limit.
+class FullFieldRoutesOfAStyle : public FullFieldRoutes, public testing::WithParamInterface<DWORD> {};
+
+TEST_P(FullFieldRoutesOfAStyle, EveryRouteAtEveryCaretPlaceActsAsAPlainEditWithRoomWouldInsertingNothing) {
+  CompareRoutes(&w, std::vector<Route>(std::begin(routes), std::end(routes)), {GetParam()}, false);
+}
+INSTANTIATE_TEST_SUITE_P(Styles, FullFieldRoutesOfAStyle, testing::ValuesIn(kStyles));
+
+// A Unicode field reads its characters whole, and is the only kind that
+// takes WM_UNICHAR.
+TEST_F(FullFieldRoutes, AUnicodeFieldTakesItsCharactersAsTheControlReadsThem) {
+  const std::vector<Route> wideRoutes = {
+      {"WM_UNICHAR", WM_UNICHAR, 'Q', 0, NONE, kPasted, "Q"},
+      {"WM_UNICHAR, no character", WM_UNICHAR, UNICODE_NOCHAR, 0, NONE, kPasted, ""},
+      {"WM_UNICHAR beyond 0xFFFFF", WM_UNICHAR, 0x100000, 0, NONE, kPasted, ""},
+      {"WM_CHAR U+FFFF", WM_CHAR, 0xFFFF, 0, NONE, kPasted, "?"},
+      {"WM_CHAR 0x10051", WM_CHAR, 0x10051, 0, NONE, kPasted, "Q"},
+  };
+  CompareRoutes(&w, wideRoutes, {0, ES_NUMBER}, true);
+}
+
+// Presses the keys in order and lets them go in reverse.
+void Chord(std::initializer_list<BYTE> keys) {
+  for (BYTE key : keys) keybd_event(key, 0, 0, 0);
+  for (auto key = std::rbegin(keys); key != std::rend(keys); ++key)
+    keybd_event(*key, 0, KEYEVENTF_KEYUP, 0);
+  hvtest::Pump(80);
+}
+
+// Real keys: the edit control acts on some of them itself, without a
+// message the runtime would see first.
+TEST_F(FullFieldRoutes, KeysTheEditActsOnItselfKeepToItsRules) {
+  const char kPassword[] = "secretpassword1234567890";
+  const struct {
+    const char* name;
+    DWORD style;
+    const char* text;
+    DWORD from, to;
+    std::initializer_list<BYTE> keys;
+    const char* after;  // the clipboard keeps kPasted
+  } rows[] = {
+      {"shift+insert at the start", 0, kLetters, 0, 0, {VK_SHIFT, VK_INSERT}, kLetters},
+      {"shift+insert inside", 0, kLetters, 5, 5, {VK_SHIFT, VK_INSERT}, kLetters},
+      {"shift+insert over a selection", 0, kLetters, 2, 4, {VK_SHIFT, VK_INSERT}, "abefghijklmnopqrstuvwxyz"},
+      {"ctrl+H", 0, kLetters, 5, 5, {VK_CONTROL, 'H'}, kLetters},
+      {"backspace", 0, kLetters, 5, 5, {VK_BACK}, "abcdfghijklmnopqrstuvwxyz"},
+      {"ctrl+X in a password field", ES_PASSWORD, kPassword, 0, 6, {VK_CONTROL, 'X'}, kPassword},
+      {"ctrl+insert in a password field", ES_PASSWORD, kPassword, 0, 6, {VK_CONTROL, VK_INSERT}, kPassword},
+      {"shift+delete in a password field", ES_PASSWORD, kPassword, 0, 6, {VK_SHIFT, VK_DELETE}, kPassword},
+  };
+  ASSERT_EQ(GetForegroundWindow(), w.hwnd);
+  int id = 110;
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    hv::CreateControl(&w, hv::CK_EDIT, "", 10, 10, 60, 22, row.style, ++id);
+    hv::SetControlText(&w, id, row.text);
+    hv::SetControlFocus(&w, id);
+    ASSERT_EQ(GetFocus(), Control(id));
+    SendMessageA(Control(id), EM_SETSEL, row.from, row.to);
+    hvtest::PutOnClipboard(w.hwnd, kPasted);
+    Chord(row.keys);
+    EXPECT_EQ(ct::TextOf(&w, id), row.after);
+    EXPECT_EQ(hvtest::ClipboardText(w.hwnd), kPasted);
+    EXPECT_TRUE(HeapValidate(GetProcessHeap(), 0, nullptr));
+    DestroyWindow(Control(id));
+  }
+}
+
+// Fields in other states, each change sent as in the table of routes: the
+// text and caret after it, and the clipboard left as it was.
+enum Before {
+  AS_MADE,
+  LOST_ONE_THEN_FULL,  // had room, lost a character to backspace, then its margins grew
+  PASSWORD_SET,        // the style bit set after creation
+  PASSWORD_CLEARED,    // the style bit cleared after creation
+};
+struct FieldCase {
+  const char* name;
+  DWORD style;
+  int width;
+  const char* text;
+  DWORD from, to;
+  Before before;
+  const char* clip;  // null: nothing
+  UINT message;
+  WPARAM wParam;
+  LPARAM lParam;
+  int held;
+  const char* after;
+  int caret;  // -1: not compared
+};
+const FieldCase fieldCases[] = {
+    // A full field refuses every way to undo, wherever the undo would put the
+    // character back, and nothing else goes with it.
+    {"ctrl+Z, removed at 1", 0, 60, "abcdef", 1, 1, LOST_ONE_THEN_FULL, kPasted, WM_CHAR, 0x1A, 0, CTRL, "bcdef", -1},
+    {"ctrl+Z, removed at 6", 0, 60, "abcdef", 6, 6, LOST_ONE_THEN_FULL, kPasted, WM_CHAR, 0x1A, 0, CTRL, "abcde", -1},
+    {"alt+backspace, removed at 1", 0, 60, "abcdef", 1, 1, LOST_ONE_THEN_FULL, kPasted, WM_SYSKEYDOWN, VK_BACK, 0x2000,
+     NONE, "bcdef", -1},
+    {"alt+backspace, removed at 6", 0, 60, "abcdef", 6, 6, LOST_ONE_THEN_FULL, kPasted, WM_SYSKEYDOWN, VK_BACK, 0x2000,
+     NONE, "abcde", -1},
+    {"WM_UNDO, removed at 1", 0, 60, "abcdef", 1, 1, LOST_ONE_THEN_FULL, kPasted, WM_UNDO, 0, 0, NONE, "bcdef", -1},
+    {"WM_UNDO, removed at 6", 0, 60, "abcdef", 6, 6, LOST_ONE_THEN_FULL, kPasted, WM_UNDO, 0, 0, NONE, "abcde", -1},
+    {"EM_UNDO, removed at 1", 0, 60, "abcdef", 1, 1, LOST_ONE_THEN_FULL, kPasted, EM_UNDO, 0, 0, NONE, "bcdef", -1},
+    {"EM_UNDO, removed at 6", 0, 60, "abcdef", 6, 6, LOST_ONE_THEN_FULL, kPasted, EM_UNDO, 0, 0, NONE, "abcde", -1},
+    // A field with room left gets its messages as they came.
+    {"a digit with room", ES_NUMBER, 70, "5555", 4, 4, AS_MADE, "12", WM_CHAR, '7', 0, NONE, "55557", 5},
+    {"backspace with room", ES_NUMBER, 70, "5555", 4, 4, AS_MADE, "12", WM_CHAR, '\b', 0, NONE, "555", 3},
+    {"paste with room", ES_NUMBER, 70, "5555", 0, 4, AS_MADE, "12", WM_PASTE, 0, 0, NONE, "12", 2},
+    // Whether a field is a password field is the control's to say: a style
+    // bit set or cleared later leaves it as it was made. With the clipboard
+    // empty, a paste removes the selection of a password field only.
+    {"paste of nothing, the style bit set later", 0, 60, kLetters, 5, 8, PASSWORD_SET, nullptr, WM_PASTE, 0, 0, NONE,
+     kLetters, 5},
+    {"paste of nothing, the style bit cleared later", ES_PASSWORD, 60, kLetters, 5, 8, PASSWORD_CLEARED, nullptr,
+     WM_PASTE, 0, 0, NONE, "abcdeijklmnopqrstuvwxyz", 5},
+    // A scrolling password field has room for all it is given, and still
+    // gives nothing away: no copy reaches the clipboard, and a cut that may
+    // not copy removes nothing.
+    {"WM_COPY, scrolling password", ES_PASSWORD | ES_AUTOHSCROLL, 200, "secret", 0, 6, AS_MADE, kPasted, WM_COPY, 0, 0,
+     NONE, "secret", -1},
+    {"WM_CUT, scrolling password", ES_PASSWORD | ES_AUTOHSCROLL, 200, "secret", 0, 6, AS_MADE, kPasted, WM_CUT, 0, 0,
+     NONE, "secret", -1},
+    {"ctrl+insert, scrolling password", ES_PASSWORD | ES_AUTOHSCROLL, 200, "secret", 0, 6, AS_MADE, kPasted, WM_KEYDOWN,
+     VK_INSERT, 0, CTRL, "secret", -1},
+    {"shift+delete, scrolling password", ES_PASSWORD | ES_AUTOHSCROLL, 200, "secret", 0, 6, AS_MADE, kPasted,
+     WM_KEYDOWN, VK_DELETE, 0, SHIFT, "secret", -1},
+};
+
+TEST_F(FullFieldRoutes, FieldsInOtherStatesChangeAsTheyShould) {
+  int id = 10;
+  for (const FieldCase& c : fieldCases) {
+    SCOPED_TRACE(c.name);
+    hv::CreateControl(&w, hv::CK_EDIT, c.text, 10, 10, c.width, 22, c.style, ++id);
+    HWND field = Control(id);
+    if (c.before == PASSWORD_SET || c.before == PASSWORD_CLEARED)
+      SetWindowLongA(field, GWL_STYLE, (GetWindowLongA(field, GWL_STYLE) & ~ES_PASSWORD) |
+                                           (c.before == PASSWORD_SET ? ES_PASSWORD : 0));
+    SendMessageA(field, EM_SETSEL, c.from, c.to);
+    if (c.before == LOST_ONE_THEN_FULL) {
+      SendMessageA(field, WM_CHAR, '\b', 0);
+      ASSERT_EQ(ct::TextOf(&w, id), c.after);
+      ASSERT_TRUE(SendMessageA(field, EM_CANUNDO, 0, 0));
+      SendMessageA(field, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(24, 24));
+    }
+    hvtest::PutOnClipboard(w.hwnd, c.clip);
+    HoldModifiers(c.held);
+    SendMessageA(field, c.message, c.wParam, c.lParam);
+    HoldModifiers(NONE);
+    EXPECT_EQ(ct::TextOf(&w, id), c.after);
+    DWORD from = 0;
+    SendMessageA(field, EM_GETSEL, WPARAM(&from), 0);
+    EXPECT_TRUE(c.caret < 0 || from == DWORD(c.caret)) << "the caret at " << from;
+    EXPECT_EQ(hvtest::ClipboardText(w.hwnd), c.clip ? c.clip : "(none)");
     EXPECT_TRUE(HeapValidate(GetProcessHeap(), 0, nullptr));
     DestroyWindow(field);
   }
+}
+
+// A combo box that does not scroll has an edit part that does not either:
+// given a text wider than the box, it is a full field like any other, and
+// it gives back what it was given when it goes.
+TEST_F(FullFieldRoutes, AComboBoxsEditPartIsAFullFieldToo) {
+  const struct {
+    const char* name;
+    WPARAM character;
+    DWORD caret;
+    const char* text;  // after
+    DWORD after;       // the caret after
+  } rows[] = {
+      {"a letter inside", 'Q', 5, kLetters, 5},
+      {"a letter at the start", 'Q', 0, kLetters, 0},
+      {"backspace inside", '\b', 5, "abcdfghijklmnopqrstuvwxyz", 4},
+  };
+  hv::CreateControl(&w, hv::CK_COMBOBOX, "", 10, 10, 80, 200, CBS_DROPDOWN, 50);
+  COMBOBOXINFO info = {};
+  info.cbSize = sizeof info;
+  ASSERT_TRUE(GetComboBoxInfo(Control(50), &info));
+  HWND edit = info.hwndItem;
+  ASSERT_FALSE(GetWindowLongA(edit, GWL_STYLE) & ES_AUTOHSCROLL);
+  EXPECT_EQ(ct::PropertyNames(edit), (std::set<std::string>{"HV_FIELD", "LPFN"}));
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    hv::SetControlText(&w, 50, kLetters);
+    SendMessageA(edit, EM_SETSEL, row.caret, row.caret);
+    SendMessageA(edit, WM_CHAR, row.character, 0);
+    char text[64] = "";
+    GetWindowTextA(edit, text, sizeof text);
+    EXPECT_STREQ(text, row.text);
+    DWORD from = 0, to = 0;
+    SendMessageA(edit, EM_GETSEL, WPARAM(&from), LPARAM(&to));
+    EXPECT_EQ(from, row.after);
+    EXPECT_TRUE(HeapValidate(GetProcessHeap(), 0, nullptr));
+  }
+  // What the edit part still holds when its last message comes.
+  hvtest::recording.clear();
+  DestroyWindow(Control(50));
+  std::vector<hvtest::Entry> last = hvtest::Entries(hvtest::SENT, WM_NCDESTROY, edit);
+  ASSERT_EQ(last.size(), 1u);
+  EXPECT_EQ(last[0].properties, std::set<std::string>{});
+}
+
+std::wstring OwnText(HWND edit) {
+  wchar_t text[64] = L"";
+  auto own = reinterpret_cast<WNDPROC>(GetClassLongPtrW(edit, GCLP_WNDPROC));
+  CallWindowProcW(own, edit, WM_GETTEXT, 64, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+// An ANSI field holds what was pasted as Unicode; a change the runtime
+// makes keeps every character of it, in and outside the code page.
+TEST_F(FullFieldRoutes, AChangeInAFullAnsiFieldKeepsCharactersOutsideTheCodePage) {
+  hv::CreateControl(&w, hv::CK_EDIT, "ab", 10, 10, 80, 22, 0, 60);
+  HWND field = Control(60);
+  ASSERT_FALSE(IsWindowUnicode(field));
+  SendMessageA(field, EM_SETSEL, 2, 2);
+  hvtest::PutOnClipboard(w.hwnd, L"\x0416xyz");
+  SendMessageA(field, WM_PASTE, 0, 0);
+  ASSERT_EQ(OwnText(field), L"ab\x0416xyz");
+  SendMessageA(field, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(30, 30));
+  SendMessageA(field, EM_SETSEL, 0, 0);
+  SendMessageA(field, WM_KEYDOWN, VK_DELETE, 0);
+  EXPECT_EQ(OwnText(field), L"b\x0416xyz");
+  hvtest::PutOnClipboard(w.hwnd, static_cast<const char*>(nullptr));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // A hot-tracking button follows the real mouse: repainted once on entry,
 // not for further moves inside, once on leaving.
 #include "tests/controls/controls_fixture.h"
+#include "tests/support/mouse_input.h"
 
 namespace {
 
@@ -11,11 +12,7 @@ class HotTracking : public ct::ControlTest {};
 // The move is queued by the time SendInput returns: pumping once takes it
 // in, with the repaints it asked for.
 void MoveMouseTo(POINT screen) {
-  INPUT input = {};
-  input.type = INPUT_MOUSE;
-  input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-  input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  INPUT input = hvtest::MouseInputAt(screen, 0);
   SendInput(1, &input, sizeof input);
   hvtest::Pump(0);
 }

@@ -1,41 +1,40 @@
 // Button painting, checked pixel by pixel. The painters draw into a memory
 // context holding a DIB section, for a real button window whose properties,
 // style and window region each case sets. Each case paints twice: without a
-// caption, checked at probe points, and with one, which must differ from the
-// first picture by exactly what the system draws for that caption where the
-// painter has to put it (glyphs depend on the fonts installed).
+// caption, compared with its reference picture (tests/controls/reference),
+// and with one, which must differ from the first picture by exactly what the
+// system draws for that caption where the painter has to put it (glyphs
+// depend on the fonts installed, so no reference holds them).
 #include <windows.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstring>
-#include <set>
+#include <string>
 #include <vector>
 
 #include "runtime/runtime.h"
 #include "tests/support/gdi_count.h"
 #include "tests/support/pixels.h"
+#include "tests/support/reference_image.h"
+#include "tests/support/window_test.h"
 
 namespace {
 
 constexpr COLORREF BACK = RGB(10, 200, 30);  // the canvas before painting
 constexpr COLORREF FGRND = 0xF0DCC8, BGRND = 0x886E6E, HOT = RGB(250, 120, 0);
 constexpr COLORREF PEN = RGB(200, 0, 200);  // the context's current pen
-constexpr COLORREF HOT_PICTURE = RGB(120, 60, 160);
 constexpr COLORREF TL = RGB(220, 40, 40), TR = RGB(40, 40, 220), BL = RGB(230, 230, 40),
                    BR = RGB(40, 220, 220);  // the quarters of a 4 x 4 bitmap
 constexpr int ID = 21, WIDTH = 92, HEIGHT = 48;
-constexpr RECT ITEM = {0, 0, 84, 40}, INSET = {1, 1, 83, 39};
-constexpr UINT PUSH = DFCS_BUTTONPUSH | DFCS_ADJUSTRECT, PUSHED = PUSH | DFCS_PUSHED;
+constexpr RECT ITEM = {0, 0, 84, 40};
 constexpr char CAPTION[] = "Calc", WRAPPED[] = "Wrap this long caption";
-constexpr int LIGHT = COLOR_3DLIGHT, HIGH = COLOR_BTNHIGHLIGHT, SHADOW = COLOR_BTNSHADOW,
-              DARK = COLOR_3DDKSHADOW;
 
 // The normal bitmap: as large as the frame inside a system frame.
 constexpr int PATTERN_W = 80, PATTERN_H = 36;
 constexpr COLORREF Pattern(int x, int y) { return RGB(x * 3, y * 7, 0x5A); }
 COLORREF Quarters(int x, int y) { return y < 2 ? (x < 2 ? TL : TR) : (x < 2 ? BL : BR); }
-COLORREF HotPicture(int, int) { return HOT_PICTURE; }
+COLORREF HotPicture(int, int) { return RGB(120, 60, 160); }
 // Quarters of the pattern's size: a stretched copy keeps each colour whole
 // away from the middle lines.
 COLORREF BigQuarters(int x, int y) { return Quarters(x * 4 / PATTERN_W, y * 4 / PATTERN_H); }
@@ -127,12 +126,6 @@ LRESULT CALLBACK ParentProc(HWND window, UINT message, WPARAM wparam, LPARAM lpa
   return DefWindowProcA(window, message, wparam, lparam);
 }
 
-enum Expect { BACKGROUND, FILL, HOT_FILL, CURRENT_PEN, FRAME, SYSTEM, COLOUR };
-struct Probe {
-  int x, y;
-  Expect is;
-  COLORREF value = 0;  // SYSTEM: a system colour index; COLOUR: the colour
-};
 enum CaptionKind { ENABLED, EMBOSSED, GREY_WRAPPED };
 enum Picture { NO_PICTURE, SAME_SIZE, STRETCHED, BIG_QUARTERS };
 
@@ -140,9 +133,6 @@ struct PaintCase {
   const char* name;
   UINT state = 0;   // the item state given to the painter
   DWORD style = 0;  // besides BS_OWNERDRAW
-  RECT frame = {};  // where the system frame must be, drawn with frameState (0: none)
-  UINT frameState = 0;
-  std::vector<Probe> probes;  // on the picture without a caption
   CaptionKind caption = ENABLED;
   UINT parentDefault = 0;
   int edgeWidth = 1;  // the rest for hot buttons only
@@ -151,120 +141,66 @@ struct PaintCase {
   int dpi = 96;  // the parent's, given as its window property
 };
 
-RECT Item(const PaintCase& c) { return {0, 0, Scale(ITEM.right, c.dpi), Scale(ITEM.bottom, c.dpi)}; }
-
-std::vector<Probe> Join(std::vector<Probe> a, const std::vector<Probe>& b) {
-  a.insert(a.end(), b.begin(), b.end());
-  return a;
+// The case's reference picture: "controls/reference/paint-<group>-<its name>".
+std::string ReferenceName(const char* group, const char* name) {
+  std::string file = std::string("controls/reference/paint-") + group + "-";
+  for (const char* c = name; *c; ++c)
+    if (isalnum(static_cast<unsigned char>(*c))) file += char(tolower(*c));
+    else if (file.back() != '-') file += '-';
+  return file;
 }
 
-const std::vector<Probe> PLAIN = {{0, 0, FRAME},  {1, 1, FRAME},  {83, 39, FRAME},
-                                  {82, 38, FRAME}, {2, 2, FILL},   {81, 37, FILL},
-                                  {84, 0, BACKGROUND}, {0, 40, BACKGROUND}};
-const std::vector<Probe> MARKED = {{0, 0, CURRENT_PEN}, {83, 39, CURRENT_PEN},
-                                   {42, 0, CURRENT_PEN}, {0, 20, CURRENT_PEN}, {1, 1, FRAME},
-                                   {2, 2, FRAME}, {82, 38, FRAME}, {3, 3, FILL}, {80, 36, FILL}};
-const std::vector<Probe> PATTERN = {{1, 1, FRAME}, {2, 2, COLOUR, Pattern(0, 0)},
-                                    {40, 20, COLOUR, Pattern(38, 18)},
-                                    {81, 37, COLOUR, Pattern(79, 35)}};
-const std::vector<Probe> OUTSIDE = {{2, 2, BACKGROUND}, {60, 6, BACKGROUND},
-                                    {80, 16, BACKGROUND}, {20, 30, BACKGROUND}};
-const std::vector<Probe> NARROW = {{4, 4, SYSTEM, HIGH},  {5, 5, FILL},   {50, 12, SYSTEM, HIGH},
-                                   {50, 13, FILL},        {75, 16, SYSTEM, DARK}, {74, 16, FILL},
-                                   {39, 6, SYSTEM, DARK}, {38, 6, FILL}};
+RECT Item(const PaintCase& c) { return {0, 0, Scale(ITEM.right, c.dpi), Scale(ITEM.bottom, c.dpi)}; }
 
+// The push buttons draw the system's push frame, moved in by the focus and
+// the parent's default (each outlined in the context's pen); a flat one a
+// frame in the pen.
 const PaintCase BUTTONS[] = {
-    {.name = "normal", .frame = ITEM, .frameState = PUSH, .probes = PLAIN},
-    {.name = "pressed", .state = ODS_SELECTED, .frame = ITEM, .frameState = PUSHED,
-     .probes = PLAIN},
-    {.name = "focused", .state = ODS_FOCUS, .frame = INSET, .frameState = PUSH, .probes = MARKED},
-    {.name = "parent's default", .frame = INSET, .frameState = PUSH, .probes = MARKED,
-     .parentDefault = ID},
-    {.name = "another default", .frame = ITEM, .frameState = PUSH, .probes = PLAIN,
-     .parentDefault = ID + 1},
-    {.name = "flat", .style = BS_FLAT,
-     .probes = {{0, 0, CURRENT_PEN}, {83, 39, CURRENT_PEN}, {1, 1, FILL}, {82, 38, FILL}}},
-    {.name = "flat focused", .state = ODS_FOCUS, .style = BS_FLAT,
-     .probes = {{0, 0, CURRENT_PEN}, {1, 1, CURRENT_PEN}, {82, 38, CURRENT_PEN}, {2, 2, FILL}}},
-    {.name = "disabled", .state = ODS_DISABLED, .frame = ITEM, .frameState = PUSH,
-     .probes = PLAIN, .caption = EMBOSSED},
-    {.name = "disabled multi-line", .state = ODS_DISABLED, .style = BS_MULTILINE, .frame = ITEM,
-     .frameState = PUSH, .probes = PLAIN, .caption = GREY_WRAPPED},
+    {.name = "normal"},
+    {.name = "pressed", .state = ODS_SELECTED},
+    {.name = "focused", .state = ODS_FOCUS},
+    {.name = "parent's default", .parentDefault = ID},
+    {.name = "another default", .parentDefault = ID + 1},
+    {.name = "flat", .style = BS_FLAT},
+    {.name = "flat focused", .state = ODS_FOCUS, .style = BS_FLAT},
+    {.name = "disabled", .state = ODS_DISABLED, .caption = EMBOSSED},
+    {.name = "disabled multi-line", .state = ODS_DISABLED, .style = BS_MULTILINE, .caption = GREY_WRAPPED},
 };
 
+// Hot buttons: the system frame whatever the focus, the hot brush only
+// while hot, bitmaps copied 1:1 or stretched; an opaque fill knows no mix
+// mode, so the hot colour covers the normal bitmap.
 const PaintCase HOT_BUTTONS[] = {
-    {.name = "edge width 1", .frame = ITEM, .frameState = PUSH, .probes = PLAIN},
-    {.name = "hot without a hot brush", .frame = ITEM, .frameState = PUSH,
-     .probes = {{2, 2, FILL}, {81, 37, FILL}}, .doHot = true},
-    {.name = "hot with a hot brush", .frame = ITEM, .frameState = PUSH,
-     .probes = {{1, 1, FRAME}, {2, 2, HOT_FILL}, {81, 37, HOT_FILL}}, .doHot = true,
-     .hotBrush = true},
-    {.name = "disabled while hot", .state = ODS_DISABLED, .frame = ITEM, .frameState = PUSH,
-     .probes = {{2, 2, FILL}, {81, 37, FILL}}, .caption = EMBOSSED, .doHot = true,
-     .hotBrush = true},
-    {.name = "normal bitmap 1:1", .frame = ITEM, .frameState = PUSH, .probes = PATTERN,
-     .normal = SAME_SIZE},
-    {.name = "pressed: same bitmap", .state = ODS_SELECTED, .frame = ITEM, .frameState = PUSHED,
-     .probes = PATTERN, .normal = SAME_SIZE},
-    {.name = "not hot: normal bitmap", .frame = ITEM, .frameState = PUSH, .probes = PATTERN,
-     .hotBitmap = true, .normal = SAME_SIZE},
-    {.name = "normal bitmap stretched", .frame = ITEM, .frameState = PUSH,
-     .probes = {{1, 1, FRAME}, {2, 2, COLOUR, TL}, {10, 8, COLOUR, TL}, {70, 8, COLOUR, TR},
-                {10, 30, COLOUR, BL}, {70, 30, COLOUR, BR}, {81, 37, COLOUR, BR}},
-     .normal = STRETCHED},
-    // An opaque fill knows no mix mode: the hot colour covers the bitmap.
-    {.name = "hot colour over the normal bitmap", .frame = ITEM, .frameState = PUSH,
-     .probes = {{1, 1, FRAME}, {2, 2, HOT_FILL}, {81, 37, HOT_FILL}}, .doHot = true,
-     .hotBrush = true, .normal = SAME_SIZE},
-    {.name = "hot bitmap while hot", .frame = ITEM, .frameState = PUSH,
-     .probes = {{2, 2, COLOUR, HOT_PICTURE}, {81, 37, COLOUR, HOT_PICTURE}}, .doHot = true,
-     .hotBrush = true, .hotBitmap = true, .normal = SAME_SIZE},
-    {.name = "edge width 0",
-     .probes = {{0, 0, FILL}, {83, 39, FILL}, {84, 0, BACKGROUND}, {0, 40, BACKGROUND}},
-     .edgeWidth = 0},
-    {.name = "focused: frame not moved in", .state = ODS_FOCUS, .frame = ITEM, .frameState = PUSH,
-     .probes = {{0, 0, CURRENT_PEN}, {83, 39, CURRENT_PEN}, {1, 1, FRAME}, {82, 38, FRAME},
-                {2, 2, FILL}}},
-    {.name = "flat", .style = BS_FLAT,
-     .probes = {{0, 0, SYSTEM, DARK}, {83, 39, SYSTEM, DARK}, {1, 1, FILL}, {82, 38, FILL}}},
+    {.name = "edge width 1"},
+    {.name = "hot without a hot brush", .doHot = true},
+    {.name = "hot with a hot brush", .doHot = true, .hotBrush = true},
+    {.name = "disabled while hot", .state = ODS_DISABLED, .caption = EMBOSSED, .doHot = true, .hotBrush = true},
+    {.name = "normal bitmap 1:1", .normal = SAME_SIZE},
+    {.name = "pressed: same bitmap", .state = ODS_SELECTED, .normal = SAME_SIZE},
+    {.name = "not hot: normal bitmap", .hotBitmap = true, .normal = SAME_SIZE},
+    {.name = "normal bitmap stretched", .normal = STRETCHED},
+    {.name = "hot colour over the normal bitmap", .doHot = true, .hotBrush = true, .normal = SAME_SIZE},
+    {.name = "hot bitmap while hot", .doHot = true, .hotBrush = true, .hotBitmap = true, .normal = SAME_SIZE},
+    {.name = "edge width 0", .edgeWidth = 0},
+    {.name = "focused: frame not moved in", .state = ODS_FOCUS},
+    {.name = "flat", .style = BS_FLAT},
 };
 
+// A window region (an L with an inner corner) gets an edge of bands in the
+// system's colours, as wide as the edge width (3 and more: one band), raised
+// or sunken; the hot colour merged over a normal bitmap.
 const PaintCase SHAPED_BUTTONS[] = {
-    {.name = "width 2 raised",
-     .probes = Join(OUTSIDE, {{4, 4, SYSTEM, LIGHT}, {5, 5, SYSTEM, HIGH}, {6, 6, FILL},
-                              {50, 12, SYSTEM, LIGHT}, {50, 13, SYSTEM, HIGH}, {60, 16, FILL},
-                              {75, 16, SYSTEM, DARK}, {74, 16, SYSTEM, SHADOW},
-                              {20, 21, SYSTEM, DARK}, {20, 20, SYSTEM, SHADOW},
-                              {39, 6, SYSTEM, DARK}, {38, 6, SYSTEM, SHADOW}}),
-     .edgeWidth = 2, .shaped = true},
-    {.name = "width 2 sunken", .state = ODS_SELECTED,
-     .probes = {{4, 4, SYSTEM, SHADOW}, {5, 5, SYSTEM, DARK}, {6, 6, FILL},
-                {50, 12, SYSTEM, SHADOW}, {50, 13, SYSTEM, DARK}, {75, 16, SYSTEM, HIGH},
-                {74, 16, SYSTEM, LIGHT}, {20, 21, SYSTEM, HIGH}, {20, 20, SYSTEM, LIGHT},
-                {39, 6, SYSTEM, HIGH}, {38, 6, SYSTEM, LIGHT}},
-     .edgeWidth = 2, .shaped = true},
-    {.name = "width 1 raised", .probes = NARROW, .shaped = true},
-    {.name = "width 3: one-pixel edge", .probes = NARROW, .edgeWidth = 3, .shaped = true},
-    {.name = "width 1 sunken", .state = ODS_SELECTED,
-     .probes = {{4, 4, SYSTEM, DARK}, {5, 5, FILL}, {75, 16, SYSTEM, HIGH}, {74, 16, FILL}},
-     .shaped = true},
-    {.name = "width 0", .probes = {{4, 4, FILL}, {75, 21, FILL}, {60, 6, BACKGROUND}},
-     .edgeWidth = 0, .shaped = true},
-    {.name = "hot", .probes = {{6, 6, HOT_FILL}, {60, 16, HOT_FILL}, {4, 4, SYSTEM, HIGH}},
-     .doHot = true, .hotBrush = true, .shaped = true},
-    {.name = "normal bitmap",
-     .probes = Join(OUTSIDE, {{10, 8, COLOUR, Pattern(10, 8)}, {60, 16, COLOUR, Pattern(60, 16)},
-                              {4, 4, SYSTEM, HIGH}}),
-     .shaped = true, .normal = SAME_SIZE},
-    {.name = "hot colour merged over the normal bitmap",
-     .probes = {{10, 8, COLOUR, Pattern(10, 8) | HOT}, {60, 16, COLOUR, Pattern(60, 16) | HOT},
-                {60, 6, BACKGROUND}},
-     .doHot = true, .hotBrush = true, .shaped = true, .normal = SAME_SIZE},
-    {.name = "flat: dark frame as wide as the edge", .style = BS_FLAT,
-     .probes = {{4, 4, SYSTEM, DARK}, {5, 5, SYSTEM, DARK}, {6, 6, FILL}, {75, 16, SYSTEM, DARK},
-                {74, 16, SYSTEM, DARK}, {73, 16, FILL}, {38, 6, SYSTEM, DARK}, {37, 6, FILL},
-                {50, 13, SYSTEM, DARK}, {50, 14, FILL}},
-     .edgeWidth = 2, .shaped = true},
+    {.name = "width 2 raised", .edgeWidth = 2, .shaped = true},
+    {.name = "width 2 sunken", .state = ODS_SELECTED, .edgeWidth = 2, .shaped = true},
+    {.name = "width 1 raised", .shaped = true},
+    {.name = "width 3: one-pixel edge", .edgeWidth = 3, .shaped = true},
+    {.name = "width 1 sunken", .state = ODS_SELECTED, .shaped = true},
+    {.name = "width 0", .edgeWidth = 0, .shaped = true},
+    {.name = "hot", .doHot = true, .hotBrush = true, .shaped = true},
+    {.name = "normal bitmap", .shaped = true, .normal = SAME_SIZE},
+    {.name = "hot colour merged over the normal bitmap", .doHot = true, .hotBrush = true, .shaped = true,
+     .normal = SAME_SIZE},
+    {.name = "flat: dark frame as wide as the edge", .style = BS_FLAT, .edgeWidth = 2, .shaped = true},
 };
 
 // At another DPI the program's lengths are drawn scaled: the outline and
@@ -272,46 +208,16 @@ const PaintCase SHAPED_BUTTONS[] = {
 // bands of a shaped edge, a 96-DPI bitmap over the shape. The system's push
 // frame keeps the system's size.
 const PaintCase SCALED[] = {
-    {.name = "144: focused button", .state = ODS_FOCUS, .style = 0, .frame = {2, 2, 124, 58},
-     .frameState = PUSH,
-     .probes = {{0, 0, CURRENT_PEN}, {1, 1, CURRENT_PEN}, {125, 59, CURRENT_PEN},
-                {124, 58, CURRENT_PEN}, {63, 1, CURRENT_PEN}, {2, 2, FRAME}, {123, 57, FRAME},
-                {4, 4, FILL}, {121, 55, FILL}, {126, 0, BACKGROUND}},
-     .dpi = 144},
-    {.name = "192: pressed button", .state = ODS_SELECTED, .frame = {0, 0, 168, 80},
-     .frameState = PUSHED, .probes = {{0, 0, FRAME}, {1, 1, FRAME}, {5, 5, FILL}},
-     .dpi = 192},
-    {.name = "144: flat button", .style = BS_FLAT,
-     .probes = {{0, 0, CURRENT_PEN}, {1, 1, CURRENT_PEN}, {125, 59, CURRENT_PEN},
-                {124, 58, CURRENT_PEN}, {2, 2, FILL}, {123, 57, FILL}},
-     .dpi = 144},
+    {.name = "144: focused button", .state = ODS_FOCUS, .dpi = 144},
+    {.name = "192: pressed button", .state = ODS_SELECTED, .dpi = 192},
+    {.name = "144: flat button", .style = BS_FLAT, .dpi = 144},
 };
-
 const PaintCase SCALED_HOT[] = {
-    {.name = "192: flat", .style = BS_FLAT,
-     .probes = {{0, 0, SYSTEM, DARK}, {1, 1, SYSTEM, DARK}, {167, 79, SYSTEM, DARK},
-                {166, 78, SYSTEM, DARK}, {2, 2, FILL}, {165, 77, FILL}},
-     .dpi = 192},
-    {.name = "144: focused", .state = ODS_FOCUS,
-     .probes = {{0, 0, CURRENT_PEN}, {1, 1, CURRENT_PEN}, {124, 58, CURRENT_PEN},
-                {125, 59, CURRENT_PEN}, {2, 2, FILL}, {123, 57, FILL}},
-     .dpi = 144},
-    {.name = "192: width 2 raised", .probes = {{8, 8, SYSTEM, LIGHT}, {9, 9, SYSTEM, LIGHT},
-                                             {10, 10, SYSTEM, HIGH}, {11, 11, SYSTEM, HIGH},
-                                             {12, 12, FILL}, {151, 32, SYSTEM, DARK},
-                                             {150, 32, SYSTEM, DARK}, {149, 32, SYSTEM, SHADOW},
-                                             {148, 32, SYSTEM, SHADOW}, {147, 32, FILL},
-                                             {120, 20, BACKGROUND}},
-     .edgeWidth = 2, .shaped = true, .dpi = 192},
-    {.name = "144: flat shaped, width 2", .style = BS_FLAT,
-     .probes = {{6, 6, SYSTEM, DARK}, {8, 8, SYSTEM, DARK}, {9, 9, FILL}, {113, 25, SYSTEM, DARK},
-                {111, 25, SYSTEM, DARK}, {110, 25, FILL}},
-     .edgeWidth = 2, .shaped = true, .dpi = 144},
-    {.name = "192: 96-DPI bitmap over the shape",
-     .probes = {{8, 8, SYSTEM, HIGH}, {9, 9, SYSTEM, HIGH}, {20, 16, COLOUR, TL},
-                {60, 12, COLOUR, TL}, {100, 30, COLOUR, TR}, {140, 40, COLOUR, BR},
-                {146, 32, COLOUR, TR}, {120, 20, BACKGROUND}},
-     .shaped = true, .normal = BIG_QUARTERS, .dpi = 192},
+    {.name = "192: flat", .style = BS_FLAT, .dpi = 192},
+    {.name = "144: focused", .state = ODS_FOCUS, .dpi = 144},
+    {.name = "192: width 2 raised", .edgeWidth = 2, .shaped = true, .dpi = 192},
+    {.name = "144: flat shaped, width 2", .style = BS_FLAT, .edgeWidth = 2, .shaped = true, .dpi = 144},
+    {.name = "192: 96-DPI bitmap over the shape", .shaped = true, .normal = BIG_QUARTERS, .dpi = 192},
 };
 
 constexpr const char* PROPERTIES[] = {hv::CP_FGRND,  hv::CP_BGRND,  hv::CP_HTCLR,
@@ -320,9 +226,10 @@ constexpr const char* PROPERTIES[] = {hv::CP_FGRND,  hv::CP_BGRND,  hv::CP_HTCLR
 
 using Painter = int32_t (*)(HWND, DRAWITEMSTRUCT*);
 
-class ButtonPainting : public ::testing::Test {
+class ButtonPainting : public hvtest::WindowTest {
  protected:
   void SetUp() override {
+    hvtest::WindowTest::SetUp();
     WNDCLASSA parentClass = {};
     parentClass.lpfnWndProc = ParentProc;
     parentClass.hInstance = GetModuleHandleA(nullptr);
@@ -349,6 +256,7 @@ class ButtonPainting : public ::testing::Test {
                       HGDIOBJ(quarters_), HGDIOBJ(hotPicture_), HGDIOBJ(bigQuarters_)})
       DeleteObject(o);
     defaultButton = 0;
+    hvtest::WindowTest::TearDown();
   }
 
   HWND MakeButton(const PaintCase& c) {
@@ -382,21 +290,6 @@ class ButtonPainting : public ::testing::Test {
     EXPECT_EQ(balance.Delta(), 0) << "GDI objects left behind:" << balance.Changes();
     EXPECT_EQ(DcState(dc), before) << "the context was not given back as it came";
     EXPECT_EQ(item.itemState, c.parentDefault == ID ? c.state | ODS_DEFAULT : c.state);
-  }
-
-  void CheckProbes(const Canvas& picture, const PaintCase& c) {
-    Canvas frame(font_, pen_, picture.Width(), picture.Height());
-    RECT r = c.frame;
-    if (c.frameState) DrawFrameControl(frame.Dc(), &r, DFC_BUTTON, c.frameState);
-    const hvtest::Pixels shown = picture.Read(), system = frame.Read();
-    for (const Probe& p : c.probes) {
-      const COLORREF fixed[] = {BACK, BGRND, HOT, PEN, system.At(p.x, p.y),
-                                GetSysColor(int(p.value)), p.value};
-      COLORREF got = shown.At(p.x, p.y), want = fixed[p.is];
-      EXPECT_TRUE(p.is != FRAME || want != BACK) << "no system frame at " << p.x << "," << p.y;
-      EXPECT_TRUE(got == want) << "at " << p.x << "," << p.y << std::hex << ": " << got
-                               << " instead of " << want;
-    }
   }
 
   // What the system draws for the caption where the painter has to put it.
@@ -444,12 +337,10 @@ class ButtonPainting : public ::testing::Test {
     EXPECT_EQ(wrong, 0);
     SIZE line = {};
     GetTextExtentPoint32A(bare.Dc(), "W", 1, &line);
-    if (grey) {
-      EXPECT_GT(bottom - top + 1, line.cy) << "not wrapped onto two lines";
-    }
+    EXPECT_TRUE(!grey || bottom - top + 1 > line.cy) << "not wrapped onto two lines";
   }
 
-  void Run(const PaintCase& c, Painter painter) {
+  void Run(const char* group, const PaintCase& c, Painter painter) {
     SCOPED_TRACE(c.name);
     defaultButton = c.parentDefault;
     HWND button = MakeButton(c);
@@ -457,7 +348,14 @@ class ButtonPainting : public ::testing::Test {
     int width = Scale(WIDTH, c.dpi), height = Scale(HEIGHT, c.dpi);
     Canvas bare(font_, pen_, width, height), painted(font_, pen_, width, height);
     Paint(bare, button, c, painter);
-    CheckProbes(bare, c);
+    const hvtest::Pixels seen = bare.Read();
+    if (c.normal != STRETCHED) {
+      EXPECT_TRUE(hvtest::MatchesReference(seen, ReferenceName(group, c.name)));
+    } else {  // Wine's stretching differs by architecture near the middle: the quarters away from it
+      const struct { int x, y; COLORREF colour; } points[] = {
+          {2, 2, TL}, {10, 8, TL}, {70, 8, TR}, {10, 30, BL}, {70, 30, BR}, {81, 37, BR}};
+      for (const auto& p : points) EXPECT_EQ(seen.At(p.x, p.y), p.colour) << "at " << p.x << "," << p.y;
+    }
     SetWindowTextA(button, c.caption == GREY_WRAPPED ? WRAPPED : CAPTION);
     Paint(painted, button, c, painter);
     CheckCaption(bare, painted, c);
@@ -474,23 +372,20 @@ class ButtonPainting : public ::testing::Test {
 };
 
 TEST_F(ButtonPainting, Button) {
-  for (const PaintCase& c : BUTTONS) Run(c, hv::PaintButton);
+  for (const PaintCase& c : BUTTONS) Run("button", c, hv::PaintButton);
 }
 
 TEST_F(ButtonPainting, HotButton) {
-  for (const PaintCase& c : HOT_BUTTONS) Run(c, hv::PaintHotButton);
+  for (const PaintCase& c : HOT_BUTTONS) Run("hot", c, hv::PaintHotButton);
 }
 
 TEST_F(ButtonPainting, ShapedHotButton) {
-  std::set<COLORREF> edge = {GetSysColor(LIGHT), GetSysColor(HIGH), GetSysColor(SHADOW),
-                             GetSysColor(DARK), BGRND, BACK};
-  ASSERT_EQ(edge.size(), 6u) << "the bands cannot be told apart in these system colours";
-  for (const PaintCase& c : SHAPED_BUTTONS) Run(c, hv::PaintHotButton);
+  for (const PaintCase& c : SHAPED_BUTTONS) Run("shaped", c, hv::PaintHotButton);
 }
 
 TEST_F(ButtonPainting, ScaledLengths) {
-  for (const PaintCase& c : SCALED) Run(c, hv::PaintButton);
-  for (const PaintCase& c : SCALED_HOT) Run(c, hv::PaintHotButton);
+  for (const PaintCase& c : SCALED) Run("scaled", c, hv::PaintButton);
+  for (const PaintCase& c : SCALED_HOT) Run("scaled-hot", c, hv::PaintHotButton);
 }
 
 TEST_F(ButtonPainting, MissingItemWindowOrContextPaintsNothingAndKeepsNothing) {

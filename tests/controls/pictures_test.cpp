@@ -1,6 +1,8 @@
 // Caption pictures of bitmap buttons and picture statics, by resource
-// number, resource name and file path, and the transparent static.
-#include <algorithm>
+// number, resource name and file path, and the transparent static. Only a
+// static of the bitmap type takes a picture from its caption: one of another
+// type whose low bits hold SS_BITMAP's too (SS_ENHMETAFILE) loads nothing it
+// could not show, and no picture outlives its control.
 #include <fstream>
 
 #include "tests/controls/controls_fixture.h"
@@ -29,22 +31,22 @@ void WriteBitmapFile(const std::string& path, int width, int height) {
   out << std::string(size, '\0');
 }
 
-SIZE PictureSize(HWND control, UINT get) {
-  auto picture = reinterpret_cast<HBITMAP>(SendMessageA(control, get, IMAGE_BITMAP, 0));
-  BITMAP description = {};
-  if (!picture || !GetObjectA(picture, sizeof description, &description)) return {0, 0};
-  return {description.bmWidth, description.bmHeight};
-}
-
 struct PictureKind {
   int32_t kind;
   DWORD style;
   UINT get;
+  bool loads = true;  // false: the caption is no picture's name
 };
 const PictureKind pictureKinds[] = {
     {hv::CK_BUTTON, BS_BITMAP, BM_GETIMAGE},
     {hv::CK_HOTBUTTON, BS_BITMAP, BM_GETIMAGE},
     {hv::CK_STATIC, SS_BITMAP, STM_GETIMAGE},
+};
+const PictureKind otherStatics[] = {
+    {hv::CK_STATIC, SS_ENHMETAFILE, STM_GETIMAGE, false},
+    {hv::CK_STATIC, SS_ENHMETAFILE | hv::CC_TRANSPARENT, STM_GETIMAGE, false},
+    {hv::CK_STATIC, SS_LEFT, STM_GETIMAGE, false},
+    {hv::CK_STATIC, SS_OWNERDRAW, STM_GETIMAGE, false},
 };
 
 TEST_F(Pictures, TheCaptionNamesTheBitmapByNumberNameOrPath) {
@@ -84,21 +86,27 @@ TEST_F(Pictures, TheCaptionNamesTheBitmapByNumberNameOrPath) {
   int id = 100;
   hvtest::GdiBalance balance;
   int objects = 0;  // brushes, fonts and pictures: a new text deletes the picture it replaces
-  for (const PictureKind& k : pictureKinds) {
+  std::vector<PictureKind> kinds(std::begin(pictureKinds), std::end(pictureKinds));
+  kinds.insert(kinds.end(), std::begin(otherStatics), std::end(otherStatics));
+  for (const PictureKind& k : kinds) {
     for (const auto& c : cases) {
-      SCOPED_TRACE(testing::Message() << "kind " << k.kind << ", caption " << c.caption);
+      SCOPED_TRACE(testing::Message() << "kind " << k.kind << ", style " << std::hex << k.style
+                                      << ", caption " << c.caption);
       hv::CreateControl(&w, k.kind, c.caption.c_str(), 0, 0, 40, 40, k.style, ++id);
       hv::CreateControl(&w, k.kind, "12", 0, 0, 40, 40, k.style, ++id);
       hv::SetControlText(&w, id, c.caption.c_str());
-      objects += 4 + (c.size.cx ? 1 : 0) + (c.created.cx ? 1 : 0);
+      const SIZE size = k.loads ? c.size : SIZE{}, made = k.loads ? c.created : SIZE{};
+      objects += 4 + (size.cx ? 1 : 0) + (made.cx ? 1 : 0);
       EXPECT_EQ(balance.Delta(), objects) << balance.Changes();
-      SIZE created = PictureSize(Control(id - 1), k.get), set = PictureSize(Control(id), k.get);
-      EXPECT_EQ(created.cx, c.created.cx) << "at creation";
-      EXPECT_EQ(created.cy, c.created.cy) << "at creation";
-      EXPECT_EQ(set.cx, c.size.cx) << "as new text";
-      EXPECT_EQ(set.cy, c.size.cy) << "as new text";
+      SIZE created = ct::PictureSize(Control(id - 1), k.get), set = ct::PictureSize(Control(id), k.get);
+      EXPECT_EQ(created.cx, made.cx) << "at creation";
+      EXPECT_EQ(created.cy, made.cy) << "at creation";
+      EXPECT_EQ(set.cx, size.cx) << "as new text";
+      EXPECT_EQ(set.cy, size.cy) << "as new text";
     }
   }
+  while (id > 100) DestroyWindow(Control(id--));
+  EXPECT_EQ(balance.Delta(), 0) << "after destruction: " << balance.Changes();
   DeleteFileA(file.c_str());
   DeleteFileA(text.c_str());
   DeleteFileA(longest.c_str());
@@ -140,53 +148,40 @@ TEST_F(Pictures, ACaptionPictureGrowsWithTheWindowsDpi) {
   hv::SetWindowDpi(w.hwnd, own);
 }
 
-// The static shows what the parent drew under it, or else its own colour;
-// a new text makes the transparent one erase again.
-TEST_F(Pictures, TheTransparentStaticShowsTheParentsSurface) {
-  const COLORREF red = RGB(255, 0, 0);
-  hv::DrawRect(&w, 0, 0, 300, 200, red, red);
-  struct {
+// The transparent static shows what the parent drew under it, in device
+// pixels at the window's DPI (here red on its left half and blue on its
+// right), the other its own colour; a new text makes the transparent one
+// erase again.
+TEST_F(Pictures, TheTransparentStaticShowsTheParentsSurfaceAtTheWindowsDpi) {
+  const COLORREF red = RGB(255, 0, 0), blue = RGB(0, 0, 255), face = GetSysColor(COLOR_BTNFACE);
+  const struct {
+    int32_t dpi;
     DWORD style;
-    COLORREF shown;
-    bool erasesOnNewText;
-  } cases[] = {{hv::CC_TRANSPARENT, red, true}, {0, GetSysColor(COLOR_BTNFACE), false}};
+    COLORREF left, right;
+  } cases[] = {{96, hv::CC_TRANSPARENT, red, blue}, {144, hv::CC_TRANSPARENT, red, blue}, {96, 0, face, face}};
+  const int32_t own = hv::GetWindowDpi(&w);
   int id = 0;
   for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << "style " << std::hex << c.style);
-    ++id;
-    hv::CreateControl(&w, hv::CK_STATIC, "", 80 * id - 60, 20, 60, 30, c.style, id);
+    SCOPED_TRACE(testing::Message() << "style " << std::hex << c.style << std::dec << " at " << c.dpi);
+    hv::SetWindowDpi(w.hwnd, c.dpi);
+    hv::DrawRect(&w, 0, 0, 300, 200, red, red);
+    hv::DrawRect(&w, 50, 20, 30, 20, blue, blue);
+    hv::CreateControl(&w, hv::CK_STATIC, "", 20, 20, 60, 20, c.style, ++id);
     HWND control = Control(id);
     RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     hvtest::Pump(30);
-    std::vector<COLORREF> pixels = hvtest::Pixels::OnScreen(control).Colours();
-    ASSERT_EQ(pixels.size(), 60u * 30u);
-    EXPECT_EQ(std::count(pixels.begin(), pixels.end(), c.shown), 60 * 30);
+    const hvtest::Pixels shown = hvtest::Pixels::OnScreen(control);
+    const int width = MulDiv(60, c.dpi, 96), height = MulDiv(20, c.dpi, 96), half = width / 2;
+    ASSERT_EQ(shown.Width(), width);
+    ASSERT_EQ(shown.Height(), height);
+    EXPECT_EQ(shown.Count(0, 0, half - 1, height, c.left), (half - 1) * height);
+    EXPECT_EQ(shown.Count(half + 1, 0, width, height, c.right), (width - half - 1) * height);
     hvtest::recording.clear();
     hv::SetControlText(&w, id, "");
     hvtest::Pump(30);
-    if (c.erasesOnNewText) {
-      EXPECT_GE(ct::SentCount(control, WM_ERASEBKGND), 1);
-    }
+    EXPECT_TRUE(!c.style || ct::SentCount(control, WM_ERASEBKGND) >= 1) << "no erase after a new text";
+    DestroyWindow(control);
   }
-}
-
-// In a window of another DPI the transparent static shows what lies under
-// it in device pixels: here red on its left half and blue on its right.
-TEST_F(Pictures, TheTransparentStaticShowsTheParentsSurfaceAtTheWindowsDpi) {
-  const COLORREF red = RGB(255, 0, 0), blue = RGB(0, 0, 255);
-  const int32_t own = hv::GetWindowDpi(&w);
-  hv::SetWindowDpi(w.hwnd, 144);
-  hv::DrawRect(&w, 0, 0, 300, 200, red, red);
-  hv::DrawRect(&w, 50, 20, 30, 20, blue, blue);
-  hv::CreateControl(&w, hv::CK_STATIC, "", 20, 20, 60, 20, hv::CC_TRANSPARENT, 1);
-  HWND control = Control(1);
-  RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-  hvtest::Pump(30);
-  hvtest::Pixels shown = hvtest::Pixels::OnScreen(control);
-  ASSERT_EQ(shown.Width(), 90);
-  ASSERT_EQ(shown.Height(), 30);
-  EXPECT_EQ(shown.Count(0, 0, 44, 30, red), 44 * 30);
-  EXPECT_EQ(shown.Count(46, 0, 90, 30, blue), 44 * 30);
   hv::SetWindowDpi(w.hwnd, own);
 }
 

@@ -9,22 +9,19 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/pixels.h"
+
 namespace {
 
 // The character drawn black on white in the font, as pixels.
-std::vector<DWORD> Drawn(HFONT font, const wchar_t* character) {
-  constexpr int SIZE = 64;
-  BITMAPINFO info = {};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), SIZE, -SIZE, 1, 32, BI_RGB};
-  void* bits = nullptr;
+hvtest::Pixels Drawn(HFONT font, const wchar_t* character) {
   HDC dc = CreateCompatibleDC(nullptr);
-  HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HBITMAP bitmap = CreateBitmap(64, 64, 1, 32, nullptr);
   HGDIOBJ oldBitmap = SelectObject(dc, bitmap), oldFont = SelectObject(dc, font);
-  RECT all = {0, 0, SIZE, SIZE};
+  const RECT all = {0, 0, 64, 64};
   FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
   TextOutW(dc, 4, 4, character, int(wcslen(character)));
-  GdiFlush();
-  std::vector<DWORD> pixels(static_cast<DWORD*>(bits), static_cast<DWORD*>(bits) + SIZE * SIZE);
+  const hvtest::Pixels pixels(dc, all);
   SelectObject(dc, oldFont);
   SelectObject(dc, oldBitmap);
   DeleteObject(bitmap);
@@ -39,7 +36,6 @@ struct Face {
 
 LOGFONTW Named(const wchar_t* name, LONG weight = FW_NORMAL) {
   LOGFONTW font = {};
-  font.lfHeight = -24;
   font.lfWeight = weight;
   wcscpy(font.lfFaceName, name);
   return font;
@@ -70,7 +66,7 @@ TEST(Glyphs, InterfaceFacesDrawEveryScript) {
   for (const Face& face : InterfaceFaces()) {
     HFONT font = CreateFontIndirectW(&face.font);
     ASSERT_NE(font, nullptr) << face.what;
-    const std::vector<DWORD> box = Drawn(font, nowhere);
+    const hvtest::Pixels box = Drawn(font, nowhere);
     for (const wchar_t* c : characters)
       EXPECT_NE(Drawn(font, c), box) << face.what << " draws U+" << std::hex << int(c[0])
                                      << " as the missing glyph";

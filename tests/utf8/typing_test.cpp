@@ -3,26 +3,23 @@
 // an edit field, a rich-edit field and the window itself, read back through
 // the runtime. Built twice: as a UTF-8 program, where every text read back
 // is the UTF-8 of what was typed, and as a program of the code page, where
-// it is that code page's bytes, as ever.
-#include <windows.h>
-#include <gtest/gtest.h>
-
+// it is that code page's bytes, as ever. The first program's own test types
+// every word into a UTF-8 program's edit field already.
 #include <string>
 #include <vector>
 
-#include "runtime/runtime.h"
-#include "tests/support/wait.h"
+#include "tests/support/clipboard.h"
+#include "tests/support/window_test.h"
 
 namespace {
 
 enum : int32_t { EDIT = 10, RICH = 11 };
 
-// What the window's handler was given as characters.
-std::string handed;
-
-int32_t Handler() {
-  if (hv::eventState.eventCode == WM_CHAR) handed += char(hv::eventState.eventParam1);
-  return 0;
+// What the window's handler was given as characters, one byte an event.
+std::string Handed() {
+  std::string bytes;
+  for (const hvtest::Entry& e : hvtest::Entries(hvtest::EVENT, WM_CHAR)) bytes += char(e.param1);
+  return bytes;
 }
 
 struct Word {
@@ -37,21 +34,17 @@ const Word utf8Words[] = {
     {L"\U0001F600", "\xF0\x9F\x98\x80"},                       // 😀, beyond the BMP
 };
 
-bool Utf8Program() { return GetACP() == CP_UTF8; }
-
 // A program of the code page gets the code page's bytes: "ü" is the one byte
 // of a Western code page (0xFC), whatever the keyboard delivered.
 std::string Expected(const Word& word) {
-  if (Utf8Program()) return word.utf8;
+  if (UTF8_PROGRAM) return word.utf8;
   char bytes[16] = {};
   int n = WideCharToMultiByte(CP_ACP, 0, word.keys, -1, bytes, sizeof bytes, nullptr, nullptr);
   return std::string(bytes, n > 0 ? n - 1 : 0);
 }
 
-std::vector<Word> Words() {
-  if (Utf8Program()) return {std::begin(utf8Words), std::end(utf8Words)};
-  return {utf8Words[0]};  // the others are not in the code page
-}
+// A program of the code page types only what its code page holds.
+const std::vector<Word> words(std::begin(utf8Words), UTF8_PROGRAM ? std::end(utf8Words) : utf8Words + 1);
 
 void Type(const wchar_t* keys) {
   std::vector<INPUT> input;
@@ -70,25 +63,23 @@ void Type(const wchar_t* keys) {
 // The two programs' cases are named apart: CTest holds one test per name.
 #if UTF8_PROGRAM
 #define TYPING Utf8Typing
-#define TYPING_PROGRAM Utf8TypingProgram
 #else
 #define TYPING CodePageTyping
-#define TYPING_PROGRAM CodePageTypingProgram
 #endif
 
-class TYPING : public ::testing::Test {
+class TYPING : public hvtest::WindowTest {
  protected:
   void SetUp() override {
-    hv::RuntimeStartup();
-    hv::OpenWindow(&w, 60, 60, 420, 200, 0, nullptr, "Typing", Handler);
+    hvtest::WindowTest::SetUp();
+    ASSERT_EQ(GetACP() == CP_UTF8, bool(UTF8_PROGRAM)) << "not the program it was built as";
+    hv::OpenWindow(&w, 60, 60, 420, 200, 0, nullptr, "Typing", hvtest::RecordingHandler);
     hv::CreateControl(&w, hv::CK_EDIT, "", 10, 10, 300, 24, ES_AUTOHSCROLL, EDIT);
     hv::CreateControl(&w, hv::CK_RICHEDIT, "", 10, 50, 300, 60, 0, RICH);
     ASSERT_TRUE(hvtest::BringToForeground(w.hwnd));
-    handed.clear();
   }
   void TearDown() override {
     hv::CloseWindow(&w);
-    hvtest::Pump();
+    hvtest::WindowTest::TearDown();
   }
   std::string Text(int32_t id) {
     char* text = hv::GetControlText(&w, id);
@@ -96,81 +87,54 @@ class TYPING : public ::testing::Test {
     hv::FreeBlock(text);
     return copy;
   }
-  // Typed into the emptied control; what it then holds, once it holds as
-  // much as was typed.
-  std::string TypedInto(int32_t id, const Word& word) {
-    hv::SetControlText(&w, id, "");
+  // Empties the control and focuses it (0: the window), does what is asked,
+  // and waits until the control or the handler holds at least this much.
+  template <typename Action>
+  std::string Into(int32_t id, size_t length, Action action) {
+    if (id) hv::SetControlText(&w, id, "");
+    hvtest::recording.clear();
     hv::SetControlFocus(&w, id);
     hvtest::Pump();
-    Type(word.keys);
-    const std::string expected = Expected(word);
+    action();
     hvtest::WaitUntil([&] {
       hv::WaitEvents(1);
-      return Text(id).size() >= expected.size();
+      return (id ? Text(id) : Handed()).size() >= length;
     });
-    return Text(id);
+    return id ? Text(id) : Handed();
   }
   hv::WindowRecord w = {};
 };
 
-TEST(TYPING_PROGRAM, IsTheProgramItWasBuiltAs) {
-  EXPECT_EQ(Utf8Program(), bool(UTF8_PROGRAM));
-}
-
-TEST_F(TYPING, KeysInFieldsReadBackAsTyped) {
-  for (int32_t id : {EDIT, RICH})
-    for (const Word& word : Words()) EXPECT_EQ(TypedInto(id, word), Expected(word)) << "control " << id;
-}
-
-// The window itself takes the characters as text of the program: the
-// handler is given each byte of it, in order, one event a byte.
-TEST_F(TYPING, TheWindowsHandlerIsGivenTheTextsBytes) {
-  hv::SetControlFocus(&w, 0);
-  std::string expected;
-  for (const Word& word : Words()) {
-    Type(word.keys);
-    expected += Expected(word);
+// Each word typed into the fields; all of them typed into the window itself,
+// whose handler is given each byte of the text, in order, one event a byte.
+TEST_F(TYPING, KeysReadBackAsTyped) {
+  std::string all;
+  for (const Word& word : words) {
+    all += Expected(word);
+    for (int32_t id : UTF8_PROGRAM ? std::vector<int32_t>{RICH} : std::vector<int32_t>{EDIT, RICH})
+      EXPECT_EQ(Into(id, Expected(word).size(), [&] { Type(word.keys); }), Expected(word)) << "control " << id;
   }
-  hvtest::WaitUntil([&] {
-    hv::WaitEvents(1);
-    return handed.size() >= expected.size();
-  });
-  EXPECT_EQ(handed, expected);
+  EXPECT_EQ(Into(0, all.size(), [&] { for (const Word& word : words) Type(word.keys); }), all);
 }
 
 // A dead key and its letter come to the field as the system translates
 // them (Xvfb's keyboard has no dead keys to press: its layout is plain US);
 // a paste comes from the clipboard's Unicode text.
 TEST_F(TYPING, DeadKeysAndPastesReadBackAsTheLetter) {
-  const Word word = Words().back();  // a copy: the list is a temporary
-  hv::SetControlText(&w, EDIT, "");
-  HWND field = GetDlgItem(w.hwnd, EDIT);
-  hv::SetControlFocus(&w, EDIT);
-  PostMessageW(field, WM_DEADCHAR, 0xA8, 1);  // the diaeresis
-  PostMessageW(field, WM_CHAR, 0xFC, 1);      // and the letter it made
-  hvtest::Pump();
-  EXPECT_EQ(Text(EDIT), Expected(utf8Words[0]));
-
-  ASSERT_TRUE(OpenClipboard(w.hwnd));
-  EmptyClipboard();
-  size_t bytes = (wcslen(word.keys) + 1) * sizeof(wchar_t);
-  HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, bytes);
-  memcpy(GlobalLock(copy), word.keys, bytes);
-  GlobalUnlock(copy);
-  SetClipboardData(CF_UNICODETEXT, copy);
-  CloseClipboard();
+  const Word& word = words.back();
+  EXPECT_EQ(Into(EDIT, 0, [&] {
+    PostMessageW(GetDlgItem(w.hwnd, EDIT), WM_DEADCHAR, 0xA8, 1);  // the diaeresis
+    PostMessageW(GetDlgItem(w.hwnd, EDIT), WM_CHAR, 0xFC, 1);      // and the letter it made
+    hvtest::Pump();
+  }), Expected(utf8Words[0]));
+  hvtest::PutOnClipboard(w.hwnd, word.keys);
   for (int32_t id : {EDIT, RICH}) {
-    hv::SetControlText(&w, id, "");
-    hv::SetControlFocus(&w, id);
-    keybd_event(VK_CONTROL, 0, 0, 0);
-    keybd_event('V', 0, 0, 0);
-    keybd_event('V', 0, KEYEVENTF_KEYUP, 0);
-    keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
-    hvtest::WaitUntil([&] {
-      hv::WaitEvents(1);
-      return !Text(id).empty();
-    });
-    EXPECT_EQ(Text(id), Expected(word)) << "pasted into control " << id;
+    EXPECT_EQ(Into(id, 1, [] {
+      keybd_event(VK_CONTROL, 0, 0, 0);
+      keybd_event('V', 0, 0, 0);
+      keybd_event('V', 0, KEYEVENTF_KEYUP, 0);
+      keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
+    }), Expected(word)) << "pasted into control " << id;
   }
 }
 

@@ -10,12 +10,13 @@
 #include <thread>
 
 #include "runtime/runtime.h"
+#include "tests/support/accessible_name.h"
 #include "tests/support/gdi_count.h"
 #include "tests/support/heap_count.h"
 #include "tests/support/manifest.h"
 #include "tests/support/message_boxes.h"
 #include "tests/support/pixels.h"
-#include "tests/support/wait.h"
+#include "tests/support/window_test.h"
 
 namespace {
 
@@ -37,9 +38,14 @@ std::wstring ItemW(HWND control, UINT lengthMessage, UINT textMessage) {
   return text.c_str();
 }
 
-SIZE ExtentW(HDC dc, const std::wstring& text) {
+// What the system measures for the text in the font on the window.
+SIZE ExtentW(HWND window, HGDIOBJ font, const std::wstring& text) {
+  HDC dc = GetDC(window);
+  HGDIOBJ previous = SelectObject(dc, font);
   SIZE size = {};
   GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &size);
+  SelectObject(dc, previous);
+  ReleaseDC(window, dc);
   return size;
 }
 
@@ -52,16 +58,13 @@ void CreateEveryControl(hv::WindowRecord* w) {
   hv::CreateControl(w, hv::CK_RICHEDIT, "", 220, 80, 180, 60, 0, RICH);
 }
 
-// Shows a message box and, from another thread, reads its caption and
-// text as UTF-16 and presses OK; returns what ShowMessage returned.
-int32_t ShowAndReadBox(hv::WindowRecord* owner, const char* caption, std::wstring* shownCaption,
-                       std::wstring* shownText) {
+// Shows a message box and, from another thread, reads it and presses OK;
+// returns what ShowMessage returned.
+int32_t ShowAndReadBox(hv::WindowRecord* owner, const char* caption, hvtest::SeenBox* seen) {
   std::thread reader([&] {
     HWND box = nullptr;
     hvtest::WaitUntil([&] { return (box = hvtest::FindMessageBox(GetCurrentProcessId())) != nullptr; });
-    if (!box) return;
-    *shownCaption = WindowTextW(box);
-    *shownText = WindowTextW(GetDlgItem(box, 0xFFFF));  // the box's static text
+    *seen = hvtest::ReadBox(box);
     hvtest::PressOk(box);
   });
   int32_t pressed = hv::ShowMessage(owner, TEXT, caption, 0);
@@ -84,18 +87,18 @@ void WarmUp() {
   CreateEveryControl(&record);
   for (int32_t id : {EDIT, STATIC_TEXT, BUTTON, RICH}) hv::SetControlText(&record, id, TEXT);
   hv::PrintText(2, hv::TC_RECORD, &record, hv::TC_STRING, TEXT);
-  std::wstring caption, text;
-  ShowAndReadBox(&record, "warm-up", &caption, &text);
+  hvtest::SeenBox seen;
+  ShowAndReadBox(&record, "warm-up", &seen);
   hvtest::Pump();
   hv::printTarget = nullptr;
   hv::CloseWindow(&record);
   hvtest::Pump();
 }
 
-class Utf8Text : public ::testing::Test {
+class Utf8Text : public hvtest::WindowTest {
  protected:
   void SetUp() override {
-    hv::RuntimeStartup();
+    hvtest::WindowTest::SetUp();
     WarmUp();
     balance_.emplace();
     blocks_ = hvtest::CountRuntimeBlocks();
@@ -109,6 +112,7 @@ class Utf8Text : public ::testing::Test {
     hvtest::Pump();
     EXPECT_EQ(balance_->Delta(), 0) << balance_->Changes();
     EXPECT_EQ(hvtest::CountRuntimeBlocks(), blocks_);
+    hvtest::WindowTest::TearDown();
   }
   HWND Control(int32_t id) { return GetDlgItem(w.hwnd, id); }
   hv::WindowRecord w = {};
@@ -129,12 +133,16 @@ TEST(Utf8Manifest, HoldsUtf8AndPerMonitorDpiAwareness) {
   EXPECT_EQ(GetACP(), UINT(CP_UTF8));
 }
 
-// Titles, control texts and list items: set through the runtime, the system
-// holds the text's UTF-16, and the runtime gives back the same UTF-8.
+// Titles, control texts, list items and a control's label: set through the
+// runtime, the system holds the text's UTF-16 (a label's "&" doubled, no
+// mnemonic), and the runtime gives back the same UTF-8; the accessible
+// object reads the label as written.
 TEST_F(Utf8Text, WindowsControlsAndListsHoldTheTextAsWritten) {
   EXPECT_EQ(GetACP(), UINT(CP_UTF8)) << "the manifest did not choose UTF-8";
   CreateEveryControl(&w);
   for (int32_t id : {EDIT, STATIC_TEXT, BUTTON, RICH}) hv::SetControlText(&w, id, TEXT);
+  const char label[] = "Spannung & Grüße ✓ Жук 😀";  // "Spannung & " and TEXT
+  EXPECT_EQ(hv::SetControlLabel(&w, EDIT, label), 1);
   hv::SendControlMessage(uintptr_t(&w), hv::MT_RECORD, LB_ADDSTRING, 0, LPARAM(TEXT), hv::MT_TEXT, LIST);
   hv::SendControlMessage(uintptr_t(&w), hv::MT_RECORD, CB_ADDSTRING, 0, LPARAM(TEXT), hv::MT_TEXT, COMBO);
 
@@ -150,8 +158,13 @@ TEST_F(Utf8Text, WindowsControlsAndListsHoldTheTextAsWritten) {
       {"rich edit", WindowTextW(Control(RICH))},
       {"list item", ItemW(Control(LIST), LB_GETTEXTLEN, LB_GETTEXT)},
       {"combo item", ItemW(Control(COMBO), CB_GETLBTEXTLEN, CB_GETLBTEXT)},
+      {"label", WindowTextW(GetWindow(Control(EDIT), GW_HWNDPREV)).substr(12)},
   };
   for (const Held& h : held) EXPECT_EQ(h.wide, std::wstring(WIDE)) << h.what;
+  EXPECT_EQ(WindowTextW(GetWindow(Control(EDIT), GW_HWNDPREV)).substr(0, 12), L"Spannung && ");
+  ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
+  EXPECT_EQ(hvtest::AccessibleName(Control(EDIT)), label);
+  CoUninitialize();
   for (int32_t id : {EDIT, STATIC_TEXT, BUTTON, RICH}) {
     char* text = hv::GetControlText(&w, id);
     EXPECT_STREQ(text, TEXT) << "control " << id;
@@ -168,11 +181,7 @@ TEST_F(Utf8Text, WindowsControlsAndListsHoldTheTextAsWritten) {
 TEST_F(Utf8Text, PrintedTextIsDrawnAsItsCharacters) {
   hv::SetFont(&w, "Tahoma", 12, 400, 0, 0);
   hv::SetFrontPen(&w, INK);
-  HDC dc = GetDC(w.hwnd);
-  HGDIOBJ previous = SelectObject(dc, w.font);
-  const SIZE expected = ExtentW(dc, WIDE);
-  SelectObject(dc, previous);
-  ReleaseDC(w.hwnd, dc);
+  const SIZE expected = ExtentW(w.hwnd, w.font, WIDE);
   ASSERT_GT(expected.cx, 0);
 
   struct Line {
@@ -202,11 +211,7 @@ TEST_F(Utf8Text, CutTextEndsOnAWholeCharacter) {
   hv::SetFont(&w, "Tahoma", 8, 400, 0, 0);
   const std::string filler(hv::PRINT_BUFFER_SIZE - 2, 'a');  // leaves room for one byte
   const std::wstring wideFiller(filler.begin(), filler.end());
-  HDC dc = GetDC(w.hwnd);
-  HGDIOBJ previous = SelectObject(dc, w.font);
-  const LONG fillerWidth = ExtentW(dc, wideFiller).cx;
-  SelectObject(dc, previous);
-  ReleaseDC(w.hwnd, dc);
+  const LONG fillerWidth = ExtentW(w.hwnd, w.font, wideFiller).cx;
   struct Cut {
     const char* what;
     int32_t code;
@@ -223,7 +228,8 @@ TEST_F(Utf8Text, CutTextEndsOnAWholeCharacter) {
 // A face name longer than the font's field is cut to whole characters:
 // 30 ASCII letters and a two-byte letter leave room for the letters only.
 TEST_F(Utf8Text, LongFaceNameIsCutToWholeCharacters) {
-  const std::string face = std::string(30, 'a') + "ЖЖ";
+  std::string face(30, 'a');
+  face += "ЖЖ";
   hv::SetFont(&w, face.c_str(), 10, 400, 0, 0);
   LOGFONTW font = {};
   ASSERT_TRUE(GetObjectW(w.font, sizeof font, &font));
@@ -238,10 +244,8 @@ TEST_F(Utf8Text, ButtonCaptionIsCentredByItsCharacters) {
   hv::SetControlColor(&w, BUTTON, INK, PAPER);
   HWND button = Control(BUTTON);
   RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  const SIZE expected = ExtentW(button, HGDIOBJ(SendMessageW(button, WM_GETFONT, 0, 0)), WIDE);
   HDC dc = GetDC(button);
-  HGDIOBJ previous = SelectObject(dc, HGDIOBJ(SendMessageW(button, WM_GETFONT, 0, 0)));
-  const SIZE expected = ExtentW(dc, WIDE);
-  SelectObject(dc, previous);
   const hvtest::Pixels shown(dc, RECT{0, 0, WIDTH, HEIGHT});
   ReleaseDC(button, dc);
   int left = WIDTH, right = -1;
@@ -253,12 +257,13 @@ TEST_F(Utf8Text, ButtonCaptionIsCentredByItsCharacters) {
   EXPECT_NEAR(right, start + expected.cx - 1, 3);
 }
 
-// A message box shows its caption and text as the system's UTF-16.
+// A message box shows its caption and text as written (read back through
+// the system's UTF-16).
 TEST_F(Utf8Text, MessageBoxShowsTheTextAsWritten) {
-  std::wstring caption, text;
-  EXPECT_EQ(ShowAndReadBox(&w, "Жук ✓", &caption, &text), IDOK);
-  EXPECT_EQ(caption, L"Жук ✓");
-  EXPECT_EQ(text, std::wstring(WIDE));
+  hvtest::SeenBox seen;
+  EXPECT_EQ(ShowAndReadBox(&w, "Жук ✓", &seen), IDOK);
+  EXPECT_EQ(seen.caption, "Жук ✓");
+  EXPECT_EQ(seen.text, TEXT);
 }
 
 }  // namespace

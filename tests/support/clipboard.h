@@ -1,11 +1,11 @@
-// The clipboard's text, put and read by the tests of edit fields.
+// The clipboard's text, put and read by the tests that paste.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 
-namespace ct {
+namespace hvtest {
 
 // Empties the clipboard and, when text is not null, puts it there as CF_TEXT.
 void PutOnClipboard(HWND owner, const char* text);
@@ -14,4 +14,4 @@ void PutOnClipboard(HWND owner, const wchar_t* text);
 // The clipboard's CF_TEXT, "(none)" when it holds none.
 std::string ClipboardText(HWND owner);
 
-}  // namespace ct
+}  // namespace hvtest

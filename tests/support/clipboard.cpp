@@ -1,9 +1,9 @@
-#include "tests/controls/clipboard_text.h"
+#include "tests/support/clipboard.h"
 
 #include <cstring>
 #include <cwchar>
 
-namespace ct {
+namespace hvtest {
 
 namespace {
 
@@ -40,4 +40,4 @@ std::string ClipboardText(HWND owner) {
   return text;
 }
 
-}  // namespace ct
+}  // namespace hvtest
