@@ -1,6 +1,9 @@
 // The runtime heap, typed allocation, lists and exit callbacks.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
+
 #include "runtime/runtime.h"
 #include "tests/support/heap_count.h"
 
@@ -19,21 +22,15 @@ bool AllZero(const void* block, size_t size) {
   return true;
 }
 
-TEST(HeapLifecycle, NoHeapBeforeStartup) {
+// No heap before the runtime starts: no blocks and no texts; an empty text after.
+TEST(HeapLifecycle, NoBlocksOrTextsBeforeStartup) {
   EXPECT_EQ(hv::RuntimeHeap(), nullptr);
   EXPECT_EQ(hv::AllocateBlock(10), nullptr);
   hv::FreeBlock(reinterpret_cast<void*>(0x1234));  // must not touch anything
-}
-
-// Texts come from the heap: none before it exists, an empty one after.
-TEST(HeapLifecycle, ReturnedTextsAreNullBeforeStartup) {
   hv::WindowRecord closed = {};
-  struct { const char* what; char* (*make)(hv::WindowRecord*); } cases[] = {
-      {"NumberToText", [](hv::WindowRecord*) { return hv::NumberToText(1.5); }},
-      {"UpperCopy", [](hv::WindowRecord*) { return hv::UpperCopy("a"); }},
-      {"GetControlText", [](hv::WindowRecord* w) { return hv::GetControlText(w, 1); }},
-  };
-  for (auto c : cases) EXPECT_EQ(c.make(&closed), nullptr) << c.what;
+  EXPECT_EQ(hv::NumberToText(1.5), nullptr);
+  EXPECT_EQ(hv::UpperCopy("a"), nullptr);
+  EXPECT_EQ(hv::GetControlText(&closed, 1), nullptr);
   hv::RuntimeStartup();
   char* empty = hv::GetControlText(&closed, 1);
   ASSERT_NE(empty, nullptr);
@@ -52,21 +49,8 @@ TEST_F(HeapTest, BlocksAreZeroedWithThreeSpareBytes) {
   }
 }
 
-TEST_F(HeapTest, TypedAllocationMultipliesByTheTypeSize) {
-  struct { int32_t code; uint32_t count, bytes; } cases[] = {
-      {15, 12, 15}, {19, 5, 23}, {0, 2, 515}, {14, 3, 27}, {20, 9, 3}, {32, 1, 515}, {13, 4, 11}};
-  for (auto c : cases) {
-    void* block = hv::AllocateTyped(c.code, c.count);
-    ASSERT_NE(block, nullptr);
-    EXPECT_EQ(HeapSize(hv::RuntimeHeap(), 0, block), c.bytes) << "type " << c.code;
-    EXPECT_TRUE(AllZero(block, c.bytes));
-    hv::FreeBlock(block);
-  }
-  EXPECT_EQ(hv::AllocateTyped(35, 1), nullptr);
-  EXPECT_EQ(hv::AllocateTyped(-1, 1), nullptr);
-}
-
-// All 35 element sizes, as ranges of type codes, each seen through a typed block.
+// All 35 element sizes, as ranges of type codes, each seen through a zeroed
+// typed block of count x size bytes and three spare ones.
 TEST_F(HeapTest, TypeSizeTableHoldsEveryCodesSize) {
   struct { int32_t first, last; uint32_t size; } ranges[] = {
       {0, 0, 256},   {1, 1, 1},   {2, 11, 4},   {12, 12, 1},  {13, 13, 2},  {14, 14, 8},
@@ -77,15 +61,19 @@ TEST_F(HeapTest, TypeSizeTableHoldsEveryCodesSize) {
   for (auto r : ranges) {
     ASSERT_EQ(r.first, next) << "the table must cover every code once";
     for (int32_t code = r.first; code <= r.last; ++code) {
+      const uint32_t count = 2 + code % 11, bytes = count * r.size + 3;
       EXPECT_EQ(hv::TypeSizeTable[code], r.size) << "type " << code;
-      void* block = hv::AllocateTyped(code, 2);
+      void* block = hv::AllocateTyped(code, count);
       ASSERT_NE(block, nullptr) << "type " << code;
-      EXPECT_EQ(HeapSize(hv::RuntimeHeap(), 0, block), 2 * r.size + 3) << "type " << code;
+      EXPECT_EQ(HeapSize(hv::RuntimeHeap(), 0, block), bytes) << "type " << code;
+      EXPECT_TRUE(AllZero(block, bytes)) << "type " << code;
       hv::FreeBlock(block);
     }
     next = r.last + 1;
   }
   EXPECT_EQ(next, hv::TYPE_CODE_COUNT);
+  EXPECT_EQ(hv::AllocateTyped(35, 1), nullptr);
+  EXPECT_EQ(hv::AllocateTyped(-1, 1), nullptr);
 }
 
 TEST_F(HeapTest, SizesThatWouldWrapGiveNoBlock) {
@@ -96,23 +84,20 @@ TEST_F(HeapTest, SizesThatWouldWrapGiveNoBlock) {
   EXPECT_EQ(hv::AllocateTyped(19, 0x40000001u), nullptr);  // 4 x that is 2^32 + 4
 }
 
-TEST_F(HeapTest, ResizeZeroFillsGrowth) {
-  auto* block = static_cast<unsigned char*>(hv::AllocateBlock(4));
-  block[0] = 0xAA;
-  block = static_cast<unsigned char*>(hv::ResizeBlock(block, 64));
-  ASSERT_NE(block, nullptr);
-  EXPECT_EQ(block[0], 0xAA);
-  EXPECT_TRUE(AllZero(block + 1, 63));
-  hv::FreeBlock(block);
-}
-
-// Unlike AllocateBlock, no spare bytes: the block has the size asked, larger or smaller.
-TEST_F(HeapTest, ResizeGivesExactlyTheSizeAsked) {
+// Unlike AllocateBlock, no spare bytes: the block has the size asked, larger
+// or smaller, keeps its bytes and is zero-filled where it grew.
+TEST_F(HeapTest, ResizeGivesExactlyTheSizeAskedAndZeroFillsGrowth) {
   struct { uint32_t from, to; } cases[] = {{4, 64}, {64, 4}, {0, 1}, {13, 13}, {5, 0}, {100, 4096}};
   for (auto c : cases) {
-    void* block = hv::ResizeBlock(hv::AllocateBlock(c.from), c.to);
-    ASSERT_NE(block, nullptr) << c.from << " to " << c.to;
-    EXPECT_EQ(HeapSize(hv::RuntimeHeap(), 0, block), c.to) << c.from << " to " << c.to;
+    SCOPED_TRACE(testing::Message() << c.from << " to " << c.to);
+    auto* block = static_cast<unsigned char*>(hv::AllocateBlock(c.from));
+    std::memset(block, 0xAA, c.from);
+    block = static_cast<unsigned char*>(hv::ResizeBlock(block, c.to));
+    ASSERT_NE(block, nullptr);
+    EXPECT_EQ(HeapSize(hv::RuntimeHeap(), 0, block), c.to);
+    const uint32_t kept = std::min(c.from, c.to);
+    EXPECT_EQ(std::count(block, block + kept, 0xAA), kept);
+    EXPECT_TRUE(AllZero(block + kept, c.to - kept));
     hv::FreeBlock(block);
   }
 }
@@ -153,27 +138,20 @@ TEST_F(HeapTest, ListDestroyFreesNodesAndOptionallyData) {
 std::vector<int>* calls;
 void Record(void* argument) { calls->push_back(*static_cast<int*>(argument)); }
 
+// Newest first, at shutdown; a null callback and one registered before the
+// heap exists are ignored.
 TEST(ExitCallbacks, RunNewestFirstAtShutdown) {
   std::vector<int> order;
   calls = &order;
-  int one = 1, two = 2;
+  int one = 1, two = 2, early = 3;
+  hv::AddExitCallback(Record, &early);  // no heap yet: must not crash
   hv::RuntimeStartup();
   hv::AddExitCallback(Record, &one);
-  hv::AddExitCallback(nullptr, &two);  // ignored
+  hv::AddExitCallback(nullptr, &two);
   hv::AddExitCallback(Record, &two);
   EXPECT_TRUE(order.empty());
   hv::RuntimeShutdown();
   EXPECT_EQ(order, (std::vector<int>{2, 1}));
-}
-
-TEST(ExitCallbacks, RegistrationBeforeStartupIsIgnored) {
-  std::vector<int> order;
-  calls = &order;
-  int one = 1;
-  hv::AddExitCallback(Record, &one);  // no heap yet: must not crash
-  hv::RuntimeStartup();
-  hv::RuntimeShutdown();
-  EXPECT_TRUE(order.empty());
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "runtime/runtime.h"
-#include "tests/core/debug_output.h"
+#include "tests/support/debug_output.h"
 #include "tests/support/heap_count.h"
 
 namespace {
@@ -18,6 +18,7 @@ class TempStringTest : public ::testing::Test {
   }
   void TearDown() override {
     hv::ClearTempStrings();
+    EXPECT_EQ(hv::tempTop, 0);
     EXPECT_EQ(hvtest::CountRuntimeBlocks(), baseline);
     hv::RuntimeShutdown();
   }
@@ -26,72 +27,53 @@ class TempStringTest : public ::testing::Test {
   }
   int Blocks() const { return hvtest::CountRuntimeBlocks() - baseline; }
   int baseline = 0;
+  hvtest::DebugOutputCapture output;
 };
 
-TEST_F(TempStringTest, PopFreesTheNewestBlocks) {
+// Popping frees the newest; null entries are harmless; clearing frees all,
+// and the stack takes its full size again.
+TEST_F(TempStringTest, PopFreesTheNewestBlocksAndClearFreesAll) {
   void* older = hv::AllocateBlock(4);
-  void* newer = hv::AllocateBlock(4);
   hv::PushTempString(older);
-  hv::PushTempString(newer);
-  EXPECT_EQ(hv::tempTop, 2);
-  hv::PopTempStrings(1);
+  hv::PushTempString(nullptr);
+  Push(1);
+  hv::PopTempStrings(2);
   EXPECT_EQ(hv::tempTop, 1);
   EXPECT_EQ(Blocks(), 1);
-  // The survivor is the older block: it can still be freed directly.
-  EXPECT_TRUE(HeapValidate(hv::RuntimeHeap(), 0, older));
-  hv::PopTempStrings(1);
-  EXPECT_EQ(Blocks(), 0);
-}
-
-TEST_F(TempStringTest, FullStackWritesOverflowAndKeepsTheBlock) {
-  coretest::DebugOutputCapture output;
-  Push(hv::TEMP_STRING_SLOTS);
-  EXPECT_EQ(hv::tempTop, 1000);
-  EXPECT_TRUE(output.Lines().empty());
-
-  void* extra = hv::AllocateBlock(4);
-  hv::PushTempString(extra);
-  EXPECT_EQ(hv::tempTop, 1000);
-  EXPECT_EQ(output.Lines(), Lines{"Heap Overflow"});
-
-  hv::ClearTempStrings();
-  EXPECT_EQ(hv::tempTop, 0);
-  EXPECT_EQ(Blocks(), 1);  // the unrecorded block is the caller's to free
-  hv::FreeBlock(extra);
-}
-
-TEST_F(TempStringTest, PoppingPastTheBottomWritesUnderflowPerMissingEntry) {
-  coretest::DebugOutputCapture output;
-  Push(2);
-  hv::PopTempStrings(3);
-  EXPECT_EQ(hv::tempTop, 0);
-  EXPECT_EQ(Blocks(), 0);
-  EXPECT_EQ(output.Lines(), Lines{"Heap Underflow"});
-
-  hv::PopTempStrings(2);
-  EXPECT_EQ(output.Lines(), (Lines{"Heap Underflow", "Heap Underflow", "Heap Underflow"}));
-  hv::PopTempStrings(0);
-  hv::PopTempStrings(-1);
-  EXPECT_EQ(output.Lines().size(), 3u);
-}
-
-TEST_F(TempStringTest, ClearFreesEverythingAndTheStackIsReusable) {
+  EXPECT_TRUE(HeapValidate(hv::RuntimeHeap(), 0, older)) << "the survivor is the older block";
   Push(10);
-  EXPECT_EQ(Blocks(), 10);
+  hv::PushTempString(nullptr);
   hv::ClearTempStrings();
   EXPECT_EQ(hv::tempTop, 0);
   EXPECT_EQ(Blocks(), 0);
   Push(hv::TEMP_STRING_SLOTS);
   hv::PopTempStrings(hv::TEMP_STRING_SLOTS);
-  EXPECT_EQ(Blocks(), 0);
+  EXPECT_EQ(output.Lines(), Lines{});
 }
 
-TEST_F(TempStringTest, NullEntriesAreHarmless) {
-  hv::PushTempString(nullptr);
-  hv::PushTempString(nullptr);
-  hv::PopTempStrings(1);
+TEST_F(TempStringTest, FullStackWritesOverflowAndKeepsTheBlock) {
+  Push(hv::TEMP_STRING_SLOTS);
+  EXPECT_EQ(hv::tempTop, 1000);
+  EXPECT_EQ(output.Lines(), Lines{});
+  void* extra = hv::AllocateBlock(4);
+  hv::PushTempString(extra);
+  EXPECT_EQ(hv::tempTop, 1000);
+  EXPECT_EQ(output.Lines(), Lines{"Heap Overflow"});
   hv::ClearTempStrings();
+  EXPECT_EQ(Blocks(), 1);  // the unrecorded block is the caller's to free
+  hv::FreeBlock(extra);
+}
+
+TEST_F(TempStringTest, PoppingPastTheBottomWritesUnderflowPerMissingEntry) {
+  Push(2);
+  hv::PopTempStrings(3);
   EXPECT_EQ(hv::tempTop, 0);
+  EXPECT_EQ(Blocks(), 0);
+  EXPECT_EQ(output.Lines(), Lines{"Heap Underflow"});
+  hv::PopTempStrings(2);
+  hv::PopTempStrings(0);
+  hv::PopTempStrings(-1);
+  EXPECT_EQ(output.Lines(), Lines(3, "Heap Underflow"));
 }
 
 TEST(TempStringRestart, ShutdownForgetsTheEntriesOfTheDestroyedHeap) {

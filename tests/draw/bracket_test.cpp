@@ -2,8 +2,6 @@
 // contexts and the rectangle that is repainted.
 #include "tests/support/draw_window.h"
 
-#include <cstring>
-
 #include "runtime/draw/draw_internal.h"
 
 namespace drawtest {
@@ -91,15 +89,6 @@ TEST_F(Bracket, RepaintsExactlyTheTouchedRectangle) {
   hvtest::recording.clear();
   hv::MoveTo(&w, 40, 40);  // draws nothing, so nothing is repainted
   EXPECT_TRUE(Repaints().empty());
-}
-
-TEST_F(Bracket, SetDrawModeInvalidatesNothingButStillUpdates) {
-  RECT pending = {5, 6, 25, 26};
-  InvalidateRect(w.hwnd, &pending, FALSE);  // an update the operation must flush, unchanged
-  hv::SetDrawMode(&w, TRANSPARENT);
-  ASSERT_EQ(Repaints().size(), 1u);
-  EXPECT_TRUE(RectIs(Repaints()[0], 5, 6, 25, 26));
-  EXPECT_EQ(w.bkMode, TRANSPARENT);
 }
 
 TEST_F(Bracket, NestedBracketsShareOneContextAndTakeTheStateBackOnce) {
@@ -217,18 +206,32 @@ TEST(Scaling, MapsBitmapBoundsToTheStretchedClientArea) {
   EXPECT_TRUE(RectIs(hv::ScaleBoundsToClient(RECT{11, 11, 21, 21}, 400, 400, 200, 200), 5, 5, 12, 12));
 }
 
-TEST_F(Bracket, ClientSizedSurfaceRepaintsTheScaledRectangle) {
-  hv::WindowRecord stretched;
-  Open(&stretched, hv::OW_SURFACECLIENTSIZE, WIDTH / 2, HEIGHT / 2);
-  // The surface keeps its size while the client area doubles.
-  SetWindowPos(stretched.hwnd, nullptr, 0, 0, WIDTH, HEIGHT, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  UpdateWindow(stretched.hwnd);
-  hvtest::Watch(stretched.hwnd, WM_PAINT, WM_ERASEBKGND);
-  // Touches (10, 10) .. (18, 18): the bounds, right and bottom exclusive, are (10, 10, 19, 19).
-  hv::DrawRect(&stretched, 10, 10, 9, 9, 0, 0);
-  ASSERT_EQ(Repaints(&stretched).size(), 1u);
-  EXPECT_TRUE(RectIs(Repaints(&stretched)[0], 19, 19, 40, 40));
-  hv::CloseWindow(&stretched);
+// A client-sized surface of 100 by 100 shown in a client area resized to
+// width by height. DrawRect touches bitmap pixels 10 to 18 both ways: the
+// bounds (10, 10, 19, 19), scaled per axis only where the sizes differ.
+TEST_F(Bracket, ClientSizedSurfaceRepaintsTheRectScaledOnEachStretchedAxis) {
+  struct {
+    int width, height;
+    RECT repainted;
+  } cases[] = {
+      {200, 200, {19, 19, 40, 40}},  // left 2 x 10 - 1, right 20 + 2 x 10
+      {200, 100, {19, 9, 40, 20}},   // y: 1 x 10 - 1, 10 + 10
+      {100, 200, {9, 19, 20, 40}},
+      {100, 100, {10, 10, 19, 19}},  // the same size: the bounds as they are
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.width << " by " << c.height);
+    hv::WindowRecord stretched;
+    Open(&stretched, hv::OW_SURFACECLIENTSIZE, 100, 100);
+    SetWindowPos(stretched.hwnd, nullptr, 0, 0, c.width, c.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    UpdateWindow(stretched.hwnd);
+    hvtest::Watch(stretched.hwnd, WM_PAINT, WM_ERASEBKGND);
+    hv::DrawRect(&stretched, 10, 10, 9, 9, 0, 0);
+    const RECT& r = c.repainted;
+    ASSERT_EQ(Repaints(&stretched).size(), 1u);
+    EXPECT_TRUE(RectIs(Repaints(&stretched)[0], r.left, r.top, r.right, r.bottom));
+    hv::CloseWindow(&stretched);
+  }
 }
 
 TEST_F(Bracket, WindowWithoutSurfaceDrawsOnTheScreen) {
@@ -243,31 +246,18 @@ TEST_F(Bracket, WindowWithoutSurfaceDrawsOnTheScreen) {
   hv::CloseWindow(&screenOnly);
 }
 
-TEST(SizeQueries, ReportZeroForNothing) {
-  int32_t width = 7, height = 7, x = 7, y = 7;
-  hv::GetBitmapSize(nullptr, &width, &height);
-  EXPECT_EQ(width, 0);
-  EXPECT_EQ(height, 0);
-  width = height = 7;
-  hv::GetBitmapSize(HBITMAP(GetStockObject(BLACK_PEN)), &width, &height);  // not a bitmap
-  EXPECT_EQ(width, 0);
-  EXPECT_EQ(height, 0);
+// On a closed record the queries clear their outputs (do_nothing_test.cpp).
+TEST(SizeQueries, BitmapSizeIsZeroForNothingOrWhatIsNoBitmap) {
   HBITMAP bitmap = CreateBitmap(13, 9, 1, 1, nullptr);
-  hv::GetBitmapSize(bitmap, &width, &height);
-  EXPECT_EQ(width, 13);
-  EXPECT_EQ(height, 9);
-  DeleteObject(bitmap);
-  hv::WindowRecord closed;
-  std::memset(&closed, 0x5A, sizeof closed);  // whatever else a closed record holds
-  closed.hwnd = nullptr;
-  x = y = width = height = 7;
-  EXPECT_EQ(hv::GetClientSize(&closed, &x, &y, &width, &height), 0);
-  EXPECT_EQ(x | y | width | height, 0);
-  for (int32_t id : {0, 20}) {
-    x = y = width = height = 7;
-    EXPECT_EQ(hv::GetWindowScreenRect(&closed, &x, &y, &width, &height, id), 0) << id;
-    EXPECT_EQ(x | y | width | height, 0) << id;
+  struct { HBITMAP bitmap; int32_t width, height; } cases[] = {
+      {nullptr, 0, 0}, {HBITMAP(GetStockObject(BLACK_PEN)), 0, 0}, {bitmap, 13, 9}};
+  for (auto c : cases) {
+    int32_t width = 7, height = 7;
+    hv::GetBitmapSize(c.bitmap, &width, &height);
+    EXPECT_EQ(width, c.width);
+    EXPECT_EQ(height, c.height);
   }
+  DeleteObject(bitmap);
 }
 
 TEST_F(Bracket, SizeQueriesMeasureTheWindowAndItsControls) {

@@ -7,6 +7,7 @@ namespace hvtest {
 
 std::vector<Entry> recording;
 std::function<int32_t(const Entry&)> reaction;
+std::function<bool(const Entry&, LRESULT*)> answer;
 
 namespace {
 
@@ -20,6 +21,7 @@ std::vector<Watched> watched;
 struct HookRange { HHOOK hook; int type; };
 std::vector<HookRange> hookTypes;
 MSG lastQueued = {};  // the message the thread took from its queue last
+struct { bool on; UINT first, last; } created = {};  // WatchCreatedWindows
 
 BOOL CALLBACK CollectName(HWND, LPSTR name, HANDLE, ULONG_PTR names) {
   if (HIWORD(reinterpret_cast<uintptr_t>(name)))
@@ -54,6 +56,8 @@ LRESULT CALLBACK WatchingProc(HWND window, UINT message, WPARAM wparam, LPARAM l
     GetUpdateRect(window, &e.update, FALSE);
     recording.push_back(e);
     if (queued) lastQueued = {};
+    LRESULT result = 0;
+    if (answer && answer(e, &result)) return result;
   }
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrA(window, GWLP_WNDPROC, LONG_PTR(original));
@@ -96,6 +100,7 @@ LRESULT CALLBACK CbtHook(int code, WPARAM wparam, LPARAM lparam) {
     e.exStyle = cs->dwExStyle;
     e.parent = cs->hwndParent;
     e.id = int(reinterpret_cast<intptr_t>(cs->hMenu));
+    if (created.on) Watch(e.hwnd, created.first, created.last);
   }
   recording.push_back(e);
   return CallNextHookEx(HookOf(WH_CBT), code, wparam, lparam);
@@ -178,7 +183,10 @@ void WatchHook(int type) {
   if (type == WH_CALLWNDPROC) Hook(WH_CALLWNDPROC, SentHook);
 }
 
+void WatchCreatedWindows(UINT first, UINT last) { created = {true, first, last}; }
+
 void StopWatching() {
+  created = {};
   for (const Watched& w : watched) {
     HWND window = w.window;
     auto original = reinterpret_cast<WNDPROC>(GetPropA(window, ORIGINAL_PROC));
@@ -194,6 +202,7 @@ void StopWatching() {
 void ResetRecording() {
   recording.clear();
   reaction = nullptr;
+  answer = nullptr;
 }
 
 std::vector<Entry> Entries(int kinds, int32_t code, HWND window) {

@@ -63,6 +63,11 @@ struct Expected {
 extern std::vector<Entry> recording;
 extern std::function<int32_t(const Entry&)> reaction;
 
+// What the test answers for a watched window's recorded message instead of
+// its procedure: true with *result to answer, false to pass it on. Dropped
+// with the recording.
+extern std::function<bool(const Entry&, LRESULT* result)> answer;
+
 // The runtime handler that records each event, then runs the reaction.
 int32_t RecordingHandler();
 // Empties the log and drops the reaction; what is watched stays watched.
@@ -75,6 +80,9 @@ void Watch(HWND window, UINT first = 0, UINT last = ~0u);
 // Records the calls of a hook of this thread (WH_CBT, WH_CALLWNDPROC ...) as
 // HOOK entries; WH_CALLWNDPROC ones as SENT entries of the message's window.
 void WatchHook(int type);
+// Watches every window created from now on as Watch does, from its first
+// message; needs WatchHook(WH_CBT). Ends with StopWatching.
+void WatchCreatedWindows(UINT first = 0, UINT last = ~0u);
 void StopWatching();
 
 // The entries of these kinds, with this code (ANY: every code), for this
