@@ -154,18 +154,17 @@ TEST(ExitCallbacks, RunNewestFirstAtShutdown) {
   EXPECT_EQ(order, (std::vector<int>{2, 1}));
 }
 
-}  // namespace
-
-namespace {
-
-// A thread that holds the runtime lock until told to let go.
+// A thread that holds the runtime lock until told to let go; an exit
+// callback notes whether it ran while the lock was held.
 struct LockHolder {
   HANDLE held = CreateEventA(nullptr, TRUE, FALSE, nullptr);
   HANDLE release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  HANDLE ran = CreateEventA(nullptr, TRUE, FALSE, nullptr);
   volatile bool holding = false;
-  HANDLE thread = nullptr;
+  bool ranWhileHeld = false;
+  HANDLE thread = CreateThread(nullptr, 0, Hold, this, 0, nullptr);
 
-  static DWORD WINAPI Run(void* self) {
+  static DWORD WINAPI Hold(void* self) {
     auto* h = static_cast<LockHolder*>(self);
     hv::RuntimeLock();
     h->holding = true;
@@ -175,60 +174,43 @@ struct LockHolder {
     hv::RuntimeUnlock();
     return 0;
   }
-  LockHolder() {
-    thread = CreateThread(nullptr, 0, Run, this, 0, nullptr);
-    WaitForSingleObject(held, INFINITE);
+  static void Note(void* self) {
+    auto* h = static_cast<LockHolder*>(self);
+    h->ranWhileHeld = h->holding;
+    SetEvent(h->ran);
   }
   ~LockHolder() {
     SetEvent(release);
     WaitForSingleObject(thread, INFINITE);
-    for (HANDLE h : {thread, held, release}) CloseHandle(h);
+    for (HANDLE h : {thread, held, release, ran}) CloseHandle(h);
   }
 };
-
-struct ShutdownWatch {
-  LockHolder* holder = nullptr;
-  HANDLE ran = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-  bool ranWhileHeld = false;
-};
-
-void NoteHolder(void* argument) {
-  auto* watch = static_cast<ShutdownWatch*>(argument);
-  watch->ranWhileHeld = watch->holder->holding;
-  SetEvent(watch->ran);
-}
 
 DWORD WINAPI ShutDown(void*) {
   hv::RuntimeShutdown();
   return 0;
 }
 
-}  // namespace
-
 // The exit-callback list is the lock's: shutdown waits for another holder
 // before it takes the list and runs it.
 TEST(ExitCallbacks, ShutdownTakesTheListUnderTheLock) {
   hv::RuntimeStartup();
-  ShutdownWatch watch;
-  hv::AddExitCallback(NoteHolder, &watch);
   LockHolder holder;
-  watch.holder = &holder;
+  hv::AddExitCallback(LockHolder::Note, &holder);
+  WaitForSingleObject(holder.held, INFINITE);
   HANDLE stopper = CreateThread(nullptr, 0, ShutDown, nullptr, 0, nullptr);
   // While another thread holds the lock, shutdown cannot take the list, so
   // no callback runs: the wait times out. Walked without the lock, the list's
   // callback runs at once. A slow scheduler can only hide that fault (the
   // callback not yet run when the wait ends), never invent one.
-  EXPECT_EQ(WaitForSingleObject(watch.ran, 500), WAIT_TIMEOUT)
+  EXPECT_EQ(WaitForSingleObject(holder.ran, 500), WAIT_TIMEOUT)
       << "callbacks ran while another thread held the lock";
   SetEvent(holder.release);
   EXPECT_EQ(WaitForSingleObject(stopper, 10000), WAIT_OBJECT_0);
-  EXPECT_EQ(WaitForSingleObject(watch.ran, 0), WAIT_OBJECT_0) << "the callback never ran";
-  EXPECT_FALSE(watch.ranWhileHeld) << "the list was walked while another thread held the lock";
+  EXPECT_EQ(WaitForSingleObject(holder.ran, 0), WAIT_OBJECT_0) << "the callback never ran";
+  EXPECT_FALSE(holder.ranWhileHeld) << "the list was walked while another thread held the lock";
   CloseHandle(stopper);
-  CloseHandle(watch.ran);
 }
-
-namespace {
 
 DWORD WINAPI UseTempStrings(void*) {
   hv::PushTempString(hv::AllocateBlock(4));
@@ -243,34 +225,24 @@ void WaitForTempStringUser(void* argument) {
   CloseHandle(worker);
 }
 
-}  // namespace
-
-// Callbacks run without the lock: one that waits for a thread using the
-// temporary strings finishes.
-TEST(ExitCallbacks, CallbacksRunWithoutTheLock) {
-  DWORD waited = WAIT_FAILED;
-  hv::RuntimeStartup();
-  hv::AddExitCallback(WaitForTempStringUser, &waited);
-  hv::RuntimeShutdown();
-  EXPECT_EQ(waited, WAIT_OBJECT_0) << "the thread was kept waiting for the lock";
-}
-
-namespace {
-
 int lateRuns = 0;
 void CountLateRun(void*) { ++lateRuns; }
 void RegisterLate(void*) { hv::AddExitCallback(CountLateRun, nullptr); }
 
-}  // namespace
-
-// A callback registered while the callbacks run is too late: it is dropped
-// with the heap, and no later start and stop finds it.
-TEST(ExitCallbacks, ARegistrationDuringShutdownIsDropped) {
+// Callbacks run without the lock: one that waits for a thread using the
+// temporary strings finishes. One registered while they run is too late:
+// it is dropped with the heap, and no later start and stop finds it.
+TEST(ExitCallbacks, RunWithoutTheLockAndLateRegistrationsAreDropped) {
+  DWORD waited = WAIT_FAILED;
   lateRuns = 0;
   hv::RuntimeStartup();
+  hv::AddExitCallback(WaitForTempStringUser, &waited);
   hv::AddExitCallback(RegisterLate, nullptr);
   hv::RuntimeShutdown();
+  EXPECT_EQ(waited, WAIT_OBJECT_0) << "the thread was kept waiting for the lock";
   hv::RuntimeStartup();
   hv::RuntimeShutdown();
   EXPECT_EQ(lateRuns, 0);
 }
+
+}  // namespace
