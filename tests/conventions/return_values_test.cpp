@@ -30,6 +30,15 @@ int32_t OnOther(uint32_t options, R* parent, int32_t (*operation)(R*) = nullptr)
   return result;
 }
 
+// What the operation returns with a memory context, deleted after.
+template <typename Operation>
+int32_t InMemory(Operation operation) {
+  HDC dc = CreateCompatibleDC(nullptr);
+  int32_t result = operation(dc);
+  DeleteDC(dc);
+  return result;
+}
+
 // Presses OK on this thread's message box; a thread timer runs inside the
 // box's modal loop.
 BOOL CALLBACK PressOkOn(HWND window, LPARAM) {
@@ -46,13 +55,13 @@ int32_t Dismissed(R* owner) {
   return button;
 }
 
-struct Row {
+struct ReturnRow {
   const char* name;
   int32_t (*call)(R* w);
   int32_t result;
 };
 
-const Row rows[] = {
+const ReturnRow returnRows[] = {
     // Windows and events.
     {"OpenWindow", [](R*) { return OnOther(hv::OW_HIDDEN, nullptr); }, 1},
     {"OpenWindow of a child", [](R* w) { return OnOther(0, w); }, 1},
@@ -74,19 +83,11 @@ const Row rows[] = {
     {"ReleaseHandlerTable", [](R* w) { return hv::ReleaseHandlerTable(w); }, 0},
     {"RuntimeWindowProc painting no window", [](R*) { return int32_t(hv::RuntimeWindowProc(nullptr, WM_PAINT, 0, 0)); }, 1},
     {"RuntimeWindowProc erasing", [](R* w) {
-       HDC dc = CreateCompatibleDC(nullptr);
-       auto result = int32_t(hv::RuntimeWindowProc(w->hwnd, WM_ERASEBKGND, WPARAM(dc), 0));
-       DeleteDC(dc);
-       return result;
+       return InMemory([w](HDC dc) { return int32_t(hv::RuntimeWindowProc(w->hwnd, WM_ERASEBKGND, WPARAM(dc), 0)); });
      }, 1},
     {"WaitEvents without waiting", [](R*) { return hv::WaitEvents(1); }, 0},
     {"RegisterWindowClasses", [](R*) { return hv::RegisterWindowClasses(); }, 0},
-    {"FillSolid", [](R*) {
-       HDC dc = CreateCompatibleDC(nullptr);
-       int32_t result = hv::FillSolid(dc, 0, 0, 1, 1, 0);
-       DeleteDC(dc);
-       return result;
-     }, 0},
+    {"FillSolid", [](R*) { return InMemory([](HDC dc) { return hv::FillSolid(dc, 0, 0, 1, 1, 0); }); }, 0},
     // Drawing: BeginDraw's context is a memory context on the surface.
     {"BeginDraw", [](R* w) {
        HDC dc = hv::BeginDraw(w);
@@ -110,16 +111,14 @@ const Row rows[] = {
        return result;
      }, 0},
     {"EndDraw on a lent context", [](R* w) {
-       HDC lent = CreateCompatibleDC(nullptr);
-       w->eventDC = lent;
-       int32_t result = hv::EndDraw(w, hv::BeginDraw(w), 1);
-       w->eventDC = nullptr;
-       DeleteDC(lent);
-       return result;
+       return InMemory([w](HDC lent) {
+         w->eventDC = lent;
+         int32_t result = hv::EndDraw(w, hv::BeginDraw(w), 1);
+         w->eventDC = nullptr;
+         return result;
+       });
      }, 0},
-    {"EndDraw without a surface", [](R*) {
-       return OnOther(NO_SURFACE, nullptr, [](R* o) { return hv::EndDraw(o, hv::BeginDraw(o), 1); });
-     }, 0},
+    {"EndDraw without a surface", [](R*) { return OnOther(NO_SURFACE, nullptr, [](R* o) { return hv::EndDraw(o, hv::BeginDraw(o), 1); }); }, 0},
     {"SetDrawMode", [](R* w) { return hv::SetDrawMode(w, OPAQUE); }, 0},
     {"SetFrontPen", [](R* w) { return hv::SetFrontPen(w, 0); }, 0},
     {"GetBitmapSize", [](R* w) { int32_t o[2]; return hv::GetBitmapSize(w->backingBitmap, &o[0], &o[1]); }, 0},
@@ -135,9 +134,7 @@ const Row rows[] = {
     {"DrawPixel", [](R* w) { return hv::DrawPixel(w, 150, 120, 0); }, 0},
     {"DrawRect", [](R* w) { return hv::DrawRect(w, 150, 130, 10, 10, 0, RGB(1, 2, 3)); }, 0},
     {"SetWindowColor", [](R* w) { return hv::SetWindowColor(w, RGB(200, 200, 200)); }, 0},
-    {"SetWindowColor without a surface", [](R*) {
-       return OnOther(NO_SURFACE, nullptr, [](R* o) { return hv::SetWindowColor(o, 0); });
-     }, 0},
+    {"SetWindowColor without a surface", [](R*) { return OnOther(NO_SURFACE, nullptr, [](R* o) { return hv::SetWindowColor(o, 0); }); }, 0},
     {"SetFont", [](R* w) { return hv::SetFont(w, "Tahoma", 10, 400, 0, 0); }, 0},
     {"SetFont for a control", [](R* w) { return hv::SetFont(w, "Tahoma", 10, 700, 0, EDIT_ID); }, 0},
     {"FormatInt64 of -2^63", [](R*) { char text[24]; return hv::FormatInt64(text, 0, 0x80000000u); }, 21},
@@ -196,7 +193,7 @@ const Row rows[] = {
 TEST_F(OpenRecord, EveryOperationReturnsWhatItsInterfaceNamesAndWritesNoDiagnostic) {
   hv::SetDiagnostics(1);
   hvtest::DebugOutputCapture output;
-  for (const Row& row : rows) {
+  for (const ReturnRow& row : returnRows) {
     const size_t written = output.Lines().size();
     EXPECT_EQ(row.call(&w), row.result) << row.name;
     EXPECT_EQ(hv::IsWindowClosed(&w), 0) << row.name;

@@ -6,7 +6,6 @@ namespace {
 
 using Primitives = DrawWindow;
 constexpr COLORREF FILL = RGB(40, 160, 220);
-constexpr COLORREF RED = RGB(255, 0, 0);
 
 TEST_F(Primitives, FilledRectangleHasAOnePixelOutlineAroundItsFill) {
   hv::MoveTo(&w, 3, 4);

@@ -9,8 +9,6 @@
 namespace drawtest {
 namespace {
 
-constexpr COLORREF RED = RGB(255, 0, 0);
-constexpr COLORREF BLUE = RGB(0, 0, 255);
 
 class Scaled : public DrawWindow, public ::testing::WithParamInterface<int> {
  protected:

@@ -25,7 +25,6 @@ class Text : public DrawWindow {
   }
 };
 
-constexpr COLORREF RED = RGB(255, 0, 0);
 constexpr COLORREF CELL = RGB(255, 255, 0);
 
 TEST_F(Text, DrawsAtThePositionAndMovesAlongTheLine) {
