@@ -36,8 +36,7 @@ TEST_F(Refresh, OperationsThatRefreshUpdateTheWindowBeforeReturning) {
     }
     EXPECT_EQ(GetUpdateRect(w.hwnd, nullptr, FALSE), !c.updates);
   }
-  EXPECT_EQ(w.posX, 7);
-  EXPECT_EQ(w.posY, 8);
+  EXPECT_EQ(std::pair(w.posX, w.posY), std::pair(7, 8));
   EXPECT_EQ(FontOf(w.font).lfWeight, 700);
 }
 

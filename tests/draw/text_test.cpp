@@ -31,8 +31,7 @@ TEST_F(Text, DrawsAtThePositionAndMovesAlongTheLine) {
   hv::MoveTo(&w, 10, 20);
   int width = WidthOf("abc");
   hv::PrintText(3, hv::TC_RECORD, &w, hv::TC_STRING, "abc", hv::TC_STRING, "\r\n");
-  EXPECT_EQ(w.posX, 10 + width);
-  EXPECT_EQ(w.posY, 20);
+  EXPECT_EQ(std::pair(w.posX, w.posY), std::pair(10 + width, 20));
   EXPECT_EQ(hv::printTarget, &w);
   Pixels p(w.backingBitmap);
   int inked = p.Count(10, 20, 10 + width, 40, BLACK);
