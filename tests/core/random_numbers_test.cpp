@@ -136,7 +136,7 @@ TEST(RandomTextToNumber, MatchesAStepByStepScan) {
     double actual = hv::TextToNumber(text.c_str());
     std::ostringstream wrong;
     if (std::bit_cast<uint64_t>(expected) != std::bit_cast<uint64_t>(actual))
-      wrong << randomtest::Escaped(text) << ": expected " << std::hexfloat << expected << ", got " << actual;
+      wrong << ::testing::PrintToString(text) << ": expected " << std::hexfloat << expected << ", got " << actual;
     return wrong.str();
   });
 }
