@@ -137,6 +137,11 @@ const ReturnRow returnRows[] = {
     {"SetWindowColor without a surface", [](R*) { return OnOther(NO_SURFACE, nullptr, [](R* o) { return hv::SetWindowColor(o, 0); }); }, 0},
     {"SetFont", [](R* w) { return hv::SetFont(w, "Tahoma", 10, 400, 0, 0); }, 0},
     {"SetFont for a control", [](R* w) { return hv::SetFont(w, "Tahoma", 10, 700, 0, EDIT_ID); }, 0},
+    {"PrintText", [](R* w) {
+       hv::PrintText(3, hv::TC_RECORD, w, hv::TC_STRING, "x =", hv::TC_INT, 5);
+       hv::printTarget = nullptr;
+       return 0;
+     }, 0},
     {"FormatInt64 of -2^63", [](R*) { char text[24]; return hv::FormatInt64(text, 0, 0x80000000u); }, 21},
     {"FormatUInt64 of 0", [](R*) { char text[24]; return hv::FormatUInt64(text, 0, 0); }, 2},
     // Controls.
