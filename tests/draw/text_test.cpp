@@ -89,14 +89,6 @@ TEST_F(Text, NothingLeftOpensNoBracket) {
   EXPECT_EQ(Pixels(w.backingBitmap).Count(0, 0, WIDTH, HEIGHT, windowColour), WIDTH * HEIGHT);
 }
 
-TEST_F(Text, ItemsAreFormattedInOrderIntoOneText) {
-  hv::SetPrecision(4);
-  hv::PrintText(6, hv::TC_RECORD, &w, hv::TC_STRING, "Sf =", hv::TC_FLOAT, hv::FloatItem(8.48528f),
-                hv::TC_STRING, " cm2", hv::TC_INT64, int64_t(-5), hv::TC_INT, 12);
-  hv::SetPrecision(2);
-  EXPECT_EQ(w.posX, WidthOf("Sf = 8.4853 cm2-5 12 "));
-}
-
 // What is drawn, and how far posX moves, is the text up to its first NUL; a
 // wide string the formatter cannot convert adds nothing to it.
 TEST_F(Text, DrawnTextEndsAtANulAndAnUnconvertibleItemAddsNothing) {
