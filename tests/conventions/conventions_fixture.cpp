@@ -1,13 +1,11 @@
 #include "tests/conventions/conventions_fixture.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstddef>
+#include <cstdio>
 #include <cstring>
-#include <iterator>
 #include <sstream>
 
-#include "tests/controls/controls_fixture.h"
 #include "tests/support/gdi_count.h"
 #include "tests/support/heap_count.h"
 
@@ -17,39 +15,13 @@ int tripped = 0;
 
 int32_t Tripwire() {
   ++tripped;
-  return TRIPPED;
+  return 0x7E1F;
 }
 
 namespace {
 
-constexpr uint32_t CLOSED_PATTERN = 0xC105ED00;  // field i + 1 holds CLOSED_PATTERN + i
-
-// The record's 26 fields in order: where each lies and how wide it is, so
-// that they compare alike whether handles take one word or two.
-struct Field {
-  size_t offset, size;
-};
-#define HV_FIELD(name) {offsetof(hv::WindowRecord, name), sizeof(hv::WindowRecord::name)}
-#define HV_WORD(name, i) {offsetof(hv::WindowRecord, name) + (i) * 4, 4}
-constexpr Field recordFields[] = {
-    HV_FIELD(hwnd),         HV_FIELD(backingBitmap), HV_FIELD(font),        HV_FIELD(pen),
-    HV_FIELD(mdiClient),    HV_FIELD(posX),          HV_FIELD(posY),        HV_FIELD(bkMode),
-    HV_FIELD(rop2),         HV_FIELD(penStyle),      HV_FIELD(penWidth),    HV_FIELD(textBkColor),
-    HV_FIELD(windowColor),  HV_FIELD(surfaceFlags),  HV_FIELD(dialogKeys),  HV_FIELD(cursor),
-    HV_FIELD(eventDC),      HV_FIELD(drawDC),        HV_FIELD(drawDepth),   HV_WORD(reserved20, 0),
-    HV_WORD(reserved20, 1), HV_WORD(reserved20, 2),  HV_WORD(reserved20, 3), HV_FIELD(handler),
-    HV_WORD(reserved25, 0), HV_WORD(reserved25, 1)};
-#undef HV_FIELD
-#undef HV_WORD
-constexpr int RECORD_FIELDS = int(std::size(recordFields));
-static_assert(RECORD_FIELDS == 26);
-
-uint64_t FieldValue(const hv::WindowRecord& record, int i) {
-  uint64_t value = 0;
-  std::memcpy(&value, reinterpret_cast<const char*>(&record) + recordFields[i].offset,
-              recordFields[i].size);
-  return value;
-}
+using Words = decltype(Observed::words);
+static_assert(sizeof(Words) == sizeof(hv::WindowRecord));
 
 int32_t Echo() {
   return hv::eventState.eventCode == ECHO_CODE ? hv::eventState.eventParam1 : 0;
@@ -65,7 +37,7 @@ BOOL CALLBACK AddProperty(HWND, LPSTR name, HANDLE value, ULONG_PTR items) {
   return TRUE;
 }
 
-void AddWindow(HWND window, std::vector<std::string>* lines) {
+BOOL CALLBACK AddWindow(HWND window, LPARAM lines) {
   char text[64] = {};
   GetWindowTextA(window, text, sizeof text);
   std::vector<std::string> properties;
@@ -75,23 +47,21 @@ void AddWindow(HWND window, std::vector<std::string>* lines) {
   std::snprintf(head, sizeof head, "%p \"%s\"", static_cast<void*>(window), text);
   std::string line = head;
   for (const std::string& p : properties) line += " " + p;
-  lines->push_back(line);
-}
-
-BOOL CALLBACK AddChild(HWND window, LPARAM lines) {
-  AddWindow(window, reinterpret_cast<std::vector<std::string>*>(lines));
+  reinterpret_cast<std::vector<std::string>*>(lines)->push_back(line);
   return TRUE;
 }
 
 BOOL CALLBACK AddTopLevel(HWND window, LPARAM lines) {
-  AddWindow(window, reinterpret_cast<std::vector<std::string>*>(lines));
-  EnumChildWindows(window, AddChild, lines);
+  AddWindow(window, lines);
+  EnumChildWindows(window, AddWindow, lines);
   return TRUE;
 }
 
-bool SameFont(const LOGFONTA& a, const LOGFONTA& b) {
-  return std::memcmp(&a, &b, offsetof(LOGFONTA, lfFaceName)) == 0 &&
-         std::strcmp(a.lfFaceName, b.lfFaceName) == 0;
+// Whether the word at this byte offset belongs to the pen or the font.
+bool PenOrFont(size_t offset) {
+  auto in = [offset](size_t at, size_t size) { return offset >= at && offset < at + size; };
+  return in(offsetof(hv::WindowRecord, pen), sizeof(HPEN)) ||
+         in(offsetof(hv::WindowRecord, font), sizeof(HFONT));
 }
 
 std::string Joined(const std::vector<std::string>& lines) {
@@ -103,12 +73,10 @@ std::string Joined(const std::vector<std::string>& lines) {
 }  // namespace
 
 hv::WindowRecord ClosedRecord() {
-  hv::WindowRecord record = {};
-  for (int i = 0; i < RECORD_FIELDS; ++i) {
-    uint64_t value = CLOSED_PATTERN + i;
-    std::memcpy(reinterpret_cast<char*>(&record) + recordFields[i].offset, &value,
-                recordFields[i].size);
-  }
+  Words words;
+  for (size_t i = 0; i < words.size(); ++i) words[i] = 0xC105ED00 + uint32_t(i);
+  hv::WindowRecord record;
+  std::memcpy(&record, words.data(), sizeof record);
   record.hwnd = nullptr;
   record.handler = Tripwire;
   return record;
@@ -120,13 +88,13 @@ Observed Observe(const hv::WindowRecord& record) {
   seen.focus = GetFocus();
   seen.blocks = hvtest::CountRuntimeBlocks();
   seen.events = hv::eventState;
-  seen.record = record;
+  std::memcpy(seen.words.data(), &record, sizeof record);
   GetObjectA(record.pen, sizeof seen.pen, &seen.pen);
   GetObjectA(record.font, sizeof seen.font, &seen.font);
   return seen;
 }
 
-std::string Differences(const Observed& before, const Observed& after, uint32_t renewed) {
+std::string Differences(const Observed& before, const Observed& after, bool renewed) {
   std::ostringstream out;
   if (before.windows != after.windows)
     out << " windows, their texts or properties changed:" << Joined(before.windows) << "\n  became"
@@ -136,13 +104,13 @@ std::string Differences(const Observed& before, const Observed& after, uint32_t 
     out << " runtime heap blocks " << before.blocks << " -> " << after.blocks << ";";
   if (std::memcmp(&before.events, &after.events, sizeof before.events) != 0)
     out << " eventState changed;";
-  for (int i = 0; i < RECORD_FIELDS; ++i) {
-    uint64_t was = FieldValue(before.record, i), is = FieldValue(after.record, i);
-    if (was != is && !(renewed >> i & 1))
-      out << " field " << i + 1 << " 0x" << std::hex << was << " -> 0x" << is << std::dec << ";";
-  }
+  for (size_t i = 0; i < before.words.size(); ++i)
+    if (before.words[i] != after.words[i] && !(renewed && PenOrFont(4 * i)))
+      out << " the record's word at byte " << 4 * i << " 0x" << std::hex << before.words[i]
+          << " -> 0x" << after.words[i] << std::dec << ";";
   if (renewed && (std::memcmp(&before.pen, &after.pen, sizeof before.pen) != 0 ||
-                  !SameFont(before.font, after.font)))
+                  std::memcmp(&before.font, &after.font, offsetof(LOGFONTA, lfFaceName)) != 0 ||
+                  std::strcmp(before.font.lfFaceName, after.font.lfFaceName) != 0))
     out << " the renewed pen or font differs;";
   return out.str();
 }
@@ -161,7 +129,7 @@ int32_t EmptyText(char* text) {
 
 void OpenRecord::SetUp() {
   hvtest::WindowTest::SetUp();
-  ct::WarmUpControls();
+  hvtest::WarmUpGdi();
   // Shown without activation: under Wine without a window manager, closing
   // the active window waits for the focus to move.
   ASSERT_EQ(hv::OpenWindow(&w, 60, 60, 300, 200, hv::OW_HIDDEN | hv::OW_NOCAPTION, nullptr,

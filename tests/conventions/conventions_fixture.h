@@ -1,9 +1,10 @@
-// An open runtime window with two controls, a closed record that would show
+// An open runtime window with three controls, a closed record that would show
 // any use of its stale words, and a way to see that an operation changed
 // nothing: windows, texts, properties, focus, heap blocks, event state and
 // the record's words.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -19,11 +20,10 @@ constexpr int32_t ECHO_CODE = WM_USER + 1;  // the window's handler answers even
 
 // Stands in as the closed record's handler: calling it is a failure.
 extern int tripped;
-constexpr int32_t TRIPPED = 0x7E1F;
 int32_t Tripwire();
 
-// hwnd 0; every other word a pattern no system object carries, except the
-// handler, which is Tripwire.
+// hwnd 0; every other 32-bit word a pattern no system object carries, except
+// the handler, which is Tripwire.
 hv::WindowRecord ClosedRecord();
 
 // A handle as a row's 32-bit result: window and GDI handles carry 32
@@ -32,22 +32,19 @@ inline int32_t Word(const void* handle) {
   return static_cast<int32_t>(reinterpret_cast<INT_PTR>(handle));
 }
 
-// Bits of record fields (bit i: field i + 1) that an operation may replace.
-constexpr uint32_t PEN_AND_FONT = 1u << 2 | 1u << 3;
-
 struct Observed {
   std::vector<std::string> windows;  // the thread's windows and their children: texts, properties
   HWND focus;
   int blocks;
   hv::EventState events;
-  hv::WindowRecord record;
+  std::array<uint32_t, sizeof(hv::WindowRecord) / 4> words;  // the record's, padding included
   LOGPEN pen;
   LOGFONTA font;
 };
 Observed Observe(const hv::WindowRecord& record);
-// What differs, empty when nothing does. Fields in `renewed` may hold new
-// handles, as long as the pen and font they name describe the same objects.
-std::string Differences(const Observed& before, const Observed& after, uint32_t renewed);
+// What differs, empty when nothing does. With `renewed`, the pen and font may
+// be new handles, as long as they describe the same objects.
+std::string Differences(const Observed& before, const Observed& after, bool renewed = false);
 
 // Markers a row returns instead of the operation's result when what it
 // handed back is wrong.

@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "runtime/runtime.h"
-#include "tests/core/debug_output.h"
+#include "tests/support/debug_output.h"
 
 namespace {
 
 TEST(DiagnosticsBuild, StartsWithTheModeOn) {
   hv::RuntimeStartup();
-  coretest::DebugOutputCapture output;
+  hvtest::DebugOutputCapture output;
   hv::WindowRecord closed = {};
   EXPECT_EQ(hv::DrawRect(&closed, 0, 0, 5, 5, 0, 0), 0);
   EXPECT_EQ(output.Lines(), std::vector<std::string>{"hv: DrawRect: the window record is closed\n"});

@@ -38,47 +38,39 @@ class Arithmetic : public ::testing::Test {
   uint16_t saved = 0;
 };
 
+// Toward zero whatever the rounding mode, which is left as it was; beyond
+// the range, NaN and the infinities give the lowest int64.
 TEST_F(Arithmetic, TruncationGoesTowardZeroWhateverTheRoundingMode) {
-  constexpr uint16_t ROUND_UP = 0x0B3F;
-  SetControlWord(ROUND_UP);
-  EXPECT_EQ(hv::TruncateToInt64(2.9), 2);
-  EXPECT_EQ(hv::TruncateToInt64(-2.9), -2);
-  EXPECT_EQ(hv::TruncateToInt64(-0.5), 0);
-  EXPECT_EQ(ControlWord(), ROUND_UP);  // restored at once
-  hv::LoadStartupControlWord();
-  EXPECT_EQ(hv::TruncateToInt64(2.5), 2);
-  EXPECT_EQ(hv::TruncateToInt64(4503599627370497.0), 4503599627370497LL);
-  EXPECT_EQ(hv::TruncateToInt64(9223372036854774784.0), 9223372036854774784LL);
-  EXPECT_EQ(hv::TruncateToInt64(-9223372036854775808.0), INT64_MIN);
-  EXPECT_EQ(ControlWord(), hv::FPU_STARTUP_CONTROL);
+  const struct { double x; int64_t expected; } cases[] = {
+      {2.9, 2}, {-2.9, -2}, {-0.5, 0}, {2.5, 2}, {4503599627370497.0, 4503599627370497LL},
+      {9223372036854774784.0, 9223372036854774784LL}, {-9223372036854775808.0, INT64_MIN},
+      {9223372036854775808.0, INT64_MIN}, {-9223372036854777856.0, INT64_MIN}, {1e300, INT64_MIN},
+      {Inf, INT64_MIN}, {-Inf, INT64_MIN}, {NaN, INT64_MIN}};
+  for (uint16_t mode : {uint16_t(0x0B3F), hv::FPU_STARTUP_CONTROL}) {  // rounding up; the start's
+    SetControlWord(mode);
+    for (auto c : cases) EXPECT_EQ(hv::TruncateToInt64(c.x), c.expected) << c.x << ", mode " << mode;
+    EXPECT_EQ(ControlWord(), mode);
+  }
 }
 
-TEST_F(Arithmetic, TruncationOutOfRangeGivesTheLowestInt64) {
-  for (double x : {9223372036854775808.0, -9223372036854777856.0, 1e300, Inf, -Inf, NaN})
-    EXPECT_EQ(hv::TruncateToInt64(x), INT64_MIN) << x;
-}
-
+// Nearest, ties to even; beyond the range, NaN and the infinities give the lowest int32.
 TEST_F(Arithmetic, RoundingToInt32IsNearestTiesToEven) {
   struct { double x; int32_t expected; } cases[] = {
       {0.5, 0}, {1.5, 2}, {2.5, 2}, {3.5, 4}, {-2.5, -2}, {-3.5, -4}, {2.4999999, 2},
       {1845.6, 1846}, {2147483647.0, INT32_MAX}, {2147483646.5, 2147483646},
-      {-2147483648.0, INT32_MIN}, {-2147483647.5, -2147483648}};
+      {-2147483648.0, INT32_MIN}, {-2147483647.5, -2147483648}, {2147483647.5, INT32_MIN},
+      {2147483648.0, INT32_MIN}, {-2147483649.0, INT32_MIN}, {1e20, INT32_MIN}, {Inf, INT32_MIN},
+      {-Inf, INT32_MIN}, {NaN, INT32_MIN}};
   for (auto c : cases) EXPECT_EQ(hv::RoundToInt32(c.x), c.expected) << c.x;
 }
 
-TEST_F(Arithmetic, RoundingOutOfRangeGivesTheLowestInt32) {
-  for (double x : {2147483647.5, 2147483648.0, -2147483649.0, 1e20, Inf, -Inf, NaN})
-    EXPECT_EQ(hv::RoundToInt32(x), INT32_MIN) << x;
-}
-
 TEST_F(Arithmetic, SquareRoot) {
-  EXPECT_TRUE(Same(2.0, hv::SquareRoot(4.0)));
-  EXPECT_TRUE(Same(1.4142135623730951, hv::SquareRoot(2.0)));
-  EXPECT_TRUE(Same(3.1622776601683795, hv::SquareRoot(10.0)));
-  EXPECT_TRUE(Same(-0.0, hv::SquareRoot(-0.0)));
-  EXPECT_TRUE(Same(Inf, hv::SquareRoot(Inf)));
-  EXPECT_TRUE(std::isnan(hv::SquareRoot(-1.0)));
-  EXPECT_TRUE(std::isnan(hv::SquareRoot(-Inf)));
+  const double cases[][2] = {{4.0, 2.0}, {2.0, 1.4142135623730951}, {10.0, 3.1622776601683795},
+                             {-0.0, -0.0}, {Inf, Inf}, {-1.0, NaN}, {-Inf, NaN}};
+  for (const auto& c : cases) {
+    const double got = hv::SquareRoot(c[0]);
+    EXPECT_TRUE(std::isnan(c[1]) ? std::isnan(got) : Same(c[1], got)) << c[0];
+  }
 }
 
 // The unit at 64-bit precision rounds the root to 64 bits, then to double:
@@ -100,10 +92,10 @@ TEST_F(Arithmetic, SquareRootIsTheUnitsAtTheCurrentPrecision) {
   }
 }
 
+// -x only below zero: negative zero is not, and comes back with its sign.
 TEST_F(Arithmetic, AbsValue) {
-  EXPECT_EQ(hv::AbsValue(-3.25), 3.25);
-  EXPECT_EQ(hv::AbsValue(3.25), 3.25);
-  EXPECT_EQ(hv::AbsValue(-Inf), Inf);
+  const double cases[][2] = {{-3.25, 3.25}, {3.25, 3.25}, {-0.0, -0.0}, {0.0, 0.0}, {-Inf, Inf}, {Inf, Inf}};
+  for (const auto& c : cases) EXPECT_TRUE(Same(c[1], hv::AbsValue(c[0]))) << c[0];
   EXPECT_TRUE(std::isnan(hv::AbsValue(NaN)));
 }
 

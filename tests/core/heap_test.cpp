@@ -1,7 +1,12 @@
-// The runtime heap, typed allocation, lists and exit callbacks.
+// The runtime heap, typed allocation, lists, exit callbacks and the
+// temporary-string stack (its bounds, its debugger messages, the blocks it frees).
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
+
 #include "runtime/runtime.h"
+#include "tests/support/debug_output.h"
 #include "tests/support/heap_count.h"
 
 namespace {
@@ -19,21 +24,15 @@ bool AllZero(const void* block, size_t size) {
   return true;
 }
 
-TEST(HeapLifecycle, NoHeapBeforeStartup) {
+// No heap before the runtime starts: no blocks and no texts; an empty text after.
+TEST(HeapLifecycle, NoBlocksOrTextsBeforeStartup) {
   EXPECT_EQ(hv::RuntimeHeap(), nullptr);
   EXPECT_EQ(hv::AllocateBlock(10), nullptr);
   hv::FreeBlock(reinterpret_cast<void*>(0x1234));  // must not touch anything
-}
-
-// Texts come from the heap: none before it exists, an empty one after.
-TEST(HeapLifecycle, ReturnedTextsAreNullBeforeStartup) {
   hv::WindowRecord closed = {};
-  struct { const char* what; char* (*make)(hv::WindowRecord*); } cases[] = {
-      {"NumberToText", [](hv::WindowRecord*) { return hv::NumberToText(1.5); }},
-      {"UpperCopy", [](hv::WindowRecord*) { return hv::UpperCopy("a"); }},
-      {"GetControlText", [](hv::WindowRecord* w) { return hv::GetControlText(w, 1); }},
-  };
-  for (auto c : cases) EXPECT_EQ(c.make(&closed), nullptr) << c.what;
+  EXPECT_EQ(hv::NumberToText(1.5), nullptr);
+  EXPECT_EQ(hv::UpperCopy("a"), nullptr);
+  EXPECT_EQ(hv::GetControlText(&closed, 1), nullptr);
   hv::RuntimeStartup();
   char* empty = hv::GetControlText(&closed, 1);
   ASSERT_NE(empty, nullptr);
@@ -52,21 +51,8 @@ TEST_F(HeapTest, BlocksAreZeroedWithThreeSpareBytes) {
   }
 }
 
-TEST_F(HeapTest, TypedAllocationMultipliesByTheTypeSize) {
-  struct { int32_t code; uint32_t count, bytes; } cases[] = {
-      {15, 12, 15}, {19, 5, 23}, {0, 2, 515}, {14, 3, 27}, {20, 9, 3}, {32, 1, 515}, {13, 4, 11}};
-  for (auto c : cases) {
-    void* block = hv::AllocateTyped(c.code, c.count);
-    ASSERT_NE(block, nullptr);
-    EXPECT_EQ(HeapSize(hv::RuntimeHeap(), 0, block), c.bytes) << "type " << c.code;
-    EXPECT_TRUE(AllZero(block, c.bytes));
-    hv::FreeBlock(block);
-  }
-  EXPECT_EQ(hv::AllocateTyped(35, 1), nullptr);
-  EXPECT_EQ(hv::AllocateTyped(-1, 1), nullptr);
-}
-
-// All 35 element sizes, as ranges of type codes, each seen through a typed block.
+// All 35 element sizes, as ranges of type codes, each seen through a zeroed
+// typed block of count x size bytes and three spare ones.
 TEST_F(HeapTest, TypeSizeTableHoldsEveryCodesSize) {
   struct { int32_t first, last; uint32_t size; } ranges[] = {
       {0, 0, 256},   {1, 1, 1},   {2, 11, 4},   {12, 12, 1},  {13, 13, 2},  {14, 14, 8},
@@ -77,15 +63,19 @@ TEST_F(HeapTest, TypeSizeTableHoldsEveryCodesSize) {
   for (auto r : ranges) {
     ASSERT_EQ(r.first, next) << "the table must cover every code once";
     for (int32_t code = r.first; code <= r.last; ++code) {
+      const uint32_t count = 2 + code % 11, bytes = count * r.size + 3;
       EXPECT_EQ(hv::TypeSizeTable[code], r.size) << "type " << code;
-      void* block = hv::AllocateTyped(code, 2);
+      void* block = hv::AllocateTyped(code, count);
       ASSERT_NE(block, nullptr) << "type " << code;
-      EXPECT_EQ(HeapSize(hv::RuntimeHeap(), 0, block), 2 * r.size + 3) << "type " << code;
+      EXPECT_EQ(HeapSize(hv::RuntimeHeap(), 0, block), bytes) << "type " << code;
+      EXPECT_TRUE(AllZero(block, bytes)) << "type " << code;
       hv::FreeBlock(block);
     }
     next = r.last + 1;
   }
   EXPECT_EQ(next, hv::TYPE_CODE_COUNT);
+  EXPECT_EQ(hv::AllocateTyped(35, 1), nullptr);
+  EXPECT_EQ(hv::AllocateTyped(-1, 1), nullptr);
 }
 
 TEST_F(HeapTest, SizesThatWouldWrapGiveNoBlock) {
@@ -96,23 +86,20 @@ TEST_F(HeapTest, SizesThatWouldWrapGiveNoBlock) {
   EXPECT_EQ(hv::AllocateTyped(19, 0x40000001u), nullptr);  // 4 x that is 2^32 + 4
 }
 
-TEST_F(HeapTest, ResizeZeroFillsGrowth) {
-  auto* block = static_cast<unsigned char*>(hv::AllocateBlock(4));
-  block[0] = 0xAA;
-  block = static_cast<unsigned char*>(hv::ResizeBlock(block, 64));
-  ASSERT_NE(block, nullptr);
-  EXPECT_EQ(block[0], 0xAA);
-  EXPECT_TRUE(AllZero(block + 1, 63));
-  hv::FreeBlock(block);
-}
-
-// Unlike AllocateBlock, no spare bytes: the block has the size asked, larger or smaller.
-TEST_F(HeapTest, ResizeGivesExactlyTheSizeAsked) {
+// Unlike AllocateBlock, no spare bytes: the block has the size asked, larger
+// or smaller, keeps its bytes and is zero-filled where it grew.
+TEST_F(HeapTest, ResizeGivesExactlyTheSizeAskedAndZeroFillsGrowth) {
   struct { uint32_t from, to; } cases[] = {{4, 64}, {64, 4}, {0, 1}, {13, 13}, {5, 0}, {100, 4096}};
   for (auto c : cases) {
-    void* block = hv::ResizeBlock(hv::AllocateBlock(c.from), c.to);
-    ASSERT_NE(block, nullptr) << c.from << " to " << c.to;
-    EXPECT_EQ(HeapSize(hv::RuntimeHeap(), 0, block), c.to) << c.from << " to " << c.to;
+    SCOPED_TRACE(testing::Message() << c.from << " to " << c.to);
+    auto* block = static_cast<unsigned char*>(hv::AllocateBlock(c.from));
+    std::memset(block, 0xAA, c.from);
+    block = static_cast<unsigned char*>(hv::ResizeBlock(block, c.to));
+    ASSERT_NE(block, nullptr);
+    EXPECT_EQ(HeapSize(hv::RuntimeHeap(), 0, block), c.to);
+    const uint32_t kept = std::min(c.from, c.to);
+    EXPECT_EQ(std::count(block, block + kept, 0xAA), kept);
+    EXPECT_TRUE(AllZero(block + kept, c.to - kept));
     hv::FreeBlock(block);
   }
 }
@@ -153,41 +140,33 @@ TEST_F(HeapTest, ListDestroyFreesNodesAndOptionallyData) {
 std::vector<int>* calls;
 void Record(void* argument) { calls->push_back(*static_cast<int*>(argument)); }
 
+// Newest first, at shutdown; a null callback and one registered before the
+// heap exists are ignored.
 TEST(ExitCallbacks, RunNewestFirstAtShutdown) {
   std::vector<int> order;
   calls = &order;
-  int one = 1, two = 2;
+  int one = 1, two = 2, early = 3;
+  hv::AddExitCallback(Record, &early);  // no heap yet: must not crash
   hv::RuntimeStartup();
   hv::AddExitCallback(Record, &one);
-  hv::AddExitCallback(nullptr, &two);  // ignored
+  hv::AddExitCallback(nullptr, &two);
   hv::AddExitCallback(Record, &two);
   EXPECT_TRUE(order.empty());
   hv::RuntimeShutdown();
   EXPECT_EQ(order, (std::vector<int>{2, 1}));
 }
 
-TEST(ExitCallbacks, RegistrationBeforeStartupIsIgnored) {
-  std::vector<int> order;
-  calls = &order;
-  int one = 1;
-  hv::AddExitCallback(Record, &one);  // no heap yet: must not crash
-  hv::RuntimeStartup();
-  hv::RuntimeShutdown();
-  EXPECT_TRUE(order.empty());
-}
-
-}  // namespace
-
-namespace {
-
-// A thread that holds the runtime lock until told to let go.
+// A thread that holds the runtime lock until told to let go; an exit
+// callback notes whether it ran while the lock was held.
 struct LockHolder {
   HANDLE held = CreateEventA(nullptr, TRUE, FALSE, nullptr);
   HANDLE release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  HANDLE ran = CreateEventA(nullptr, TRUE, FALSE, nullptr);
   volatile bool holding = false;
-  HANDLE thread = nullptr;
+  bool ranWhileHeld = false;
+  HANDLE thread = CreateThread(nullptr, 0, Hold, this, 0, nullptr);
 
-  static DWORD WINAPI Run(void* self) {
+  static DWORD WINAPI Hold(void* self) {
     auto* h = static_cast<LockHolder*>(self);
     hv::RuntimeLock();
     h->holding = true;
@@ -197,60 +176,43 @@ struct LockHolder {
     hv::RuntimeUnlock();
     return 0;
   }
-  LockHolder() {
-    thread = CreateThread(nullptr, 0, Run, this, 0, nullptr);
-    WaitForSingleObject(held, INFINITE);
+  static void Note(void* self) {
+    auto* h = static_cast<LockHolder*>(self);
+    h->ranWhileHeld = h->holding;
+    SetEvent(h->ran);
   }
   ~LockHolder() {
     SetEvent(release);
     WaitForSingleObject(thread, INFINITE);
-    for (HANDLE h : {thread, held, release}) CloseHandle(h);
+    for (HANDLE h : {thread, held, release, ran}) CloseHandle(h);
   }
 };
-
-struct ShutdownWatch {
-  LockHolder* holder = nullptr;
-  HANDLE ran = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-  bool ranWhileHeld = false;
-};
-
-void NoteHolder(void* argument) {
-  auto* watch = static_cast<ShutdownWatch*>(argument);
-  watch->ranWhileHeld = watch->holder->holding;
-  SetEvent(watch->ran);
-}
 
 DWORD WINAPI ShutDown(void*) {
   hv::RuntimeShutdown();
   return 0;
 }
 
-}  // namespace
-
 // The exit-callback list is the lock's: shutdown waits for another holder
 // before it takes the list and runs it.
 TEST(ExitCallbacks, ShutdownTakesTheListUnderTheLock) {
   hv::RuntimeStartup();
-  ShutdownWatch watch;
-  hv::AddExitCallback(NoteHolder, &watch);
   LockHolder holder;
-  watch.holder = &holder;
+  hv::AddExitCallback(LockHolder::Note, &holder);
+  WaitForSingleObject(holder.held, INFINITE);
   HANDLE stopper = CreateThread(nullptr, 0, ShutDown, nullptr, 0, nullptr);
   // While another thread holds the lock, shutdown cannot take the list, so
   // no callback runs: the wait times out. Walked without the lock, the list's
   // callback runs at once. A slow scheduler can only hide that fault (the
   // callback not yet run when the wait ends), never invent one.
-  EXPECT_EQ(WaitForSingleObject(watch.ran, 500), WAIT_TIMEOUT)
+  EXPECT_EQ(WaitForSingleObject(holder.ran, 500), WAIT_TIMEOUT)
       << "callbacks ran while another thread held the lock";
   SetEvent(holder.release);
   EXPECT_EQ(WaitForSingleObject(stopper, 10000), WAIT_OBJECT_0);
-  EXPECT_EQ(WaitForSingleObject(watch.ran, 0), WAIT_OBJECT_0) << "the callback never ran";
-  EXPECT_FALSE(watch.ranWhileHeld) << "the list was walked while another thread held the lock";
+  EXPECT_EQ(WaitForSingleObject(holder.ran, 0), WAIT_OBJECT_0) << "the callback never ran";
+  EXPECT_FALSE(holder.ranWhileHeld) << "the list was walked while another thread held the lock";
   CloseHandle(stopper);
-  CloseHandle(watch.ran);
 }
-
-namespace {
 
 DWORD WINAPI UseTempStrings(void*) {
   hv::PushTempString(hv::AllocateBlock(4));
@@ -265,34 +227,105 @@ void WaitForTempStringUser(void* argument) {
   CloseHandle(worker);
 }
 
-}  // namespace
-
-// Callbacks run without the lock: one that waits for a thread using the
-// temporary strings finishes.
-TEST(ExitCallbacks, CallbacksRunWithoutTheLock) {
-  DWORD waited = WAIT_FAILED;
-  hv::RuntimeStartup();
-  hv::AddExitCallback(WaitForTempStringUser, &waited);
-  hv::RuntimeShutdown();
-  EXPECT_EQ(waited, WAIT_OBJECT_0) << "the thread was kept waiting for the lock";
-}
-
-namespace {
-
 int lateRuns = 0;
 void CountLateRun(void*) { ++lateRuns; }
 void RegisterLate(void*) { hv::AddExitCallback(CountLateRun, nullptr); }
 
-}  // namespace
-
-// A callback registered while the callbacks run is too late: it is dropped
-// with the heap, and no later start and stop finds it.
-TEST(ExitCallbacks, ARegistrationDuringShutdownIsDropped) {
+// Callbacks run without the lock: one that waits for a thread using the
+// temporary strings finishes. One registered while they run is too late:
+// it is dropped with the heap, and no later start and stop finds it.
+TEST(ExitCallbacks, RunWithoutTheLockAndLateRegistrationsAreDropped) {
+  DWORD waited = WAIT_FAILED;
   lateRuns = 0;
   hv::RuntimeStartup();
+  hv::AddExitCallback(WaitForTempStringUser, &waited);
   hv::AddExitCallback(RegisterLate, nullptr);
   hv::RuntimeShutdown();
+  EXPECT_EQ(waited, WAIT_OBJECT_0) << "the thread was kept waiting for the lock";
   hv::RuntimeStartup();
   hv::RuntimeShutdown();
   EXPECT_EQ(lateRuns, 0);
 }
+
+using Lines = std::vector<std::string>;
+
+class TempStringTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    hv::RuntimeStartup();
+    baseline = hvtest::CountRuntimeBlocks();
+  }
+  void TearDown() override {
+    hv::ClearTempStrings();
+    EXPECT_EQ(hv::tempTop, 0);
+    EXPECT_EQ(hvtest::CountRuntimeBlocks(), baseline);
+    hv::RuntimeShutdown();
+  }
+  void Push(int n) {
+    for (int i = 0; i < n; ++i) hv::PushTempString(hv::AllocateBlock(4));
+  }
+  int Blocks() const { return hvtest::CountRuntimeBlocks() - baseline; }
+  int baseline = 0;
+  hvtest::DebugOutputCapture output;
+};
+
+// Popping frees the newest; null entries are harmless; clearing frees all,
+// and the stack takes its full size again.
+TEST_F(TempStringTest, PopFreesTheNewestBlocksAndClearFreesAll) {
+  void* older = hv::AllocateBlock(4);
+  hv::PushTempString(older);
+  hv::PushTempString(nullptr);
+  Push(1);
+  hv::PopTempStrings(2);
+  EXPECT_EQ(hv::tempTop, 1);
+  EXPECT_EQ(Blocks(), 1);
+  EXPECT_TRUE(HeapValidate(hv::RuntimeHeap(), 0, older)) << "the survivor is the older block";
+  Push(10);
+  hv::PushTempString(nullptr);
+  hv::ClearTempStrings();
+  EXPECT_EQ(hv::tempTop, 0);
+  EXPECT_EQ(Blocks(), 0);
+  Push(hv::TEMP_STRING_SLOTS);
+  hv::PopTempStrings(hv::TEMP_STRING_SLOTS);
+  EXPECT_EQ(output.Lines(), Lines{});
+}
+
+TEST_F(TempStringTest, FullStackWritesOverflowAndKeepsTheBlock) {
+  Push(hv::TEMP_STRING_SLOTS);
+  EXPECT_EQ(hv::tempTop, 1000);
+  EXPECT_EQ(output.Lines(), Lines{});
+  void* extra = hv::AllocateBlock(4);
+  hv::PushTempString(extra);
+  EXPECT_EQ(hv::tempTop, 1000);
+  EXPECT_EQ(output.Lines(), Lines{"Heap Overflow"});
+  hv::ClearTempStrings();
+  EXPECT_EQ(Blocks(), 1);  // the unrecorded block is the caller's to free
+  hv::FreeBlock(extra);
+}
+
+TEST_F(TempStringTest, PoppingPastTheBottomWritesUnderflowPerMissingEntry) {
+  Push(2);
+  hv::PopTempStrings(3);
+  EXPECT_EQ(hv::tempTop, 0);
+  EXPECT_EQ(Blocks(), 0);
+  EXPECT_EQ(output.Lines(), Lines{"Heap Underflow"});
+  hv::PopTempStrings(2);
+  hv::PopTempStrings(0);
+  hv::PopTempStrings(-1);
+  EXPECT_EQ(output.Lines(), Lines(3, "Heap Underflow"));
+}
+
+TEST(TempStringRestart, ShutdownForgetsTheEntriesOfTheDestroyedHeap) {
+  hv::RuntimeStartup();
+  hv::PushTempString(hv::AllocateBlock(4));
+  hv::RuntimeShutdown();
+  EXPECT_EQ(hv::tempTop, 0);
+  EXPECT_EQ(hv::RuntimeHeap(), nullptr);
+  EXPECT_EQ(hv::AllocateBlock(4), nullptr);
+  hv::RuntimeStartup();
+  hv::PopTempStrings(1);  // nothing stale is freed into the new heap
+  EXPECT_TRUE(HeapValidate(hv::RuntimeHeap(), 0, nullptr));
+  hv::RuntimeShutdown();
+}
+
+}  // namespace

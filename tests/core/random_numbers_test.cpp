@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -129,19 +130,15 @@ std::string FieldText(std::mt19937& rng) {
 TEST(RandomTextToNumber, MatchesAStepByStepScan) {
   hv::LoadStartupControlWord();
   const std::vector<double> tenTo = FractionPowers();
-  std::mt19937 rng = randomtest::Generator();
-  int failures = 0;
-  for (int64_t i = 0; i < randomtest::inputCount && failures < randomtest::MAX_REPORTED; ++i) {
+  randomtest::ForEachInput([&](int64_t, std::mt19937& rng) {
     std::string text = FieldText(rng);
     double expected = ReferenceTextToNumber(text, tenTo);
     double actual = hv::TextToNumber(text.c_str());
-    if (std::bit_cast<uint64_t>(expected) != std::bit_cast<uint64_t>(actual)) {
-      ++failures;
-      ADD_FAILURE() << "input " << i << " (seed " << randomtest::seed << ") "
-                    << randomtest::Escaped(text) << ": expected " << std::hexfloat << expected
-                    << ", got " << actual;
-    }
-  }
+    std::ostringstream wrong;
+    if (std::bit_cast<uint64_t>(expected) != std::bit_cast<uint64_t>(actual))
+      wrong << ::testing::PrintToString(text) << ": expected " << std::hexfloat << expected << ", got " << actual;
+    return wrong.str();
+  });
 }
 
 // ---- Display texts ---------------------------------------------------------------
@@ -209,27 +206,20 @@ TEST(RandomNumberToText, MatchesAnIndependentWholeNumberTestAndTheFormats) {
   hv::RuntimeStartup();
   const int32_t savedPrecision = hv::floatPrecision;
   const int blocks = hvtest::CountRuntimeBlocks();
-  std::mt19937 rng = randomtest::Generator();
-  int failures = 0;
-  for (int64_t i = 0; i < randomtest::inputCount && failures < randomtest::MAX_REPORTED; ++i) {
+  randomtest::ForEachInput([](int64_t, std::mt19937& rng) {
     double x = NumberInput(rng);
     int32_t precision = PrecisionInput(rng);
     hv::SetPrecision(precision);
     char* text = hv::NumberToText(x);
-    if (!text) {
-      ADD_FAILURE() << "no text for input " << i;
-      break;
-    }
-    std::string actual = text;
+    std::string actual = text ? text : "(no text)";
     hv::FreeBlock(text);
     std::string expected = ReferenceNumberText(x, precision);
-    if (actual != expected) {
-      ++failures;
-      ADD_FAILURE() << "input " << i << " (seed " << randomtest::seed << ") " << std::hexfloat << x
-                    << " at precision " << precision << ": expected \"" << expected << "\", got \""
-                    << actual << '"';
-    }
-  }
+    std::ostringstream wrong;
+    if (actual != expected)
+      wrong << std::hexfloat << x << " at precision " << precision << ": expected \"" << expected
+            << "\", got \"" << actual << '"';
+    return wrong.str();
+  });
   hv::floatPrecision = savedPrecision;
   EXPECT_EQ(hvtest::CountRuntimeBlocks(), blocks);
   hv::RuntimeShutdown();

@@ -1,8 +1,9 @@
 // What the randomized differential tests share: how many inputs each test
-// draws and from which seed (both settable on the command line, see
-// random_main.cpp), small drawing helpers, and a readable form of a text
-// for failure messages.
+// draws and from which seed (both settable in the environment, see
+// random_settings.cpp), the loop over the inputs and small drawing helpers.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <cstdint>
 #include <random>
@@ -21,27 +22,22 @@ constexpr int MAX_REPORTED = 10;
 // same whichever tests run before it or are filtered out.
 inline std::mt19937 Generator() { return std::mt19937(seed); }
 
+// Runs check(i, rng) on the generator for each input, until MAX_REPORTED
+// failures: check returns what went wrong, empty when nothing did.
+template <typename Check>
+void ForEachInput(Check check) {
+  std::mt19937 rng = Generator();
+  int failures = 0;
+  for (int64_t i = 0; i < inputCount && failures < MAX_REPORTED; ++i) {
+    const std::string wrong = check(i, rng);
+    if (wrong.empty()) continue;
+    ++failures;
+    ADD_FAILURE() << "input " << i << " (seed " << seed << "): " << wrong;
+  }
+}
+
 inline uint32_t Below(std::mt19937& rng, uint32_t n) { return rng() % n; }
 inline bool Chance(std::mt19937& rng, uint32_t percent) { return rng() % 100 < percent; }
 inline uint64_t Bits64(std::mt19937& rng) { return (uint64_t(rng()) << 32) | rng(); }
-
-// Printable bytes as they are, the others as \xNN; long texts shortened.
-inline std::string Escaped(const std::string& text) {
-  static const char HEX[] = "0123456789ABCDEF";
-  std::string out = "\"";
-  for (size_t i = 0; i < text.size() && i < 160; ++i) {
-    auto c = static_cast<unsigned char>(text[i]);
-    if (c >= 32 && c < 127 && c != '\\' && c != '"') {
-      out += char(c);
-    } else {
-      out += "\\x";
-      out += HEX[c >> 4];
-      out += HEX[c & 15];
-    }
-  }
-  out += '"';
-  if (text.size() > 160) out += "... (" + std::to_string(text.size()) + " bytes)";
-  return out;
-}
 
 }  // namespace randomtest

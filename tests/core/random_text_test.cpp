@@ -52,20 +52,15 @@ void MakeText(std::mt19937& rng, unsigned char* buffer, unsigned char* at, int l
 
 TEST(RandomTextLength, MatchesAByteLoop) {
   alignas(16) unsigned char buffer[MARGIN + 4 + MAX_TEXT + 8] = {};
-  std::mt19937 rng = randomtest::Generator();
-  int failures = 0;
-  for (int64_t i = 0; i < randomtest::inputCount && failures < randomtest::MAX_REPORTED; ++i) {
+  randomtest::ForEachInput([&](int64_t i, std::mt19937& rng) {
     unsigned char* text = buffer + MARGIN + (i & 3);
     MakeText(rng, buffer, text, LengthInput(rng));
     int32_t expected = 0;
     while (text[expected]) ++expected;
     int32_t actual = hv::TextLength(reinterpret_cast<char*>(text));
-    if (actual != expected) {
-      ++failures;
-      ADD_FAILURE() << "input " << i << " (seed " << randomtest::seed << "), alignment " << (i & 3)
-                    << ": expected " << expected << ", got " << actual;
-    }
-  }
+    return actual == expected ? std::string() : "alignment " + std::to_string(i & 3) + ": expected " +
+                                                    std::to_string(expected) + ", got " + std::to_string(actual);
+  });
 }
 
 // Each input takes the next of the 16 alignment pairs of source and destination.
@@ -73,9 +68,7 @@ TEST(RandomCopyText, WritesWhatAByteLoopWritesAndNothingElse) {
   alignas(16) unsigned char source[MARGIN + 4 + MAX_TEXT + 8] = {};
   alignas(16) unsigned char destination[MARGIN + 4 + MAX_TEXT + 8];
   alignas(16) unsigned char expected[sizeof destination];
-  std::mt19937 rng = randomtest::Generator();
-  int failures = 0;
-  for (int64_t i = 0; i < randomtest::inputCount && failures < randomtest::MAX_REPORTED; ++i) {
+  randomtest::ForEachInput([&](int64_t i, std::mt19937& rng) {
     const int sourceAlign = int(i & 3), destinationAlign = int((i >> 2) & 3);
     unsigned char* text = source + MARGIN + sourceAlign;
     MakeText(rng, source, text, LengthInput(rng));
@@ -86,23 +79,18 @@ TEST(RandomCopyText, WritesWhatAByteLoopWritesAndNothingElse) {
     }
     std::memcpy(expected, destination, sizeof expected);
     const size_t at = MARGIN + destinationAlign;
-    for (size_t j = 0;; ++j) {
-      expected[at + j] = text[j];
-      if (!text[j]) break;
-    }
+    std::memcpy(expected + at, text, std::strlen(reinterpret_cast<char*>(text)) + 1);
     char* target = reinterpret_cast<char*>(destination + at);
     char* result = hv::CopyText(target, reinterpret_cast<char*>(text));
-    if (result != target || std::memcmp(destination, expected, sizeof destination) != 0) {
-      ++failures;
-      size_t first = 0;
-      while (first < sizeof destination && destination[first] == expected[first]) ++first;
-      ADD_FAILURE() << "input " << i << " (seed " << randomtest::seed << "), source alignment "
-                    << sourceAlign << ", destination alignment " << destinationAlign
-                    << ", length " << std::strlen(reinterpret_cast<char*>(text))
-                    << (result != target ? ": wrong result" : "") << ", first wrong byte at "
-                    << int(first) - int(at) << " from the destination";
-    }
-  }
+    if (result == target && std::memcmp(destination, expected, sizeof destination) == 0) return std::string();
+    size_t first = 0;
+    while (first < sizeof destination && destination[first] == expected[first]) ++first;
+    return "source alignment " + std::to_string(sourceAlign) + ", destination alignment " +
+           std::to_string(destinationAlign) + ", length " +
+           std::to_string(std::strlen(reinterpret_cast<char*>(text))) +
+           (result != target ? ": wrong result" : "") + ", first wrong byte at " +
+           std::to_string(int(first) - int(at)) + " from the destination";
+  });
 }
 
 // ---- 64-bit integers ------------------------------------------------------------
@@ -152,30 +140,24 @@ const Formatter FORMATTERS[] = {
 constexpr unsigned char GUARD = 0x7F;
 
 TEST(RandomFormatInt64, WritesWhatTheCLibraryPrintsAndNothingElse) {
-  std::mt19937 rng = randomtest::Generator();
   for (const Formatter& f : FORMATTERS) {
-    int failures = 0;
-    for (int64_t i = 0; i < randomtest::inputCount && failures < randomtest::MAX_REPORTED; ++i) {
+    randomtest::ForEachInput([&](int64_t i, std::mt19937& rng) {
       uint64_t value = IntegerInput(rng);
       std::string expected = f.reference(value);
       unsigned char buffer[MARGIN + 4 + 32];
       std::memset(buffer, GUARD, sizeof buffer);
-      char* destination = reinterpret_cast<char*>(buffer + MARGIN + (i & 3));
-      int32_t count = f.format(destination, uint32_t(value), uint32_t(value >> 32));
+      auto* destination = buffer + MARGIN + (i & 3);
+      int32_t count = f.format(reinterpret_cast<char*>(destination), uint32_t(value), uint32_t(value >> 32));
       bool same = count == int32_t(expected.size()) &&
                   std::memcmp(destination, expected.c_str(), expected.size() + 1) == 0;
       for (unsigned char* p = buffer; same && p < buffer + sizeof buffer; ++p)
-        same = (p >= reinterpret_cast<unsigned char*>(destination) &&
-                p <= reinterpret_cast<unsigned char*>(destination) + expected.size()) ||
-               *p == GUARD;
-      if (!same) {
-        ++failures;
-        std::string written(destination, count > 0 && count < 24 ? count : 0);
-        ADD_FAILURE() << f.name << ", input " << i << " (seed " << randomtest::seed << ") "
-                      << value << ": expected \"" << expected << "\" (" << expected.size()
-                      << "), got \"" << written << "\" (" << count << ") or a byte around it";
-      }
-    }
+        same = (p >= destination && p <= destination + expected.size()) || *p == GUARD;
+      if (same) return std::string();
+      std::string written(reinterpret_cast<char*>(destination), count > 0 && count < 24 ? count : 0);
+      return std::string(f.name) + " of " + std::to_string(value) + ": expected \"" + expected + "\" (" +
+             std::to_string(expected.size()) + "), got \"" + written + "\" (" + std::to_string(count) +
+             ") or a byte around it";
+    });
   }
 }
 

@@ -1,5 +1,5 @@
-// Text length, copy and upper-case copy: every alignment of source and
-// destination, every short length, and texts that end at a page edge.
+// Text length, copy and upper-case copy: texts and destinations that end at
+// a page edge. (Every alignment and length: random_text_test.cpp.)
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -11,7 +11,6 @@
 namespace {
 
 constexpr int MAX_LENGTH = 40;
-constexpr unsigned char GUARD = 0xCC;
 
 // Non-zero bytes over the whole range, including the ones the word test must not mistake for zero.
 unsigned char TextByte(int i) {
@@ -24,40 +23,6 @@ char* MakeText(unsigned char* p, int length) {
   for (int i = 0; i < length; ++i) p[i] = TextByte(i + length);
   p[length] = 0;
   return reinterpret_cast<char*>(p);
-}
-
-TEST(TextLength, EveryAlignmentAndLength) {
-  alignas(16) unsigned char buffer[MAX_LENGTH + 16];
-  for (int align = 0; align < 4; ++align)
-    for (int length = 0; length <= MAX_LENGTH; ++length) {
-      std::memset(buffer, 0x01, sizeof buffer);  // bytes after the terminator are not zero
-      char* text = MakeText(buffer + align, length);
-      EXPECT_EQ(hv::TextLength(text), length) << "align " << align;
-    }
-}
-
-TEST(CopyText, EveryAlignmentPairAndLengthWritesExactlyTheText) {
-  alignas(16) unsigned char source[MAX_LENGTH + 16];
-  alignas(16) unsigned char destination[MAX_LENGTH + 24];
-  constexpr int BEFORE = 8;
-  for (int sourceAlign = 0; sourceAlign < 4; ++sourceAlign)
-    for (int destinationAlign = 0; destinationAlign < 4; ++destinationAlign)
-      for (int length = 0; length <= MAX_LENGTH; ++length) {
-        SCOPED_TRACE(testing::Message() << "source " << sourceAlign << " destination "
-                                        << destinationAlign << " length " << length);
-        std::memset(source, 0x01, sizeof source);
-        std::memset(destination, GUARD, sizeof destination);
-        char* text = MakeText(source + sourceAlign, length);
-        char* target = reinterpret_cast<char*>(destination + BEFORE + destinationAlign);
-        ASSERT_EQ(hv::CopyText(target, text), target);
-        EXPECT_EQ(std::memcmp(target, text, length + 1), 0);
-        for (unsigned char* p = destination; p < destination + sizeof destination; ++p) {
-          if (p == reinterpret_cast<unsigned char*>(target)) p += length + 1;
-          if (p < destination + sizeof destination) {
-            ASSERT_EQ(*p, GUARD) << "byte " << (p - reinterpret_cast<unsigned char*>(target));
-          }
-        }
-      }
 }
 
 // Room for the longest text and the aligned block a word-wise scan may read before it.
@@ -85,32 +50,22 @@ TEST_F(PageEdge, NoAccessPageReallyFaults) {
   edge.Close();
 }
 
-TEST_F(PageEdge, TextLengthStopsInsideThePage) {
-  for (int length = 0; length <= MAX_LENGTH; ++length)
-    EXPECT_EQ(hv::TextLength(TextAtEdge(length)), length);
-}
-
-TEST_F(PageEdge, CopyTextReadsNothingBeyondTheSource) {
-  alignas(16) unsigned char destination[MAX_LENGTH + 16];
-  for (int destinationAlign = 0; destinationAlign < 4; ++destinationAlign)
+// Length and copy read nothing past a text's terminator, and the copy
+// writes nothing past the destination's, whatever the other side's alignment.
+TEST_F(PageEdge, LengthAndCopyStayInsideTheirTexts) {
+  alignas(16) unsigned char buffer[MAX_LENGTH + 16];
+  for (int align = 0; align < 4; ++align)
     for (int length = 0; length <= MAX_LENGTH; ++length) {
+      SCOPED_TRACE(testing::Message() << "alignment " << align << ", length " << length);
       char* text = TextAtEdge(length);
-      char* target = reinterpret_cast<char*>(destination + destinationAlign);
+      EXPECT_EQ(hv::TextLength(text), length);
+      char* target = reinterpret_cast<char*>(buffer + align);
       hv::CopyText(target, text);
-      EXPECT_EQ(std::memcmp(target, text, length + 1), 0)
-          << "destination " << destinationAlign << " length " << length;
-    }
-}
-
-TEST_F(PageEdge, CopyTextWritesNothingBeyondTheDestination) {
-  alignas(16) unsigned char source[MAX_LENGTH + 16];
-  for (int sourceAlign = 0; sourceAlign < 4; ++sourceAlign)
-    for (int length = 0; length <= MAX_LENGTH; ++length) {
-      char* text = MakeText(source + sourceAlign, length);
-      char* target = edge.End() - 1 - length;
+      EXPECT_EQ(std::memcmp(target, text, length + 1), 0) << "copied from the edge";
+      text = MakeText(buffer + align, length);
+      target = edge.End() - 1 - length;
       hv::CopyText(target, text);
-      EXPECT_EQ(std::memcmp(target, text, length + 1), 0)
-          << "source " << sourceAlign << " length " << length;
+      EXPECT_EQ(std::memcmp(target, text, length + 1), 0) << "copied to the edge";
     }
 }
 

@@ -1,8 +1,6 @@
 // The drawing bracket: state taken back, objects replaced, nesting, lent
-// contexts and the rectangle that is repainted.
+// contexts, the rectangle that is repainted and the refresh that ends it.
 #include "tests/support/draw_window.h"
-
-#include <cstring>
 
 #include "runtime/draw/draw_internal.h"
 
@@ -61,8 +59,7 @@ TEST_F(Bracket, TakesTheContextStateBackIntoTheRecord) {
   SetBkColor(dc, RGB(1, 2, 3));
   SetROP2(dc, R2_XORPEN);
   hv::EndDraw(&w, dc, 1);
-  EXPECT_EQ(w.posX, 17);
-  EXPECT_EQ(w.posY, 23);
+  EXPECT_EQ(std::pair(w.posX, w.posY), std::pair(17, 23));
   EXPECT_EQ(w.bkMode, TRANSPARENT);
   EXPECT_EQ(w.textBkColor, RGB(1, 2, 3));
   EXPECT_EQ(w.rop2, R2_XORPEN);
@@ -72,8 +69,7 @@ TEST_F(Bracket, TakesTheContextStateBackIntoTheRecord) {
   dc = hv::BeginDraw(&w);
   POINT at;
   GetCurrentPositionEx(dc, &at);
-  EXPECT_EQ(at.x, 17);
-  EXPECT_EQ(at.y, 23);
+  EXPECT_EQ(std::pair(at.x, at.y), std::pair(17L, 23L));
   EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
   EXPECT_EQ(GetBkColor(dc), RGB(1, 2, 3));
   EXPECT_EQ(GetROP2(dc), R2_XORPEN);
@@ -91,15 +87,6 @@ TEST_F(Bracket, RepaintsExactlyTheTouchedRectangle) {
   hvtest::recording.clear();
   hv::MoveTo(&w, 40, 40);  // draws nothing, so nothing is repainted
   EXPECT_TRUE(Repaints().empty());
-}
-
-TEST_F(Bracket, SetDrawModeInvalidatesNothingButStillUpdates) {
-  RECT pending = {5, 6, 25, 26};
-  InvalidateRect(w.hwnd, &pending, FALSE);  // an update the operation must flush, unchanged
-  hv::SetDrawMode(&w, TRANSPARENT);
-  ASSERT_EQ(Repaints().size(), 1u);
-  EXPECT_TRUE(RectIs(Repaints()[0], 5, 6, 25, 26));
-  EXPECT_EQ(w.bkMode, TRANSPARENT);
 }
 
 TEST_F(Bracket, NestedBracketsShareOneContextAndTakeTheStateBackOnce) {
@@ -125,8 +112,7 @@ TEST_F(Bracket, NestedBracketsShareOneContextAndTakeTheStateBackOnce) {
   hv::EndDraw(&w, outer, 1);
   EXPECT_EQ(w.drawDepth, 0);
   EXPECT_EQ(w.drawDC, nullptr);
-  EXPECT_EQ(w.posX, 50);
-  EXPECT_EQ(w.posY, 10);
+  EXPECT_EQ(std::pair(w.posX, w.posY), std::pair(50, 10));
   EXPECT_NE(w.pen, pen) << "the outer EndDraw renews the pen";
   EXPECT_EQ(GetObjectType(pen), 0u);
   EXPECT_EQ(Pixels(w.backingBitmap).Count(10, 10, 50, 11, 0xFF), 40);
@@ -165,8 +151,7 @@ TEST_F(Bracket, LentContextIsUsedAsItIsAndNothingIsTakenBack) {
   hv::SetFrontPen(&w, RGB(200, 0, 0));  // displaces the first: deleted at once
   hv::SetFont(&w, "Tahoma", 20, 700, 0, 0);
   hv::DrawPixel(&w, 40, 40, hv::CL_FRONT);
-  EXPECT_EQ(w.posX, 0);
-  EXPECT_EQ(w.posY, 0);
+  EXPECT_EQ(std::pair(w.posX, w.posY), std::pair(0, 0));
   EXPECT_EQ(w.pen, pen) << "the record keeps its pen";
   EXPECT_EQ(PenOf(HPEN(GetCurrentObject(lent, OBJ_PEN))).lopnColor, RGB(200, 0, 0));
   EXPECT_EQ(FontOf(HFONT(GetCurrentObject(lent, OBJ_FONT))).lfWeight, 700);
@@ -217,18 +202,32 @@ TEST(Scaling, MapsBitmapBoundsToTheStretchedClientArea) {
   EXPECT_TRUE(RectIs(hv::ScaleBoundsToClient(RECT{11, 11, 21, 21}, 400, 400, 200, 200), 5, 5, 12, 12));
 }
 
-TEST_F(Bracket, ClientSizedSurfaceRepaintsTheScaledRectangle) {
-  hv::WindowRecord stretched;
-  Open(&stretched, hv::OW_SURFACECLIENTSIZE, WIDTH / 2, HEIGHT / 2);
-  // The surface keeps its size while the client area doubles.
-  SetWindowPos(stretched.hwnd, nullptr, 0, 0, WIDTH, HEIGHT, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  UpdateWindow(stretched.hwnd);
-  hvtest::Watch(stretched.hwnd, WM_PAINT, WM_ERASEBKGND);
-  // Touches (10, 10) .. (18, 18): the bounds, right and bottom exclusive, are (10, 10, 19, 19).
-  hv::DrawRect(&stretched, 10, 10, 9, 9, 0, 0);
-  ASSERT_EQ(Repaints(&stretched).size(), 1u);
-  EXPECT_TRUE(RectIs(Repaints(&stretched)[0], 19, 19, 40, 40));
-  hv::CloseWindow(&stretched);
+// A client-sized surface of 100 by 100 shown in a client area resized to
+// width by height. DrawRect touches bitmap pixels 10 to 18 both ways: the
+// bounds (10, 10, 19, 19), scaled per axis only where the sizes differ.
+TEST_F(Bracket, ClientSizedSurfaceRepaintsTheRectScaledOnEachStretchedAxis) {
+  struct {
+    int width, height;
+    RECT repainted;
+  } cases[] = {
+      {200, 200, {19, 19, 40, 40}},  // left 2 x 10 - 1, right 20 + 2 x 10
+      {200, 100, {19, 9, 40, 20}},   // y: 1 x 10 - 1, 10 + 10
+      {100, 200, {9, 19, 20, 40}},
+      {100, 100, {10, 10, 19, 19}},  // the same size: the bounds as they are
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.width << " by " << c.height);
+    hv::WindowRecord stretched;
+    Open(&stretched, hv::OW_SURFACECLIENTSIZE, 100, 100);
+    SetWindowPos(stretched.hwnd, nullptr, 0, 0, c.width, c.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    UpdateWindow(stretched.hwnd);
+    hvtest::Watch(stretched.hwnd, WM_PAINT, WM_ERASEBKGND);
+    hv::DrawRect(&stretched, 10, 10, 9, 9, 0, 0);
+    const RECT& r = c.repainted;
+    ASSERT_EQ(Repaints(&stretched).size(), 1u);
+    EXPECT_TRUE(RectIs(Repaints(&stretched)[0], r.left, r.top, r.right, r.bottom));
+    hv::CloseWindow(&stretched);
+  }
 }
 
 TEST_F(Bracket, WindowWithoutSurfaceDrawsOnTheScreen) {
@@ -243,56 +242,73 @@ TEST_F(Bracket, WindowWithoutSurfaceDrawsOnTheScreen) {
   hv::CloseWindow(&screenOnly);
 }
 
-TEST(SizeQueries, ReportZeroForNothing) {
-  int32_t width = 7, height = 7, x = 7, y = 7;
-  hv::GetBitmapSize(nullptr, &width, &height);
-  EXPECT_EQ(width, 0);
-  EXPECT_EQ(height, 0);
-  width = height = 7;
-  hv::GetBitmapSize(HBITMAP(GetStockObject(BLACK_PEN)), &width, &height);  // not a bitmap
-  EXPECT_EQ(width, 0);
-  EXPECT_EQ(height, 0);
+// On a closed record the queries clear their outputs (do_nothing_test.cpp).
+TEST(SizeQueries, BitmapSizeIsZeroForNothingOrWhatIsNoBitmap) {
   HBITMAP bitmap = CreateBitmap(13, 9, 1, 1, nullptr);
-  hv::GetBitmapSize(bitmap, &width, &height);
-  EXPECT_EQ(width, 13);
-  EXPECT_EQ(height, 9);
-  DeleteObject(bitmap);
-  hv::WindowRecord closed;
-  std::memset(&closed, 0x5A, sizeof closed);  // whatever else a closed record holds
-  closed.hwnd = nullptr;
-  x = y = width = height = 7;
-  EXPECT_EQ(hv::GetClientSize(&closed, &x, &y, &width, &height), 0);
-  EXPECT_EQ(x | y | width | height, 0);
-  for (int32_t id : {0, 20}) {
-    x = y = width = height = 7;
-    EXPECT_EQ(hv::GetWindowScreenRect(&closed, &x, &y, &width, &height, id), 0) << id;
-    EXPECT_EQ(x | y | width | height, 0) << id;
+  struct { HBITMAP bitmap; int32_t width, height; } cases[] = {
+      {nullptr, 0, 0}, {HBITMAP(GetStockObject(BLACK_PEN)), 0, 0}, {bitmap, 13, 9}};
+  for (auto c : cases) {
+    int32_t width = 7, height = 7;
+    hv::GetBitmapSize(c.bitmap, &width, &height);
+    EXPECT_EQ(std::pair(width, height), std::pair(c.width, c.height));
   }
+  DeleteObject(bitmap);
 }
 
 TEST_F(Bracket, SizeQueriesMeasureTheWindowAndItsControls) {
   int32_t x, y, width, height;
   hv::GetClientSize(&w, &x, &y, &width, &height);
-  EXPECT_EQ(x, 0);
-  EXPECT_EQ(y, 0);
-  EXPECT_EQ(width, WIDTH);
-  EXPECT_EQ(height, HEIGHT);
+  EXPECT_EQ(std::pair(x, y), std::pair(0, 0));
+  EXPECT_EQ(std::pair(width, height), std::pair(WIDTH, HEIGHT));
   HWND control = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 12, 14, 30, 20, w.hwnd,
                                  HMENU(20), GetModuleHandleA(nullptr), nullptr);
   RECT outer;
   GetWindowRect(w.hwnd, &outer);
   // A bare window handle serves as the record.
   hv::GetWindowScreenRect(reinterpret_cast<hv::WindowRecord*>(&w.hwnd), &x, &y, &width, &height, 20);
-  EXPECT_EQ(x, outer.left + 12);
-  EXPECT_EQ(y, outer.top + 14);
-  EXPECT_EQ(width, 30);
-  EXPECT_EQ(height, 20);
+  EXPECT_EQ(std::pair(x, y), std::pair(int(outer.left) + 12, int(outer.top) + 14));
+  EXPECT_EQ(std::pair(width, height), std::pair(30, 20));
   hv::GetWindowScreenRect(&w, &x, &y, &width, &height, 0);
   EXPECT_EQ(x, outer.left);
   EXPECT_EQ(width, outer.right - outer.left);
-  hv::GetWindowScreenRect(&w, &x, &y, &width, &height, 21);  // no such control
-  EXPECT_EQ(x | y | width | height, 0);
   DestroyWindow(control);
+}
+
+// Operations that close their bracket with a refresh update the window before
+// they return, even those that draw nothing: whatever was waiting to be
+// painted is painted. SetFrontPen's bracket has no refresh.
+using Refresh = DrawWindow;
+
+TEST_F(Refresh, OperationsThatRefreshUpdateTheWindowBeforeReturning) {
+  struct Case {
+    const char* name;
+    void (*operation)(hv::WindowRecord*);
+    bool updates;
+  } cases[] = {
+      {"MoveTo", [](hv::WindowRecord* r) { hv::MoveTo(r, 7, 8); }, true},
+      {"SetFont", [](hv::WindowRecord* r) { hv::SetFont(r, "Tahoma", 10, 700, 0, 0); }, true},
+      {"SetDrawMode", [](hv::WindowRecord* r) { hv::SetDrawMode(r, TRANSPARENT); }, true},
+      {"SetFrontPen", [](hv::WindowRecord* r) { hv::SetFrontPen(r, RGB(0, 0, 255)); }, false},
+  };
+  const RECT pending = {100, 120, 140, 150};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Settle();
+    InvalidateRect(w.hwnd, &pending, FALSE);
+    hvtest::recording.clear();
+    c.operation(&w);
+    if (c.updates) {
+      EXPECT_EQ(Repaints().size(), 1u);
+      if (!Repaints().empty()) {
+        EXPECT_TRUE(RectIs(Repaints()[0], 100, 120, 140, 150));
+      }
+    } else {
+      EXPECT_TRUE(Repaints().empty());
+    }
+    EXPECT_EQ(GetUpdateRect(w.hwnd, nullptr, FALSE), !c.updates);
+  }
+  EXPECT_EQ(std::pair(w.posX, w.posY), std::pair(7, 8));
+  EXPECT_EQ(FontOf(w.font).lfWeight, 700);
 }
 
 }  // namespace

@@ -6,7 +6,6 @@ namespace {
 
 using Primitives = DrawWindow;
 constexpr COLORREF FILL = RGB(40, 160, 220);
-constexpr COLORREF RED = RGB(255, 0, 0);
 
 TEST_F(Primitives, FilledRectangleHasAOnePixelOutlineAroundItsFill) {
   hv::MoveTo(&w, 3, 4);
@@ -45,8 +44,7 @@ TEST_F(Primitives, LineExcludesItsEndPointAndMovesThePosition) {
   EXPECT_EQ(p.At(21, 237), windowColour);
   EXPECT_EQ(p.At(217, 237), windowColour);
   EXPECT_EQ(p.Count(0, 0, WIDTH, HEIGHT, FILL), 195);
-  EXPECT_EQ(w.posX, 217);
-  EXPECT_EQ(w.posY, 237);
+  EXPECT_EQ(std::pair(w.posX, w.posY), std::pair(217, 237));
   hv::DrawLineTo(&w, 217, 250, RED);
   EXPECT_EQ(Pixels(w.backingBitmap).Count(217, 237, 218, 250, RED), 13);
   EXPECT_EQ(w.posY, 250);

@@ -8,8 +8,6 @@ namespace {
 
 using Repaint = DrawWindow;
 constexpr COLORREF GREEN = RGB(0, 200, 0);
-constexpr COLORREF RED = RGB(255, 0, 0);
-constexpr COLORREF BLUE = RGB(0, 0, 255);
 
 // Paints the surface behind the runtime's back: the screen learns of it only
 // where a later repaint copies from the surface.

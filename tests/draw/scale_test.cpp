@@ -9,8 +9,6 @@
 namespace drawtest {
 namespace {
 
-constexpr COLORREF RED = RGB(255, 0, 0);
-constexpr COLORREF BLUE = RGB(0, 0, 255);
 
 class Scaled : public DrawWindow, public ::testing::WithParamInterface<int> {
  protected:
@@ -97,8 +95,8 @@ TEST_P(Scaled, QueriesAndMouseEventsAnswerIn96DpiPixels) {
   EXPECT_EQ(hv::GetWindowDpi(&w), GetParam());
   int32_t x, y, width, height;
   hv::GetClientSize(&w, &x, &y, &width, &height);
-  EXPECT_EQ(width, MulDiv(WIDTH, 96, GetParam()));
-  EXPECT_EQ(height, MulDiv(HEIGHT, 96, GetParam()));
+  EXPECT_EQ(std::pair(width, height),
+            std::pair(MulDiv(WIDTH, 96, GetParam()), MulDiv(HEIGHT, 96, GetParam())));
 
   onEvent = KeepMouse;
   const struct { int x, y; } points[] = {{30, 40}, {0, 0}, {-2, 5}};  // -2: a captured mouse

@@ -25,15 +25,13 @@ class Text : public DrawWindow {
   }
 };
 
-constexpr COLORREF RED = RGB(255, 0, 0);
 constexpr COLORREF CELL = RGB(255, 255, 0);
 
 TEST_F(Text, DrawsAtThePositionAndMovesAlongTheLine) {
   hv::MoveTo(&w, 10, 20);
   int width = WidthOf("abc");
   hv::PrintText(3, hv::TC_RECORD, &w, hv::TC_STRING, "abc", hv::TC_STRING, "\r\n");
-  EXPECT_EQ(w.posX, 10 + width);
-  EXPECT_EQ(w.posY, 20);
+  EXPECT_EQ(std::pair(w.posX, w.posY), std::pair(10 + width, 20));
   EXPECT_EQ(hv::printTarget, &w);
   Pixels p(w.backingBitmap);
   int inked = p.Count(10, 20, 10 + width, 40, BLACK);
@@ -91,14 +89,6 @@ TEST_F(Text, NothingLeftOpensNoBracket) {
   EXPECT_EQ(Pixels(w.backingBitmap).Count(0, 0, WIDTH, HEIGHT, windowColour), WIDTH * HEIGHT);
 }
 
-TEST_F(Text, ItemsAreFormattedInOrderIntoOneText) {
-  hv::SetPrecision(4);
-  hv::PrintText(6, hv::TC_RECORD, &w, hv::TC_STRING, "Sf =", hv::TC_FLOAT, hv::FloatItem(8.48528f),
-                hv::TC_STRING, " cm2", hv::TC_INT64, int64_t(-5), hv::TC_INT, 12);
-  hv::SetPrecision(2);
-  EXPECT_EQ(w.posX, WidthOf("Sf = 8.4853 cm2-5 12 "));
-}
-
 // What is drawn, and how far posX moves, is the text up to its first NUL; a
 // wide string the formatter cannot convert adds nothing to it.
 TEST_F(Text, DrawnTextEndsAtANulAndAnUnconvertibleItemAddsNothing) {
@@ -110,58 +100,39 @@ TEST_F(Text, DrawnTextEndsAtANulAndAnUnconvertibleItemAddsNothing) {
   EXPECT_EQ(w.posX, WidthOf("abcd"));
 }
 
-TEST(FormatInt64, WritesDigitsABlankAndANul) {
-  struct { bool isSigned; uint64_t value; const char* text; } cases[] = {
-      {false, 0, "0 "},
-      {false, 42949672960ull, "42949672960 "},  // 2^32 * 10
-      {false, 4294967295ull, "4294967295 "},
-      {false, 18446744073709551615ull, "18446744073709551615 "},
-      {true, uint64_t(-1), "-1 "},
-      {true, 9223372036854775808ull, "-9223372036854775808 "},  // the most negative
-      {true, 9223372036854775807ull, "9223372036854775807 "},
-      {true, uint64_t(-42949672960ll), "-42949672960 "},
+// Points at the screen's resolution, the face cut to 31 characters; flags:
+// bit 0 italic, 4 underline, 5 strike-out, bits 16 up the character set
+// (bits 2 and 3 mean nothing). Each font replaces and deletes the last.
+TEST_F(Text, WindowFontTakesPointsFaceWeightAndFlags) {
+  struct {
+    const char* face;
+    int32_t points, weight;
+    uint32_t flags;
+    LONG height;
+    BYTE italic, underline, strikeOut, charSet;
+    const char* faceName;
+  } cases[] = {
+      {"Small Fonts", 7, 400, 0, -9, 0, 0, 0, 0, "Small Fonts"},
+      {"A face name much longer than thirty-one characters", 12, 700, 0, -16, 0, 0, 0, 0,
+       "A face name much longer than th"},
+      {"Tahoma", 10, 400, 0x10011, -13, 1, 1, 0, 1, "Tahoma"},
+      {"Tahoma", 10, 400, 0x20 | 0xC, -13, 0, 0, 1, 0, "Tahoma"},
   };
-  for (auto c : cases) {
-    char text[32];
-    std::memset(text, 0x7F, sizeof text);
-    auto low = uint32_t(c.value), high = uint32_t(c.value >> 32);
-    int32_t n = c.isSigned ? hv::FormatInt64(text, low, high) : hv::FormatUInt64(text, low, high);
-    EXPECT_STREQ(text, c.text);
-    EXPECT_EQ(n, int32_t(std::strlen(c.text)));
-    EXPECT_EQ(text[n + 1], 0x7F) << "wrote past the NUL";
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.faceName);
+    HFONT old = w.font;
+    hv::SetFont(&w, c.face, c.points, c.weight, c.flags, 0);
+    EXPECT_EQ(GetObjectType(old), 0u);
+    LOGFONTA font = FontOf(w.font);
+    EXPECT_EQ(font.lfHeight, c.height);
+    EXPECT_EQ(font.lfWeight, c.weight);
+    EXPECT_EQ(font.lfQuality, DRAFT_QUALITY);
+    EXPECT_EQ(font.lfItalic, c.italic);
+    EXPECT_EQ(font.lfUnderline, c.underline);
+    EXPECT_EQ(font.lfStrikeOut, c.strikeOut);
+    EXPECT_EQ(font.lfCharSet, c.charSet);
+    EXPECT_STREQ(font.lfFaceName, c.faceName);
   }
-}
-
-TEST_F(Text, WindowFontIsSetInPointsAtTheScreensResolution) {
-  HFONT old = w.font;
-  hv::SetFont(&w, "Small Fonts", 7, 400, 0, 0);
-  EXPECT_EQ(GetObjectType(old), 0u);
-  LOGFONTA font = FontOf(w.font);
-  EXPECT_EQ(font.lfHeight, -9);
-  EXPECT_EQ(font.lfWeight, 400);
-  EXPECT_EQ(font.lfQuality, DRAFT_QUALITY);
-  EXPECT_EQ(font.lfItalic | font.lfUnderline | font.lfStrikeOut | font.lfCharSet, 0);
-  EXPECT_STREQ(font.lfFaceName, "Small Fonts");
-  hv::SetFont(&w, "A face name much longer than thirty-one characters", 12, 700, 0, 0);
-  font = FontOf(w.font);
-  EXPECT_STREQ(font.lfFaceName, "A face name much longer than th");
-  EXPECT_EQ(font.lfHeight, -16);
-  EXPECT_EQ(font.lfWeight, 700);
-}
-
-TEST_F(Text, FontFlagsSelectCharacterSetAndStyles) {
-  hv::SetFont(&w, "Tahoma", 10, 400, 0x10011, 0);
-  LOGFONTA font = FontOf(w.font);
-  EXPECT_EQ(font.lfCharSet, 1);
-  EXPECT_TRUE(font.lfItalic);
-  EXPECT_TRUE(font.lfUnderline);
-  EXPECT_FALSE(font.lfStrikeOut);
-  hv::SetFont(&w, "Tahoma", 10, 400, 0x20 | 0xC, 0);  // bits 2 and 3 mean nothing
-  font = FontOf(w.font);
-  EXPECT_EQ(font.lfCharSet, 0);
-  EXPECT_FALSE(font.lfItalic);
-  EXPECT_FALSE(font.lfUnderline);
-  EXPECT_TRUE(font.lfStrikeOut);
 }
 
 TEST_F(Text, ControlFontReplacesAndDeletesTheControlsPreviousFont) {

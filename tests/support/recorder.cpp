@@ -21,6 +21,7 @@ std::vector<Watched> watched;
 struct HookRange { HHOOK hook; int type; };
 std::vector<HookRange> hookTypes;
 MSG lastQueued = {};  // the message the thread took from its queue last
+struct { bool on; UINT first, last; } created = {};  // WatchCreatedWindows
 
 BOOL CALLBACK CollectName(HWND, LPSTR name, HANDLE, ULONG_PTR names) {
   if (HIWORD(reinterpret_cast<uintptr_t>(name)))
@@ -99,6 +100,7 @@ LRESULT CALLBACK CbtHook(int code, WPARAM wparam, LPARAM lparam) {
     e.exStyle = cs->dwExStyle;
     e.parent = cs->hwndParent;
     e.id = int(reinterpret_cast<intptr_t>(cs->hMenu));
+    if (created.on) Watch(e.hwnd, created.first, created.last);
   }
   recording.push_back(e);
   return CallNextHookEx(HookOf(WH_CBT), code, wparam, lparam);
@@ -181,7 +183,10 @@ void WatchHook(int type) {
   if (type == WH_CALLWNDPROC) Hook(WH_CALLWNDPROC, SentHook);
 }
 
+void WatchCreatedWindows(UINT first, UINT last) { created = {true, first, last}; }
+
 void StopWatching() {
+  created = {};
   for (const Watched& w : watched) {
     HWND window = w.window;
     auto original = reinterpret_cast<WNDPROC>(GetPropA(window, ORIGINAL_PROC));

@@ -79,6 +79,9 @@ void Watch(HWND window, UINT first = 0, UINT last = ~0u);
 // Records the calls of a hook of this thread (WH_CBT, WH_CALLWNDPROC ...) as
 // HOOK entries; WH_CALLWNDPROC ones as SENT entries of the message's window.
 void WatchHook(int type);
+// Watches every window created from now on as Watch does, from its first
+// message; needs WatchHook(WH_CBT). Ends with StopWatching.
+void WatchCreatedWindows(UINT first = 0, UINT last = ~0u);
 void StopWatching();
 
 // The entries of these kinds, with this code (ANY: every code), for this

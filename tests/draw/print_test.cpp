@@ -1,6 +1,8 @@
-// PrintText with more text than its buffer holds: the buffer is placed right
-// in front of a no-access page, and whatever item reaches the end, the text
-// is cut at the buffer's last byte and nothing beyond the buffer is touched.
+// PrintText with no window named: the exact bytes reach standard output (a
+// temporary file here). The print buffer is placed right in front of a
+// no-access page: with more text than it holds, whatever item reaches the
+// end, the text is cut at the buffer's last byte and nothing beyond the
+// buffer is touched.
 #include <windows.h>
 #include <gtest/gtest.h>
 
@@ -17,7 +19,7 @@ namespace {
 
 // Text written by PrintText goes to a temporary file standing in for
 // standard output, read back by Written().
-class GuardedPrintBuffer : public ::testing::Test {
+class PrintToStandardOutput : public ::testing::Test {
  protected:
   void SetUp() override {
     savedTarget = hv::printTarget;
@@ -73,11 +75,65 @@ class GuardedPrintBuffer : public ::testing::Test {
                                        << actual.size() << ", first difference at byte " << i;
 }
 
-TEST_F(GuardedPrintBuffer, TheByteAfterTheBufferFaults) {
-  volatile char* beyond = guard.End();
-  *beyond = 1;
-  EXPECT_EQ(guard.Faults(), 1);
-  guard.Close();
+struct Case {
+  const char* name;
+  void (*print)();
+  std::string text;
+};
+
+const Case CASES[] = {
+    {"integers carry one blank", [] { hv::PrintText(2, hv::TC_STRING, "x", hv::TC_INT, 5); }, "x5 "},
+    {"line ends pass unchanged", [] {
+       hv::PrintText(2, hv::TC_STRING, "a", hv::TC_STRING, "\r\n");
+       hv::PrintText(1, hv::TC_STRING, "b\n\n");
+     }, "a\r\nb\n\n"},
+    {"integers of each width", [] {
+       hv::PrintText(6, hv::TC_INT, -7, hv::TC_UINT, 0xFFFFFFFFu, hv::TC_UINT16, 0x12345, hv::TC_INT16,
+                     0x18000, hv::TC_CHAR, 0x4142, hv::TC_CHAR8, 'z');
+     }, "-7 4294967295 9029 -32768 Bz"},
+    {"floats carry a leading blank unless negative", [] {
+       hv::SetPrecision(4);
+       hv::PrintText(3, hv::TC_STRING, "Sf =", hv::TC_FLOAT, hv::FloatItem(8.48528f), hv::TC_STRING, " cm2|");
+       hv::SetPrecision(2);
+       hv::PrintText(3, hv::TC_FLOAT, hv::FloatItem(-0.5f), hv::TC_DOUBLE, 2.0 / 3.0, hv::TC_FLOAT,
+                     hv::FloatItem(0.0f));
+     }, "Sf = 8.4853 cm2|-0.50 0.67 0.00"},
+    {"a negative precision is an omitted one", [] {
+       hv::SetPrecision(-2);
+       hv::PrintText(2, hv::TC_FLOAT, hv::FloatItem(1.25f), hv::TC_DOUBLE, -0.5);
+     }, " 1.250000-0.500000"},
+    {"64-bit items take two words", [] {
+       hv::PrintText(5, hv::TC_INT64, int64_t(-5), hv::TC_INT, 3, hv::TC_UINT64, UINT64_MAX,
+                     hv::TC_DOUBLE, 1.25, hv::TC_STRING, "end");
+     }, "-5 3 18446744073709551615  1.25end"},
+    {"strings", [] { hv::PrintText(3, hv::TC_WSTRING, L"wide", hv::TC_STRING, "-narrow", hv::TC_STRING, ""); },
+     "wide-narrow"},
+    {"a character 0 ends the text", [] {
+       hv::PrintText(3, hv::TC_STRING, "ab", hv::TC_CHAR, 0, hv::TC_STRING, "cd");
+     }, "ab"},
+    // The first call leaves text in the buffer that the second must not show.
+    {"an unconvertible wide string adds nothing", [] {
+       hv::PrintText(1, hv::TC_STRING, (std::string(100, 'x') + "|").c_str());
+       hv::PrintText(4, hv::TC_STRING, "a", hv::TC_WSTRING, L"b\u6F22c", hv::TC_INT, 5, hv::TC_WSTRING, L"w");
+     }, std::string(100, 'x') + "|a5 w"},
+    {"a record item in second place is a number", [] {
+       hv::PrintText(4, hv::TC_STRING, "a", hv::TC_RECORD, INT_PTR(1234), 15, 7, 99, 8);  // an address
+     }, "a1234 7 8 "},
+};
+
+TEST_F(PrintToStandardOutput, EachItemKindWritesItsText) {
+  for (const Case& c : CASES) {
+    hv::SetPrecision(2);
+    c.print();
+    EXPECT_EQ(Written(), c.text) << c.name;
+  }
+}
+
+TEST_F(PrintToStandardOutput, NoOutputHandleIsNoFailure) {
+  SetStdHandle(STD_OUTPUT_HANDLE, nullptr);
+  hv::PrintText(2, hv::TC_STRING, "x", hv::TC_INT, 5);
+  SetStdHandle(STD_OUTPUT_HANDLE, output);
+  EXPECT_EQ(Written(), "");
 }
 
 // Prints `fill`, one item, and a short string after it.
@@ -112,7 +168,7 @@ const Item ITEMS[] = {
     {"unlisted code", "123456 ", [](const char* f) { Around(f, 77, 123456); }},
 };
 
-TEST_F(GuardedPrintBuffer, TextBeyondTheBufferIsCutAtItsLastByte) {
+TEST_F(PrintToStandardOutput, TextBeyondTheBufferIsCutAtItsLastByte) {
   const size_t full = hv::PRINT_BUFFER_SIZE - 1;
   std::vector<size_t> fills = {full + 1, 40000};
   for (size_t length = full - 24; length <= full; ++length) fills.push_back(length);

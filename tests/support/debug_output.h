@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace coretest {
+namespace hvtest {
 
 class DebugOutputCapture {
  public:
@@ -43,4 +43,4 @@ class DebugOutputCapture {
   std::vector<std::string> lines;
 };
 
-}  // namespace coretest
+}  // namespace hvtest
