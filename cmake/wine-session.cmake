@@ -140,8 +140,10 @@ endfunction()
 
 # An Xvfb of the session's own, so programs never type into somebody's
 # desktop and sessions that inject input don't meet. It writes its display's
-# number once it accepts clients.
+# number once it accepts clients. Two Xvfb starting at once can pick the same
+# free number, and the later one ends: starts on this machine take turns.
 function(start_display)
+  file(LOCK /tmp/ampliwind-xvfb.lock GUARD FUNCTION TIMEOUT 120)
   file(REMOVE ${state}/display)
   execute_process(COMMAND setsid -f sh -c "echo $$ > xvfb.pid && exec Xvfb -displayfd 1 -screen 0 2560x1600x24 -nolisten tcp"
                   WORKING_DIRECTORY ${state}
