@@ -76,3 +76,37 @@ void PressOk(HWND box) {
 }
 
 }  // namespace hvtest
+
+namespace hvtest {
+namespace {
+
+std::vector<SeenBox> dismissed;  // one dismisser at a time: the timer routine has no context
+
+BOOL CALLBACK DismissBox(HWND window, LPARAM) {
+  if (!IsMessageBox(window)) return TRUE;
+  dismissed.push_back(ReadBox(window));
+  // Ends the box's loop and hides it at once: the next tick cannot see it again.
+  PressOk(window);
+  return TRUE;
+}
+
+void CALLBACK DismissTick(HWND, UINT, UINT_PTR, DWORD) {
+  EnumThreadWindows(GetCurrentThreadId(), DismissBox, 0);
+}
+
+}  // namespace
+
+BoxDismisser::BoxDismisser() : timer_(SetTimer(nullptr, 0, 10, DismissTick)) { dismissed.clear(); }
+
+BoxDismisser::~BoxDismisser() {
+  KillTimer(nullptr, timer_);
+  dismissed.clear();
+}
+
+std::vector<SeenBox> BoxDismisser::Take() {
+  std::vector<SeenBox> taken;
+  taken.swap(dismissed);
+  return taken;
+}
+
+}  // namespace hvtest
