@@ -1,48 +1,17 @@
-// The window pixel for pixel after start-up, CALCULATE and New, and the
-// commands besides CALCULATE: New, Open, Save and About. Commands give back
-// what they take: texts and numbers go through the temporary-string stack,
-// fonts and pens are replaced, not piled up.
+// The commands besides CALCULATE: New, Open, Save and About. Commands give
+// back what they take: texts and numbers go through the temporary-string
+// stack, fonts and pens are replaced, not piled up. (The window's pictures
+// after start-up, New and CALCULATE: tests/e2e/calculator_test.cpp.)
 #include <tuple>
 
 #include "tests/app/app_fixture.h"
 #include "tests/support/gdi_count.h"
 #include "tests/support/heap_count.h"
-#include "tests/support/reference_image.h"
 
 namespace {
 
 using namespace apptest;
 using namespace ampliwind;
-
-// The whole window as the screen shows it, frame included, with no caret
-// blinking in it and no pointer over a hot button.
-hvtest::Pixels WholeWindow() {
-  SetCursorPos(0, 0);
-  Pump(50);
-  HideCaret(nullptr);
-  RedrawWindow(mainWindow.hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
-  Pump(20);
-  RECT r;
-  GetWindowRect(mainWindow.hwnd, &r);
-  hvtest::Pixels seen = hvtest::Pixels::OfScreen(r);
-  ShowCaret(nullptr);
-  return seen;
-}
-
-// The decoration, the labels, the panel with the worked example (its
-// figures, 2611 and 142 turns, are the calculation's with 4.44 for 6.28),
-// a calculation or nothing, the controls in their fonts and colours, the
-// placeholders, 50 Hertz checked and in the caption.
-TEST_F(App, PictureAfterStartCalculateAndNew) {
-  ASSERT_TRUE(hvtest::BringToForeground(mainWindow.hwnd));
-  EXPECT_EQ(freq, 50.0f);
-  EXPECT_EQ(inputValid, 0);
-  EXPECT_TRUE(hvtest::MatchesReference(WholeWindow(), "app/reference/calculator-started-96"));
-  Calculate("10", "220", "12");
-  EXPECT_TRUE(hvtest::MatchesReference(WholeWindow(), "app/reference/calculator-calculated-96"));
-  Click(CMD_NEW);
-  EXPECT_TRUE(hvtest::MatchesReference(WholeWindow(), "app/reference/calculator-new-96"));
-}
 
 TEST_F(App, NewClearsEverythingButTheFrequencyChoice) {
   Click(CMD_60_HERTZ);

@@ -4,8 +4,24 @@
 
 #include "capture.h"
 #include "tests/support/mouse_input.h"
+#include "tests/support/reference_image.h"
 
 namespace e2e {
+namespace {
+
+// Killed when its last handle closes: with this process.
+HANDLE EndingWithThisProcess() {
+  static HANDLE job = [] {
+    HANDLE j = CreateJobObjectA(nullptr, nullptr);
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+    if (j) SetInformationJobObject(j, JobObjectExtendedLimitInformation, &limits, sizeof limits);
+    return j;
+  }();
+  return job;
+}
+
+}  // namespace
 
 std::string WindowsPath(const std::string& path) {
   std::string windows = path.starts_with('/') ? "Z:" : "";
@@ -16,8 +32,11 @@ std::string WindowsPath(const std::string& path) {
 bool StartProgram(const char* exe, PROCESS_INFORMATION* process) {
   std::string command = '"' + WindowsPath(exe) + '"';
   STARTUPINFOA startup = {sizeof(startup)};
-  return CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, process);
+  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, process))
+    return false;
+  if (HANDLE job = EndingWithThisProcess()) AssignProcessToJobObject(job, process->hProcess);
+  return true;
 }
 
 void EndProgram(PROCESS_INFORMATION* process) {
@@ -53,6 +72,20 @@ COLORREF ScreenPixel(HWND window, POINT client) {
 
 bool WaitForPixel(HWND window, POINT client, COLORREF colour) {
   return WaitUntil([&] { return ScreenPixel(window, client) == colour; });
+}
+
+hvtest::Pixels WindowPicture(HWND window) {
+  RECT r;
+  GetWindowRect(window, &r);
+  return hvtest::Pixels::OfScreen(r);
+}
+
+bool WaitForPicture(HWND window, const std::string& reference) {
+  hvtest::Pixels expected;
+  if (!MoveMouseTo({0, 0}) ||
+      !hvtest::ReadImage(std::string(HV_SOURCE_DIR) + "/tests/" + reference + ".hvimg", &expected))
+    return false;
+  return WaitUntil([&] { return WindowPicture(window) == expected; });
 }
 
 std::string TextOf(HWND window) {
@@ -125,6 +158,10 @@ bool ClickAndSelectAll(HWND field) {
 void PressKey(BYTE key) {
   keybd_event(key, 0, 0, 0);
   keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
+}
+
+void PressKeys(const char* keys) {
+  for (const char* k = keys; *k; ++k) PressKey(BYTE(*k));
 }
 
 }  // namespace e2e

@@ -84,7 +84,6 @@ class TourTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(StartProgram(TOUR_EXE, &process_)) << "cannot start " << TOUR_EXE;
-    EndWithThisProcess();
     // Ready once the status bar shows its first count.
     ASSERT_TRUE(WaitUntil([&] {
       frame_ = OwnFrame();
@@ -94,23 +93,7 @@ class TourTest : public ::testing::Test {
     mdiClient_ = FindWindowExA(frame_, nullptr, "MDIClient", nullptr);
     ASSERT_NE(mdiClient_, nullptr);
   }
-  void TearDown() override {
-    EndProgram(&process_);
-    if (job_) CloseHandle(job_);
-  }
-
-  // A test cut short by its time-out never reaches TearDown; the tour then
-  // ends as this process's handles close, instead of staying on the display
-  // and taking the input of the tests after it. Where jobs cannot do that,
-  // TearDown is all there is.
-  void EndWithThisProcess() {
-    job_ = CreateJobObjectA(nullptr, nullptr);
-    if (!job_) return;
-    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
-    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
-    if (SetInformationJobObject(job_, JobObjectExtendedLimitInformation, &limits, sizeof limits))
-      AssignProcessToJobObject(job_, process_.hProcess);
-  }
+  void TearDown() override { EndProgram(&process_); }
 
   // Another tour, still ending, has a frame of the same caption.
   HWND OwnFrame() {
@@ -265,7 +248,6 @@ class TourTest : public ::testing::Test {
   }
 
   PROCESS_INFORMATION process_ = {};
-  HANDLE job_ = nullptr;
   HWND frame_ = nullptr, mdiClient_ = nullptr, status_ = nullptr;
 };
 
