@@ -62,14 +62,6 @@ RECT PanelLineBand(int index) {
 
 bool PanelBlank() { return Surface().CountOther(PanelFace(), ampliwind::PANEL_FACE) == 0; }
 
-void ExpectCentredOnMainWindow(const SeenBox& box) {
-  RECT owner;
-  GetWindowRect(mainWindow.hwnd, &owner);
-  LONG w = box.rect.right - box.rect.left, h = box.rect.bottom - box.rect.top;
-  EXPECT_EQ(box.rect.left, (owner.right - owner.left - w) / 2 + owner.left);
-  EXPECT_EQ(box.rect.top, (owner.bottom - owner.top - h) / 2 + owner.top);
-}
-
 void App::SetUp() {
   // The entry point's start: the unit's control word, the runtime, the window.
   hv::LoadStartupControlWord();

@@ -45,9 +45,6 @@ RECT PanelLineBand(int index);
 // Nothing written on the panel's face.
 bool PanelBlank();
 
-// The box was centred on the main window.
-void ExpectCentredOnMainWindow(const SeenBox& box);
-
 // Each test starts the calculator as its entry point does and closes it afterwards.
 class App : public hvtest::WindowTest {
  protected:

@@ -84,7 +84,7 @@ TEST_F(App, CalculateShowsTheSizingOrSaysWhatIsMissingOrRefuses) {
       EXPECT_EQ(boxes[0].caption, ERROR_CAPTION);
       EXPECT_EQ(boxes[0].text, c.message);
       EXPECT_EQ(boxes[0].icon, LoadIconA(nullptr, IDI_EXCLAMATION));
-      ExpectCentredOnMainWindow(boxes[0]);
+      hvtest::ExpectCentredOn(mainWindow.hwnd, boxes[0]);
     }
     for (int32_t id = FIELD_POWER; id <= FIELD_SECONDARY_VOLTAGE; ++id)
       EXPECT_TRUE(FieldText(id) == AsStored(*inputs[id - FIELD_POWER])) << "input " << id << " kept";

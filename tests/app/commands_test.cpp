@@ -61,7 +61,7 @@ TEST_F(App, OpenSaveAndAboutChangeNothing) {
     const SeenBox& box = boxes[0];
     EXPECT_EQ(box.caption, "Ampliwind");
     EXPECT_EQ(box.icon, LoadIconA(nullptr, IDI_INFORMATION));
-    ExpectCentredOnMainWindow(box);
+    hvtest::ExpectCentredOn(mainWindow.hwnd, box);
     const std::string separator = "\r\n\r\n";
     size_t first = box.text.find(separator), second = box.text.find(separator, first + 4);
     ASSERT_NE(second, std::string::npos) << box.text;

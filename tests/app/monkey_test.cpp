@@ -8,6 +8,7 @@
 #include <cstring>
 #include <optional>
 #include <random>
+#include <tuple>
 
 #include "tests/app/app_fixture.h"
 #include "tests/support/gdi_count.h"
@@ -151,8 +152,6 @@ class Monkey : public App {
     return text;
   }
 
-  void Type(char c) { SendMessageA(Control(AnyInput()), WM_CHAR, WPARAM((unsigned char)c), 0); }
-
   void TypeDigits() {
     HWND field = Control(AnyInput());
     if (Next(3) == 0) {  // somewhere inside the text, not only at its end
@@ -193,7 +192,7 @@ class Monkey : public App {
     QuickClick(sixty ? CMD_60_HERTZ : CMD_50_HERTZ);
     hertz_ = sixty ? 60.0f : 50.0f;
     EXPECT_EQ(freq, hertz_);
-    EXPECT_EQ(Caption(), sixty ? "Ampliwind  -  60 Hertz" : "Ampliwind  -  50 Hertz");
+    EXPECT_EQ(Caption(), sixty ? CAPTION_60_HERTZ : CAPTION_50_HERTZ);
   }
 
   void New() {
@@ -219,29 +218,20 @@ class Monkey : public App {
 
     std::vector<SeenBox> seen = boxes_->Take();
     ASSERT_EQ(seen.size(), want.message ? 1u : 0u);
-    if (want.message) {
-      EXPECT_EQ(seen[0].text, want.message);
-    }
+    if (want.message) EXPECT_EQ(seen[0].text, want.message);
     EXPECT_EQ(FieldTexts(FIELD_POWER, FIELD_SECONDARY_VOLTAGE), inputs) << "inputs kept as they were";
     std::vector<std::string> results(4);
     if (want.valid) results = {Shown(want.n1), Shown(want.n2), Shown(want.i1), Shown(want.i2)};
     EXPECT_EQ(FieldTexts(FIELD_PRIMARY_TURNS, FIELD_SECONDARY_CURRENT), results);
     // The variables bit for bit, where the fields show only four decimals.
     EXPECT_EQ(inputValid, want.valid ? 1 : 0);
-    EXPECT_EQ(Pw, want.pw);
-    EXPECT_EQ(U1, want.u1);
-    EXPECT_EQ(U2, want.u2);
-    EXPECT_EQ(Sf, want.sf);
-    EXPECT_EQ(fx, want.fx);
-    EXPECT_EQ(N1, want.n1);
-    EXPECT_EQ(N2, want.n2);
-    EXPECT_EQ(I1, want.i1);
-    EXPECT_EQ(I2, want.i2);
+    EXPECT_EQ(std::tie(Pw, U1, U2, Sf, fx, N1, N2, I1, I2),
+              std::tie(want.pw, want.u1, want.u2, want.sf, want.fx, want.n1, want.n2, want.i1, want.i2));
     EXPECT_EQ(PanelBlank(), !want.valid);
     sized_ += want.valid;
   }
 
-  void TypeBackspace() { Type('\b'); }
+  void TypeBackspace() { SendMessageA(Control(AnyInput()), WM_CHAR, '\b', 0); }
 
   // One action, drawn by weight (the weights add up to 100).
   void Act() {

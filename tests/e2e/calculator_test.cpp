@@ -24,17 +24,11 @@ using hvtest::SeenBox;
 // The last thing start-up draws: the filled half of the lower joint.
 constexpr POINT LAST_DRAWN = {230, 195};
 
-// The fields with the labels drawn beside them, which name them.
-struct NamedField {
-  int32_t id;
-  const char* label;
-};
-const NamedField namedFields[] = {
-    {FIELD_POWER, "Transformer Power ( W )"}, {FIELD_PRIMARY_VOLTAGE, "Primary Voltage ( V )"},
-    {FIELD_SECONDARY_VOLTAGE, "Secondary Voltage ( V )"}, {FIELD_PRIMARY_TURNS, "Primary Coil ( turns )"},
-    {FIELD_SECONDARY_TURNS, "Secondary Coil ( turns )"}, {FIELD_PRIMARY_CURRENT, "Primary Current ( A )"},
-    {FIELD_SECONDARY_CURRENT, "Secondary Current ( A )"},
-};
+// The labels drawn beside fields 1 to 7, which name them.
+const char* const labels[] = {"Transformer Power ( W )",  "Primary Voltage ( V )",
+                              "Secondary Voltage ( V )",  "Primary Coil ( turns )",
+                              "Secondary Coil ( turns )", "Primary Current ( A )",
+                              "Secondary Current ( A )"};
 
 // Focus events as a screen reader takes them: out of context, the object
 // asked for while the event is handled. They arrive as messages to this thread.
@@ -98,13 +92,6 @@ class Calculator : public ::testing::Test {
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); })) << "the box stayed open";
     return seen;
   }
-  void ExpectCentredOnWindow(const SeenBox& box) {
-    RECT owner;
-    GetWindowRect(window_, &owner);
-    LONG w = box.rect.right - box.rect.left, h = box.rect.bottom - box.rect.top;
-    EXPECT_EQ(box.rect.left, (owner.right - owner.left - w) / 2 + owner.left);
-    EXPECT_EQ(box.rect.top, (owner.bottom - owner.top - h) / 2 + owner.top);
-  }
   void ExpectPicture(const char* reference) {
     WaitForPicture(window_, reference);
     EXPECT_TRUE(hvtest::MatchesReference(WindowPicture(window_), reference));
@@ -140,7 +127,7 @@ TEST_F(Calculator, UserSession) {
   SeenBox box = ClickAndDismiss(CMD_CALCULATE);  // on the placeholders
   EXPECT_EQ(box.caption, ERROR_CAPTION);
   EXPECT_EQ(box.text, NO_POWER);
-  ExpectCentredOnWindow(box);
+  hvtest::ExpectCentredOn(window_, box);
   EXPECT_EQ(TextOf(Control(FIELD_PRIMARY_TURNS)), "");
 
   Click(CMD_NEW);
@@ -180,7 +167,7 @@ TEST_F(Calculator, UserSession) {
   SeenBox about = ClickAndDismiss(CMD_ABOUT);
   EXPECT_EQ(about.caption, ABOUT_CAPTION);
   EXPECT_EQ(about.text.rfind("Ampliwind\r\n\r\n", 0), 0u) << about.text;
-  ExpectCentredOnWindow(about);
+  hvtest::ExpectCentredOn(window_, about);
 
   Click(CMD_60_HERTZ);
   EXPECT_TRUE(WaitForText(window_, CAPTION_60_HERTZ));
@@ -202,27 +189,28 @@ TEST_F(Calculator, AClickOnAFieldIsHeardWithItsLabel) {
   // From the last field, so that the first click moves the focus too.
   Click(FIELD_SECONDARY_CURRENT);
   ASSERT_TRUE(PumpUntil([&] { return HasFocus(Control(FIELD_SECONDARY_CURRENT)); }));
-  for (const NamedField& f : namedFields) {
-    SCOPED_TRACE(f.label);
-    HWND field = Control(f.id);
-    EXPECT_EQ(hvtest::AccessibleName(field), f.label);
-    HWND label = GetWindow(field, GW_HWNDPREV);
+  for (int32_t id = FIELD_POWER; id <= FIELD_SECONDARY_CURRENT; ++id) {
+    const char* label = labels[id - FIELD_POWER];
+    SCOPED_TRACE(label);
+    HWND field = Control(id);
+    EXPECT_EQ(hvtest::AccessibleName(field), label);
+    HWND before = GetWindow(field, GW_HWNDPREV);
     char className[16] = {};
-    GetClassNameA(label, className, sizeof className);
+    GetClassNameA(before, className, sizeof className);
     EXPECT_EQ(lstrcmpiA(className, "Static"), 0) << className;
-    EXPECT_EQ(GetDlgCtrlID(label), 0xFFFF);
-    EXPECT_FALSE(IsWindowVisible(label));
-    EXPECT_EQ(TextOf(label), f.label);
+    EXPECT_EQ(GetDlgCtrlID(before), 0xFFFF);
+    EXPECT_FALSE(IsWindowVisible(before));
+    EXPECT_EQ(TextOf(before), label);
 
     heard.clear();
-    Click(f.id);
+    Click(id);
     ASSERT_TRUE(PumpUntil([&] {
       for (const auto& [window, name] : heard)
         if (window == field) return true;
       return false;
     })) << heard.size() << " other focus events";
     for (const auto& [window, name] : heard)
-      if (window == field) EXPECT_EQ(name, f.label);
+      if (window == field) EXPECT_EQ(name, label);
   }
 }
 

@@ -1,5 +1,7 @@
 #include "tests/support/message_boxes.h"
 
+#include <gtest/gtest.h>
+
 #include <cstring>
 
 namespace hvtest {
@@ -75,9 +77,14 @@ void PressOk(HWND box) {
   SendMessageTimeoutA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0, SMTO_NORMAL, 2000, &ignored);
 }
 
-}  // namespace hvtest
+void ExpectCentredOn(HWND owner, const SeenBox& box) {
+  RECT r;
+  GetWindowRect(owner, &r);
+  LONG w = box.rect.right - box.rect.left, h = box.rect.bottom - box.rect.top;
+  EXPECT_EQ(box.rect.left, (r.right - r.left - w) / 2 + r.left) << box.caption;
+  EXPECT_EQ(box.rect.top, (r.bottom - r.top - h) / 2 + r.top) << box.caption;
+}
 
-namespace hvtest {
 namespace {
 
 std::vector<SeenBox> dismissed;  // one dismisser at a time: the timer routine has no context

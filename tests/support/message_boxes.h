@@ -28,6 +28,8 @@ SeenBox ReadBox(HWND box);
 // Ends the box as its OK button does; returns once the box has taken it
 // (its loop ends and it hides).
 void PressOk(HWND box);
+// Expects the box centred on the owner window, as the system centres it.
+void ExpectCentredOn(HWND owner, const SeenBox& box);
 
 }  // namespace hvtest
 
