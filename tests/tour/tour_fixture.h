@@ -5,9 +5,8 @@
 #include "examples/tour/tour.h"
 #include "tests/support/window_test.h"
 
-namespace tourtest {
 
-class TourStarted : public hvtest::WindowTest {
+class TourInProcess : public hvtest::WindowTest {
  protected:
   void SetUp() override {
     hv::LoadStartupControlWord();
@@ -24,5 +23,3 @@ class TourStarted : public hvtest::WindowTest {
     WindowTest::TearDown();
   }
 };
-
-}  // namespace tourtest
