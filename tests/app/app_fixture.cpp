@@ -10,17 +10,12 @@ HWND Control(int32_t id) { return GetDlgItem(mainWindow.hwnd, id); }
 
 void Click(int32_t id) {
   SendMessageA(Control(id), BM_CLICK, 0, 0);
-  Pump(20);
-}
-
-void QuickClick(int32_t id) {
-  SendMessageA(Control(id), BM_CLICK, 0, 0);
   hv::WaitEvents(1);
 }
 
 std::vector<SeenBox> ClickAndCloseBoxes(int32_t id) {
   hvtest::BoxDismisser dismisser;
-  QuickClick(id);
+  Click(id);
   return dismisser.Take();
 }
 

@@ -20,10 +20,9 @@ using hvtest::Pump;
 using hvtest::SeenBox;
 
 HWND Control(int32_t id);
-// A click as the control itself answers BM_CLICK; returns when the command has run.
+// A click as the control itself answers BM_CLICK; returns when the command
+// has run and what it left queued has been handled.
 void Click(int32_t id);
-// Sends the click, then runs what the command left queued without sleeping.
-void QuickClick(int32_t id);
 // The boxes that clicking the control showed, each closed with OK.
 std::vector<SeenBox> ClickAndCloseBoxes(int32_t id);
 void SetField(int32_t id, const char* text);

@@ -68,7 +68,7 @@ TEST_F(App, CalculateShowsTheSizingOrSaysWhatIsMissingOrRefuses) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     // The radio buttons: the caption and the frequency follow the one checked.
-    QuickClick(c.frequency);
+    Click(c.frequency);
     const bool sixty = c.frequency == CMD_60_HERTZ;
     EXPECT_EQ(Caption(), sixty ? CAPTION_60_HERTZ : CAPTION_50_HERTZ);
     EXPECT_EQ(freq, sixty ? 60.0f : 50.0f);
@@ -104,7 +104,7 @@ TEST_F(App, CalculateShowsTheSizingOrSaysWhatIsMissingOrRefuses) {
     }
     // Again with the same input: the same fields and the same panel.
     Surface panel;
-    QuickClick(CMD_CALCULATE);
+    Click(CMD_CALCULATE);
     EXPECT_EQ(FieldTexts(FIELD_PRIMARY_TURNS, FIELD_SECONDARY_CURRENT), results);
     EXPECT_TRUE(Surface() == panel) << "a second CALCULATE changed the picture";
   }

@@ -189,20 +189,20 @@ class Monkey : public App {
 
   void Frequency() {
     bool sixty = Next(2);
-    QuickClick(sixty ? CMD_60_HERTZ : CMD_50_HERTZ);
+    Click(sixty ? CMD_60_HERTZ : CMD_50_HERTZ);
     hertz_ = sixty ? 60.0f : 50.0f;
     EXPECT_EQ(freq, hertz_);
     EXPECT_EQ(Caption(), sixty ? CAPTION_60_HERTZ : CAPTION_50_HERTZ);
   }
 
   void New() {
-    QuickClick(CMD_NEW);
+    Click(CMD_NEW);
     EXPECT_EQ(FieldTexts(FIELD_POWER, FIELD_SECONDARY_CURRENT), std::vector<std::string>(7));
     EXPECT_TRUE(PanelBlank());
   }
 
   void About() {
-    QuickClick(CMD_ABOUT);
+    Click(CMD_ABOUT);
     std::vector<SeenBox> seen = boxes_->Take();
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].caption, "Ampliwind");
@@ -212,7 +212,7 @@ class Monkey : public App {
   void Calculate() {
     std::vector<std::string> inputs = FieldTexts(FIELD_POWER, FIELD_SECONDARY_VOLTAGE);
     Sizing want = Reference(inputs.data(), hertz_);
-    QuickClick(CMD_CALCULATE);
+    Click(CMD_CALCULATE);
     SCOPED_TRACE("inputs \"" + inputs[0].substr(0, 60) + "\", \"" + inputs[1].substr(0, 60) +
                  "\", \"" + inputs[2].substr(0, 60) + "\"");
 
