@@ -1,7 +1,5 @@
 #include "tests/e2e/driver.h"
 
-#include <gtest/gtest.h>
-
 #include "capture.h"
 #include "tests/support/mouse_input.h"
 #include "tests/support/reference_image.h"
@@ -74,18 +72,17 @@ bool WaitForPixel(HWND window, POINT client, COLORREF colour) {
   return WaitUntil([&] { return ScreenPixel(window, client) == colour; });
 }
 
-hvtest::Pixels WindowPicture(HWND window) {
-  RECT r;
-  GetWindowRect(window, &r);
-  return hvtest::Pixels::OfScreen(r);
-}
-
-bool WaitForPicture(HWND window, const std::string& reference) {
+::testing::AssertionResult ShowsPicture(HWND window, const std::string& reference) {
+  auto picture = [&] {
+    RECT r;
+    GetWindowRect(window, &r);
+    return hvtest::Pixels::OfScreen(r);
+  };
   hvtest::Pixels expected;
-  if (!MoveMouseTo({0, 0}) ||
-      !hvtest::ReadImage(std::string(HV_SOURCE_DIR) + "/tests/" + reference + ".hvimg", &expected))
-    return false;
-  return WaitUntil([&] { return WindowPicture(window) == expected; });
+  if (MoveMouseTo({0, 0}) &&
+      hvtest::ReadImage(std::string(HV_SOURCE_DIR) + "/tests/" + reference + ".hvimg", &expected))
+    WaitUntil([&] { return picture() == expected; });
+  return hvtest::MatchesReference(picture(), reference);
 }
 
 std::string TextOf(HWND window) {

@@ -7,7 +7,8 @@
 
 #include <string>
 
-#include "tests/support/pixels.h"
+#include <gtest/gtest.h>
+
 #include "tests/support/wait.h"
 
 namespace e2e {
@@ -31,12 +32,10 @@ bool SaveScreenshot(HWND window, const char* name);
 
 COLORREF ScreenPixel(HWND window, POINT client);
 bool WaitForPixel(HWND window, POINT client, COLORREF colour);
-// The whole window as the screen shows it, frame included.
-hvtest::Pixels WindowPicture(HWND window);
-// Until the window shows the reference image (see reference_image.h) pixel
-// for pixel, with the pointer away from it: a caret blinks, and controls
-// repaint on the program's schedule. Compare once more to see the difference.
-bool WaitForPicture(HWND window, const std::string& reference);
+// The whole window, frame included, as the screen shows it with the
+// pointer away, pixel for pixel the reference image (reference_image.h).
+// Waits for it: a caret blinks, and controls repaint on their own schedule.
+::testing::AssertionResult ShowsPicture(HWND window, const std::string& reference);
 
 // Texts of another process's windows travel by message, not by
 // GetWindowText; a status bar answers with the text of its first part.
