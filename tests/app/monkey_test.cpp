@@ -218,7 +218,9 @@ class Monkey : public App {
 
     std::vector<SeenBox> seen = boxes_->Take();
     ASSERT_EQ(seen.size(), want.message ? 1u : 0u);
-    if (want.message) EXPECT_EQ(seen[0].text, want.message);
+    if (want.message) {
+      EXPECT_EQ(seen[0].text, want.message);
+    }
     EXPECT_EQ(FieldTexts(FIELD_POWER, FIELD_SECONDARY_VOLTAGE), inputs) << "inputs kept as they were";
     std::vector<std::string> results(4);
     if (want.valid) results = {Shown(want.n1), Shown(want.n2), Shown(want.i1), Shown(want.i2)};

@@ -139,7 +139,9 @@ TEST_F(Calculator, UserSession) {
   for (const Step& s : steps) {
     SCOPED_TRACE(s.next);
     PressKeys(s.keys);
-    if (s.digits) EXPECT_TRUE(WaitForText(Control(s.shows), s.digits)) << TextOf(Control(s.shows));
+    if (s.digits) {
+      EXPECT_TRUE(WaitForText(Control(s.shows), s.digits)) << TextOf(Control(s.shows));
+    }
     PressKey(VK_TAB);
     EXPECT_TRUE(WaitUntil([&] { return HasFocus(Control(s.next)); }));
   }
@@ -200,7 +202,9 @@ TEST_F(Calculator, AClickOnAFieldIsHeardWithItsLabel) {
       return false;
     })) << heard.size() << " other focus events";
     for (const auto& [window, name] : heard)
-      if (window == field) EXPECT_EQ(name, label);
+      if (window == field) {
+        EXPECT_EQ(name, label);
+      }
   }
 }
 

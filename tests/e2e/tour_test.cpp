@@ -165,7 +165,9 @@ class TourTest : public ::testing::Test {
       const POINT centre = CentreOf(button);
       EXPECT_TRUE(MoveMouseTo(centre)) << "the tour did not take the move in";
       // Where nothing should change: whatever the move asked for has painted.
-      if (h.hot == h.normal) EXPECT_TRUE(WaitUntilPainted(button));
+      if (h.hot == h.normal) {
+        EXPECT_TRUE(WaitUntilPainted(button));
+      }
       EXPECT_TRUE(WaitForPixel(button, probe, h.hot))
           << "under the mouse; the window there is "
           << (WindowFromPoint(centre) == button ? "" : "not ") << "the button";
