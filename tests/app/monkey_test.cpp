@@ -22,8 +22,7 @@ using namespace ampliwind;
 
 constexpr uint32_t SEED = 20261208;
 
-// ---- The reference: text to number ------------------------------------------
-
+// The reference: text to number.
 // 10^k: exact by multiplication up to 10^22. Beyond, the parser is
 // documented through the runtime's power, whose last bit nothing else fixes.
 double TenTo(int k) {
@@ -65,8 +64,7 @@ int32_t Round(double x) {
   return r >= -2147483648.0 && r <= 2147483647.0 ? int32_t(r) : INT32_MIN;
 }
 
-// ---- The reference: sizing ----------------------------------------------------
-
+// The reference: sizing.
 struct Sizing {
   float pw = 0, sf = 0, fx = 0, i1 = 0, i2 = 0;
   int32_t u1 = 0, u2 = 0, n1 = 0, n2 = 0;
@@ -122,8 +120,7 @@ std::string Shown(double value) {
   return shown;
 }
 
-// ---- The user --------------------------------------------------------------------
-
+// The user.
 class Monkey : public App {
  protected:
   std::mt19937 random_{SEED};
