@@ -14,6 +14,9 @@ using namespace apptest;
 using namespace ampliwind;
 
 TEST_F(App, NewClearsEverythingButTheFrequencyChoice) {
+  // As it starts (its picture: tests/e2e): 50 Hertz, the worked example's figures.
+  EXPECT_EQ(std::make_tuple(freq, inputValid, N1, N2, hv::floatPrecision),
+            std::make_tuple(50.0f, 0, 2611, 142, 4));
   Click(CMD_60_HERTZ);
   Calculate("100", "230", "12");
   ASSERT_EQ(inputValid, 1);
