@@ -10,15 +10,27 @@ HWND Control(int32_t id) { return GetDlgItem(mainWindow.hwnd, id); }
 
 void Click(int32_t id) {
   SendMessageA(Control(id), BM_CLICK, 0, 0);
-  Pump(20);
+  hv::WaitEvents(1);
+}
+
+std::vector<SeenBox> ClickAndCloseBoxes(int32_t id) {
+  hvtest::BoxDismisser dismisser;
+  Click(id);
+  return dismisser.Take();
 }
 
 void SetField(int32_t id, const char* text) { SetWindowTextA(Control(id), text); }
 
 std::string FieldText(int32_t id) {
-  char text[256] = {};
-  GetWindowTextA(Control(id), text, sizeof text);
+  std::string text(size_t(GetWindowTextLengthA(Control(id))) + 1, '\0');
+  text.resize(size_t(GetWindowTextA(Control(id), text.data(), int(text.size()))));
   return text;
+}
+
+std::vector<std::string> FieldTexts(int32_t first, int32_t last) {
+  std::vector<std::string> texts;
+  for (int32_t id = first; id <= last; ++id) texts.push_back(FieldText(id));
+  return texts;
 }
 
 std::string Caption() {
@@ -31,34 +43,29 @@ bool Checked(int32_t id) { return SendMessageA(Control(id), BM_GETCHECK, 0, 0) =
 
 Surface::Surface() : Pixels(mainWindow.backingBitmap) {}
 
-// Lines are 20 pixels apart; a line of the panel's font is 15 or 16 high.
-constexpr int LINE_BAND = 16;
-
 RECT PanelFace() {
   using namespace ampliwind;
   return {PANEL_X + 1, PANEL_Y + 1, PANEL_X + PANEL_WIDTH - 1, PANEL_Y + PANEL_HEIGHT - 1};
 }
 
 RECT PanelLineBand(int index) {
+  constexpr int LINE_BAND = 16;  // lines are 20 pixels apart, 15 or 16 high
   RECT face = PanelFace();
   int y = ampliwind::panelLines[index].y;
   return {face.left, y, face.right, y + LINE_BAND};
 }
 
-POINT CentredOnMainWindow(const RECT& box) {
-  RECT owner;
-  GetWindowRect(mainWindow.hwnd, &owner);
-  LONG w = box.right - box.left, h = box.bottom - box.top;
-  return {(owner.right - owner.left - w) / 2 + owner.left,
-          (owner.bottom - owner.top - h) / 2 + owner.top};
-}
+bool PanelBlank() { return Surface().CountOther(PanelFace(), ampliwind::PANEL_FACE) == 0; }
 
 void App::SetUp() {
+  // The entry point's start: the unit's control word, the runtime, the window.
+  hv::LoadStartupControlWord();
+  WindowTest::SetUp();
   // A fresh process starts with every variable zero.
   ampliwind::ResetValues();
   ampliwind::inputValid = 0;
   ampliwind::freq = 0.0f;
-  ampliwind::StartAmpliwind();
+  ampliwind::BuildMainWindow();
   ASSERT_FALSE(hv::IsWindowClosed(&mainWindow));
   hvtest::WarmUpSystemObjects(mainWindow.hwnd);
   Pump();
@@ -67,7 +74,7 @@ void App::SetUp() {
 void App::TearDown() {
   hv::CloseWindow(&mainWindow);
   Pump(20);
-  hv::RuntimeShutdown();
+  WindowTest::TearDown();
 }
 
 void App::Calculate(const char* power, const char* primary, const char* secondary) {

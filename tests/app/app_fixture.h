@@ -1,10 +1,7 @@
-// The application started in-process, as its entry point starts it, and ways
+// The calculator started in-process, as its entry point starts it, and ways
 // to drive and look at it: clicks on its controls, field texts, the pixels
 // of its backing surface, and the message boxes a command shows.
 #pragma once
-
-#include <windows.h>
-#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
@@ -15,18 +12,24 @@
 #include "app/panel.h"
 #include "app/sizing.h"
 #include "tests/support/message_boxes.h"
-#include "tests/support/pixels.h"
-#include "tests/support/wait.h"
+#include "tests/support/window_test.h"
 
 namespace apptest {
 
 using hvtest::Pump;
+using hvtest::SeenBox;
 
 HWND Control(int32_t id);
-// A click as the control itself answers BM_CLICK; returns when the command has run.
+// A click as the control itself answers BM_CLICK; returns when the command
+// has run and what it left queued has been handled.
 void Click(int32_t id);
+// The boxes that clicking the control showed, each closed with OK.
+std::vector<SeenBox> ClickAndCloseBoxes(int32_t id);
 void SetField(int32_t id, const char* text);
+// The whole text of a field, however long.
 std::string FieldText(int32_t id);
+// The texts of fields first to last.
+std::vector<std::string> FieldTexts(int32_t first, int32_t last);
 std::string Caption();
 bool Checked(int32_t id);
 
@@ -34,19 +37,15 @@ bool Checked(int32_t id);
 struct Surface : hvtest::Pixels {
   Surface();
 };
-
-// The band of the panel face that line i of the panel writes into.
-RECT PanelLineBand(int index);
 // The face inside the panel's outline.
 RECT PanelFace();
+// The band of the panel face that line i of the panel writes into.
+RECT PanelLineBand(int index);
+// Nothing written on the panel's face.
+bool PanelBlank();
 
-using hvtest::SeenBox;
-
-// Where a box of this rectangle sits when centred on the main window.
-POINT CentredOnMainWindow(const RECT& box);
-
-// Each test starts the application as its entry point does and closes it afterwards.
-class App : public ::testing::Test {
+// Each test starts the calculator as its entry point does and closes it afterwards.
+class App : public hvtest::WindowTest {
  protected:
   void SetUp() override;
   void TearDown() override;

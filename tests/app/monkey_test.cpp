@@ -2,12 +2,17 @@
 // buttons, New, CALCULATE and About, a thousand times and more. After every
 // CALCULATE the results must be the sizing that the test works out itself
 // from the texts of fields 1 to 3, with the parser and the formulas written
-// here from their documented steps and rounding points.
+// here from their documented steps and rounding points. At the end every
+// GDI object, runtime heap block and byte and temporary string is given back.
 #include <cmath>
 #include <cstring>
+#include <optional>
 #include <random>
+#include <tuple>
 
-#include "tests/app/box_dismisser.h"
+#include "tests/app/app_fixture.h"
+#include "tests/support/gdi_count.h"
+#include "tests/support/heap_use.h"
 #include "tests/support/test_length.h"
 
 namespace {
@@ -17,8 +22,7 @@ using namespace ampliwind;
 
 constexpr uint32_t SEED = 20261208;
 
-// ---- The reference: text to number ------------------------------------------
-
+// The reference: text to number.
 // 10^k: exact by multiplication up to 10^22. Beyond, the parser is
 // documented through the runtime's power, whose last bit nothing else fixes.
 double TenTo(int k) {
@@ -60,8 +64,7 @@ int32_t Round(double x) {
   return r >= -2147483648.0 && r <= 2147483647.0 ? int32_t(r) : INT32_MIN;
 }
 
-// ---- The reference: sizing ----------------------------------------------------
-
+// The reference: sizing.
 struct Sizing {
   float pw = 0, sf = 0, fx = 0, i1 = 0, i2 = 0;
   int32_t u1 = 0, u2 = 0, n1 = 0, n2 = 0;
@@ -117,27 +120,12 @@ std::string Shown(double value) {
   return shown;
 }
 
-// ---- The user --------------------------------------------------------------------
-
-std::string WholeText(int32_t id) {
-  std::string text(size_t(GetWindowTextLengthA(Control(id))) + 1, '\0');
-  text.resize(size_t(GetWindowTextA(Control(id), text.data(), int(text.size()))));
-  return text;
-}
-
-std::vector<std::string> Texts(int32_t first, int32_t last) {
-  std::vector<std::string> texts;
-  for (int32_t id = first; id <= last; ++id) texts.push_back(WholeText(id));
-  return texts;
-}
-
-bool PanelBlank() { return Surface().CountOther(PanelFace(), PANEL_FACE) == 0; }
-
+// The user.
 class Monkey : public App {
  protected:
   std::mt19937 random_{SEED};
   float hertz_ = 50.0f;  // the program starts with 50 Hertz checked
-  BoxDismisser* boxes_ = nullptr;
+  hvtest::BoxDismisser* boxes_ = nullptr;
   int sized_ = 0;  // CALCULATEs whose input gave results
 
   uint32_t Next(uint32_t n) { return random_() % n; }
@@ -161,8 +149,6 @@ class Monkey : public App {
     return text;
   }
 
-  void Type(char c) { SendMessageA(Control(AnyInput()), WM_CHAR, WPARAM((unsigned char)c), 0); }
-
   void TypeDigits() {
     HWND field = Control(AnyInput());
     if (Next(3) == 0) {  // somewhere inside the text, not only at its end
@@ -175,9 +161,9 @@ class Monkey : public App {
 
   void TypeLetter() {
     int32_t id = AnyInput();
-    std::string before = WholeText(id);
+    std::string before = FieldText(id);
     SendMessageA(Control(id), WM_CHAR, WPARAM('a' + Next(26)), 0);
-    EXPECT_EQ(WholeText(id), before) << "a letter typed into field " << id;
+    EXPECT_EQ(FieldText(id), before) << "a letter typed into field " << id;
   }
 
   void PasteBySetText() { SetField(AnyInput(), RandomText().c_str()); }
@@ -200,20 +186,20 @@ class Monkey : public App {
 
   void Frequency() {
     bool sixty = Next(2);
-    QuickClick(sixty ? CMD_60_HERTZ : CMD_50_HERTZ);
+    Click(sixty ? CMD_60_HERTZ : CMD_50_HERTZ);
     hertz_ = sixty ? 60.0f : 50.0f;
     EXPECT_EQ(freq, hertz_);
-    EXPECT_EQ(Caption(), sixty ? "Ampliwind  -  60 Hertz" : "Ampliwind  -  50 Hertz");
+    EXPECT_EQ(Caption(), sixty ? CAPTION_60_HERTZ : CAPTION_50_HERTZ);
   }
 
   void New() {
-    QuickClick(CMD_NEW);
-    EXPECT_EQ(Texts(FIELD_POWER, FIELD_SECONDARY_CURRENT), std::vector<std::string>(7));
+    Click(CMD_NEW);
+    EXPECT_EQ(FieldTexts(FIELD_POWER, FIELD_SECONDARY_CURRENT), std::vector<std::string>(7));
     EXPECT_TRUE(PanelBlank());
   }
 
   void About() {
-    QuickClick(CMD_ABOUT);
+    Click(CMD_ABOUT);
     std::vector<SeenBox> seen = boxes_->Take();
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].caption, "Ampliwind");
@@ -221,9 +207,9 @@ class Monkey : public App {
   }
 
   void Calculate() {
-    std::vector<std::string> inputs = Texts(FIELD_POWER, FIELD_SECONDARY_VOLTAGE);
+    std::vector<std::string> inputs = FieldTexts(FIELD_POWER, FIELD_SECONDARY_VOLTAGE);
     Sizing want = Reference(inputs.data(), hertz_);
-    QuickClick(CMD_CALCULATE);
+    Click(CMD_CALCULATE);
     SCOPED_TRACE("inputs \"" + inputs[0].substr(0, 60) + "\", \"" + inputs[1].substr(0, 60) +
                  "\", \"" + inputs[2].substr(0, 60) + "\"");
 
@@ -232,26 +218,19 @@ class Monkey : public App {
     if (want.message) {
       EXPECT_EQ(seen[0].text, want.message);
     }
-    EXPECT_EQ(Texts(FIELD_POWER, FIELD_SECONDARY_VOLTAGE), inputs) << "inputs kept as they were";
+    EXPECT_EQ(FieldTexts(FIELD_POWER, FIELD_SECONDARY_VOLTAGE), inputs) << "inputs kept as they were";
     std::vector<std::string> results(4);
     if (want.valid) results = {Shown(want.n1), Shown(want.n2), Shown(want.i1), Shown(want.i2)};
-    EXPECT_EQ(Texts(FIELD_PRIMARY_TURNS, FIELD_SECONDARY_CURRENT), results);
+    EXPECT_EQ(FieldTexts(FIELD_PRIMARY_TURNS, FIELD_SECONDARY_CURRENT), results);
     // The variables bit for bit, where the fields show only four decimals.
     EXPECT_EQ(inputValid, want.valid ? 1 : 0);
-    EXPECT_EQ(Pw, want.pw);
-    EXPECT_EQ(U1, want.u1);
-    EXPECT_EQ(U2, want.u2);
-    EXPECT_EQ(Sf, want.sf);
-    EXPECT_EQ(fx, want.fx);
-    EXPECT_EQ(N1, want.n1);
-    EXPECT_EQ(N2, want.n2);
-    EXPECT_EQ(I1, want.i1);
-    EXPECT_EQ(I2, want.i2);
+    EXPECT_EQ(std::tie(Pw, U1, U2, Sf, fx, N1, N2, I1, I2),
+              std::tie(want.pw, want.u1, want.u2, want.sf, want.fx, want.n1, want.n2, want.i1, want.i2));
     EXPECT_EQ(PanelBlank(), !want.valid);
     sized_ += want.valid;
   }
 
-  void TypeBackspace() { Type('\b'); }
+  void TypeBackspace() { SendMessageA(Control(AnyInput()), WM_CHAR, '\b', 0); }
 
   // One action, drawn by weight (the weights add up to 100).
   void Act() {
@@ -276,19 +255,34 @@ class Monkey : public App {
   }
 };
 
-TEST_F(Monkey, ResultsAlwaysFollowTheInputs) {
-  BoxDismisser dismisser;
+TEST_F(Monkey, ResultsFollowTheInputsAndNothingIsKept) {
+  hvtest::BoxDismisser dismisser;
   boxes_ = &dismisser;
   // The first failure stops the run: what follows would only repeat it.
   const int64_t actions = hvtest::TestLength(hvtest::LongTest::MonkeyActions);
   RecordProperty("actions", int(actions));
+  // The first fifth lets the system make what it keeps once made (the
+  // boxes' icons, cached contexts and their regions); the rest is counted.
+  std::optional<hvtest::GdiBalance> balance;
+  hvtest::HeapUse heap = {};
   for (int64_t action = 0; action < actions && !HasFailure(); ++action) {
+    if (action == actions / 5) {
+      Pump();
+      heap = hvtest::MeasureRuntimeHeap();
+      balance.emplace();
+    }
     SCOPED_TRACE(testing::Message() << "action " << action);
     Act();
     EXPECT_TRUE(dismisser.Take().empty()) << "a box nobody expected";
     EXPECT_EQ(hv::tempTop, 0);
   }
   EXPECT_GT(sized_, 0) << "no random input was a transformer: the results went unchecked";
+  ASSERT_TRUE(balance);
+  Pump();
+  EXPECT_EQ(balance->Delta(), 0) << balance->Changes();
+  const hvtest::HeapUse after = hvtest::MeasureRuntimeHeap();
+  EXPECT_EQ(after.blocks, heap.blocks);
+  EXPECT_EQ(after.bytes, heap.bytes);
 }
 
 }  // namespace

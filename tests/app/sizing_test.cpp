@@ -1,8 +1,10 @@
-// The sizing arithmetic against hand-checked transformer figures.
-#include <gtest/gtest.h>
+// The sizing arithmetic against hand-checked transformer figures, and the
+// small captions' face at every DPI.
+#include <tuple>
 
+#include "app/main_window.h"
 #include "app/sizing.h"
-#include "runtime/runtime.h"
+#include "tests/support/window_test.h"
 
 using namespace ampliwind;
 
@@ -30,23 +32,19 @@ const Case kCases[] = {
 
 void Size(const Case& c) {
   ResetValues();
-  Pw = c.power;
-  U1 = c.primary;
-  U2 = c.secondary;
-  freq = c.frequency;
+  Pw = c.power, U1 = c.primary, U2 = c.secondary, freq = c.frequency;
   ComputeCore();
   ComputePrimaryTurns(c.turnsFactor);
   ComputeSecondaryTurns();
   ComputeCurrents();
 }
 
-class SizingTest : public ::testing::Test {
+class SizingTest : public hvtest::WindowTest {
  protected:
   void SetUp() override {
     hv::LoadStartupControlWord();
-    hv::RuntimeStartup();
+    WindowTest::SetUp();
   }
-  void TearDown() override { hv::RuntimeShutdown(); }
 };
 
 TEST_F(SizingTest, KnownTransformers) {
@@ -63,71 +61,46 @@ TEST_F(SizingTest, KnownTransformers) {
   }
 }
 
-TEST_F(SizingTest, ComputeSizingUsesTheCalculationFactor) {
-  ResetValues();
-  Pw = 10, U1 = 220, U2 = 12, freq = 50;
-  inputValid = 1;
-  ComputeSizing();
-  EXPECT_EQ(N1, 1846);
-  EXPECT_EQ(N2, 101);
-}
-
-// The nine variables ResetValues clears, each set to a value no sizing gives.
-struct FloatVariable {
-  const char* name;
-  float* value;
-};
-struct IntegerVariable {
-  const char* name;
-  int32_t* value;
-};
-const FloatVariable kFloats[] = {{"Pw", &Pw}, {"Sf", &Sf}, {"fx", &fx}, {"I1", &I1}, {"I2", &I2}};
-const IntegerVariable kIntegers[] = {{"U1", &U1}, {"U2", &U2}, {"N1", &N1}, {"N2", &N2}};
-constexpr float kMarkF = 77.5f;
-constexpr int32_t kMarkI = 77;
-
-void MarkAll() {
-  for (const FloatVariable& v : kFloats) *v.value = kMarkF;
-  for (const IntegerVariable& v : kIntegers) *v.value = kMarkI;
-}
-
-// Without valid input no variable changes, the six results included.
-TEST_F(SizingTest, InvalidInputChangesNothing) {
-  MarkAll();
-  Pw = 10, U1 = 220, U2 = 12, freq = 50;
-  inputValid = 0;
-  ComputeSizing();
-  for (const FloatVariable& v : kFloats)
-    EXPECT_EQ(*v.value, v.value == &Pw ? 10.0f : kMarkF) << v.name;
-  for (const IntegerVariable& v : kIntegers)
-    EXPECT_EQ(*v.value, v.value == &U1 ? 220 : v.value == &U2 ? 12 : kMarkI) << v.name;
-}
-
+// ResetValues clears the nine variables, here each set to a value no
+// sizing gives, and keeps the frequency and the flag. (Without valid input
+// ComputeSizing changes nothing: the CALCULATE table's refused rows.)
 TEST_F(SizingTest, ResetKeepsFrequencyAndRepeatsExactly) {
   Size(kCases[0]);
-  int32_t n1 = N1, n2 = N2;
-  float sf = Sf, i1 = I1;
-  MarkAll();
+  const auto sized = std::make_tuple(N1, N2, Sf, I1);
+  float* const floats[] = {&Pw, &Sf, &fx, &I1, &I2};
+  int32_t* const integers[] = {&U1, &U2, &N1, &N2};
+  for (float* v : floats) *v = 77.5f;
+  for (int32_t* v : integers) *v = 77;
   inputValid = 1;
   ResetValues();
-  for (const FloatVariable& v : kFloats) EXPECT_EQ(*v.value, 0.0f) << v.name;
-  for (const IntegerVariable& v : kIntegers) EXPECT_EQ(*v.value, 0) << v.name;
+  for (float* v : floats) EXPECT_EQ(*v, 0.0f);
+  for (int32_t* v : integers) EXPECT_EQ(*v, 0);
   EXPECT_EQ(freq, 50.0f);
   EXPECT_EQ(inputValid, 1);
   Pw = 10, U1 = 220, U2 = 12;
   ComputeSizing();
-  EXPECT_EQ(N1, n1);
-  EXPECT_EQ(N2, n2);
-  EXPECT_EQ(Sf, sf);
-  EXPECT_EQ(I1, i1);
+  EXPECT_EQ(std::make_tuple(N1, N2, Sf, I1), sized);
 }
 
-TEST_F(SizingTest, TurnCountsOutOfRangeBecomeTheIndefiniteInteger) {
-  ResetValues();
-  Pw = 10, U1 = 2000000000, U2 = 12, freq = 50;
-  ComputeCore();
-  ComputePrimaryTurns(TURNS_FACTOR);
-  EXPECT_EQ(N1, INT32_MIN);
+// A bitmap face that stops at its 96-DPI sizes would leave the small
+// captions 96-DPI small at any other DPI.
+TEST(SmallCaptions, TheirFaceReachesTheirSizeAtEveryDpi) {
+  constexpr int POINTS = 7;
+  HDC screen = GetDC(nullptr);
+  for (int dpi : {96, 120, 144, 192}) {
+    SCOPED_TRACE(dpi);
+    const char* face = SmallCaptionFace(dpi);
+    int height = MulDiv(POINTS, dpi, 72);
+    HFONT font = CreateFontA(-height, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, face);
+    HGDIOBJ previous = SelectObject(screen, font);
+    TEXTMETRICA metrics = {};
+    GetTextMetricsA(screen, &metrics);
+    SelectObject(screen, previous);
+    DeleteObject(font);
+    // Bitmap faces come in whole sizes: a pixel short is near enough.
+    EXPECT_GE(metrics.tmHeight - metrics.tmInternalLeading, height - 1) << face;
+  }
+  ReleaseDC(nullptr, screen);
 }
 
 }  // namespace

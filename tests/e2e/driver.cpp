@@ -1,11 +1,25 @@
 #include "tests/e2e/driver.h"
 
-#include <gtest/gtest.h>
-
 #include "capture.h"
 #include "tests/support/mouse_input.h"
+#include "tests/support/reference_image.h"
 
 namespace e2e {
+namespace {
+
+// Killed when its last handle closes: with this process.
+HANDLE EndingWithThisProcess() {
+  static HANDLE job = [] {
+    HANDLE j = CreateJobObjectA(nullptr, nullptr);
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+    if (j) SetInformationJobObject(j, JobObjectExtendedLimitInformation, &limits, sizeof limits);
+    return j;
+  }();
+  return job;
+}
+
+}  // namespace
 
 std::string WindowsPath(const std::string& path) {
   std::string windows = path.starts_with('/') ? "Z:" : "";
@@ -16,8 +30,11 @@ std::string WindowsPath(const std::string& path) {
 bool StartProgram(const char* exe, PROCESS_INFORMATION* process) {
   std::string command = '"' + WindowsPath(exe) + '"';
   STARTUPINFOA startup = {sizeof(startup)};
-  return CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, process);
+  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, process))
+    return false;
+  if (HANDLE job = EndingWithThisProcess()) AssignProcessToJobObject(job, process->hProcess);
+  return true;
 }
 
 void EndProgram(PROCESS_INFORMATION* process) {
@@ -53,6 +70,19 @@ COLORREF ScreenPixel(HWND window, POINT client) {
 
 bool WaitForPixel(HWND window, POINT client, COLORREF colour) {
   return WaitUntil([&] { return ScreenPixel(window, client) == colour; });
+}
+
+::testing::AssertionResult ShowsPicture(HWND window, const std::string& reference) {
+  auto picture = [&] {
+    RECT r;
+    GetWindowRect(window, &r);
+    return hvtest::Pixels::OfScreen(r);
+  };
+  hvtest::Pixels expected;
+  if (MoveMouseTo({0, 0}) &&
+      hvtest::ReadImage(std::string(HV_SOURCE_DIR) + "/tests/" + reference + ".hvimg", &expected))
+    WaitUntil([&] { return picture() == expected; });
+  return hvtest::MatchesReference(picture(), reference);
 }
 
 std::string TextOf(HWND window) {
@@ -125,6 +155,10 @@ bool ClickAndSelectAll(HWND field) {
 void PressKey(BYTE key) {
   keybd_event(key, 0, 0, 0);
   keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
+}
+
+void PressKeys(const char* keys) {
+  for (const char* k = keys; *k; ++k) PressKey(BYTE(*k));
 }
 
 }  // namespace e2e

@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include <gtest/gtest.h>
+
 #include "tests/support/wait.h"
 
 namespace e2e {
@@ -17,7 +19,8 @@ using hvtest::WaitUntil;
 // Under Wine the build's paths are Unix paths; drive Z: maps the root.
 std::string WindowsPath(const std::string& path);
 
-// Started with its path as its command line; false if it could not be.
+// Started with its path as its command line; false if it could not be. It
+// ends with this process at the latest, even one cut short by a time-out.
 bool StartProgram(const char* exe, PROCESS_INFORMATION* process);
 // Ended if it still runs, and gone before the next test looks for its windows.
 void EndProgram(PROCESS_INFORMATION* process);
@@ -29,6 +32,10 @@ bool SaveScreenshot(HWND window, const char* name);
 
 COLORREF ScreenPixel(HWND window, POINT client);
 bool WaitForPixel(HWND window, POINT client, COLORREF colour);
+// The whole window, frame included, as the screen shows it with the
+// pointer away, pixel for pixel the reference image (reference_image.h).
+// Waits for it: a caret blinks, and controls repaint on their own schedule.
+::testing::AssertionResult ShowsPicture(HWND window, const std::string& reference);
 
 // Texts of another process's windows travel by message, not by
 // GetWindowText; a status bar answers with the text of its first part.
@@ -51,5 +58,7 @@ bool ClickAt(POINT screen);
 bool ClickAndSelectAll(HWND field);
 // Queued in order for the focused window: wait for what the key does.
 void PressKey(BYTE key);
+// Each digit or capital letter of the text as a key press.
+void PressKeys(const char* keys);
 
 }  // namespace e2e

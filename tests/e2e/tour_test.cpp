@@ -1,7 +1,7 @@
 // Starts tour.exe and drives it from this process as a user would: its
-// menus from the keyboard, the mouse over its hot buttons, keys in its
-// notifying edit field, a new size for its drawing; reads its status bar
-// and the screen, and saves a picture of its tiled children.
+// menu commands, the mouse over its hot buttons, keys in its notifying edit
+// field, a new size for its drawing; reads its status bar and the screen,
+// and saves a picture of its tiled children.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -15,29 +15,23 @@
 #include "runtime/window/window.h"
 #include "tests/e2e/driver.h"
 #include "tests/support/reference_image.h"
+#include "tests/support/window_test.h"
 
 namespace {
 
 using namespace e2e;
 
-// The "&Open" menu lists the children in this order; "&Window" starts with
-// "&Cascade" and "&Tile".
-struct ChildItem {
+// The "&Open" menu's children, in its order.
+const struct {
   const char* caption;
-  int32_t command;  // of its "&Open" menu item
-};
-const ChildItem childItems[] = {{tour::CONTROLS_CAPTION, tour::CMD_OPEN_CONTROLS},
-                                {tour::BUTTONS_CAPTION, tour::CMD_OPEN_BUTTONS},
-                                {tour::DRAWING_CAPTION, tour::CMD_OPEN_DRAWING}};
-// The frame's "&Window" menu items.
-constexpr int32_t CASCADE_COMMAND = hv::MDI_CASCADE, TILE_COMMAND = hv::MDI_TILE;
-constexpr DWORD CHILD_OPENS_WITHIN_MS = 20000;
-
+  int32_t command;
+} childItems[] = {{tour::CONTROLS_CAPTION, tour::CMD_OPEN_CONTROLS},
+                  {tour::BUTTONS_CAPTION, tour::CMD_OPEN_BUTTONS},
+                  {tour::DRAWING_CAPTION, tour::CMD_OPEN_DRAWING}};
 
 // One size, and corners that step down and right by one and the same step.
 bool Cascaded(std::vector<RECT> rects) {
-  std::sort(rects.begin(), rects.end(),
-            [](const RECT& a, const RECT& b) { return a.left < b.left; });
+  std::sort(rects.begin(), rects.end(), [](const RECT& a, const RECT& b) { return a.left < b.left; });
   const LONG step = rects[1].left - rects[0].left;
   for (size_t i = 1; i < rects.size(); ++i) {
     const RECT &a = rects[i - 1], &b = rects[i];
@@ -72,19 +66,14 @@ bool GaugeAtItsShares(HWND drawing) {
          ScreenPixel(drawing, right) == tour::GAUGE_RIGHT_COLOR;
 }
 
-// What the screen shows of a window's client area.
 hvtest::Pixels ClientPixels(HWND window) {
-  RECT r;
-  GetClientRect(window, &r);
-  MapWindowPoints(window, HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
-  return hvtest::Pixels::OfScreen(r);
+  return hvtest::Pixels::OfScreen(hvtest::ClientRectOnScreen(window));
 }
 
 class TourTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(StartProgram(TOUR_EXE, &process_)) << "cannot start " << TOUR_EXE;
-    EndWithThisProcess();
     // Ready once the status bar shows its first count.
     ASSERT_TRUE(WaitUntil([&] {
       frame_ = OwnFrame();
@@ -94,32 +83,14 @@ class TourTest : public ::testing::Test {
     mdiClient_ = FindWindowExA(frame_, nullptr, "MDIClient", nullptr);
     ASSERT_NE(mdiClient_, nullptr);
   }
-  void TearDown() override {
-    EndProgram(&process_);
-    if (job_) CloseHandle(job_);
-  }
-
-  // A test cut short by its time-out never reaches TearDown; the tour then
-  // ends as this process's handles close, instead of staying on the display
-  // and taking the input of the tests after it. Where jobs cannot do that,
-  // TearDown is all there is.
-  void EndWithThisProcess() {
-    job_ = CreateJobObjectA(nullptr, nullptr);
-    if (!job_) return;
-    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
-    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
-    if (SetInformationJobObject(job_, JobObjectExtendedLimitInformation, &limits, sizeof limits))
-      AssignProcessToJobObject(job_, process_.hProcess);
-  }
+  void TearDown() override { EndProgram(&process_); }
 
   // Another tour, still ending, has a frame of the same caption.
   HWND OwnFrame() {
     HWND frame = nullptr;
-    while ((frame = FindWindowExA(nullptr, frame, "HalvornFrameClass", tour::FRAME_CAPTION))) {
-      DWORD owner = 0;
-      GetWindowThreadProcessId(frame, &owner);
-      if (owner == process_.dwProcessId) return frame;
-    }
+    DWORD owner = 0;
+    while ((frame = FindWindowExA(nullptr, frame, "HalvornFrameClass", tour::FRAME_CAPTION)))
+      if (GetWindowThreadProcessId(frame, &owner) && owner == process_.dwProcessId) return frame;
     return nullptr;
   }
 
@@ -127,38 +98,31 @@ class TourTest : public ::testing::Test {
   // while it shows something else.
   std::pair<int, int> ShownCount() {
     int open = -1, objects = -1;
-    if (std::sscanf(TextOf(status_).c_str(), tour::COUNT_REPORT, &open, &objects) != 2)
-      return {-1, -1};
+    if (std::sscanf(TextOf(status_).c_str(), tour::COUNT_REPORT, &open, &objects) != 2) return {-1, -1};
     return {open, objects};
   }
 
   // A menu choice reaches the frame as WM_COMMAND with the item's identifier;
   // automation tools choose items the same way. (Walking the menu bar with
   // keys depends on whether an active child's system menu sits in it.)
-  void ChooseFromMenu(int32_t command) {
-    PostMessageA(frame_, WM_COMMAND, MAKEWPARAM(command, 0), 0);
-  }
+  void Choose(int32_t command) { PostMessageA(frame_, WM_COMMAND, MAKEWPARAM(command, 0), 0); }
 
-  HWND Child(const char* caption) {
-    return FindWindowExA(mdiClient_, nullptr, "HalvornWndClass", caption);
-  }
+  HWND Child(const char* caption) { return FindWindowExA(mdiClient_, nullptr, "HalvornWndClass", caption); }
 
   void OpenChildren() {
-    for (const ChildItem& c : childItems) {
-      ChooseFromMenu(c.command);
+    for (const auto& c : childItems) {
+      Choose(c.command);
       // The Controls child shows before it is built, and its building takes
       // up to a second natively (the others a twentieth of that): the next
-      // child's command waits behind it. Ten times as long where emulated:
-      // more than the default limit.
+      // child's command waits behind it. Ten times as long where emulated.
       ASSERT_TRUE(WaitUntil([&] { return Child(c.caption) && IsWindowVisible(Child(c.caption)); },
-                            CHILD_OPENS_WITHIN_MS))
-          << c.caption << " did not open from the menu";
+                            20000)) << c.caption << " did not open from the menu";
     }
   }
 
   std::vector<RECT> ChildRects() {
     std::vector<RECT> rects;
-    for (const ChildItem& c : childItems) {
+    for (const auto& c : childItems) {
       RECT r = {};
       GetWindowRect(Child(c.caption), &r);
       MapWindowPoints(HWND_DESKTOP, mdiClient_, reinterpret_cast<POINT*>(&r), 2);
@@ -168,18 +132,43 @@ class TourTest : public ::testing::Test {
   }
 
   void CascadeThenTile() {
-    ChooseFromMenu(CASCADE_COMMAND);
+    Choose(hv::MDI_CASCADE);
     EXPECT_TRUE(WaitUntil([&] { return Cascaded(ChildRects()); })) << "cascade";
-    ChooseFromMenu(TILE_COMMAND);
+    Choose(hv::MDI_TILE);
     RECT client;
     GetClientRect(mdiClient_, &client);
     EXPECT_TRUE(WaitUntil([&] { return Tiled(ChildRects(), client); })) << "tile";
   }
 
+  // Each child shows its controls and its drawing: the picture is complete.
+  // The buttons and the drawing, tiled, pixel for pixel, with the pointer
+  // away from every hot button.
+  void ExpectTiledPictures() {
+    HWND edit = GetDlgItem(Child(tour::CONTROLS_CAPTION), tour::ID_NOTIFYING_EDIT);
+    RECT field = {};
+    GetClientRect(edit, &field);
+    EXPECT_TRUE(WaitForPixel(edit, {field.right - 3, field.bottom / 2}, tour::NOTIFYING_EDIT_BACK))
+        << "controls";
+    // The disabled button looks the same wherever the pointer was left.
+    HWND disabled = GetDlgItem(Child(tour::BUTTONS_CAPTION), tour::ID_DISABLED);
+    EXPECT_TRUE(WaitForPixel(disabled, {6, 6}, tour::NORMAL_FACE)) << "buttons";
+    EXPECT_TRUE(WaitUntil([&] { return GaugeAtItsShares(Child(tour::DRAWING_CAPTION)); }));
+    EXPECT_TRUE(SaveScreenshot(frame_, "tour.png"));
+    EXPECT_TRUE(MoveMouseTo({0, 0}));
+    EXPECT_TRUE(WaitUntilPainted(Child(tour::BUTTONS_CAPTION)));
+    EXPECT_TRUE(hvtest::MatchesReference(ClientPixels(Child(tour::BUTTONS_CAPTION)),
+                                         "e2e/reference/tour-buttons-96"));
+    // The stretched surface comes out a shade apart here and there between
+    // the 32-bit and the 64-bit program: a reference for each.
+    EXPECT_TRUE(hvtest::MatchesReference(ClientPixels(Child(tour::DRAWING_CAPTION)),
+                                         sizeof(void*) == 8 ? "e2e/reference/tour-drawing-96-x64"
+                                                            : "e2e/reference/tour-drawing-96-x86"));
+  }
+
   // Each button's face at a probe point clear of its caption, before, while
   // and after the mouse is over it.
   void HoverHotButtons() {
-    struct Hover {
+    const struct {
       int id;
       COLORREF normal, hot;
     } hovers[] = {
@@ -193,7 +182,7 @@ class TourTest : public ::testing::Test {
     GetClientRect(buttons, &client);
     POINT away = {client.right - 8, client.bottom - 8};
     ClientToScreen(buttons, &away);
-    for (const Hover& h : hovers) {
+    for (const auto& h : hovers) {
       SCOPED_TRACE(h.id);
       HWND button = GetDlgItem(buttons, h.id);
       EXPECT_TRUE(MoveMouseTo(away)) << "the tour did not take the move away in";
@@ -205,8 +194,8 @@ class TourTest : public ::testing::Test {
         EXPECT_TRUE(WaitUntilPainted(button));
       }
       EXPECT_TRUE(WaitForPixel(button, probe, h.hot))
-          << "under the mouse; the window there is " << (WindowFromPoint(centre) == button ? "" : "not ")
-          << "the button";
+          << "under the mouse; the window there is "
+          << (WindowFromPoint(centre) == button ? "" : "not ") << "the button";
       EXPECT_TRUE(MoveMouseTo(away)) << "the tour did not take the move away in";
       EXPECT_TRUE(WaitForPixel(button, probe, h.normal)) << "normal after";
     }
@@ -216,19 +205,12 @@ class TourTest : public ::testing::Test {
   void PressTabAndEnter() {
     HWND edit = GetDlgItem(Child(tour::CONTROLS_CAPTION), tour::ID_NOTIFYING_EDIT);
     ASSERT_TRUE(ClickAndSelectAll(edit)) << "the click did not focus the edit";
-    PressKey('4');
-    PressKey('2');
-    struct Report {
-      BYTE key;
-      std::string status;
-    } reports[] = {
-        {VK_TAB, tour::TAB_REPORT},
-        {VK_RETURN, std::string(tour::ENTER_REPORT) + "42"},
-    };
-    for (const Report& r : reports) {
-      PressKey(r.key);
-      EXPECT_TRUE(WaitForText(status_, r.status))
-          << "expected \"" << r.status << "\", the status bar shows \"" << TextOf(status_) << '"';
+    PressKeys("42");
+    for (auto [key, status] : {std::pair<BYTE, std::string>{VK_TAB, tour::TAB_REPORT},
+                               {VK_RETURN, std::string(tour::ENTER_REPORT) + "42"}}) {
+      PressKey(key);
+      EXPECT_TRUE(WaitForText(status_, status))
+          << "expected \"" << status << "\", the status bar shows \"" << TextOf(status_) << '"';
     }
   }
 
@@ -247,82 +229,46 @@ class TourTest : public ::testing::Test {
   }
 
   void CloseChildren() {
-    for (const ChildItem& c : childItems) {
+    for (const auto& c : childItems) {
       HWND child = Child(c.caption);
       PostMessageA(child, WM_CLOSE, 0, 0);
       EXPECT_TRUE(WaitUntil([&] { return !IsWindow(child); })) << c.caption << " stayed open";
     }
   }
 
-  int GdiObjectsWithNoChildOpen() {
-    EXPECT_TRUE(WaitUntil([&] { return ShownCount().first == 0; })) << TextOf(status_);
-    return ShownCount().second;
-  }
-
-  void CloseFrameWithExitCodeZero() {
-    PostMessageA(frame_, WM_CLOSE, 0, 0);
-    ExpectExitCodeZero(process_.hProcess);
-  }
-
   PROCESS_INFORMATION process_ = {};
-  HANDLE job_ = nullptr;
   HWND frame_ = nullptr, mdiClient_ = nullptr, status_ = nullptr;
 };
 
-TEST_F(TourTest, ArrangesTheChildrenItsMenuOpens) {
-  ASSERT_NO_FATAL_FAILURE(OpenChildren());
-  CascadeThenTile();
-  // Each child shows its controls and its drawing: the picture is complete.
-  HWND edit = GetDlgItem(Child(tour::CONTROLS_CAPTION), tour::ID_NOTIFYING_EDIT);
-  RECT field = {};
-  GetClientRect(edit, &field);
-  const POINT pastText = {field.right - 3, field.bottom / 2};
-  EXPECT_TRUE(WaitForPixel(edit, pastText, tour::NOTIFYING_EDIT_BACK)) << "controls";
-  // The disabled button looks the same wherever the pointer was left.
-  HWND disabled = GetDlgItem(Child(tour::BUTTONS_CAPTION), tour::ID_DISABLED);
-  EXPECT_TRUE(WaitForPixel(disabled, {6, 6}, tour::NORMAL_FACE)) << "buttons";
-  EXPECT_TRUE(WaitUntil([&] { return GaugeAtItsShares(Child(tour::DRAWING_CAPTION)); }));
-  EXPECT_TRUE(SaveScreenshot(frame_, "tour.png"));
-  // The buttons and the drawing, tiled, pixel for pixel, with the pointer
-  // away from every hot button.
-  EXPECT_TRUE(MoveMouseTo({0, 0}));
-  EXPECT_TRUE(WaitUntilPainted(Child(tour::BUTTONS_CAPTION)));
-  EXPECT_TRUE(hvtest::MatchesReference(ClientPixels(Child(tour::BUTTONS_CAPTION)),
-                                       "e2e/reference/tour-buttons-96"));
-  // The stretched surface comes out a column apart here and there between
-  // the 32-bit and the 64-bit program: a reference for each.
-  EXPECT_TRUE(hvtest::MatchesReference(ClientPixels(Child(tour::DRAWING_CAPTION)),
-                                       sizeof(void*) == 8 ? "e2e/reference/tour-drawing-96-x64"
-                                                          : "e2e/reference/tour-drawing-96-x86"));
-  // The frame's close box closes the children with it.
-  CloseFrameWithExitCodeZero();
-}
-
-// What the system makes once per process (class icons, the combo box's
-// arrow, the rich-edit library's, a system colour's brush first painted
-// with) stays once made. Most of it comes in the first session, but what
-// hangs on focus and timing can come in the second; a leak grows in every
-// session, so the third must end where the second did.
-TEST_F(TourTest, SessionsOfMouseKeysAndResizingGiveBackEveryGdiObject) {
+// Sessions of the menu, the mouse, keys and resizing. What the system makes
+// once per process (class icons, the combo box's arrow, the rich-edit
+// library's, a system colour's brush first painted with) stays once made.
+// Most of it comes in the first session, but what hangs on focus and timing
+// can come in the second; a leak grows in every session, so the third must
+// end where the second did. (The frame's close box closes open children:
+// tests/tour.)
+TEST_F(TourTest, ArrangesItsChildrenAndGivesBackEveryGdiObject) {
   RecordProperty("gdi_objects_at_start_up", ShownCount().second);
-  const char* const names[] = {"first session", "second session", "third session"};
   int afterSession[3] = {};
   for (int session = 0; session < 3; ++session) {
-    SCOPED_TRACE(names[session]);
+    SCOPED_TRACE(testing::Message() << "session " << session + 1);
     ASSERT_NO_FATAL_FAILURE(OpenChildren());
     CascadeThenTile();
+    if (session == 0) ExpectTiledPictures();
     HoverHotButtons();
     PressTabAndEnter();
     StretchDrawing();
     CloseChildren();
-    afterSession[session] = GdiObjectsWithNoChildOpen();
+    EXPECT_TRUE(WaitUntil([&] { return ShownCount().first == 0; })) << TextOf(status_);
+    afterSession[session] = ShownCount().second;
   }
   EXPECT_GT(afterSession[0], 0);
   EXPECT_EQ(afterSession[2], afterSession[1]) << "the first session ended at " << afterSession[0];
   RecordProperty("gdi_objects_after_sessions", std::to_string(afterSession[0]) + " " +
                                                    std::to_string(afterSession[1]) + " " +
                                                    std::to_string(afterSession[2]));
-  CloseFrameWithExitCodeZero();
+  PostMessageA(frame_, WM_CLOSE, 0, 0);
+  ExpectExitCodeZero(process_.hProcess);
 }
 
 }  // namespace

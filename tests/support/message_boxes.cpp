@@ -1,5 +1,7 @@
 #include "tests/support/message_boxes.h"
 
+#include <gtest/gtest.h>
+
 #include <cstring>
 
 namespace hvtest {
@@ -73,6 +75,45 @@ void PressOk(HWND box) {
   if (!box) return;
   DWORD_PTR ignored;
   SendMessageTimeoutA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0, SMTO_NORMAL, 2000, &ignored);
+}
+
+void ExpectCentredOn(HWND owner, const SeenBox& box) {
+  RECT r;
+  GetWindowRect(owner, &r);
+  LONG w = box.rect.right - box.rect.left, h = box.rect.bottom - box.rect.top;
+  EXPECT_EQ(box.rect.left, (r.right - r.left - w) / 2 + r.left) << box.caption;
+  EXPECT_EQ(box.rect.top, (r.bottom - r.top - h) / 2 + r.top) << box.caption;
+}
+
+namespace {
+
+std::vector<SeenBox> dismissed;  // one dismisser at a time: the timer routine has no context
+
+BOOL CALLBACK DismissBox(HWND window, LPARAM) {
+  if (!IsMessageBox(window)) return TRUE;
+  dismissed.push_back(ReadBox(window));
+  // Ends the box's loop and hides it at once: the next tick cannot see it again.
+  PressOk(window);
+  return TRUE;
+}
+
+void CALLBACK DismissTick(HWND, UINT, UINT_PTR, DWORD) {
+  EnumThreadWindows(GetCurrentThreadId(), DismissBox, 0);
+}
+
+}  // namespace
+
+BoxDismisser::BoxDismisser() : timer_(SetTimer(nullptr, 0, 10, DismissTick)) { dismissed.clear(); }
+
+BoxDismisser::~BoxDismisser() {
+  KillTimer(nullptr, timer_);
+  dismissed.clear();
+}
+
+std::vector<SeenBox> BoxDismisser::Take() {
+  std::vector<SeenBox> taken;
+  taken.swap(dismissed);
+  return taken;
 }
 
 }  // namespace hvtest

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace hvtest {
 
@@ -27,5 +28,28 @@ SeenBox ReadBox(HWND box);
 // Ends the box as its OK button does; returns once the box has taken it
 // (its loop ends and it hides).
 void PressOk(HWND box);
+// Expects the box centred on the owner window, as the system centres it.
+void ExpectCentredOn(HWND owner, const SeenBox& box);
+
+}  // namespace hvtest
+
+namespace hvtest {
+
+// While it lives, every message box the thread shows is read and closed
+// with OK at the next tick of a timer, inside the box's modal loop: no
+// second thread and no wait per box beyond one tick, so thousands of
+// commands can show boxes in one test. One at a time.
+class BoxDismisser {
+ public:
+  BoxDismisser();
+  ~BoxDismisser();
+  BoxDismisser(const BoxDismisser&) = delete;
+  BoxDismisser& operator=(const BoxDismisser&) = delete;
+  // The boxes closed since the last call, oldest first.
+  std::vector<SeenBox> Take();
+
+ private:
+  UINT_PTR timer_;
+};
 
 }  // namespace hvtest

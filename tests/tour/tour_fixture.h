@@ -2,18 +2,15 @@
 // its frame's close box, which closes the children with it.
 #pragma once
 
-#include <gtest/gtest.h>
-#include <windows.h>
-
 #include "examples/tour/tour.h"
+#include "tests/support/window_test.h"
 
-namespace tourtest {
 
-class TourStarted : public ::testing::Test {
+class TourInProcess : public hvtest::WindowTest {
  protected:
   void SetUp() override {
     hv::LoadStartupControlWord();
-    hv::RuntimeStartup();
+    WindowTest::SetUp();
     tour::OpenFrame();
     ASSERT_FALSE(hv::IsWindowClosed(&tour::frame));
   }
@@ -23,8 +20,6 @@ class TourStarted : public ::testing::Test {
     EXPECT_TRUE(hv::IsWindowClosed(&tour::frame));
     for (hv::WindowRecord* child : {&tour::controlsChild, &tour::buttonsChild, &tour::drawingChild})
       EXPECT_TRUE(hv::IsWindowClosed(child));
-    hv::RuntimeShutdown();
+    WindowTest::TearDown();
   }
 };
-
-}  // namespace tourtest

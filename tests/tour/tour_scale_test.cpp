@@ -2,13 +2,8 @@
 // opened in a frame given 144 DPI (the test seam: the frame's DPI property)
 // make the shaped button's region, place the notes and draw the gauge in
 // device pixels, as the runtime lays out everything else.
-#include <gtest/gtest.h>
-#include <windows.h>
-
-#include "examples/tour/tour.h"
 #include "runtime/window/window_internal.h"
 #include "tests/tour/tour_fixture.h"
-#include "tests/support/pixels.h"
 
 namespace {
 
@@ -16,10 +11,10 @@ constexpr int DPI = 144;
 
 int Scaled(int length) { return MulDiv(length, DPI, hv::STANDARD_DPI); }
 
-class TourAtAnotherDpi : public tourtest::TourStarted {
+class TourAtAnotherDpi : public TourInProcess {
  protected:
   void SetUp() override {
-    TourStarted::SetUp();
+    TourInProcess::SetUp();
     if (HasFatalFailure()) return;
     hv::SetWindowDpi(tour::frame.hwnd, DPI);
   }

@@ -1,0 +1,207 @@
+// Starts ampliwind.exe and uses it from this process as a user does, with
+// real clicks and keystrokes: types into its fields and moves between them
+// with TAB, reads its message boxes and what its window shows against
+// reference pictures, and hears its fields' names as a screen reader does.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "app/commands.h"
+#include "app/fields.h"
+#include "tests/e2e/driver.h"
+#include "tests/support/accessible_name.h"
+#include "tests/support/message_boxes.h"
+
+namespace {
+
+using namespace e2e;
+using namespace ampliwind;
+using hvtest::SeenBox;
+
+// The last thing start-up draws: the filled half of the lower joint.
+constexpr POINT LAST_DRAWN = {230, 195};
+
+// The labels drawn beside fields 1 to 7, which name them.
+const char* const labels[] = {"Transformer Power ( W )",  "Primary Voltage ( V )",
+                              "Secondary Voltage ( V )",  "Primary Coil ( turns )",
+                              "Secondary Coil ( turns )", "Primary Current ( A )",
+                              "Secondary Current ( A )"};
+
+// Focus events as a screen reader takes them: out of context, the object
+// asked for while the event is handled. They arrive as messages to this thread.
+std::vector<std::pair<HWND, std::string>> heard;
+
+void CALLBACK OnFocus(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD) {
+  heard.emplace_back(window, hvtest::AccessibleNameFromEvent(window, object, child));
+}
+
+template <typename Condition>
+bool PumpUntil(Condition condition) {
+  return WaitUntil([&] {
+    MSG m;
+    while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
+    return condition();
+  });
+}
+
+// Under Wine, windows left to a window manager get their caption drawn by
+// it; without one there may be no close box to click.
+bool FindCloseBox(HWND window, POINT* found) {
+  RECT r;
+  GetWindowRect(window, &r);
+  for (LONG y = r.top; y < r.top + 40; ++y)
+    for (LONG x = r.right - 1; x > r.right - 80; --x)
+      if (SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE) {
+        *found = {x, y};
+        return true;
+      }
+  return false;
+}
+
+class Calculator : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
+    ASSERT_TRUE(StartProgram(AMPLIWIND_EXE, &process_)) << "cannot start " << AMPLIWIND_EXE;
+    // Visible only once its creation, centring included, has finished.
+    ASSERT_TRUE(WaitUntil([&] {
+      window_ = FindWindowA("HalvornWndClass", CAPTION_50_HERTZ);
+      return window_ && IsWindowVisible(window_);
+    }, 10000)) << "no visible main window appeared";
+    ASSERT_TRUE(WaitForPixel(window_, LAST_DRAWN, 0x464646)) << "start-up drawn to its end";
+  }
+  void TearDown() override {
+    if (hook_) UnhookWinEvent(hook_);
+    EndProgram(&process_);
+    CoUninitialize();
+  }
+  HWND Control(int32_t id) { return GetDlgItem(window_, id); }
+  void Click(int32_t id) {
+    EXPECT_TRUE(ClickAt(CentreOf(Control(id)))) << "the program did not take the move in";
+  }
+  // A real click on a button that opens a box; the box is read, then closed with OK.
+  SeenBox ClickAndDismiss(int32_t id) {
+    Click(id);
+    HWND box = nullptr;
+    EXPECT_TRUE(WaitUntil([&] { return (box = hvtest::FindMessageBox(process_.dwProcessId)); }));
+    SeenBox seen = hvtest::ReadBox(box);
+    hvtest::PressOk(box);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); })) << "the box stayed open";
+    return seen;
+  }
+  PROCESS_INFORMATION process_ = {};
+  HWND window_ = nullptr;
+  HWINEVENTHOOK hook_ = nullptr;
+};
+
+// The window as it opens, missing input, New, a calculation typed by hand
+// with TAB between the fields, About, the frequency choice, the close box.
+TEST_F(Calculator, UserSession) {
+  RECT r, area;
+  GetWindowRect(window_, &r);
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+  EXPECT_EQ(r.right - r.left, 512);
+  EXPECT_EQ(r.bottom - r.top, 374);
+  EXPECT_EQ(r.left, (area.left + area.right) / 2 - 512 / 2);
+  EXPECT_EQ(r.top, (area.top + area.bottom) / 2 - 374 / 2);
+  LONG style = GetWindowLongA(window_, GWL_STYLE);
+  EXPECT_TRUE(style & WS_MINIMIZEBOX);
+  EXPECT_TRUE(style & WS_CAPTION);
+  EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+  // The decoration, the labels, the worked example, the controls in their
+  // fonts and colours with their placeholders, 50 Hertz checked.
+  EXPECT_TRUE(ShowsPicture(window_, "app/reference/calculator-started-96"));
+
+  SeenBox box = ClickAndDismiss(CMD_CALCULATE);  // on the placeholders
+  EXPECT_EQ(box.caption, ERROR_CAPTION);
+  EXPECT_EQ(box.text, NO_POWER);
+  hvtest::ExpectCentredOn(window_, box);
+  EXPECT_EQ(TextOf(Control(FIELD_PRIMARY_TURNS)), "");
+
+  Click(CMD_NEW);
+  EXPECT_TRUE(ShowsPicture(window_, "app/reference/calculator-new-96"));
+
+  // The inputs take digits and refuse letters; TAB visits the inputs and the
+  // frequency buttons only, and the round closes.
+  ASSERT_TRUE(ClickAndSelectAll(Control(FIELD_POWER)));
+  struct Step {
+    const char* keys;
+    int32_t shows;  // the field that then shows the digits
+    const char* digits;
+    int32_t next;  // where TAB then goes
+  } steps[] = {{"1A0", FIELD_POWER, "10", FIELD_PRIMARY_VOLTAGE},
+               {"2X20", FIELD_PRIMARY_VOLTAGE, "220", FIELD_SECONDARY_VOLTAGE},
+               {"1Q2", FIELD_SECONDARY_VOLTAGE, "12", CMD_50_HERTZ},
+               {"", 0, nullptr, CMD_60_HERTZ},
+               {"", 0, nullptr, FIELD_POWER}};
+  for (const Step& s : steps) {
+    SCOPED_TRACE(s.next);
+    PressKeys(s.keys);
+    if (s.digits) {
+      EXPECT_TRUE(WaitForText(Control(s.shows), s.digits)) << TextOf(Control(s.shows));
+    }
+    PressKey(VK_TAB);
+    EXPECT_TRUE(WaitUntil([&] { return HasFocus(Control(s.next)); }));
+  }
+  Click(CMD_CALCULATE);
+  const char* results[] = {" 1846", " 101", " 0.0455", " 0.8333"};
+  for (int32_t id = FIELD_PRIMARY_TURNS; id <= FIELD_SECONDARY_CURRENT; ++id)
+    EXPECT_TRUE(WaitForText(Control(id), results[id - FIELD_PRIMARY_TURNS])) << TextOf(Control(id));
+  // No box over the window either: it would show in the picture.
+  EXPECT_TRUE(ShowsPicture(window_, "app/reference/calculator-calculated-96"));
+
+  SeenBox about = ClickAndDismiss(CMD_ABOUT);
+  EXPECT_EQ(about.caption, ABOUT_CAPTION);
+  EXPECT_EQ(about.text.rfind("Ampliwind\r\n\r\n", 0), 0u) << about.text;
+  hvtest::ExpectCentredOn(window_, about);
+
+  Click(CMD_60_HERTZ);
+  EXPECT_TRUE(WaitForText(window_, CAPTION_60_HERTZ));
+
+  POINT closeBox;
+  if (FindCloseBox(window_, &closeBox))
+    EXPECT_TRUE(ClickAt(closeBox)) << "the program did not take the move to its close box in";
+  else  // no caption drawn on this display: the close box's own command
+    PostMessageA(window_, WM_SYSCOMMAND, SC_CLOSE, 0);
+  ExpectExitCodeZero(process_.hProcess);
+}
+
+// A click on a field is heard with the name of the label the system finds
+// for it: the hidden static just before it, with the text drawn beside it.
+TEST_F(Calculator, AClickOnAFieldIsHeardWithItsLabel) {
+  hook_ = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, OnFocus,
+                          process_.dwProcessId, 0, WINEVENT_OUTOFCONTEXT);
+  ASSERT_NE(hook_, nullptr);
+  // From the last field, so that the first click moves the focus too.
+  Click(FIELD_SECONDARY_CURRENT);
+  ASSERT_TRUE(PumpUntil([&] { return HasFocus(Control(FIELD_SECONDARY_CURRENT)); }));
+  for (int32_t id = FIELD_POWER; id <= FIELD_SECONDARY_CURRENT; ++id) {
+    const char* label = labels[id - FIELD_POWER];
+    SCOPED_TRACE(label);
+    HWND field = Control(id);
+    EXPECT_EQ(hvtest::AccessibleName(field), label);
+    HWND before = GetWindow(field, GW_HWNDPREV);
+    char className[16] = {};
+    GetClassNameA(before, className, sizeof className);
+    EXPECT_EQ(lstrcmpiA(className, "Static"), 0) << className;
+    EXPECT_EQ(GetDlgCtrlID(before), 0xFFFF);
+    EXPECT_FALSE(IsWindowVisible(before));
+    EXPECT_EQ(TextOf(before), label);
+
+    heard.clear();
+    Click(id);
+    ASSERT_TRUE(PumpUntil([&] {
+      for (const auto& [window, name] : heard)
+        if (window == field) return true;
+      return false;
+    })) << heard.size() << " other focus events";
+    for (const auto& [window, name] : heard)
+      if (window == field) {
+        EXPECT_EQ(name, label);
+      }
+  }
+}
+
+}  // namespace
