@@ -21,13 +21,10 @@ class AtDpiCalculator : public apptest::App {
     dpitest::ExpectRunsAtDpi(mainWindow.hwnd, dpi);
     ASSERT_EQ(hv::GetWindowDpi(&mainWindow), dpi);
   }
-  // A rectangle in 96-DPI pixels, on the surface at this DPI.
   RECT Device(const RECT& r) const { return ToDevice(r, dpi); }
   int dpi = 0;
 };
 
-// The window and its controls are the 96-DPI ones scaled; the captions of
-// its buttons and radio buttons fit them.
 TEST_F(AtDpiCalculator, LayoutIsTheStandardOneScaled) {
   dpitest::Layout layout;
   dpitest::AddClientArea(&layout, "main", mainWindow.hwnd);

@@ -52,8 +52,7 @@ class AtDpiTour : public hvtest::WindowTest {
   int dpi = 0;
 };
 
-// The frame, its children and their controls are the 96-DPI ones scaled;
-// captions fit: the Controls child's buttons, boxes and statics, four hot buttons.
+// Captions: the Controls child's buttons, boxes and statics, four hot buttons.
 TEST_F(AtDpiTour, LayoutIsTheStandardOneScaled) {
   dpitest::Layout layout;
   dpitest::AddClientArea(&layout, "frame", tour::frame.hwnd);

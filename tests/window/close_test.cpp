@@ -89,7 +89,6 @@ TEST_F(Closing, ChildrenDestroyedWithTheirParentAreClosedAndGiveBackWhatTheyOwne
     EXPECT_EQ(gdi.Delta(), 0) << gdi.Changes();
     EXPECT_EQ(hvtest::CountRuntimeBlocks(), blocks) << "the child's handler table is freed";
 
-    // Closing the child's record now touches nothing: its handle is history.
     hvtest::ResetRecording();
     EXPECT_EQ(hv::CloseWindow(&f.child), 0);
     EXPECT_EQ(hv::CloseWindow(&f.grandchild), 0);

@@ -13,7 +13,6 @@ namespace {
 
 using hvtest::recording;
 
-// Drawn before a change, and after it.
 constexpr COLORREF BEFORE = RGB(255, 0, 0), AFTER = RGB(0, 0, 255), WHITE = RGB(255, 255, 255);
 constexpr int32_t POINTS = 10;
 

@@ -134,8 +134,6 @@ TEST_F(Input, ClickingAButtonGivesAControlEvent) {
        .notify = 0, .window = &w}}));
 }
 
-// With the mouse captured, a position one pixel left of the client area
-// arrives as x = 65535: the low word, taken unsigned.
 TEST_F(Input, CapturedMouseLeftOfTheClientAreaGivesX65535) {
   POINT origin = {0, 0};
   ClientToScreen(w.hwnd, &origin);

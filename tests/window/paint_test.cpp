@@ -81,8 +81,7 @@ TEST_F(Paint, RepaintCopiesExactlyTheUpdateRectangle) {
   EXPECT_EQ(CountMismatches(w.hwnd, [](int x, int) { return x < 40 ? RED : BLUE; }), 0);
 }
 
-// Children keep their own pixels: the parent's copy leaves them out, also
-// for a child window whose own style does not clip its children.
+// Also for a child window whose own style does not clip its children.
 TEST_F(Paint, RepaintExcludesChildWindows) {
   hv::WindowRecord top = {};
   ASSERT_EQ(hv::OpenWindow(&top, 20, 20, 400, 320, hv::OW_TOPMOST, nullptr, "Top", nullptr), 1);
@@ -130,8 +129,6 @@ TEST_F(Paint, WindowWithoutSurfacePaintsThroughItsHandlerAndErasesInItsColour) {
   EXPECT_TRUE(hvtest::EventsWithCode(WM_PAINT).empty());
 }
 
-// While a drawing bracket is open, painting copies what the bracket's
-// context accumulated, and resets the accumulation.
 TEST_F(Paint, OpenBracketPaintsItsAccumulatedBounds) {
   OpenShown(0);
   const COLORREF white = w.windowColor;

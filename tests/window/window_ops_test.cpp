@@ -71,11 +71,8 @@ TEST_F(WindowOps, CaptionDialogKeysAndQueries) {
   ShowWindow(w.hwnd, SW_SHOWNA);
   EXPECT_EQ(hv::IsWindowHidden(&w), 0);
   hv::CloseWindow(&w);
-  // On a closed record these do nothing: see the conventions' tests.
 }
 
-// This program asked for DPI awareness alone: its manifest holds that and
-// nothing else, and the system read it.
 TEST(Manifest, DeclaresPerMonitorDpiAwarenessOnly) {
   hvtest::ExpectManifest({
       {hvtest::DPI_AWARE, "true/pm"},
