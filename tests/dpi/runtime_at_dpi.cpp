@@ -1,7 +1,4 @@
-// The runtime at a DPI its parent test chose (one that scales): drawing
-// given in 96-DPI pixels covers the scaled device pixels, size queries and
-// mouse events answer 96-DPI pixels. Every GDI object is given back (the
-// drawing fixture's balance).
+// The runtime at a DPI that scales; the drawing fixture checks the GDI balance.
 #include <algorithm>
 #include <functional>
 

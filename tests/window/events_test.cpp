@@ -163,10 +163,8 @@ TEST_F(Events, SetCursorShowsTheRecordsCursorInTheClientArea) {
   EXPECT_EQ(hvtest::EventsWithCode(WM_SETCURSOR).size(), 2u);
 }
 
-// Colour requests are answered by the control itself (the legacy request
-// 0x0019), without an event. Owner-draw requests are too, but only by the
-// runtime's painted buttons (see the controls' tests): any other control's,
-// and a menu's (identifier 0), are not reflected.
+// Colour requests go as the legacy request 0x0019, without an event. Owner-draw
+// requests are reflected only by the runtime's painted buttons (the controls' tests).
 TEST_F(Events, ColourRequestsGoToTheControlAndOwnerDrawRequestsToTheHandler) {
   HWND control = Child("STATIC", 5);
   hvtest::Watch(control, 0x0019, WM_DRAWITEM);

@@ -102,8 +102,7 @@ void SetMany(hv::WindowRecord* w, std::integer_sequence<int, N...>) {
   (hv::SetMessageHandler(w, WM_USER + 100 + N, Routine<N>), ...);
 }
 
-// Routines for 25 codes need three node blocks; all are found. CloseWindow
-// frees every block the table took.
+// Routines for 25 codes need three node blocks.
 TEST_F(HandlerTable, CloseWindowFreesTheWholeTable) {
   const int before = hvtest::CountRuntimeBlocks();
   for (int id = 1; id <= 12; ++id) {

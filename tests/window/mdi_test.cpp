@@ -111,9 +111,6 @@ TEST_F(Mdi, WindowMenuCommandsAreSentToTheClient) {
   hv::CloseWindow(&first);
 }
 
-// Without bars the MDI client fills the frame; a status bar and a top
-// toolbar take their room, and the client gets the rest. A resize is a
-// size event as for any window.
 TEST_F(Mdi, BarsTakeTheirRoomFromTheClient) {
   InitCommonControls();
   LONG statusHeight = 0, toolbarHeight = 0;

@@ -1,8 +1,6 @@
 // Message boxes: where they end up, what they show, and that the centring
-// hook lives exactly as long as its box. A second thread finds each real box
-// by caption, reads it and presses OK. Where the hook places a box larger
-// than the work area is checked on creation parameters, without showing any
-// box: Wine keeps a top-level window's caption on screen by itself.
+// hook lives exactly as long as its box. Placement at the work area's edges is
+// checked on creation parameters: Wine keeps a top-level caption on screen by itself.
 #include <string>
 #include <thread>
 
@@ -103,9 +101,7 @@ bool CentringHookInForce() {
   return !seenByOwnHook;
 }
 
-// The hook lives exactly as long as its box: a handler opens a second box
-// while the first is open; both are placed, each call removes its own hook,
-// and none is left afterwards.
+// A handler opens a second box while the first is open.
 TEST_F(MessageBoxes, NestedBoxesEachHookLivesWhileItsBoxIsOpen) {
   hvtest::WatchHook(WH_CBT);  // first in the chain: the box's hook comes before it
   OpenOwner();

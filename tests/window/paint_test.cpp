@@ -55,9 +55,7 @@ class Paint : public hvtest::OwnWindowTest {
   }
 };
 
-// A repaint copies exactly the update rectangle from the surface, after
-// erasing in the window colour (EV_ERASE); the rest keeps what it showed.
-// A full repaint shows the surface's own pixels.
+// After erasing (EV_ERASE); the rest keeps what it showed.
 TEST_F(Paint, RepaintCopiesExactlyTheUpdateRectangle) {
   OpenShown(0);
   const COLORREF white = w.windowColor;
@@ -104,10 +102,8 @@ TEST_F(Paint, RepaintExcludesChildWindows) {
   hv::CloseWindow(&top);
 }
 
-// Without a surface, painting is the handler's: it gets event 15, and
-// during EV_ERASE the record holds the erase context, which is taken back
-// afterwards; the background is the record's windowColor, not the class
-// brush. A surface window answers painting itself.
+// During EV_ERASE the record holds the erase context; the background is the
+// record's windowColor, not the class brush. A surface window paints itself.
 TEST_F(Paint, WindowWithoutSurfacePaintsThroughItsHandlerAndErasesInItsColour) {
   OpenShown(hv::OW_NOSURFACE);
   std::vector<HDC> lent;
@@ -152,9 +148,7 @@ TEST_F(Paint, OpenBracketPaintsItsAccumulatedBounds) {
   DeleteDC(bracket);
 }
 
-// A resize of a client-sized surface repaints the whole window, stretching
-// the surface over the new client area; of another surface, only what it
-// uncovers, copied one to one.
+// A client-sized surface is stretched over the whole window; another only uncovers.
 TEST_F(Paint, ResizeRepaintsWhatTheSurfaceKindNeeds) {
   for (uint32_t options : {uint32_t(hv::OW_SURFACECLIENTSIZE), 0u}) {
     SCOPED_TRACE(options);

@@ -11,10 +11,8 @@ class WindowOps : public hvtest::WindowTest {};
 
 using hvtest::WindowRect;
 
-// CenterWindow keeps the size and centres the outer rectangle (its size
-// halved, truncating) on a child's parent's client area, on an owner that is
-// visible, or else on the work area, kept inside it: a larger window puts
-// its left and top edges on the area's.
+// The size is halved, truncating; a window larger than the work area puts its
+// left and top edges on the area's.
 TEST_F(WindowOps, CenterWindowCentresOnTheParentTheOwnerOrTheWorkArea) {
   const RECT area = hvtest::WorkArea();
   enum Relation { NONE, CHILD, OWNED, OWNED_BY_HIDDEN };
