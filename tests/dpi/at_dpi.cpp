@@ -26,6 +26,12 @@ HANDLE Inheritable(DWORD which) {
   return handle;
 }
 
+bool IsClass(HWND window, const char* name) {
+  char className[32] = {};
+  GetClassNameA(window, className, sizeof className);
+  return lstrcmpiA(className, name) == 0;
+}
+
 std::string OwnPath() {
   char path[MAX_PATH] = {};
   GetModuleFileNameA(nullptr, path, sizeof path);
@@ -119,15 +125,9 @@ RECT ScreenRect(HWND window) {
     r.bottom = r.top;
     return r;
   }
-  char className[32] = {};
-  GetClassNameA(window, className, sizeof className);
   for (const SystemSized& sized : SYSTEM_SIZED)
-    if (lstrcmpiA(className, sized.className) == 0) {
-      if (sized.atFoot)
-        r.top = r.bottom;
-      else
-        r.bottom = r.top;
-    }
+    if (IsClass(window, sized.className))
+      r = sized.atFoot ? RECT{r.left, r.bottom, r.right, r.bottom} : RECT{r.left, r.top, r.right, r.top};
   return r;
 }
 
@@ -172,13 +172,13 @@ bool Near(LONG measured, LONG standard, int dpi) {
   return std::abs(measured * 96 - standard * dpi) <= 96;
 }
 
+}  // namespace
+
 std::string Show(const RECT& r) {
   std::ostringstream s;
   s << '(' << r.left << ',' << r.top << ")-(" << r.right << ',' << r.bottom << ')';
   return s.str();
 }
-
-}  // namespace
 
 void SaveOrExpectScaled(const Layout& layout, int dpi) {
   if (GetFileAttributesA(ReferencePath().c_str()) == INVALID_FILE_ATTRIBUTES) {
@@ -220,11 +220,9 @@ namespace {
 
 // Where a caption is not text (a picture), or the control shows no caption.
 bool ShowsCaptionAsText(HWND control) {
-  char className[32] = {};
-  GetClassNameA(control, className, sizeof className);
   const LONG style = GetWindowLongA(control, GWL_STYLE);
-  if (lstrcmpiA(className, "Button") == 0) return !(style & (BS_BITMAP | BS_ICON));
-  if (lstrcmpiA(className, "Static") == 0) {
+  if (IsClass(control, "Button")) return !(style & (BS_BITMAP | BS_ICON));
+  if (IsClass(control, "Static")) {
     const LONG type = style & SS_TYPEMASK;
     return type <= SS_RIGHT || type == SS_SIMPLE || type == SS_LEFTNOWORDWRAP;
   }
@@ -234,10 +232,8 @@ bool ShowsCaptionAsText(HWND control) {
 // The room a check box's or radio button's glyph takes before its caption:
 // a box of 12 pixels and a gap of 4 at 96 DPI.
 int GlyphWidth(HWND control, int dpi) {
-  char className[32] = {};
-  GetClassNameA(control, className, sizeof className);
   const LONG type = GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK;
-  const bool glyph = lstrcmpiA(className, "Button") == 0 &&
+  const bool glyph = IsClass(control, "Button") &&
                      (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_RADIOBUTTON ||
                       type == BS_AUTORADIOBUTTON || type == BS_3STATE || type == BS_AUTO3STATE);
   return glyph ? ToDevice(16, dpi) : 0;

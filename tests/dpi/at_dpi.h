@@ -50,6 +50,7 @@ inline RECT ToDevice(const RECT& r, int dpi) {
 // Narrowed by a device pixel on each side: what rounding of a scaled edge
 // may leave of a neighbour's colour is not counted.
 inline RECT Inner(const RECT& r) { return {r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}; }
+std::string Show(const RECT& r);  // (left,top)-(right,bottom)
 
 struct Placed {
   std::string name;

@@ -1,7 +1,4 @@
-// The calculator, started in-process at the DPI its parent test chose: its
-// window and controls are the 96-DPI ones scaled, its captions and labels
-// fit their places, the sizing panel's texts stay inside the panel's frame,
-// and clicks at 96-DPI points, scaled, land on their controls.
+// The calculator, started in-process at the DPI its parent test chose.
 #include "tests/app/app_fixture.h"
 #include "tests/dpi/at_dpi.h"
 
@@ -21,13 +18,10 @@ class AtDpiCalculator : public apptest::App {
     dpitest::ExpectRunsAtDpi(mainWindow.hwnd, dpi);
     ASSERT_EQ(hv::GetWindowDpi(&mainWindow), dpi);
   }
-  // A rectangle in 96-DPI pixels, on the surface at this DPI.
   RECT Device(const RECT& r) const { return ToDevice(r, dpi); }
   int dpi = 0;
 };
 
-// The window and its controls are the 96-DPI ones scaled; the captions of
-// its buttons and radio buttons fit them.
 TEST_F(AtDpiCalculator, LayoutIsTheStandardOneScaled) {
   dpitest::Layout layout;
   dpitest::AddClientArea(&layout, "main", mainWindow.hwnd);
@@ -114,8 +108,7 @@ TEST_F(AtDpiCalculator, PanelTextStaysInsideThePanelsFrame) {
   ExpectNothingAroundThePanel(calculated, dpi, "a calculation");
 }
 
-// A click at the middle of each control's 96-DPI rectangle, scaled, is
-// taken by it. The calculation needs its three inputs; it is clicked last.
+// The calculation needs its three inputs; it is clicked last.
 TEST_F(AtDpiCalculator, ClicksAtStandardPointsLandOnTheirControls) {
   ASSERT_TRUE(hvtest::BringToForeground(mainWindow.hwnd));
   apptest::SetField(FIELD_POWER, "100");

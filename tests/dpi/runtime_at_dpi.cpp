@@ -1,16 +1,13 @@
-// The runtime at a DPI its parent test chose (one that scales): drawing
-// given in 96-DPI pixels covers the scaled device pixels, size queries and
-// mouse events answer 96-DPI pixels. Every GDI object is given back (the
-// drawing fixture's balance).
+// The runtime at a DPI that scales; the drawing fixture checks the GDI balance.
 #include <algorithm>
 #include <functional>
-#include <sstream>
 
 #include "tests/dpi/at_dpi.h"
 #include "tests/support/draw_window.h"
 
 namespace {
 
+using dpitest::Show;
 using dpitest::ToDevice;
 using drawtest::Pixels;
 
@@ -59,12 +56,6 @@ const Drawing drawings[] = {
      {120, 60, 121, 61}, ALL, {120, 60, 121, 61}},
 };
 
-std::string Where(const RECT& r) {
-  std::ostringstream s;
-  s << '(' << r.left << ',' << r.top << ")-(" << r.right << ',' << r.bottom << ')';
-  return s.str();
-}
-
 int Slices(const RECT& r, Cover cover) {
   if (cover == EACH_COLUMN) return r.right - r.left;
   if (cover == EACH_ROW) return r.bottom - r.top;
@@ -91,9 +82,9 @@ TEST_F(AtDpiRuntime, DrawingCoversTheScaledDevicePixels) {
     const RECT widened = {bounds.left - 1, bounds.top - 1, bounds.right + 1, bounds.bottom + 1};
     const RECT all = {0, 0, surface.Width(), surface.Height()};
     EXPECT_EQ(Covered(surface, covered, d.cover, d.colour), Slices(covered, d.cover))
-        << d.name << ": not all of " << Where(covered);
+        << d.name << ": not all of " << Show(covered);
     EXPECT_EQ(surface.Count(all, d.colour), surface.Count(widened, d.colour))
-        << d.name << ": drawn outside " << Where(widened);
+        << d.name << ": drawn outside " << Show(widened);
   }
 }
 
@@ -144,7 +135,7 @@ TEST_F(AtDpiRuntime, TextStartsAtTheScaledPlaceInTheScaledSize) {
   const RECT cell = {ToDevice(20, dpi), ToDevice(100, dpi), ToDevice(20, dpi) + 4 * em,
                      ToDevice(100, dpi) + 2 * em};
   const RECT all = {0, 0, surface.Width(), surface.Height()};
-  EXPECT_EQ(surface.Count(all, INK), surface.Count(cell, INK)) << "ink outside " << Where(cell);
+  EXPECT_EQ(surface.Count(all, INK), surface.Count(cell, INK)) << "ink outside " << Show(cell);
   const int expected = DeviceInkHeight("Courier New", em);
   EXPECT_GT(expected, 0);
   EXPECT_NEAR(InkHeight(surface, cell, INK), expected, 1);

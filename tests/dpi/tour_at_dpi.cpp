@@ -1,7 +1,4 @@
-// The tour, started in-process at the DPI its parent test chose, with its
-// three children open: its frame, children and controls are the 96-DPI
-// ones scaled, captions fit, and clicks at 96-DPI points, scaled, land on
-// their buttons.
+// The tour, started in-process at the DPI its parent test chose, with its three children open.
 #include "examples/tour/tour.h"
 #include "tests/dpi/at_dpi.h"
 #include "tests/support/gdi_count.h"
@@ -52,8 +49,7 @@ class AtDpiTour : public hvtest::WindowTest {
   int dpi = 0;
 };
 
-// The frame, its children and their controls are the 96-DPI ones scaled;
-// captions fit: the Controls child's buttons, boxes and statics, four hot buttons.
+// Captions: the Controls child's buttons, boxes and statics, four hot buttons.
 TEST_F(AtDpiTour, LayoutIsTheStandardOneScaled) {
   dpitest::Layout layout;
   dpitest::AddClientArea(&layout, "frame", tour::frame.hwnd);
@@ -69,8 +65,7 @@ TEST_F(AtDpiTour, LayoutIsTheStandardOneScaled) {
   EXPECT_EQ(captions, 12);
 }
 
-// A click at the middle of a button's 96-DPI rectangle, scaled, shows the
-// report the tour gives when the button takes it.
+// The report the tour gives shows which button took the click.
 TEST_F(AtDpiTour, ClicksAtStandardPointsLandOnTheirButtons) {
   struct Click {
     const Child& child;

@@ -89,7 +89,6 @@ TEST_F(Closing, ChildrenDestroyedWithTheirParentAreClosedAndGiveBackWhatTheyOwne
     EXPECT_EQ(gdi.Delta(), 0) << gdi.Changes();
     EXPECT_EQ(hvtest::CountRuntimeBlocks(), blocks) << "the child's handler table is freed";
 
-    // Closing the child's record now touches nothing: its handle is history.
     hvtest::ResetRecording();
     EXPECT_EQ(hv::CloseWindow(&f.child), 0);
     EXPECT_EQ(hv::CloseWindow(&f.grandchild), 0);
@@ -175,12 +174,8 @@ TEST_F(ClosingBesideAnother, CloseWindowDuringTheWindowsDestructionClosesItOnce)
   }
 }
 
-// A handler that closes its window while the system creates it, or opens
-// a record again while that record's window is being destroyed (its own,
-// or as the parent of the record's window goes): each window gives back its
-// surface, pen, font and its share of what windows share exactly once, the
-// old window's last messages are not the new one's events, and a window
-// opened again stays open.
+// Each window gives back what it owned exactly once; the old window's last
+// messages are not the reopened one's events.
 struct ReuseCase {
   const char* name;
   int32_t message;  // the event on which the handler acts

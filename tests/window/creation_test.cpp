@@ -22,13 +22,11 @@ COLORREF SurfacePixel(const hv::WindowRecord& r, int x, int y) {
   return hvtest::Pixels(r.backingBitmap).At(x, y);
 }
 
-// The program's main window: 512 by 374 at 0,0 with a minimize box.
 TEST_F(Creation, MainWindowIsAVisiblePopupWithAScreenSizedSurface) {
   hv::WindowRecord main = {};
   ASSERT_EQ(hv::OpenWindow(&main, 0, 0, 512, 374, WS_MINIMIZEBOX, nullptr, "Main",
                            hvtest::RecordingHandler), 1);
   ASSERT_NE(main.hwnd, nullptr);
-  // The system adds clip-siblings to every top-level window.
   EXPECT_EQ(StyleOf(main.hwnd) & ~WS_CLIPSIBLINGS, DWORD(WS_POPUP | WS_CLIPCHILDREN | WS_VISIBLE | WS_CAPTION |
                                       WS_SYSMENU | WS_MINIMIZEBOX));
   EXPECT_EQ(ExStyleOf(main.hwnd) & (WS_EX_MDICHILD | WS_EX_TOOLWINDOW | WS_EX_TOPMOST), 0u);
@@ -50,7 +48,6 @@ TEST_F(Creation, MainWindowIsAVisiblePopupWithAScreenSizedSurface) {
   EXPECT_EQ(SurfacePixel(main, 0, 0), window);
   EXPECT_EQ(SurfacePixel(main, size.cx - 1, size.cy - 1), window);
 
-  // Drawing defaults taken from a fresh memory context.
   EXPECT_EQ(main.posX, 0);
   EXPECT_EQ(main.posY, 0);
   EXPECT_EQ(main.bkMode, OPAQUE);
@@ -72,12 +69,8 @@ TEST_F(Creation, MainWindowIsAVisiblePopupWithAScreenSizedSurface) {
   hv::CloseWindow(&main);
 }
 
-// During creation the record has its handle but not yet its surface; the
-// creation's own resize is delivered as the plain message 5 (EV_SIZE needs
-// an attached record). OpenWindow does not trust what the record held
-// before: the drawing state and the MDI client are cleared before the
-// creation events, and so are the reserved words it owns (20, 22, 23, 25
-// and 26; word 21 it leaves alone).
+// The creation's own resize comes as the plain message (EV_SIZE needs an
+// attached record). The reserved words OpenWindow owns are cleared; word 21 is not.
 TEST_F(Creation, CreationEventsComeWithTheHandleAndAClearedRecordWithoutSurface) {
   hv::WindowRecord w;
   memset(&w, 0x5A, sizeof w);
@@ -112,8 +105,7 @@ TEST_F(Creation, CreationEventsComeWithTheHandleAndAClearedRecordWithoutSurface)
   hv::CloseWindow(&w);
 }
 
-// The MDI frame gets its menu bar and client after the creation call: the
-// resize and the parent notification this causes reach no handler.
+// The frame's menu bar and client come after creation: their resize reaches no handler.
 TEST_F(Creation, MessagesBetweenCreationAndAttachmentReachNoHandler) {
   hv::WindowRecord frame = {};
   ASSERT_EQ(hv::OpenWindow(&frame, 0, 0, 400, 300, hv::OW_MDIFRAME, nullptr, "Frame",
@@ -129,17 +121,14 @@ TEST_F(Creation, MessagesBetweenCreationAndAttachmentReachNoHandler) {
   GetClientRect(frame.hwnd, &client);
   EXPECT_LT(client.bottom, clientHeight) << "the menu bar took its row";
 
-  // Once attached, the frame's events flow.
   hvtest::ResetRecording();
   SetWindowPos(frame.hwnd, nullptr, 0, 0, 420, 300, SWP_NOMOVE | SWP_NOZORDER);
   EXPECT_EQ(hvtest::EventsWithCode(hv::EV_SIZE).size(), 1u);
   hv::CloseWindow(&frame);
 }
 
-// A window opened from inside EV_CREATE takes the record under creation over
-// and clears it: the outer window's remaining creation messages are lost.
-// Messages the outer window gets meanwhile (a child's parent notification)
-// are not taken for the inner window's.
+// A window opened inside EV_CREATE takes over the record under creation: the
+// outer window's remaining creation messages are lost, not taken for the inner's.
 TEST_F(Creation, OpeningAWindowDuringCreationEndsTheOuterCreationEvents) {
   for (bool innerIsChild : {false, true}) {
     SCOPED_TRACE(innerIsChild ? "inner child" : "inner pop-up");
@@ -162,11 +151,9 @@ TEST_F(Creation, OpeningAWindowDuringCreationEndsTheOuterCreationEvents) {
         {.code = WM_NCCREATE, .window = &inner},
         {.code = hv::EV_CREATE, .window = &inner},
         {.code = WM_SIZE, .window = &inner},
-        // and no WM_SIZE of the outer window
     }, {WM_PARENTNOTIFY}));
     for (const hvtest::Event& e : recording)
       EXPECT_EQ(e.hwnd, e.window == &outer ? outer.hwnd : inner.hwnd) << "event " << e.code;
-    // Both windows work once open.
     EXPECT_EQ(GetWindowLongPtrA(outer.hwnd, 0), LONG_PTR(&outer));
     EXPECT_EQ(GetWindowLongPtrA(inner.hwnd, 0), LONG_PTR(&inner));
     hv::CloseWindow(&inner);
@@ -174,8 +161,7 @@ TEST_F(Creation, OpeningAWindowDuringCreationEndsTheOuterCreationEvents) {
   }
 }
 
-// Surface options: bitmap size, filled part and surfaceFlags. A
-// window-sized one is 201 by 101, of which the 200 by 100 top left is filled.
+// A window-sized surface is 201 by 101, of which the 200 by 100 top left is filled.
 TEST_F(Creation, SurfaceOptionsChooseTheBitmap) {
   struct Case {
     uint32_t options;
@@ -211,8 +197,6 @@ TEST_F(Creation, SurfaceOptionsChooseTheBitmap) {
   }
 }
 
-// Option bits become system styles and never reach the system themselves; a
-// child window clips its siblings inside its parent.
 TEST_F(Creation, OptionBitsBecomeStyles) {
   struct Case {
     uint32_t options;
@@ -247,8 +231,6 @@ TEST_F(Creation, OptionBitsBecomeStyles) {
   hv::CloseWindow(&parent);
 }
 
-// Closing from inside a drawing operation: the open bracket's context and
-// everything selected in it go with the window; the bracket's own end is harmless.
 TEST_F(Creation, CloseWindowInsideAnOpenBracketLeavesNoObjectBehind) {
   hvtest::WarmUpGdi();
   for (uint32_t options : {0u, hv::OW_NOSURFACE}) {
@@ -267,8 +249,6 @@ TEST_F(Creation, CloseWindowInsideAnOpenBracketLeavesNoObjectBehind) {
   }
 }
 
-// CloseWindow: the handler sees the destruction while the record is still
-// attached; afterwards hwnd is 0 and the record's GDI objects are gone.
 TEST_F(Creation, CloseWindowDestroysTheWindowAndFreesItsObjects) {
   hvtest::WarmUpGdi();
   hvtest::GdiBalance gdi;
@@ -298,8 +278,6 @@ TEST_F(Creation, CloseWindowDestroysTheWindowAndFreesItsObjects) {
   EXPECT_FALSE(DestroyAcceleratorTable(accelerators)) << "the table was already destroyed";
   EXPECT_EQ(gdi.Delta(), 0) << gdi.Changes();
 
-  // A second close does nothing: no event, nothing deleted twice; the record
-  // can be opened and closed again.
   hvtest::ResetRecording();
   EXPECT_EQ(hv::CloseWindow(&w), 0);
   EXPECT_TRUE(recording.empty());
@@ -311,11 +289,8 @@ TEST_F(Creation, CloseWindowDestroysTheWindowAndFreesItsObjects) {
   EXPECT_EQ(gdi.Delta(), 0) << gdi.Changes();
 }
 
-// A closed record's bitmap, pen and font values may name another owner's
-// objects by now: opening the record again neither uses nor deletes them,
-// with a surface or without. What a handler draws during EV_CREATE leaves
-// no object behind once the window is closed. A handler that refuses
-// EV_CREATE makes the system refuse the window: the record stays closed.
+// A closed record's objects may be another owner's by now: reopening neither
+// uses nor deletes them. A handler refusing EV_CREATE leaves the record closed.
 TEST_F(Creation, ReopeningIgnoresStaleHandlesAndCreationDrawingLeavesNothing) {
   hvtest::WarmUpGdi();
   struct Case {

@@ -1,8 +1,5 @@
-// WM_DPICHANGED, sent by hand (Wine never sends it): the window takes the
-// suggested rectangle, its controls, their fonts, drop-down lists and
-// runtime child windows follow the new DPI, what was drawn is carried over
-// onto a surface as large as the window needs, drawing goes on at the new
-// scale, and no object or block is left behind.
+// WM_DPICHANGED, sent by hand (Wine never sends it); no object or block may
+// be left behind.
 #include <optional>
 
 #include "tests/support/gdi_count.h"
@@ -13,7 +10,6 @@ namespace {
 
 using hvtest::recording;
 
-// Drawn before a change, and after it.
 constexpr COLORREF BEFORE = RGB(255, 0, 0), AFTER = RGB(0, 0, 255), WHITE = RGB(255, 255, 255);
 constexpr int32_t POINTS = 10;
 
@@ -123,9 +119,7 @@ class DpiChange : public hvtest::OwnWindowTest {
   int blocks_ = 0;
 };
 
-// Each step starts from the one before: the layout stays the 96-DPI one at
-// every DPI, as does the controls' font size in points; the handler sees the
-// event once the window has followed it.
+// Each step starts from the one before; the handler sees the event once the window followed it.
 TEST_F(DpiChange, WindowControlsFontsAndChildrenFollowEachStep) {
   MakeWindows(&w, &child);
   ASSERT_FALSE(hv::IsWindowClosed(&child));
@@ -187,9 +181,7 @@ TEST_F(DpiFollow, DropDownListKeepsItsScaledHeight) {
   }
 }
 
-// What was drawn at 96 DPI is on the new surface at twice the size; what is
-// drawn afterwards lands at the new scale, in the surface and on the screen,
-// also from a bracket that was open when the DPI changed.
+// Also from a bracket that was open when the DPI changed.
 TEST_F(DpiChange, DrawingIsCarriedOverAndGoesOnAtTheNewScale) {
   for (bool bracketOpen : {false, true}) {
     SCOPED_TRACE(bracketOpen);
@@ -221,8 +213,6 @@ TEST_F(DpiChange, DrawingIsCarriedOverAndGoesOnAtTheNewScale) {
   }
 }
 
-// At a lower DPI a screen-sized surface still covers the screen, a
-// window-sized one the window; drawing at the screen's far side is kept.
 TEST_F(DpiChange, SurfaceStaysAsLargeAsTheWindowNeedsAtALowerDpi) {
   const SIZE screen = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   constexpr int32_t LOWER = 72;

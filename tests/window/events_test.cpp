@@ -20,7 +20,6 @@ class Events : public hvtest::OwnWindowTest {
   }
 };
 
-// The translation table, one source message per row.
 TEST_F(Events, MessagesTranslateIntoEvents) {
   HWND button = Child("BUTTON", 20), bar = Child("SCROLLBAR", 9);
   NMHDR notify = {button, 7, static_cast<UINT>(-2)};
@@ -67,7 +66,6 @@ TEST_F(Events, MessagesTranslateIntoEvents) {
   EXPECT_EQ(hv::eventState.eventX, 0);
 }
 
-// The close box asks; only CloseWindow closes.
 TEST_F(Events, CloseRequestBecomesCloseWindowEventAndTheWindowStays) {
   Send(WM_SYSCOMMAND, SC_CLOSE, 0);
   EXPECT_TRUE(hvtest::MatchesSequence(recording, {{.code = hv::EV_CLOSEWINDOW, .param1 = 0}},
@@ -83,9 +81,7 @@ TEST_F(Events, CloseRequestBecomesCloseWindowEventAndTheWindowStays) {
   EXPECT_EQ(hv::IsWindowClosed(&w), 1);
 }
 
-// A resize gives EV_SIZE, with the window handle as second parameter, then
-// the size message itself. A sizing step (532) does the same; the end of the
-// loop is a plain message.
+// A sizing step (532) gives EV_SIZE too; the end of the loop is a plain message.
 TEST_F(Events, ResizeGivesSizeEventThenTheSizeMessage) {
   SetWindowPos(w.hwnd, nullptr, 0, 0, 400, 300, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   RECT dragged = {0, 0, 410, 310}, client;
@@ -102,7 +98,6 @@ TEST_F(Events, ResizeGivesSizeEventThenTheSizeMessage) {
   }));
 }
 
-// A non-zero handler result is the message's result and skips default processing.
 TEST_F(Events, HandlerResultSuppressesDefaultProcessing) {
   char text[32];
   for (int32_t answer : {7, 0}) {
@@ -113,8 +108,6 @@ TEST_F(Events, HandlerResultSuppressesDefaultProcessing) {
   }
 }
 
-// An event raised while a handler runs has its own values; afterwards the
-// outer handler reads its own again.
 TEST_F(Events, NestedEventsRestoreTheOuterEvent) {
   HWND button = Child("BUTTON", 20), edit = Child("EDIT", 21);
   std::vector<hvtest::Event> outerAfter;
@@ -148,7 +141,6 @@ TEST_F(Events, DispatchEventPublishesOneEvent) {
   EXPECT_EQ(hv::DispatchEvent(nullptr, WM_USER + 9, 3, 4), 0);
 }
 
-// A left click takes the keyboard focus for the window.
 TEST_F(Events, LeftButtonDownFocusesTheWindow) {
   HWND edit = Child("EDIT", 21);
   SetFocus(edit);
@@ -160,7 +152,6 @@ TEST_F(Events, LeftButtonDownFocusesTheWindow) {
       {.code = WM_LBUTTONDOWN, .param2 = MK_LBUTTON, .x = 100, .y = 100}}));
 }
 
-// Over the client area the record's cursor is shown.
 TEST_F(Events, SetCursorShowsTheRecordsCursorInTheClientArea) {
   HCURSOR cross = LoadCursorA(nullptr, IDC_CROSS);
   w.cursor = cross;
@@ -172,10 +163,8 @@ TEST_F(Events, SetCursorShowsTheRecordsCursorInTheClientArea) {
   EXPECT_EQ(hvtest::EventsWithCode(WM_SETCURSOR).size(), 2u);
 }
 
-// Colour requests are answered by the control itself (the legacy request
-// 0x0019), without an event. Owner-draw requests are too, but only by the
-// runtime's painted buttons (see the controls' tests): any other control's,
-// and a menu's (identifier 0), are not reflected.
+// Colour requests go as the legacy request 0x0019, without an event. Owner-draw
+// requests are reflected only by the runtime's painted buttons (the controls' tests).
 TEST_F(Events, ColourRequestsGoToTheControlAndOwnerDrawRequestsToTheHandler) {
   HWND control = Child("STATIC", 5);
   hvtest::Watch(control, 0x0019, WM_DRAWITEM);
@@ -192,8 +181,6 @@ TEST_F(Events, ColourRequestsGoToTheControlAndOwnerDrawRequestsToTheHandler) {
         << request;
   }
   recording.clear();
-  // Not reflected: the dialog colour request, and the owner-draw requests,
-  // a control's answered by the handler, a menu's 0 without an event.
   hvtest::reaction = [](const hvtest::Event& e) { return e.code == WM_DRAWITEM ? 0x6161 : 0; };
   Send(WM_CTLCOLORDLG, Word(dc), Word(control));
   DRAWITEMSTRUCT item = {};

@@ -86,8 +86,6 @@ TEST_F(HandlerTable, RoutinesAreFoundByControlNotificationMenuAndCode) {
   }
 }
 
-// When the control or menu routine answers 0 (or there is none), the
-// routine for the event code gets its turn.
 TEST_F(HandlerTable, MessageRoutineIsTheFallback) {
   hv::SetControlHandler(&w, 20, 0, Silent);
   hv::SetMessageHandler(&w, hv::EV_CONTROL, Routine<5>);
@@ -104,13 +102,7 @@ void SetMany(hv::WindowRecord* w, std::integer_sequence<int, N...>) {
   (hv::SetMessageHandler(w, WM_USER + 100 + N, Routine<N>), ...);
 }
 
-TEST_F(HandlerTable, ReleasingWithoutATableDoesNothing) {
-  EXPECT_EQ(hv::ReleaseHandlerTable(&w), 0);
-  EXPECT_EQ(hvtest::CountRuntimeBlocks(), 0);
-}
-
-// Routines for 25 codes need three node blocks; all are found. CloseWindow
-// frees every block the table took.
+// Routines for 25 codes need three node blocks.
 TEST_F(HandlerTable, CloseWindowFreesTheWholeTable) {
   const int before = hvtest::CountRuntimeBlocks();
   for (int id = 1; id <= 12; ++id) {
@@ -139,7 +131,6 @@ TEST_F(HandlerTable, CloseWindowFreesTheWholeTable) {
   EXPECT_TRUE(calls.empty());
 }
 
-// A routine may close the window; the lookup must not touch the freed table.
 TEST_F(HandlerTable, RoutineThatClosesTheWindow) {
   static hv::WindowRecord* closing;
   closing = &w;

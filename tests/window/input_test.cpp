@@ -69,9 +69,8 @@ class Input : public hvtest::OwnWindowTest {
   }
 };
 
-// This program links the application's icon: the classes use it, large and
-// small. It holds an image at each size the system asks for at 96, 120, 144
-// and 192 DPI, so that none is shrunk from another.
+// Sizes the system asks for at 96, 120, 144 and 192 DPI, so that none is
+// shrunk from another.
 TEST_F(Input, TheClassesUseTheModulesIconWhichHoldsEverySizeAskedFor) {
   HMODULE module = GetModuleHandleA(nullptr);
   HICON own = LoadIconA(module, MAKEINTRESOURCEA(101));
@@ -134,8 +133,6 @@ TEST_F(Input, ClickingAButtonGivesAControlEvent) {
        .notify = 0, .window = &w}}));
 }
 
-// With the mouse captured, a position one pixel left of the client area
-// arrives as x = 65535: the low word, taken unsigned.
 TEST_F(Input, CapturedMouseLeftOfTheClientAreaGivesX65535) {
   POINT origin = {0, 0};
   ClientToScreen(w.hwnd, &origin);
@@ -150,9 +147,7 @@ TEST_F(Input, CapturedMouseLeftOfTheClientAreaGivesX65535) {
   EXPECT_EQ(moves.back().y, 20);
 }
 
-// TAB moves the focus, and never reaches the edit, in a runtime window with
-// dialog keys on, and in a window of another class that is a control parent
-// while it is the active window; otherwise the edit gets it and keeps the focus.
+// A foreign control parent moves the focus too, while it is the active window.
 LRESULT CALLBACK Plain(HWND w, UINT m, WPARAM p1, LPARAM p2) { return DefWindowProcA(w, m, p1, p2); }
 
 TEST_F(Input, TabMovesTheFocusOnlyWithDialogKeys) {

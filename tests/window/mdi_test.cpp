@@ -14,7 +14,6 @@ std::vector<hvtest::Entry> ClientRequests(HWND client, int32_t message = hvtest:
   return hvtest::Entries(hvtest::SENT | hvtest::POSTED, message, client);
 }
 
-// w is the frame.
 class Mdi : public hvtest::OwnWindowTest {
  protected:
   void SetUp() override {
@@ -67,8 +66,6 @@ TEST_F(Mdi, FrameHasAWindowMenuAndAnMdiClient) {
   EXPECT_EQ(mdi.bottom, client.bottom);
 }
 
-// A child of the frame lives in the MDI client, as an MDI child; closing it
-// asks the client to destroy it.
 TEST_F(Mdi, ChildIsCreatedInsideTheClientAndClosedThroughIt) {
   hv::WindowRecord child = {};
   OpenChild(&child, 10);
@@ -107,19 +104,13 @@ TEST_F(Mdi, WindowMenuCommandsAreSentToTheClient) {
   std::vector<UINT> asked;
   for (const hvtest::Entry& r : ClientRequests(w.mdiClient))
     if (r.code != WM_MDIGETACTIVE) asked.push_back(r.code);
-  ASSERT_EQ(asked.size(), 3u);
-  EXPECT_EQ(asked[0], UINT(WM_MDICASCADE));
-  EXPECT_EQ(asked[1], UINT(WM_MDITILE));
-  EXPECT_EQ(asked[2], UINT(WM_MDIICONARRANGE));
+  EXPECT_EQ(asked, (std::vector<UINT>{WM_MDICASCADE, WM_MDITILE, WM_MDIICONARRANGE}));
   for (const hvtest::Entry& r : ClientRequests(w.mdiClient, WM_MDITILE))
     EXPECT_EQ(r.param1, INT_PTR(MDITILE_HORIZONTAL));
   hv::CloseWindow(&second);
   hv::CloseWindow(&first);
 }
 
-// Without bars the MDI client fills the frame; a status bar and a top
-// toolbar take their room, and the client gets the rest. A resize is a
-// size event as for any window.
 TEST_F(Mdi, BarsTakeTheirRoomFromTheClient) {
   InitCommonControls();
   LONG statusHeight = 0, toolbarHeight = 0;

@@ -55,9 +55,7 @@ class Paint : public hvtest::OwnWindowTest {
   }
 };
 
-// A repaint copies exactly the update rectangle from the surface, after
-// erasing in the window colour (EV_ERASE); the rest keeps what it showed.
-// A full repaint shows the surface's own pixels.
+// After erasing (EV_ERASE); the rest keeps what it showed.
 TEST_F(Paint, RepaintCopiesExactlyTheUpdateRectangle) {
   OpenShown(0);
   const COLORREF white = w.windowColor;
@@ -81,8 +79,7 @@ TEST_F(Paint, RepaintCopiesExactlyTheUpdateRectangle) {
   EXPECT_EQ(CountMismatches(w.hwnd, [](int x, int) { return x < 40 ? RED : BLUE; }), 0);
 }
 
-// Children keep their own pixels: the parent's copy leaves them out, also
-// for a child window whose own style does not clip its children.
+// Also for a child window whose own style does not clip its children.
 TEST_F(Paint, RepaintExcludesChildWindows) {
   hv::WindowRecord top = {};
   ASSERT_EQ(hv::OpenWindow(&top, 20, 20, 400, 320, hv::OW_TOPMOST, nullptr, "Top", nullptr), 1);
@@ -105,10 +102,8 @@ TEST_F(Paint, RepaintExcludesChildWindows) {
   hv::CloseWindow(&top);
 }
 
-// Without a surface, painting is the handler's: it gets event 15, and
-// during EV_ERASE the record holds the erase context, which is taken back
-// afterwards; the background is the record's windowColor, not the class
-// brush. A surface window answers painting itself.
+// During EV_ERASE the record holds the erase context; the background is the
+// record's windowColor, not the class brush. A surface window paints itself.
 TEST_F(Paint, WindowWithoutSurfacePaintsThroughItsHandlerAndErasesInItsColour) {
   OpenShown(hv::OW_NOSURFACE);
   std::vector<HDC> lent;
@@ -130,8 +125,6 @@ TEST_F(Paint, WindowWithoutSurfacePaintsThroughItsHandlerAndErasesInItsColour) {
   EXPECT_TRUE(hvtest::EventsWithCode(WM_PAINT).empty());
 }
 
-// While a drawing bracket is open, painting copies what the bracket's
-// context accumulated, and resets the accumulation.
 TEST_F(Paint, OpenBracketPaintsItsAccumulatedBounds) {
   OpenShown(0);
   const COLORREF white = w.windowColor;
@@ -155,9 +148,7 @@ TEST_F(Paint, OpenBracketPaintsItsAccumulatedBounds) {
   DeleteDC(bracket);
 }
 
-// A resize of a client-sized surface repaints the whole window, stretching
-// the surface over the new client area; of another surface, only what it
-// uncovers, copied one to one.
+// A client-sized surface is stretched over the whole window; another only uncovers.
 TEST_F(Paint, ResizeRepaintsWhatTheSurfaceKindNeeds) {
   for (uint32_t options : {uint32_t(hv::OW_SURFACECLIENTSIZE), 0u}) {
     SCOPED_TRACE(options);

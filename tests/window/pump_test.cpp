@@ -30,7 +30,6 @@ class Pump : public hvtest::OwnWindowTest {
   HWND edit = nullptr;
 };
 
-// Without waiting, an empty queue returns at once; a full one is drained.
 TEST_F(Pump, NoWaitReturnsOnceTheQueueIsDrained) {
   MSG m;
   while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
@@ -47,7 +46,6 @@ TEST_F(Pump, NoWaitReturnsOnceTheQueueIsDrained) {
   EXPECT_FALSE(PeekMessageA(&m, nullptr, 0, 0, PM_NOREMOVE));
 }
 
-// WaitEvents(0) sleeps until a message arrives, then handles it.
 TEST_F(Pump, WaitingReturnsOnceAMessageCame) {
   HWND window = w.hwnd;
   std::thread poster([window] {
@@ -86,7 +84,6 @@ TEST_F(Pump, AcceleratorsOfTheRuntimeWindow) {
       {.code = hv::EV_MENU, .param1 = MAKEWPARAM(400, 1), .param2 = 0}}));
   EXPECT_EQ(hvtest::EventsWithCode(hv::EV_MENU)[0].menu, 400);
   EXPECT_EQ(EditSaw(edit), std::vector<int32_t>{WM_KEYDOWN});
-  // CloseWindow destroys the table (TearDown).
 }
 
 }  // namespace

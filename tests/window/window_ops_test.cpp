@@ -11,10 +11,8 @@ class WindowOps : public hvtest::WindowTest {};
 
 using hvtest::WindowRect;
 
-// CenterWindow keeps the size and centres the outer rectangle (its size
-// halved, truncating) on a child's parent's client area, on an owner that is
-// visible, or else on the work area, kept inside it: a larger window puts
-// its left and top edges on the area's.
+// The size is halved, truncating; a window larger than the work area puts its
+// left and top edges on the area's.
 TEST_F(WindowOps, CenterWindowCentresOnTheParentTheOwnerOrTheWorkArea) {
   const RECT area = hvtest::WorkArea();
   enum Relation { NONE, CHILD, OWNED, OWNED_BY_HIDDEN };
@@ -71,11 +69,8 @@ TEST_F(WindowOps, CaptionDialogKeysAndQueries) {
   ShowWindow(w.hwnd, SW_SHOWNA);
   EXPECT_EQ(hv::IsWindowHidden(&w), 0);
   hv::CloseWindow(&w);
-  // On a closed record these do nothing: see the conventions' tests.
 }
 
-// This program asked for DPI awareness alone: its manifest holds that and
-// nothing else, and the system read it.
 TEST(Manifest, DeclaresPerMonitorDpiAwarenessOnly) {
   hvtest::ExpectManifest({
       {hvtest::DPI_AWARE, "true/pm"},
