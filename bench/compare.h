@@ -30,23 +30,26 @@ struct Comparison {
   Operation runtime, sameEffect, bare;
 };
 
-constexpr int RUNS = 7;
+// Runs of each way, taken in turns: runtime, same effect, bare call, then
+// again, so that a machine busy with other work slows the ways alike.
+constexpr int RUNS = 9;
 
-// Median seconds per call. Without prepare and finish, each run is `reps`
-// calls in a row; with them, each run is one call.
-inline double Time(const Operation& op, int reps) {
+// Seconds per call of one run. Without prepare and finish, a run is `reps`
+// calls in a row; with them, a run is one call.
+inline double TimeRun(const Operation& op, int reps) {
   if (!op.call) return 0;
-  if (!op.prepare && !op.finish) return Median(RUNS, reps, op.call);
-  std::vector<double> times;
-  for (int r = 0; r < RUNS; ++r) {
-    if (op.prepare) op.prepare();
-    double start = Seconds();
-    op.call();
-    times.push_back(Seconds() - start);
-    if (op.finish) op.finish();
-  }
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
+  if (op.prepare) op.prepare();
+  double start = Seconds();
+  const int calls = op.prepare || op.finish ? 1 : reps;
+  for (int i = 0; i < calls; ++i) op.call();
+  double seconds = (Seconds() - start) / calls;
+  if (op.finish) op.finish();
+  return seconds;
+}
+
+inline double MedianOf(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values.empty() ? 0 : values[values.size() / 2];
 }
 
 // A line on standard error, written in one piece and starting on a line of
@@ -79,8 +82,10 @@ inline void PrintHeader() {
               "same effect", "ratio", "bare call", "ratio");
 }
 
-inline void PrintTimes(const char* name, double runtime, double same, double bare) {
-  std::printf("%-30s %9.1f us %9.1f us %7.2f", name, runtime * 1e6, same * 1e6, runtime / same);
+// The median times, and as the ratio the median of the runs' own ratios:
+// each runtime run against the same-effect run taken right after it.
+inline void PrintTimes(const char* name, double runtime, double same, double ratio, double bare) {
+  std::printf("%-30s %9.1f us %9.1f us %7.2f", name, runtime * 1e6, same * 1e6, ratio);
   if (bare > 0)
     std::printf(" %9.2f us %7.1f", bare * 1e6, runtime / bare);
   std::printf("\n");
@@ -103,7 +108,14 @@ inline void Run(const Comparison* table, int size, int reps, int countCalls) {
       Count(c.name, "same effect", c.sameEffect, countCalls);
       Count(c.name, "bare call", c.bare, countCalls);
     } else {
-      PrintTimes(c.name, Time(c.runtime, reps), Time(c.sameEffect, reps), Time(c.bare, reps * 20));
+      std::vector<double> runtime, same, bare, ratios;
+      for (int r = 0; r < RUNS; ++r) {
+        runtime.push_back(TimeRun(c.runtime, reps));
+        same.push_back(TimeRun(c.sameEffect, reps));
+        bare.push_back(TimeRun(c.bare, reps * 20));
+        ratios.push_back(runtime.back() / same.back());
+      }
+      PrintTimes(c.name, MedianOf(runtime), MedianOf(same), MedianOf(ratios), MedianOf(bare));
     }
   }
 }

@@ -8,7 +8,16 @@
 namespace hv {
 namespace {
 
-HANDLE runtimeLock = nullptr;
+// The lock guards only this process's memory (the temporary strings, the
+// exit callbacks): a critical section, which unlike a system mutex costs no
+// call into the system (a server round trip under Wine) while no other
+// thread holds it. Recursive like a mutex; its holder and depth are kept so
+// that, as with a mutex, only the holder can let go, and before start-up or
+// after shutdown taking it does nothing.
+CRITICAL_SECTION runtimeLock;
+bool lockReady = false;
+volatile DWORD lockOwner = 0;  // the holder's thread id, 0 while free
+int32_t lockDepth = 0;
 RuntimeList* exitCallbacks = nullptr;
 
 struct ExitCallback {
@@ -32,7 +41,8 @@ void LoadStartupControlWord() {
 }
 
 void RuntimeStartup() {
-  runtimeLock = CreateMutexA(nullptr, FALSE, nullptr);
+  if (!lockReady) InitializeCriticalSection(&runtimeLock);
+  lockReady = true;
   CreateRuntimeHeap();
   ReadDiagnosticsRequest();
 }
@@ -51,12 +61,25 @@ void RuntimeShutdown() {
   ReleaseKeptContext();  // the drawing's reused memory context
   DestroyRuntimeHeap();
   ForgetTempStrings();
-  if (runtimeLock) CloseHandle(runtimeLock);
-  runtimeLock = nullptr;
+  if (lockReady) DeleteCriticalSection(&runtimeLock);
+  lockReady = false;
+  lockOwner = 0;
+  lockDepth = 0;
 }
 
-void RuntimeLock() { WaitForSingleObject(runtimeLock, INFINITE); }
-void RuntimeUnlock() { ReleaseMutex(runtimeLock); }
+void RuntimeLock() {
+  if (!lockReady) return;
+  EnterCriticalSection(&runtimeLock);
+  lockOwner = GetCurrentThreadId();
+  ++lockDepth;
+}
+
+void RuntimeUnlock() {
+  // Another thread's id is never ours, whatever it reads while it changes.
+  if (!lockReady || lockOwner != GetCurrentThreadId()) return;
+  if (--lockDepth == 0) lockOwner = 0;
+  LeaveCriticalSection(&runtimeLock);
+}
 
 void AddExitCallback(ExitRoutine routine, void* argument) {
   if (!routine) return;
