@@ -8,16 +8,7 @@
 namespace hv {
 namespace {
 
-// The lock guards only this process's memory (the temporary strings, the
-// exit callbacks): a critical section, which unlike a system mutex costs no
-// call into the system (a server round trip under Wine) while no other
-// thread holds it. Recursive like a mutex; its holder and depth are kept so
-// that, as with a mutex, only the holder can let go, and before start-up or
-// after shutdown taking it does nothing.
-CRITICAL_SECTION runtimeLock;
-bool lockReady = false;
-volatile DWORD lockOwner = 0;  // the holder's thread id, 0 while free
-int32_t lockDepth = 0;
+HANDLE runtimeLock = nullptr;
 RuntimeList* exitCallbacks = nullptr;
 
 struct ExitCallback {
@@ -41,8 +32,7 @@ void LoadStartupControlWord() {
 }
 
 void RuntimeStartup() {
-  if (!lockReady) InitializeCriticalSection(&runtimeLock);
-  lockReady = true;
+  runtimeLock = CreateMutexA(nullptr, FALSE, nullptr);
   CreateRuntimeHeap();
   ReadDiagnosticsRequest();
 }
@@ -61,25 +51,12 @@ void RuntimeShutdown() {
   ReleaseKeptContext();  // the drawing's reused memory context
   DestroyRuntimeHeap();
   ForgetTempStrings();
-  if (lockReady) DeleteCriticalSection(&runtimeLock);
-  lockReady = false;
-  lockOwner = 0;
-  lockDepth = 0;
+  if (runtimeLock) CloseHandle(runtimeLock);
+  runtimeLock = nullptr;
 }
 
-void RuntimeLock() {
-  if (!lockReady) return;
-  EnterCriticalSection(&runtimeLock);
-  lockOwner = GetCurrentThreadId();
-  ++lockDepth;
-}
-
-void RuntimeUnlock() {
-  // Another thread's id is never ours, whatever it reads while it changes.
-  if (!lockReady || lockOwner != GetCurrentThreadId()) return;
-  if (--lockDepth == 0) lockOwner = 0;
-  LeaveCriticalSection(&runtimeLock);
-}
+void RuntimeLock() { WaitForSingleObject(runtimeLock, INFINITE); }
+void RuntimeUnlock() { ReleaseMutex(runtimeLock); }
 
 void AddExitCallback(ExitRoutine routine, void* argument) {
   if (!routine) return;
