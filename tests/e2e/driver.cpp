@@ -147,7 +147,10 @@ bool ClickAt(POINT screen) {
 }
 
 bool ClickAndSelectAll(HWND field) {
-  bool focused = ClickAt(CentreOf(field)) && WaitUntil([&] { return HasFocus(field); });
+  // A field that had the focus already has it before the click arrives, and
+  // a click taken in after the selection would put the caret where it fell.
+  bool focused = ClickAt(CentreOf(field)) && WaitUntilInputTakenIn(field) &&
+                 WaitUntil([&] { return HasFocus(field); });
   SendMessageA(field, EM_SETSEL, 0, -1);
   return focused;
 }

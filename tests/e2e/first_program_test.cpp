@@ -80,7 +80,9 @@ TEST_F(FirstProgram, TypedWordsInEveryScriptAreListedAsTyped) {
     SCOPED_TRACE(testing::Message() << "word " << listed);
     ASSERT_TRUE(ClickAndSelectAll(field));
     TypeText(word);
-    ASSERT_TRUE(WaitUntil([&] { return WideTextOf(field) == word; })) << "the field shows what was typed";
+    ASSERT_TRUE(WaitUntil([&] { return WideTextOf(field) == word; }))
+        << "the field shows what was typed; it shows " << testing::PrintToString(WideTextOf(field))
+        << ", the foreground is " << GetForegroundWindow() << " (the program's " << window_ << ")";
     if (listed == 4) {
       PressKey(VK_TAB);
       EXPECT_TRUE(WaitUntil([&] { return HasFocus(add); })) << "TAB moves to the button";
