@@ -164,7 +164,7 @@ struct LockHolder {
   HANDLE ran = CreateEventA(nullptr, TRUE, FALSE, nullptr);
   volatile bool holding = false;
   bool ranWhileHeld = false;
-  HANDLE thread = CreateThread(nullptr, 0, Hold, this, 0, nullptr);
+  HANDLE thread = nullptr;  // started by the test once it no longer needs the lock itself
 
   static DWORD WINAPI Hold(void* self) {
     auto* h = static_cast<LockHolder*>(self);
@@ -199,6 +199,7 @@ TEST(ExitCallbacks, ShutdownTakesTheListUnderTheLock) {
   hv::RuntimeStartup();
   LockHolder holder;
   hv::AddExitCallback(LockHolder::Note, &holder);
+  holder.thread = CreateThread(nullptr, 0, LockHolder::Hold, &holder, 0, nullptr);
   WaitForSingleObject(holder.held, INFINITE);
   HANDLE stopper = CreateThread(nullptr, 0, ShutDown, nullptr, 0, nullptr);
   // While another thread holds the lock, shutdown cannot take the list, so
