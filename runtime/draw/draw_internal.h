@@ -22,15 +22,6 @@ void ApplyScale(HDC dc, int32_t dpi);
 // device pixels that cover every pixel drawn.
 void DeviceBounds(HDC dc, RECT* bounds);
 
-// A state setter without a bracket (state_only.cpp): possible when no
-// bracket is open or lent and the record's state is what a context would
-// read back.
-bool CanSkipBracket(const WindowRecord* record);
-// What closing the bracket would have done: the record's pen and font
-// replaced by the new ones given, else by copies, and with a surface and
-// `refresh` the window updated.
-void FinishWithoutBracket(WindowRecord* record, HPEN newPen, HFONT newFont, int32_t refresh);
-
 // SetFrontPen and SetFont leave the object they created selected in the
 // bracket's context; once that bracket closed, this settles who deletes it.
 // `lent` says whether the context was lent by an event; `owned` is the

@@ -3,7 +3,6 @@
 // the bracket closes, so the record's own pen is untouched by drawing.
 #include "runtime/core/diagnostics_internal.h"
 #include "runtime/draw/draw.h"
-#include "runtime/draw/draw_internal.h"
 
 namespace hv {
 namespace {
@@ -16,12 +15,6 @@ COLORREF Resolve(HDC dc, COLORREF colour) {
 
 int32_t MoveTo(WindowRecord* record, int32_t x, int32_t y) {
   if (!record->hwnd) return RefuseClosed("MoveTo");
-  if (CanSkipBracket(record)) {
-    record->posX = x;
-    record->posY = y;
-    FinishWithoutBracket(record, nullptr, nullptr, 1);
-    return 0;
-  }
   HDC dc = BeginDraw(record);
   if (dc) MoveToEx(dc, x, y, nullptr);
   return EndDraw(record, dc, 1);

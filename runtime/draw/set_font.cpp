@@ -43,29 +43,11 @@ void SetControlFont(HWND control, const LOGFONTA& description) {
   if (previous) DeleteObject(previous);
 }
 
-// Where no bracket is open or lent: what the bracket would end with.
-int32_t SetFontWithoutBracket(WindowRecord* record, const char* face, int32_t size,
-                              int32_t weight, uint32_t flags, int32_t controlId) {
-  HFONT font = nullptr;
-  if (!controlId) {
-    LOGFONTA description = Describe(STANDARD_DPI, face, size, weight, flags);
-    font = CreateFontIndirectA(&description);  // the bracket would adopt a copy and delete it
-  } else if (HWND control = GetDlgItem(record->hwnd, controlId)) {
-    SetControlFont(control, Describe(DpiOfWindow(record->hwnd), face, size, weight, flags));
-  } else {
-    Diagnose("SetFont", "no control has the identifier %d", controlId);
-  }
-  FinishWithoutBracket(record, nullptr, font, 1);
-  return 0;
-}
-
 }  // namespace
 
 int32_t SetFont(WindowRecord* record, const char* face, int32_t size, int32_t weight,
                 int32_t flags, int32_t controlId) {
   if (!record->hwnd) return RefuseClosed("SetFont");
-  if (CanSkipBracket(record))
-    return SetFontWithoutBracket(record, face, size, weight, uint32_t(flags), controlId);
   bool lent = record->eventDC != nullptr;
   HDC dc = BeginDraw(record);
   if (!dc) return EndDraw(record, dc, 1);

@@ -7,11 +7,6 @@ namespace hv {
 
 int32_t SetDrawMode(WindowRecord* record, int32_t mode) {
   if (!record->hwnd) return RefuseClosed("SetDrawMode");
-  if (CanSkipBracket(record)) {
-    if (mode == TRANSPARENT || mode == OPAQUE) record->bkMode = mode;  // a context refuses others
-    FinishWithoutBracket(record, nullptr, nullptr, 1);
-    return 0;
-  }
   HDC dc = BeginDraw(record);
   if (dc) SetBkMode(dc, mode);
   EndDraw(record, dc, 1);
@@ -20,12 +15,6 @@ int32_t SetDrawMode(WindowRecord* record, int32_t mode) {
 
 int32_t SetFrontPen(WindowRecord* record, COLORREF colour) {
   if (!record->hwnd) return RefuseClosed("SetFrontPen");
-  if (CanSkipBracket(record)) {
-    // The bracket would adopt a copy of the new pen and delete it: the same.
-    HPEN pen = CreatePen(record->penStyle, record->penWidth, colour);
-    FinishWithoutBracket(record, pen, nullptr, 0);
-    return 0;
-  }
   bool lent = record->eventDC != nullptr;
   HDC dc = BeginDraw(record);
   if (!dc) return EndDraw(record, dc, 0);
