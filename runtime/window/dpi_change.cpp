@@ -161,6 +161,7 @@ void RescaleSurface(WindowRecord* record, SIZE outer, DpiStep step) {
     HBITMAP hold = open ? CreateBitmap(1, 1, 1, 1, nullptr) : nullptr;
     if (hold) SelectObject(open, hold);
     if (HBITMAP fresh = StretchedSurface(record, record->backingBitmap, outer, step)) {
+      LetGoOfSurface(record->backingBitmap);
       DeleteObject(record->backingBitmap);  // fails no one: an open bracket let go of it
       record->backingBitmap = fresh;
     }

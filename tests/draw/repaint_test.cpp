@@ -10,10 +10,12 @@ using Repaint = DrawWindow;
 constexpr COLORREF GREEN = RGB(0, 200, 0);
 
 // Paints the surface behind the runtime's back: the screen learns of it only
-// where a later repaint copies from the surface.
+// where a later repaint copies from the surface. Between drawing calls the
+// surface is free, so a program's own context can select it.
 void PaintSurfaceQuietly(hv::WindowRecord* record, COLORREF colour) {
   HDC memory = CreateCompatibleDC(nullptr);
   HGDIOBJ old = SelectObject(memory, record->backingBitmap);
+  EXPECT_NE(old, nullptr) << "the surface is still selected elsewhere";
   HBRUSH brush = CreateSolidBrush(colour);
   RECT all = {0, 0, 2000, 2000};
   FillRect(memory, &all, brush);
@@ -48,6 +50,7 @@ TEST_F(Repaint, DrawingInsideAnOpenBracketIsShownAtOnce) {
   EXPECT_EQ(Pixels::OnScreen(w.hwnd).At(100, 100), windowColour);
   hv::EndDraw(&w, dc, 1);
   EXPECT_EQ(Pixels::OnScreen(w.hwnd).At(100, 100), BLACK);
+  PaintSurfaceQuietly(&w, GREEN);
 }
 
 TEST_F(Repaint, ClientSizedSurfaceIsShownStretched) {

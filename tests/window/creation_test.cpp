@@ -233,6 +233,10 @@ TEST_F(Creation, OptionBitsBecomeStyles) {
 
 TEST_F(Creation, CloseWindowInsideAnOpenBracketLeavesNoObjectBehind) {
   hvtest::WarmUpGdi();
+  // Another window open keeps the runtime's shared drawing context alive,
+  // so an object still selected in it would be counted.
+  hv::WindowRecord other = {};
+  ASSERT_EQ(hv::OpenWindow(&other, 0, 0, 100, 100, 0, nullptr, "Other", nullptr), 1);
   for (uint32_t options : {0u, hv::OW_NOSURFACE}) {
     hvtest::GdiBalance gdi;
     hv::WindowRecord w = {};
@@ -247,6 +251,7 @@ TEST_F(Creation, CloseWindowInsideAnOpenBracketLeavesNoObjectBehind) {
     hv::EndDraw(&w, dc, 1);
     EXPECT_EQ(gdi.Delta(), 0) << "options " << options << gdi.Changes();
   }
+  hv::CloseWindow(&other);
 }
 
 TEST_F(Creation, CloseWindowDestroysTheWindowAndFreesItsObjects) {
