@@ -41,13 +41,14 @@ struct Sizes {
 
 Sizes MeasureSurface(WindowRecord* record) {
   Sizes s = {};
+  // Only a client-sized surface is ever stretched: other sizes need no asking.
+  if (!(record->surfaceFlags & SF_CLIENTSIZE)) return s;
   RECT client = {};  // device pixels, as the bitmap's
   GetClientRect(record->hwnd, &client);
   s.clientWidth = client.right;
   s.clientHeight = client.bottom;
   GetBitmapSize(record->backingBitmap, &s.bitmapWidth, &s.bitmapHeight);
-  s.stretched = (record->surfaceFlags & SF_CLIENTSIZE) && s.clientWidth > 0 &&
-                s.clientHeight > 0 &&
+  s.stretched = s.clientWidth > 0 && s.clientHeight > 0 &&
                 (s.bitmapWidth != s.clientWidth || s.bitmapHeight != s.clientHeight);
   return s;
 }
