@@ -115,18 +115,6 @@ std::string Differences(const Observed& before, const Observed& after, bool rene
   return out.str();
 }
 
-int32_t Cleared(int32_t result, const int32_t (&outs)[4]) {
-  for (int32_t out : outs)
-    if (out != 0) return OUTS_LEFT;
-  return result;
-}
-
-int32_t EmptyText(char* text) {
-  int32_t result = !text ? NO_TEXT : text[0] ? NOT_EMPTY : 0;
-  hv::FreeBlock(text);
-  return result;
-}
-
 void OpenRecord::SetUp() {
   hvtest::WindowTest::SetUp();
   hvtest::WarmUpGdi();

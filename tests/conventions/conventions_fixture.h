@@ -26,12 +26,6 @@ int32_t Tripwire();
 // the handler, which is Tripwire.
 hv::WindowRecord ClosedRecord();
 
-// A handle as a row's 32-bit result: window and GDI handles carry 32
-// significant bits in a 64-bit process too.
-inline int32_t Word(const void* handle) {
-  return static_cast<int32_t>(reinterpret_cast<INT_PTR>(handle));
-}
-
 struct Observed {
   std::vector<std::string> windows;  // the thread's windows and their children: texts, properties
   HWND focus;
@@ -45,19 +39,6 @@ Observed Observe(const hv::WindowRecord& record);
 // What differs, empty when nothing does. With `renewed`, the pen and font may
 // be new handles, as long as they describe the same objects.
 std::string Differences(const Observed& before, const Observed& after, bool renewed = false);
-
-// Markers a row returns instead of the operation's result when what it
-// handed back is wrong.
-constexpr int32_t OUTS_LEFT = -101;  // an out-argument was not cleared
-constexpr int32_t NO_TEXT = -102;    // no text block came back
-constexpr int32_t NOT_EMPTY = -103;  // the text is not empty
-int32_t Cleared(int32_t result, const int32_t (&outs)[4]);
-int32_t EmptyText(char* text);  // frees the text
-
-// SendControlMessage asking for the text length of the window it names.
-inline int32_t LengthVia(uintptr_t target, uint32_t targetType, int32_t id) {
-  return int32_t(hv::SendControlMessage(target, targetType, WM_GETTEXTLENGTH, 0, 0, hv::MT_INT, id));
-}
 
 class OpenRecord : public hvtest::WindowTest {
  protected:

@@ -8,24 +8,20 @@
 #include "runtime/runtime.h"
 #include "tests/support/debug_output.h"
 #include "tests/support/heap_count.h"
+#include "tests/support/window_test.h"
 
 namespace {
 
-class HeapTest : public ::testing::Test {
- protected:
-  void SetUp() override { hv::RuntimeStartup(); }
-  void TearDown() override { hv::RuntimeShutdown(); }
-};
+using HeapTest = hvtest::WindowTest;
 
 bool AllZero(const void* block, size_t size) {
   auto* bytes = static_cast<const unsigned char*>(block);
-  for (size_t i = 0; i < size; ++i)
-    if (bytes[i]) return false;
-  return true;
+  return std::all_of(bytes, bytes + size, [](unsigned char b) { return b == 0; });
 }
 
-// No heap before the runtime starts: no blocks and no texts; an empty text after.
-TEST(HeapLifecycle, NoBlocksOrTextsBeforeStartup) {
+// No heap before the runtime starts, and none after it stops: no blocks and
+// no texts, and no temporary string of the destroyed heap freed into the next.
+TEST(HeapLifecycle, NoBlocksOrTextsOutsideStartupAndShutdown) {
   EXPECT_EQ(hv::RuntimeHeap(), nullptr);
   EXPECT_EQ(hv::AllocateBlock(10), nullptr);
   hv::FreeBlock(reinterpret_cast<void*>(0x1234));  // must not touch anything
@@ -37,22 +33,20 @@ TEST(HeapLifecycle, NoBlocksOrTextsBeforeStartup) {
   char* empty = hv::GetControlText(&closed, 1);
   ASSERT_NE(empty, nullptr);
   EXPECT_STREQ(empty, "");
-  hv::FreeBlock(empty);
+  hv::PushTempString(empty);
+  hv::RuntimeShutdown();
+  EXPECT_EQ(hv::tempTop, 0);
+  EXPECT_EQ(hv::RuntimeHeap(), nullptr);
+  EXPECT_EQ(hv::AllocateBlock(4), nullptr);
+  hv::RuntimeStartup();
+  hv::PopTempStrings(1);
+  EXPECT_TRUE(HeapValidate(hv::RuntimeHeap(), 0, nullptr));
   hv::RuntimeShutdown();
 }
 
-TEST_F(HeapTest, BlocksAreZeroedWithThreeSpareBytes) {
-  for (uint32_t size : {0u, 1u, 12u, 4096u}) {
-    void* block = hv::AllocateBlock(size);
-    ASSERT_NE(block, nullptr);
-    EXPECT_EQ(HeapSize(hv::RuntimeHeap(), 0, block), size + 3) << size;
-    EXPECT_TRUE(AllZero(block, size + 3)) << size;
-    hv::FreeBlock(block);
-  }
-}
-
 // All 35 element sizes, as ranges of type codes, each seen through a zeroed
-// typed block of count x size bytes and three spare ones.
+// typed block of count x size bytes and three spare ones. Sizes that would
+// wrap, to a few bytes for a request of 4 GB, give no block.
 TEST_F(HeapTest, TypeSizeTableHoldsEveryCodesSize) {
   struct { int32_t first, last; uint32_t size; } ranges[] = {
       {0, 0, 256},   {1, 1, 1},   {2, 11, 4},   {12, 12, 1},  {13, 13, 2},  {14, 14, 8},
@@ -76,10 +70,6 @@ TEST_F(HeapTest, TypeSizeTableHoldsEveryCodesSize) {
   EXPECT_EQ(next, hv::TYPE_CODE_COUNT);
   EXPECT_EQ(hv::AllocateTyped(35, 1), nullptr);
   EXPECT_EQ(hv::AllocateTyped(-1, 1), nullptr);
-}
-
-TEST_F(HeapTest, SizesThatWouldWrapGiveNoBlock) {
-  // Wrapped, these would be blocks of a few bytes for requests of 4 GB.
   EXPECT_EQ(hv::AllocateBlock(0xFFFFFFFFu), nullptr);
   EXPECT_EQ(hv::AllocateBlock(0xFFFFFFFDu), nullptr);
   EXPECT_EQ(hv::AllocateTyped(0, 0x01000000u), nullptr);   // 256 x 2^24 = 2^32
@@ -104,8 +94,10 @@ TEST_F(HeapTest, ResizeGivesExactlyTheSizeAskedAndZeroFillsGrowth) {
   }
 }
 
-TEST_F(HeapTest, ListKeepsOrderAndLinks) {
+// In order and linked both ways; destroying frees the nodes, and the data when asked.
+TEST_F(HeapTest, ListKeepsOrderAndLinksAndFreesItsNodes) {
   int a = 1, b = 2, c = 3;
+  const int before = hvtest::CountRuntimeBlocks();
   hv::RuntimeList* list = hv::ListCreate();
   EXPECT_EQ(hv::ListFirst(list), nullptr);
   hv::ListAppend(list, &a);
@@ -120,40 +112,54 @@ TEST_F(HeapTest, ListKeepsOrderAndLinks) {
   EXPECT_EQ(hv::ListInsertAfter(nullptr, &a), &a);
   EXPECT_EQ(hv::ListNext(nullptr), nullptr);
   EXPECT_EQ(hv::ListData(nullptr), nullptr);
+  EXPECT_EQ(hvtest::CountRuntimeBlocks(), before + 4);
   hv::ListDestroy(list, 0);
-}
-
-TEST_F(HeapTest, ListDestroyFreesNodesAndOptionallyData) {
-  int before = hvtest::CountRuntimeBlocks();
-  hv::RuntimeList* empty = hv::ListCreate();
-  EXPECT_EQ(hvtest::CountRuntimeBlocks(), before + 1);
-  hv::ListDestroy(empty, 1);
   EXPECT_EQ(hvtest::CountRuntimeBlocks(), before);
-
-  hv::RuntimeList* list = hv::ListCreate();
+  list = hv::ListCreate();
   for (int i = 0; i < 5; ++i) hv::ListAppend(list, hv::AllocateBlock(8));
   EXPECT_EQ(hvtest::CountRuntimeBlocks(), before + 11);
   hv::ListDestroy(list, 1);
   EXPECT_EQ(hvtest::CountRuntimeBlocks(), before);
 }
 
-std::vector<int>* calls;
-void Record(void* argument) { calls->push_back(*static_cast<int*>(argument)); }
+std::vector<int> calls;
+int late = 4;
+void Record(void* argument) { calls.push_back(*static_cast<int*>(argument)); }
+void RegisterLate(void*) { hv::AddExitCallback(Record, &late); }
 
-// Newest first, at shutdown; a null callback and one registered before the
-// heap exists are ignored.
-TEST(ExitCallbacks, RunNewestFirstAtShutdown) {
-  std::vector<int> order;
-  calls = &order;
+DWORD WINAPI UseTempStrings(void*) {
+  hv::PushTempString(hv::AllocateBlock(4));
+  hv::PopTempStrings(1);
+  return 0;
+}
+
+void WaitForTempStringUser(void* argument) {
+  HANDLE worker = CreateThread(nullptr, 0, UseTempStrings, nullptr, 0, nullptr);
+  *static_cast<DWORD*>(argument) = WaitForSingleObject(worker, 10000);
+  CloseHandle(worker);
+}
+
+// Newest first, at shutdown, without the lock: one that waits for a thread
+// using the temporary strings finishes. A null callback, one registered
+// before the heap exists and one registered while they run are dropped, and
+// no later start and stop finds them.
+TEST(ExitCallbacks, RunNewestFirstWithoutTheLockAndOnlyOnce) {
+  calls.clear();
   int one = 1, two = 2, early = 3;
+  DWORD waited = WAIT_FAILED;
   hv::AddExitCallback(Record, &early);  // no heap yet: must not crash
   hv::RuntimeStartup();
   hv::AddExitCallback(Record, &one);
+  hv::AddExitCallback(WaitForTempStringUser, &waited);
+  hv::AddExitCallback(RegisterLate, nullptr);
   hv::AddExitCallback(nullptr, &two);
   hv::AddExitCallback(Record, &two);
-  EXPECT_TRUE(order.empty());
+  EXPECT_TRUE(calls.empty());
   hv::RuntimeShutdown();
-  EXPECT_EQ(order, (std::vector<int>{2, 1}));
+  EXPECT_EQ(waited, WAIT_OBJECT_0) << "the thread was kept waiting for the lock";
+  hv::RuntimeStartup();
+  hv::RuntimeShutdown();
+  EXPECT_EQ(calls, (std::vector<int>{2, 1}));
 }
 
 // A thread that holds the runtime lock until told to let go; an exit
@@ -202,10 +208,8 @@ TEST(ExitCallbacks, ShutdownTakesTheListUnderTheLock) {
   holder.thread = CreateThread(nullptr, 0, LockHolder::Hold, &holder, 0, nullptr);
   WaitForSingleObject(holder.held, INFINITE);
   HANDLE stopper = CreateThread(nullptr, 0, ShutDown, nullptr, 0, nullptr);
-  // While another thread holds the lock, shutdown cannot take the list, so
-  // no callback runs: the wait times out. Walked without the lock, the list's
-  // callback runs at once. A slow scheduler can only hide that fault (the
-  // callback not yet run when the wait ends), never invent one.
+  // Walked without the lock, the list's callback runs at once. A slow
+  // scheduler can only hide that fault, never invent one.
   EXPECT_EQ(WaitForSingleObject(holder.ran, 500), WAIT_TIMEOUT)
       << "callbacks ran while another thread held the lock";
   SetEvent(holder.release);
@@ -213,39 +217,6 @@ TEST(ExitCallbacks, ShutdownTakesTheListUnderTheLock) {
   EXPECT_EQ(WaitForSingleObject(holder.ran, 0), WAIT_OBJECT_0) << "the callback never ran";
   EXPECT_FALSE(holder.ranWhileHeld) << "the list was walked while another thread held the lock";
   CloseHandle(stopper);
-}
-
-DWORD WINAPI UseTempStrings(void*) {
-  hv::PushTempString(hv::AllocateBlock(4));
-  hv::PopTempStrings(1);
-  return 0;
-}
-
-// Waits for another thread that uses the temporary-string stack.
-void WaitForTempStringUser(void* argument) {
-  HANDLE worker = CreateThread(nullptr, 0, UseTempStrings, nullptr, 0, nullptr);
-  *static_cast<DWORD*>(argument) = WaitForSingleObject(worker, 10000);
-  CloseHandle(worker);
-}
-
-int lateRuns = 0;
-void CountLateRun(void*) { ++lateRuns; }
-void RegisterLate(void*) { hv::AddExitCallback(CountLateRun, nullptr); }
-
-// Callbacks run without the lock: one that waits for a thread using the
-// temporary strings finishes. One registered while they run is too late:
-// it is dropped with the heap, and no later start and stop finds it.
-TEST(ExitCallbacks, RunWithoutTheLockAndLateRegistrationsAreDropped) {
-  DWORD waited = WAIT_FAILED;
-  lateRuns = 0;
-  hv::RuntimeStartup();
-  hv::AddExitCallback(WaitForTempStringUser, &waited);
-  hv::AddExitCallback(RegisterLate, nullptr);
-  hv::RuntimeShutdown();
-  EXPECT_EQ(waited, WAIT_OBJECT_0) << "the thread was kept waiting for the lock";
-  hv::RuntimeStartup();
-  hv::RuntimeShutdown();
-  EXPECT_EQ(lateRuns, 0);
 }
 
 using Lines = std::vector<std::string>;
@@ -291,7 +262,9 @@ TEST_F(TempStringTest, PopFreesTheNewestBlocksAndClearFreesAll) {
   EXPECT_EQ(output.Lines(), Lines{});
 }
 
-TEST_F(TempStringTest, FullStackWritesOverflowAndKeepsTheBlock) {
+// A full stack leaves an extra block unrecorded, the caller's to free;
+// popping past the bottom writes one line per missing entry.
+TEST_F(TempStringTest, OverflowAndUnderflowWriteALineEachAndLoseNoBlock) {
   Push(hv::TEMP_STRING_SLOTS);
   EXPECT_EQ(hv::tempTop, 1000);
   EXPECT_EQ(output.Lines(), Lines{});
@@ -300,33 +273,17 @@ TEST_F(TempStringTest, FullStackWritesOverflowAndKeepsTheBlock) {
   EXPECT_EQ(hv::tempTop, 1000);
   EXPECT_EQ(output.Lines(), Lines{"Heap Overflow"});
   hv::ClearTempStrings();
-  EXPECT_EQ(Blocks(), 1);  // the unrecorded block is the caller's to free
+  EXPECT_EQ(Blocks(), 1);
   hv::FreeBlock(extra);
-}
-
-TEST_F(TempStringTest, PoppingPastTheBottomWritesUnderflowPerMissingEntry) {
   Push(2);
   hv::PopTempStrings(3);
   EXPECT_EQ(hv::tempTop, 0);
   EXPECT_EQ(Blocks(), 0);
-  EXPECT_EQ(output.Lines(), Lines{"Heap Underflow"});
+  EXPECT_EQ(output.Lines(), (Lines{"Heap Overflow", "Heap Underflow"}));
   hv::PopTempStrings(2);
   hv::PopTempStrings(0);
   hv::PopTempStrings(-1);
-  EXPECT_EQ(output.Lines(), Lines(3, "Heap Underflow"));
-}
-
-TEST(TempStringRestart, ShutdownForgetsTheEntriesOfTheDestroyedHeap) {
-  hv::RuntimeStartup();
-  hv::PushTempString(hv::AllocateBlock(4));
-  hv::RuntimeShutdown();
-  EXPECT_EQ(hv::tempTop, 0);
-  EXPECT_EQ(hv::RuntimeHeap(), nullptr);
-  EXPECT_EQ(hv::AllocateBlock(4), nullptr);
-  hv::RuntimeStartup();
-  hv::PopTempStrings(1);  // nothing stale is freed into the new heap
-  EXPECT_TRUE(HeapValidate(hv::RuntimeHeap(), 0, nullptr));
-  hv::RuntimeShutdown();
+  EXPECT_EQ(output.Lines(), (Lines{"Heap Overflow", "Heap Underflow", "Heap Underflow", "Heap Underflow"}));
 }
 
 }  // namespace

@@ -1,0 +1,406 @@
+// Every runtime operation: what it returns on an open record (0, unless its
+// interface names a result), and that it does nothing and returns 0 (or what
+// it documents for that case) on a closed record, for a control identifier
+// that names no control, and for the other misuses (a taken identifier, an
+// unknown kind or type code, a record opened twice). Nothing may change: no
+// window, GDI object, heap block, property, text, focus or record word, and
+// the closed record's stale words and handler are never used. With the
+// diagnostics mode on, each misuse writes one line naming the call and what
+// was wrong, and does the same; off, nothing is written.
+#include <cstring>
+
+#include "tests/conventions/conventions_fixture.h"
+#include "runtime/core/diagnostics_internal.h"
+#include "runtime/draw/draw_internal.h"
+#include "tests/support/debug_output.h"
+#include "tests/support/gdi_count.h"
+#include "tests/support/guard_page.h"
+#include "tests/support/message_boxes.h"
+
+namespace conv {
+namespace {
+
+using R = hv::WindowRecord;
+
+// What the operation is given: a closed record, or the open one.
+enum Target { CLOSED, OPEN };
+
+// Left in the thread's last-error slot: an operation that does nothing makes
+// no system call that could fail and change it.
+constexpr DWORD UNTOUCHED = 0x0C105ED;
+// A context EndDraw is handed for a closed record: no system object, so any use fails.
+constexpr uintptr_t STALE_CONTEXT = 0xC105EDDC;
+
+// What the diagnostics mode writes after "hv: CALL: ".
+constexpr const char* SHUT = "the window record is closed";
+constexpr const char* NO77 = "no control has the identifier 77";
+constexpr const char* TAKEN = "the identifier 20 is already used in the window";
+constexpr const char* NOTHING = "";
+
+struct Row {
+  std::string call;
+  Target target;
+  int32_t (*run)(R* record);
+  const char* why;
+  int32_t result = 0;
+  bool renewed = false;  // pen and font replaced by equal copies, as a drawing bracket does
+  bool quiet = true;     // for CLOSED: no failing system call either
+};
+
+// A handle as a row's 32-bit result: window and GDI handles carry 32
+// significant bits in a 64-bit process too.
+int32_t Word(const void* handle) { return static_cast<int32_t>(reinterpret_cast<INT_PTR>(handle)); }
+
+// SendControlMessage asking for the text length of the window it names.
+int32_t LengthVia(uintptr_t target, uint32_t targetType, int32_t id) {
+  return int32_t(hv::SendControlMessage(target, targetType, WM_GETTEXTLENGTH, 0, 0, hv::MT_INT, id));
+}
+
+// Markers a row returns instead of the operation's result when what it
+// handed back is wrong: an out-argument not cleared, no text block, a text not empty.
+constexpr int32_t OUTS_LEFT = -101, NO_TEXT = -102, NOT_EMPTY = -103;
+
+int32_t Cleared(int32_t result, const int32_t (&outs)[4]) {
+  for (int32_t out : outs)
+    if (out != 0) return OUTS_LEFT;
+  return result;
+}
+
+int32_t EmptyText(char* text) {  // and frees it
+  int32_t result = !text ? NO_TEXT : text[0] ? NOT_EMPTY : 0;
+  hv::FreeBlock(text);
+  return result;
+}
+
+int32_t OnClosedParent(R* parent) {
+  R child = {};
+  int32_t result = hv::OpenWindow(&child, 0, 0, 60, 40, hv::OW_NOCAPTION, parent, "child", nullptr);
+  hv::CloseWindow(&child);
+  return result;
+}
+
+int32_t PrintTo(R* r) {
+  hv::PrintText(2, hv::TC_RECORD, r, hv::TC_STRING, "text");  // the formatter runs first
+  hv::printTarget = nullptr;
+  return 0;
+}
+
+int32_t ScreenRect(R* r, int32_t id) {
+  int32_t o[4] = {7, 7, 7, 7};
+  return Cleared(hv::GetWindowScreenRect(r, &o[0], &o[1], &o[2], &o[3], id), o);
+}
+
+int32_t Five() { return 0x05; }
+
+constexpr uint32_t NO_SURFACE = hv::OW_NOSURFACE | hv::OW_HIDDEN;
+
+// Opens a second window with the options, runs the operation on it (when
+// there is one), closes it; OpenWindow's result when there is none.
+int32_t OnOther(uint32_t options, R* parent, int32_t (*operation)(R*) = nullptr) {
+  R other = {};
+  int32_t result =
+      hv::OpenWindow(&other, 0, 0, 80, 60, options | hv::OW_NOCAPTION, parent, "other", nullptr);
+  if (result && operation) result = operation(&other);
+  hv::CloseWindow(&other);
+  return result;
+}
+
+// What the operation returns with a memory context, deleted after.
+template <typename Operation>
+int32_t InMemory(Operation operation) {
+  HDC dc = CreateCompatibleDC(nullptr);
+  int32_t result = operation(dc);
+  DeleteDC(dc);
+  return result;
+}
+
+// Presses OK on this thread's message box; a thread timer runs inside the
+// box's modal loop.
+BOOL CALLBACK PressOkOn(HWND window, LPARAM) {
+  if (hvtest::IsMessageBox(window)) hvtest::PressOk(window);
+  return TRUE;
+}
+void CALLBACK PressOk(HWND, UINT, UINT_PTR, DWORD) {
+  EnumThreadWindows(GetCurrentThreadId(), PressOkOn, 0);
+}
+int32_t Dismissed(R* owner) {
+  UINT_PTR timer = SetTimer(nullptr, 0, 20, PressOk);
+  int32_t button = hv::ShowMessage(owner, "conventions", "Conventions", 0);
+  KillTimer(nullptr, timer);
+  return button;
+}
+
+// An operation on the open record and its result; with `closed`, also on a
+// closed record, where it does nothing, returns 0 and writes that.
+struct ReturnRow {
+  const char* name;  // the call's name first
+  int32_t (*call)(R* w);
+  int32_t result;
+  const char* closed = nullptr;
+};
+
+const ReturnRow returnRows[] = {
+    // Windows and events.
+    {"OpenWindow", [](R*) { return OnOther(hv::OW_HIDDEN, nullptr); }, 1},
+    {"OpenWindow of a child", [](R* w) { return OnOther(0, w); }, 1},
+    {"CloseWindow", [](R*) { return OnOther(hv::OW_HIDDEN, nullptr, hv::CloseWindow); }, 0},
+    {"CenterWindow", [](R* w) { return hv::CenterWindow(w); }, 0, NOTHING},
+    {"IsWindowClosed", [](R* w) { return hv::IsWindowClosed(w); }, 0},
+    {"IsWindowHidden", [](R* w) { return hv::IsWindowHidden(w); }, 0},
+    {"IsWindowHidden of a hidden window", [](R*) { return OnOther(hv::OW_HIDDEN, nullptr, hv::IsWindowHidden); }, 1},
+    {"SetCaption", [](R* w) { return hv::SetCaption(w, "Conventions"); }, 0, NOTHING},
+    {"SetDialogKeys", [](R* w) { return hv::SetDialogKeys(w, 1) | hv::SetDialogKeys(w, 0); }, 0, NOTHING},
+    {"SetControlHandler", [](R* w) { return hv::SetControlHandler(w, EDIT_ID, 0, Five); }, 0, NOTHING},
+    {"SetMenuHandler", [](R* w) { return hv::SetMenuHandler(w, 100, Five); }, 0, NOTHING},
+    {"SetMessageHandler", [](R* w) { return hv::SetMessageHandler(w, ECHO_CODE, Five); }, 0, NOTHING},
+    // The handler's 0x30 OR-ed with the table routine's 0x05.
+    {"DispatchEvent", [](R* w) {
+       hv::SetMessageHandler(w, ECHO_CODE, Five);
+       return hv::DispatchEvent(w, ECHO_CODE, 0x30, 0);
+     }, 0x35, NOTHING},
+    {"ReleaseHandlerTable", [](R* w) { return hv::ReleaseHandlerTable(w); }, 0, NOTHING},
+    {"RuntimeWindowProc painting no window", [](R*) { return int32_t(hv::RuntimeWindowProc(nullptr, WM_PAINT, 0, 0)); }, 1},
+    {"RuntimeWindowProc erasing", [](R* w) {
+       return InMemory([w](HDC dc) { return int32_t(hv::RuntimeWindowProc(w->hwnd, WM_ERASEBKGND, WPARAM(dc), 0)); });
+     }, 1},
+    {"WaitEvents without waiting", [](R*) { return hv::WaitEvents(1); }, 0},
+    {"RegisterWindowClasses", [](R*) { return hv::RegisterWindowClasses(); }, 0},
+    {"FillSolid", [](R*) { return InMemory([](HDC dc) { return hv::FillSolid(dc, 0, 0, 1, 1, 0); }); }, 0},
+    // Drawing: BeginDraw's context is a memory context on the surface.
+    {"BeginDraw", [](R* w) {
+       HDC dc = hv::BeginDraw(w);
+       bool onSurface = dc && GetCurrentObject(dc, OBJ_BITMAP) == w->backingBitmap;
+       hv::EndDraw(w, dc, 0);
+       return int32_t(onSurface);
+     }, 1},
+    {"EndDraw", [](R* w) { return hv::EndDraw(w, hv::BeginDraw(w), 1); }, 0},
+    {"EndDraw without refresh", [](R* w) { return hv::EndDraw(w, hv::BeginDraw(w), 0); }, 0},
+    {"EndDraw of a nested bracket", [](R* w) {
+       HDC dc = hv::BeginDraw(w);
+       int32_t inner = hv::EndDraw(w, hv::BeginDraw(w), 1);
+       hv::EndDraw(w, dc, 1);
+       return inner;
+     }, 0},
+    {"EndDraw without a context", [](R* w) {
+       HDC dc = hv::BeginDraw(w);
+       int32_t result = hv::EndDraw(w, nullptr, 1);
+       RestoreDC(dc, -1);  // what the bracket's own end would have given back
+       DeleteDC(dc);
+       return result;
+     }, 0},
+    {"EndDraw on a lent context", [](R* w) {
+       return InMemory([w](HDC lent) {
+         w->eventDC = lent;
+         int32_t result = hv::EndDraw(w, hv::BeginDraw(w), 1);
+         w->eventDC = nullptr;
+         return result;
+       });
+     }, 0},
+    {"EndDraw without a surface", [](R*) { return OnOther(NO_SURFACE, nullptr, [](R* o) { return hv::EndDraw(o, hv::BeginDraw(o), 1); }); }, 0},
+    {"SetDrawMode", [](R* w) { return hv::SetDrawMode(w, OPAQUE); }, 0, SHUT},
+    {"SetFrontPen", [](R* w) { return hv::SetFrontPen(w, 0); }, 0, SHUT},
+    {"GetBitmapSize", [](R* w) { int32_t o[2]; return hv::GetBitmapSize(w->backingBitmap, &o[0], &o[1]); }, 0},
+    {"GetClientSize", [](R* w) { int32_t o[4]; return hv::GetClientSize(w, &o[0], &o[1], &o[2], &o[3]); }, 0},
+    {"GetWindowScreenRect", [](R* w) {
+       int32_t o[4];
+       return hv::GetWindowScreenRect(w, &o[0], &o[1], &o[2], &o[3], 0) |
+              hv::GetWindowScreenRect(w, &o[0], &o[1], &o[2], &o[3], EDIT_ID);
+     }, 0},
+    {"MoveTo", [](R* w) { return hv::MoveTo(w, 150, 100); }, 0, SHUT},
+    {"DrawLineTo", [](R* w) { return hv::DrawLineTo(w, 160, 100, hv::CL_FRONT); }, 0, SHUT},
+    {"DrawLine", [](R* w) { return hv::DrawLine(w, 150, 110, 160, 110, 0); }, 0, SHUT},
+    {"DrawPixel", [](R* w) { return hv::DrawPixel(w, 150, 120, 0); }, 0, SHUT},
+    {"DrawRect", [](R* w) { return hv::DrawRect(w, 150, 130, 10, 10, 0, RGB(1, 2, 3)); }, 0, SHUT},
+    {"SetWindowColor", [](R* w) { return hv::SetWindowColor(w, RGB(200, 200, 200)); }, 0, SHUT},
+    {"SetWindowColor without a surface", [](R*) { return OnOther(NO_SURFACE, nullptr, [](R* o) { return hv::SetWindowColor(o, 0); }); }, 0},
+    {"SetFont", [](R* w) { return hv::SetFont(w, "Tahoma", 10, 400, 0, 0); }, 0, SHUT},
+    {"SetFont for a control", [](R* w) { return hv::SetFont(w, "Tahoma", 10, 700, 0, EDIT_ID); }, 0, SHUT},
+    {"PrintText", [](R* w) {
+       hv::PrintText(3, hv::TC_RECORD, w, hv::TC_STRING, "x =", hv::TC_INT, 5);
+       hv::printTarget = nullptr;
+       return 0;
+     }, 0},
+    {"FormatInt64 of -2^63", [](R*) { char text[24]; return hv::FormatInt64(text, 0, 0x80000000u); }, 21},
+    {"FormatUInt64 of 0", [](R*) { char text[24]; return hv::FormatUInt64(text, 0, 0); }, 2},
+    // Controls.
+    {"CreateControl", [](R* w) { return hv::CreateControl(w, hv::CK_STATIC, "s", 100, 10, 40, 20, 0, 30); }, 0, SHUT},
+    {"CreateControlByClass", [](R* w) {
+       HWND control = hv::CreateControlByClass(w, "STATIC", "s", 100, 40, 40, 20, 0, 0, 31);
+       return int32_t(control && control == GetDlgItem(w->hwnd, 31));
+     }, 1},
+    {"InitControl", [](R* w) { return hv::InitControl(GetDlgItem(w->hwnd, EDIT_ID), hv::CK_EDIT); }, 0},
+    {"GetControlText", [](R* w) {
+       char* text = hv::GetControlText(w, EDIT_ID);
+       int32_t same = text && std::strcmp(text, "42") == 0;
+       hv::FreeBlock(text);
+       return same;
+     }, 1},
+    {"SetControlText", [](R* w) { return hv::SetControlText(w, RADIO_ID, "radio"); }, 0, SHUT},
+    {"SetControlColor", [](R* w) { return hv::SetControlColor(w, EDIT_ID, 0, RGB(250, 250, 250)); }, 0, SHUT},
+    {"SetHotColor", [](R* w) { return hv::SetHotColor(w, HOT_ID, RGB(250, 0, 0)); }, 0, SHUT},
+    {"SetControlFocus", [](R* w) { return hv::SetControlFocus(w, EDIT_ID); }, 0, SHUT},
+    {"SetControlFocus to the window", [](R* w) { return hv::SetControlFocus(w, 0); }, 0, SHUT},
+    {"SetControlState", [](R* w) { return hv::SetControlState(w, RADIO_ID, BST_CHECKED); }, 0, SHUT},
+    {"SetControlLabel", [](R* w) { return hv::SetControlLabel(w, EDIT_ID, "name"); }, 1, SHUT},
+    // The length of "42", through each way of naming the window.
+    {"SendControlMessage to a record's control", [](R* w) { return LengthVia(uintptr_t(w), hv::MT_RECORD, EDIT_ID); }, 2, "the target names no window"},
+    {"SendControlMessage to a window's control", [](R* w) { return LengthVia(uintptr_t(w->hwnd), hv::MT_UINT, EDIT_ID); }, 2},
+    {"SendControlMessage to a control by reference", [](R* w) {
+       HWND edit = GetDlgItem(w->hwnd, EDIT_ID);
+       return LengthVia(uintptr_t(&edit), hv::MT_UINT | hv::MT_BYREF, 0);
+     }, 2},
+    // Values by reference are 32 bits: nothing past them is read.
+    {"SendControlMessage to a control named by 32 bits at a page's end", [](R* w) {
+       hvtest::GuardPage guard(4);
+       auto* word = reinterpret_cast<int32_t*>(guard.End()) - 1;
+       *word = int32_t(INT_PTR(GetDlgItem(w->hwnd, EDIT_ID)));
+       int32_t length = LengthVia(uintptr_t(word), hv::MT_UINT | hv::MT_BYREF, 0);
+       return guard.Faults() ? -1 : length;
+     }, 2},
+    {"SendControlMessage with a 32-bit lParam at a page's end", [](R* w) {
+       hvtest::GuardPage guard(4);
+       auto* word = reinterpret_cast<int32_t*>(guard.End()) - 1;
+       *word = 1;
+       hv::SendControlMessage(uintptr_t(w), hv::MT_RECORD, EM_SETSEL, 0, LPARAM(word),
+                              hv::MT_INT | hv::MT_BYREF, EDIT_ID);
+       DWORD end = 0;
+       SendMessageA(GetDlgItem(w->hwnd, EDIT_ID), EM_GETSEL, 0, LPARAM(&end));
+       return guard.Faults() ? -1 : int32_t(end);
+     }, 1},
+    // Message boxes, pressed OK (1) by a timer.
+    {"ShowMessage", [](R* w) { return Dismissed(w); }, IDOK},
+    {"ShowMessage with a closed owner", [](R*) { R closed = ClosedRecord(); return Dismissed(&closed); }, IDOK},
+};
+
+// With the diagnostics mode on: none of them is a misuse, so none writes a line.
+TEST_F(OpenRecord, EveryOperationReturnsWhatItsInterfaceNamesAndWritesNoDiagnostic) {
+  hv::SetDiagnostics(1);
+  hvtest::DebugOutputCapture output;
+  for (const ReturnRow& row : returnRows) {
+    const size_t written = output.Lines().size();
+    EXPECT_EQ(row.call(&w), row.result) << row.name;
+    EXPECT_EQ(hv::IsWindowClosed(&w), 0) << row.name;
+    EXPECT_EQ(output.Lines().size(), written) << row.name << " wrote " << output.Lines().back();
+  }
+  hv::SetDiagnostics(0);
+}
+
+// The misuses the rows above do not make.
+const Row rows[] = {
+    // Windows and events.
+    {"OpenWindow", CLOSED, OnClosedParent, "the parent window record is closed", 0, false, false},
+    {"OpenWindow", OPEN, [](R* r) { return hv::OpenWindow(r, 0, 0, 60, 40, hv::OW_HIDDEN, nullptr, "again", nullptr); },
+     "the window record is already open"},
+    {"CloseWindow", CLOSED, [](R* r) { return hv::CloseWindow(r); }, NOTHING},
+    {"IsWindowClosed", CLOSED, [](R* r) { return hv::IsWindowClosed(r); }, NOTHING, 1},
+    {"IsWindowHidden", CLOSED, [](R* r) { return hv::IsWindowHidden(r); }, NOTHING, 1, false, false},
+    // Drawing. A bracket whose window closed inside it ends quietly: that is no misuse.
+    {"BeginDraw", CLOSED, [](R* r) { return Word(hv::BeginDraw(r)); }, SHUT},
+    {"EndDraw", CLOSED, [](R* r) { return hv::EndDraw(r, reinterpret_cast<HDC>(STALE_CONTEXT), 1); }, NOTHING},
+    {"EndDraw", CLOSED, [](R* r) { return hv::EndDraw(r, nullptr, 1); }, NOTHING},
+    {"ReleaseOpenBracket", CLOSED, [](R* r) { hv::ReleaseOpenBracket(r); return 0; }, NOTHING},
+    {"GetClientSize", CLOSED, [](R* r) {
+       int32_t o[4] = {7, 7, 7, 7};
+       return Cleared(hv::GetClientSize(r, &o[0], &o[1], &o[2], &o[3]), o);
+     }, NOTHING},
+    {"GetWindowScreenRect", CLOSED, [](R* r) { return ScreenRect(r, 0); }, NOTHING},
+    {"GetWindowScreenRect", CLOSED, [](R* r) { return ScreenRect(r, EDIT_ID); }, NOTHING},
+    {"GetWindowScreenRect", OPEN, [](R* r) { return ScreenRect(r, MISSING_ID); }, NOTHING},
+    {"SetFont", OPEN, [](R* r) { return hv::SetFont(r, "Tahoma", 10, 700, 0, MISSING_ID); }, NO77, 0, true},
+    {"PrintText", CLOSED, PrintTo, "the target window record is closed", 0, false, false},
+    {"PrintText", OPEN, [](R*) { hv::printTarget = nullptr; hv::PrintText(1, 77, 5); return 0; },
+     "unknown type code 77"},
+    // Controls.
+    {"CreateControl", OPEN, [](R* r) { return hv::CreateControl(r, hv::CK_EDIT, "", 0, 0, 9, 9, 0, EDIT_ID); }, TAKEN},
+    {"CreateControl", OPEN, [](R* r) { return hv::CreateControl(r, 42, "", 0, 0, 9, 9, 0, 30); },
+     "unknown control kind 42"},
+    {"CreateControl", OPEN, [](R* r) { return hv::CreateControl(r, hv::CK_CUSTOM, "", 0, 0, 9, 9, 0, 30); },
+     "kind 99 is made by CreateControlByClass"},
+    {"CreateControlByClass", CLOSED,
+     [](R* r) { return Word(hv::CreateControlByClass(r, "EDIT", "", 0, 0, 9, 9, 0, 0, 30)); }, SHUT},
+    {"CreateControlByClass", OPEN,
+     [](R* r) { return Word(hv::CreateControlByClass(r, "EDIT", "", 0, 0, 9, 9, 0, 0, EDIT_ID)); }, TAKEN},
+    {"CreateControlByClass", OPEN,
+     [](R* r) { return Word(hv::CreateControlByClass(r, "NoSuchClass", "", 0, 0, 9, 9, 0, 0, 30)); },
+     "the system made no control of this class"},
+    {"GetControlText", CLOSED, [](R* r) { return EmptyText(hv::GetControlText(r, EDIT_ID)); }, SHUT},
+    {"GetControlText", OPEN, [](R* r) { return EmptyText(hv::GetControlText(r, MISSING_ID)); }, NO77},
+    {"SetControlText", OPEN, [](R* r) { return hv::SetControlText(r, MISSING_ID, "text"); }, NO77},
+    {"SetControlColor", OPEN, [](R* r) { return hv::SetControlColor(r, MISSING_ID, 1, 2); }, NO77},
+    {"SetHotColor", OPEN, [](R* r) { return hv::SetHotColor(r, MISSING_ID, 3); }, NO77},
+    {"SetControlFocus", OPEN, [](R* r) { return hv::SetControlFocus(r, MISSING_ID); }, NO77},
+    {"SetControlState", OPEN, [](R* r) { return hv::SetControlState(r, MISSING_ID, BST_CHECKED); }, NO77},
+    {"SetControlLabel", OPEN, [](R* r) { return hv::SetControlLabel(r, MISSING_ID, "name"); }, NO77},
+    {"SendControlMessage", CLOSED, [](R* r) { return LengthVia(uintptr_t(r), hv::MT_RECORD, 0); },
+     "the target names no window"},
+    {"SendControlMessage", OPEN, [](R* r) { return LengthVia(uintptr_t(r), hv::MT_RECORD, MISSING_ID); }, NO77},
+    {"SendControlMessage", OPEN, [](R* r) { return LengthVia(uintptr_t(r->hwnd), hv::MT_UINT, MISSING_ID); }, NO77},
+};
+
+TEST_F(OpenRecord, MisusesDoNothingAndWriteOneLineOnlyWithTheDiagnosticsModeOn) {
+  std::vector<Row> all(std::begin(rows), std::end(rows));
+  for (const ReturnRow& r : returnRows)
+    if (r.closed) all.push_back({std::string(r.name, std::strcspn(r.name, " ")), CLOSED, r.call, r.closed});
+  int index = 0;
+  for (const Row& row : all) {
+    SCOPED_TRACE(testing::Message() << "row " << index++ << ", " << row.call
+                                    << (row.target == CLOSED ? " on a closed record" : ""));
+    R closed = ClosedRecord();
+    R* record = row.target == CLOSED ? &closed : &w;
+    for (int32_t on : {0, 1}) {
+      tripped = 0;
+      const Observed before = Observe(*record);
+      hvtest::GdiBalance gdi;
+      hv::SetDiagnostics(on);
+      hvtest::DebugOutputCapture output;
+      SetLastError(UNTOUCHED);
+      EXPECT_EQ(row.run(record), row.result) << "mode " << on;
+      if (!on && row.target == CLOSED && row.quiet) {
+        EXPECT_EQ(GetLastError(), UNTOUCHED) << "a system call failed: the operation went on";
+      }
+      hv::SetDiagnostics(0);
+      std::vector<std::string> expected;
+      if (on && *row.why) expected.push_back(std::string("hv: ") + row.call + ": " + row.why + "\n");
+      EXPECT_EQ(output.Lines(), expected);
+      EXPECT_EQ(tripped, 0) << "the closed record's handler was called";
+      EXPECT_EQ(Differences(before, Observe(*record), row.renewed), "") << "mode " << on;
+      EXPECT_EQ(gdi.Delta(), 0) << gdi.Changes();
+    }
+  }
+}
+
+// The first window of a record opened twice stays the record's: it still
+// takes its events, and closing it closes it, not some other window.
+TEST_F(OpenRecord, OpeningAnOpenRecordLeavesItsWindowAsItWas) {
+  HWND first = w.hwnd;
+  EXPECT_EQ(hv::OpenWindow(&w, 0, 0, 60, 40, 0, nullptr, "second", nullptr), 0);
+  EXPECT_EQ(w.hwnd, first);
+  EXPECT_EQ(hv::DispatchEvent(&w, ECHO_CODE, 5, 0), 5) << "the handler is gone";
+  EXPECT_EQ(FindWindowA("HalvornWndClass", "second"), nullptr);
+  hv::CloseWindow(&w);
+  EXPECT_FALSE(IsWindow(first));
+}
+
+// HV_DIAGNOSTICS, read as the runtime starts: "0" off, anything else on,
+// unset or empty leaves the mode as the program's build or a call set it.
+TEST(Diagnostics, TheEnvironmentTurnsTheModeOnOrOff) {
+  struct Case {
+    const char* value;
+    int32_t before, after;
+  };
+  const Case cases[] = {{nullptr, 0, 0}, {nullptr, 1, 1}, {"1", 0, 1}, {"yes", 0, 1},
+                        {"0", 1, 0},     {"", 1, 1},      {"", 0, 0},      {"00", 0, 1}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.value ? c.value : "(unset)");
+    SetEnvironmentVariableA("HV_DIAGNOSTICS", c.value);
+    hv::SetDiagnostics(c.before);
+    hv::RuntimeStartup();
+    EXPECT_EQ(hv::diagnosticsOn, c.after);
+    hv::RuntimeShutdown();
+  }
+  SetEnvironmentVariableA("HV_DIAGNOSTICS", nullptr);
+  hv::SetDiagnostics(0);
+}
+
+}  // namespace
+}  // namespace conv
