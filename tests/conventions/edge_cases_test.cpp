@@ -41,21 +41,10 @@ TEST_F(SurfacelessChild, IsFilledFromColumnAndRowZero) {
   ASSERT_EQ(hv::OpenWindow(&child, 10, 10, 60, 30, hv::OW_NOSURFACE | hv::OW_NOCAPTION, &parent, "child",
                            nullptr), 1);
   EXPECT_GT(hvtest::Count(hvtest::ANY_KIND, WM_ERASEBKGND, child.hwnd), 0) << "the erase went unseen";
-  struct {
-    HWND window;
-    int x, y;
-    COLORREF colour;
-  } pixels[] = {
-      {child.hwnd, 0, 0, fill}, {child.hwnd, 59, 0, fill},  // the child's corners, its coordinates
-      {child.hwnd, 0, 29, fill}, {child.hwnd, 59, 29, fill},
-      {parent.hwnd, 9, 10, PARENT},  {parent.hwnd, 70, 39, PARENT},  // the parent just beside it
-  };
-  for (const auto& p : pixels) {
-    HDC dc = GetDC(p.window);
-    EXPECT_EQ(GetPixel(dc, p.x, p.y), p.colour)
-        << (p.window == parent.hwnd ? "parent" : "child") << " (" << p.x << ", " << p.y << ")";
-    ReleaseDC(p.window, dc);
-  }
+  const hvtest::Pixels shown = hvtest::Pixels::OnScreen(parent.hwnd);  // the child at (10, 10)
+  EXPECT_EQ(shown.Count(10, 10, 70, 40, fill), 60 * 30) << "the child";
+  EXPECT_EQ(shown.At(9, 10), PARENT) << "the parent just left of it";
+  EXPECT_EQ(shown.At(70, 39), PARENT) << "the parent just right of it";
   hv::CloseWindow(&child);
   hv::CloseWindow(&parent);
 }

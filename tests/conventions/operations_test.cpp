@@ -369,18 +369,6 @@ TEST_F(OpenRecord, MisusesDoNothingAndWriteOneLineOnlyWithTheDiagnosticsModeOn) 
   }
 }
 
-// The first window of a record opened twice stays the record's: it still
-// takes its events, and closing it closes it, not some other window.
-TEST_F(OpenRecord, OpeningAnOpenRecordLeavesItsWindowAsItWas) {
-  HWND first = w.hwnd;
-  EXPECT_EQ(hv::OpenWindow(&w, 0, 0, 60, 40, 0, nullptr, "second", nullptr), 0);
-  EXPECT_EQ(w.hwnd, first);
-  EXPECT_EQ(hv::DispatchEvent(&w, ECHO_CODE, 5, 0), 5) << "the handler is gone";
-  EXPECT_EQ(FindWindowA("HalvornWndClass", "second"), nullptr);
-  hv::CloseWindow(&w);
-  EXPECT_FALSE(IsWindow(first));
-}
-
 // HV_DIAGNOSTICS, read as the runtime starts: "0" off, anything else on,
 // unset or empty leaves the mode as the program's build or a call set it.
 TEST(Diagnostics, TheEnvironmentTurnsTheModeOnOrOff) {
