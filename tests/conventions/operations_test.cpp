@@ -72,13 +72,6 @@ int32_t EmptyText(char* text) {  // and frees it
   return result;
 }
 
-int32_t OnClosedParent(R* parent) {
-  R child = {};
-  int32_t result = hv::OpenWindow(&child, 0, 0, 60, 40, hv::OW_NOCAPTION, parent, "child", nullptr);
-  hv::CloseWindow(&child);
-  return result;
-}
-
 int32_t PrintTo(R* r) {
   hv::PrintText(2, hv::TC_RECORD, r, hv::TC_STRING, "text");  // the formatter runs first
   hv::printTarget = nullptr;
@@ -114,20 +107,9 @@ int32_t InMemory(Operation operation) {
   return result;
 }
 
-// Presses OK on this thread's message box; a thread timer runs inside the
-// box's modal loop.
-BOOL CALLBACK PressOkOn(HWND window, LPARAM) {
-  if (hvtest::IsMessageBox(window)) hvtest::PressOk(window);
-  return TRUE;
-}
-void CALLBACK PressOk(HWND, UINT, UINT_PTR, DWORD) {
-  EnumThreadWindows(GetCurrentThreadId(), PressOkOn, 0);
-}
 int32_t Dismissed(R* owner) {
-  UINT_PTR timer = SetTimer(nullptr, 0, 20, PressOk);
-  int32_t button = hv::ShowMessage(owner, "conventions", "Conventions", 0);
-  KillTimer(nullptr, timer);
-  return button;
+  hvtest::BoxDismisser pressesOk;
+  return hv::ShowMessage(owner, "conventions", "Conventions", 0);
 }
 
 // An operation on the open record and its result; with `closed`, also on a
@@ -288,7 +270,7 @@ TEST_F(OpenRecord, EveryOperationReturnsWhatItsInterfaceNamesAndWritesNoDiagnost
 // The misuses the rows above do not make.
 const Row rows[] = {
     // Windows and events.
-    {"OpenWindow", CLOSED, OnClosedParent, "the parent window record is closed", 0, false, false},
+    {"OpenWindow", CLOSED, [](R* r) { return OnOther(0, r); }, "the parent window record is closed", 0, false, false},
     {"OpenWindow", OPEN, [](R* r) { return hv::OpenWindow(r, 0, 0, 60, 40, hv::OW_HIDDEN, nullptr, "again", nullptr); },
      "the window record is already open"},
     {"CloseWindow", CLOSED, [](R* r) { return hv::CloseWindow(r); }, NOTHING},

@@ -162,37 +162,17 @@ TEST(ExitCallbacks, RunNewestFirstWithoutTheLockAndOnlyOnce) {
   EXPECT_EQ(calls, (std::vector<int>{2, 1}));
 }
 
-// A thread that holds the runtime lock until told to let go; an exit
-// callback notes whether it ran while the lock was held.
-struct LockHolder {
-  HANDLE held = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-  HANDLE release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-  HANDLE ran = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-  volatile bool holding = false;
+// Notes whether the exit callback ran while the test still held the lock.
+struct LockNote {
+  volatile bool held = true;
   bool ranWhileHeld = false;
-  HANDLE thread = nullptr;  // started by the test once it no longer needs the lock itself
-
-  static DWORD WINAPI Hold(void* self) {
-    auto* h = static_cast<LockHolder*>(self);
-    hv::RuntimeLock();
-    h->holding = true;
-    SetEvent(h->held);
-    WaitForSingleObject(h->release, INFINITE);
-    h->holding = false;
-    hv::RuntimeUnlock();
-    return 0;
-  }
-  static void Note(void* self) {
-    auto* h = static_cast<LockHolder*>(self);
-    h->ranWhileHeld = h->holding;
-    SetEvent(h->ran);
-  }
-  ~LockHolder() {
-    SetEvent(release);
-    WaitForSingleObject(thread, INFINITE);
-    for (HANDLE h : {thread, held, release, ran}) CloseHandle(h);
-  }
+  HANDLE ran = CreateEventA(nullptr, TRUE, FALSE, nullptr);
 };
+void NoteLock(void* note) {
+  auto* n = static_cast<LockNote*>(note);
+  n->ranWhileHeld = n->held;
+  SetEvent(n->ran);
+}
 
 DWORD WINAPI ShutDown(void*) {
   hv::RuntimeShutdown();
@@ -203,82 +183,61 @@ DWORD WINAPI ShutDown(void*) {
 // before it takes the list and runs it.
 TEST(ExitCallbacks, ShutdownTakesTheListUnderTheLock) {
   hv::RuntimeStartup();
-  LockHolder holder;
-  hv::AddExitCallback(LockHolder::Note, &holder);
-  holder.thread = CreateThread(nullptr, 0, LockHolder::Hold, &holder, 0, nullptr);
-  WaitForSingleObject(holder.held, INFINITE);
+  LockNote note;
+  hv::AddExitCallback(NoteLock, &note);
+  hv::RuntimeLock();
   HANDLE stopper = CreateThread(nullptr, 0, ShutDown, nullptr, 0, nullptr);
   // Walked without the lock, the list's callback runs at once. A slow
   // scheduler can only hide that fault, never invent one.
-  EXPECT_EQ(WaitForSingleObject(holder.ran, 500), WAIT_TIMEOUT)
-      << "callbacks ran while another thread held the lock";
-  SetEvent(holder.release);
+  EXPECT_EQ(WaitForSingleObject(note.ran, 500), WAIT_TIMEOUT) << "callbacks ran while another thread held the lock";
+  note.held = false;
+  hv::RuntimeUnlock();
   EXPECT_EQ(WaitForSingleObject(stopper, 10000), WAIT_OBJECT_0);
-  EXPECT_EQ(WaitForSingleObject(holder.ran, 0), WAIT_OBJECT_0) << "the callback never ran";
-  EXPECT_FALSE(holder.ranWhileHeld) << "the list was walked while another thread held the lock";
-  CloseHandle(stopper);
+  EXPECT_EQ(WaitForSingleObject(note.ran, 0), WAIT_OBJECT_0) << "the callback never ran";
+  EXPECT_FALSE(note.ranWhileHeld) << "the list was walked while another thread held the lock";
+  for (HANDLE h : {stopper, note.ran}) CloseHandle(h);
 }
 
 using Lines = std::vector<std::string>;
 
-class TempStringTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    hv::RuntimeStartup();
-    baseline = hvtest::CountRuntimeBlocks();
-  }
-  void TearDown() override {
-    hv::ClearTempStrings();
-    EXPECT_EQ(hv::tempTop, 0);
-    EXPECT_EQ(hvtest::CountRuntimeBlocks(), baseline);
-    hv::RuntimeShutdown();
-  }
-  void Push(int n) {
-    for (int i = 0; i < n; ++i) hv::PushTempString(hv::AllocateBlock(4));
-  }
-  int Blocks() const { return hvtest::CountRuntimeBlocks() - baseline; }
-  int baseline = 0;
-  hvtest::DebugOutputCapture output;
-};
-
 // Popping frees the newest; null entries are harmless; clearing frees all,
-// and the stack takes its full size again.
-TEST_F(TempStringTest, PopFreesTheNewestBlocksAndClearFreesAll) {
+// and the stack takes its full size again. A full stack leaves an extra block
+// unrecorded, the caller's to free; popping past the bottom writes one line
+// per missing entry.
+TEST_F(HeapTest, TempStringsFreeTheirBlocksAndWriteALinePerBoundCrossed) {
+  const int baseline = hvtest::CountRuntimeBlocks();
+  auto blocks = [baseline] { return hvtest::CountRuntimeBlocks() - baseline; };
+  auto push = [](int n) {
+    for (int i = 0; i < n; ++i) hv::PushTempString(hv::AllocateBlock(4));
+  };
+  hvtest::DebugOutputCapture output;
   void* older = hv::AllocateBlock(4);
   hv::PushTempString(older);
   hv::PushTempString(nullptr);
-  Push(1);
+  push(1);
   hv::PopTempStrings(2);
   EXPECT_EQ(hv::tempTop, 1);
-  EXPECT_EQ(Blocks(), 1);
+  EXPECT_EQ(blocks(), 1);
   EXPECT_TRUE(HeapValidate(hv::RuntimeHeap(), 0, older)) << "the survivor is the older block";
-  Push(10);
+  push(10);
   hv::PushTempString(nullptr);
   hv::ClearTempStrings();
   EXPECT_EQ(hv::tempTop, 0);
-  EXPECT_EQ(Blocks(), 0);
-  Push(hv::TEMP_STRING_SLOTS);
-  hv::PopTempStrings(hv::TEMP_STRING_SLOTS);
-  EXPECT_EQ(output.Lines(), Lines{});
-}
-
-// A full stack leaves an extra block unrecorded, the caller's to free;
-// popping past the bottom writes one line per missing entry.
-TEST_F(TempStringTest, OverflowAndUnderflowWriteALineEachAndLoseNoBlock) {
-  Push(hv::TEMP_STRING_SLOTS);
+  EXPECT_EQ(blocks(), 0);
+  push(hv::TEMP_STRING_SLOTS);
   EXPECT_EQ(hv::tempTop, 1000);
   EXPECT_EQ(output.Lines(), Lines{});
   void* extra = hv::AllocateBlock(4);
   hv::PushTempString(extra);
   EXPECT_EQ(hv::tempTop, 1000);
   EXPECT_EQ(output.Lines(), Lines{"Heap Overflow"});
-  hv::ClearTempStrings();
-  EXPECT_EQ(Blocks(), 1);
+  hv::PopTempStrings(hv::TEMP_STRING_SLOTS);
+  EXPECT_EQ(blocks(), 1);
   hv::FreeBlock(extra);
-  Push(2);
+  push(2);
   hv::PopTempStrings(3);
   EXPECT_EQ(hv::tempTop, 0);
-  EXPECT_EQ(Blocks(), 0);
+  EXPECT_EQ(blocks(), 0);
   EXPECT_EQ(output.Lines(), (Lines{"Heap Overflow", "Heap Underflow"}));
   hv::PopTempStrings(2);
   hv::PopTempStrings(0);

@@ -43,21 +43,12 @@ class NumberText : public ::testing::Test {
   int before = 0;
 };
 
-TEST_F(NumberText, PrecisionStartsAtTwoAndIsClampedAtForty) {
-  EXPECT_EQ(precision, 2);
-  for (int32_t n : {41, 1000, INT32_MAX}) {
-    hv::SetPrecision(n);
-    EXPECT_EQ(hv::floatPrecision, 40) << n;
-  }
-  for (int32_t n : {40, 4, 0, -1}) {
-    hv::SetPrecision(n);
-    EXPECT_EQ(hv::floatPrecision, n);
-  }
-}
-
 // Whole values (up to 2^63) as their integer, without decimals; others with
 // the precision's decimals, a negative precision being an omitted one (six).
+// The precision starts at two and is clamped at forty.
 TEST_F(NumberText, WholeValuesAsIntegersOthersWithThePrecisionsDecimals) {
+  EXPECT_EQ(precision, 2);
+  const char* const FORTY = " 0.5000000000000000000000000000000000000000";
   struct { int32_t precision; double x; const char* text; } cases[] = {
       {4, 2611.0, " 2611"},  {4, 12.0, " 12"},  {4, 0.0, " 0"},  {4, -0.0, " 0"},  {4, -3.0, " -3"},
       {2, 2147483648.0, " 2147483648"},           {2, -2147483649.0, " -2147483649"},
@@ -66,6 +57,7 @@ TEST_F(NumberText, WholeValuesAsIntegersOthersWithThePrecisionsDecimals) {
       {2, -9223372036854775808.0, " -9223372036854775808"},
       {2, 1.5, " 1.50"},  {2, -0.25, " -0.25"},  {4, 0.0454545, " 0.0455"},  {4, -1.25, " -1.2500"},
       {4, 3.79473319, " 3.7947"},  {0, 2.6, " 3"},  {-1, 0.5, " 0.500000"},  {-2, 2.0, " 2"},
+      {40, 0.5, FORTY},  {41, 0.5, FORTY},  {1000, 0.5, FORTY},  {INT32_MAX, 0.5, FORTY},
   };
   for (auto c : cases) {
     hv::SetPrecision(c.precision);
