@@ -16,7 +16,7 @@
 #include "tests/support/draw_window.h"
 #include "tests/support/gdi_count.h"
 #include "tests/support/heap_count.h"
-#include "tests/support/window_test.h"
+#include "tests/support/own_window.h"
 
 namespace conv {
 
@@ -131,16 +131,15 @@ inline std::string Differences(const Observed& before, const Observed& after, bo
   return out.str();
 }
 
-class OpenRecord : public hvtest::WindowTest {
+class OpenRecord : public hvtest::OwnWindowTest {
  protected:
   static int32_t Echo() { return hv::eventState.eventCode == ECHO_CODE ? hv::eventState.eventParam1 : 0; }
   void SetUp() override {
-    hvtest::WindowTest::SetUp();
+    hvtest::OwnWindowTest::SetUp();
     hvtest::WarmUpGdi();
     // Shown without activation: under Wine without a window manager, closing
     // the active window waits for the focus to move.
-    ASSERT_EQ(hv::OpenWindow(&w, 60, 60, 300, 200, hv::OW_HIDDEN | hv::OW_NOCAPTION, nullptr,
-                             "Conventions", Echo), 1);
+    Open(60, 60, 300, 200, hv::OW_HIDDEN | hv::OW_NOCAPTION, nullptr, Echo);
     ShowWindow(w.hwnd, SW_SHOWNOACTIVATE);
     hvtest::WarmUpSystemObjects(w.hwnd);
     hv::CreateControl(&w, hv::CK_EDIT, "42", 10, 10, 80, 24, 0, EDIT_ID);
@@ -150,11 +149,6 @@ class OpenRecord : public hvtest::WindowTest {
     UpdateWindow(w.hwnd);
     hvtest::Pump(0);
   }
-  void TearDown() override {
-    hv::CloseWindow(&w);
-    hvtest::WindowTest::TearDown();
-  }
-  hv::WindowRecord w = {};
 };
 
 }  // namespace conv

@@ -1,12 +1,7 @@
 // Every runtime operation: what it returns on an open record (0, unless its
-// interface names a result), and that it does nothing and returns 0 (or what
-// it documents for that case) on a closed record, for a control identifier
-// that names no control, and for the other misuses (a taken identifier, an
-// unknown kind or type code, a record opened twice). Nothing may change: no
-// window, GDI object, heap block, property, text, focus or record word, and
-// the closed record's stale words and handler are never used. With the
-// diagnostics mode on, each misuse writes one line naming the call and what
-// was wrong, and does the same; off, nothing is written.
+// interface names a result), and that on a closed record, a missing control
+// and the other misuses it does nothing, changes nothing and returns 0 (or
+// what it documents), writing one line only with the diagnostics mode on.
 #include <cstring>
 
 #include "tests/conventions/conventions_fixture.h"
@@ -354,13 +349,10 @@ TEST_F(OpenRecord, MisusesDoNothingAndWriteOneLineOnlyWithTheDiagnosticsModeOn) 
 // HV_DIAGNOSTICS, read as the runtime starts: "0" off, anything else on,
 // unset or empty leaves the mode as the program's build or a call set it.
 TEST(Diagnostics, TheEnvironmentTurnsTheModeOnOrOff) {
-  struct Case {
-    const char* value;
-    int32_t before, after;
-  };
-  const Case cases[] = {{nullptr, 0, 0}, {nullptr, 1, 1}, {"1", 0, 1}, {"yes", 0, 1},
-                        {"0", 1, 0},     {"", 1, 1},      {"", 0, 0},      {"00", 0, 1}};
-  for (const Case& c : cases) {
+  const struct { const char* value; int32_t before, after; } cases[] = {
+      {nullptr, 0, 0}, {nullptr, 1, 1}, {"1", 0, 1}, {"yes", 0, 1},
+      {"0", 1, 0},     {"", 1, 1},      {"", 0, 0},  {"00", 0, 1}};
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.value ? c.value : "(unset)");
     SetEnvironmentVariableA("HV_DIAGNOSTICS", c.value);
     hv::SetDiagnostics(c.before);

@@ -23,8 +23,6 @@ using randomtest::Chance;
 constexpr int MAX_FRACTION = 420;  // longest fraction part the generator writes
 constexpr int POWERS = 512;        // more than that fraction and a tail of digits can need
 
-// ---- Field texts --------------------------------------------------------------
-
 // 10^k for the k-th fraction digit. Up to 10^22 each power is an exact double,
 // made here by exact multiplication, so a PowerOf that misses one shows up as
 // a mismatch. Beyond that no exact double exists, and the parser's step
@@ -140,8 +138,6 @@ TEST(RandomTextToNumber, MatchesAStepByStepScan) {
     return wrong.str();
   });
 }
-
-// ---- Display texts ---------------------------------------------------------------
 
 // The expected text: a whole value (NaN counted as one, its truncation
 // being -2^63) as its 64-bit integer, anything else by the system

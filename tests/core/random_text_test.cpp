@@ -82,8 +82,6 @@ TEST(RandomCopyText, LengthAndCopyMatchAByteLoopAndWriteNothingElse) {
   });
 }
 
-// ---- 64-bit integers ------------------------------------------------------------
-
 uint64_t IntegerInput(std::mt19937& rng) {
   uint64_t bits = randomtest::Bits64(rng);
   int64_t delta = int64_t(Below(rng, 7)) - 3;
