@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
-#include <cstdio>
 #include <cstring>
 #include <sstream>
 #include <string>
@@ -49,12 +48,9 @@ inline hv::WindowRecord ClosedRecord() {
 }
 
 inline BOOL CALLBACK AddProperty(HWND, LPSTR name, HANDLE value, ULONG_PTR items) {
-  char item[96];
-  if (HIWORD(reinterpret_cast<uintptr_t>(name)))
-    std::snprintf(item, sizeof item, "%.64s=%p", name, value);
-  else
-    std::snprintf(item, sizeof item, "#%u=%p", unsigned(reinterpret_cast<uintptr_t>(name)), value);
-  reinterpret_cast<std::vector<std::string>*>(items)->push_back(item);
+  const auto atom = reinterpret_cast<uintptr_t>(name);
+  reinterpret_cast<std::vector<std::string>*>(items)->push_back(
+      (HIWORD(atom) ? std::string(name) : "#" + std::to_string(atom)) + "=" + std::to_string(uintptr_t(value)));
   return TRUE;
 }
 
@@ -64,9 +60,7 @@ inline BOOL CALLBACK AddWindow(HWND window, LPARAM lines) {
   std::vector<std::string> properties;
   EnumPropsExA(window, AddProperty, reinterpret_cast<LPARAM>(&properties));
   std::sort(properties.begin(), properties.end());
-  char head[96];
-  std::snprintf(head, sizeof head, "%p \"%s\"", static_cast<void*>(window), text);
-  std::string line = head;
+  std::string line = std::to_string(uintptr_t(window)) + " \"" + text + "\"";
   for (const std::string& p : properties) line += " " + p;
   reinterpret_cast<std::vector<std::string>*>(lines)->push_back(line);
   return TRUE;

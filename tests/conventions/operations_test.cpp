@@ -102,6 +102,17 @@ int32_t InMemory(Operation operation) {
   return result;
 }
 
+// What the operation returns given a 32-bit word that ends where a
+// no-access page begins; -1 when it read past the word.
+template <typename Operation>
+int32_t AtPageEnd(int32_t value, Operation operation) {
+  hvtest::GuardPage guard(4);
+  auto* word = reinterpret_cast<int32_t*>(guard.End()) - 1;
+  *word = value;
+  int32_t result = operation(word);
+  return guard.Faults() ? -1 : result;
+}
+
 int32_t Dismissed(R* owner) {
   hvtest::BoxDismisser pressesOk;
   return hv::ShowMessage(owner, "conventions", "Conventions", 0);
@@ -117,7 +128,6 @@ struct ReturnRow {
 };
 
 const ReturnRow returnRows[] = {
-    // Windows and events.
     {"OpenWindow", [](R*) { return OnOther(hv::OW_HIDDEN, nullptr); }, 1},
     {"OpenWindow of a child", [](R* w) { return OnOther(0, w); }, 1},
     {"CloseWindow", [](R*) { return OnOther(hv::OW_HIDDEN, nullptr, hv::CloseWindow); }, 0},
@@ -143,7 +153,7 @@ const ReturnRow returnRows[] = {
     {"WaitEvents without waiting", [](R*) { return hv::WaitEvents(1); }, 0},
     {"RegisterWindowClasses", [](R*) { return hv::RegisterWindowClasses(); }, 0},
     {"FillSolid", [](R*) { return InMemory([](HDC dc) { return hv::FillSolid(dc, 0, 0, 1, 1, 0); }); }, 0},
-    // Drawing: BeginDraw's context is a memory context on the surface.
+    // BeginDraw's context is a memory context on the surface.
     {"BeginDraw", [](R* w) {
        HDC dc = hv::BeginDraw(w);
        bool onSurface = dc && GetCurrentObject(dc, OBJ_BITMAP) == w->backingBitmap;
@@ -199,7 +209,6 @@ const ReturnRow returnRows[] = {
      }, 0},
     {"FormatInt64 of -2^63", [](R*) { char text[24]; return hv::FormatInt64(text, 0, 0x80000000u); }, 21},
     {"FormatUInt64 of 0", [](R*) { char text[24]; return hv::FormatUInt64(text, 0, 0); }, 2},
-    // Controls.
     {"CreateControl", [](R* w) { return hv::CreateControl(w, hv::CK_STATIC, "s", 100, 10, 40, 20, 0, 30); }, 0, SHUT},
     {"CreateControlByClass", [](R* w) {
        HWND control = hv::CreateControlByClass(w, "STATIC", "s", 100, 40, 40, 20, 0, 0, 31);
@@ -228,23 +237,18 @@ const ReturnRow returnRows[] = {
      }, 2},
     // Values by reference are 32 bits: nothing past them is read.
     {"SendControlMessage to a control named by 32 bits at a page's end", [](R* w) {
-       hvtest::GuardPage guard(4);
-       auto* word = reinterpret_cast<int32_t*>(guard.End()) - 1;
-       *word = int32_t(INT_PTR(GetDlgItem(w->hwnd, EDIT_ID)));
-       int32_t length = LengthVia(uintptr_t(word), hv::MT_UINT | hv::MT_BYREF, 0);
-       return guard.Faults() ? -1 : length;
+       return AtPageEnd(Word(GetDlgItem(w->hwnd, EDIT_ID)), [](int32_t* word) {
+         return LengthVia(uintptr_t(word), hv::MT_UINT | hv::MT_BYREF, 0);
+       });
      }, 2},
     {"SendControlMessage with a 32-bit lParam at a page's end", [](R* w) {
-       hvtest::GuardPage guard(4);
-       auto* word = reinterpret_cast<int32_t*>(guard.End()) - 1;
-       *word = 1;
-       hv::SendControlMessage(uintptr_t(w), hv::MT_RECORD, EM_SETSEL, 0, LPARAM(word),
-                              hv::MT_INT | hv::MT_BYREF, EDIT_ID);
-       DWORD end = 0;
-       SendMessageA(GetDlgItem(w->hwnd, EDIT_ID), EM_GETSEL, 0, LPARAM(&end));
-       return guard.Faults() ? -1 : int32_t(end);
+       return AtPageEnd(1, [w](int32_t* word) {
+         hv::SendControlMessage(uintptr_t(w), hv::MT_RECORD, EM_SETSEL, 0, LPARAM(word), hv::MT_INT | hv::MT_BYREF, EDIT_ID);
+         DWORD end = 0;
+         SendMessageA(GetDlgItem(w->hwnd, EDIT_ID), EM_GETSEL, 0, LPARAM(&end));
+         return int32_t(end);
+       });
      }, 1},
-    // Message boxes, pressed OK (1) by a timer.
     {"ShowMessage", [](R* w) { return Dismissed(w); }, IDOK},
     {"ShowMessage with a closed owner", [](R*) { R closed = ClosedRecord(); return Dismissed(&closed); }, IDOK},
 };
@@ -264,14 +268,13 @@ TEST_F(OpenRecord, EveryOperationReturnsWhatItsInterfaceNamesAndWritesNoDiagnost
 
 // The misuses the rows above do not make.
 const Row rows[] = {
-    // Windows and events.
     {"OpenWindow", CLOSED, [](R* r) { return OnOther(0, r); }, "the parent window record is closed", 0, false, false},
     {"OpenWindow", OPEN, [](R* r) { return hv::OpenWindow(r, 0, 0, 60, 40, hv::OW_HIDDEN, nullptr, "again", nullptr); },
      "the window record is already open"},
     {"CloseWindow", CLOSED, [](R* r) { return hv::CloseWindow(r); }, NOTHING},
     {"IsWindowClosed", CLOSED, [](R* r) { return hv::IsWindowClosed(r); }, NOTHING, 1},
     {"IsWindowHidden", CLOSED, [](R* r) { return hv::IsWindowHidden(r); }, NOTHING, 1, false, false},
-    // Drawing. A bracket whose window closed inside it ends quietly: that is no misuse.
+    // A bracket whose window closed inside it ends quietly: that is no misuse.
     {"BeginDraw", CLOSED, [](R* r) { return Word(hv::BeginDraw(r)); }, SHUT},
     {"EndDraw", CLOSED, [](R* r) { return hv::EndDraw(r, reinterpret_cast<HDC>(STALE_CONTEXT), 1); }, NOTHING},
     {"EndDraw", CLOSED, [](R* r) { return hv::EndDraw(r, nullptr, 1); }, NOTHING},
@@ -287,7 +290,6 @@ const Row rows[] = {
     {"PrintText", CLOSED, PrintTo, "the target window record is closed", 0, false, false},
     {"PrintText", OPEN, [](R*) { hv::printTarget = nullptr; hv::PrintText(1, 77, 5); return 0; },
      "unknown type code 77"},
-    // Controls.
     {"CreateControl", OPEN, [](R* r) { return hv::CreateControl(r, hv::CK_EDIT, "", 0, 0, 9, 9, 0, EDIT_ID); }, TAKEN},
     {"CreateControl", OPEN, [](R* r) { return hv::CreateControl(r, 42, "", 0, 0, 9, 9, 0, 30); },
      "unknown control kind 42"},
