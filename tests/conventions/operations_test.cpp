@@ -63,9 +63,9 @@ BOOL CALLBACK AddWindow(HWND window, LPARAM lines) {
   std::vector<std::string> properties;
   EnumPropsExA(window, AddProperty, reinterpret_cast<LPARAM>(&properties));
   std::sort(properties.begin(), properties.end());
-  std::string line = std::to_string(uintptr_t(window)) + " \"" + text + "\"";
-  for (const std::string& p : properties) line += " " + p;
-  reinterpret_cast<std::vector<std::string>*>(lines)->push_back(line);
+  std::string& out = *reinterpret_cast<std::string*>(lines);
+  out += "\n    " + std::to_string(uintptr_t(window)) + " \"" + text + "\"";
+  for (const std::string& p : properties) out += " " + p;
   return TRUE;
 }
 
@@ -78,7 +78,7 @@ BOOL CALLBACK AddTopLevel(HWND window, LPARAM lines) {
 // What an operation must leave as it was: windows, texts, properties, focus,
 // heap blocks, event state and the record's words.
 struct Observed {
-  std::vector<std::string> windows;  // the thread's windows and their children: texts, properties
+  std::string windows;  // the thread's windows and their children, a line each: texts, properties
   HWND focus;
   int blocks;
   hv::EventState events;
@@ -99,12 +99,6 @@ Observed Observe(const hv::WindowRecord& record) {
   return seen;
 }
 
-std::string Joined(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& line : lines) text += "\n    " + line;
-  return text;
-}
-
 // What differs, empty when nothing does. With `renewed`, the pen and font may
 // be new handles, as long as they describe the same objects.
 std::string Differences(const Observed& before, const Observed& after, bool renewed = false) {
@@ -114,8 +108,7 @@ std::string Differences(const Observed& before, const Observed& after, bool rene
   };
   std::ostringstream out;
   if (before.windows != after.windows)
-    out << " windows, their texts or properties changed:" << Joined(before.windows) << "\n  became"
-        << Joined(after.windows) << "\n";
+    out << " windows, their texts or properties changed:" << before.windows << "\n  became" << after.windows << "\n";
   if (before.focus != after.focus) out << " the focus moved;";
   if (before.blocks != after.blocks)
     out << " runtime heap blocks " << before.blocks << " -> " << after.blocks << ";";

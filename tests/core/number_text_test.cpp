@@ -2,7 +2,7 @@
 // that floating values are written with, and the bounded formatter under
 // them: what they write and that nothing lands outside the buffer. Values
 // beyond the 64-bit range, NaN and the infinities, texts of hundreds of
-// digits: random_numbers_test.cpp.
+// digits: random_test.cpp.
 #include <gtest/gtest.h>
 
 #include <climits>

@@ -1,5 +1,5 @@
 // Text length, copy and upper-case copy: texts and destinations that end at
-// a page edge. (Every alignment and length: random_text_test.cpp.)
+// a page edge. (Every alignment and length: random_test.cpp.)
 #include <gtest/gtest.h>
 
 #include <cstring>
