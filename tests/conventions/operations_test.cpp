@@ -145,7 +145,6 @@ class OpenRecord : public hvtest::OwnWindowTest {
 
 using R = hv::WindowRecord;
 
-// What the operation is given: a closed record, or the open one.
 enum Target { CLOSED, OPEN };
 
 // Left in the thread's last-error slot: an operation that does nothing makes
@@ -221,29 +220,12 @@ int32_t OnOther(uint32_t options, R* parent, int32_t (*operation)(R*) = nullptr)
   return result;
 }
 
-// What the operation returns with a memory context, deleted after.
 template <typename Operation>
 int32_t InMemory(Operation operation) {
   HDC dc = CreateCompatibleDC(nullptr);
   int32_t result = operation(dc);
   DeleteDC(dc);
   return result;
-}
-
-// What the operation returns given a 32-bit word that ends where a
-// no-access page begins; -1 when it read past the word.
-template <typename Operation>
-int32_t AtPageEnd(int32_t value, Operation operation) {
-  hvtest::GuardPage guard(4);
-  auto* word = reinterpret_cast<int32_t*>(guard.End()) - 1;
-  *word = value;
-  int32_t result = operation(word);
-  return guard.Faults() ? -1 : result;
-}
-
-int32_t Dismissed(R* owner) {
-  hvtest::BoxDismisser pressesOk;
-  return hv::ShowMessage(owner, "conventions", "Conventions", 0);
 }
 
 // An operation on the open record and its result; with `closed`, also on a
@@ -288,8 +270,7 @@ const ReturnRow returnRows[] = {
        hv::EndDraw(w, dc, 0);
        return int32_t(onSurface);
      }, 1},
-    {"EndDraw", [](R* w) { return hv::EndDraw(w, hv::BeginDraw(w), 1); }, 0},
-    {"EndDraw without refresh", [](R* w) { return hv::EndDraw(w, hv::BeginDraw(w), 0); }, 0},
+    {"EndDraw with and without refresh", [](R* w) { return hv::EndDraw(w, hv::BeginDraw(w), 1) | hv::EndDraw(w, hv::BeginDraw(w), 0); }, 0},
     {"EndDraw of a nested bracket", [](R* w) {
        HDC dc = hv::BeginDraw(w);
        int32_t inner = hv::EndDraw(w, hv::BeginDraw(w), 1);
@@ -365,20 +346,28 @@ const ReturnRow returnRows[] = {
      }, 2},
     // Values by reference are 32 bits: nothing past them is read.
     {"SendControlMessage to a control named by 32 bits at a page's end", [](R* w) {
-       return AtPageEnd(Word(GetDlgItem(w->hwnd, EDIT_ID)), [](int32_t* word) {
-         return LengthVia(uintptr_t(word), hv::MT_UINT | hv::MT_BYREF, 0);
-       });
+       hvtest::GuardPage guard(4);
+       auto* word = reinterpret_cast<int32_t*>(guard.End()) - 1;
+       *word = int32_t(INT_PTR(GetDlgItem(w->hwnd, EDIT_ID)));
+       int32_t length = LengthVia(uintptr_t(word), hv::MT_UINT | hv::MT_BYREF, 0);
+       return guard.Faults() ? -1 : length;
      }, 2},
     {"SendControlMessage with a 32-bit lParam at a page's end", [](R* w) {
-       return AtPageEnd(1, [w](int32_t* word) {
-         hv::SendControlMessage(uintptr_t(w), hv::MT_RECORD, EM_SETSEL, 0, LPARAM(word), hv::MT_INT | hv::MT_BYREF, EDIT_ID);
-         DWORD end = 0;
-         SendMessageA(GetDlgItem(w->hwnd, EDIT_ID), EM_GETSEL, 0, LPARAM(&end));
-         return int32_t(end);
-       });
+       hvtest::GuardPage guard(4);
+       auto* word = reinterpret_cast<int32_t*>(guard.End()) - 1;
+       *word = 1;
+       hv::SendControlMessage(uintptr_t(w), hv::MT_RECORD, EM_SETSEL, 0, LPARAM(word),
+                              hv::MT_INT | hv::MT_BYREF, EDIT_ID);
+       DWORD end = 0;
+       SendMessageA(GetDlgItem(w->hwnd, EDIT_ID), EM_GETSEL, 0, LPARAM(&end));
+       return guard.Faults() ? -1 : int32_t(end);
      }, 1},
-    {"ShowMessage", [](R* w) { return Dismissed(w); }, IDOK},
-    {"ShowMessage with a closed owner", [](R*) { R closed = ClosedRecord(); return Dismissed(&closed); }, IDOK},
+    {"ShowMessage", [](R* w) { hvtest::BoxDismisser pressesOk; return hv::ShowMessage(w, "conventions", "Conventions", 0); }, IDOK},
+    {"ShowMessage with a closed owner", [](R*) {
+       hvtest::BoxDismisser pressesOk;
+       R closed = ClosedRecord();
+       return hv::ShowMessage(&closed, "conventions", "Conventions", 0);
+     }, IDOK},
 };
 
 // With the diagnostics mode on: none of them is a misuse, so none writes a line.
@@ -404,8 +393,7 @@ const Row rows[] = {
     {"IsWindowHidden", CLOSED, [](R* r) { return hv::IsWindowHidden(r); }, NOTHING, 1, false, false},
     // A bracket whose window closed inside it ends quietly: that is no misuse.
     {"BeginDraw", CLOSED, [](R* r) { return Word(hv::BeginDraw(r)); }, SHUT},
-    {"EndDraw", CLOSED, [](R* r) { return hv::EndDraw(r, reinterpret_cast<HDC>(STALE_CONTEXT), 1); }, NOTHING},
-    {"EndDraw", CLOSED, [](R* r) { return hv::EndDraw(r, nullptr, 1); }, NOTHING},
+    {"EndDraw", CLOSED, [](R* r) { return hv::EndDraw(r, reinterpret_cast<HDC>(STALE_CONTEXT), 1) | hv::EndDraw(r, nullptr, 1); }, NOTHING},
     {"ReleaseOpenBracket", CLOSED, [](R* r) { hv::ReleaseOpenBracket(r); return 0; }, NOTHING},
     {"GetClientSize", CLOSED, [](R* r) {
        int32_t o[4] = {7, 7, 7, 7};

@@ -107,23 +107,19 @@ struct Guarded {
 // Sizes beyond the int range: all the text fits the real buffer, so only
 // the size's arithmetic decides where the terminator goes.
 TEST(FormatBounded, HugeSizesStillTerminateInsideTheBuffer) {
-  struct { uint32_t size; const wchar_t* item; const char* text; } cases[] = {
-      {0x80000000u, L"ok", "ok"}, {0x80000000u, UNCONVERTIBLE, ""},
-      {0xFFFFFFFFu, L"ok", "ok"}, {0xFFFFFFFFu, UNCONVERTIBLE, ""},
-      {0xFFFFFFF0u, L"ok", "ok"}, {0xFFFFFFF0u, UNCONVERTIBLE, ""},
-      {0xFFFFFFD1u, L"ok", "ok"}, {0xFFFFFFD1u, UNCONVERTIBLE, ""},
-  };
-  for (auto c : cases) {
-    Guarded g;
-    int32_t n = hv::FormatBounded(g.buffer, c.size, "%S", c.item);
-    EXPECT_EQ(n, int32_t(std::strlen(c.text))) << std::hex << c.size;
-    EXPECT_STREQ(g.buffer, c.text) << std::hex << c.size;
-    EXPECT_TRUE(g.GuardsIntact()) << "wrote outside the buffer, size " << std::hex << c.size;
-  }
+  for (uint32_t size : {0x80000000u, 0xFFFFFFFFu, 0xFFFFFFF0u, 0xFFFFFFD1u})
+    for (const wchar_t* item : {L"ok", UNCONVERTIBLE}) {
+      const char* text = item == UNCONVERTIBLE ? "" : "ok";
+      Guarded g;
+      int32_t n = hv::FormatBounded(g.buffer, size, "%S", item);
+      EXPECT_EQ(n, int32_t(std::strlen(text))) << std::hex << size;
+      EXPECT_STREQ(g.buffer, text) << std::hex << size;
+      EXPECT_TRUE(g.GuardsIntact()) << "wrote outside the buffer, size " << std::hex << size;
+    }
 }
 
 // The C formatter's rule: a negative precision is an omitted one, six decimals.
-TEST(FormatDecimals, ANegativePrecisionGivesSixDecimals) {
+TEST_F(NumberText, FormatDecimalsTakesANegativePrecisionForSix) {
   struct { int32_t precision; const char* format; double x; const char* text; } cases[] = {
       {-1, " %.*f", 1.25, " 1.250000"},        {-2, " %.*f", 1.25, " 1.250000"},
       {-3, " %.*f", -1.25, " -1.250000"},      {-1000, " %.*f", 1.25, " 1.250000"},
@@ -131,7 +127,6 @@ TEST(FormatDecimals, ANegativePrecisionGivesSixDecimals) {
       {-7, "% .*f", -0.5, "-0.500000"},        {0, "% .*f", 2.6, " 3"},
       {3, "% .*f", -0.0626, "-0.063"},         {40, "%.*f", 0.5, "0.5000000000000000000000000000000000000000"},
   };
-  int32_t saved = hv::floatPrecision;
   for (auto c : cases) {
     hv::floatPrecision = c.precision;  // as SetPrecision stores any value up to 40
     Guarded g;
@@ -140,7 +135,6 @@ TEST(FormatDecimals, ANegativePrecisionGivesSixDecimals) {
     EXPECT_EQ(n, int32_t(std::strlen(c.text))) << "precision " << c.precision;
     EXPECT_TRUE(g.GuardsIntact()) << "precision " << c.precision;
   }
-  hv::floatPrecision = saved;
 }
 
 }  // namespace
