@@ -1,5 +1,3 @@
-// Built with HV_DIAGNOSTICS defined: the mode is on before the program
-// calls anything.
 #include <gtest/gtest.h>
 
 #include "runtime/runtime.h"

@@ -9,13 +9,13 @@
 #include "tests/support/draw_window.h"
 #include "tests/support/guard_page.h"
 #include "tests/support/heap_count.h"
-#include "tests/support/window_test.h"
+#include "tests/support/own_window.h"
 
 namespace {
 
 using Edges = drawtest::DrawWindow;
 
-using SurfacelessChild = hvtest::WindowTest;
+using SurfacelessChild = hvtest::OwnWindowTest;
 
 // The child below paints nothing itself (the recorder answers its erase and
 // paint): what shows in it after OpenWindow is OpenWindow's own fill, over
@@ -26,9 +26,9 @@ TEST_F(SurfacelessChild, IsFilledFromColumnAndRowZero) {
   constexpr COLORREF PARENT = RGB(0x20, 0x80, 0x40);
   const COLORREF fill = GetSysColor(COLOR_WINDOW);
   ASSERT_NE(fill, PARENT);
-  hv::WindowRecord parent = {}, child = {};
-  ASSERT_EQ(hv::OpenWindow(&parent, 40, 40, 200, 100, hv::OW_HIDDEN | hv::OW_NOCAPTION, nullptr, "parent",
-                           nullptr), 1);
+  hv::WindowRecord& parent = w;
+  hv::WindowRecord child = {};
+  Open(40, 40, 200, 100, hv::OW_HIDDEN | hv::OW_NOCAPTION, nullptr, nullptr);
   ShowWindow(parent.hwnd, SW_SHOWNOACTIVATE);
   hv::SetWindowColor(&parent, PARENT);
   hvtest::WatchHook(WH_CBT);
@@ -41,23 +41,11 @@ TEST_F(SurfacelessChild, IsFilledFromColumnAndRowZero) {
   ASSERT_EQ(hv::OpenWindow(&child, 10, 10, 60, 30, hv::OW_NOSURFACE | hv::OW_NOCAPTION, &parent, "child",
                            nullptr), 1);
   EXPECT_GT(hvtest::Count(hvtest::ANY_KIND, WM_ERASEBKGND, child.hwnd), 0) << "the erase went unseen";
-  struct {
-    HWND window;
-    int x, y;
-    COLORREF colour;
-  } pixels[] = {
-      {child.hwnd, 0, 0, fill}, {child.hwnd, 59, 0, fill},  // the child's corners, its coordinates
-      {child.hwnd, 0, 29, fill}, {child.hwnd, 59, 29, fill},
-      {parent.hwnd, 9, 10, PARENT},  {parent.hwnd, 70, 39, PARENT},  // the parent just beside it
-  };
-  for (const auto& p : pixels) {
-    HDC dc = GetDC(p.window);
-    EXPECT_EQ(GetPixel(dc, p.x, p.y), p.colour)
-        << (p.window == parent.hwnd ? "parent" : "child") << " (" << p.x << ", " << p.y << ")";
-    ReleaseDC(p.window, dc);
-  }
+  const hvtest::Pixels shown = hvtest::Pixels::OnScreen(parent.hwnd);  // the child at (10, 10)
+  EXPECT_EQ(shown.Count(10, 10, 70, 40, fill), 60 * 30) << "the child";
+  EXPECT_EQ(shown.At(9, 10), PARENT) << "the parent just left of it";
+  EXPECT_EQ(shown.At(70, 39), PARENT) << "the parent just right of it";
   hv::CloseWindow(&child);
-  hv::CloseWindow(&parent);
 }
 
 // Two keys per bucket, one of them negative: b + 17 and -(b + 34) land in bucket b.
@@ -74,11 +62,13 @@ std::vector<int32_t> KeysInEveryBucket() {
 std::vector<int32_t> visited;
 void Visit(INT_PTR value) { visited.push_back(int32_t(value)); }
 
-using MapWalk = hvtest::WindowTest;  // the runtime started and stopped around each test
+int32_t Quiet() { return 0; }
 
 // The walk sees every value once. Its bucket array is moved to the end of the
-// guard's readable memory, and the word before it names a node no walk may reach.
-TEST_F(MapWalk, VisitsEveryBucketOnceAndReadsNothingBeyond) {
+// guard's readable memory, and the word before it names a node no walk may
+// reach. Each control handler gets a notification map of its own; releasing
+// the table walks the control map to free them, in every bucket.
+TEST_F(Edges, MapWalksVisitEveryBucketOnceAndReadNothingBeyond) {
   constexpr int32_t OUTSIDE = 1;
   const int before = hvtest::CountRuntimeBlocks();
   hv::RuntimeMap* map = hv::MapCreate();
@@ -104,14 +94,6 @@ TEST_F(MapWalk, VisitsEveryBucketOnceAndReadsNothingBeyond) {
   EXPECT_EQ(visited, values);
   hv::MapDestroy(map);
   EXPECT_EQ(hvtest::CountRuntimeBlocks(), before);
-}
-
-int32_t Quiet() { return 0; }
-
-// Each control handler gets a notification map of its own; releasing the
-// table walks the control map to free them, in every bucket.
-TEST_F(Edges, ReleasingTheHandlerTableFreesMapsInEveryBucket) {
-  const int before = hvtest::CountRuntimeBlocks();
   for (int32_t key : KeysInEveryBucket()) {
     hv::SetControlHandler(&w, key, 0, Quiet);
     hv::SetMenuHandler(&w, key, Quiet);

@@ -1,12 +1,16 @@
 // Numbers to display text and field texts to numbers, with the precision
-// that floating values are written with. Values beyond the 64-bit range,
-// NaN and the infinities, texts of hundreds of digits: random_numbers_test.cpp.
+// that floating values are written with, and the bounded formatter under
+// them: what they write and that nothing lands outside the buffer. Values
+// beyond the 64-bit range, NaN and the infinities, texts of hundreds of
+// digits: random_test.cpp.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <cstring>
 #include <string>
 
+#include "runtime/core/numbers_internal.h"
 #include "runtime/runtime.h"
 #include "tests/support/heap_count.h"
 
@@ -39,21 +43,12 @@ class NumberText : public ::testing::Test {
   int before = 0;
 };
 
-TEST_F(NumberText, PrecisionStartsAtTwoAndIsClampedAtForty) {
-  EXPECT_EQ(precision, 2);
-  for (int32_t n : {41, 1000, INT32_MAX}) {
-    hv::SetPrecision(n);
-    EXPECT_EQ(hv::floatPrecision, 40) << n;
-  }
-  for (int32_t n : {40, 4, 0, -1}) {
-    hv::SetPrecision(n);
-    EXPECT_EQ(hv::floatPrecision, n);
-  }
-}
-
 // Whole values (up to 2^63) as their integer, without decimals; others with
 // the precision's decimals, a negative precision being an omitted one (six).
+// The precision starts at two and is clamped at forty.
 TEST_F(NumberText, WholeValuesAsIntegersOthersWithThePrecisionsDecimals) {
+  EXPECT_EQ(precision, 2);
+  const char* const FORTY = " 0.5000000000000000000000000000000000000000";
   struct { int32_t precision; double x; const char* text; } cases[] = {
       {4, 2611.0, " 2611"},  {4, 12.0, " 12"},  {4, 0.0, " 0"},  {4, -0.0, " 0"},  {4, -3.0, " -3"},
       {2, 2147483648.0, " 2147483648"},           {2, -2147483649.0, " -2147483649"},
@@ -61,9 +56,8 @@ TEST_F(NumberText, WholeValuesAsIntegersOthersWithThePrecisionsDecimals) {
       {2, 1e18, " 1000000000000000000"},          {2, 9223372036854774784.0, " 9223372036854774784"},
       {2, -9223372036854775808.0, " -9223372036854775808"},
       {2, 1.5, " 1.50"},  {2, -0.25, " -0.25"},  {4, 0.0454545, " 0.0455"},  {4, -1.25, " -1.2500"},
-      {4, 3.79473319, " 3.7947"},  {0, 2.6, " 3"},  {-1, 0.5, " 0.500000"},  {-2, 1.25, " 1.250000"},
-      {-3, 1.25, " 1.250000"},  {-1000, 1.25, " 1.250000"},  {INT32_MIN, -0.5, " -0.500000"},
-      {-2, 2.0, " 2"},
+      {4, 3.79473319, " 3.7947"},  {0, 2.6, " 3"},  {-1, 0.5, " 0.500000"},  {-2, 2.0, " 2"},
+      {40, 0.5, FORTY},  {41, 0.5, FORTY},  {1000, 0.5, FORTY},  {INT32_MAX, 0.5, FORTY},
   };
   for (auto c : cases) {
     hv::SetPrecision(c.precision);
@@ -91,6 +85,55 @@ TEST_F(NumberText, TextsWithoutANumberGiveZeroWithTheSignsSign) {
     double v = hv::TextToNumber(text);
     EXPECT_EQ(v, 0.0) << '"' << text << '"';
     EXPECT_EQ(std::signbit(v), std::strchr(text, '-') != nullptr) << '"' << text << '"';
+  }
+}
+
+const wchar_t UNCONVERTIBLE[] = L"b\u6F22c";  // no such character in the ANSI code page
+
+// A buffer with guard bytes on both sides, any of which a stray write changes.
+struct Guarded {
+  static constexpr unsigned char FILL = 0x7F;
+  char before[48];
+  char buffer[64];
+  char after[48];
+  Guarded() { std::memset(this, FILL, sizeof *this); }
+  bool GuardsIntact() const {
+    for (size_t i = 0; i < sizeof before; ++i)
+      if (before[i] != FILL || after[i] != FILL) return false;
+    return true;
+  }
+};
+
+// Sizes beyond the int range: all the text fits the real buffer, so only
+// the size's arithmetic decides where the terminator goes.
+TEST(FormatBounded, HugeSizesStillTerminateInsideTheBuffer) {
+  for (uint32_t size : {0x80000000u, 0xFFFFFFFFu, 0xFFFFFFF0u, 0xFFFFFFD1u})
+    for (const wchar_t* item : {L"ok", UNCONVERTIBLE}) {
+      const char* text = item == UNCONVERTIBLE ? "" : "ok";
+      Guarded g;
+      int32_t n = hv::FormatBounded(g.buffer, size, "%S", item);
+      EXPECT_EQ(n, int32_t(std::strlen(text))) << std::hex << size;
+      EXPECT_STREQ(g.buffer, text) << std::hex << size;
+      EXPECT_TRUE(g.GuardsIntact()) << "wrote outside the buffer, size " << std::hex << size;
+    }
+}
+
+// The C formatter's rule: a negative precision is an omitted one, six decimals.
+TEST_F(NumberText, FormatDecimalsTakesANegativePrecisionForSix) {
+  struct { int32_t precision; const char* format; double x; const char* text; } cases[] = {
+      {-1, " %.*f", 1.25, " 1.250000"},        {-2, " %.*f", 1.25, " 1.250000"},
+      {-3, " %.*f", -1.25, " -1.250000"},      {-1000, " %.*f", 1.25, " 1.250000"},
+      {INT32_MIN, " %.*f", 0.5, " 0.500000"},  {-2, "% .*f", 1.25, " 1.250000"},
+      {-7, "% .*f", -0.5, "-0.500000"},        {0, "% .*f", 2.6, " 3"},
+      {3, "% .*f", -0.0626, "-0.063"},         {40, "%.*f", 0.5, "0.5000000000000000000000000000000000000000"},
+  };
+  for (auto c : cases) {
+    hv::floatPrecision = c.precision;  // as SetPrecision stores any value up to 40
+    Guarded g;
+    int32_t n = hv::FormatDecimals(g.buffer, sizeof g.buffer, c.format, c.x);
+    EXPECT_STREQ(g.buffer, c.text) << "precision " << c.precision;
+    EXPECT_EQ(n, int32_t(std::strlen(c.text))) << "precision " << c.precision;
+    EXPECT_TRUE(g.GuardsIntact()) << "precision " << c.precision;
   }
 }
 

@@ -25,22 +25,18 @@ DWORD WINAPI WaitForStarts(void*) {
 // A thread held suspended before its start-up keeps the wait from returning
 // until it runs; a thread that runs does not hold it.
 TEST(StartingThreads, WaitReturnsOnceEveryThreadHasStarted) {
-  struct Case {
-    const char* what;
-    bool heldBeforeStart;
-  } cases[] = {{"running", false}, {"held before its start-up", true}};
-  for (const Case& c : cases) {
+  for (bool held : {false, true}) {
+    SCOPED_TRACE(held ? "held before its start-up" : "running");
     Events events;
-    HANDLE other = CreateThread(nullptr, 0, RunUntilReleased, &events,
-                                c.heldBeforeStart ? CREATE_SUSPENDED : 0, nullptr);
-    ASSERT_NE(other, nullptr) << c.what;
-    if (!c.heldBeforeStart) WaitForSingleObject(events.running, INFINITE);
+    HANDLE other = CreateThread(nullptr, 0, RunUntilReleased, &events, held ? CREATE_SUSPENDED : 0, nullptr);
+    ASSERT_NE(other, nullptr);
+    if (!held) WaitForSingleObject(events.running, INFINITE);
     HANDLE waiter = CreateThread(nullptr, 0, WaitForStarts, nullptr, 0, nullptr);
-    if (c.heldBeforeStart) {
-      EXPECT_EQ(WaitForSingleObject(waiter, 300), DWORD(WAIT_TIMEOUT)) << c.what;
+    if (held) {
+      EXPECT_EQ(WaitForSingleObject(waiter, 300), DWORD(WAIT_TIMEOUT));
       ResumeThread(other);
     }
-    EXPECT_EQ(WaitForSingleObject(waiter, 10000), DWORD(WAIT_OBJECT_0)) << c.what;
+    EXPECT_EQ(WaitForSingleObject(waiter, 10000), DWORD(WAIT_OBJECT_0));
     SetEvent(events.release);
     WaitForSingleObject(other, INFINITE);
     for (HANDLE h : {waiter, other, events.running, events.release}) CloseHandle(h);
