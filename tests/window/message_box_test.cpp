@@ -20,27 +20,6 @@ HWND WaitForBox(const char* caption) {
   return box;
 }
 
-// Reads and dismisses the box with this caption from a second thread.
-SeenBox ShowAndRead(hv::WindowRecord* owner, const char* text, const char* caption, uint32_t flags,
-                    int* result) {
-  SeenBox seen;
-  std::thread watcher([&] {
-    HWND box = WaitForBox(caption);
-    seen = ReadBox(box);
-    PressOk(box);
-  });
-  *result = hv::ShowMessage(owner, text, caption, flags);
-  watcher.join();
-  return seen;
-}
-
-// Centred on the reference rectangle (the work area's edges: BoxHook's table).
-POINT Expected(const RECT& reference, const RECT& box) {
-  LONG w = box.right - box.left, h = box.bottom - box.top;
-  return {(reference.right - reference.left - w) / 2 + reference.left,
-          (reference.bottom - reference.top - h) / 2 + reference.top};
-}
-
 class MessageBoxes : public hvtest::OwnWindowTest {
  protected:
   void OpenOwner() { Open(100, 100, 512, 374, WS_MINIMIZEBOX); }
@@ -67,18 +46,15 @@ TEST_F(MessageBoxes, BoxesShowTheirTextAndIconWhereTheyBelong) {
     hv::CloseWindow(&w);
     if (c.owner == OPEN) OpenOwner();
     const std::string text = std::string(c.caption) + " text.";
-    int result = 0;
-    SeenBox box = ShowAndRead(c.owner == NONE ? nullptr : &w, text.c_str(), c.caption, c.flags, &result);
-    EXPECT_EQ(result, IDOK);
-    ASSERT_TRUE(box.found);
-    EXPECT_EQ(box.text, text);
-    EXPECT_TRUE(box.hasOk);
-    EXPECT_FALSE(box.hasCancel);
-    EXPECT_EQ(box.icon, LoadIconA(nullptr, c.icon));
-    const RECT reference = hvtest::WindowRect(c.owner == OPEN ? w.hwnd : GetDesktopWindow());
-    POINT at = Expected(reference, box.rect);
-    EXPECT_EQ(box.rect.left, at.x);
-    EXPECT_EQ(box.rect.top, at.y);
+    hvtest::BoxDismisser dismisser;
+    EXPECT_EQ(hv::ShowMessage(c.owner == NONE ? nullptr : &w, text.c_str(), c.caption, c.flags), IDOK);
+    const std::vector<SeenBox> boxes = dismisser.Take();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, text);
+    EXPECT_TRUE(boxes[0].hasOk);
+    EXPECT_FALSE(boxes[0].hasCancel);
+    EXPECT_EQ(boxes[0].icon, LoadIconA(nullptr, c.icon));
+    hvtest::ExpectCentredOn(c.owner == OPEN ? w.hwnd : GetDesktopWindow(), boxes[0]);
   }
 }
 
@@ -86,13 +62,8 @@ TEST_F(MessageBoxes, BoxesShowTheirTextAndIconWhereTheyBelong) {
 // installed first, is asked about a pop-up's creation only when no centring
 // hook (which answers pop-ups itself) stands before it in the chain.
 bool CentringHookInForce() {
-  const size_t before = hvtest::recording.size();
   HWND popup = CreateWindowExA(0, "STATIC", "", WS_POPUP, 3, 4, 50, 40, nullptr, nullptr, nullptr, nullptr);
-  bool seenByOwnHook = false;
-  for (size_t i = before; i < hvtest::recording.size(); ++i) {
-    const hvtest::Entry& e = hvtest::recording[i];
-    seenByOwnHook |= e.kind == hvtest::HOOK && e.code == HCBT_CREATEWND && e.hwnd == popup;
-  }
+  const bool seenByOwnHook = hvtest::Count(hvtest::HOOK, HCBT_CREATEWND, popup) > 0;
   DestroyWindow(popup);
   return !seenByOwnHook;
 }
@@ -131,11 +102,7 @@ TEST_F(MessageBoxes, NestedBoxesEachHookLivesWhileItsBoxIsOpen) {
   ASSERT_TRUE(inner.found);
   EXPECT_EQ(inner.text, "Inner text");
   EXPECT_TRUE(inner.hasCancel);
-  for (const SeenBox* box : {&outer, &inner}) {
-    POINT at = Expected(hvtest::WindowRect(w.hwnd), box->rect);
-    EXPECT_EQ(box->rect.left, at.x) << box->text;
-    EXPECT_EQ(box->rect.top, at.y) << box->text;
-  }
+  for (const SeenBox* box : {&outer, &inner}) hvtest::ExpectCentredOn(w.hwnd, *box);
   EXPECT_TRUE(outerHookAfterInner) << "the outer box keeps its hook";
   EXPECT_FALSE(CentringHookInForce()) << "no hook is left behind";
 }
@@ -173,11 +140,10 @@ TEST_F(BoxHook, CentresOnTheOwnerAndKeepsInsideTheWorkArea) {
   ASSERT_EQ(area.top, 0);
   struct Case {
     const char* what;
-    RECT owner;  // x, y, width, height; width 0: no owner
+    RECT owner;  // x, y, width, height
     SIZE box;
     POINT expected;
   } cases[] = {
-      {"worked example", {100, 100, 512, 374}, {300, 150}, {206, 212}},
       {"odd half-difference truncates toward zero", {100, 100, 295, 374}, {300, 150}, {98, 212}},
       {"owner beyond the left edge", {-400, 100, 512, 374}, {300, 150}, {0, 212}},
       {"owner near the right edge", {area.right - 124, 100, 512, 374}, {300, 150}, {area.right - 300, 212}},
@@ -185,28 +151,19 @@ TEST_F(BoxHook, CentresOnTheOwnerAndKeepsInsideTheWorkArea) {
       // Larger than the work area: right and bottom clamps would push the
       // corner off screen; the corner stays on the work area.
       {"box larger than the work area", {100, 100, 512, 374}, {area.right + 76, area.bottom + 32}, {0, 0}},
-      {"no owner: the desktop", {0, 0, 0, 0}, {300, 150},
-       {(GetSystemMetrics(SM_CXSCREEN) - 300) / 2, (GetSystemMetrics(SM_CYSCREEN) - 150) / 2}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    HWND parent = c.owner.right ? Owner(c.owner.left, c.owner.top, c.owner.right, c.owner.bottom)
-                                : nullptr;
-    Placement p = Place(parent, c.box.cx, c.box.cy);
+    Placement p = Place(Owner(c.owner.left, c.owner.top, c.owner.right, c.owner.bottom), c.box.cx,
+                        c.box.cy);
     EXPECT_EQ(p.at.x, c.expected.x);
     EXPECT_EQ(p.at.y, c.expected.y);
     EXPECT_EQ(p.result, 0);
   }
-}
-
-// The box has the pop-up or dialog-frame style; its buttons and text have
-// neither and stay where the system puts them.
-TEST_F(BoxHook, OnlyPopupAndDialogFrameWindowsArePlaced) {
-  HWND parent = Owner(100, 100, 512, 374);
-  EXPECT_EQ(Place(parent, 300, 150, WS_DLGFRAME).at.x, 206);
-  Placement child = Place(parent, 80, 20, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON);
-  EXPECT_EQ(child.at.x, -12345);
-  EXPECT_EQ(child.at.y, -12345);
+  // The box has the pop-up or dialog-frame style; its buttons and text have
+  // neither and stay where the system puts them.
+  EXPECT_EQ(Place(Owner(100, 100, 512, 374), 300, 150, WS_DLGFRAME).at.x, 206);
+  EXPECT_EQ(Place(w.hwnd, 80, 20, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON).at.x, -12345);
 }
 
 }  // namespace
