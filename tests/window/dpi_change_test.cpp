@@ -2,7 +2,7 @@
 // be left behind.
 #include <optional>
 
-#include "tests/support/gdi_count.h"
+#include "tests/support/draw_window.h"
 #include "tests/support/heap_count.h"
 #include "tests/support/own_window.h"
 
@@ -36,12 +36,6 @@ using hvtest::WindowRect;
   return ::testing::AssertionFailure() << "(" << got.left << "," << got.top << ")-(" << got.right
                                        << "," << got.bottom << ") instead of (" << want.left << ","
                                        << want.top << ")-(" << want.right << "," << want.bottom << ")";
-}
-
-LONG FontHeight(HWND control) {
-  LOGFONTA font = {};
-  GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), sizeof font, &font);
-  return font.lfHeight;
 }
 
 SIZE DroppedSize(HWND combo) {
@@ -149,8 +143,9 @@ TEST_F(DpiChange, WindowControlsFontsAndChildrenFollowEachStep) {
     EXPECT_TRUE(WithinAPixel(RectInParent(child.hwnd), Scaled(childWindow, dpi)));
     EXPECT_TRUE(WithinAPixel(RectInParent(edit), Scaled(childControl, dpi)));
     for (HWND control : {fontOwner, edit}) {
-      EXPECT_EQ(FontHeight(control), -MulDiv(POINTS, dpi, 72));
-      EXPECT_EQ(GetPropA(control, hv::CP_FONT), HANDLE(SendMessageA(control, WM_GETFONT, 0, 0)));
+      const HFONT font = HFONT(SendMessageA(control, WM_GETFONT, 0, 0));
+      EXPECT_EQ(drawtest::FontOf(font).lfHeight, -MulDiv(POINTS, dpi, 72));
+      EXPECT_EQ(GetPropA(control, hv::CP_FONT), HANDLE(font));
     }
     EXPECT_EQ(hvtest::CountGdiObjects(), gdiBefore) << "the old fonts and surfaces are gone";
   }

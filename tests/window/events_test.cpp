@@ -1,5 +1,9 @@
 // How system messages become events: the translation table, the close box,
-// resizing, default processing, and nested events.
+// resizing, default processing, and nested events; and the message pump:
+// draining, waiting, and accelerators (dialog keys: the input tests, which
+// press TAB).
+#include <thread>
+
 #include "tests/support/own_window.h"
 
 namespace {
@@ -132,15 +136,6 @@ TEST_F(Events, NestedEventsRestoreTheOuterEvent) {
        .control = 20, .notify = BN_CLICKED, .window = &w}}));
 }
 
-// DispatchEvent ORs the handler's result with the handler table's.
-TEST_F(Events, DispatchEventPublishesOneEvent) {
-  hvtest::reaction = [](const hvtest::Event&) { return 0x10; };
-  EXPECT_EQ(hv::DispatchEvent(&w, WM_USER + 9, 3, 4), 0x10);
-  EXPECT_TRUE(hvtest::MatchesSequence(recording, {
-      {.code = WM_USER + 9, .param1 = 3, .param2 = 4, .window = &w}}));
-  EXPECT_EQ(hv::DispatchEvent(nullptr, WM_USER + 9, 3, 4), 0);
-}
-
 TEST_F(Events, LeftButtonDownFocusesTheWindow) {
   HWND edit = Child("EDIT", 21);
   SetFocus(edit);
@@ -196,6 +191,62 @@ TEST_F(Events, ColourRequestsGoToTheControlAndOwnerDrawRequestsToTheHandler) {
   }));
   EXPECT_EQ(hvtest::Count(hvtest::SENT, 0x0019) + hvtest::Count(hvtest::SENT, WM_DRAWITEM), 0);
   ReleaseDC(w.hwnd, dc);
+}
+
+class Pump : public hvtest::OwnWindowTest {
+ protected:
+  void SetUp() override {
+    OwnWindowTest::SetUp();
+    Open(0, 0, 300, 200, hv::OW_HIDDEN);
+    edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 5, 5, 100, 20,
+                           w.hwnd, reinterpret_cast<HMENU>(31), nullptr, nullptr);
+    hv::WaitEvents(1);
+    hvtest::ResetRecording();
+    hvtest::Watch(edit, WM_KEYDOWN, WM_KEYDOWN);
+  }
+  HWND edit = nullptr;
+};
+
+TEST_F(Pump, NoWaitReturnsOnceTheQueueIsDrained) {
+  MSG m;
+  while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
+  }
+  EXPECT_EQ(hv::WaitEvents(1), 0);
+  EXPECT_TRUE(recording.empty());
+  for (int i = 0; i < 5; ++i) PostMessageA(w.hwnd, WM_USER + i, i, 0);
+  PostQuitMessage(3);  // taken like any other message, for no window
+  PostMessageA(w.hwnd, WM_USER + 9, 0, 0);
+  EXPECT_EQ(hv::WaitEvents(1), 0);
+  EXPECT_TRUE(hvtest::MatchesSequence(recording, {
+      {.code = WM_USER + 0}, {.code = WM_USER + 1}, {.code = WM_USER + 2},
+      {.code = WM_USER + 3}, {.code = WM_USER + 4}, {.code = WM_USER + 9}}));
+  EXPECT_FALSE(PeekMessageA(&m, nullptr, 0, 0, PM_NOREMOVE));
+}
+
+TEST_F(Pump, WaitingReturnsOnceAMessageCame) {
+  HWND window = w.hwnd;
+  std::thread poster([window] {
+    Sleep(100);
+    PostMessageA(window, WM_USER + 7, 1, 2);
+  });
+  hv::WaitEvents(0);
+  poster.join();
+  hv::WaitEvents(1);
+  EXPECT_TRUE(hvtest::MatchesSequence(recording, {{.code = WM_USER + 7, .param1 = 1, .param2 = 2}}));
+}
+
+// An accelerator table in "_ACCEL_TABLE" turns the key into a command, and
+// the key is still dispatched (dialog keys are off).
+TEST_F(Pump, AcceleratorsOfTheRuntimeWindow) {
+  ACCEL key = {FVIRTKEY, VK_F5, 400};
+  HACCEL table = CreateAcceleratorTableA(&key, 1);
+  SetPropA(w.hwnd, "_ACCEL_TABLE", table);
+  PostMessageA(edit, WM_KEYDOWN, VK_F5, 0x003F0001);
+  hv::WaitEvents(1);
+  EXPECT_TRUE(hvtest::MatchesSequence(recording, {
+      {.code = hv::EV_MENU, .param1 = MAKEWPARAM(400, 1), .param2 = 0}}));
+  EXPECT_EQ(hvtest::EventsWithCode(hv::EV_MENU)[0].menu, 400);
+  EXPECT_EQ(hvtest::Count(hvtest::SENT | hvtest::POSTED, WM_KEYDOWN, edit), 1);
 }
 
 }  // namespace
