@@ -1,7 +1,6 @@
 // Opening and closing windows: the styles and surface OpenWindow makes, the
 // events delivered while the window is created, and what CloseWindow frees;
-// centring, the caption and the dialog-key switch; and the manifest this
-// program was built with.
+// centring; and the manifest this program was built with.
 #include <algorithm>
 
 #include "tests/support/draw_window.h"
@@ -360,23 +359,6 @@ TEST_F(WindowOps, CenterWindowCentresOnTheParentTheOwnerOrTheWorkArea) {
     hv::CloseWindow(&w);
     hv::CloseWindow(&other);
   }
-}
-
-TEST_F(WindowOps, CaptionDialogKeysAndQueries) {
-  hv::WindowRecord w = {};
-  ASSERT_EQ(hv::OpenWindow(&w, 0, 0, 200, 100, hv::OW_HIDDEN, nullptr, "First", nullptr), 1);
-  EXPECT_EQ(hv::IsWindowHidden(&w), 1);
-  EXPECT_EQ(hv::SetCaption(&w, "Second"), 0);
-  char text[32];
-  GetWindowTextA(w.hwnd, text, sizeof text);
-  EXPECT_STREQ(text, "Second");
-  EXPECT_EQ(hv::SetDialogKeys(&w, 5), 0);
-  EXPECT_EQ(w.dialogKeys, 1);
-  hv::SetDialogKeys(&w, 0);
-  EXPECT_EQ(w.dialogKeys, 0);
-  ShowWindow(w.hwnd, SW_SHOWNA);
-  EXPECT_EQ(hv::IsWindowHidden(&w), 0);
-  hv::CloseWindow(&w);
 }
 
 TEST(Manifest, DeclaresPerMonitorDpiAwarenessOnly) {

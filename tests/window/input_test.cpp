@@ -112,7 +112,7 @@ TEST_F(Input, TabMovesTheFocusOnlyWithDialogKeys) {
     bool foreign;
     DWORD setting;  // dialog keys, or the foreign window's extended style
     bool moves;
-  } cases[] = {{"dialog keys on", false, 1, true},
+  } cases[] = {{"dialog keys on", false, 5, true},  // any value but 0
                {"dialog keys off", false, 0, false},
                {"a foreign control parent", true, WS_EX_CONTROLPARENT, true},
                {"a foreign window", true, 0, false}};
@@ -126,6 +126,7 @@ TEST_F(Input, TabMovesTheFocusOnlyWithDialogKeys) {
       hvtest::Pump(50);
     } else {
       hv::SetDialogKeys(&w, int32_t(c.setting));
+      EXPECT_EQ(w.dialogKeys, c.setting ? 1 : 0);
     }
     HWND first = SpiedEdit(parent, 31, 10), second = SpiedEdit(parent, 32, 40);
     SetFocus(first);
