@@ -21,8 +21,6 @@ int CountOf(int32_t code, const hv::WindowRecord* record) {
 
 int32_t Nothing() { return 0; }
 
-// A top-level window, a child, and a grandchild inside the child; a row
-// decides how they are made.
 struct Family {
   hv::WindowRecord top = {}, child = {}, grandchild = {};
 };

@@ -199,7 +199,6 @@ TEST_F(Creation, OptionBitsBecomeStyles) {
     DWORD styleSet, styleClear, exSet;
     bool child = false;
   } cases[] = {
-      {0, WS_POPUP | WS_CLIPCHILDREN | WS_VISIBLE | WS_CAPTION | WS_SYSMENU, WS_CHILD, 0},
       {hv::OW_NOCAPTION, WS_POPUP | WS_VISIBLE, WS_CAPTION | WS_SYSMENU, 0},
       {hv::OW_HIDDEN, WS_POPUP | WS_CAPTION, WS_VISIBLE, 0},
       {hv::OW_TOOLWINDOW, WS_POPUP, 0, WS_EX_TOOLWINDOW},

@@ -8,8 +8,6 @@
 
 namespace {
 
-using hvtest::recording;
-
 constexpr COLORREF BEFORE = RGB(255, 0, 0), AFTER = RGB(0, 0, 255), WHITE = RGB(255, 255, 255);
 constexpr int32_t POINTS = 10;
 
@@ -133,7 +131,7 @@ TEST_F(DpiChange, WindowControlsFontsAndChildrenFollowEachStep) {
     EXPECT_EQ(hv::GetWindowDpi(&w), dpi);
     EXPECT_EQ(hv::GetWindowDpi(&child), dpi);
     EXPECT_EQ(dpiSeenByHandler, dpi);
-    EXPECT_TRUE(hvtest::MatchesSequence(recording, {{WM_DPICHANGED, MAKEWPARAM(dpi, dpi)}}));
+    EXPECT_TRUE(hvtest::MatchesSequence(hvtest::recording, {{WM_DPICHANGED, MAKEWPARAM(dpi, dpi)}}));
     for (const Placed& p : parentControls)
       EXPECT_TRUE(WithinAPixel(RectInParent(GetDlgItem(w.hwnd, p.id)), Scaled(p, dpi))) << p.id;
     EXPECT_EQ(RectInParent(GetDlgItem(w.hwnd, 11)).right, RectInParent(GetDlgItem(w.hwnd, 12)).left);

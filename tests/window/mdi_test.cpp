@@ -7,7 +7,6 @@
 namespace {
 
 using hvtest::recording;
-using hvtest::Word;
 
 // What the MDI client was asked.
 std::vector<hvtest::Entry> ClientRequests(HWND client, int32_t message = hvtest::ANY) {

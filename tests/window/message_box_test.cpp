@@ -81,13 +81,7 @@ TEST_F(MessageBoxes, NestedBoxesEachHookLivesWhileItsBoxIsOpen) {
   EXPECT_FALSE(CentringHookInForce()) << "no hook is left behind";
 }
 
-class BoxHook : public hvtest::OwnWindowTest {
- protected:
-  HWND Owner(int x, int y, int width, int height) {
-    Open(x, y, width, height, hv::OW_HIDDEN, nullptr, nullptr);
-    return w.hwnd;
-  }
-};
+using BoxHook = hvtest::OwnWindowTest;
 
 struct Placement {
   POINT at;
@@ -128,15 +122,16 @@ TEST_F(BoxHook, CentresOnTheOwnerAndKeepsInsideTheWorkArea) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    Placement p = Place(Owner(c.owner.left, c.owner.top, c.owner.right, c.owner.bottom), c.box.cx,
-                        c.box.cy);
+    Open(c.owner.left, c.owner.top, c.owner.right, c.owner.bottom, hv::OW_HIDDEN, nullptr, nullptr);
+    Placement p = Place(w.hwnd, c.box.cx, c.box.cy);
     EXPECT_EQ(p.at.x, c.expected.x);
     EXPECT_EQ(p.at.y, c.expected.y);
     EXPECT_EQ(p.result, 0);
   }
   // The box has the pop-up or dialog-frame style; its buttons and text have
   // neither and stay where the system puts them.
-  EXPECT_EQ(Place(Owner(100, 100, 512, 374), 300, 150, WS_DLGFRAME).at.x, 206);
+  Open(100, 100, 512, 374, hv::OW_HIDDEN, nullptr, nullptr);
+  EXPECT_EQ(Place(w.hwnd, 300, 150, WS_DLGFRAME).at.x, 206);
   EXPECT_EQ(Place(w.hwnd, 80, 20, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON).at.x, -12345);
 }
 
