@@ -63,8 +63,6 @@ TEST_F(Mdi, ChildIsCreatedInsideTheClientAndClosedThroughIt) {
   OpenChild(&child, 10);
   EXPECT_EQ(GetParent(child.hwnd), w.mdiClient);
   EXPECT_TRUE(GetWindowLongA(child.hwnd, GWL_EXSTYLE) & WS_EX_MDICHILD);
-  EXPECT_EQ(HWND(SendMessageA(w.mdiClient, WM_MDIGETACTIVE, 0, 0)), child.hwnd)
-      << "MDI-child default processing activated it";
   HWND window = child.hwnd;
   hvtest::ResetRecording();
   hv::CloseWindow(&child);
@@ -76,7 +74,8 @@ TEST_F(Mdi, ChildIsCreatedInsideTheClientAndClosedThroughIt) {
 }
 
 // The Window menu's commands go to the MDI client; the event names the
-// active child's record, without children the frame's.
+// active child's record (the last opened: MDI-child default processing
+// activated it), without children the frame's.
 TEST_F(Mdi, WindowMenuCommandsAreSentToTheClient) {
   SendMessageA(w.hwnd, WM_COMMAND, MAKEWPARAM(hv::MDI_CASCADE, 0), 0);
   EXPECT_TRUE(hvtest::MatchesSequence(recording, {
