@@ -171,13 +171,9 @@ TEST_F(Events, ColourRequestsGoToTheControlAndOwnerDrawRequestsToTheHandler) {
   recording.clear();
   hvtest::reaction = [](const hvtest::Event& e) { return e.code == WM_DRAWITEM ? 0x6161 : 0; };
   Send(WM_CTLCOLORDLG, Word(dc), Word(control));
-  DRAWITEMSTRUCT item = {};
-  item.CtlID = 5;
-  item.hwndItem = control;
+  DRAWITEMSTRUCT item = {.CtlID = 5, .hwndItem = control}, menu = {.CtlType = ODT_MENU};
   EXPECT_EQ(Send(WM_DRAWITEM, 5, reinterpret_cast<LPARAM>(&item)), 0x6161);
-  item = {};
-  item.CtlType = ODT_MENU;
-  EXPECT_EQ(Send(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item)), 0);
+  EXPECT_EQ(Send(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&menu)), 0);
   EXPECT_TRUE(hvtest::MatchesSequence(recording, {
       {.code = WM_CTLCOLORDLG},
       {.code = WM_DRAWITEM, .param1 = 5, .param2 = reinterpret_cast<LPARAM>(&item)},

@@ -6,20 +6,6 @@ namespace {
 
 using hvtest::recording;
 
-void Click(POINT screen) {
-  SetCursorPos(screen.x, screen.y);
-  hvtest::Pump(30);
-  mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
-  mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
-  hvtest::Pump(80);
-}
-
-void PressKey(BYTE key) {
-  keybd_event(key, 0, 0, 0);
-  keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
-  hvtest::Pump(80);
-}
-
 // A point of the window whose hit test answers code.
 bool FindHit(HWND window, LRESULT code, POINT* found) {
   const RECT r = hvtest::WindowRect(window);
@@ -98,7 +84,11 @@ TEST_F(Input, ClickingTheCloseBoxAsksButDoesNotClose) {
   if (!CaptionIsDrawn()) GTEST_SKIP() << "no caption on screen: windows are left to a window manager";
   POINT closeBox;
   ASSERT_TRUE(FindHit(w.hwnd, HTCLOSE, &closeBox));
-  Click(closeBox);
+  SetCursorPos(closeBox.x, closeBox.y);
+  hvtest::Pump(30);
+  mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+  mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+  hvtest::Pump(80);
   EXPECT_TRUE(hvtest::MatchesSequence(recording, {{.code = hv::EV_CLOSEWINDOW}},
                                   {WM_CLOSE, WM_DESTROY}));
   EXPECT_TRUE(IsWindow(w.hwnd));
@@ -131,7 +121,9 @@ TEST_F(Input, TabMovesTheFocusOnlyWithDialogKeys) {
     HWND first = SpiedEdit(parent, 31, 10), second = SpiedEdit(parent, 32, 40);
     SetFocus(first);
     recording.clear();
-    PressKey(VK_TAB);
+    keybd_event(VK_TAB, 0, 0, 0);
+    keybd_event(VK_TAB, 0, KEYEVENTF_KEYUP, 0);
+    hvtest::Pump(80);
     EXPECT_EQ(GetFocus(), c.moves ? second : first);
     EXPECT_EQ(hvtest::Count(hvtest::SENT | hvtest::POSTED, WM_KEYDOWN, first), c.moves ? 0 : 1)
         << "the TAB reached the edit";
