@@ -87,10 +87,8 @@ TEST_F(Closing, ChildrenDestroyedWithTheirParentAreClosedAndGiveBackWhatTheyOwne
   }
 }
 
-// Who calls CloseWindow from a handler, on which record, when it sees which
-// destruction message of which record; the top window is what the test
-// closes. Destruction starts by deactivating the window (the test makes it
-// active and focused first): those messages come before WM_DESTROY.
+// The test closes the top window. Destruction starts by deactivating it (the
+// test makes it active and focused first): those messages come before WM_DESTROY.
 struct ReentryCase {
   const char* name;
   int32_t message;

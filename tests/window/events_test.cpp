@@ -187,13 +187,9 @@ class Pump : public hvtest::OwnWindowTest {
   void SetUp() override {
     OwnWindowTest::SetUp();
     Open(0, 0, 300, 200, hv::OW_HIDDEN);
-    edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 5, 5, 100, 20,
-                           w.hwnd, reinterpret_cast<HMENU>(31), nullptr, nullptr);
     hv::WaitEvents(1);
     hvtest::ResetRecording();
-    hvtest::Watch(edit, WM_KEYDOWN, WM_KEYDOWN);
   }
-  HWND edit = nullptr;
 };
 
 TEST_F(Pump, NoWaitReturnsOnceTheQueueIsDrained) {
@@ -223,6 +219,9 @@ TEST_F(Pump, WaitingReturnsOnceAMessageCame) {
 // An accelerator table in "_ACCEL_TABLE" turns the key into a command, and
 // the key is still dispatched (dialog keys are off).
 TEST_F(Pump, AcceleratorsOfTheRuntimeWindow) {
+  HWND edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 5, 5, 100, 20, w.hwnd, nullptr,
+                              nullptr, nullptr);
+  hvtest::Watch(edit, WM_KEYDOWN, WM_KEYDOWN);
   ACCEL key = {FVIRTKEY, VK_F5, 400};
   HACCEL table = CreateAcceleratorTableA(&key, 1);
   SetPropA(w.hwnd, "_ACCEL_TABLE", table);

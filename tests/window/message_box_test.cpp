@@ -83,14 +83,10 @@ TEST_F(MessageBoxes, NestedBoxesEachHookLivesWhileItsBoxIsOpen) {
 
 using BoxHook = hvtest::OwnWindowTest;
 
-struct Placement {
-  POINT at;
-  LRESULT result;
-};
-
 // What the hook writes into the creation parameters of a window of the
-// given size and style created with the given parent.
-Placement Place(HWND parent, int width, int height, DWORD style = WS_POPUP | WS_CAPTION) {
+// given size and style created with the given parent. (A hook that refused
+// the creation would leave the real boxes above unseen.)
+POINT Place(HWND parent, int width, int height, DWORD style = WS_POPUP | WS_CAPTION) {
   CREATESTRUCTA cs = {};
   cs.hwndParent = parent;
   cs.cx = width;
@@ -98,8 +94,8 @@ Placement Place(HWND parent, int width, int height, DWORD style = WS_POPUP | WS_
   cs.style = static_cast<LONG>(style);
   cs.x = cs.y = -12345;
   CBT_CREATEWNDA cbt = {&cs, nullptr};
-  LRESULT result = hv::CenterBoxHook(HCBT_CREATEWND, 0, reinterpret_cast<LPARAM>(&cbt));
-  return {{cs.x, cs.y}, result};
+  hv::CenterBoxHook(HCBT_CREATEWND, 0, reinterpret_cast<LPARAM>(&cbt));
+  return {cs.x, cs.y};
 }
 
 TEST_F(BoxHook, CentresOnTheOwnerAndKeepsInsideTheWorkArea) {
@@ -123,16 +119,15 @@ TEST_F(BoxHook, CentresOnTheOwnerAndKeepsInsideTheWorkArea) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     Open(c.owner.left, c.owner.top, c.owner.right, c.owner.bottom, hv::OW_HIDDEN, nullptr, nullptr);
-    Placement p = Place(w.hwnd, c.box.cx, c.box.cy);
-    EXPECT_EQ(p.at.x, c.expected.x);
-    EXPECT_EQ(p.at.y, c.expected.y);
-    EXPECT_EQ(p.result, 0);
+    const POINT at = Place(w.hwnd, c.box.cx, c.box.cy);
+    EXPECT_EQ(at.x, c.expected.x);
+    EXPECT_EQ(at.y, c.expected.y);
   }
   // The box has the pop-up or dialog-frame style; its buttons and text have
   // neither and stay where the system puts them.
   Open(100, 100, 512, 374, hv::OW_HIDDEN, nullptr, nullptr);
-  EXPECT_EQ(Place(w.hwnd, 300, 150, WS_DLGFRAME).at.x, 206);
-  EXPECT_EQ(Place(w.hwnd, 80, 20, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON).at.x, -12345);
+  EXPECT_EQ(Place(w.hwnd, 300, 150, WS_DLGFRAME).x, 206);
+  EXPECT_EQ(Place(w.hwnd, 80, 20, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON).x, -12345);
 }
 
 }  // namespace
