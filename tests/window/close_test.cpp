@@ -1,8 +1,6 @@
-// Whatever ends a window ends its record once: closing a parent closes the
-// records of the children the system destroys with it, and a handler that
-// closes a window while it is being destroyed changes nothing. Either way
-// each record sees its destruction once, is marked closed, and gives back
-// exactly what it owned.
+// Whatever ends a window ends its record once, whether the system destroys
+// it with its parent or a handler closes it while it is being destroyed:
+// each record sees its destruction once and gives back exactly what it owned.
 #include <optional>
 
 #include "tests/support/gdi_count.h"
@@ -23,8 +21,6 @@ int CountOf(int32_t code, const hv::WindowRecord* record) {
 
 int32_t Nothing() { return 0; }
 
-// A top-level window, a child, and a grandchild inside the child; a row
-// decides how they are made.
 struct Family {
   hv::WindowRecord top = {}, child = {}, grandchild = {};
 };
@@ -88,19 +84,11 @@ TEST_F(Closing, ChildrenDestroyedWithTheirParentAreClosedAndGiveBackWhatTheyOwne
     }
     EXPECT_EQ(gdi.Delta(), 0) << gdi.Changes();
     EXPECT_EQ(hvtest::CountRuntimeBlocks(), blocks) << "the child's handler table is freed";
-
-    hvtest::ResetRecording();
-    EXPECT_EQ(hv::CloseWindow(&f.child), 0);
-    EXPECT_EQ(hv::CloseWindow(&f.grandchild), 0);
-    EXPECT_TRUE(recording.empty());
-    EXPECT_EQ(gdi.Delta(), 0) << gdi.Changes();
   }
 }
 
-// Who calls CloseWindow from a handler, on which record, when it sees which
-// destruction message of which record; the top window is what the test
-// closes. Destruction starts by deactivating the window (the test makes it
-// active and focused first): those messages come before WM_DESTROY.
+// The test closes the top window. Destruction starts by deactivating it (the
+// test makes it active and focused first): those messages come before WM_DESTROY.
 struct ReentryCase {
   const char* name;
   int32_t message;

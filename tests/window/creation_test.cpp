@@ -1,7 +1,10 @@
 // Opening and closing windows: the styles and surface OpenWindow makes, the
-// events delivered while the window is created, and what CloseWindow frees.
-#include "tests/support/gdi_count.h"
-#include "tests/support/window_test.h"
+// events delivered while the window is created, and what CloseWindow frees;
+// centring; and the manifest this program was built with.
+#include <algorithm>
+
+#include "tests/support/draw_window.h"
+#include "tests/support/manifest.h"
 
 namespace {
 
@@ -18,26 +21,17 @@ SIZE BitmapSize(HBITMAP bitmap) {
   return {w, h};
 }
 
-COLORREF SurfacePixel(const hv::WindowRecord& r, int x, int y) {
-  return hvtest::Pixels(r.backingBitmap).At(x, y);
-}
-
 TEST_F(Creation, MainWindowIsAVisiblePopupWithAScreenSizedSurface) {
   hv::WindowRecord main = {};
   ASSERT_EQ(hv::OpenWindow(&main, 0, 0, 512, 374, WS_MINIMIZEBOX, nullptr, "Main",
                            hvtest::RecordingHandler), 1);
-  ASSERT_NE(main.hwnd, nullptr);
   EXPECT_EQ(StyleOf(main.hwnd) & ~WS_CLIPSIBLINGS, DWORD(WS_POPUP | WS_CLIPCHILDREN | WS_VISIBLE | WS_CAPTION |
                                       WS_SYSMENU | WS_MINIMIZEBOX));
   EXPECT_EQ(ExStyleOf(main.hwnd) & (WS_EX_MDICHILD | WS_EX_TOOLWINDOW | WS_EX_TOPMOST), 0u);
-  char name[64];
-  GetClassNameA(main.hwnd, name, sizeof name);
-  EXPECT_STREQ(name, "HalvornWndClass");
   EXPECT_EQ(GetClassLongA(main.hwnd, GCL_STYLE), 0x1008);
   EXPECT_EQ(GetClassLongPtrA(main.hwnd, GCLP_HBRBACKGROUND), LONG_PTR(GetStockObject(WHITE_BRUSH)));
   // This test program has no icon 101: the classes fall back to the system's.
   EXPECT_EQ(HICON(GetClassLongPtrA(main.hwnd, GCLP_HICON)), LoadIconA(nullptr, IDI_APPLICATION));
-  EXPECT_EQ(GetWindowLongPtrA(main.hwnd, 0), LONG_PTR(&main));
 
   EXPECT_EQ(main.surfaceFlags, hv::SF_SURFACE);
   SIZE size = BitmapSize(main.backingBitmap);
@@ -45,8 +39,9 @@ TEST_F(Creation, MainWindowIsAVisiblePopupWithAScreenSizedSurface) {
   EXPECT_EQ(size.cy, GetSystemMetrics(SM_CYSCREEN));
   const COLORREF window = GetSysColor(COLOR_WINDOW);
   EXPECT_EQ(main.windowColor, window);
-  EXPECT_EQ(SurfacePixel(main, 0, 0), window);
-  EXPECT_EQ(SurfacePixel(main, size.cx - 1, size.cy - 1), window);
+  const hvtest::Pixels surface(main.backingBitmap);
+  EXPECT_EQ(surface.At(0, 0), window);
+  EXPECT_EQ(surface.At(size.cx - 1, size.cy - 1), window);
 
   EXPECT_EQ(main.posX, 0);
   EXPECT_EQ(main.posY, 0);
@@ -57,15 +52,9 @@ TEST_F(Creation, MainWindowIsAVisiblePopupWithAScreenSizedSurface) {
   EXPECT_EQ(main.penWidth, 1);
   EXPECT_EQ(main.dialogKeys, 0);
   EXPECT_EQ(main.cursor, LoadCursorA(nullptr, IDC_ARROW));
-  EXPECT_EQ(main.handler, &hvtest::RecordingHandler);
-  EXPECT_EQ(main.mdiClient, nullptr);
-  LOGPEN pen = {};
-  ASSERT_EQ(GetObjectA(main.pen, sizeof pen, &pen), int(sizeof pen));
-  EXPECT_EQ(pen.lopnStyle, UINT(PS_SOLID));
-  EXPECT_EQ(pen.lopnColor, RGB(0, 0, 0));
+  EXPECT_EQ(drawtest::PenOf(main.pen).lopnStyle, UINT(PS_SOLID));
+  EXPECT_EQ(drawtest::PenOf(main.pen).lopnColor, RGB(0, 0, 0));
   EXPECT_EQ(GetObjectType(main.font), DWORD(OBJ_FONT));
-  EXPECT_EQ(hv::IsWindowClosed(&main), 0);
-  EXPECT_EQ(hv::IsWindowHidden(&main), 0);
   hv::CloseWindow(&main);
 }
 
@@ -189,9 +178,10 @@ TEST_F(Creation, SurfaceOptionsChooseTheBitmap) {
     EXPECT_NE(w.pen, nullptr);
     EXPECT_NE(w.font, nullptr);
     if (c.width) {
-      EXPECT_EQ(SurfacePixel(w, 199, 99), window);
+      const hvtest::Pixels surface(w.backingBitmap);
+      EXPECT_EQ(surface.At(199, 99), window);
       for (POINT p : {POINT{200, 0}, POINT{0, 100}, POINT{200, 100}})
-        EXPECT_EQ(SurfacePixel(w, p.x, p.y), unfilled) << p.x << "," << p.y;
+        EXPECT_EQ(surface.At(p.x, p.y), unfilled) << p.x << "," << p.y;
     }
     hv::CloseWindow(&w);
   }
@@ -203,7 +193,6 @@ TEST_F(Creation, OptionBitsBecomeStyles) {
     DWORD styleSet, styleClear, exSet;
     bool child = false;
   } cases[] = {
-      {0, WS_POPUP | WS_CLIPCHILDREN | WS_VISIBLE | WS_CAPTION | WS_SYSMENU, WS_CHILD, 0},
       {hv::OW_NOCAPTION, WS_POPUP | WS_VISIBLE, WS_CAPTION | WS_SYSMENU, 0},
       {hv::OW_HIDDEN, WS_POPUP | WS_CAPTION, WS_VISIBLE, 0},
       {hv::OW_TOOLWINDOW, WS_POPUP, 0, WS_EX_TOOLWINDOW},
@@ -254,20 +243,14 @@ TEST_F(Creation, CloseWindowInsideAnOpenBracketLeavesNoObjectBehind) {
   hv::CloseWindow(&other);
 }
 
+// What it gives back of the window's objects: the closing tests' balances.
 TEST_F(Creation, CloseWindowDestroysTheWindowAndFreesItsObjects) {
-  hvtest::WarmUpGdi();
-  hvtest::GdiBalance gdi;
   hv::WindowRecord w = {};
   ASSERT_EQ(hv::OpenWindow(&w, 0, 0, 300, 200, 0, nullptr, "Close", hvtest::RecordingHandler), 1);
-  HWND window = w.hwnd;
-  HBITMAP bitmap = w.backingBitmap;
-  HPEN pen = w.pen;
-  HFONT font = w.font;
-  EXPECT_GT(gdi.Delta(), 0);
   hvtest::ResetRecording();
   ACCEL one = {FVIRTKEY, 'A', 100};
   HACCEL accelerators = CreateAcceleratorTableA(&one, 1);
-  SetPropA(window, "_ACCEL_TABLE", accelerators);
+  SetPropA(w.hwnd, "_ACCEL_TABLE", accelerators);
 
   EXPECT_EQ(hv::CloseWindow(&w), 0);
   EXPECT_TRUE(hvtest::MatchesSequence(recording, {
@@ -275,23 +258,7 @@ TEST_F(Creation, CloseWindowDestroysTheWindowAndFreesItsObjects) {
       {.code = WM_NCDESTROY, .window = &w},
   }));
   for (const hvtest::Event& e : recording) EXPECT_TRUE(e.attached) << e.code;
-  EXPECT_EQ(w.hwnd, nullptr);
-  EXPECT_FALSE(IsWindow(window));
-  EXPECT_EQ(GetObjectType(bitmap), 0u);
-  EXPECT_EQ(GetObjectType(pen), 0u);
-  EXPECT_EQ(GetObjectType(font), 0u);
   EXPECT_FALSE(DestroyAcceleratorTable(accelerators)) << "the table was already destroyed";
-  EXPECT_EQ(gdi.Delta(), 0) << gdi.Changes();
-
-  hvtest::ResetRecording();
-  EXPECT_EQ(hv::CloseWindow(&w), 0);
-  EXPECT_TRUE(recording.empty());
-  EXPECT_EQ(hv::IsWindowClosed(&w), 1);
-  for (int round = 0; round < 2; ++round) {
-    ASSERT_EQ(hv::OpenWindow(&w, 0, 0, 120, 90, 0, nullptr, "Again", nullptr), 1);
-    hv::CloseWindow(&w);
-  }
-  EXPECT_EQ(gdi.Delta(), 0) << gdi.Changes();
 }
 
 // A closed record's objects may be another owner's by now: reopening neither
@@ -339,6 +306,59 @@ TEST_F(Creation, ReopeningIgnoresStaleHandlesAndCreationDrawingLeavesNothing) {
     }
     EXPECT_EQ(gdi.Delta(), 0) << gdi.Changes();
   }
+}
+
+class WindowOps : public hvtest::WindowTest {};
+
+// The size is halved, truncating; a window larger than the work area puts its
+// left and top edges on the area's.
+TEST_F(WindowOps, CenterWindowCentresOnTheParentTheOwnerOrTheWorkArea) {
+  const RECT area = hvtest::WorkArea();
+  enum Relation { NONE, CHILD, OWNED, OWNED_BY_HIDDEN };
+  struct Case {
+    const char* name;
+    Relation relation;
+    int width, height;
+  } cases[] = {
+      {"odd size", NONE, 301, 201},
+      {"larger than the work area", NONE, area.right - area.left + 500, area.bottom - area.top + 500},
+      {"child", CHILD, 101, 51},
+      {"owned", OWNED, 200, 100},
+      {"owned by a hidden window", OWNED_BY_HIDDEN, 200, 100},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    hv::WindowRecord other = {}, w = {};
+    const bool child = c.relation == CHILD;
+    ASSERT_EQ(hv::OpenWindow(&other, 100, 80, 500, 400, 0, nullptr, "Other", nullptr), 1);
+    ASSERT_EQ(hv::OpenWindow(&w, 3, 4, c.width, c.height, child ? hv::OW_NOCAPTION : hv::OW_HIDDEN,
+                             child ? &other : nullptr, "C", nullptr), 1);
+    if (c.relation >= OWNED) SetWindowLongPtrA(w.hwnd, GWLP_HWNDPARENT, LONG_PTR(other.hwnd));
+    if (c.relation == OWNED_BY_HIDDEN) ShowWindow(other.hwnd, SW_HIDE);
+    RECT reference = c.relation == OWNED ? hvtest::WindowRect(other.hwnd) : area;
+    if (child) GetClientRect(other.hwnd, &reference);
+    const RECT before = hvtest::WindowRect(w.hwnd);
+    hv::CenterWindow(&w);
+    const RECT r = child ? hvtest::RectInParent(w.hwnd) : hvtest::WindowRect(w.hwnd);
+    const LONG width = before.right - before.left, height = before.bottom - before.top;
+    EXPECT_EQ(r.right - r.left, width) << "size kept";
+    LONG x = (reference.left + reference.right) / 2 - width / 2;
+    LONG y = (reference.top + reference.bottom) / 2 - height / 2;
+    if (EqualRect(&reference, &area)) x = std::max(x, area.left), y = std::max(y, area.top);
+    EXPECT_EQ(r.left, x);
+    EXPECT_EQ(r.top, y);
+    hv::CloseWindow(&w);
+    hv::CloseWindow(&other);
+  }
+}
+
+TEST(Manifest, DeclaresPerMonitorDpiAwarenessOnly) {
+  hvtest::ExpectManifest({
+      {hvtest::DPI_AWARE, "true/pm"},
+      {hvtest::DPI_AWARENESS, "PerMonitorV2, PerMonitor"},
+      {hvtest::ACTIVE_CODE_PAGE, ""},
+  });
+  EXPECT_NE(GetACP(), UINT(CP_UTF8)) << "UTF-8 was not asked for";
 }
 
 }  // namespace

@@ -1,5 +1,9 @@
 // How system messages become events: the translation table, the close box,
-// resizing, default processing, and nested events.
+// resizing, default processing, and nested events; and the message pump:
+// draining, waiting, and accelerators (dialog keys: the input tests, which
+// press TAB).
+#include <thread>
+
 #include "tests/support/own_window.h"
 
 namespace {
@@ -66,19 +70,12 @@ TEST_F(Events, MessagesTranslateIntoEvents) {
   EXPECT_EQ(hv::eventState.eventX, 0);
 }
 
+// A handler that closes the window then: the calculator's close box.
 TEST_F(Events, CloseRequestBecomesCloseWindowEventAndTheWindowStays) {
   Send(WM_SYSCOMMAND, SC_CLOSE, 0);
   EXPECT_TRUE(hvtest::MatchesSequence(recording, {{.code = hv::EV_CLOSEWINDOW, .param1 = 0}},
                                       {WM_CLOSE, WM_DESTROY}));
   EXPECT_EQ(hv::IsWindowClosed(&w), 0);
-  hvtest::reaction = [&](const hvtest::Event& e) {
-    if (e.code == hv::EV_CLOSEWINDOW) hv::CloseWindow(&w);
-    return 0;
-  };
-  HWND window = w.hwnd;
-  SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-  EXPECT_FALSE(IsWindow(window));
-  EXPECT_EQ(hv::IsWindowClosed(&w), 1);
 }
 
 // A sizing step (532) gives EV_SIZE too; the end of the loop is a plain message.
@@ -132,15 +129,6 @@ TEST_F(Events, NestedEventsRestoreTheOuterEvent) {
        .control = 20, .notify = BN_CLICKED, .window = &w}}));
 }
 
-// DispatchEvent ORs the handler's result with the handler table's.
-TEST_F(Events, DispatchEventPublishesOneEvent) {
-  hvtest::reaction = [](const hvtest::Event&) { return 0x10; };
-  EXPECT_EQ(hv::DispatchEvent(&w, WM_USER + 9, 3, 4), 0x10);
-  EXPECT_TRUE(hvtest::MatchesSequence(recording, {
-      {.code = WM_USER + 9, .param1 = 3, .param2 = 4, .window = &w}}));
-  EXPECT_EQ(hv::DispatchEvent(nullptr, WM_USER + 9, 3, 4), 0);
-}
-
 TEST_F(Events, LeftButtonDownFocusesTheWindow) {
   HWND edit = Child("EDIT", 21);
   SetFocus(edit);
@@ -183,19 +171,66 @@ TEST_F(Events, ColourRequestsGoToTheControlAndOwnerDrawRequestsToTheHandler) {
   recording.clear();
   hvtest::reaction = [](const hvtest::Event& e) { return e.code == WM_DRAWITEM ? 0x6161 : 0; };
   Send(WM_CTLCOLORDLG, Word(dc), Word(control));
-  DRAWITEMSTRUCT item = {};
-  item.CtlID = 5;
-  item.hwndItem = control;
+  DRAWITEMSTRUCT item = {.CtlID = 5, .hwndItem = control}, menu = {.CtlType = ODT_MENU};
   EXPECT_EQ(Send(WM_DRAWITEM, 5, reinterpret_cast<LPARAM>(&item)), 0x6161);
-  item = {};
-  item.CtlType = ODT_MENU;
-  EXPECT_EQ(Send(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item)), 0);
+  EXPECT_EQ(Send(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&menu)), 0);
   EXPECT_TRUE(hvtest::MatchesSequence(recording, {
       {.code = WM_CTLCOLORDLG},
       {.code = WM_DRAWITEM, .param1 = 5, .param2 = reinterpret_cast<LPARAM>(&item)},
   }));
   EXPECT_EQ(hvtest::Count(hvtest::SENT, 0x0019) + hvtest::Count(hvtest::SENT, WM_DRAWITEM), 0);
   ReleaseDC(w.hwnd, dc);
+}
+
+class Pump : public hvtest::OwnWindowTest {
+ protected:
+  void SetUp() override {
+    OwnWindowTest::SetUp();
+    Open(0, 0, 300, 200, hv::OW_HIDDEN);
+    hv::WaitEvents(1);
+    hvtest::ResetRecording();
+  }
+};
+
+TEST_F(Pump, NoWaitReturnsOnceTheQueueIsDrained) {
+  for (int i = 0; i < 5; ++i) PostMessageA(w.hwnd, WM_USER + i, i, 0);
+  PostQuitMessage(3);  // taken like any other message, for no window
+  PostMessageA(w.hwnd, WM_USER + 9, 0, 0);
+  EXPECT_EQ(hv::WaitEvents(1), 0);
+  EXPECT_TRUE(hvtest::MatchesSequence(recording, {
+      {.code = WM_USER + 0}, {.code = WM_USER + 1}, {.code = WM_USER + 2},
+      {.code = WM_USER + 3}, {.code = WM_USER + 4}, {.code = WM_USER + 9}}));
+  MSG m;
+  EXPECT_FALSE(PeekMessageA(&m, nullptr, 0, 0, PM_NOREMOVE));
+}
+
+TEST_F(Pump, WaitingReturnsOnceAMessageCame) {
+  HWND window = w.hwnd;
+  std::thread poster([window] {
+    Sleep(100);
+    PostMessageA(window, WM_USER + 7, 1, 2);
+  });
+  hv::WaitEvents(0);
+  poster.join();
+  hv::WaitEvents(1);
+  EXPECT_TRUE(hvtest::MatchesSequence(recording, {{.code = WM_USER + 7, .param1 = 1, .param2 = 2}}));
+}
+
+// An accelerator table in "_ACCEL_TABLE" turns the key into a command, and
+// the key is still dispatched (dialog keys are off).
+TEST_F(Pump, AcceleratorsOfTheRuntimeWindow) {
+  HWND edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 5, 5, 100, 20, w.hwnd, nullptr,
+                              nullptr, nullptr);
+  hvtest::Watch(edit, WM_KEYDOWN, WM_KEYDOWN);
+  ACCEL key = {FVIRTKEY, VK_F5, 400};
+  HACCEL table = CreateAcceleratorTableA(&key, 1);
+  SetPropA(w.hwnd, "_ACCEL_TABLE", table);
+  PostMessageA(edit, WM_KEYDOWN, VK_F5, 0x003F0001);
+  hv::WaitEvents(1);
+  EXPECT_TRUE(hvtest::MatchesSequence(recording, {
+      {.code = hv::EV_MENU, .param1 = MAKEWPARAM(400, 1), .param2 = 0}}));
+  EXPECT_EQ(hvtest::EventsWithCode(hv::EV_MENU)[0].menu, 400);
+  EXPECT_EQ(hvtest::Count(hvtest::SENT | hvtest::POSTED, WM_KEYDOWN, edit), 1);
 }
 
 }  // namespace

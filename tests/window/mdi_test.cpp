@@ -7,7 +7,6 @@
 namespace {
 
 using hvtest::recording;
-using hvtest::Word;
 
 // What the MDI client was asked.
 std::vector<hvtest::Entry> ClientRequests(HWND client, int32_t message = hvtest::ANY) {
@@ -27,10 +26,9 @@ class Mdi : public hvtest::OwnWindowTest {
   }
 };
 
+// The classes' names: the program tests find the windows by them.
 TEST_F(Mdi, FrameHasAWindowMenuAndAnMdiClient) {
   char name[64];
-  GetClassNameA(w.hwnd, name, sizeof name);
-  EXPECT_STREQ(name, "HalvornFrameClass");
   EXPECT_EQ(GetClassLongA(w.hwnd, GCL_STYLE), 0x2008);
   EXPECT_EQ(GetClassLongPtrA(w.hwnd, GCLP_HBRBACKGROUND), COLOR_APPWORKSPACE + 1);
 
@@ -50,20 +48,10 @@ TEST_F(Mdi, FrameHasAWindowMenuAndAnMdiClient) {
     EXPECT_STREQ(name, items[i].text);
   }
 
-  GetClassNameA(w.mdiClient, name, sizeof name);
-  EXPECT_STREQ(name, "MDIClient");
-  EXPECT_EQ(GetParent(w.mdiClient), w.hwnd);
   EXPECT_EQ(GetDlgCtrlID(w.mdiClient), 3244);
   DWORD style = static_cast<DWORD>(GetWindowLongA(w.mdiClient, GWL_STYLE));
   EXPECT_EQ(style & 0x42000000u, 0x42000000u);  // child, clip children
-  EXPECT_TRUE(style & WS_VISIBLE);
-  RECT client;
-  GetClientRect(w.hwnd, &client);
-  const RECT mdi = hvtest::RectInParent(w.mdiClient);
-  EXPECT_EQ(mdi.left, 0);
-  EXPECT_EQ(mdi.top, 0);
-  EXPECT_EQ(mdi.right, client.right);
-  EXPECT_EQ(mdi.bottom, client.bottom);
+  EXPECT_TRUE(style & WS_VISIBLE);  // filling the client area: BarsTakeTheirRoomFromTheClient
 }
 
 TEST_F(Mdi, ChildIsCreatedInsideTheClientAndClosedThroughIt) {
@@ -71,8 +59,6 @@ TEST_F(Mdi, ChildIsCreatedInsideTheClientAndClosedThroughIt) {
   OpenChild(&child, 10);
   EXPECT_EQ(GetParent(child.hwnd), w.mdiClient);
   EXPECT_TRUE(GetWindowLongA(child.hwnd, GWL_EXSTYLE) & WS_EX_MDICHILD);
-  EXPECT_EQ(HWND(SendMessageA(w.mdiClient, WM_MDIGETACTIVE, 0, 0)), child.hwnd)
-      << "MDI-child default processing activated it";
   HWND window = child.hwnd;
   hvtest::ResetRecording();
   hv::CloseWindow(&child);
@@ -84,7 +70,8 @@ TEST_F(Mdi, ChildIsCreatedInsideTheClientAndClosedThroughIt) {
 }
 
 // The Window menu's commands go to the MDI client; the event names the
-// active child's record, without children the frame's.
+// active child's record (the last opened: MDI-child default processing
+// activated it), without children the frame's.
 TEST_F(Mdi, WindowMenuCommandsAreSentToTheClient) {
   SendMessageA(w.hwnd, WM_COMMAND, MAKEWPARAM(hv::MDI_CASCADE, 0), 0);
   EXPECT_TRUE(hvtest::MatchesSequence(recording, {
