@@ -148,7 +148,9 @@ TEST_F(Bracket, LentContextIsUsedAsItIsAndNothingIsTakenBack) {
   hv::DrawLine(&w, 2, 20, 30, 20, RGB(0, 0, 255));
   hv::DrawRect(&w, 5, 30, 10, 10, 0, RGB(0, 255, 0));
   hv::SetFrontPen(&w, RGB(255, 0, 0));
-  hv::SetFrontPen(&w, RGB(200, 0, 0));  // displaces the first: deleted at once
+  HGDIOBJ firstLent = GetCurrentObject(lent, OBJ_PEN);
+  hv::SetFrontPen(&w, RGB(200, 0, 0));
+  EXPECT_EQ(GetObjectType(firstLent), 0u) << "a displaced lent pen is deleted at once";
   hv::SetFont(&w, "Tahoma", 20, 700, 0, 0);
   hv::DrawPixel(&w, 40, 40, hv::CL_FRONT);
   EXPECT_EQ(std::pair(w.posX, w.posY), std::pair(0, 0));
@@ -168,6 +170,26 @@ TEST_F(Bracket, LentContextIsUsedAsItIsAndNothingIsTakenBack) {
   EXPECT_EQ(Pixels(w.backingBitmap).Count(0, 0, WIDTH, HEIGHT, windowColour), WIDTH * HEIGHT);
   DeleteDC(lent);
   DeleteObject(lentBitmap);
+}
+
+// More erase contexts than the runtime keeps account of at once, each given a
+// pen: each holds its new pen or the one it had, and every new pen is deleted once.
+TEST_F(Bracket, PensLeftInManyLentContextsAreEachDeletedOnce) {
+  HDC contexts[40];
+  for (int i = 0; i < 40; ++i) {
+    contexts[i] = CreateCompatibleDC(nullptr);
+    SaveDC(contexts[i]);
+    w.eventDC = contexts[i];
+    hv::SetFrontPen(&w, RGB(i, 0, 255));
+  }
+  w.eventDC = nullptr;
+  for (int i = 0; i < 40; ++i) {
+    auto pen = HPEN(GetCurrentObject(contexts[i], OBJ_PEN));
+    if (pen != GetStockObject(BLACK_PEN)) EXPECT_EQ(PenOf(pen).lopnColor, RGB(i, 0, 255)) << i;
+    RestoreDC(contexts[i], -1);
+    hv::ReleaseLentObjects(contexts[i]);
+    DeleteDC(contexts[i]);
+  }
 }
 
 TEST_F(Bracket, FrontPenAndFontSetInsideAnOpenBracketStayInForceAndAreDeletedOnce) {
