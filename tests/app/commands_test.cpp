@@ -27,8 +27,8 @@ TEST_F(App, NewClearsEverythingButTheFrequencyChoice) {
   EXPECT_TRUE(Checked(CMD_60_HERTZ));
   EXPECT_EQ(freq, 60.0f);
   EXPECT_EQ(inputValid, 1) << "New leaves the flag alone";
-  EXPECT_EQ(N1, 0);
-  EXPECT_EQ(Pw, 0.0f);
+  EXPECT_EQ(std::tie(Pw, Sf, fx, I1, I2, U1, U2, N1, N2),
+            std::make_tuple(0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0, 0, 0, 0));
   EXPECT_EQ(GetFocus(), mainWindow.hwnd);
   // Empty fields after New: the first one is missing.
   std::vector<SeenBox> boxes = ClickAndCloseBoxes(CMD_CALCULATE);
@@ -100,6 +100,27 @@ TEST_F(App, CalculateAndNewLeaveNoTextsAndNoObjects) {
   CalculateAndNew();
   EXPECT_EQ(hvtest::CountRuntimeBlocks(), blocks);
   EXPECT_EQ(balance.Delta(), 0) << balance.Changes();
+}
+
+// A bitmap face that stops at its 96-DPI sizes would leave the small
+// captions 96-DPI small at any other DPI.
+TEST(SmallCaptions, TheirFaceReachesTheirSizeAtEveryDpi) {
+  constexpr int POINTS = 7;
+  HDC screen = GetDC(nullptr);
+  for (int dpi : {96, 120, 144, 192}) {
+    SCOPED_TRACE(dpi);
+    const char* face = SmallCaptionFace(dpi);
+    int height = MulDiv(POINTS, dpi, 72);
+    HFONT font = CreateFontA(-height, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, face);
+    HGDIOBJ previous = SelectObject(screen, font);
+    TEXTMETRICA metrics = {};
+    GetTextMetricsA(screen, &metrics);
+    SelectObject(screen, previous);
+    DeleteObject(font);
+    // Bitmap faces come in whole sizes: a pixel short is near enough.
+    EXPECT_GE(metrics.tmHeight - metrics.tmInternalLeading, height - 1) << face;
+  }
+  ReleaseDC(nullptr, screen);
 }
 
 }  // namespace
