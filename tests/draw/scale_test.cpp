@@ -1,8 +1,8 @@
 // A window of another DPI: the program's 96-DPI pixels land on the device
-// pixels they scale to, on the surface and on the screen, through every copy
-// the runtime makes between the two, and what the runtime answers comes back
-// in 96-DPI pixels. The window is given its DPI as the runtime keeps it (the
-// "HV_DPI" property), so the suite's own screen DPI does not matter.
+// pixels they scale to, through every copy the runtime makes between surface
+// and screen. The window is given its DPI as the runtime keeps it, so the
+// suite's own screen DPI does not matter. (Queries and mouse events at a DPI:
+// tests/dpi.)
 #include "runtime/window/window_internal.h"
 #include "tests/support/draw_window.h"
 
@@ -80,31 +80,6 @@ TEST_P(Scaled, TransparentStaticShowsTheSurfaceUnderIt) {
   ASSERT_EQ(shown.Width(), D(60) - D(20));
   EXPECT_EQ(shown.Count(0, 0, middle, height, RED), middle * height);
   EXPECT_EQ(shown.Count(middle, 0, shown.Width(), height, BLUE), (shown.Width() - middle) * height);
-}
-
-int32_t seenX, seenY;
-int32_t KeepMouse() {
-  if (hv::eventState.eventCode == WM_LBUTTONDOWN) {
-    seenX = hv::eventState.eventX;
-    seenY = hv::eventState.eventY;
-  }
-  return 0;
-}
-
-TEST_P(Scaled, QueriesAndMouseEventsAnswerIn96DpiPixels) {
-  EXPECT_EQ(hv::GetWindowDpi(&w), GetParam());
-  int32_t x, y, width, height;
-  hv::GetClientSize(&w, &x, &y, &width, &height);
-  EXPECT_EQ(std::pair(width, height),
-            std::pair(MulDiv(WIDTH, 96, GetParam()), MulDiv(HEIGHT, 96, GetParam())));
-
-  onEvent = KeepMouse;
-  const struct { int x, y; } points[] = {{30, 40}, {0, 0}, {-2, 5}};  // -2: a captured mouse
-  for (auto p : points) {
-    SendMessageA(w.hwnd, WM_LBUTTONDOWN, 0, MAKELPARAM(D(p.x), D(p.y)));
-    EXPECT_EQ(int16_t(seenX), p.x);
-    EXPECT_EQ(int16_t(seenY), p.y);
-  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Dpi, Scaled, ::testing::Values(120, 144, 192));
