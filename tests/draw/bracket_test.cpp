@@ -76,19 +76,6 @@ TEST_F(Bracket, TakesTheContextStateBackIntoTheRecord) {
   hv::EndDraw(&w, dc, 0);
 }
 
-TEST_F(Bracket, RepaintsExactlyTheTouchedRectangle) {
-  hv::DrawRect(&w, 30, 30, 180, 200, 0, 0xFF);
-  ASSERT_EQ(Repaints().size(), 1u) << "the paint must happen inside the operation";
-  EXPECT_TRUE(RectIs(Repaints()[0], 30, 30, 210, 230));
-  hvtest::recording.clear();
-  hv::DrawPixel(&w, 100, 7, 0xFF);
-  ASSERT_EQ(Repaints().size(), 1u);
-  EXPECT_TRUE(RectIs(Repaints()[0], 100, 7, 101, 8));
-  hvtest::recording.clear();
-  hv::MoveTo(&w, 40, 40);  // draws nothing, so nothing is repainted
-  EXPECT_TRUE(Repaints().empty());
-}
-
 TEST_F(Bracket, NestedBracketsShareOneContextAndTakeTheStateBackOnce) {
   HPEN pen = w.pen;
   HDC outer = hv::BeginDraw(&w);

@@ -32,11 +32,16 @@ TEST_F(Repaint, OnlyTheTouchedRectangleIsCopiedToTheScreen) {
   EXPECT_EQ(screen.Count(20, 30, 60, 80, BLACK), 40 * 50 - 38 * 48);
   EXPECT_EQ(screen.Count(0, 0, WIDTH, HEIGHT, GREEN), 0) << "repainted beyond the touched rectangle";
   EXPECT_EQ(screen.Count(0, 0, WIDTH, HEIGHT, windowColour), WIDTH * HEIGHT - 40 * 50);
+  hvtest::recording.clear();
+  hv::DrawPixel(&w, 100, 7, RED);
+  ASSERT_EQ(Repaints().size(), 1u);
+  EXPECT_TRUE(RectIs(Repaints()[0], 100, 7, 101, 8));
+  EXPECT_EQ(Pixels::OnScreen(w.hwnd).Count(0, 0, WIDTH, HEIGHT, GREEN), 0);
 
   // A full repaint brings back everything the surface holds.
   RedrawWindow(w.hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
   screen = Pixels::OnScreen(w.hwnd);
-  EXPECT_EQ(screen.Count(0, 0, WIDTH, HEIGHT, GREEN), WIDTH * HEIGHT - 40 * 50);
+  EXPECT_EQ(screen.Count(0, 0, WIDTH, HEIGHT, GREEN), WIDTH * HEIGHT - 40 * 50 - 1);
   EXPECT_EQ(screen.Count(21, 31, 59, 79, RED), 38 * 48);
 }
 

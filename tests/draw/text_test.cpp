@@ -89,17 +89,6 @@ TEST_F(Text, NothingLeftOpensNoBracket) {
   EXPECT_EQ(Pixels(w.backingBitmap).Count(0, 0, WIDTH, HEIGHT, windowColour), WIDTH * HEIGHT);
 }
 
-// What is drawn, and how far posX moves, is the text up to its first NUL; a
-// wide string the formatter cannot convert adds nothing to it.
-TEST_F(Text, DrawnTextEndsAtANulAndAnUnconvertibleItemAddsNothing) {
-  hv::PrintText(4, hv::TC_RECORD, &w, hv::TC_STRING, "ab", hv::TC_CHAR, 0, hv::TC_STRING, "cd");
-  EXPECT_EQ(w.posX, WidthOf("ab"));
-  hv::MoveTo(&w, 0, 40);
-  hv::PrintText(4, hv::TC_RECORD, &w, hv::TC_STRING, "ab", hv::TC_WSTRING, L"\u6F22",
-                hv::TC_STRING, "cd");
-  EXPECT_EQ(w.posX, WidthOf("abcd"));
-}
-
 // Points at the screen's resolution, the face cut to 31 characters; flags:
 // bit 0 italic, 4 underline, 5 strike-out, bits 16 up the character set
 // (bits 2 and 3 mean nothing). Each font replaces and deletes the last.
