@@ -117,48 +117,6 @@ TEST_F(Bracket, InnerRefreshOfAWindowWithoutSurfaceRepaintsNothing) {
   hv::CloseWindow(&screenOnly);
 }
 
-TEST_F(Bracket, LentContextIsUsedAsItIsAndNothingIsTakenBack) {
-  HDC screen = GetDC(w.hwnd);
-  HDC lent = CreateCompatibleDC(screen);
-  HBITMAP lentBitmap = CreateCompatibleBitmap(screen, 50, 50);
-  ReleaseDC(w.hwnd, screen);
-  HGDIOBJ oldBitmap = SelectObject(lent, lentBitmap);
-  PatBlt(lent, 0, 0, 50, 50, WHITENESS);
-  int saved = SaveDC(lent);  // as the erase handler does around the event
-  w.eventDC = lent;
-  HPEN pen = w.pen;
-
-  EXPECT_EQ(hv::BeginDraw(&w), lent);
-  EXPECT_EQ(w.drawDepth, 0) << "a lent context is not counted";
-  EXPECT_EQ(w.drawDC, nullptr);
-  hv::EndDraw(&w, lent, 1);
-  hv::DrawLine(&w, 2, 20, 30, 20, RGB(0, 0, 255));
-  hv::DrawRect(&w, 5, 30, 10, 10, 0, RGB(0, 255, 0));
-  hv::SetFrontPen(&w, RGB(255, 0, 0));
-  HGDIOBJ firstLent = GetCurrentObject(lent, OBJ_PEN);
-  hv::SetFrontPen(&w, RGB(200, 0, 0));
-  EXPECT_EQ(GetObjectType(firstLent), 0u) << "a displaced lent pen is deleted at once";
-  hv::SetFont(&w, "Tahoma", 20, 700, 0, 0);
-  hv::DrawPixel(&w, 40, 40, hv::CL_FRONT);
-  EXPECT_EQ(std::pair(w.posX, w.posY), std::pair(0, 0));
-  EXPECT_EQ(w.pen, pen) << "the record keeps its pen";
-  EXPECT_EQ(PenOf(HPEN(GetCurrentObject(lent, OBJ_PEN))).lopnColor, RGB(200, 0, 0));
-  EXPECT_EQ(FontOf(HFONT(GetCurrentObject(lent, OBJ_FONT))).lfWeight, 700);
-  EXPECT_TRUE(Repaints().empty());
-  w.eventDC = nullptr;
-  RestoreDC(lent, saved);
-  hv::ReleaseLentObjects(lent);
-
-  SelectObject(lent, oldBitmap);
-  Pixels erased(lentBitmap);
-  EXPECT_EQ(erased.Count(2, 20, 30, 21, RGB(0, 0, 255)), 28);
-  EXPECT_EQ(erased.Count(6, 31, 14, 39, RGB(0, 255, 0)), 64);
-  EXPECT_EQ(erased.At(40, 40), RGB(200, 0, 0));
-  EXPECT_EQ(Pixels(w.backingBitmap).Count(0, 0, WIDTH, HEIGHT, windowColour), WIDTH * HEIGHT);
-  DeleteDC(lent);
-  DeleteObject(lentBitmap);
-}
-
 // More erase contexts than the runtime keeps account of at once, each given a
 // pen: each holds its new pen or the one it had, and every new pen is deleted once.
 TEST_F(Bracket, PensLeftInManyLentContextsAreEachDeletedOnce) {

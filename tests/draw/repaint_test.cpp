@@ -73,9 +73,10 @@ struct EraseProbe {
   int erases = 0;
   HDC lent = nullptr;
   HDC fromBeginDraw = nullptr;
-  int32_t posX = -1;
-  HPEN pen = nullptr;
+  int32_t depth = -1;
+  bool firstPenDeleted = false;
   COLORREF penColourInLentContext = 0;
+  LONG fontWeightInLentContext = 0;
 };
 EraseProbe probe;
 
@@ -85,17 +86,20 @@ int32_t DrawWhileErasing() {
   ++probe.erases;
   probe.lent = HDC(intptr_t(hv::eventState.eventParam1));
   probe.fromBeginDraw = hv::BeginDraw(r);
+  probe.depth = r->drawDepth;
   hv::EndDraw(r, probe.fromBeginDraw, 1);
+  hv::SetFrontPen(r, BLUE);
+  HGDIOBJ firstPen = GetCurrentObject(probe.lent, OBJ_PEN);
   hv::SetFrontPen(r, RED);
+  probe.firstPenDeleted = GetObjectType(firstPen) == 0;
   hv::SetFont(r, "Tahoma", 14, 700, 0, 0);
   hv::DrawRect(r, 5, 30, 30, 30, RED, BLUE);
   hv::MoveTo(r, 50, 50);  // moves the lent context's position only
   // The lent context does not update its position: the text goes to the record's.
   hv::PrintText(2, hv::TC_RECORD, r, hv::TC_STRING, "erase");
   hv::DrawLine(r, 0, 70, 100, 70, hv::CL_FRONT);
-  probe.posX = r->posX;
-  probe.pen = r->pen;
   probe.penColourInLentContext = PenOf(HPEN(GetCurrentObject(probe.lent, OBJ_PEN))).lopnColor;
+  probe.fontWeightInLentContext = FontOf(HFONT(GetCurrentObject(probe.lent, OBJ_FONT))).lfWeight;
   return 0;
 }
 
@@ -113,11 +117,12 @@ TEST_F(Repaint, EraseEventLendsItsContextAndNothingIsTakenBack) {
     EXPECT_EQ(probe.erases, 1);
     ASSERT_NE(probe.lent, nullptr);
     EXPECT_EQ(probe.fromBeginDraw, probe.lent);
-    EXPECT_EQ(probe.posX, 0) << "the position stays in the record";
-    EXPECT_EQ(probe.pen, pen) << "the record keeps its pen";
+    EXPECT_EQ(probe.depth, 0) << "a lent context is not counted";
+    EXPECT_TRUE(probe.firstPenDeleted) << "a pen displaced from the lent context is deleted at once";
     EXPECT_EQ(probe.penColourInLentContext, RED);
-    EXPECT_EQ(erased.pen, pen);
-    EXPECT_EQ(erased.posX, 0);
+    EXPECT_EQ(probe.fontWeightInLentContext, 700);
+    EXPECT_EQ(erased.pen, pen) << "the record keeps its pen";
+    EXPECT_EQ(erased.posX, 0) << "the position stays in the record";
     EXPECT_EQ(erased.eventDC, nullptr);
     EXPECT_EQ(erased.drawDC, nullptr);
     Pixels screen = Pixels::OnScreen(erased.hwnd);
