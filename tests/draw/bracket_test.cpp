@@ -92,28 +92,38 @@ TEST_F(Bracket, NestedBracketsShareOneContextAndTakeTheStateBackOnce) {
   EXPECT_TRUE(RectIs(Repaints()[0], 0, 0, WIDTH, HEIGHT)) << "the whole client area";
   hvtest::recording.clear();
 
-  // A primitive inside the open bracket draws into it and is seen at once too.
-  hv::DrawLine(&w, 10, 10, 50, 10, 0xFF);
+  // A primitive inside the open bracket draws into it and is seen at once too;
+  // drawing straight into the open context is seen when it closes.
+  hv::DrawLine(&w, 10, 10, 50, 10, RED);
   EXPECT_EQ(w.drawDepth, 1);
   EXPECT_EQ(Repaints().size(), 2u);  // two brackets: MoveTo and DrawLineTo
+  EXPECT_EQ(Pixels::OnScreen(w.hwnd).Count(10, 10, 50, 11, RED), 40);
+  Rectangle(outer, 100, 100, 120, 120);
+  EXPECT_EQ(Pixels::OnScreen(w.hwnd).At(100, 100), windowColour);
   hv::EndDraw(&w, outer, 1);
+  EXPECT_EQ(Pixels::OnScreen(w.hwnd).At(100, 100), BLACK);
   EXPECT_EQ(w.drawDepth, 0);
   EXPECT_EQ(w.drawDC, nullptr);
   EXPECT_EQ(std::pair(w.posX, w.posY), std::pair(50, 10));
   EXPECT_NE(w.pen, pen) << "the outer EndDraw renews the pen";
   EXPECT_EQ(GetObjectType(pen), 0u);
-  EXPECT_EQ(Pixels(w.backingBitmap).Count(10, 10, 50, 11, 0xFF), 40);
 }
 
-TEST_F(Bracket, InnerRefreshOfAWindowWithoutSurfaceRepaintsNothing) {
+// Its brackets, nested or not, repaint nothing.
+TEST_F(Bracket, WindowWithoutSurfaceDrawsOnTheScreen) {
   hv::WindowRecord screenOnly;
   Open(&screenOnly, hv::OW_NOSURFACE);
   hvtest::Watch(screenOnly.hwnd, WM_PAINT, WM_ERASEBKGND);
   HDC outer = hv::BeginDraw(&screenOnly);
   EXPECT_EQ(hv::BeginDraw(&screenOnly), outer);
   hv::EndDraw(&screenOnly, outer, 1);
+  hv::DrawRect(&screenOnly, 10, 10, 20, 20, 0, BLUE);
   hv::EndDraw(&screenOnly, outer, 1);
   EXPECT_TRUE(Repaints(&screenOnly).empty());
+  Pixels screen = Pixels::OnScreen(screenOnly.hwnd);
+  EXPECT_EQ(screen.At(15, 15), BLUE);
+  EXPECT_EQ(screen.At(10, 10), BLACK);
+  EXPECT_EQ(screenOnly.posX, 0);
   hv::CloseWindow(&screenOnly);
 }
 
@@ -195,18 +205,6 @@ TEST_F(Bracket, ClientSizedSurfaceRepaintsTheRectScaledOnEachStretchedAxis) {
     EXPECT_TRUE(RectIs(Repaints(&stretched)[0], r.left, r.top, r.right, r.bottom));
     hv::CloseWindow(&stretched);
   }
-}
-
-TEST_F(Bracket, WindowWithoutSurfaceDrawsOnTheScreen) {
-  hv::WindowRecord screenOnly;
-  Open(&screenOnly, hv::OW_NOSURFACE);
-  hv::DrawRect(&screenOnly, 10, 10, 20, 20, 0, RGB(0, 0, 255));
-  HDC screen = GetDC(screenOnly.hwnd);
-  EXPECT_EQ(GetPixel(screen, 15, 15), RGB(0, 0, 255));
-  EXPECT_EQ(GetPixel(screen, 10, 10), BLACK);
-  ReleaseDC(screenOnly.hwnd, screen);
-  EXPECT_EQ(screenOnly.posX, 0);
-  hv::CloseWindow(&screenOnly);
 }
 
 // On a closed record the queries clear their outputs (do_nothing_test.cpp).

@@ -1,6 +1,6 @@
 // What reaches the screen: the touched rectangle copied from the surface by
-// the window's paint handler, drawing kept across repaints, drawing inside an
-// open bracket, and drawing during the background-erase event.
+// the window's paint handler, drawing kept across repaints, and drawing
+// during the background-erase event.
 #include "tests/support/draw_window.h"
 
 namespace drawtest {
@@ -43,16 +43,6 @@ TEST_F(Repaint, OnlyTheTouchedRectangleIsCopiedToTheScreen) {
   screen = Pixels::OnScreen(w.hwnd);
   EXPECT_EQ(screen.Count(0, 0, WIDTH, HEIGHT, GREEN), WIDTH * HEIGHT - 40 * 50 - 1);
   EXPECT_EQ(screen.Count(21, 31, 59, 79, RED), 38 * 48);
-}
-
-TEST_F(Repaint, DrawingInsideAnOpenBracketIsShownAtOnce) {
-  HDC dc = hv::BeginDraw(&w);
-  hv::DrawRect(&w, 10, 10, 30, 30, RED, RED);
-  EXPECT_EQ(Pixels::OnScreen(w.hwnd).Count(10, 10, 40, 40, RED), 900);
-  Rectangle(dc, 100, 100, 120, 120);  // straight into the open context: shown when it closes
-  EXPECT_EQ(Pixels::OnScreen(w.hwnd).At(100, 100), windowColour);
-  hv::EndDraw(&w, dc, 1);
-  EXPECT_EQ(Pixels::OnScreen(w.hwnd).At(100, 100), BLACK);
 }
 
 TEST_F(Repaint, ClientSizedSurfaceIsShownStretched) {
