@@ -169,37 +169,33 @@ TEST_F(Bracket, FrontPenAndFontSetInsideAnOpenBracketStayInForceAndAreDeletedOnc
   // TearDown's balance shows that every pen and font made here is gone.
 }
 
-TEST(Scaling, MapsBitmapBoundsToTheStretchedClientArea) {
-  EXPECT_TRUE(RectIs(hv::ScaleBoundsToClient(RECT{10, 10, 19, 19}, 100, 100, 200, 200), 19, 19, 40, 40));
-  // 1.5 times: 15 + 1.5 * 10 = 30.
-  EXPECT_TRUE(RectIs(hv::ScaleBoundsToClient(RECT{10, 10, 19, 19}, 200, 100, 300, 150), 14, 14, 30, 30));
-  // Halves round to even: 1.5 * 5 = 7.5 -> 8 and 1.5 * 7 = 10.5 -> 10.
-  EXPECT_TRUE(RectIs(hv::ScaleBoundsToClient(RECT{5, 7, 5, 7}, 100, 100, 150, 150), 7, 9, 10, 12));
-  // Shrinking: 0.5 * 11 = 5.5 -> 6, 6 + 0.5 * 11 = 11.5 -> 12.
-  EXPECT_TRUE(RectIs(hv::ScaleBoundsToClient(RECT{11, 11, 21, 21}, 400, 400, 200, 200), 5, 5, 12, 12));
-}
-
-// A client-sized surface of 100 by 100 shown in a client area resized to
-// width by height. DrawRect touches bitmap pixels 10 to 18 both ways: the
-// bounds (10, 10, 19, 19), scaled per axis only where the sizes differ.
+// A client-sized surface shown in a client area of another size. The
+// repaint is DrawRect's bounds (for (10, 10, 9, 9): 10, 10, 19, 19), scaled
+// on each axis where the sizes differ, each edge rounded to nearest, ties to
+// even: left and top less one, right and bottom left + scale x (width + 1).
 TEST_F(Bracket, ClientSizedSurfaceRepaintsTheRectScaledOnEachStretchedAxis) {
   struct {
-    int width, height;
+    SIZE surface, client;
+    RECT drawn;  // x, y, width, height
     RECT repainted;
   } cases[] = {
-      {200, 200, {19, 19, 40, 40}},  // left 2 x 10 - 1, right 20 + 2 x 10
-      {200, 100, {19, 9, 40, 20}},   // y: 1 x 10 - 1, 10 + 10
-      {100, 200, {9, 19, 20, 40}},
-      {100, 100, {10, 10, 19, 19}},  // the same size: the bounds as they are
+      {{100, 100}, {200, 200}, {10, 10, 9, 9}, {19, 19, 40, 40}},
+      {{100, 100}, {200, 100}, {10, 10, 9, 9}, {19, 9, 40, 20}},
+      {{100, 100}, {100, 200}, {10, 10, 9, 9}, {9, 19, 20, 40}},
+      {{100, 100}, {100, 100}, {10, 10, 9, 9}, {10, 10, 19, 19}},  // the bounds as they are
+      {{200, 100}, {300, 150}, {10, 10, 9, 9}, {14, 14, 30, 30}},  // 15 + 1.5 x 10 = 30
+      {{100, 100}, {150, 150}, {5, 7, 2, 2}, {7, 9, 12, 14}},      // 7.5, 10.5, 12.5, 14.5: to even
+      {{400, 400}, {200, 200}, {11, 11, 10, 10}, {5, 5, 12, 12}},  // 5.5 -> 6, 6 + 5.5 -> 12
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.width << " by " << c.height);
+    SCOPED_TRACE(testing::Message() << c.surface.cx << " by " << c.surface.cy << " shown "
+                                    << c.client.cx << " by " << c.client.cy);
     hv::WindowRecord stretched;
-    Open(&stretched, hv::OW_SURFACECLIENTSIZE, 100, 100);
-    SetWindowPos(stretched.hwnd, nullptr, 0, 0, c.width, c.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Open(&stretched, hv::OW_SURFACECLIENTSIZE, c.surface.cx, c.surface.cy);
+    SetWindowPos(stretched.hwnd, nullptr, 0, 0, c.client.cx, c.client.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     UpdateWindow(stretched.hwnd);
     hvtest::Watch(stretched.hwnd, WM_PAINT, WM_ERASEBKGND);
-    hv::DrawRect(&stretched, 10, 10, 9, 9, 0, 0);
+    hv::DrawRect(&stretched, c.drawn.left, c.drawn.top, c.drawn.right, c.drawn.bottom, 0, 0);
     const RECT& r = c.repainted;
     ASSERT_EQ(Repaints(&stretched).size(), 1u);
     EXPECT_TRUE(RectIs(Repaints(&stretched)[0], r.left, r.top, r.right, r.bottom));
