@@ -2,6 +2,7 @@
 // back what they take: texts and numbers go through the temporary-string
 // stack, fonts and pens are replaced, not piled up. (The window's pictures
 // after start-up, New and CALCULATE: tests/e2e/calculator_test.cpp.)
+#include <regex>
 #include <tuple>
 
 #include "tests/app/app_fixture.h"
@@ -65,13 +66,8 @@ TEST_F(App, OpenSaveAndAboutChangeNothing) {
     EXPECT_EQ(box.caption, "Ampliwind");
     EXPECT_EQ(box.icon, LoadIconA(nullptr, IDI_INFORMATION));
     hvtest::ExpectCentredOn(mainWindow.hwnd, box);
-    const std::string separator = "\r\n\r\n";
-    size_t first = box.text.find(separator), second = box.text.find(separator, first + 4);
-    ASSERT_NE(second, std::string::npos) << box.text;
-    EXPECT_EQ(box.text.substr(0, first), "Ampliwind");
-    EXPECT_GT(second, first + 4) << "first credit line";
-    EXPECT_GT(box.text.size(), second + 4) << "second credit line";
-    EXPECT_NE(box.text.find("2026"), std::string::npos) << "the years of the versions";
+    EXPECT_TRUE(std::regex_match(box.text, std::regex("Ampliwind\r\n\r\n.+\r\n\r\n.*2026.*")))
+        << box.text;
   }
 }
 

@@ -1,6 +1,7 @@
 // The runtime at a DPI that scales; the drawing fixture checks the GDI balance.
 #include <algorithm>
 #include <functional>
+#include <tuple>
 
 #include "tests/dpi/at_dpi.h"
 #include "tests/support/draw_window.h"
@@ -144,19 +145,18 @@ TEST_F(AtDpiRuntime, TextStartsAtTheScaledPlaceInTheScaledSize) {
 TEST_F(AtDpiRuntime, SizeQueriesAnswerStandardPixels) {
   RECT device = {};
   GetClientRect(w.hwnd, &device);
-  EXPECT_EQ(device.right, ToDevice(WIDTH, dpi));
-  EXPECT_EQ(device.bottom, ToDevice(HEIGHT, dpi));
+  EXPECT_EQ(std::pair(device.right, device.bottom), std::pair(LONG(ToDevice(WIDTH, dpi)), LONG(ToDevice(HEIGHT, dpi))));
   int32_t x = -1, y = -1, width = -1, height = -1;
   hv::GetClientSize(&w, &x, &y, &width, &height);
-  EXPECT_EQ(width, WIDTH);
-  EXPECT_EQ(height, HEIGHT);
+  EXPECT_EQ(std::tuple(x, y, width, height), std::tuple(0, 0, WIDTH, HEIGHT));
   hv::GetWindowScreenRect(&w, &x, &y, &width, &height, 0);
   GetWindowRect(w.hwnd, &device);
   EXPECT_EQ(device.left, ToDevice(40, dpi));  // where the fixture opens it
-  EXPECT_EQ(x, 40);
-  EXPECT_EQ(y, 40);
-  EXPECT_EQ(width, WIDTH);
-  EXPECT_EQ(height, HEIGHT);
+  EXPECT_EQ(std::tuple(x, y, width, height), std::tuple(40, 40, WIDTH, HEIGHT));
+  hv::CreateControl(&w, hv::CK_STATIC, "", 12, 14, 30, 20, 0, 20);
+  // A bare window handle serves as the record.
+  hv::GetWindowScreenRect(reinterpret_cast<hv::WindowRecord*>(&w.hwnd), &x, &y, &width, &height, 20);
+  EXPECT_EQ(std::tuple(x, y, width, height), std::tuple(40 + 12, 40 + 14, 30, 20));
 }
 
 // Where a mouse message's point in device pixels arrives, in 96-DPI pixels

@@ -216,25 +216,6 @@ TEST(SizeQueries, BitmapSizeIsZeroForNothingOrWhatIsNoBitmap) {
   DeleteObject(bitmap);
 }
 
-TEST_F(Bracket, SizeQueriesMeasureTheWindowAndItsControls) {
-  int32_t x, y, width, height;
-  hv::GetClientSize(&w, &x, &y, &width, &height);
-  EXPECT_EQ(std::pair(x, y), std::pair(0, 0));
-  EXPECT_EQ(std::pair(width, height), std::pair(WIDTH, HEIGHT));
-  HWND control = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 12, 14, 30, 20, w.hwnd,
-                                 HMENU(20), GetModuleHandleA(nullptr), nullptr);
-  RECT outer;
-  GetWindowRect(w.hwnd, &outer);
-  // A bare window handle serves as the record.
-  hv::GetWindowScreenRect(reinterpret_cast<hv::WindowRecord*>(&w.hwnd), &x, &y, &width, &height, 20);
-  EXPECT_EQ(std::pair(x, y), std::pair(int(outer.left) + 12, int(outer.top) + 14));
-  EXPECT_EQ(std::pair(width, height), std::pair(30, 20));
-  hv::GetWindowScreenRect(&w, &x, &y, &width, &height, 0);
-  EXPECT_EQ(x, outer.left);
-  EXPECT_EQ(width, outer.right - outer.left);
-  DestroyWindow(control);
-}
-
 // Operations that close their bracket with a refresh update the window before
 // they return, even those that draw nothing: whatever was waiting to be
 // painted is painted. SetFrontPen's bracket has no refresh.
