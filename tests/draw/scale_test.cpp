@@ -65,23 +65,6 @@ TEST_P(Scaled, ClientSizedSurfaceIsNotStretched) {
   hv::CloseWindow(&sized);
 }
 
-TEST_P(Scaled, TransparentStaticShowsTheSurfaceUnderIt) {
-  hv::CreateControl(&w, hv::CK_STATIC, "", 20, 20, 40, 20, hv::CC_TRANSPARENT, 5);
-  HWND label = GetDlgItem(w.hwnd, 5);
-  UpdateWindow(label);
-  // Drawn after: the window's repaints leave the static out, and only its
-  // own erase brings the new surface under it to the screen.
-  hv::DrawRect(&w, 0, 0, 100, 100, RED, RED);
-  hv::DrawRect(&w, 40, 20, 20, 20, BLUE, BLUE);
-  RedrawWindow(label, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-  // The static covers 96-DPI x 20..60: red under its left half, blue under its right.
-  Pixels shown = Pixels::OnScreen(label);
-  const int middle = D(40) - D(20), height = D(40) - D(20);
-  ASSERT_EQ(shown.Width(), D(60) - D(20));
-  EXPECT_EQ(shown.Count(0, 0, middle, height, RED), middle * height);
-  EXPECT_EQ(shown.Count(middle, 0, shown.Width(), height, BLUE), (shown.Width() - middle) * height);
-}
-
 INSTANTIATE_TEST_SUITE_P(Dpi, Scaled, ::testing::Values(120, 144, 192));
 
 }  // namespace
