@@ -1,23 +1,19 @@
 // A window of another DPI: the program's 96-DPI pixels land on the device
-// pixels they scale to, through every copy the runtime makes between surface
-// and screen. The window is given its DPI as the runtime keeps it, so the
-// suite's own screen DPI does not matter. (Queries and mouse events at a DPI:
-// tests/dpi.)
+// pixels they scale to, on the screen. The window is given its DPI as the
+// runtime keeps it, so the suite's own screen DPI does not matter. (Queries,
+// mouse events and text at a DPI: tests/dpi; client-sized surfaces and
+// transparent statics at a DPI: tests/window and tests/controls.)
 #include "runtime/window/window_internal.h"
 #include "tests/support/draw_window.h"
 
 namespace drawtest {
 namespace {
 
-
 class Scaled : public DrawWindow, public ::testing::WithParamInterface<int> {
  protected:
   void SetUp() override {
     DrawWindow::SetUp();
-    GiveDpi(&w);
-  }
-  void GiveDpi(hv::WindowRecord* record) {
-    hv::SetWindowDpi(record->hwnd, GetParam());
+    hv::SetWindowDpi(w.hwnd, GetParam());
   }
   int D(int value) const { return MulDiv(value, GetParam(), 96); }
   // The device rectangle of a 96-DPI one, right and bottom exclusive.
@@ -54,15 +50,6 @@ TEST_P(Scaled, DrawingInsideAnOpenBracketIsShownScaled) {
   hv::DrawRect(&w, 10, 10, 30, 20, RED, RED);
   ExpectOnlyThere(Pixels::OnScreen(w.hwnd), Device(10, 10, 30, 20), RED);
   hv::EndDraw(&w, dc, 1);
-}
-
-TEST_P(Scaled, ClientSizedSurfaceIsNotStretched) {
-  hv::WindowRecord sized;
-  Open(&sized, hv::OW_SURFACECLIENTSIZE, WIDTH / 2, HEIGHT / 2);
-  GiveDpi(&sized);
-  hv::DrawRect(&sized, 5, 5, 10, 10, BLUE, BLUE);
-  ExpectOnlyThere(Pixels::OnScreen(sized.hwnd), Device(5, 5, 10, 10), BLUE);
-  hv::CloseWindow(&sized);
 }
 
 INSTANTIATE_TEST_SUITE_P(Dpi, Scaled, ::testing::Values(120, 144, 192));
