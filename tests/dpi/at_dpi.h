@@ -21,9 +21,6 @@ inline int ToDevice(int value, int dpi) { return MulDiv(value, dpi, 96); }
 inline RECT ToDevice(const RECT& r, int dpi) {
   return {ToDevice(r.left, dpi), ToDevice(r.top, dpi), ToDevice(r.right, dpi), ToDevice(r.bottom, dpi)};
 }
-// Narrowed by a device pixel on each side: what rounding of a scaled edge
-// may leave of a neighbour's colour is not counted.
-inline RECT Inner(const RECT& r) { return {r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}; }
 std::string Show(const RECT& r);  // (left,top)-(right,bottom)
 
 struct Placed {
