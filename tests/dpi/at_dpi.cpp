@@ -103,13 +103,13 @@ bool Near(LONG measured, LONG standard, int dpi) {
   return std::abs(measured * 96 - standard * dpi) <= 96;
 }
 
-}  // namespace
-
 std::string Show(const RECT& r) {
   std::ostringstream s;
   s << '(' << r.left << ',' << r.top << ")-(" << r.right << ',' << r.bottom << ')';
   return s.str();
 }
+
+}  // namespace
 
 void SaveOrExpectScaled(const Layout& layout, int dpi) {
   if (GetFileAttributesA(ReferencePath().c_str()) == INVALID_FILE_ATTRIBUTES) {

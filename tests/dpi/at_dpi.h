@@ -21,7 +21,6 @@ inline int ToDevice(int value, int dpi) { return MulDiv(value, dpi, 96); }
 inline RECT ToDevice(const RECT& r, int dpi) {
   return {ToDevice(r.left, dpi), ToDevice(r.top, dpi), ToDevice(r.right, dpi), ToDevice(r.bottom, dpi)};
 }
-std::string Show(const RECT& r);  // (left,top)-(right,bottom)
 
 struct Placed {
   std::string name;
