@@ -1,4 +1,4 @@
-// PrintText into windows, the 64-bit integer formatters and SetFont.
+// PrintText into windows, and the window and control fonts SetFont makes.
 #include "tests/support/draw_window.h"
 
 #include <cstring>
