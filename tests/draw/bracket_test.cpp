@@ -140,7 +140,9 @@ TEST_F(Bracket, PensLeftInManyLentContextsAreEachDeletedOnce) {
   w.eventDC = nullptr;
   for (int i = 0; i < 40; ++i) {
     auto pen = HPEN(GetCurrentObject(contexts[i], OBJ_PEN));
-    if (pen != GetStockObject(BLACK_PEN)) EXPECT_EQ(PenOf(pen).lopnColor, RGB(i, 0, 255)) << i;
+    if (pen != GetStockObject(BLACK_PEN)) {
+      EXPECT_EQ(PenOf(pen).lopnColor, RGB(i, 0, 255)) << i;
+    }
     RestoreDC(contexts[i], -1);
     hv::ReleaseLentObjects(contexts[i]);
     DeleteDC(contexts[i]);
