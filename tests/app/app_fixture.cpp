@@ -43,19 +43,11 @@ bool Checked(int32_t id) { return SendMessageA(Control(id), BM_GETCHECK, 0, 0) =
 
 Surface::Surface() : Pixels(mainWindow.backingBitmap) {}
 
-RECT PanelFace() {
+bool PanelBlank() {
   using namespace ampliwind;
-  return {PANEL_X + 1, PANEL_Y + 1, PANEL_X + PANEL_WIDTH - 1, PANEL_Y + PANEL_HEIGHT - 1};
+  const RECT face = {PANEL_X + 1, PANEL_Y + 1, PANEL_X + PANEL_WIDTH - 1, PANEL_Y + PANEL_HEIGHT - 1};
+  return Surface().CountOther(face, PANEL_FACE) == 0;
 }
-
-RECT PanelLineBand(int index) {
-  constexpr int LINE_BAND = 16;  // lines are 20 pixels apart, 15 or 16 high
-  RECT face = PanelFace();
-  int y = ampliwind::panelLines[index].y;
-  return {face.left, y, face.right, y + LINE_BAND};
-}
-
-bool PanelBlank() { return Surface().CountOther(PanelFace(), ampliwind::PANEL_FACE) == 0; }
 
 void App::SetUp() {
   // The entry point's start: the unit's control word, the runtime, the window.

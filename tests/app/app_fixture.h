@@ -37,11 +37,7 @@ bool Checked(int32_t id);
 struct Surface : hvtest::Pixels {
   Surface();
 };
-// The face inside the panel's outline.
-RECT PanelFace();
-// The band of the panel face that line i of the panel writes into.
-RECT PanelLineBand(int index);
-// Nothing written on the panel's face.
+// Nothing written on the face inside the panel's outline.
 bool PanelBlank();
 
 // Each test starts the calculator as its entry point does and closes it afterwards.

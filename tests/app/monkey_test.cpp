@@ -1,16 +1,14 @@
-// A fixed-seed user on the real window: typing, pasting, the frequency
-// buttons, New, CALCULATE and About, a thousand times and more. After every
-// CALCULATE the results must be the sizing that the test works out itself
-// from the texts of fields 1 to 3, with the parser and the formulas written
-// here from their documented steps and rounding points. At the end every
-// GDI object, runtime heap block and byte and temporary string is given back.
+// A fixed-seed user on the real window, a thousand actions and more. After
+// every CALCULATE the results must be the sizing worked out here from the
+// input texts, by a parser and formulas written from their documented steps
+// and rounding points; at the end every GDI object and heap byte is given back.
 #include <cmath>
-#include <cstring>
 #include <optional>
 #include <random>
 #include <tuple>
 
 #include "tests/app/app_fixture.h"
+#include "tests/support/clipboard.h"
 #include "tests/support/gdi_count.h"
 #include "tests/support/heap_use.h"
 #include "tests/support/test_length.h"
@@ -22,7 +20,6 @@ using namespace ampliwind;
 
 constexpr uint32_t SEED = 20261208;
 
-// The reference: text to number.
 // 10^k: exact by multiplication up to 10^22. Beyond, the parser is
 // documented through the runtime's power, whose last bit nothing else fixes.
 double TenTo(int k) {
@@ -64,7 +61,6 @@ int32_t Round(double x) {
   return r >= -2147483648.0 && r <= 2147483647.0 ? int32_t(r) : INT32_MIN;
 }
 
-// The reference: sizing.
 struct Sizing {
   float pw = 0, sf = 0, fx = 0, i1 = 0, i2 = 0;
   int32_t u1 = 0, u2 = 0, n1 = 0, n2 = 0;
@@ -120,7 +116,6 @@ std::string Shown(double value) {
   return shown;
 }
 
-// The user.
 class Monkey : public App {
  protected:
   std::mt19937 random_{SEED};
@@ -169,16 +164,7 @@ class Monkey : public App {
   void PasteBySetText() { SetField(AnyInput(), RandomText().c_str()); }
 
   void PasteFromClipboard() {
-    std::string text = RandomText();
-    if (!OpenClipboard(mainWindow.hwnd)) return;  // another program holds it: no paste
-    EmptyClipboard();
-    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    if (data) {
-      std::memcpy(GlobalLock(data), text.c_str(), text.size() + 1);
-      GlobalUnlock(data);
-      if (!SetClipboardData(CF_TEXT, data)) GlobalFree(data);
-    }
-    CloseClipboard();
+    hvtest::PutOnClipboard(mainWindow.hwnd, RandomText().c_str());
     HWND field = Control(AnyInput());
     SendMessageA(field, EM_SETSEL, 0, Next(2) ? -1 : 0);  // replace all, or insert at the start
     SendMessageA(field, WM_PASTE, 0, 0);

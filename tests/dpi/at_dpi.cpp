@@ -11,31 +11,10 @@
 namespace dpitest {
 namespace {
 
-constexpr char FONTS_KEY[] =
-    "System\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts";
-constexpr char LOG_PIXELS[] = "LogPixels";
-constexpr char DPI_VARIABLE[] = "HV_TEST_DPI", REFERENCE_VARIABLE[] = "HV_TEST_REFERENCE";
-// A child that hangs is ended, so the parent test reports instead of timing out.
-constexpr DWORD CHILD_LIMIT_MS = 150000;
-
-// Inherited by the child, so its output is ours.
-HANDLE Inheritable(DWORD which) {
-  HANDLE handle = GetStdHandle(which);
-  if (handle && handle != INVALID_HANDLE_VALUE)
-    SetHandleInformation(handle, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT);
-  return handle;
-}
-
 bool IsClass(HWND window, const char* name) {
   char className[32] = {};
   GetClassNameA(window, className, sizeof className);
   return lstrcmpiA(className, name) == 0;
-}
-
-std::string OwnPath() {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, sizeof path);
-  return path;
 }
 
 }  // namespace
@@ -48,54 +27,6 @@ int AskedDpi() {
 std::string ReferencePath() {
   const char* value = std::getenv(REFERENCE_VARIABLE);
   return value ? value : "";
-}
-
-bool DpiSetForNewProcesses() {
-  return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
-}
-
-DWORD ReadLogPixels() {
-  DWORD value = 0, size = sizeof value;
-  return RegGetValueA(HKEY_LOCAL_MACHINE, FONTS_KEY, LOG_PIXELS, RRF_RT_REG_DWORD, nullptr, &value,
-                      &size) == ERROR_SUCCESS ? value : 0;
-}
-
-bool WriteLogPixels(DWORD dpi) {
-  return RegSetKeyValueA(HKEY_LOCAL_MACHINE, FONTS_KEY, LOG_PIXELS, REG_DWORD, &dpi, sizeof dpi) ==
-         ERROR_SUCCESS;
-}
-
-DWORD RunAtDpi(int dpi, const std::string& filter, const std::string& reference,
-               std::string* failure) {
-  std::string command = '"' + OwnPath() + "\" --gtest_color=no --gtest_filter=" + filter;
-  SetEnvironmentVariableA(DPI_VARIABLE, std::to_string(dpi).c_str());
-  SetEnvironmentVariableA(REFERENCE_VARIABLE, reference.c_str());
-  STARTUPINFOA startup = {sizeof startup};
-  startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdInput = Inheritable(STD_INPUT_HANDLE);
-  startup.hStdOutput = Inheritable(STD_OUTPUT_HANDLE);
-  startup.hStdError = Inheritable(STD_ERROR_HANDLE);
-  fflush(stdout);
-  PROCESS_INFORMATION process = {};
-  BOOL started = CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr,
-                                nullptr, &startup, &process);
-  SetEnvironmentVariableA(DPI_VARIABLE, nullptr);
-  SetEnvironmentVariableA(REFERENCE_VARIABLE, nullptr);
-  if (!started) {
-    *failure = "could not start " + command;
-    return DWORD(-1);
-  }
-  DWORD code = DWORD(-1);
-  if (WaitForSingleObject(process.hProcess, CHILD_LIMIT_MS) == WAIT_OBJECT_0) {
-    GetExitCodeProcess(process.hProcess, &code);
-  } else {
-    *failure = "still running after " + std::to_string(CHILD_LIMIT_MS / 1000) + " s: ended";
-    TerminateProcess(process.hProcess, 1);
-    WaitForSingleObject(process.hProcess, INFINITE);
-  }
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  return code;
 }
 
 void AddClientArea(Layout* layout, const std::string& name, HWND window) {
@@ -172,13 +103,13 @@ bool Near(LONG measured, LONG standard, int dpi) {
   return std::abs(measured * 96 - standard * dpi) <= 96;
 }
 
-}  // namespace
-
 std::string Show(const RECT& r) {
   std::ostringstream s;
   s << '(' << r.left << ',' << r.top << ")-(" << r.right << ',' << r.bottom << ')';
   return s.str();
 }
+
+}  // namespace
 
 void SaveOrExpectScaled(const Layout& layout, int dpi) {
   if (GetFileAttributesA(ReferencePath().c_str()) == INVALID_FILE_ATTRIBUTES) {

@@ -1,8 +1,4 @@
-// Test processes started at a chosen DPI, and what they measure of a
-// program's windows. A process reads the DPI once, when it starts: each DPI
-// needs processes of its own. Under Wine a new process takes the prefix's
-// DPI, the value LogPixels under HKLM (none means 96); Windows takes a new
-// DPI only at the next sign-in.
+// What a test process started at a chosen DPI measures of a program's windows.
 #pragma once
 
 #include <windows.h>
@@ -15,42 +11,16 @@
 namespace dpitest {
 
 constexpr int STANDARD_DPI = 96;
-// The DPI a started process was asked to run at (0 when not started so),
-// and where the layout measured at 96 DPI is kept between processes.
-int AskedDpi();
+// What the parent test tells a process it starts: the DPI it was asked to
+// run at, and where the layout measured at 96 DPI is kept between processes.
+constexpr char DPI_VARIABLE[] = "HV_TEST_DPI", REFERENCE_VARIABLE[] = "HV_TEST_REFERENCE";
+int AskedDpi();  // 0 when not started so
 std::string ReferencePath();
-
-bool DpiSetForNewProcesses();
-DWORD ReadLogPixels();  // 0 if absent or unreadable
-bool WriteLogPixels(DWORD dpi);
-
-// Sets the DPI for the processes started while it lives, then puts 96 back
-// (every other test expects 96).
-class PrefixDpi {
- public:
-  explicit PrefixDpi(int dpi) : set_(WriteLogPixels(DWORD(dpi))) {}
-  ~PrefixDpi() { WriteLogPixels(STANDARD_DPI); }
-  PrefixDpi(const PrefixDpi&) = delete;
-  PrefixDpi& operator=(const PrefixDpi&) = delete;
-  bool Set() const { return set_; }
-
- private:
-  bool set_;
-};
-
-// Runs this program's cases that the filter selects in a new process at the
-// DPI, its output going where this one's goes; answers its exit code, or
-// a message in *failure when it could not be started or did not end.
-DWORD RunAtDpi(int dpi, const std::string& filter, const std::string& reference, std::string* failure);
 
 inline int ToDevice(int value, int dpi) { return MulDiv(value, dpi, 96); }
 inline RECT ToDevice(const RECT& r, int dpi) {
   return {ToDevice(r.left, dpi), ToDevice(r.top, dpi), ToDevice(r.right, dpi), ToDevice(r.bottom, dpi)};
 }
-// Narrowed by a device pixel on each side: what rounding of a scaled edge
-// may leave of a neighbour's colour is not counted.
-inline RECT Inner(const RECT& r) { return {r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}; }
-std::string Show(const RECT& r);  // (left,top)-(right,bottom)
 
 struct Placed {
   std::string name;

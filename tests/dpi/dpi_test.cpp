@@ -10,6 +10,37 @@
 
 namespace {
 
+using dpitest::STANDARD_DPI;
+
+// Under Wine a new process takes the prefix's DPI, the value LogPixels under
+// HKLM (none means 96); Windows takes a new DPI only at the next sign-in.
+constexpr char FONTS_KEY[] = "System\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts";
+// A child that hangs is ended, so the parent test reports instead of timing out.
+constexpr DWORD CHILD_LIMIT_MS = 150000;
+
+bool DpiSetForNewProcesses() {
+  return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+}
+
+DWORD ReadLogPixels() {  // 0 if absent or unreadable
+  DWORD value = 0, size = sizeof value;
+  return RegGetValueA(HKEY_LOCAL_MACHINE, FONTS_KEY, "LogPixels", RRF_RT_REG_DWORD, nullptr, &value,
+                      &size) == ERROR_SUCCESS ? value : 0;
+}
+
+bool WriteLogPixels(DWORD dpi) {
+  return RegSetKeyValueA(HKEY_LOCAL_MACHINE, FONTS_KEY, "LogPixels", REG_DWORD, &dpi, sizeof dpi) ==
+         ERROR_SUCCESS;
+}
+
+// Inherited by the child, so its output is ours.
+HANDLE Inheritable(DWORD which) {
+  HANDLE handle = GetStdHandle(which);
+  if (handle && handle != INVALID_HANDLE_VALUE)
+    SetHandleInformation(handle, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT);
+  return handle;
+}
+
 struct Program {
   const char* name;
   const char* suite;  // of the cases that run at the DPI
@@ -18,13 +49,41 @@ void PrintTo(const Program& p, std::ostream* out) { *out << p.name; }
 const Program programs[] = {{"Calculator", "AtDpiCalculator"}, {"Tour", "AtDpiTour"}};
 const int dpis[] = {96, 120, 144, 192};
 
+// Runs this program's cases that the filter selects in a new process at the
+// DPI, then puts 96 back (every other test expects 96).
 void RunCases(int dpi, const std::string& filter, const std::string& reference) {
-  if (!dpitest::DpiSetForNewProcesses()) GTEST_SKIP() << "the DPI changes only at the next sign-in";
-  dpitest::PrefixDpi prefix(dpi);
-  ASSERT_TRUE(prefix.Set()) << "could not set the prefix's DPI to " << dpi;
-  std::string failure;
-  const DWORD code = dpitest::RunAtDpi(dpi, filter, reference, &failure);
-  EXPECT_EQ(code, 0u) << filter << " at " << dpi << " DPI failed (its output is above) " << failure;
+  if (!DpiSetForNewProcesses()) GTEST_SKIP() << "the DPI changes only at the next sign-in";
+  ASSERT_TRUE(WriteLogPixels(DWORD(dpi))) << "could not set the prefix's DPI to " << dpi;
+  char path[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, path, sizeof path);
+  std::string command = '"' + std::string(path) + "\" --gtest_color=no --gtest_filter=" + filter;
+  SetEnvironmentVariableA(dpitest::DPI_VARIABLE, std::to_string(dpi).c_str());
+  SetEnvironmentVariableA(dpitest::REFERENCE_VARIABLE, reference.c_str());
+  STARTUPINFOA startup = {sizeof startup};
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdInput = Inheritable(STD_INPUT_HANDLE);
+  startup.hStdOutput = Inheritable(STD_OUTPUT_HANDLE);
+  startup.hStdError = Inheritable(STD_ERROR_HANDLE);
+  fflush(stdout);
+  PROCESS_INFORMATION process = {};
+  const BOOL started = CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                                      nullptr, &startup, &process);
+  SetEnvironmentVariableA(dpitest::DPI_VARIABLE, nullptr);
+  SetEnvironmentVariableA(dpitest::REFERENCE_VARIABLE, nullptr);
+  DWORD code = DWORD(-1);
+  if (started) {
+    if (WaitForSingleObject(process.hProcess, CHILD_LIMIT_MS) != WAIT_OBJECT_0) {
+      ADD_FAILURE() << "still running after " << CHILD_LIMIT_MS / 1000 << " s: ended";
+      TerminateProcess(process.hProcess, 1);
+      WaitForSingleObject(process.hProcess, INFINITE);
+    }
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+  }
+  WriteLogPixels(STANDARD_DPI);
+  ASSERT_TRUE(started) << "could not start " << command;
+  EXPECT_EQ(code, 0u) << filter << " at " << dpi << " DPI failed (its output is above)";
 }
 
 class LaidOut : public ::testing::TestWithParam<std::tuple<Program, int>> {};
@@ -38,11 +97,11 @@ TEST_P(LaidOut, AtDpi) {
   const std::string suite = program.suite, reference = std::string(folder) + "hv_dpi_" +
       program.name + "_" + std::to_string(GetCurrentProcessId()) + ".layout";
   DeleteFileA(reference.c_str());
-  RunCases(dpitest::STANDARD_DPI, suite + ".Layout*", reference);
+  RunCases(STANDARD_DPI, suite + ".Layout*", reference);
   if (IsSkipped()) return;
   if (!HasFailure()) RunCases(dpi, suite + ".*", reference);
   DeleteFileA(reference.c_str());
-  EXPECT_EQ(dpitest::ReadLogPixels(), DWORD(dpitest::STANDARD_DPI)) << "the DPI was not put back";
+  EXPECT_EQ(ReadLogPixels(), DWORD(STANDARD_DPI)) << "the DPI was not put back";
 }
 
 std::string NameOf(const ::testing::TestParamInfo<LaidOut::ParamType>& info) {
@@ -64,9 +123,8 @@ int main(int argc, char** argv) {
     filter += filter.find('-') == std::string::npos ? "-AtDpi*" : ":AtDpi*";
     GTEST_FLAG_SET(filter, filter);
     // A run that was stopped midway may have left another DPI behind.
-    const DWORD left = dpitest::ReadLogPixels();
-    if (dpitest::DpiSetForNewProcesses() && left != 0 && left != dpitest::STANDARD_DPI)
-      dpitest::WriteLogPixels(dpitest::STANDARD_DPI);
+    const DWORD left = ReadLogPixels();
+    if (DpiSetForNewProcesses() && left != 0 && left != STANDARD_DPI) WriteLogPixels(STANDARD_DPI);
   }
   const int result = RUN_ALL_TESTS();
   hvtest::WaitForStartingThreads();

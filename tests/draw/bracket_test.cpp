@@ -76,19 +76,6 @@ TEST_F(Bracket, TakesTheContextStateBackIntoTheRecord) {
   hv::EndDraw(&w, dc, 0);
 }
 
-TEST_F(Bracket, RepaintsExactlyTheTouchedRectangle) {
-  hv::DrawRect(&w, 30, 30, 180, 200, 0, 0xFF);
-  ASSERT_EQ(Repaints().size(), 1u) << "the paint must happen inside the operation";
-  EXPECT_TRUE(RectIs(Repaints()[0], 30, 30, 210, 230));
-  hvtest::recording.clear();
-  hv::DrawPixel(&w, 100, 7, 0xFF);
-  ASSERT_EQ(Repaints().size(), 1u);
-  EXPECT_TRUE(RectIs(Repaints()[0], 100, 7, 101, 8));
-  hvtest::recording.clear();
-  hv::MoveTo(&w, 40, 40);  // draws nothing, so nothing is repainted
-  EXPECT_TRUE(Repaints().empty());
-}
-
 TEST_F(Bracket, NestedBracketsShareOneContextAndTakeTheStateBackOnce) {
   HPEN pen = w.pen;
   HDC outer = hv::BeginDraw(&w);
@@ -105,69 +92,61 @@ TEST_F(Bracket, NestedBracketsShareOneContextAndTakeTheStateBackOnce) {
   EXPECT_TRUE(RectIs(Repaints()[0], 0, 0, WIDTH, HEIGHT)) << "the whole client area";
   hvtest::recording.clear();
 
-  // A primitive inside the open bracket draws into it and is seen at once too.
-  hv::DrawLine(&w, 10, 10, 50, 10, 0xFF);
+  // A primitive inside the open bracket draws into it and is seen at once too;
+  // drawing straight into the open context is seen when it closes.
+  hv::DrawLine(&w, 10, 10, 50, 10, RED);
   EXPECT_EQ(w.drawDepth, 1);
   EXPECT_EQ(Repaints().size(), 2u);  // two brackets: MoveTo and DrawLineTo
+  EXPECT_EQ(Pixels::OnScreen(w.hwnd).Count(10, 10, 50, 11, RED), 40);
+  Rectangle(outer, 100, 100, 120, 120);
+  EXPECT_EQ(Pixels::OnScreen(w.hwnd).At(100, 100), windowColour);
   hv::EndDraw(&w, outer, 1);
+  EXPECT_EQ(Pixels::OnScreen(w.hwnd).At(100, 100), BLACK);
   EXPECT_EQ(w.drawDepth, 0);
   EXPECT_EQ(w.drawDC, nullptr);
   EXPECT_EQ(std::pair(w.posX, w.posY), std::pair(50, 10));
   EXPECT_NE(w.pen, pen) << "the outer EndDraw renews the pen";
   EXPECT_EQ(GetObjectType(pen), 0u);
-  EXPECT_EQ(Pixels(w.backingBitmap).Count(10, 10, 50, 11, 0xFF), 40);
 }
 
-TEST_F(Bracket, InnerRefreshOfAWindowWithoutSurfaceRepaintsNothing) {
+// Its brackets, nested or not, repaint nothing.
+TEST_F(Bracket, WindowWithoutSurfaceDrawsOnTheScreen) {
   hv::WindowRecord screenOnly;
   Open(&screenOnly, hv::OW_NOSURFACE);
   hvtest::Watch(screenOnly.hwnd, WM_PAINT, WM_ERASEBKGND);
   HDC outer = hv::BeginDraw(&screenOnly);
   EXPECT_EQ(hv::BeginDraw(&screenOnly), outer);
   hv::EndDraw(&screenOnly, outer, 1);
+  hv::DrawRect(&screenOnly, 10, 10, 20, 20, 0, BLUE);
   hv::EndDraw(&screenOnly, outer, 1);
   EXPECT_TRUE(Repaints(&screenOnly).empty());
+  Pixels screen = Pixels::OnScreen(screenOnly.hwnd);
+  EXPECT_EQ(screen.At(15, 15), BLUE);
+  EXPECT_EQ(screen.At(10, 10), BLACK);
+  EXPECT_EQ(screenOnly.posX, 0);
   hv::CloseWindow(&screenOnly);
 }
 
-TEST_F(Bracket, LentContextIsUsedAsItIsAndNothingIsTakenBack) {
-  HDC screen = GetDC(w.hwnd);
-  HDC lent = CreateCompatibleDC(screen);
-  HBITMAP lentBitmap = CreateCompatibleBitmap(screen, 50, 50);
-  ReleaseDC(w.hwnd, screen);
-  HGDIOBJ oldBitmap = SelectObject(lent, lentBitmap);
-  PatBlt(lent, 0, 0, 50, 50, WHITENESS);
-  int saved = SaveDC(lent);  // as the erase handler does around the event
-  w.eventDC = lent;
-  HPEN pen = w.pen;
-
-  EXPECT_EQ(hv::BeginDraw(&w), lent);
-  EXPECT_EQ(w.drawDepth, 0) << "a lent context is not counted";
-  EXPECT_EQ(w.drawDC, nullptr);
-  hv::EndDraw(&w, lent, 1);
-  hv::DrawLine(&w, 2, 20, 30, 20, RGB(0, 0, 255));
-  hv::DrawRect(&w, 5, 30, 10, 10, 0, RGB(0, 255, 0));
-  hv::SetFrontPen(&w, RGB(255, 0, 0));
-  hv::SetFrontPen(&w, RGB(200, 0, 0));  // displaces the first: deleted at once
-  hv::SetFont(&w, "Tahoma", 20, 700, 0, 0);
-  hv::DrawPixel(&w, 40, 40, hv::CL_FRONT);
-  EXPECT_EQ(std::pair(w.posX, w.posY), std::pair(0, 0));
-  EXPECT_EQ(w.pen, pen) << "the record keeps its pen";
-  EXPECT_EQ(PenOf(HPEN(GetCurrentObject(lent, OBJ_PEN))).lopnColor, RGB(200, 0, 0));
-  EXPECT_EQ(FontOf(HFONT(GetCurrentObject(lent, OBJ_FONT))).lfWeight, 700);
-  EXPECT_TRUE(Repaints().empty());
+// More erase contexts than the runtime keeps account of at once, each given a
+// pen: each holds its new pen or the one it had, and every new pen is deleted once.
+TEST_F(Bracket, PensLeftInManyLentContextsAreEachDeletedOnce) {
+  HDC contexts[40];
+  for (int i = 0; i < 40; ++i) {
+    contexts[i] = CreateCompatibleDC(nullptr);
+    SaveDC(contexts[i]);
+    w.eventDC = contexts[i];
+    hv::SetFrontPen(&w, RGB(i, 0, 255));
+  }
   w.eventDC = nullptr;
-  RestoreDC(lent, saved);
-  hv::ReleaseLentObjects(lent);
-
-  SelectObject(lent, oldBitmap);
-  Pixels erased(lentBitmap);
-  EXPECT_EQ(erased.Count(2, 20, 30, 21, RGB(0, 0, 255)), 28);
-  EXPECT_EQ(erased.Count(6, 31, 14, 39, RGB(0, 255, 0)), 64);
-  EXPECT_EQ(erased.At(40, 40), RGB(200, 0, 0));
-  EXPECT_EQ(Pixels(w.backingBitmap).Count(0, 0, WIDTH, HEIGHT, windowColour), WIDTH * HEIGHT);
-  DeleteDC(lent);
-  DeleteObject(lentBitmap);
+  for (int i = 0; i < 40; ++i) {
+    auto pen = HPEN(GetCurrentObject(contexts[i], OBJ_PEN));
+    if (pen != GetStockObject(BLACK_PEN)) {
+      EXPECT_EQ(PenOf(pen).lopnColor, RGB(i, 0, 255)) << i;
+    }
+    RestoreDC(contexts[i], -1);
+    hv::ReleaseLentObjects(contexts[i]);
+    DeleteDC(contexts[i]);
+  }
 }
 
 TEST_F(Bracket, FrontPenAndFontSetInsideAnOpenBracketStayInForceAndAreDeletedOnce) {
@@ -192,54 +171,38 @@ TEST_F(Bracket, FrontPenAndFontSetInsideAnOpenBracketStayInForceAndAreDeletedOnc
   // TearDown's balance shows that every pen and font made here is gone.
 }
 
-TEST(Scaling, MapsBitmapBoundsToTheStretchedClientArea) {
-  EXPECT_TRUE(RectIs(hv::ScaleBoundsToClient(RECT{10, 10, 19, 19}, 100, 100, 200, 200), 19, 19, 40, 40));
-  // 1.5 times: 15 + 1.5 * 10 = 30.
-  EXPECT_TRUE(RectIs(hv::ScaleBoundsToClient(RECT{10, 10, 19, 19}, 200, 100, 300, 150), 14, 14, 30, 30));
-  // Halves round to even: 1.5 * 5 = 7.5 -> 8 and 1.5 * 7 = 10.5 -> 10.
-  EXPECT_TRUE(RectIs(hv::ScaleBoundsToClient(RECT{5, 7, 5, 7}, 100, 100, 150, 150), 7, 9, 10, 12));
-  // Shrinking: 0.5 * 11 = 5.5 -> 6, 6 + 0.5 * 11 = 11.5 -> 12.
-  EXPECT_TRUE(RectIs(hv::ScaleBoundsToClient(RECT{11, 11, 21, 21}, 400, 400, 200, 200), 5, 5, 12, 12));
-}
-
-// A client-sized surface of 100 by 100 shown in a client area resized to
-// width by height. DrawRect touches bitmap pixels 10 to 18 both ways: the
-// bounds (10, 10, 19, 19), scaled per axis only where the sizes differ.
+// A client-sized surface shown in a client area of another size. The
+// repaint is DrawRect's bounds (for (10, 10, 9, 9): 10, 10, 19, 19), scaled
+// on each axis where the sizes differ, each edge rounded to nearest, ties to
+// even: left and top less one, right and bottom left + scale x (width + 1).
 TEST_F(Bracket, ClientSizedSurfaceRepaintsTheRectScaledOnEachStretchedAxis) {
   struct {
-    int width, height;
+    SIZE surface, client;
+    RECT drawn;  // x, y, width, height
     RECT repainted;
   } cases[] = {
-      {200, 200, {19, 19, 40, 40}},  // left 2 x 10 - 1, right 20 + 2 x 10
-      {200, 100, {19, 9, 40, 20}},   // y: 1 x 10 - 1, 10 + 10
-      {100, 200, {9, 19, 20, 40}},
-      {100, 100, {10, 10, 19, 19}},  // the same size: the bounds as they are
+      {{100, 100}, {200, 200}, {10, 10, 9, 9}, {19, 19, 40, 40}},
+      {{100, 100}, {200, 100}, {10, 10, 9, 9}, {19, 9, 40, 20}},
+      {{100, 100}, {100, 200}, {10, 10, 9, 9}, {9, 19, 20, 40}},
+      {{100, 100}, {100, 100}, {10, 10, 9, 9}, {10, 10, 19, 19}},  // the bounds as they are
+      {{200, 100}, {300, 150}, {10, 10, 9, 9}, {14, 14, 30, 30}},  // 15 + 1.5 x 10 = 30
+      {{100, 100}, {150, 150}, {5, 7, 2, 2}, {7, 9, 12, 14}},      // 7.5, 10.5, 12.5, 14.5: to even
+      {{400, 400}, {200, 200}, {11, 11, 10, 10}, {5, 5, 12, 12}},  // 5.5 -> 6, 6 + 5.5 -> 12
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.width << " by " << c.height);
+    SCOPED_TRACE(testing::Message() << c.surface.cx << " by " << c.surface.cy << " shown "
+                                    << c.client.cx << " by " << c.client.cy);
     hv::WindowRecord stretched;
-    Open(&stretched, hv::OW_SURFACECLIENTSIZE, 100, 100);
-    SetWindowPos(stretched.hwnd, nullptr, 0, 0, c.width, c.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Open(&stretched, hv::OW_SURFACECLIENTSIZE, c.surface.cx, c.surface.cy);
+    SetWindowPos(stretched.hwnd, nullptr, 0, 0, c.client.cx, c.client.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     UpdateWindow(stretched.hwnd);
     hvtest::Watch(stretched.hwnd, WM_PAINT, WM_ERASEBKGND);
-    hv::DrawRect(&stretched, 10, 10, 9, 9, 0, 0);
+    hv::DrawRect(&stretched, c.drawn.left, c.drawn.top, c.drawn.right, c.drawn.bottom, 0, 0);
     const RECT& r = c.repainted;
     ASSERT_EQ(Repaints(&stretched).size(), 1u);
     EXPECT_TRUE(RectIs(Repaints(&stretched)[0], r.left, r.top, r.right, r.bottom));
     hv::CloseWindow(&stretched);
   }
-}
-
-TEST_F(Bracket, WindowWithoutSurfaceDrawsOnTheScreen) {
-  hv::WindowRecord screenOnly;
-  Open(&screenOnly, hv::OW_NOSURFACE);
-  hv::DrawRect(&screenOnly, 10, 10, 20, 20, 0, RGB(0, 0, 255));
-  HDC screen = GetDC(screenOnly.hwnd);
-  EXPECT_EQ(GetPixel(screen, 15, 15), RGB(0, 0, 255));
-  EXPECT_EQ(GetPixel(screen, 10, 10), BLACK);
-  ReleaseDC(screenOnly.hwnd, screen);
-  EXPECT_EQ(screenOnly.posX, 0);
-  hv::CloseWindow(&screenOnly);
 }
 
 // On a closed record the queries clear their outputs (do_nothing_test.cpp).
@@ -253,25 +216,6 @@ TEST(SizeQueries, BitmapSizeIsZeroForNothingOrWhatIsNoBitmap) {
     EXPECT_EQ(std::pair(width, height), std::pair(c.width, c.height));
   }
   DeleteObject(bitmap);
-}
-
-TEST_F(Bracket, SizeQueriesMeasureTheWindowAndItsControls) {
-  int32_t x, y, width, height;
-  hv::GetClientSize(&w, &x, &y, &width, &height);
-  EXPECT_EQ(std::pair(x, y), std::pair(0, 0));
-  EXPECT_EQ(std::pair(width, height), std::pair(WIDTH, HEIGHT));
-  HWND control = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 12, 14, 30, 20, w.hwnd,
-                                 HMENU(20), GetModuleHandleA(nullptr), nullptr);
-  RECT outer;
-  GetWindowRect(w.hwnd, &outer);
-  // A bare window handle serves as the record.
-  hv::GetWindowScreenRect(reinterpret_cast<hv::WindowRecord*>(&w.hwnd), &x, &y, &width, &height, 20);
-  EXPECT_EQ(std::pair(x, y), std::pair(int(outer.left) + 12, int(outer.top) + 14));
-  EXPECT_EQ(std::pair(width, height), std::pair(30, 20));
-  hv::GetWindowScreenRect(&w, &x, &y, &width, &height, 0);
-  EXPECT_EQ(x, outer.left);
-  EXPECT_EQ(width, outer.right - outer.left);
-  DestroyWindow(control);
 }
 
 // Operations that close their bracket with a refresh update the window before

@@ -1,6 +1,6 @@
 // What reaches the screen: the touched rectangle copied from the surface by
-// the window's paint handler, drawing kept across repaints, drawing inside an
-// open bracket, and drawing during the background-erase event.
+// the window's paint handler, drawing kept across repaints, and drawing
+// during the background-erase event.
 #include "tests/support/draw_window.h"
 
 namespace drawtest {
@@ -34,23 +34,17 @@ TEST_F(Repaint, OnlyTheTouchedRectangleIsCopiedToTheScreen) {
   EXPECT_EQ(screen.Count(20, 30, 60, 80, BLACK), 40 * 50 - 38 * 48);
   EXPECT_EQ(screen.Count(0, 0, WIDTH, HEIGHT, GREEN), 0) << "repainted beyond the touched rectangle";
   EXPECT_EQ(screen.Count(0, 0, WIDTH, HEIGHT, windowColour), WIDTH * HEIGHT - 40 * 50);
+  hvtest::recording.clear();
+  hv::DrawPixel(&w, 100, 7, RED);
+  ASSERT_EQ(Repaints().size(), 1u);
+  EXPECT_TRUE(RectIs(Repaints()[0], 100, 7, 101, 8));
+  EXPECT_EQ(Pixels::OnScreen(w.hwnd).Count(0, 0, WIDTH, HEIGHT, GREEN), 0);
 
   // A full repaint brings back everything the surface holds.
   RedrawWindow(w.hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
   screen = Pixels::OnScreen(w.hwnd);
-  EXPECT_EQ(screen.Count(0, 0, WIDTH, HEIGHT, GREEN), WIDTH * HEIGHT - 40 * 50);
-  EXPECT_EQ(screen.Count(21, 31, 59, 79, RED), 38 * 48);
-}
-
-TEST_F(Repaint, DrawingInsideAnOpenBracketIsShownAtOnce) {
-  HDC dc = hv::BeginDraw(&w);
-  hv::DrawRect(&w, 10, 10, 30, 30, RED, RED);
-  EXPECT_EQ(Pixels::OnScreen(w.hwnd).Count(10, 10, 40, 40, RED), 900);
-  Rectangle(dc, 100, 100, 120, 120);  // straight into the open context: shown when it closes
-  EXPECT_EQ(Pixels::OnScreen(w.hwnd).At(100, 100), windowColour);
-  hv::EndDraw(&w, dc, 1);
-  EXPECT_EQ(Pixels::OnScreen(w.hwnd).At(100, 100), BLACK);
-  PaintSurfaceQuietly(&w, GREEN);
+  EXPECT_EQ(screen.Count(0, 0, WIDTH, HEIGHT, GREEN), WIDTH * HEIGHT - 40 * 50 - 1);
+  EXPECT_EQ(screen.Count(21, 31, 59, 79, RED), 38 * 48);  PaintSurfaceQuietly(&w, GREEN);  // after drawing, as before it
 }
 
 TEST_F(Repaint, ClientSizedSurfaceIsShownStretched) {
@@ -71,9 +65,10 @@ struct EraseProbe {
   int erases = 0;
   HDC lent = nullptr;
   HDC fromBeginDraw = nullptr;
-  int32_t posX = -1;
-  HPEN pen = nullptr;
+  int32_t depth = -1;
+  bool firstPenDeleted = false;
   COLORREF penColourInLentContext = 0;
+  LONG fontWeightInLentContext = 0;
 };
 EraseProbe probe;
 
@@ -83,17 +78,20 @@ int32_t DrawWhileErasing() {
   ++probe.erases;
   probe.lent = HDC(intptr_t(hv::eventState.eventParam1));
   probe.fromBeginDraw = hv::BeginDraw(r);
+  probe.depth = r->drawDepth;
   hv::EndDraw(r, probe.fromBeginDraw, 1);
+  hv::SetFrontPen(r, BLUE);
+  HGDIOBJ firstPen = GetCurrentObject(probe.lent, OBJ_PEN);
   hv::SetFrontPen(r, RED);
+  probe.firstPenDeleted = GetObjectType(firstPen) == 0;
   hv::SetFont(r, "Tahoma", 14, 700, 0, 0);
   hv::DrawRect(r, 5, 30, 30, 30, RED, BLUE);
   hv::MoveTo(r, 50, 50);  // moves the lent context's position only
   // The lent context does not update its position: the text goes to the record's.
   hv::PrintText(2, hv::TC_RECORD, r, hv::TC_STRING, "erase");
   hv::DrawLine(r, 0, 70, 100, 70, hv::CL_FRONT);
-  probe.posX = r->posX;
-  probe.pen = r->pen;
   probe.penColourInLentContext = PenOf(HPEN(GetCurrentObject(probe.lent, OBJ_PEN))).lopnColor;
+  probe.fontWeightInLentContext = FontOf(HFONT(GetCurrentObject(probe.lent, OBJ_FONT))).lfWeight;
   return 0;
 }
 
@@ -111,11 +109,12 @@ TEST_F(Repaint, EraseEventLendsItsContextAndNothingIsTakenBack) {
     EXPECT_EQ(probe.erases, 1);
     ASSERT_NE(probe.lent, nullptr);
     EXPECT_EQ(probe.fromBeginDraw, probe.lent);
-    EXPECT_EQ(probe.posX, 0) << "the position stays in the record";
-    EXPECT_EQ(probe.pen, pen) << "the record keeps its pen";
+    EXPECT_EQ(probe.depth, 0) << "a lent context is not counted";
+    EXPECT_TRUE(probe.firstPenDeleted) << "a pen displaced from the lent context is deleted at once";
     EXPECT_EQ(probe.penColourInLentContext, RED);
-    EXPECT_EQ(erased.pen, pen);
-    EXPECT_EQ(erased.posX, 0);
+    EXPECT_EQ(probe.fontWeightInLentContext, 700);
+    EXPECT_EQ(erased.pen, pen) << "the record keeps its pen";
+    EXPECT_EQ(erased.posX, 0) << "the position stays in the record";
     EXPECT_EQ(erased.eventDC, nullptr);
     EXPECT_EQ(erased.drawDC, nullptr);
     Pixels screen = Pixels::OnScreen(erased.hwnd);

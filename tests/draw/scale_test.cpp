@@ -1,23 +1,19 @@
 // A window of another DPI: the program's 96-DPI pixels land on the device
-// pixels they scale to, on the surface and on the screen, through every copy
-// the runtime makes between the two, and what the runtime answers comes back
-// in 96-DPI pixels. The window is given its DPI as the runtime keeps it (the
-// "HV_DPI" property), so the suite's own screen DPI does not matter.
+// pixels they scale to, on the screen. The window is given its DPI as the
+// runtime keeps it, so the suite's own screen DPI does not matter. (Queries,
+// mouse events and text at a DPI: tests/dpi; client-sized surfaces and
+// transparent statics at a DPI: tests/window and tests/controls.)
 #include "runtime/window/window_internal.h"
 #include "tests/support/draw_window.h"
 
 namespace drawtest {
 namespace {
 
-
 class Scaled : public DrawWindow, public ::testing::WithParamInterface<int> {
  protected:
   void SetUp() override {
     DrawWindow::SetUp();
-    GiveDpi(&w);
-  }
-  void GiveDpi(hv::WindowRecord* record) {
-    hv::SetWindowDpi(record->hwnd, GetParam());
+    hv::SetWindowDpi(w.hwnd, GetParam());
   }
   int D(int value) const { return MulDiv(value, GetParam(), 96); }
   // The device rectangle of a 96-DPI one, right and bottom exclusive.
@@ -54,57 +50,6 @@ TEST_P(Scaled, DrawingInsideAnOpenBracketIsShownScaled) {
   hv::DrawRect(&w, 10, 10, 30, 20, RED, RED);
   ExpectOnlyThere(Pixels::OnScreen(w.hwnd), Device(10, 10, 30, 20), RED);
   hv::EndDraw(&w, dc, 1);
-}
-
-TEST_P(Scaled, ClientSizedSurfaceIsNotStretched) {
-  hv::WindowRecord sized;
-  Open(&sized, hv::OW_SURFACECLIENTSIZE, WIDTH / 2, HEIGHT / 2);
-  GiveDpi(&sized);
-  hv::DrawRect(&sized, 5, 5, 10, 10, BLUE, BLUE);
-  ExpectOnlyThere(Pixels::OnScreen(sized.hwnd), Device(5, 5, 10, 10), BLUE);
-  hv::CloseWindow(&sized);
-}
-
-TEST_P(Scaled, TransparentStaticShowsTheSurfaceUnderIt) {
-  hv::CreateControl(&w, hv::CK_STATIC, "", 20, 20, 40, 20, hv::CC_TRANSPARENT, 5);
-  HWND label = GetDlgItem(w.hwnd, 5);
-  UpdateWindow(label);
-  // Drawn after: the window's repaints leave the static out, and only its
-  // own erase brings the new surface under it to the screen.
-  hv::DrawRect(&w, 0, 0, 100, 100, RED, RED);
-  hv::DrawRect(&w, 40, 20, 20, 20, BLUE, BLUE);
-  RedrawWindow(label, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-  // The static covers 96-DPI x 20..60: red under its left half, blue under its right.
-  Pixels shown = Pixels::OnScreen(label);
-  const int middle = D(40) - D(20), height = D(40) - D(20);
-  ASSERT_EQ(shown.Width(), D(60) - D(20));
-  EXPECT_EQ(shown.Count(0, 0, middle, height, RED), middle * height);
-  EXPECT_EQ(shown.Count(middle, 0, shown.Width(), height, BLUE), (shown.Width() - middle) * height);
-}
-
-int32_t seenX, seenY;
-int32_t KeepMouse() {
-  if (hv::eventState.eventCode == WM_LBUTTONDOWN) {
-    seenX = hv::eventState.eventX;
-    seenY = hv::eventState.eventY;
-  }
-  return 0;
-}
-
-TEST_P(Scaled, QueriesAndMouseEventsAnswerIn96DpiPixels) {
-  EXPECT_EQ(hv::GetWindowDpi(&w), GetParam());
-  int32_t x, y, width, height;
-  hv::GetClientSize(&w, &x, &y, &width, &height);
-  EXPECT_EQ(std::pair(width, height),
-            std::pair(MulDiv(WIDTH, 96, GetParam()), MulDiv(HEIGHT, 96, GetParam())));
-
-  onEvent = KeepMouse;
-  const struct { int x, y; } points[] = {{30, 40}, {0, 0}, {-2, 5}};  // -2: a captured mouse
-  for (auto p : points) {
-    SendMessageA(w.hwnd, WM_LBUTTONDOWN, 0, MAKELPARAM(D(p.x), D(p.y)));
-    EXPECT_EQ(int16_t(seenX), p.x);
-    EXPECT_EQ(int16_t(seenY), p.y);
-  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Dpi, Scaled, ::testing::Values(120, 144, 192));

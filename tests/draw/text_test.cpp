@@ -1,4 +1,4 @@
-// PrintText into windows, the 64-bit integer formatters and SetFont.
+// PrintText into windows, and the window and control fonts SetFont makes.
 #include "tests/support/draw_window.h"
 
 #include <cstring>
@@ -87,17 +87,6 @@ TEST_F(Text, NothingLeftOpensNoBracket) {
   EXPECT_EQ(w.font, font);
   EXPECT_TRUE(Repaints().empty());
   EXPECT_EQ(Pixels(w.backingBitmap).Count(0, 0, WIDTH, HEIGHT, windowColour), WIDTH * HEIGHT);
-}
-
-// What is drawn, and how far posX moves, is the text up to its first NUL; a
-// wide string the formatter cannot convert adds nothing to it.
-TEST_F(Text, DrawnTextEndsAtANulAndAnUnconvertibleItemAddsNothing) {
-  hv::PrintText(4, hv::TC_RECORD, &w, hv::TC_STRING, "ab", hv::TC_CHAR, 0, hv::TC_STRING, "cd");
-  EXPECT_EQ(w.posX, WidthOf("ab"));
-  hv::MoveTo(&w, 0, 40);
-  hv::PrintText(4, hv::TC_RECORD, &w, hv::TC_STRING, "ab", hv::TC_WSTRING, L"\u6F22",
-                hv::TC_STRING, "cd");
-  EXPECT_EQ(w.posX, WidthOf("abcd"));
 }
 
 // Points at the screen's resolution, the face cut to 31 characters; flags:
