@@ -205,7 +205,7 @@ TEST_F(Bracket, ClientSizedSurfaceRepaintsTheRectScaledOnEachStretchedAxis) {
   }
 }
 
-// On a closed record the queries clear their outputs (do_nothing_test.cpp).
+// On a closed record the queries clear their outputs (operations_test.cpp).
 TEST(SizeQueries, BitmapSizeIsZeroForNothingOrWhatIsNoBitmap) {
   HBITMAP bitmap = CreateBitmap(13, 9, 1, 1, nullptr);
   struct { HBITMAP bitmap; int32_t width, height; } cases[] = {

@@ -44,7 +44,8 @@ TEST_F(Repaint, OnlyTheTouchedRectangleIsCopiedToTheScreen) {
   RedrawWindow(w.hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
   screen = Pixels::OnScreen(w.hwnd);
   EXPECT_EQ(screen.Count(0, 0, WIDTH, HEIGHT, GREEN), WIDTH * HEIGHT - 40 * 50 - 1);
-  EXPECT_EQ(screen.Count(21, 31, 59, 79, RED), 38 * 48);  PaintSurfaceQuietly(&w, GREEN);  // after drawing, as before it
+  EXPECT_EQ(screen.Count(21, 31, 59, 79, RED), 38 * 48);
+  PaintSurfaceQuietly(&w, GREEN);  // after drawing, as before it
 }
 
 TEST_F(Repaint, ClientSizedSurfaceIsShownStretched) {
