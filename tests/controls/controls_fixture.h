@@ -42,6 +42,11 @@ extern const std::vector<std::string> runtimeProperties;
 // STM_GETIMAGE); 0 by 0 for none.
 SIZE PictureSize(HWND control, UINT get);
 
+// The program's conversions to UTF-16 that failed since the last call (the
+// first call starts counting): the runtime uses what they give unchecked.
+// -1 when the program's import of the conversion was not found.
+int FailedConversions();
+
 // The text GetControlText returns, freed.
 std::string TextOf(hv::WindowRecord* record, int id);
 

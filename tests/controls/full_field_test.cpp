@@ -245,7 +245,9 @@ void CompareRoutes(hv::WindowRecord* w, const std::vector<Route>& table, const s
                                         << (wide ? ", Unicode" : "") << ", selection " << place.from
                                         << ".." << place.to);
         Outcome want = Expected(Take(plain, w->hwnd, route, place), route, place, style);
+        ct::FailedConversions();
         Outcome got = Take(field, w->hwnd, route, place);
+        EXPECT_EQ(ct::FailedConversions(), 0);
         EXPECT_EQ(got.text, want.text);
         EXPECT_EQ(got.from, want.from);
         EXPECT_EQ(got.to, want.to);
