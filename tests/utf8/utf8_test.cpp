@@ -168,6 +168,8 @@ TEST_F(Utf8Text, WindowsControlsAndListsHoldTheTextAsWritten) {
   for (int32_t id : {EDIT, STATIC_TEXT, BUTTON, RICH}) {
     char* text = hv::GetControlText(&w, id);
     EXPECT_STREQ(text, TEXT) << "control " << id;
+    // The text and the heap's three spare bytes: a shorter block was written past its end.
+    EXPECT_GE(HeapSize(hv::RuntimeHeap(), 0, text), sizeof TEXT + 3) << "control " << id;
     hv::FreeBlock(text);
   }
   char* upper = hv::UpperCopy("grüße жук 😀");
