@@ -1,7 +1,5 @@
 #include "tests/controls/controls_fixture.h"
 
-#include <cstring>
-
 namespace ct {
 
 const std::vector<std::string> runtimeProperties = {
@@ -95,6 +93,12 @@ SIZE PictureSize(HWND control, UINT get) {
 
 namespace {
 
+// The program's import slot of the conversion: its calls go through it.
+#ifdef _WIN64
+extern "C" decltype(&MultiByteToWideChar) conversionSlot asm("__imp_MultiByteToWideChar");
+#else
+extern "C" decltype(&MultiByteToWideChar) conversionSlot asm("__imp__MultiByteToWideChar@24");
+#endif
 decltype(&MultiByteToWideChar) convert = nullptr;
 int failedConversions = 0;
 
@@ -104,33 +108,15 @@ int WINAPI CountedConversion(UINT page, DWORD flags, LPCCH text, int length, LPW
   return made;
 }
 
-// Where the program's calls of a system function find it.
-void** ImportSlot(const char* function) {
-  auto* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
-  auto* headers = reinterpret_cast<IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
-  DWORD imports = headers->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
-  for (auto* dll = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports); dll->Name; ++dll) {
-    auto* names = reinterpret_cast<IMAGE_THUNK_DATA*>(base + dll->OriginalFirstThunk);
-    auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + dll->FirstThunk);
-    for (; names->u1.AddressOfData; ++names, ++slots)
-      if (!IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal) &&
-          strcmp(reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData)->Name, function) == 0)
-        return reinterpret_cast<void**>(&slots->u1.Function);
-  }
-  return nullptr;
-}
-
 }  // namespace
 
 int FailedConversions() {
   if (!convert) {
-    void** slot = ImportSlot("MultiByteToWideChar");
-    if (!slot) return -1;
     DWORD was;
-    VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &was);
-    convert = reinterpret_cast<decltype(convert)>(*slot);
-    *slot = reinterpret_cast<void*>(CountedConversion);
-    VirtualProtect(slot, sizeof *slot, was, &was);
+    VirtualProtect(&conversionSlot, sizeof conversionSlot, PAGE_READWRITE, &was);
+    convert = conversionSlot;
+    conversionSlot = CountedConversion;
+    VirtualProtect(&conversionSlot, sizeof conversionSlot, was, &was);
   }
   int failed = failedConversions;
   failedConversions = 0;

@@ -44,7 +44,6 @@ SIZE PictureSize(HWND control, UINT get);
 
 // The program's conversions to UTF-16 that failed since the last call (the
 // first call starts counting): the runtime uses what they give unchecked.
-// -1 when the program's import of the conversion was not found.
 int FailedConversions();
 
 // The text GetControlText returns, freed.
