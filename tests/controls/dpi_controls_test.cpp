@@ -1,7 +1,5 @@
 // Controls when their window moves to a screen of another DPI (WM_DPICHANGED
-// sent by hand, as Wine never sends it): caption pictures are taken again
-// at the new DPI, and a control the program gave no font shows the
-// system's message font at its window's DPI. Nothing is left behind.
+// sent by hand, as Wine never sends it). Nothing is left behind.
 #include <algorithm>
 #include <optional>
 
@@ -35,8 +33,7 @@ class DpiControls : public ct::ControlTest {
   std::optional<hvtest::GdiBalance> balance_;
 };
 
-// Resource 12 is 3 by 2 pixels: at each DPI the picture is the one a
-// control made at that DPI shows, the loaded one grown with the DPI.
+// Resource 12 is 3 by 2 pixels, grown with the DPI.
 TEST_F(DpiControls, CaptionPicturesAreTakenAgainAtTheNewDpi) {
   const struct {
     int32_t kind;

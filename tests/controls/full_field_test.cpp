@@ -156,7 +156,7 @@ Outcome Take(HWND edit, HWND owner, const Route& route, const Place& place) {
   SendMessageA(edit, EM_SETSEL, place.from, place.to);
   hvtest::PutOnClipboard(owner, route.clip);
   HoldModifiers(route.held);
-  if (route.ime) EXPECT_GT(PutImeResult(edit, route.ime), 0) << "no result string in the input context";
+  EXPECT_TRUE(!route.ime || PutImeResult(edit, route.ime) > 0) << "no result string in the input context";
   LPARAM lParam = route.lParam == kReplacement ? reinterpret_cast<LPARAM>(kPasted) : route.lParam;
   // An IME starts a composition where the caret is before it sends one.
   if (route.message == WM_IME_COMPOSITION) SendMessageA(edit, WM_IME_STARTCOMPOSITION, 0, 0);

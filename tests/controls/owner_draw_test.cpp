@@ -1,7 +1,5 @@
-// Owner-drawn controls: the runtime's painted buttons draw their own items;
-// every other owner-drawn control's request is an event for the window's
-// handler. Either way one repaint asks once, and what is shown is what the
-// one who was asked drew.
+// The runtime's painted buttons draw their own items; every other
+// owner-drawn control's request is an event for the window's handler.
 #include "tests/controls/controls_fixture.h"
 
 namespace ct {
@@ -43,8 +41,7 @@ HWND Make(hv::WindowRecord* w, const Case& c) {
   SendMessageA(control, c.kind == hv::CK_LISTBOX ? LB_ADDSTRING : CB_ADDSTRING, 0, LPARAM("item"));
   if (c.kind == hv::CK_COMBOBOX) SendMessageA(control, CB_SETCURSEL, 0, 0);
   if (!c.handlerDraws) hv::SetControlColor(w, ID, RGB(0, 0, 0), BUTTON_FACE);
-  // An application's own procedure in front of the runtime's, passing
-  // everything on: the recorder's.
+  // The recorder's procedure stands for an application's in front of the runtime's.
   if (c.subclassed) hvtest::Watch(control, WM_DRAWITEM, WM_DRAWITEM);
   return control;
 }

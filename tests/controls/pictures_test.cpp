@@ -1,8 +1,5 @@
-// Caption pictures of bitmap buttons and picture statics, by resource
-// number, resource name and file path, and the transparent static. Only a
-// static of the bitmap type takes a picture from its caption: one of another
-// type whose low bits hold SS_BITMAP's too (SS_ENHMETAFILE) loads nothing it
-// could not show, and no picture outlives its control.
+// Caption pictures of bitmap buttons and picture statics, and the
+// transparent static.
 #include <fstream>
 
 #include "tests/controls/controls_fixture.h"
@@ -49,6 +46,8 @@ const PictureKind otherStatics[] = {
     {hv::CK_STATIC, SS_OWNERDRAW, STM_GETIMAGE, false},
 };
 
+// Only a static of the bitmap type takes a picture from its caption: one
+// whose low bits hold SS_BITMAP's too (SS_ENHMETAFILE) loads nothing.
 TEST_F(Pictures, TheCaptionNamesTheBitmapByNumberNameOrPath) {
   std::string file = TempPath("hv_controls_file.bmp");
   WriteBitmapFile(file, 5, 4);
@@ -148,10 +147,8 @@ TEST_F(Pictures, ACaptionPictureGrowsWithTheWindowsDpi) {
   hv::SetWindowDpi(w.hwnd, own);
 }
 
-// The transparent static shows what the parent drew under it, in device
-// pixels at the window's DPI (here red on its left half and blue on its
-// right), the other its own colour; a new text makes the transparent one
-// erase again.
+// The transparent static shows what the parent drew under it (red, then
+// blue), at the window's DPI; a new text makes it erase again.
 TEST_F(Pictures, TheTransparentStaticShowsTheParentsSurfaceAtTheWindowsDpi) {
   const COLORREF red = RGB(255, 0, 0), blue = RGB(0, 0, 255), face = GetSysColor(COLOR_BTNFACE);
   const struct {
@@ -186,8 +183,7 @@ TEST_F(Pictures, TheTransparentStaticShowsTheParentsSurfaceAtTheWindowsDpi) {
 }
 
 // A transparent picture static takes its new picture before it asks to be
-// repainted: whether it is invalid already when it is asked for its picture
-// is what the recorder saw of it.
+// repainted.
 TEST_F(Pictures, ATransparentPictureStaticTakesItsPictureBeforeItIsInvalidated) {
   hv::CreateControl(&w, hv::CK_STATIC, "12", 10, 10, 40, 40, SS_BITMAP | hv::CC_TRANSPARENT, 1);
   HWND control = Control(1);

@@ -1,5 +1,4 @@
-// The rich edit's callback object, called as the control calls it: through
-// the system's interface on the runtime's method table.
+// The rich edit's callback object, called through the system's interface.
 #include <richole.h>
 
 #include <functional>
