@@ -2,26 +2,13 @@
 
 namespace ct {
 
-const std::vector<std::string> runtimeProperties = {
-    "LPFN", "FGRND", "BGRND", "BBRUSH", "NOTIFY_TAB", "NOTIFY_ENTER", "DOHOT",
-    "HTCLR", "HBRUSH", "BORDERWIDTH", "HOTBMP", "NORBMP", "SELBMP", "HV_FONT", "HV_FIELD", "HV_PICTURE",
-    "HV_PAINTS"};
-
 namespace {
 
 HWND watchedParent = nullptr;
 
 int32_t Quiet() { return 0; }
 
-}  // namespace
-
-std::vector<hvtest::Entry> Creations() {
-  std::vector<hvtest::Entry> made;
-  for (const hvtest::Entry& e : hvtest::Entries(hvtest::HOOK, HCBT_CREATEWND))
-    if (watchedParent && e.parent == watchedParent) made.push_back(e);
-  return made;
-}
-
+// Makes the objects the system keeps after the first control of each kind.
 void WarmUpControls() {
   static bool done = false;
   if (done) return;
@@ -36,6 +23,15 @@ void WarmUpControls() {
   hvtest::Pump(30);
   hv::CloseWindow(&record);
   hvtest::Pump(30);
+}
+
+}  // namespace
+
+std::vector<hvtest::Entry> Creations() {
+  std::vector<hvtest::Entry> made;
+  for (const hvtest::Entry& e : hvtest::Entries(hvtest::HOOK, HCBT_CREATEWND))
+    if (watchedParent && e.parent == watchedParent) made.push_back(e);
+  return made;
 }
 
 void ControlTest::SetUp() {

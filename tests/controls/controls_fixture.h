@@ -1,6 +1,4 @@
-// A runtime window to put controls in, and ways to watch them: what the
-// system was asked to create, the messages controls were sent, their
-// properties.
+// A runtime window to put controls in, and ways to watch them.
 #pragma once
 
 #include <set>
@@ -29,14 +27,9 @@ class ControlTest : public hvtest::WindowTest {
   hv::WindowRecord w = {};
 };
 
-// Makes the objects the system keeps after the first control of each kind.
-void WarmUpControls();
-
 uintptr_t Prop(HWND control, const char* name);
 COLORREF BrushColour(uintptr_t brush);
 std::set<std::string> PropertyNames(HWND window);
-// The runtime's own property names.
-extern const std::vector<std::string> runtimeProperties;
 
 // The size of the bitmap the control shows (get: BM_GETIMAGE or
 // STM_GETIMAGE); 0 by 0 for none.

@@ -14,7 +14,9 @@ std::vector<std::string> LeftAtEnd(HWND window) {
   std::vector<hvtest::Entry> last = hvtest::Entries(hvtest::SENT, WM_NCDESTROY, window);
   if (last.empty()) return {"(not destroyed)"};
   std::vector<std::string> left;
-  for (const std::string& name : ct::runtimeProperties)
+  for (const char* name : {"LPFN", "FGRND", "BGRND", "BBRUSH", "NOTIFY_TAB", "NOTIFY_ENTER", "DOHOT", "HTCLR",
+                           "HBRUSH", "BORDERWIDTH", "HOTBMP", "NORBMP", "SELBMP", "HV_FONT", "HV_FIELD",
+                           "HV_PICTURE", "HV_PAINTS"})
     if (last.back().properties.count(name)) left.push_back(name);
   return left;
 }
