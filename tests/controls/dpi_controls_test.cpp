@@ -48,8 +48,7 @@ TEST_F(DpiControls, CaptionPicturesAreTakenAgainAtTheNewDpi) {
     ChangeDpi(w.hwnd, dpi);
     for (const auto& k : kinds) {
       const SIZE size = ct::PictureSize(Control(FIRST + int32_t(&k - kinds)), k.get);
-      EXPECT_EQ(size.cx, MulDiv(3, dpi, 96)) << k.kind;
-      EXPECT_EQ(size.cy, MulDiv(2, dpi, 96)) << k.kind;
+      EXPECT_EQ(std::pair(size.cx, size.cy), std::pair(LONG(MulDiv(3, dpi, 96)), LONG(MulDiv(2, dpi, 96)))) << k.kind;
     }
   }
 }

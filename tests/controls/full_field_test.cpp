@@ -9,6 +9,7 @@
 #include <iterator>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "tests/support/clipboard.h"
@@ -192,7 +193,6 @@ Outcome Expected(Outcome plain, const Route& route, const Place& place, DWORD st
   return plain;
 }
 
-// An ANSI or Unicode edit with the runtime's styles.
 HWND MakeEdit(HWND parent, bool wide, DWORD styles, int x, int width, int id) {
   auto menu = reinterpret_cast<HMENU>(INT_PTR(id));
   return wide ? CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", styles, x, 10, width, 22, parent,
@@ -222,11 +222,9 @@ void CompareRoutes(hv::WindowRecord* w, const std::vector<Route>& table, const s
         ct::FailedConversions();
         Outcome got = Take(field, w->hwnd, route, place);
         EXPECT_EQ(ct::FailedConversions(), 0);
-        EXPECT_EQ(got.text, want.text);
-        EXPECT_EQ(got.from, want.from);
-        EXPECT_EQ(got.to, want.to);
-        EXPECT_EQ(got.modified, want.modified);
-        EXPECT_EQ(got.clipboard, want.clipboard);
+        // Text, selection, modified mark, clipboard.
+        EXPECT_EQ(std::tie(got.text, got.from, got.to, got.modified, got.clipboard),
+                  std::tie(want.text, want.from, want.to, want.modified, want.clipboard));
         EXPECT_TRUE(HeapValidate(GetProcessHeap(), 0, nullptr));
       }
       DestroyWindow(plain);
@@ -258,7 +256,6 @@ TEST_F(FullFieldRoutes, AUnicodeFieldTakesItsCharactersAsTheControlReadsThem) {
   CompareRoutes(&w, wideRoutes, {0, ES_NUMBER}, true);
 }
 
-// Presses the keys in order and lets them go in reverse.
 void Chord(std::initializer_list<BYTE> keys) {
   for (BYTE key : keys) keybd_event(key, 0, 0, 0);
   for (auto key = std::rbegin(keys); key != std::rend(keys); ++key)

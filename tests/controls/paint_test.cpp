@@ -48,7 +48,6 @@ HBITMAP NewSection(int width, int height, uint32_t** bits, COLORREF (*colour)(in
   return bitmap;
 }
 
-// A length of the program's, in device pixels at dpi (rounded as MulDiv does).
 int Scale(int length, int dpi) { return MulDiv(length, dpi, 96); }
 
 // The painters' item context, filled straight through its section.

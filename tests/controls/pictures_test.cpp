@@ -98,10 +98,8 @@ TEST_F(Pictures, TheCaptionNamesTheBitmapByNumberNameOrPath) {
       objects += 4 + (size.cx ? 1 : 0) + (made.cx ? 1 : 0);
       EXPECT_EQ(balance.Delta(), objects) << balance.Changes();
       SIZE created = ct::PictureSize(Control(id - 1), k.get), set = ct::PictureSize(Control(id), k.get);
-      EXPECT_EQ(created.cx, made.cx) << "at creation";
-      EXPECT_EQ(created.cy, made.cy) << "at creation";
-      EXPECT_EQ(set.cx, size.cx) << "as new text";
-      EXPECT_EQ(set.cy, size.cy) << "as new text";
+      EXPECT_EQ(std::pair(created.cx, created.cy), std::pair(made.cx, made.cy)) << "at creation";
+      EXPECT_EQ(std::pair(set.cx, set.cy), std::pair(size.cx, size.cy)) << "as new text";
     }
   }
   while (id > 100) DestroyWindow(Control(id--));
@@ -137,8 +135,7 @@ TEST_F(Pictures, ACaptionPictureGrowsWithTheWindowsDpi) {
       EXPECT_EQ(balance.Delta(), c.dpi == 96 ? 3 : 4) << balance.Changes();
       auto picture = reinterpret_cast<HBITMAP>(SendMessageA(Control(id), k.get, IMAGE_BITMAP, 0));
       hvtest::Pixels shown(picture);
-      EXPECT_EQ(shown.Width(), c.size.cx);
-      EXPECT_EQ(shown.Height(), c.size.cy);
+      EXPECT_EQ(std::pair(shown.Width(), shown.Height()), std::pair(int(c.size.cx), int(c.size.cy)));
       EXPECT_EQ(shown.Count(0, 0, shown.Width(), shown.Height(), c.colour), c.size.cx * c.size.cy);
       DestroyWindow(Control(id));
       EXPECT_EQ(balance.Delta(), 0) << balance.Changes();
