@@ -32,10 +32,6 @@ struct Call {
 const Call calls[] = {
     {"nothing", [](hv::WindowRecord*, int) {}, false},
     {"SetControlColor", [](hv::WindowRecord* r, int id) { hv::SetControlColor(r, id, RGB(1, 2, 3), RGB(4, 5, 6)); }, true},
-    {"SetControlColor twice", [](hv::WindowRecord* r, int id) {
-       hv::SetControlColor(r, id, RGB(4, 5, 6), RGB(1, 2, 3));
-       hv::SetControlColor(r, id, RGB(1, 2, 3), RGB(4, 5, 6));
-     }, true},
     {"SetHotColor", [](hv::WindowRecord* r, int id) { hv::SetHotColor(r, id, RGB(7, 8, 9)); }, false},
     {"SetFont", [](hv::WindowRecord* r, int id) { hv::SetFont(r, "Tahoma", 10, 400, 0, id); }, false},
     {"all three", [](hv::WindowRecord* r, int id) {
