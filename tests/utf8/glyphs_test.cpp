@@ -32,22 +32,15 @@ struct Face {
   LOGFONTW font;
 };
 
-LOGFONTW Named(const wchar_t* name, LONG weight = FW_NORMAL) {
-  LOGFONTW font = {};
-  font.lfWeight = weight;
-  wcscpy(font.lfFaceName, name);
-  return font;
-}
-
 std::vector<Face> InterfaceFaces() {
   NONCLIENTMETRICSW metrics = {};
   metrics.cbSize = sizeof metrics;
   SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
   std::vector<Face> faces = {
-      {"Tahoma", Named(L"Tahoma")},
-      {"Tahoma bold", Named(L"Tahoma", FW_BOLD)},
-      {"Microsoft Sans Serif", Named(L"Microsoft Sans Serif")},
-      {"Courier New", Named(L"Courier New")},
+      {"Tahoma", {.lfWeight = FW_NORMAL, .lfFaceName = L"Tahoma"}},
+      {"Tahoma bold", {.lfWeight = FW_BOLD, .lfFaceName = L"Tahoma"}},
+      {"Microsoft Sans Serif", {.lfWeight = FW_NORMAL, .lfFaceName = L"Microsoft Sans Serif"}},
+      {"Courier New", {.lfWeight = FW_NORMAL, .lfFaceName = L"Courier New"}},
       {"the message font", metrics.lfMessageFont},
       {"the caption font", metrics.lfCaptionFont},
   };
