@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -332,7 +333,7 @@ class ButtonPainting : public hvtest::WindowTest {
   }
 
   void Run(const char* group, const PaintCase& c, Painter painter) {
-    SCOPED_TRACE(c.name);
+    SCOPED_TRACE(testing::Message() << group << ": " << c.name);
     defaultButton = c.parentDefault;
     HWND button = MakeButton(c);
     ASSERT_TRUE(button);
@@ -362,21 +363,16 @@ class ButtonPainting : public hvtest::WindowTest {
   HBITMAP pattern_ = nullptr, quarters_ = nullptr, hotPicture_ = nullptr, bigQuarters_ = nullptr;
 };
 
-TEST_F(ButtonPainting, Button) {
-  for (const PaintCase& c : BUTTONS) Run("button", c, hv::PaintButton);
-}
-
-TEST_F(ButtonPainting, HotButton) {
-  for (const PaintCase& c : HOT_BUTTONS) Run("hot", c, hv::PaintHotButton);
-}
-
-TEST_F(ButtonPainting, ShapedHotButton) {
-  for (const PaintCase& c : SHAPED_BUTTONS) Run("shaped", c, hv::PaintHotButton);
-}
-
-TEST_F(ButtonPainting, ScaledLengths) {
-  for (const PaintCase& c : SCALED) Run("scaled", c, hv::PaintButton);
-  for (const PaintCase& c : SCALED_HOT) Run("scaled-hot", c, hv::PaintHotButton);
+TEST_F(ButtonPainting, EachCaseShowsItsPictureAndItsCaption) {
+  const struct {
+    const char* group;
+    std::span<const PaintCase> cases;
+    Painter painter;
+  } groups[] = {{"button", BUTTONS, hv::PaintButton},         {"hot", HOT_BUTTONS, hv::PaintHotButton},
+                {"shaped", SHAPED_BUTTONS, hv::PaintHotButton}, {"scaled", SCALED, hv::PaintButton},
+                {"scaled-hot", SCALED_HOT, hv::PaintHotButton}};
+  for (const auto& g : groups)
+    for (const PaintCase& c : g.cases) Run(g.group, c, g.painter);
 }
 
 TEST_F(ButtonPainting, MissingItemWindowOrContextPaintsNothingAndKeepsNothing) {

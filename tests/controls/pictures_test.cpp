@@ -38,8 +38,6 @@ const PictureKind pictureKinds[] = {
     {hv::CK_BUTTON, BS_BITMAP, BM_GETIMAGE},
     {hv::CK_HOTBUTTON, BS_BITMAP, BM_GETIMAGE},
     {hv::CK_STATIC, SS_BITMAP, STM_GETIMAGE},
-};
-const PictureKind otherStatics[] = {
     {hv::CK_STATIC, SS_ENHMETAFILE, STM_GETIMAGE, false},
     {hv::CK_STATIC, SS_ENHMETAFILE | hv::CC_TRANSPARENT, STM_GETIMAGE, false},
     {hv::CK_STATIC, SS_LEFT, STM_GETIMAGE, false},
@@ -85,9 +83,7 @@ TEST_F(Pictures, TheCaptionNamesTheBitmapByNumberNameOrPath) {
   int id = 100;
   hvtest::GdiBalance balance;
   int objects = 0;  // brushes, fonts and pictures: a new text deletes the picture it replaces
-  std::vector<PictureKind> kinds(std::begin(pictureKinds), std::end(pictureKinds));
-  kinds.insert(kinds.end(), std::begin(otherStatics), std::end(otherStatics));
-  for (const PictureKind& k : kinds) {
+  for (const PictureKind& k : pictureKinds) {
     for (const auto& c : cases) {
       SCOPED_TRACE(testing::Message() << "kind " << k.kind << ", style " << std::hex << k.style
                                       << ", caption " << c.caption);
@@ -128,6 +124,7 @@ TEST_F(Pictures, ACaptionPictureGrowsWithTheWindowsDpi) {
   int id = 0;
   for (const PictureKind& k : pictureKinds) {
     for (const auto& c : cases) {
+      if (!k.loads) continue;
       SCOPED_TRACE(testing::Message() << "kind " << k.kind << ", " << c.caption << " at " << c.dpi);
       hv::SetWindowDpi(w.hwnd, c.dpi);
       hvtest::GdiBalance balance;

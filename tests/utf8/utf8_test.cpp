@@ -128,8 +128,8 @@ TEST(Utf8Manifest, HoldsUtf8AndPerMonitorDpiAwareness) {
   EXPECT_EQ(GetACP(), UINT(CP_UTF8));
 }
 
-// Titles, control texts, list items and a label: the system holds the
-// text's UTF-16 (a label's "&" doubled), the runtime gives back the UTF-8.
+// Titles, control texts, list items, a label and a message box: the system
+// holds the text's UTF-16 (a label's "&" doubled), the runtime gives back the UTF-8.
 TEST_F(Utf8Text, WindowsControlsAndListsHoldTheTextAsWritten) {
   CreateEveryControl(&w);
   for (int32_t id : {EDIT, STATIC_TEXT, BUTTON, RICH}) hv::SetControlText(&w, id, TEXT);
@@ -156,6 +156,10 @@ TEST_F(Utf8Text, WindowsControlsAndListsHoldTheTextAsWritten) {
   char* upper = hv::UpperCopy("grüße жук 😀");
   EXPECT_STREQ(upper, "GRÜßE ЖУК 😀");
   hv::FreeBlock(upper);
+  hvtest::SeenBox seen;
+  EXPECT_EQ(ShowAndReadBox(&w, "Жук ✓", &seen), IDOK);
+  EXPECT_EQ(seen.caption, "Жук ✓");
+  EXPECT_EQ(seen.text, TEXT);
 }
 
 // A text as PrintText items of either kind.
@@ -187,8 +191,9 @@ TEST_F(Utf8Text, PrintedTextIsDrawnAsItsCharacters) {
   }
 }
 
-// Text cut at the print buffer's end keeps whole characters.
-TEST_F(Utf8Text, CutTextEndsOnAWholeCharacter) {
+// Text cut at the print buffer's end, and a face name longer than the
+// font's field, keep whole characters.
+TEST_F(Utf8Text, CutTextsEndOnAWholeCharacter) {
   hv::SetFont(&w, "Tahoma", 8, 400, 0, 0);
   const std::string filler(hv::PRINT_BUFFER_SIZE - 2, 'a');  // leaves room for one byte
   const std::wstring wideFiller(filler.begin(), filler.end());
@@ -198,10 +203,6 @@ TEST_F(Utf8Text, CutTextEndsOnAWholeCharacter) {
     hv::PrintText(3, hv::TC_RECORD, &w, hv::TC_STRING, filler.c_str(), cut.code, cut.text);
     EXPECT_EQ(w.posX, fillerWidth) << cut.what;
   }
-}
-
-// A face name longer than the font's field is cut to whole characters.
-TEST_F(Utf8Text, LongFaceNameIsCutToWholeCharacters) {
   std::string face(30, 'a');
   face += "ЖЖ";
   hv::SetFont(&w, face.c_str(), 10, 400, 0, 0);
@@ -218,9 +219,7 @@ TEST_F(Utf8Text, ButtonCaptionIsCentredByItsCharacters) {
   HWND button = Control(BUTTON);
   RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
   const SIZE expected = ExtentW(button, HGDIOBJ(SendMessageW(button, WM_GETFONT, 0, 0)), WIDE);
-  HDC dc = GetDC(button);
-  const hvtest::Pixels shown(dc, RECT{0, 0, WIDTH, HEIGHT});
-  ReleaseDC(button, dc);
+  const hvtest::Pixels shown = hvtest::Pixels::OnScreen(button);
   int left = WIDTH, right = -1;
   for (int y = 0; y < HEIGHT; ++y)
     for (int x = 0; x < WIDTH; ++x)
@@ -228,13 +227,6 @@ TEST_F(Utf8Text, ButtonCaptionIsCentredByItsCharacters) {
   const int start = WIDTH / 2 - expected.cx / 2;
   EXPECT_NEAR(left, start, 2);
   EXPECT_NEAR(right, start + expected.cx - 1, 3);
-}
-
-TEST_F(Utf8Text, MessageBoxShowsTheTextAsWritten) {
-  hvtest::SeenBox seen;
-  EXPECT_EQ(ShowAndReadBox(&w, "Жук ✓", &seen), IDOK);
-  EXPECT_EQ(seen.caption, "Жук ✓");
-  EXPECT_EQ(seen.text, TEXT);
 }
 
 }  // namespace
