@@ -35,9 +35,9 @@ std::vector<hvtest::Entry> Creations() {
 }
 
 void ControlTest::SetUp() {
-  hvtest::WindowTest::SetUp();
+  hvtest::OwnWindowTest::SetUp();
   WarmUpControls();
-  ASSERT_EQ(hv::OpenWindow(&w, 60, 60, 400, 300, 0, nullptr, "Controls", hvtest::RecordingHandler), 1);
+  Open(60, 60, 400, 300);
   ASSERT_TRUE(hvtest::BringToForeground(w.hwnd));
   hvtest::Pump(30);  // what the display answers to the activation
   watchedParent = w.hwnd;
@@ -49,8 +49,7 @@ void ControlTest::SetUp() {
 void ControlTest::TearDown() {
   hvtest::StopWatching();
   watchedParent = nullptr;
-  hv::CloseWindow(&w);
-  hvtest::WindowTest::TearDown();
+  hvtest::OwnWindowTest::TearDown();
 }
 
 uintptr_t Prop(HWND control, const char* name) {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/window_test.h"
+#include "tests/support/own_window.h"
 
 namespace ct {
 
@@ -19,12 +19,11 @@ inline int SentCount(HWND window, UINT message) { return hvtest::Count(hvtest::S
 
 // Each test has w, a visible runtime window recording its events, with the
 // creations and sent messages recorded too, the recording cleared.
-class ControlTest : public hvtest::WindowTest {
+class ControlTest : public hvtest::OwnWindowTest {
  protected:
   void SetUp() override;
   void TearDown() override;
   HWND Control(int id) const { return GetDlgItem(w.hwnd, id); }
-  hv::WindowRecord w = {};
 };
 
 uintptr_t Prop(HWND control, const char* name);

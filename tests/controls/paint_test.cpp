@@ -32,7 +32,6 @@ constexpr char CAPTION[] = "Calc", WRAPPED[] = "Wrap this long caption";
 constexpr int PATTERN_W = 80, PATTERN_H = 36;
 constexpr COLORREF Pattern(int x, int y) { return RGB(x * 3, y * 7, 0x5A); }
 COLORREF Quarters(int x, int y) { return y < 2 ? (x < 2 ? TL : TR) : (x < 2 ? BL : BR); }
-COLORREF HotPicture(int, int) { return RGB(120, 60, 160); }
 // Quarters of the pattern's size: a stretched copy keeps each colour whole
 // away from the middle lines.
 COLORREF BigQuarters(int x, int y) { return Quarters(x * 4 / PATTERN_W, y * 4 / PATTERN_H); }
@@ -239,7 +238,7 @@ class ButtonPainting : public hvtest::WindowTest {
     uint32_t* bits;
     pattern_ = NewSection(PATTERN_W, PATTERN_H, &bits, [](int x, int y) { return Pattern(x, y); });
     quarters_ = NewSection(4, 4, &bits, Quarters);
-    hotPicture_ = NewSection(4, 4, &bits, HotPicture);
+    hotPicture_ = NewSection(4, 4, &bits, [](int, int) { return RGB(120, 60, 160); });
     bigQuarters_ = NewSection(PATTERN_W, PATTERN_H, &bits, BigQuarters);
   }
   void TearDown() override {
