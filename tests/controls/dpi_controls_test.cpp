@@ -69,9 +69,8 @@ LOGFONTA FontOf(HWND control) {
   return font;
 }
 
-// A label without SetFont: the system's message font, owned by the control;
-// at 144 DPI its text is one and a half times as high as at 96, whether it
-// followed the window there or was made there; SetFont replaces the font.
+// The system's message font, owned by the control, one and a half times as
+// high at 144 DPI whether it followed the window there or was made there.
 TEST_F(DpiControls, ControlsWithoutAFontShowTheMessageFontAtTheirDpi) {
   NONCLIENTMETRICSA metrics = {};
   metrics.cbSize = sizeof metrics;

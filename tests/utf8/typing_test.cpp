@@ -1,8 +1,6 @@
-// Keys typed as a keyboard or IME delivers them (one UTF-16 unit a key) into
-// fields and the window itself, read back through the runtime. Built as a
-// UTF-8 program, which reads back UTF-8, and as a program of the code page,
-// which reads back that code page's bytes. (The first program's own test
-// types every word into a UTF-8 program's edit field.)
+// Keys typed as a keyboard or IME delivers them, read back through the
+// runtime: as UTF-8 in a UTF-8 program, as the code page's bytes in a program
+// of the code page. (The first program's test types into a UTF-8 edit field.)
 #include <string>
 #include <vector>
 
