@@ -2,26 +2,13 @@
 
 namespace ct {
 
-const std::vector<std::string> runtimeProperties = {
-    "LPFN", "FGRND", "BGRND", "BBRUSH", "NOTIFY_TAB", "NOTIFY_ENTER", "DOHOT",
-    "HTCLR", "HBRUSH", "BORDERWIDTH", "HOTBMP", "NORBMP", "SELBMP", "HV_FONT", "HV_FIELD", "HV_PICTURE",
-    "HV_PAINTS"};
-
 namespace {
 
 HWND watchedParent = nullptr;
 
 int32_t Quiet() { return 0; }
 
-}  // namespace
-
-std::vector<hvtest::Entry> Creations() {
-  std::vector<hvtest::Entry> made;
-  for (const hvtest::Entry& e : hvtest::Entries(hvtest::HOOK, HCBT_CREATEWND))
-    if (watchedParent && e.parent == watchedParent) made.push_back(e);
-  return made;
-}
-
+// Makes the objects the system keeps after the first control of each kind.
 void WarmUpControls() {
   static bool done = false;
   if (done) return;
@@ -38,10 +25,19 @@ void WarmUpControls() {
   hvtest::Pump(30);
 }
 
+}  // namespace
+
+std::vector<hvtest::Entry> Creations() {
+  std::vector<hvtest::Entry> made;
+  for (const hvtest::Entry& e : hvtest::Entries(hvtest::HOOK, HCBT_CREATEWND))
+    if (watchedParent && e.parent == watchedParent) made.push_back(e);
+  return made;
+}
+
 void ControlTest::SetUp() {
-  hvtest::WindowTest::SetUp();
+  hvtest::OwnWindowTest::SetUp();
   WarmUpControls();
-  ASSERT_EQ(hv::OpenWindow(&w, 60, 60, 400, 300, 0, nullptr, "Controls", hvtest::RecordingHandler), 1);
+  Open(60, 60, 400, 300);
   ASSERT_TRUE(hvtest::BringToForeground(w.hwnd));
   hvtest::Pump(30);  // what the display answers to the activation
   watchedParent = w.hwnd;
@@ -53,8 +49,7 @@ void ControlTest::SetUp() {
 void ControlTest::TearDown() {
   hvtest::StopWatching();
   watchedParent = nullptr;
-  hv::CloseWindow(&w);
-  hvtest::WindowTest::TearDown();
+  hvtest::OwnWindowTest::TearDown();
 }
 
 uintptr_t Prop(HWND control, const char* name) {
@@ -89,6 +84,38 @@ SIZE PictureSize(HWND control, UINT get) {
   BITMAP description = {};
   if (!picture || !GetObjectA(picture, sizeof description, &description)) return {0, 0};
   return {description.bmWidth, description.bmHeight};
+}
+
+namespace {
+
+// The program's import slot of the conversion: its calls go through it.
+#ifdef _WIN64
+extern "C" decltype(&MultiByteToWideChar) conversionSlot asm("__imp_MultiByteToWideChar");
+#else
+extern "C" decltype(&MultiByteToWideChar) conversionSlot asm("__imp__MultiByteToWideChar@24");
+#endif
+decltype(&MultiByteToWideChar) convert = nullptr;
+int failedConversions = 0;
+
+int WINAPI CountedConversion(UINT page, DWORD flags, LPCCH text, int length, LPWSTR wide, int room) {
+  int made = convert(page, flags, text, length, wide, room);
+  if (!made && length) ++failedConversions;
+  return made;
+}
+
+}  // namespace
+
+int FailedConversions() {
+  if (!convert) {
+    DWORD was;
+    VirtualProtect(&conversionSlot, sizeof conversionSlot, PAGE_READWRITE, &was);
+    convert = conversionSlot;
+    conversionSlot = CountedConversion;
+    VirtualProtect(&conversionSlot, sizeof conversionSlot, was, &was);
+  }
+  int failed = failedConversions;
+  failedConversions = 0;
+  return failed;
 }
 
 std::string TextOf(hv::WindowRecord* record, int id) {

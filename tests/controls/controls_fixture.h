@@ -1,46 +1,38 @@
-// A runtime window to put controls in, and ways to watch them: what the
-// system was asked to create, the messages controls were sent, their
-// properties.
+// A runtime window to put controls in, and ways to watch them.
 #pragma once
 
 #include <set>
 #include <string>
 #include <vector>
 
-#include "tests/support/window_test.h"
+#include "tests/support/own_window.h"
 
 namespace ct {
 
-// The children of the test window created since the recording was last
-// cleared, as CreateWindowEx received them (the recorder's CBT hook).
+// The test window's children created since the recording was cleared, as CreateWindowEx received them.
 std::vector<hvtest::Entry> Creations();
 
-// The messages sent to a window since the recording was last cleared, seen
-// before the window's procedure.
+// The messages sent to a window since the recording was cleared.
 inline int SentCount(HWND window, UINT message) { return hvtest::Count(hvtest::SENT, message, window); }
 
-// Each test has w, a visible runtime window recording its events, with the
-// creations and sent messages recorded too, the recording cleared.
-class ControlTest : public hvtest::WindowTest {
+// w in the foreground, its events, creations and sent messages recorded.
+class ControlTest : public hvtest::OwnWindowTest {
  protected:
   void SetUp() override;
   void TearDown() override;
   HWND Control(int id) const { return GetDlgItem(w.hwnd, id); }
-  hv::WindowRecord w = {};
 };
-
-// Makes the objects the system keeps after the first control of each kind.
-void WarmUpControls();
 
 uintptr_t Prop(HWND control, const char* name);
 COLORREF BrushColour(uintptr_t brush);
 std::set<std::string> PropertyNames(HWND window);
-// The runtime's own property names.
-extern const std::vector<std::string> runtimeProperties;
 
-// The size of the bitmap the control shows (get: BM_GETIMAGE or
-// STM_GETIMAGE); 0 by 0 for none.
+// The size of the bitmap the control shows (BM_GETIMAGE or STM_GETIMAGE); 0 by 0 for none.
 SIZE PictureSize(HWND control, UINT get);
+
+// The program's conversions to UTF-16 that failed since the last call (the
+// first call starts counting): the runtime uses what they give unchecked.
+int FailedConversions();
 
 // The text GetControlText returns, freed.
 std::string TextOf(hv::WindowRecord* record, int id);

@@ -1,7 +1,5 @@
 // Controls when their window moves to a screen of another DPI (WM_DPICHANGED
-// sent by hand, as Wine never sends it): caption pictures are taken again
-// at the new DPI, and a control the program gave no font shows the
-// system's message font at its window's DPI. Nothing is left behind.
+// sent by hand, as Wine never sends it). Nothing is left behind.
 #include <algorithm>
 #include <optional>
 
@@ -35,8 +33,7 @@ class DpiControls : public ct::ControlTest {
   std::optional<hvtest::GdiBalance> balance_;
 };
 
-// Resource 12 is 3 by 2 pixels: at each DPI the picture is the one a
-// control made at that DPI shows, the loaded one grown with the DPI.
+// Resource 12 is 3 by 2 pixels, grown with the DPI.
 TEST_F(DpiControls, CaptionPicturesAreTakenAgainAtTheNewDpi) {
   const struct {
     int32_t kind;
@@ -51,8 +48,7 @@ TEST_F(DpiControls, CaptionPicturesAreTakenAgainAtTheNewDpi) {
     ChangeDpi(w.hwnd, dpi);
     for (const auto& k : kinds) {
       const SIZE size = ct::PictureSize(Control(FIRST + int32_t(&k - kinds)), k.get);
-      EXPECT_EQ(size.cx, MulDiv(3, dpi, 96)) << k.kind;
-      EXPECT_EQ(size.cy, MulDiv(2, dpi, 96)) << k.kind;
+      EXPECT_EQ(std::pair(size.cx, size.cy), std::pair(LONG(MulDiv(3, dpi, 96)), LONG(MulDiv(2, dpi, 96)))) << k.kind;
     }
   }
 }
@@ -73,9 +69,8 @@ LOGFONTA FontOf(HWND control) {
   return font;
 }
 
-// A label without SetFont: the system's message font, owned by the control;
-// at 144 DPI its text is one and a half times as high as at 96, whether it
-// followed the window there or was made there; SetFont replaces the font.
+// The system's message font, owned by the control, one and a half times as
+// high at 144 DPI whether it followed the window there or was made there.
 TEST_F(DpiControls, ControlsWithoutAFontShowTheMessageFontAtTheirDpi) {
   NONCLIENTMETRICSA metrics = {};
   metrics.cbSize = sizeof metrics;

@@ -1,5 +1,3 @@
-// A hot-tracking button follows the real mouse: repainted once on entry,
-// not for further moves inside, once on leaving.
 #include "tests/controls/controls_fixture.h"
 #include "tests/support/mouse_input.h"
 
@@ -9,17 +7,14 @@ using ct::Prop;
 
 class HotTracking : public ct::ControlTest {};
 
-// The move is queued by the time SendInput returns: pumping once takes it
-// in, with the repaints it asked for.
+// The move is queued by the time SendInput returns.
 void MoveMouseTo(POINT screen) {
   INPUT input = hvtest::MouseInputAt(screen, 0);
   SendInput(1, &input, sizeof input);
   hvtest::Pump(0);
 }
 
-// Leaving is noticed by the system's tracking timer, some time after the
-// move: pumped until the button is in the state wanted, for a few seconds
-// at most.
+// Leaving is noticed by the system's tracking timer, some time after the move.
 void PumpUntilHot(HWND button, uintptr_t hot) {
   for (DWORD start = GetTickCount(); Prop(button, "DOHOT") != hot && GetTickCount() - start < 5000;)
     hvtest::Pump(0);

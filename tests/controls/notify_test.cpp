@@ -87,10 +87,7 @@ TEST_F(Notifications, ButtonsAndStaticsNeverReport) {
     Reports expected;
     if (c.reports) expected = {{id, hv::TN_TAB}, {id, hv::TN_ENTER}};
     EXPECT_EQ(KeyReports(), expected);
-    if (c.reports) {
-      EXPECT_EQ(tab, 1);
-      EXPECT_EQ(enter, 1);
-    }
+    EXPECT_TRUE(!c.reports || (tab == 1 && enter == 1)) << "answered " << tab << " and " << enter;
   }
 }
 

@@ -1,15 +1,13 @@
-// Button painting, checked pixel by pixel. The painters draw into a memory
-// context holding a DIB section, for a real button window whose properties,
-// style and window region each case sets. Each case paints twice: without a
-// caption, compared with its reference picture (tests/controls/reference),
-// and with one, which must differ from the first picture by exactly what the
-// system draws for that caption where the painter has to put it (glyphs
-// depend on the fonts installed, so no reference holds them).
+// Button painting, pixel by pixel, for a real button whose properties,
+// style and window region each case sets. Each case paints without a caption,
+// compared with its reference picture, and with one, which must differ by
+// exactly what the system draws for that caption where the painter puts it
+// (glyphs depend on the fonts installed, so no reference holds them).
 #include <windows.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -34,7 +32,6 @@ constexpr char CAPTION[] = "Calc", WRAPPED[] = "Wrap this long caption";
 constexpr int PATTERN_W = 80, PATTERN_H = 36;
 constexpr COLORREF Pattern(int x, int y) { return RGB(x * 3, y * 7, 0x5A); }
 COLORREF Quarters(int x, int y) { return y < 2 ? (x < 2 ? TL : TR) : (x < 2 ? BL : BR); }
-COLORREF HotPicture(int, int) { return RGB(120, 60, 160); }
 // Quarters of the pattern's size: a stretched copy keeps each colour whole
 // away from the middle lines.
 COLORREF BigQuarters(int x, int y) { return Quarters(x * 4 / PATTERN_W, y * 4 / PATTERN_H); }
@@ -51,7 +48,6 @@ HBITMAP NewSection(int width, int height, uint32_t** bits, COLORREF (*colour)(in
   return bitmap;
 }
 
-// A length of the program's, in device pixels at dpi (rounded as MulDiv does).
 int Scale(int length, int dpi) { return MulDiv(length, dpi, 96); }
 
 // The painters' item context, filled straight through its section.
@@ -76,10 +72,6 @@ class Canvas {
   void Fill(COLORREF c) {
     GdiFlush();
     std::fill(bits_, bits_ + width_ * height_, Pack(c));
-  }
-  void CopyFrom(const Canvas& other) {
-    GdiFlush();
-    std::memcpy(bits_, other.bits_, width_ * height_ * sizeof *bits_);
   }
   hvtest::Pixels Read() const { return hvtest::Pixels(dc_, {0, 0, width_, height_}); }
   int Width() const { return width_; }
@@ -107,10 +99,9 @@ std::vector<uintptr_t> DcState(HDC dc) {
   return state;
 }
 
-// The shaped button's window region: an L (a block at the top left on a
-// wide bar), so that its edge turns an inner corner; the bar ends above the
-// caption's lower part, which the shape must cut off. At another DPI the
-// program makes it in device pixels.
+// An L-shaped window region (a block at the top left on a wide bar), whose
+// edge turns an inner corner; the bar ends above the caption's lower part,
+// which the shape must cut off.
 HRGN Shape(int dpi) {
   auto s = [dpi](int v) { return Scale(v, dpi); };
   HRGN shape = CreateRectRgn(s(4), s(12), s(76), s(22)), block = CreateRectRgn(s(4), s(4), s(40), s(12));
@@ -234,7 +225,7 @@ class ButtonPainting : public hvtest::WindowTest {
     parentClass.lpfnWndProc = ParentProc;
     parentClass.hInstance = GetModuleHandleA(nullptr);
     parentClass.lpszClassName = "HvPaintTestParent";
-    RegisterClassA(&parentClass);  // once per process; later calls fail harmlessly
+    RegisterClassA(&parentClass);  // fails harmlessly after the first test
     parent_ = CreateWindowExA(0, "HvPaintTestParent", "", WS_OVERLAPPED, 0, 0, 200, 120, nullptr,
                               nullptr, GetModuleHandleA(nullptr), nullptr);
     ASSERT_TRUE(parent_);
@@ -247,7 +238,7 @@ class ButtonPainting : public hvtest::WindowTest {
     uint32_t* bits;
     pattern_ = NewSection(PATTERN_W, PATTERN_H, &bits, [](int x, int y) { return Pattern(x, y); });
     quarters_ = NewSection(4, 4, &bits, Quarters);
-    hotPicture_ = NewSection(4, 4, &bits, HotPicture);
+    hotPicture_ = NewSection(4, 4, &bits, [](int, int) { return RGB(120, 60, 160); });
     bigQuarters_ = NewSection(PATTERN_W, PATTERN_H, &bits, BigQuarters);
   }
   void TearDown() override {
@@ -277,7 +268,7 @@ class ButtonPainting : public hvtest::WindowTest {
     return button;
   }
 
-  // Paints the case: nothing left behind, the context as it was given.
+  // Nothing left behind, the context as it was given.
   void Paint(Canvas& canvas, HWND button, const PaintCase& c, Painter painter) {
     HDC dc = canvas.Dc();
     DRAWITEMSTRUCT item = {ODT_BUTTON, ID, 0, ODA_DRAWENTIRE, c.state, button, dc, Item(c)};
@@ -320,7 +311,7 @@ class ButtonPainting : public hvtest::WindowTest {
   void CheckCaption(const Canvas& bare, const Canvas& painted, const PaintCase& c) {
     bool grey = c.caption == GREY_WRAPPED;
     Canvas expected(font_, pen_, bare.Width(), bare.Height());
-    expected.CopyFrom(bare);
+    BitBlt(expected.Dc(), 0, 0, bare.Width(), bare.Height(), bare.Dc(), 0, 0, SRCCOPY);
     if (!grey) DrawExpectedCaption(expected.Dc(), c);
     const hvtest::Pixels before = bare.Read(), after = painted.Read(), want = expected.Read();
     int inked = 0, wrong = 0, top = bare.Height(), bottom = -1;
@@ -341,7 +332,7 @@ class ButtonPainting : public hvtest::WindowTest {
   }
 
   void Run(const char* group, const PaintCase& c, Painter painter) {
-    SCOPED_TRACE(c.name);
+    SCOPED_TRACE(testing::Message() << group << ": " << c.name);
     defaultButton = c.parentDefault;
     HWND button = MakeButton(c);
     ASSERT_TRUE(button);
@@ -371,21 +362,16 @@ class ButtonPainting : public hvtest::WindowTest {
   HBITMAP pattern_ = nullptr, quarters_ = nullptr, hotPicture_ = nullptr, bigQuarters_ = nullptr;
 };
 
-TEST_F(ButtonPainting, Button) {
-  for (const PaintCase& c : BUTTONS) Run("button", c, hv::PaintButton);
-}
-
-TEST_F(ButtonPainting, HotButton) {
-  for (const PaintCase& c : HOT_BUTTONS) Run("hot", c, hv::PaintHotButton);
-}
-
-TEST_F(ButtonPainting, ShapedHotButton) {
-  for (const PaintCase& c : SHAPED_BUTTONS) Run("shaped", c, hv::PaintHotButton);
-}
-
-TEST_F(ButtonPainting, ScaledLengths) {
-  for (const PaintCase& c : SCALED) Run("scaled", c, hv::PaintButton);
-  for (const PaintCase& c : SCALED_HOT) Run("scaled-hot", c, hv::PaintHotButton);
+TEST_F(ButtonPainting, EachCaseShowsItsPictureAndItsCaption) {
+  const struct {
+    const char* group;
+    std::span<const PaintCase> cases;
+    Painter painter;
+  } groups[] = {{"button", BUTTONS, hv::PaintButton},         {"hot", HOT_BUTTONS, hv::PaintHotButton},
+                {"shaped", SHAPED_BUTTONS, hv::PaintHotButton}, {"scaled", SCALED, hv::PaintButton},
+                {"scaled-hot", SCALED_HOT, hv::PaintHotButton}};
+  for (const auto& g : groups)
+    for (const PaintCase& c : g.cases) Run(g.group, c, g.painter);
 }
 
 TEST_F(ButtonPainting, MissingItemWindowOrContextPaintsNothingAndKeepsNothing) {

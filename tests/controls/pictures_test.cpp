@@ -1,8 +1,5 @@
-// Caption pictures of bitmap buttons and picture statics, by resource
-// number, resource name and file path, and the transparent static. Only a
-// static of the bitmap type takes a picture from its caption: one of another
-// type whose low bits hold SS_BITMAP's too (SS_ENHMETAFILE) loads nothing it
-// could not show, and no picture outlives its control.
+// Caption pictures of bitmap buttons and picture statics, and the
+// transparent static.
 #include <fstream>
 
 #include "tests/controls/controls_fixture.h"
@@ -41,14 +38,14 @@ const PictureKind pictureKinds[] = {
     {hv::CK_BUTTON, BS_BITMAP, BM_GETIMAGE},
     {hv::CK_HOTBUTTON, BS_BITMAP, BM_GETIMAGE},
     {hv::CK_STATIC, SS_BITMAP, STM_GETIMAGE},
-};
-const PictureKind otherStatics[] = {
     {hv::CK_STATIC, SS_ENHMETAFILE, STM_GETIMAGE, false},
     {hv::CK_STATIC, SS_ENHMETAFILE | hv::CC_TRANSPARENT, STM_GETIMAGE, false},
     {hv::CK_STATIC, SS_LEFT, STM_GETIMAGE, false},
     {hv::CK_STATIC, SS_OWNERDRAW, STM_GETIMAGE, false},
 };
 
+// Only a static of the bitmap type takes a picture from its caption: one
+// whose low bits hold SS_BITMAP's too (SS_ENHMETAFILE) loads nothing.
 TEST_F(Pictures, TheCaptionNamesTheBitmapByNumberNameOrPath) {
   std::string file = TempPath("hv_controls_file.bmp");
   WriteBitmapFile(file, 5, 4);
@@ -86,9 +83,7 @@ TEST_F(Pictures, TheCaptionNamesTheBitmapByNumberNameOrPath) {
   int id = 100;
   hvtest::GdiBalance balance;
   int objects = 0;  // brushes, fonts and pictures: a new text deletes the picture it replaces
-  std::vector<PictureKind> kinds(std::begin(pictureKinds), std::end(pictureKinds));
-  kinds.insert(kinds.end(), std::begin(otherStatics), std::end(otherStatics));
-  for (const PictureKind& k : kinds) {
+  for (const PictureKind& k : pictureKinds) {
     for (const auto& c : cases) {
       SCOPED_TRACE(testing::Message() << "kind " << k.kind << ", style " << std::hex << k.style
                                       << ", caption " << c.caption);
@@ -99,10 +94,8 @@ TEST_F(Pictures, TheCaptionNamesTheBitmapByNumberNameOrPath) {
       objects += 4 + (size.cx ? 1 : 0) + (made.cx ? 1 : 0);
       EXPECT_EQ(balance.Delta(), objects) << balance.Changes();
       SIZE created = ct::PictureSize(Control(id - 1), k.get), set = ct::PictureSize(Control(id), k.get);
-      EXPECT_EQ(created.cx, made.cx) << "at creation";
-      EXPECT_EQ(created.cy, made.cy) << "at creation";
-      EXPECT_EQ(set.cx, size.cx) << "as new text";
-      EXPECT_EQ(set.cy, size.cy) << "as new text";
+      EXPECT_EQ(std::pair(created.cx, created.cy), std::pair(made.cx, made.cy)) << "at creation";
+      EXPECT_EQ(std::pair(set.cx, set.cy), std::pair(size.cx, size.cy)) << "as new text";
     }
   }
   while (id > 100) DestroyWindow(Control(id--));
@@ -131,6 +124,7 @@ TEST_F(Pictures, ACaptionPictureGrowsWithTheWindowsDpi) {
   int id = 0;
   for (const PictureKind& k : pictureKinds) {
     for (const auto& c : cases) {
+      if (!k.loads) continue;
       SCOPED_TRACE(testing::Message() << "kind " << k.kind << ", " << c.caption << " at " << c.dpi);
       hv::SetWindowDpi(w.hwnd, c.dpi);
       hvtest::GdiBalance balance;
@@ -138,8 +132,7 @@ TEST_F(Pictures, ACaptionPictureGrowsWithTheWindowsDpi) {
       EXPECT_EQ(balance.Delta(), c.dpi == 96 ? 3 : 4) << balance.Changes();
       auto picture = reinterpret_cast<HBITMAP>(SendMessageA(Control(id), k.get, IMAGE_BITMAP, 0));
       hvtest::Pixels shown(picture);
-      EXPECT_EQ(shown.Width(), c.size.cx);
-      EXPECT_EQ(shown.Height(), c.size.cy);
+      EXPECT_EQ(std::pair(shown.Width(), shown.Height()), std::pair(int(c.size.cx), int(c.size.cy)));
       EXPECT_EQ(shown.Count(0, 0, shown.Width(), shown.Height(), c.colour), c.size.cx * c.size.cy);
       DestroyWindow(Control(id));
       EXPECT_EQ(balance.Delta(), 0) << balance.Changes();
@@ -148,10 +141,8 @@ TEST_F(Pictures, ACaptionPictureGrowsWithTheWindowsDpi) {
   hv::SetWindowDpi(w.hwnd, own);
 }
 
-// The transparent static shows what the parent drew under it, in device
-// pixels at the window's DPI (here red on its left half and blue on its
-// right), the other its own colour; a new text makes the transparent one
-// erase again.
+// The transparent static shows what the parent drew under it (red, then
+// blue), at the window's DPI; a new text makes it erase again.
 TEST_F(Pictures, TheTransparentStaticShowsTheParentsSurfaceAtTheWindowsDpi) {
   const COLORREF red = RGB(255, 0, 0), blue = RGB(0, 0, 255), face = GetSysColor(COLOR_BTNFACE);
   const struct {
@@ -186,8 +177,7 @@ TEST_F(Pictures, TheTransparentStaticShowsTheParentsSurfaceAtTheWindowsDpi) {
 }
 
 // A transparent picture static takes its new picture before it asks to be
-// repainted: whether it is invalid already when it is asked for its picture
-// is what the recorder saw of it.
+// repainted.
 TEST_F(Pictures, ATransparentPictureStaticTakesItsPictureBeforeItIsInvalidated) {
   hv::CreateControl(&w, hv::CK_STATIC, "12", 10, 10, 40, 40, SS_BITMAP | hv::CC_TRANSPARENT, 1);
   HWND control = Control(1);

@@ -1,10 +1,6 @@
-// Keys typed as a user's keyboard or IME delivers them (SendInput with
-// KEYEVENTF_UNICODE: one UTF-16 unit a key, a surrogate pair as two) into
-// an edit field, a rich-edit field and the window itself, read back through
-// the runtime. Built twice: as a UTF-8 program, where every text read back
-// is the UTF-8 of what was typed, and as a program of the code page, where
-// it is that code page's bytes, as ever. The first program's own test types
-// every word into a UTF-8 program's edit field already.
+// Keys typed as a keyboard or IME delivers them, read back through the
+// runtime: as UTF-8 in a UTF-8 program, as the code page's bytes in a program
+// of the code page. (The first program's test types into a UTF-8 edit field.)
 #include <string>
 #include <vector>
 
@@ -34,8 +30,6 @@ const Word utf8Words[] = {
     {L"\U0001F600", "\xF0\x9F\x98\x80"},                       // 😀, beyond the BMP
 };
 
-// A program of the code page gets the code page's bytes: "ü" is the one byte
-// of a Western code page (0xFC), whatever the keyboard delivered.
 std::string Expected(const Word& word) {
   if (UTF8_PROGRAM) return word.utf8;
   char bytes[16] = {};
@@ -60,7 +54,6 @@ void Type(const wchar_t* keys) {
   SendInput(UINT(input.size()), input.data(), sizeof(INPUT));
 }
 
-// The two programs' cases are named apart: CTest holds one test per name.
 #if UTF8_PROGRAM
 #define TYPING Utf8Typing
 #else
@@ -87,8 +80,8 @@ class TYPING : public hvtest::WindowTest {
     hv::FreeBlock(text);
     return copy;
   }
-  // Empties the control and focuses it (0: the window), does what is asked,
-  // and waits until the control or the handler holds at least this much.
+  // Empties and focuses the control (0: the window), acts, and waits until
+  // the control or the handler holds at least this much.
   template <typename Action>
   std::string Into(int32_t id, size_t length, Action action) {
     if (id) hv::SetControlText(&w, id, "");
@@ -105,8 +98,7 @@ class TYPING : public hvtest::WindowTest {
   hv::WindowRecord w = {};
 };
 
-// Each word typed into the fields; all of them typed into the window itself,
-// whose handler is given each byte of the text, in order, one event a byte.
+// The window's handler is given each byte of the text, one event a byte.
 TEST_F(TYPING, KeysReadBackAsTyped) {
   std::string all;
   for (const Word& word : words) {
@@ -117,9 +109,8 @@ TEST_F(TYPING, KeysReadBackAsTyped) {
   EXPECT_EQ(Into(0, all.size(), [&] { for (const Word& word : words) Type(word.keys); }), all);
 }
 
-// A dead key and its letter come to the field as the system translates
-// them (Xvfb's keyboard has no dead keys to press: its layout is plain US);
-// a paste comes from the clipboard's Unicode text.
+// A dead key and its letter as the system translates them (Xvfb's US layout
+// has no dead keys to press); a paste from the clipboard's Unicode text.
 TEST_F(TYPING, DeadKeysAndPastesReadBackAsTheLetter) {
   const Word& word = words.back();
   EXPECT_EQ(Into(EDIT, 0, [&] {

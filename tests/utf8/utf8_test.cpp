@@ -1,6 +1,5 @@
 // Texts beyond Latin-1 and beyond the Basic Multilingual Plane, in a
-// program whose manifest chose UTF-8: what the system holds (UTF-16) and
-// how wide the drawn text is are compared with the text written.
+// program whose manifest chose UTF-8.
 #include <windows.h>
 #include <gtest/gtest.h>
 
@@ -58,8 +57,7 @@ void CreateEveryControl(hv::WindowRecord* w) {
   hv::CreateControl(w, hv::CK_RICHEDIT, "", 220, 80, 180, 60, 0, RICH);
 }
 
-// Shows a message box and, from another thread, reads it and presses OK;
-// returns what ShowMessage returned.
+// Shows a message box and, from another thread, reads it and presses OK.
 int32_t ShowAndReadBox(hv::WindowRecord* owner, const char* caption, hvtest::SeenBox* seen) {
   std::thread reader([&] {
     HWND box = nullptr;
@@ -73,8 +71,7 @@ int32_t ShowAndReadBox(hv::WindowRecord* owner, const char* caption, hvtest::See
 }
 
 // What the system makes once per process (class icons, cached contexts,
-// system colours' brushes, the rich-edit library's objects) is made now,
-// so that a test's balance counts only what it leaves behind.
+// brushes, the rich-edit library's objects), before any balance.
 void WarmUp() {
   static bool done = false;
   if (done) return;
@@ -122,8 +119,6 @@ class Utf8Text : public hvtest::WindowTest {
   int blocks_ = 0;
 };
 
-// Both settings this program asked for are in its one manifest, as the
-// system read it, and UTF-8 is its code page.
 TEST(Utf8Manifest, HoldsUtf8AndPerMonitorDpiAwareness) {
   hvtest::ExpectManifest({
       {hvtest::ACTIVE_CODE_PAGE, "UTF-8"},
@@ -133,12 +128,9 @@ TEST(Utf8Manifest, HoldsUtf8AndPerMonitorDpiAwareness) {
   EXPECT_EQ(GetACP(), UINT(CP_UTF8));
 }
 
-// Titles, control texts, list items and a control's label: set through the
-// runtime, the system holds the text's UTF-16 (a label's "&" doubled, no
-// mnemonic), and the runtime gives back the same UTF-8; the accessible
-// object reads the label as written.
+// Titles, control texts, list items, a label and a message box: the system
+// holds the text's UTF-16 (a label's "&" doubled), the runtime gives back the UTF-8.
 TEST_F(Utf8Text, WindowsControlsAndListsHoldTheTextAsWritten) {
-  EXPECT_EQ(GetACP(), UINT(CP_UTF8)) << "the manifest did not choose UTF-8";
   CreateEveryControl(&w);
   for (int32_t id : {EDIT, STATIC_TEXT, BUTTON, RICH}) hv::SetControlText(&w, id, TEXT);
   const char label[] = "Spannung & Grüße ✓ Жук 😀";  // "Spannung & " and TEXT
@@ -146,52 +138,46 @@ TEST_F(Utf8Text, WindowsControlsAndListsHoldTheTextAsWritten) {
   hv::SendControlMessage(uintptr_t(&w), hv::MT_RECORD, LB_ADDSTRING, 0, LPARAM(TEXT), hv::MT_TEXT, LIST);
   hv::SendControlMessage(uintptr_t(&w), hv::MT_RECORD, CB_ADDSTRING, 0, LPARAM(TEXT), hv::MT_TEXT, COMBO);
 
-  struct Held {
-    const char* what;
-    std::wstring wide;
-  };
-  const Held held[] = {
-      {"title", WindowTextW(w.hwnd)},
-      {"edit", WindowTextW(Control(EDIT))},
-      {"static", WindowTextW(Control(STATIC_TEXT))},
-      {"button", WindowTextW(Control(BUTTON))},
-      {"rich edit", WindowTextW(Control(RICH))},
-      {"list item", ItemW(Control(LIST), LB_GETTEXTLEN, LB_GETTEXT)},
-      {"combo item", ItemW(Control(COMBO), CB_GETLBTEXTLEN, CB_GETLBTEXT)},
-      {"label", WindowTextW(GetWindow(Control(EDIT), GW_HWNDPREV)).substr(12)},
-  };
-  for (const Held& h : held) EXPECT_EQ(h.wide, std::wstring(WIDE)) << h.what;
-  EXPECT_EQ(WindowTextW(GetWindow(Control(EDIT), GW_HWNDPREV)).substr(0, 12), L"Spannung && ");
+  EXPECT_EQ(WindowTextW(w.hwnd), WIDE) << "title";
+  EXPECT_EQ(ItemW(Control(LIST), LB_GETTEXTLEN, LB_GETTEXT), WIDE) << "list item";
+  EXPECT_EQ(ItemW(Control(COMBO), CB_GETLBTEXTLEN, CB_GETLBTEXT), WIDE) << "combo item";
+  EXPECT_EQ(WindowTextW(GetWindow(Control(EDIT), GW_HWNDPREV)), L"Spannung && " + std::wstring(WIDE)) << "label";
   ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
   EXPECT_EQ(hvtest::AccessibleName(Control(EDIT)), label);
   CoUninitialize();
   for (int32_t id : {EDIT, STATIC_TEXT, BUTTON, RICH}) {
+    EXPECT_EQ(WindowTextW(Control(id)), WIDE) << "control " << id;
     char* text = hv::GetControlText(&w, id);
     EXPECT_STREQ(text, TEXT) << "control " << id;
+    // The text and the heap's three spare bytes: a shorter block was written past its end.
+    EXPECT_GE(HeapSize(hv::RuntimeHeap(), 0, text), sizeof TEXT + 3) << "control " << id;
     hv::FreeBlock(text);
   }
   char* upper = hv::UpperCopy("grüße жук 😀");
   EXPECT_STREQ(upper, "GRÜßE ЖУК 😀");
   hv::FreeBlock(upper);
+  hvtest::SeenBox seen;
+  EXPECT_EQ(ShowAndReadBox(&w, "Жук ✓", &seen), IDOK);
+  EXPECT_EQ(seen.caption, "Жук ✓");
+  EXPECT_EQ(seen.text, TEXT);
 }
 
+// A text as PrintText items of either kind.
+struct Item {
+  const char* what;
+  int32_t code;
+  const void* text;
+};
+
 // A printed line is as wide as the system measures the text's UTF-16 in
-// the window's font, both as a UTF-8 item and as a wide-string item, and
-// its ink lies within that width.
+// the window's font, and its ink lies within that width.
 TEST_F(Utf8Text, PrintedTextIsDrawnAsItsCharacters) {
   hv::SetFont(&w, "Tahoma", 12, 400, 0, 0);
   hv::SetFrontPen(&w, INK);
   const SIZE expected = ExtentW(w.hwnd, w.font, WIDE);
   ASSERT_GT(expected.cx, 0);
-
-  struct Line {
-    const char* what;
-    int32_t code;
-    const void* text;
-  };
-  const Line lines[] = {{"UTF-8 item", hv::TC_STRING, TEXT}, {"wide item", hv::TC_WSTRING, WIDE}};
   int y = 20;
-  for (const Line& line : lines) {
+  for (const Item& line : {Item{"UTF-8 item", hv::TC_STRING, TEXT}, Item{"wide item", hv::TC_WSTRING, WIDE}}) {
     hv::DrawRect(&w, 0, y - 4, 420, expected.cy + 8, PAPER, PAPER);
     hv::MoveTo(&w, 30, y);
     hv::PrintText(2, hv::TC_RECORD, &w, line.code, line.text);
@@ -205,29 +191,18 @@ TEST_F(Utf8Text, PrintedTextIsDrawnAsItsCharacters) {
   }
 }
 
-// Text cut at the print buffer's end keeps whole characters: a character
-// that no longer fits is left out, not drawn as half of itself.
-TEST_F(Utf8Text, CutTextEndsOnAWholeCharacter) {
+// Text cut at the print buffer's end, and a face name longer than the
+// font's field, keep whole characters.
+TEST_F(Utf8Text, CutTextsEndOnAWholeCharacter) {
   hv::SetFont(&w, "Tahoma", 8, 400, 0, 0);
   const std::string filler(hv::PRINT_BUFFER_SIZE - 2, 'a');  // leaves room for one byte
   const std::wstring wideFiller(filler.begin(), filler.end());
   const LONG fillerWidth = ExtentW(w.hwnd, w.font, wideFiller).cx;
-  struct Cut {
-    const char* what;
-    int32_t code;
-    const void* tail;
-  };
-  const Cut cuts[] = {{"UTF-8 item", hv::TC_STRING, "Ж"}, {"wide item", hv::TC_WSTRING, L"Ж"}};
-  for (const Cut& cut : cuts) {
+  for (const Item& cut : {Item{"UTF-8 item", hv::TC_STRING, "Ж"}, Item{"wide item", hv::TC_WSTRING, L"Ж"}}) {
     hv::MoveTo(&w, 0, 0);
-    hv::PrintText(3, hv::TC_RECORD, &w, hv::TC_STRING, filler.c_str(), cut.code, cut.tail);
+    hv::PrintText(3, hv::TC_RECORD, &w, hv::TC_STRING, filler.c_str(), cut.code, cut.text);
     EXPECT_EQ(w.posX, fillerWidth) << cut.what;
   }
-}
-
-// A face name longer than the font's field is cut to whole characters:
-// 30 ASCII letters and a two-byte letter leave room for the letters only.
-TEST_F(Utf8Text, LongFaceNameIsCutToWholeCharacters) {
   std::string face(30, 'a');
   face += "ЖЖ";
   hv::SetFont(&w, face.c_str(), 10, 400, 0, 0);
@@ -236,8 +211,7 @@ TEST_F(Utf8Text, LongFaceNameIsCutToWholeCharacters) {
   EXPECT_EQ(std::wstring(font.lfFaceName), std::wstring(30, L'a'));
 }
 
-// A painted button centres its caption by the caption's characters: the
-// ink spans the width the system measures for the UTF-16 text.
+// A painted button centres its caption by its characters.
 TEST_F(Utf8Text, ButtonCaptionIsCentredByItsCharacters) {
   constexpr int WIDTH = 260, HEIGHT = 40;
   hv::CreateControl(&w, hv::CK_BUTTON, TEXT, 10, 10, WIDTH, HEIGHT, 0, BUTTON);
@@ -245,9 +219,7 @@ TEST_F(Utf8Text, ButtonCaptionIsCentredByItsCharacters) {
   HWND button = Control(BUTTON);
   RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
   const SIZE expected = ExtentW(button, HGDIOBJ(SendMessageW(button, WM_GETFONT, 0, 0)), WIDE);
-  HDC dc = GetDC(button);
-  const hvtest::Pixels shown(dc, RECT{0, 0, WIDTH, HEIGHT});
-  ReleaseDC(button, dc);
+  const hvtest::Pixels shown = hvtest::Pixels::OnScreen(button);
   int left = WIDTH, right = -1;
   for (int y = 0; y < HEIGHT; ++y)
     for (int x = 0; x < WIDTH; ++x)
@@ -255,15 +227,6 @@ TEST_F(Utf8Text, ButtonCaptionIsCentredByItsCharacters) {
   const int start = WIDTH / 2 - expected.cx / 2;
   EXPECT_NEAR(left, start, 2);
   EXPECT_NEAR(right, start + expected.cx - 1, 3);
-}
-
-// A message box shows its caption and text as written (read back through
-// the system's UTF-16).
-TEST_F(Utf8Text, MessageBoxShowsTheTextAsWritten) {
-  hvtest::SeenBox seen;
-  EXPECT_EQ(ShowAndReadBox(&w, "Жук ✓", &seen), IDOK);
-  EXPECT_EQ(seen.caption, "Жук ✓");
-  EXPECT_EQ(seen.text, TEXT);
 }
 
 }  // namespace
