@@ -1,7 +1,4 @@
-// Cases where a small slip in the runtime (a shifted start, a loop one step
-// too long) used to go unseen: the fill of a window without a surface, and
-// the handler map's walk over its buckets, guarded so that a read past the
-// last one fails.
+// Where a small slip in the runtime (a shifted start, a loop one step too long) used to go unseen.
 #include <algorithm>
 #include <cstring>
 
@@ -17,11 +14,9 @@ using Edges = drawtest::DrawWindow;
 
 using SurfacelessChild = hvtest::OwnWindowTest;
 
-// The child below paints nothing itself (the recorder answers its erase and
-// paint): what shows in it after OpenWindow is OpenWindow's own fill, over
-// what its parent drew there before. (Recording a window from its creation
-// makes Wine keep contexts and regions, so no GDI balance here: the
-// windows-without-surface tests of the draw suite keep that.)
+// The recorder answers the child's erase and paint: what shows is OpenWindow's own fill. Recording
+// a window from its creation makes Wine keep contexts and regions: no GDI balance here (the draw
+// suite's windows-without-surface tests keep one).
 TEST_F(SurfacelessChild, IsFilledFromColumnAndRowZero) {
   constexpr COLORREF PARENT = RGB(0x20, 0x80, 0x40);
   const COLORREF fill = GetSysColor(COLOR_WINDOW);
@@ -64,10 +59,8 @@ void Visit(INT_PTR value) { visited.push_back(int32_t(value)); }
 
 int32_t Quiet() { return 0; }
 
-// The walk sees every value once. Its bucket array is moved to the end of the
-// guard's readable memory, and the word before it names a node no walk may
-// reach. Each control handler gets a notification map of its own; releasing
-// the table walks the control map to free them, in every bucket.
+// The bucket array is moved to the end of the guard's readable memory; the word before it names a
+// node no walk may reach. Releasing the table walks the control map to free each notification map.
 TEST_F(Edges, MapWalksVisitEveryBucketOnceAndReadNothingBeyond) {
   constexpr int32_t OUTSIDE = 1;
   const int before = hvtest::CountRuntimeBlocks();

@@ -1,7 +1,5 @@
-// Every runtime operation: what it returns on an open record (0, unless its
-// interface names a result), and that on a closed record, a missing control
-// and the other misuses it does nothing, changes nothing and returns 0 (or
-// what it documents), writing one line only with the diagnostics mode on.
+// Every runtime operation: its result on an open record, and that a misuse changes nothing and
+// returns 0 (or what it documents), writing one line only with the diagnostics mode on.
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -38,8 +36,7 @@ int32_t Tripwire() {
 using Words = std::array<uint32_t, sizeof(hv::WindowRecord) / 4>;  // the record's, padding included
 static_assert(sizeof(Words) == sizeof(hv::WindowRecord));
 
-// hwnd 0; every other 32-bit word a pattern no system object carries, except
-// the handler, which is Tripwire.
+// hwnd 0, the handler Tripwire, every other word a pattern no system object carries.
 hv::WindowRecord ClosedRecord() {
   Words words;
   for (size_t i = 0; i < words.size(); ++i) words[i] = 0xC105ED00 + uint32_t(i);
@@ -75,8 +72,7 @@ BOOL CALLBACK AddTopLevel(HWND window, LPARAM lines) {
   return TRUE;
 }
 
-// What an operation must leave as it was: windows, texts, properties, focus,
-// heap blocks, event state and the record's words.
+// What an operation must leave as it was.
 struct Observed {
   std::string windows;  // the thread's windows and their children, a line each: texts, properties
   HWND focus;
@@ -99,8 +95,7 @@ Observed Observe(const hv::WindowRecord& record) {
   return seen;
 }
 
-// What differs, empty when nothing does. With `renewed`, the pen and font may
-// be new handles, as long as they describe the same objects.
+// With `renewed`, the pen and font may be new handles, as long as they describe the same objects.
 std::string Differences(const Observed& before, const Observed& after, bool renewed = false) {
   auto penOrFont = [](size_t offset) {
     auto in = [offset](size_t at, size_t size) { return offset >= at && offset < at + size; };
@@ -173,7 +168,6 @@ struct Row {
 // significant bits in a 64-bit process too.
 int32_t Word(const void* handle) { return static_cast<int32_t>(reinterpret_cast<INT_PTR>(handle)); }
 
-// SendControlMessage asking for the text length of the window it names.
 int32_t LengthVia(uintptr_t target, uint32_t targetType, int32_t id) {
   return int32_t(hv::SendControlMessage(target, targetType, WM_GETTEXTLENGTH, 0, 0, hv::MT_INT, id));
 }
@@ -195,7 +189,7 @@ int32_t EmptyText(char* text) {  // and frees it
 }
 
 int32_t PrintTo(R* r) {
-  hv::PrintText(2, hv::TC_RECORD, r, hv::TC_STRING, "text");  // the formatter runs first
+  hv::PrintText(3, hv::TC_RECORD, r, hv::TC_STRING, "x =", hv::TC_INT, 5);  // formatted first
   hv::printTarget = nullptr;
   return 0;
 }
@@ -209,8 +203,7 @@ int32_t Five() { return 0x05; }
 
 constexpr uint32_t NO_SURFACE = hv::OW_NOSURFACE | hv::OW_HIDDEN;
 
-// Opens a second window with the options, runs the operation on it (when
-// there is one), closes it; OpenWindow's result when there is none.
+// The operation's result on a second window, or OpenWindow's when there is no operation.
 int32_t OnOther(uint32_t options, R* parent, int32_t (*operation)(R*) = nullptr) {
   R other = {};
   int32_t result =
@@ -311,11 +304,7 @@ const ReturnRow returnRows[] = {
     {"SetWindowColor without a surface", [](R*) { return OnOther(NO_SURFACE, nullptr, [](R* o) { return hv::SetWindowColor(o, 0); }); }, 0},
     {"SetFont", [](R* w) { return hv::SetFont(w, "Tahoma", 10, 400, 0, 0); }, 0, SHUT},
     {"SetFont for a control", [](R* w) { return hv::SetFont(w, "Tahoma", 10, 700, 0, EDIT_ID); }, 0, SHUT},
-    {"PrintText", [](R* w) {
-       hv::PrintText(3, hv::TC_RECORD, w, hv::TC_STRING, "x =", hv::TC_INT, 5);
-       hv::printTarget = nullptr;
-       return 0;
-     }, 0},
+    {"PrintText", PrintTo, 0},
     {"FormatInt64 of -2^63", [](R*) { char text[24]; return hv::FormatInt64(text, 0, 0x80000000u); }, 21},
     {"FormatUInt64 of 0", [](R*) { char text[24]; return hv::FormatUInt64(text, 0, 0); }, 2},
     {"CreateControl", [](R* w) { return hv::CreateControl(w, hv::CK_STATIC, "s", 100, 10, 40, 20, 0, 30); }, 0, SHUT},
@@ -370,7 +359,6 @@ const ReturnRow returnRows[] = {
      }, IDOK},
 };
 
-// With the diagnostics mode on: none of them is a misuse, so none writes a line.
 TEST_F(OpenRecord, EveryOperationReturnsWhatItsInterfaceNamesAndWritesNoDiagnostic) {
   hv::SetDiagnostics(1);
   hvtest::DebugOutputCapture output;

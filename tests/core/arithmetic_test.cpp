@@ -1,6 +1,4 @@
-// Truncation and rounding to integers, square root and power: exact cases,
-// the case order of the power, and the control word left as it was; and the
-// x87 blocks under them, compiled inline among the compiler's own x87 values.
+// Truncation, rounding, square root and power, and the x87 blocks under them.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -23,8 +21,7 @@ uint16_t ControlWord() {
 }
 void SetControlWord(uint16_t control) { __asm__ volatile("fldcw %0" : : "m"(control)); }
 
-// Bit-for-bit equality, so that the sign of zero and exact roundings count;
-// any NaN for a NaN.
+// Bit for bit, so that the sign of zero and exact roundings count; any NaN for a NaN.
 ::testing::AssertionResult Same(double expected, double actual) {
   if (std::memcmp(&expected, &actual, sizeof expected) == 0 || (std::isnan(expected) && std::isnan(actual)))
     return ::testing::AssertionSuccess();
@@ -42,8 +39,6 @@ class Arithmetic : public ::testing::Test {
   uint16_t saved = 0;
 };
 
-// Toward zero whatever the rounding mode, which is left as it was; beyond
-// the range, NaN and the infinities give the lowest int64.
 TEST_F(Arithmetic, TruncationGoesTowardZeroWhateverTheRoundingMode) {
   const struct { double x; int64_t expected; } cases[] = {
       {2.9, 2}, {-2.9, -2}, {-0.5, 0}, {2.5, 2}, {4503599627370497.0, 4503599627370497LL},
@@ -57,7 +52,6 @@ TEST_F(Arithmetic, TruncationGoesTowardZeroWhateverTheRoundingMode) {
   }
 }
 
-// Nearest, ties to even; beyond the range, NaN and the infinities give the lowest int32.
 TEST_F(Arithmetic, RoundingToInt32IsNearestTiesToEven) {
   struct { double x; int32_t expected; } cases[] = {
       {0.5, 0}, {1.5, 2}, {2.5, 2}, {3.5, 4}, {-2.5, -2}, {-3.5, -4}, {2.4999999, 2},
@@ -68,9 +62,8 @@ TEST_F(Arithmetic, RoundingToInt32IsNearestTiesToEven) {
   for (auto c : cases) EXPECT_EQ(hv::RoundToInt32(c.x), c.expected) << c.x;
 }
 
-// The unit at 64-bit precision rounds the root to 64 bits, then to double:
-// for the second table's arguments that is one unit in the last place away
-// from the correctly rounded root, which the unit gives at 53-bit precision.
+// At 64-bit precision the unit rounds the root twice, to 64 bits then to double: for the second
+// table one unit in the last place off the correct root, which 53-bit precision gives.
 TEST_F(Arithmetic, SquareRootIsTheUnitsAtTheCurrentPrecision) {
   const double exact[][2] = {{4.0, 2.0}, {2.0, 1.4142135623730951}, {10.0, 3.1622776601683795},
                              {-0.0, -0.0}, {Inf, Inf}, {-1.0, NaN}, {-Inf, NaN}};
@@ -156,21 +149,17 @@ TEST_F(Arithmetic, PowerTable) {
       EXPECT_TRUE(Same(1.0, hv::PowerOf(base, exponent))) << base << "^" << exponent;
 }
 
-// Eight held inputs fill the x87 stack across each block: a block that did
-// not name the registers it pushes would push onto a full stack and turn the
-// sum into NaN.
+// A block that did not name the registers it pushes would overflow the full stack: a NaN sum.
 volatile long double inputs[8] = {1, 2, 3, 4, 5, 6, 7, 8};
 
-// The block's result comes first and each input after it, so no part of the
-// sum can be worked out before the block.
+// The block's result first, so no part of the sum can be worked out before the block.
 [[gnu::always_inline]] inline long double Fold(long double r, long double a, long double b,
                                                long double c, long double d, long double e,
                                                long double f, long double g, long double h) {
   return ((((r + a) * b + c) * d + e) * f + g) * h;
 }
 
-// The eight inputs are read before `block` and used only after it, so all
-// eight are live on the x87 stack across it: a full stack.
+// The eight inputs are read before `block` and used after it: all live on the x87 stack across it.
 template <typename Block>
 __attribute__((noinline)) long double AroundFullStack(Block block) {
   long double a = inputs[0], b = inputs[1], c = inputs[2], d = inputs[3], e = inputs[4],
@@ -179,11 +168,9 @@ __attribute__((noinline)) long double AroundFullStack(Block block) {
   return Fold(r, a, b, c, d, e, f, g, h);
 }
 
-// The truncation's integer as a double in memory, which the sum reads as an
-// operand. Loaded onto the x87 stack instead (as the 32-bit build turns a
-// 64-bit integer into a number, or as the compiler may fold an int's
-// conversion into the load), it would need a register after the block, and
-// the compiler would free one by keeping a held input in memory.
+// In memory, which the sum reads as an operand: loaded onto the x87 stack (as the 32-bit build
+// converts an int64, or as an int's conversion may be folded into the load) it would need a
+// register after the block, and the compiler would keep a held input in memory to free one.
 double InMemory(int64_t whole) {
   double x = double(int32_t(whole));
   __asm__("" : "+m"(x));

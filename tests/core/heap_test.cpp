@@ -1,5 +1,4 @@
-// The runtime heap, typed allocation, lists, exit callbacks and the
-// temporary-string stack (its bounds, its debugger messages, the blocks it frees).
+// The runtime heap, typed allocation, lists, exit callbacks and the temporary-string stack.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,8 +13,7 @@ namespace {
 
 using HeapTest = hvtest::WindowTest;
 
-// No heap before the runtime starts, and none after it stops: no blocks and
-// no texts, and no temporary string of the destroyed heap freed into the next.
+// No temporary string of a destroyed heap is freed into the next.
 TEST(HeapLifecycle, NoBlocksOrTextsOutsideStartupAndShutdown) {
   EXPECT_EQ(hv::RuntimeHeap(), nullptr);
   EXPECT_EQ(hv::AllocateBlock(10), nullptr);
@@ -38,9 +36,8 @@ TEST(HeapLifecycle, NoBlocksOrTextsOutsideStartupAndShutdown) {
   hv::RuntimeShutdown();
 }
 
-// All 35 element sizes, as ranges of type codes, each seen through a zeroed
-// typed block of count x size bytes (count 2 or more) and three spare ones. Sizes that would
-// wrap, to a few bytes for a request of 4 GB, give no block.
+// Each size seen through a zeroed block of count x size bytes (count 2 or more) and three spare
+// ones. Sizes that would wrap, to a few bytes for a request of 4 GB, give no block.
 TEST_F(HeapTest, TypeSizeTableHoldsEveryCodesSize) {
   struct { int32_t first, last; uint32_t size; } ranges[] = {
       {0, 0, 256},   {1, 1, 1},   {2, 11, 4},   {12, 12, 1},  {13, 13, 2},  {14, 14, 8},
@@ -132,10 +129,8 @@ void WaitForTempStringUser(void* argument) {
   CloseHandle(worker);
 }
 
-// Newest first, at shutdown, without the lock: one that waits for a thread
-// using the temporary strings finishes. A null callback, one registered
-// before the heap exists and one registered while they run are dropped, and
-// no later start and stop finds them.
+// One that waits for a thread using the temporary strings finishes. A null callback, one
+// registered before the heap exists and one registered while they run are dropped.
 TEST(ExitCallbacks, RunNewestFirstWithoutTheLockAndOnlyOnce) {
   calls.clear();
   int one = 1, two = 2, early = 3;
@@ -172,8 +167,7 @@ DWORD WINAPI ShutDown(void*) {
   return 0;
 }
 
-// The exit-callback list is the lock's: shutdown waits for another holder
-// before it takes the list and runs it.
+// Shutdown waits for another holder of the lock before it takes the list and runs it.
 TEST(ExitCallbacks, ShutdownTakesTheListUnderTheLock) {
   hv::RuntimeStartup();
   LockNote note;
@@ -193,10 +187,8 @@ TEST(ExitCallbacks, ShutdownTakesTheListUnderTheLock) {
 
 using Lines = std::vector<std::string>;
 
-// Popping frees the newest; null entries are harmless; clearing frees all,
-// and the stack takes its full size again. A full stack leaves an extra block
-// unrecorded, the caller's to free; popping past the bottom writes one line
-// per missing entry.
+// A full stack leaves an extra block unrecorded, the caller's to free; popping past the bottom
+// writes a line per missing entry.
 TEST_F(HeapTest, TempStringsFreeTheirBlocksAndWriteALinePerBoundCrossed) {
   const int baseline = hvtest::CountRuntimeBlocks();
   auto blocks = [baseline] { return hvtest::CountRuntimeBlocks() - baseline; };

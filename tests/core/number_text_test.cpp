@@ -1,8 +1,5 @@
-// Numbers to display text and field texts to numbers, with the precision
-// that floating values are written with, and the bounded formatter under
-// them: what they write and that nothing lands outside the buffer. Values
-// beyond the 64-bit range, NaN and the infinities, texts of hundreds of
-// digits: random_test.cpp.
+// Numbers to display text and back, and the bounded formatters under them (values beyond the
+// 64-bit range, NaN, the infinities, texts of hundreds of digits: random_test.cpp).
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -29,7 +26,6 @@ class NumberText : public ::testing::Test {
     hv::floatPrecision = precision;
     hv::RuntimeShutdown();
   }
-  // The text of x, its block freed.
   static std::string Text(double x) {
     char* text = hv::NumberToText(x);
     EXPECT_NE(text, nullptr);
@@ -43,9 +39,7 @@ class NumberText : public ::testing::Test {
   int before = 0;
 };
 
-// Whole values (up to 2^63) as their integer, without decimals; others with
-// the precision's decimals, a negative precision being an omitted one (six).
-// The precision starts at two and is clamped at forty.
+// A negative precision is an omitted one (six). It starts at two and is clamped at forty.
 TEST_F(NumberText, WholeValuesAsIntegersOthersWithThePrecisionsDecimals) {
   EXPECT_EQ(precision, 2);
   const char* const FORTY = " 0.5000000000000000000000000000000000000000";

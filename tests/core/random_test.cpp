@@ -1,9 +1,4 @@
-// Randomized differential tests, on seeded random and edge-biased inputs:
-// TextToNumber and NumberToText against reference code of the test's own,
-// compared bit for bit and text for text; TextLength, CopyText and the 64-bit
-// integer formatters against byte loops and the C library's printing, at
-// every alignment, with the bytes around each result checked untouched.
-// Like the test tier, the environment sets how many inputs and which seed:
+// Randomized differential tests on seeded, edge-biased inputs, against reference code of their own.
 //   HV_RANDOM_COUNT=N   inputs per function (default: the tier's length)
 //   HV_RANDOM_SEED=S    seed of the generators (default fixed)
 #include <gtest/gtest.h>
@@ -27,8 +22,6 @@
 
 namespace {
 
-// The variable's whole number, `unset` when it has none; a value that is not
-// a whole number in range ends the run with a message.
 long long Setting(const char* name, long long unset, long long high) {
   const char* text = std::getenv(name);
   if (!text || !*text) return unset;
@@ -59,14 +52,11 @@ const Settings& Run() {
   return settings;
 }
 
-// A test reports this many mismatches and then stops, so that one fault
-// does not bury the run in a million messages.
+// Mismatches a test reports before it stops, so that one fault does not bury the run.
 constexpr int MAX_REPORTED = 10;
 
-// Runs check(i, rng) for each input, until MAX_REPORTED failures: check
-// returns what went wrong, empty when nothing did. Every test starts its own
-// generator from the seed, so its inputs are the same whichever tests run
-// before it or are filtered out.
+// check returns what went wrong. Each test seeds its own generator: its inputs do not depend on
+// which tests run before it.
 template <typename Check>
 void ForEachInput(Check check) {
   std::mt19937 rng(Run().seed);
@@ -86,10 +76,8 @@ uint64_t Bits64(std::mt19937& rng) { return (uint64_t(rng()) << 32) | rng(); }
 constexpr int MAX_FRACTION = 420;  // longest fraction part the generator writes
 constexpr int POWERS = 512;        // more than that fraction and a tail of digits can need
 
-// 10^k for the k-th fraction digit. Up to 10^22 each power is an exact double,
-// made here by exact multiplication, so a PowerOf that misses one shows up as
-// a mismatch. Beyond that no exact double exists, and the parser's step
-// takes PowerOf's value, so the reference does too.
+// 10^k for the k-th fraction digit: exact up to 10^22, so a PowerOf that misses one shows. Beyond,
+// no exact double exists and the parser's step takes PowerOf's value, so the reference does too.
 std::vector<double> FractionPowers() {
   std::vector<double> powers(POWERS, 1.0);
   for (int k = 1; k < POWERS; ++k)
@@ -122,8 +110,7 @@ std::string Digits(std::mt19937& rng, int count) {
   return digits;
 }
 
-// Decimal text of a whole number next to a power of two that matters to a
-// double or an integer: 2^31, 2^32, 2^53, 2^63, 2^64.
+// A whole number next to 2^31, 2^32, 2^53, 2^63 or 2^64.
 std::string NearPowerOfTwo(std::mt19937& rng) {
   static const int EXPONENTS[] = {31, 32, 53, 63};
   int delta = int(Below(rng, 7)) - 3;
@@ -165,8 +152,7 @@ std::string Tail(std::mt19937& rng) {
   return bytes;
 }
 
-// A field text: blanks, a sign, digits, a point, more digits and a tail, each
-// part sometimes missing, overlong or replaced by something the scan stops at.
+// Each part of a field text sometimes missing, overlong or replaced by something the scan stops at.
 std::string FieldText(std::mt19937& rng) {
   std::string text;
   if (Chance(rng, 8)) {  // any bytes, mostly ones the scan knows
@@ -202,10 +188,8 @@ TEST(RandomTextToNumber, MatchesAStepByStepScan) {
   });
 }
 
-// The expected text: a whole value (NaN counted as one, its truncation
-// being -2^63) as its 64-bit integer, anything else by the system
-// formatter in fixed point. Precision as SetPrecision clamps it; a negative
-// one is left out of the format.
+// A whole value (NaN too, its truncation being -2^63) as its 64-bit integer, anything else in
+// fixed point; precision clamped as SetPrecision does, a negative one left out of the format.
 std::string ReferenceNumberText(double x, int32_t precision) {
   char text[1024] = {};
   bool whole = std::isnan(x) || (x >= -0x1p63 && x < 0x1p63 && std::trunc(x) == x);
@@ -222,7 +206,6 @@ std::string ReferenceNumberText(double x, int32_t precision) {
 
 double Signed(std::mt19937& rng, double x) { return Chance(rng, 50) ? -x : x; }
 
-// Moves x by up to three representable steps either way.
 double Nudged(std::mt19937& rng, double x) {
   int steps = int(Below(rng, 7)) - 3;
   for (; steps > 0; --steps) x = std::nextafter(x, HUGE_VAL);
@@ -255,7 +238,6 @@ double NumberInput(std::mt19937& rng) {
   }
 }
 
-// Mostly the precisions in use, sometimes any, negative and above the cap included.
 int32_t PrecisionInput(std::mt19937& rng) {
   return Chance(rng, 70) ? int32_t(Below(rng, 5)) : int32_t(Below(rng, 48)) - 3;
 }
@@ -287,8 +269,7 @@ TEST(RandomNumberToText, MatchesAnIndependentWholeNumberTestAndTheFormats) {
 constexpr int MAX_TEXT = 300;
 constexpr int MARGIN = 8;  // bytes before the text or destination, then its misalignment
 
-// Text bytes, one draw each: half of them ones a word-at-a-time zero test
-// can mistake for zero.
+// Half of them bytes a word-at-a-time zero test can mistake for zero.
 unsigned char TextByte(uint32_t r) {
   static const unsigned char TRICKY[] = {0x01, 0x7F, 0x80, 0x81, 0xFE, 0xFF, 0x02, 0x10};
   return r & 1 ? TRICKY[(r >> 1) & 7] : static_cast<unsigned char>(1 + (r >> 4) % 255);
@@ -297,7 +278,6 @@ unsigned char TextByte(uint32_t r) {
 // Bytes around a text: zeros often, so a read outside the text has one to find.
 unsigned char OutsideByte(uint32_t r) { return r % 10 < 3 ? 0 : TextByte(r >> 8); }
 
-// Lengths 0 to 64 mostly, often next to a multiple of 4, sometimes long.
 int LengthInput(std::mt19937& rng) {
   switch (Below(rng, 10)) {
     case 0: case 1: {

@@ -1,5 +1,4 @@
-// Text length, copy and upper-case copy: texts and destinations that end at
-// a page edge. (Every alignment and length: random_test.cpp.)
+// Text length, copy and upper-case copy (every alignment and length: random_test.cpp).
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -18,7 +17,6 @@ unsigned char TextByte(int i) {
   return bytes[i % sizeof bytes];
 }
 
-// Writes a text of `length` bytes at p and its terminator; returns p.
 char* MakeText(unsigned char* p, int length) {
   for (int i = 0; i < length; ++i) p[i] = TextByte(i + length);
   p[length] = 0;
@@ -28,9 +26,8 @@ char* MakeText(unsigned char* p, int length) {
 // Room for the longest text and the aligned block a word-wise scan may read before it.
 constexpr int EDGE_BYTES = MAX_LENGTH + 16;
 
-// Length and copy read nothing past a text's terminator, and the copy
-// writes nothing past the destination's, whatever the other side's
-// alignment: texts and destinations end at the last byte before a no-access page.
+// Texts and destinations end at the last byte before a no-access page, the other side at any
+// alignment.
 TEST(PageEdge, LengthAndCopyStayInsideTheirTexts) {
   hvtest::GuardPage edge{EDGE_BYTES};
   ASSERT_NE(edge.End(), nullptr);

@@ -1,6 +1,4 @@
-// Whatever ends a window ends its record once, whether the system destroys
-// it with its parent or a handler closes it while it is being destroyed:
-// each record sees its destruction once and gives back exactly what it owned.
+// Whatever ends a window (its parent's end, a handler closing it as it goes) ends its record once.
 #include <optional>
 
 #include "tests/support/gdi_count.h"
@@ -52,8 +50,7 @@ void OpenFamily(Family* f, const FamilyCase& c) {
   }
 }
 
-// The system makes some objects once and keeps them (the cache of window
-// contexts, an MDI child's caption bitmaps): made before anything is counted.
+// Made before counting: what the system keeps (window contexts, an MDI child's caption bitmaps).
 void WarmUp() {
   hvtest::WarmUpGdi();
   for (const FamilyCase& c : families) {
@@ -87,8 +84,7 @@ TEST_F(Closing, ChildrenDestroyedWithTheirParentAreClosedAndGiveBackWhatTheyOwne
   }
 }
 
-// The test closes the top window. Destruction starts by deactivating it (the
-// test makes it active and focused first): those messages come before WM_DESTROY.
+// The top window, made active and focused, is closed: deactivation comes before WM_DESTROY.
 struct ReentryCase {
   const char* name;
   int32_t message;
@@ -108,8 +104,7 @@ const ReentryCase reentries[] = {
     {"a window closes itself as it is hidden", WM_WINDOWPOSCHANGED, 0, 0},
 };
 
-// A bystander stays open throughout a test: what windows share must outlive
-// the others, and go with the last window.
+// A bystander stays open: what windows share must outlive the others and go with the last.
 class ClosingBesideAnother : public Closing {
  protected:
   void SetUp() override {
@@ -162,8 +157,7 @@ TEST_F(ClosingBesideAnother, CloseWindowDuringTheWindowsDestructionClosesItOnce)
   }
 }
 
-// Each window gives back what it owned exactly once; the old window's last
-// messages are not the reopened one's events.
+// The old window's last messages are not the reopened one's events.
 struct ReuseCase {
   const char* name;
   int32_t message;  // the event on which the handler acts

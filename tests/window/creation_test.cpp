@@ -1,6 +1,4 @@
-// Opening and closing windows: the styles and surface OpenWindow makes, the
-// events delivered while the window is created, and what CloseWindow frees;
-// centring; and the manifest this program was built with.
+// OpenWindow's styles, surface and creation events; what CloseWindow frees; centring; the manifest.
 #include <algorithm>
 
 #include "tests/support/draw_window.h"
@@ -58,8 +56,8 @@ TEST_F(Creation, MainWindowIsAVisiblePopupWithAScreenSizedSurface) {
   hv::CloseWindow(&main);
 }
 
-// The creation's own resize comes as the plain message (EV_SIZE needs an
-// attached record). The reserved words OpenWindow owns are cleared; word 21 is not.
+// The creation's resize comes as the plain message (EV_SIZE needs an attached record).
+// The reserved words OpenWindow owns are cleared; word 21 is not.
 TEST_F(Creation, CreationEventsComeWithTheHandleAndAClearedRecordWithoutSurface) {
   hv::WindowRecord w;
   memset(&w, 0x5A, sizeof w);
@@ -116,8 +114,7 @@ TEST_F(Creation, MessagesBetweenCreationAndAttachmentReachNoHandler) {
   hv::CloseWindow(&frame);
 }
 
-// A window opened inside EV_CREATE takes over the record under creation: the
-// outer window's remaining creation messages are lost, not taken for the inner's.
+// The inner window takes over the record under creation: the outer's later messages are lost.
 TEST_F(Creation, OpeningAWindowDuringCreationEndsTheOuterCreationEvents) {
   for (bool innerIsChild : {false, true}) {
     SCOPED_TRACE(innerIsChild ? "inner child" : "inner pop-up");
@@ -222,8 +219,7 @@ TEST_F(Creation, OptionBitsBecomeStyles) {
 
 TEST_F(Creation, CloseWindowInsideAnOpenBracketLeavesNoObjectBehind) {
   hvtest::WarmUpGdi();
-  // Another window open keeps the runtime's shared drawing context alive,
-  // so an object still selected in it would be counted.
+  // Another window keeps the shared drawing context alive: an object left selected in it counts.
   hv::WindowRecord other = {};
   ASSERT_EQ(hv::OpenWindow(&other, 0, 0, 100, 100, 0, nullptr, "Other", nullptr), 1);
   for (uint32_t options : {0u, hv::OW_NOSURFACE}) {
@@ -243,7 +239,6 @@ TEST_F(Creation, CloseWindowInsideAnOpenBracketLeavesNoObjectBehind) {
   hv::CloseWindow(&other);
 }
 
-// What it gives back of the window's objects: the closing tests' balances.
 TEST_F(Creation, CloseWindowDestroysTheWindowAndFreesItsObjects) {
   hv::WindowRecord w = {};
   ASSERT_EQ(hv::OpenWindow(&w, 0, 0, 300, 200, 0, nullptr, "Close", hvtest::RecordingHandler), 1);
@@ -310,8 +305,7 @@ TEST_F(Creation, ReopeningIgnoresStaleHandlesAndCreationDrawingLeavesNothing) {
 
 class WindowOps : public hvtest::WindowTest {};
 
-// The size is halved, truncating; a window larger than the work area puts its
-// left and top edges on the area's.
+// Sizes halve truncating; a window larger than the work area puts its top left on the area's.
 TEST_F(WindowOps, CenterWindowCentresOnTheParentTheOwnerOrTheWorkArea) {
   const RECT area = hvtest::WorkArea();
   enum Relation { NONE, CHILD, OWNED, OWNED_BY_HIDDEN };

@@ -1,5 +1,4 @@
-// WM_DPICHANGED, sent by hand (Wine never sends it); no object or block may
-// be left behind.
+// WM_DPICHANGED, sent by hand (Wine never sends it).
 #include <optional>
 
 #include "tests/support/draw_window.h"
@@ -8,7 +7,7 @@
 
 namespace {
 
-constexpr COLORREF BEFORE = RGB(255, 0, 0), AFTER = RGB(0, 0, 255), WHITE = RGB(255, 255, 255);
+constexpr COLORREF BEFORE = drawtest::RED, AFTER = drawtest::BLUE;
 constexpr int32_t POINTS = 10;
 
 struct Placed {
@@ -44,8 +43,7 @@ void SendDpiChange(HWND window, int32_t dpi, const RECT& suggested) {
   SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
 }
 
-// The window's client area scaled from 96 DPI, its frame around it, as a
-// system suggests it.
+// Suggests the client area scaled from 96 DPI, its frame around it, as a system does.
 void ChangeDpi(hv::WindowRecord* w, int32_t dpi) {
   int32_t x, y, width, height;
   hv::GetClientSize(w, &x, &y, &width, &height);
@@ -68,8 +66,7 @@ void MakeWindows(hv::WindowRecord* w, hv::WindowRecord* child) {
   hv::SetFont(child, "Tahoma", POINTS, 400, 0, childControl.id);
 }
 
-// What the system makes once per process for these windows and controls,
-// and for a window's first change of size and scale, made before counting.
+// What the system makes once per process for these windows and a first rescale: before counting.
 void WarmUp() {
   static bool done = false;
   if (done) return;
@@ -109,8 +106,7 @@ class DpiChange : public hvtest::OwnWindowTest {
   int blocks_ = 0;
 };
 
-// Each step starts from the one before; the handler sees the event once the
-// window followed it. The old fonts and surfaces go: the fixture's balance.
+// Each step starts from the one before; the handler sees the event once the window followed it.
 TEST_F(DpiChange, WindowControlsFontsAndChildrenFollowEachStep) {
   MakeWindows(&w, &child);
   int32_t dpiSeenByHandler = 0;
@@ -145,9 +141,8 @@ TEST_F(DpiChange, WindowControlsFontsAndChildrenFollowEachStep) {
   }
 }
 
-// A drop-down list is as high and wide as that of a combo box made at the
-// DPI (within a few pixels a step: Wine measures a new list from the field's
-// text, a resized one from the field's height). The system's combo boxes
+// As high and wide as a list made at the DPI, within a few pixels a step (Wine measures a new
+// list from the field's text, a resized one from the field's height). The system's combo boxes
 // keep regions and contexts of their own: no balance is taken.
 using DpiFollow = hvtest::OwnWindowTest;
 
@@ -188,12 +183,10 @@ TEST_F(DpiChange, DrawingIsCarriedOverAndGoesOnAtTheNewScale) {
 
     RedrawWindow(w.hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     for (const hvtest::Pixels& pixels : {hvtest::Pixels(w.backingBitmap), hvtest::Pixels::OnScreen(w.hwnd)}) {
-      // The stretched square: its inside red, a pixel beyond its edges white.
       EXPECT_EQ(pixels.CountOther(RECT{22, 22, 58, 58}, BEFORE), 0);
       for (POINT beyond : {POINT{18, 40}, POINT{62, 40}, POINT{40, 18}, POINT{40, 62}})
-        EXPECT_EQ(pixels.At(beyond.x, beyond.y), WHITE) << beyond.x << "," << beyond.y;
-      // Drawn after: 96-DPI (40, 10) to (50, 20) is device (80, 20) to (100, 40),
-      // within a pixel (the outline's pen is centred on its path).
+        EXPECT_EQ(pixels.At(beyond.x, beyond.y), drawtest::WHITE) << beyond.x << "," << beyond.y;
+      // 96-DPI (40, 10)-(50, 20) is (80, 20)-(100, 40), within a pixel (the pen is centred).
       EXPECT_EQ(pixels.CountOther(RECT{81, 21, 99, 39}, AFTER), 0);
       EXPECT_EQ(pixels.Count(RECT{70, 10, 110, 50}, AFTER), pixels.Count(RECT{79, 19, 101, 41}, AFTER));
     }
@@ -215,7 +208,6 @@ TEST_F(DpiChange, SurfaceStaysAsLargeAsTheWindowNeedsAtALowerDpi) {
     if (style) continue;
     EXPECT_EQ(width, screen.cx);
     EXPECT_EQ(height, screen.cy);
-    // Device pixels near the screen's right edge, in 96-DPI pixels.
     hv::DrawRect(&w, MulDiv(screen.cx - 40, 96, LOWER), 10, 20, 20, BEFORE, BEFORE);
     EXPECT_EQ(hvtest::Pixels(w.backingBitmap).At(screen.cx - 30, 15), BEFORE);
   }

@@ -1,7 +1,4 @@
-// How system messages become events: the translation table, the close box,
-// resizing, default processing, and nested events; and the message pump:
-// draining, waiting, and accelerators (dialog keys: the input tests, which
-// press TAB).
+// How system messages become events, and the message pump (dialog keys: the input tests).
 #include <thread>
 
 #include "tests/support/own_window.h"
@@ -40,30 +37,26 @@ TEST_F(Events, MessagesTranslateIntoEvents) {
   const int32_t menu = hv::eventState.eventMenu;  // not restored after its event
 
   EXPECT_TRUE(hvtest::MatchesSequence(recording, {
-      // control command: identifier and notification from the first parameter
       {.code = hv::EV_CONTROL, .param1 = MAKEWPARAM(20, 0), .param2 = Word(button),
        .control = 20, .notify = 0},
       // the runtime's own control command 32772 reads the same
       {.code = hv::EV_CONTROL, .param1 = MAKEWPARAM(21, 5), .param2 = Word(button),
        .control = 21, .notify = 5},
-      // a notification record: identifier and code from the record
       {.code = hv::EV_CONTROL, .param1 = 7, .control = 7, .notify = -2},
-      // a menu command (second parameter 0): only eventMenu is set
+      // a menu command (second parameter 0) sets only eventMenu
       {.code = hv::EV_MENU, .param1 = 100, .param2 = 0, .control = 0, .notify = 0},
-      // mouse: eventParam2 repeats the key state, x and y unsigned
+      // mouse: x and y unsigned
       {.code = WM_MOUSEMOVE, .param1 = MK_LBUTTON, .param2 = MK_LBUTTON, .x = 65535, .y = 5},
       {.code = WM_RBUTTONDBLCLK, .param1 = MK_RBUTTON, .param2 = MK_RBUTTON, .x = 30, .y = 40},
-      // scroll: request and position split, the bar's identifier (0: own bars)
+      // scroll: the bar's identifier (0: the window's own bars)
       {.code = WM_HSCROLL, .param1 = SB_THUMBPOSITION, .param2 = 42, .control = 9},
       {.code = WM_VSCROLL, .param1 = SB_LINEDOWN, .param2 = 0, .control = 0},
-      // everything else: the message number and parameters, nothing more
       {.code = WM_USER + 5, .param1 = 11, .param2 = 22, .control = 0, .notify = 0, .x = 0, .y = 0},
       {.code = WM_KEYDOWN, .param1 = VK_F2, .param2 = 0x3C0001},
   }));
   for (const hvtest::Event& e : recording) EXPECT_EQ(e.window, &w);
   EXPECT_EQ(hvtest::EventsWithCode(hv::EV_MENU)[0].menu, 100);
   EXPECT_EQ(menu, 100);
-  // Every other field is back to what it was before the events.
   EXPECT_EQ(hv::eventState.eventCode, 0);
   EXPECT_EQ(hv::eventState.eventControl, 0);
   EXPECT_EQ(hv::eventState.eventWindow, nullptr);
@@ -216,8 +209,7 @@ TEST_F(Pump, WaitingReturnsOnceAMessageCame) {
   EXPECT_TRUE(hvtest::MatchesSequence(recording, {{.code = WM_USER + 7, .param1 = 1, .param2 = 2}}));
 }
 
-// An accelerator table in "_ACCEL_TABLE" turns the key into a command, and
-// the key is still dispatched (dialog keys are off).
+// With dialog keys off, the key is still dispatched after its accelerator's command.
 TEST_F(Pump, AcceleratorsOfTheRuntimeWindow) {
   HWND edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 5, 5, 100, 20, w.hwnd, nullptr,
                               nullptr, nullptr);

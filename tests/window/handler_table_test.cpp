@@ -1,6 +1,4 @@
-// The per-window handler table: routines for controls, notifications, menu
-// commands and event codes, called after the handler and OR-ed into its
-// result; and the hash map beneath it.
+// The per-window handler table, whose routines' results are OR-ed into the handler's; its map.
 #include <utility>
 
 #include "runtime/window/runtime_map.h"
@@ -30,12 +28,8 @@ class HandlerTable : public hvtest::OwnWindowTest {
   HWND button = nullptr;
 };
 
-// Routines are found by control and notification (notification 0 is stored
-// as -1, so it also answers a notification of -1), by menu command and by
-// event code; setting a key again replaces its routine; keys that share a
-// bucket (|key mod 17| = 5) stay apart, negative ones too; key 0 is never
-// found. The event code's routine is the fallback of a control or
-// notification without a routine, or whose routine answered 0.
+// Notification 0 is stored as -1, so it also answers -1. Keys 5, -5, 22, -22 share a bucket.
+// The event code's routine is the fallback of a control without a routine or whose routine gave 0.
 TEST_F(HandlerTable, RoutinesAreFoundByControlNotificationMenuAndCode) {
   hv::SetControlHandler(&w, 20, 0, Routine<1>);           // button 20, notification 0
   hv::SetControlHandler(&w, 20, EN_CHANGE, Routine<2>);   // button 20, notification 0x300
@@ -89,8 +83,7 @@ void SetMany(hv::WindowRecord* w, std::integer_sequence<int, N...>) {
   (hv::SetMessageHandler(w, WM_USER + 100 + N, Routine<N>), ...);
 }
 
-// Routines for 25 codes need three node blocks. The table goes before the
-// window: the handler sees the destruction, the table's routines do not.
+// 25 codes need three node blocks. The handler sees the destruction, the table's routines do not.
 TEST_F(HandlerTable, ManyRoutinesAreFoundAndTheTableGoesBeforeTheWindow) {
   SetMany(&w, std::make_integer_sequence<int, 25>());
   for (int n = 0; n < 25; ++n) {
@@ -116,8 +109,7 @@ TEST_F(HandlerTable, RoutineThatClosesTheWindow) {
   EXPECT_TRUE(calls.empty()) << "the fallback of a freed table";
 }
 
-// The map itself: buckets by |key mod 17|, new keys at the head of their
-// chain, nodes in blocks of ten.
+// Buckets by |key mod 17|, new keys at the head of their chain, nodes in blocks of ten.
 TEST_F(HandlerTable, RuntimeMapLayout) {
   EXPECT_EQ(hv::MapBucket(INT32_MIN), 9);  // the remainder -9 keeps the sign, then made positive
   const int before = hvtest::CountRuntimeBlocks();

@@ -1,5 +1,4 @@
-// Real input, injected as the user would give it: a click on the close box,
-// TAB among controls.
+// Real input, injected as the user would give it; and the program's icon.
 #include "tests/support/own_window.h"
 
 namespace {
@@ -37,8 +36,7 @@ class Input : public hvtest::OwnWindowTest {
   }
 };
 
-// Sizes the system asks for at 96, 120, 144 and 192 DPI, so that none is
-// shrunk from another.
+// Sizes asked for at 96, 120, 144 and 192 DPI, so that none is shrunk from another.
 TEST_F(Input, TheClassesUseTheModulesIconWhichHoldsEverySizeAskedFor) {
   HMODULE module = GetModuleHandleA(nullptr);
   HICON own = LoadIconA(module, MAKEINTRESOURCEA(101));
@@ -63,8 +61,7 @@ TEST_F(Input, TheClassesUseTheModulesIconWhichHoldsEverySizeAskedFor) {
   EXPECT_EQ(HANDLE(GetClassLongPtrA(w.hwnd, GCLP_HICONSM)), small);
 }
 
-// Under Wine, windows left to a window manager get their caption drawn by
-// it; without one (a bare X server) there is no caption to click.
+// Under Wine a window manager draws managed windows' captions; a bare X server draws none.
 bool CaptionIsDrawn() {
   if (!GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version")) return true;
   HKEY key;
@@ -94,8 +91,7 @@ TEST_F(Input, ClickingTheCloseBoxAsksButDoesNotClose) {
   EXPECT_TRUE(IsWindow(w.hwnd));
 }
 
-// A foreign control parent (a window of another class) moves the focus too,
-// while it is the active window.
+// A foreign control parent (a window of another class) moves the focus too while it is active.
 TEST_F(Input, TabMovesTheFocusOnlyWithDialogKeys) {
   struct Case {
     const char* name;

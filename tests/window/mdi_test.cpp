@@ -1,5 +1,4 @@
-// MDI frames: the Window menu and the MDI client, children inside the client,
-// the Window-menu commands, closing through the client, and the bar layout.
+// MDI frames: the Window menu, the MDI client, its children and the bars around it.
 #include "tests/support/own_window.h"
 
 #include <commctrl.h>
@@ -8,7 +7,6 @@ namespace {
 
 using hvtest::recording;
 
-// What the MDI client was asked.
 std::vector<hvtest::Entry> ClientRequests(HWND client, int32_t message = hvtest::ANY) {
   return hvtest::Entries(hvtest::SENT | hvtest::POSTED, message, client);
 }
@@ -69,8 +67,7 @@ TEST_F(Mdi, ChildIsCreatedInsideTheClientAndClosedThroughIt) {
   EXPECT_TRUE(hvtest::MatchesSequence(recording, {{.code = WM_DESTROY, .window = &child}}));
 }
 
-// The Window menu's commands go to the MDI client; the event names the
-// active child's record (the last opened: MDI-child default processing
+// The event names the active child's record (the last opened: MDI-child default processing
 // activated it), without children the frame's.
 TEST_F(Mdi, WindowMenuCommandsAreSentToTheClient) {
   SendMessageA(w.hwnd, WM_COMMAND, MAKEWPARAM(hv::MDI_CASCADE, 0), 0);

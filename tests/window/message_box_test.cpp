@@ -1,6 +1,5 @@
-// Message boxes: where they end up, what they show, and that the centring
-// hook lives exactly as long as its box. Placement at the work area's edges is
-// checked on creation parameters: Wine keeps a top-level caption on screen by itself.
+// Message boxes. Placement at the work area's edges is checked on creation parameters: Wine
+// keeps a top-level caption on screen by itself.
 #include <string>
 
 #include "tests/support/message_boxes.h"
@@ -15,10 +14,8 @@ class MessageBoxes : public hvtest::OwnWindowTest {
   void OpenOwner() { Open(100, 100, 512, 374, WS_MINIMIZEBOX); }
 };
 
-// The program's error box (flags 0 mean OK only and the exclamation icon;
-// other flags are kept: the nested boxes, the program's About box), centred
-// on its owner, or on the screen without an open one (where an owner partly
-// off screen puts it: BoxHook's table).
+// Flags 0 mean OK only and the exclamation icon (other flags: the nested boxes). Centred on the
+// screen without an open owner (an owner partly off screen: BoxHook's table).
 TEST_F(MessageBoxes, BoxesShowTheirTextAndIconWhereTheyBelong) {
   enum Owner { OPEN, NONE, CLOSED };
   const struct {
@@ -42,9 +39,8 @@ TEST_F(MessageBoxes, BoxesShowTheirTextAndIconWhereTheyBelong) {
   }
 }
 
-// Whether the centring hook is installed: a hook of the test's own,
-// installed first, is asked about a pop-up's creation only when no centring
-// hook (which answers pop-ups itself) stands before it in the chain.
+// A hook of the test's own, installed first, is asked about a pop-up's creation only when no
+// centring hook (which answers pop-ups itself) stands before it in the chain.
 bool CentringHookInForce() {
   HWND popup = CreateWindowExA(0, "STATIC", "", WS_POPUP, 3, 4, 50, 40, nullptr, nullptr, nullptr, nullptr);
   const bool seenByOwnHook = hvtest::Count(hvtest::HOOK, HCBT_CREATEWND, popup) > 0;
@@ -52,8 +48,7 @@ bool CentringHookInForce() {
   return !seenByOwnHook;
 }
 
-// A handler opens a second box while the first one's call runs: the posted
-// message comes in the first box's loop.
+// The posted message comes in the first box's loop: its handler opens the second box.
 TEST_F(MessageBoxes, NestedBoxesEachHookLivesWhileItsBoxIsOpen) {
   hvtest::WatchHook(WH_CBT);  // first in the chain: the box's hook comes before it
   OpenOwner();
@@ -83,16 +78,10 @@ TEST_F(MessageBoxes, NestedBoxesEachHookLivesWhileItsBoxIsOpen) {
 
 using BoxHook = hvtest::OwnWindowTest;
 
-// What the hook writes into the creation parameters of a window of the
-// given size and style created with the given parent. (A hook that refused
-// the creation would leave the real boxes above unseen.)
+// Where the hook puts such a window (a refusing hook would leave the real boxes above unseen).
 POINT Place(HWND parent, int width, int height, DWORD style = WS_POPUP | WS_CAPTION) {
-  CREATESTRUCTA cs = {};
-  cs.hwndParent = parent;
-  cs.cx = width;
-  cs.cy = height;
-  cs.style = static_cast<LONG>(style);
-  cs.x = cs.y = -12345;
+  CREATESTRUCTA cs = {
+      .hwndParent = parent, .cy = height, .cx = width, .y = -12345, .x = -12345, .style = LONG(style)};
   CBT_CREATEWNDA cbt = {&cs, nullptr};
   hv::CenterBoxHook(HCBT_CREATEWND, 0, reinterpret_cast<LPARAM>(&cbt));
   return {cs.x, cs.y};
@@ -112,8 +101,7 @@ TEST_F(BoxHook, CentresOnTheOwnerAndKeepsInsideTheWorkArea) {
       {"owner beyond the left edge", {-400, 100, 512, 374}, {300, 150}, {0, 212}},
       {"owner near the right edge", {area.right - 124, 100, 512, 374}, {300, 150}, {area.right - 300, 212}},
       {"owner near the bottom edge", {100, area.bottom - 168, 512, 374}, {300, 150}, {206, area.bottom - 150}},
-      // Larger than the work area: right and bottom clamps would push the
-      // corner off screen; the corner stays on the work area.
+      // The right and bottom clamps would push the corner off screen.
       {"box larger than the work area", {100, 100, 512, 374}, {area.right + 76, area.bottom + 32}, {0, 0}},
   };
   for (const Case& c : cases) {
@@ -123,8 +111,7 @@ TEST_F(BoxHook, CentresOnTheOwnerAndKeepsInsideTheWorkArea) {
     EXPECT_EQ(at.x, c.expected.x);
     EXPECT_EQ(at.y, c.expected.y);
   }
-  // The box has the pop-up or dialog-frame style; its buttons and text have
-  // neither and stay where the system puts them.
+  // The box has the pop-up or dialog-frame style; its buttons and text stay where they are.
   Open(100, 100, 512, 374, hv::OW_HIDDEN, nullptr, nullptr);
   EXPECT_EQ(Place(w.hwnd, 300, 150, WS_DLGFRAME).x, 206);
   EXPECT_EQ(Place(w.hwnd, 80, 20, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON).x, -12345);
