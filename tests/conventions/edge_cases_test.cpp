@@ -14,9 +14,8 @@ using Edges = drawtest::DrawWindow;
 
 using SurfacelessChild = hvtest::OwnWindowTest;
 
-// The recorder answers the child's erase and paint: what shows is OpenWindow's own fill. Recording
-// a window from its creation makes Wine keep contexts and regions: no GDI balance here (the draw
-// suite's windows-without-surface tests keep one).
+// The recorder answers the child's erase and paint: what shows is OpenWindow's fill. Recording
+// from creation makes Wine keep contexts and regions: no GDI balance (the draw suite keeps one).
 TEST_F(SurfacelessChild, IsFilledFromColumnAndRowZero) {
   constexpr COLORREF PARENT = RGB(0x20, 0x80, 0x40);
   const COLORREF fill = GetSysColor(COLOR_WINDOW);

@@ -124,8 +124,7 @@ class OpenRecord : public hvtest::OwnWindowTest {
   void SetUp() override {
     hvtest::OwnWindowTest::SetUp();
     hvtest::WarmUpGdi();
-    // Shown without activation: under Wine without a window manager, closing
-    // the active window waits for the focus to move.
+    // Not activated: under Wine without a window manager, closing the active window waits.
     Open(60, 60, 300, 200, hv::OW_HIDDEN | hv::OW_NOCAPTION, nullptr, Echo);
     ShowWindow(w.hwnd, SW_SHOWNOACTIVATE);
     hvtest::WarmUpSystemObjects(w.hwnd);
@@ -142,8 +141,7 @@ using R = hv::WindowRecord;
 
 enum Target { CLOSED, OPEN };
 
-// Left in the thread's last-error slot: an operation that does nothing makes
-// no system call that could fail and change it.
+// Left in the last-error slot: an operation that does nothing makes no call that could change it.
 constexpr DWORD UNTOUCHED = 0x0C105ED;
 // A context EndDraw is handed for a closed record: no system object, so any use fails.
 constexpr uintptr_t STALE_CONTEXT = 0xC105EDDC;
@@ -164,16 +162,14 @@ struct Row {
   bool quiet = true;     // for CLOSED: no failing system call either
 };
 
-// A handle as a row's 32-bit result: window and GDI handles carry 32
-// significant bits in a 64-bit process too.
+// A handle as a row's result: window and GDI handles carry 32 significant bits on x64 too.
 int32_t Word(const void* handle) { return static_cast<int32_t>(reinterpret_cast<INT_PTR>(handle)); }
 
 int32_t LengthVia(uintptr_t target, uint32_t targetType, int32_t id) {
   return int32_t(hv::SendControlMessage(target, targetType, WM_GETTEXTLENGTH, 0, 0, hv::MT_INT, id));
 }
 
-// Markers a row returns instead of the operation's result when what it
-// handed back is wrong: an out-argument not cleared, no text block, a text not empty.
+// Returned instead of the result for an out-argument not cleared, no text, a text not empty.
 constexpr int32_t OUTS_LEFT = -101, NO_TEXT = -102, NOT_EMPTY = -103;
 
 int32_t Cleared(int32_t result, const int32_t (&outs)[4]) {
@@ -221,8 +217,7 @@ int32_t InMemory(Operation operation) {
   return result;
 }
 
-// An operation on the open record and its result; with `closed`, also on a
-// closed record, where it does nothing, returns 0 and writes that.
+// An operation on the open record; with `closed`, also on a closed record, where it writes that.
 struct ReturnRow {
   const char* name;  // the call's name first
   int32_t (*call)(R* w);
@@ -256,7 +251,6 @@ const ReturnRow returnRows[] = {
     {"WaitEvents without waiting", [](R*) { return hv::WaitEvents(1); }, 0},
     {"RegisterWindowClasses", [](R*) { return hv::RegisterWindowClasses(); }, 0},
     {"FillSolid", [](R*) { return InMemory([](HDC dc) { return hv::FillSolid(dc, 0, 0, 1, 1, 0); }); }, 0},
-    // BeginDraw's context is a memory context on the surface.
     {"BeginDraw", [](R* w) {
        HDC dc = hv::BeginDraw(w);
        bool onSurface = dc && GetCurrentObject(dc, OBJ_BITMAP) == w->backingBitmap;

@@ -66,8 +66,7 @@ TEST_F(HeapTest, TypeSizeTableHoldsEveryCodesSize) {
   EXPECT_EQ(hv::AllocateTyped(19, 0x40000001u), nullptr);  // 4 x that is 2^32 + 4
 }
 
-// Unlike AllocateBlock, no spare bytes: the block has the size asked, larger
-// or smaller, keeps its bytes and is zero-filled where it grew.
+// Unlike AllocateBlock, no spare bytes.
 TEST_F(HeapTest, ResizeGivesExactlyTheSizeAskedAndZeroFillsGrowth) {
   struct { uint32_t from, to; } cases[] = {{4, 64}, {64, 4}, {0, 1}, {13, 13}, {5, 0}, {100, 4096}};
   for (auto c : cases) {
@@ -174,8 +173,7 @@ TEST(ExitCallbacks, ShutdownTakesTheListUnderTheLock) {
   hv::AddExitCallback(NoteLock, &note);
   hv::RuntimeLock();
   HANDLE stopper = CreateThread(nullptr, 0, ShutDown, nullptr, 0, nullptr);
-  // Walked without the lock, the list's callback runs at once. A slow
-  // scheduler can only hide that fault, never invent one.
+  // Walked without the lock, the callback runs at once; a slow scheduler can only hide that.
   EXPECT_EQ(WaitForSingleObject(note.ran, 500), WAIT_TIMEOUT) << "callbacks ran while another thread held the lock";
   note.held = false;
   hv::RuntimeUnlock();

@@ -1,5 +1,4 @@
-// Numbers to display text and back, and the bounded formatters under them (values beyond the
-// 64-bit range, NaN, the infinities, texts of hundreds of digits: random_test.cpp).
+// Numbers to text and back, and the bounded formatters (extreme values: random_test.cpp).
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -98,8 +97,7 @@ struct Guarded {
   }
 };
 
-// Sizes beyond the int range: all the text fits the real buffer, so only
-// the size's arithmetic decides where the terminator goes.
+// All the text fits the real buffer: only the size's arithmetic decides where the terminator goes.
 TEST(FormatBounded, HugeSizesStillTerminateInsideTheBuffer) {
   for (uint32_t size : {0x80000000u, 0xFFFFFFFFu, 0xFFFFFFF0u, 0xFFFFFFD1u})
     for (const wchar_t* item : {L"ok", UNCONVERTIBLE}) {
@@ -112,7 +110,6 @@ TEST(FormatBounded, HugeSizesStillTerminateInsideTheBuffer) {
     }
 }
 
-// The C formatter's rule: a negative precision is an omitted one, six decimals.
 TEST_F(NumberText, FormatDecimalsTakesANegativePrecisionForSix) {
   struct { int32_t precision; const char* format; double x; const char* text; } cases[] = {
       {-1, " %.*f", 1.25, " 1.250000"},        {-2, " %.*f", 1.25, " 1.250000"},

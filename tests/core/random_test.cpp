@@ -55,8 +55,7 @@ const Settings& Run() {
 // Mismatches a test reports before it stops, so that one fault does not bury the run.
 constexpr int MAX_REPORTED = 10;
 
-// check returns what went wrong. Each test seeds its own generator: its inputs do not depend on
-// which tests run before it.
+// check returns what went wrong. Each test seeds its own generator: inputs independent of others.
 template <typename Check>
 void ForEachInput(Check check) {
   std::mt19937 rng(Run().seed);
@@ -349,22 +348,16 @@ uint64_t IntegerInput(std::mt19937& rng) {
   }
 }
 
-struct Formatter {
-  const char* name;
-  int32_t (*format)(char* destination, uint32_t low, uint32_t high);
-  const char* reference;  // the C library's format of the same text
-};
-
-const Formatter FORMATTERS[] = {
-    {"FormatUInt64", hv::FormatUInt64, "%llu "},
-    {"FormatInt64", hv::FormatInt64, "%lld "},
-};
-
 // Digits, sign and blank never hold this byte, so any stray store shows.
 constexpr unsigned char GUARD = 0x7F;
 
 TEST(RandomFormatInt64, WritesWhatTheCLibraryPrintsAndNothingElse) {
-  for (const Formatter& f : FORMATTERS) {
+  const struct {
+    const char* name;
+    int32_t (*format)(char* destination, uint32_t low, uint32_t high);
+    const char* reference;  // the C library's format of the same text
+  } formatters[] = {{"FormatUInt64", hv::FormatUInt64, "%llu "}, {"FormatInt64", hv::FormatInt64, "%lld "}};
+  for (const auto& f : formatters) {
     ForEachInput([&](int64_t i, std::mt19937& rng) {
       uint64_t value = IntegerInput(rng);
       char expected[32];

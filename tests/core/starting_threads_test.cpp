@@ -22,8 +22,7 @@ DWORD WINAPI WaitForStarts(void*) {
   return 0;
 }
 
-// A thread held suspended before its start-up keeps the wait from returning
-// until it runs; a thread that runs does not hold it.
+// A thread held suspended before its start-up keeps the wait from returning until it runs.
 TEST(StartingThreads, WaitReturnsOnceEveryThreadHasStarted) {
   for (bool held : {false, true}) {
     SCOPED_TRACE(held ? "held before its start-up" : "running");

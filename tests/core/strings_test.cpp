@@ -26,8 +26,7 @@ char* MakeText(unsigned char* p, int length) {
 // Room for the longest text and the aligned block a word-wise scan may read before it.
 constexpr int EDGE_BYTES = MAX_LENGTH + 16;
 
-// Texts and destinations end at the last byte before a no-access page, the other side at any
-// alignment.
+// Texts and destinations end at the last byte before a no-access page, the other at any offset.
 TEST(PageEdge, LengthAndCopyStayInsideTheirTexts) {
   hvtest::GuardPage edge{EDGE_BYTES};
   ASSERT_NE(edge.End(), nullptr);

@@ -13,12 +13,6 @@ class Creation : public hvtest::WindowTest {};
 DWORD StyleOf(HWND w) { return static_cast<DWORD>(GetWindowLongA(w, GWL_STYLE)); }
 DWORD ExStyleOf(HWND w) { return static_cast<DWORD>(GetWindowLongA(w, GWL_EXSTYLE)); }
 
-SIZE BitmapSize(HBITMAP bitmap) {
-  int32_t w = -1, h = -1;
-  hv::GetBitmapSize(bitmap, &w, &h);
-  return {w, h};
-}
-
 TEST_F(Creation, MainWindowIsAVisiblePopupWithAScreenSizedSurface) {
   hv::WindowRecord main = {};
   ASSERT_EQ(hv::OpenWindow(&main, 0, 0, 512, 374, WS_MINIMIZEBOX, nullptr, "Main",
@@ -32,14 +26,15 @@ TEST_F(Creation, MainWindowIsAVisiblePopupWithAScreenSizedSurface) {
   EXPECT_EQ(HICON(GetClassLongPtrA(main.hwnd, GCLP_HICON)), LoadIconA(nullptr, IDI_APPLICATION));
 
   EXPECT_EQ(main.surfaceFlags, hv::SF_SURFACE);
-  SIZE size = BitmapSize(main.backingBitmap);
-  EXPECT_EQ(size.cx, GetSystemMetrics(SM_CXSCREEN));
-  EXPECT_EQ(size.cy, GetSystemMetrics(SM_CYSCREEN));
+  int32_t width = -1, height = -1;
+  hv::GetBitmapSize(main.backingBitmap, &width, &height);
+  EXPECT_EQ(width, GetSystemMetrics(SM_CXSCREEN));
+  EXPECT_EQ(height, GetSystemMetrics(SM_CYSCREEN));
   const COLORREF window = GetSysColor(COLOR_WINDOW);
   EXPECT_EQ(main.windowColor, window);
   const hvtest::Pixels surface(main.backingBitmap);
   EXPECT_EQ(surface.At(0, 0), window);
-  EXPECT_EQ(surface.At(size.cx - 1, size.cy - 1), window);
+  EXPECT_EQ(surface.At(width - 1, height - 1), window);
 
   EXPECT_EQ(main.posX, 0);
   EXPECT_EQ(main.posY, 0);
@@ -56,8 +51,7 @@ TEST_F(Creation, MainWindowIsAVisiblePopupWithAScreenSizedSurface) {
   hv::CloseWindow(&main);
 }
 
-// The creation's resize comes as the plain message (EV_SIZE needs an attached record).
-// The reserved words OpenWindow owns are cleared; word 21 is not.
+// The creation's resize is a plain WM_SIZE (EV_SIZE needs an attached record); word 21 is kept.
 TEST_F(Creation, CreationEventsComeWithTheHandleAndAClearedRecordWithoutSurface) {
   hv::WindowRecord w;
   memset(&w, 0x5A, sizeof w);
@@ -149,12 +143,8 @@ TEST_F(Creation, OpeningAWindowDuringCreationEndsTheOuterCreationEvents) {
 
 // A window-sized surface is 201 by 101, of which the 200 by 100 top left is filled.
 TEST_F(Creation, SurfaceOptionsChooseTheBitmap) {
-  struct Case {
-    uint32_t options;
-    uint32_t flags;
-    bool clientSized;   // bitmap = client area
-    int32_t width, height;  // else this bitmap size (0: none)
-  } cases[] = {
+  // The bitmap is the client area's size, or else width by height (0: none).
+  struct { uint32_t options, flags; bool clientSized; int32_t width, height; } cases[] = {
       {hv::OW_SURFACEWINDOWSIZE, hv::SF_SURFACE, false, 201, 101},
       {hv::OW_SURFACECLIENTSIZE, hv::SF_SURFACE | hv::SF_CLIENTSIZE, true, 0, 0},
       {hv::OW_NOSURFACE, 0, false, 0, 0},
@@ -162,16 +152,17 @@ TEST_F(Creation, SurfaceOptionsChooseTheBitmap) {
   };
   const COLORREF window = GetSysColor(COLOR_WINDOW), unfilled = RGB(0, 0, 0);
   ASSERT_NE(window, unfilled);
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.options);
     hv::WindowRecord w = {};
     ASSERT_EQ(hv::OpenWindow(&w, 20, 20, 200, 100, c.options, nullptr, "S", nullptr), 1);
     EXPECT_EQ(w.surfaceFlags, c.flags);
     RECT client;
     GetClientRect(w.hwnd, &client);
-    SIZE size = BitmapSize(w.backingBitmap);
-    EXPECT_EQ(size.cx, c.clientSized ? client.right : c.width);
-    EXPECT_EQ(size.cy, c.clientSized ? client.bottom : c.height);
+    int32_t width = -1, height = -1;
+    hv::GetBitmapSize(w.backingBitmap, &width, &height);
+    EXPECT_EQ(width, c.clientSized ? client.right : c.width);
+    EXPECT_EQ(height, c.clientSized ? client.bottom : c.height);
     EXPECT_NE(w.pen, nullptr);
     EXPECT_NE(w.font, nullptr);
     if (c.width) {
@@ -185,11 +176,7 @@ TEST_F(Creation, SurfaceOptionsChooseTheBitmap) {
 }
 
 TEST_F(Creation, OptionBitsBecomeStyles) {
-  struct Case {
-    uint32_t options;
-    DWORD styleSet, styleClear, exSet;
-    bool child = false;
-  } cases[] = {
+  struct { uint32_t options; DWORD styleSet, styleClear, exSet; bool child = false; } cases[] = {
       {hv::OW_NOCAPTION, WS_POPUP | WS_VISIBLE, WS_CAPTION | WS_SYSMENU, 0},
       {hv::OW_HIDDEN, WS_POPUP | WS_CAPTION, WS_VISIBLE, 0},
       {hv::OW_TOOLWINDOW, WS_POPUP, 0, WS_EX_TOOLWINDOW},
@@ -201,7 +188,7 @@ TEST_F(Creation, OptionBitsBecomeStyles) {
   };
   hv::WindowRecord parent = {};
   ASSERT_EQ(hv::OpenWindow(&parent, 0, 0, 300, 200, 0, nullptr, "P", nullptr), 1);
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(::testing::Message() << c.options << (c.child ? " child" : ""));
     hv::WindowRecord w = {};
     ASSERT_EQ(hv::OpenWindow(&w, 10, 10, 100, 80, c.options, c.child ? &parent : nullptr, "O", nullptr), 1);
@@ -260,12 +247,9 @@ TEST_F(Creation, CloseWindowDestroysTheWindowAndFreesItsObjects) {
 // uses nor deletes them. A handler refusing EV_CREATE leaves the record closed.
 TEST_F(Creation, ReopeningIgnoresStaleHandlesAndCreationDrawingLeavesNothing) {
   hvtest::WarmUpGdi();
-  struct Case {
-    uint32_t options;
-    bool draws, refuses;
-  } cases[] = {{0, true, false}, {hv::OW_NOSURFACE, true, false}, {hv::OW_NOSURFACE, false, false},
-               {0, false, true}};
-  for (const Case& c : cases) {
+  struct { uint32_t options; bool draws, refuses; } cases[] = {
+      {0, true, false}, {hv::OW_NOSURFACE, true, false}, {hv::OW_NOSURFACE, false, false}, {0, false, true}};
+  for (const auto& c : cases) {
     SCOPED_TRACE(::testing::Message() << "options " << c.options << " draws " << c.draws
                                       << " refuses " << c.refuses);
     hvtest::GdiBalance gdi;
@@ -309,18 +293,14 @@ class WindowOps : public hvtest::WindowTest {};
 TEST_F(WindowOps, CenterWindowCentresOnTheParentTheOwnerOrTheWorkArea) {
   const RECT area = hvtest::WorkArea();
   enum Relation { NONE, CHILD, OWNED, OWNED_BY_HIDDEN };
-  struct Case {
-    const char* name;
-    Relation relation;
-    int width, height;
-  } cases[] = {
+  struct { const char* name; Relation relation; int width, height; } cases[] = {
       {"odd size", NONE, 301, 201},
       {"larger than the work area", NONE, area.right - area.left + 500, area.bottom - area.top + 500},
       {"child", CHILD, 101, 51},
       {"owned", OWNED, 200, 100},
       {"owned by a hidden window", OWNED_BY_HIDDEN, 200, 100},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     hv::WindowRecord other = {}, w = {};
     const bool child = c.relation == CHILD;

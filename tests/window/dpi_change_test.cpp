@@ -141,9 +141,8 @@ TEST_F(DpiChange, WindowControlsFontsAndChildrenFollowEachStep) {
   }
 }
 
-// As high and wide as a list made at the DPI, within a few pixels a step (Wine measures a new
-// list from the field's text, a resized one from the field's height). The system's combo boxes
-// keep regions and contexts of their own: no balance is taken.
+// Within a few pixels a step: Wine measures a new list from the field's text, a resized one from
+// its height. Combo boxes keep regions and contexts of their own: no balance is taken.
 using DpiFollow = hvtest::OwnWindowTest;
 
 TEST_F(DpiFollow, DropDownListKeepsItsScaledHeight) {

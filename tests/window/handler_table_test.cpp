@@ -46,13 +46,7 @@ TEST_F(HandlerTable, RoutinesAreFoundByControlNotificationMenuAndCode) {
   hv::SetMessageHandler(&w, 0, Routine<15>);
   hvtest::reaction = [](const hvtest::Event&) { return 1 << 20; };  // the handler's own result
   NMHDR minusOne = {button, 7, static_cast<UINT>(-1)}, minusTwo = {button, 7, static_cast<UINT>(-2)};
-  struct Case {
-    UINT message;
-    WPARAM param1;
-    LPARAM param2;
-    LRESULT result;
-    std::vector<int> called;
-  } cases[] = {
+  struct { UINT message; WPARAM param1; LPARAM param2; LRESULT result; std::vector<int> called; } cases[] = {
       {WM_COMMAND, MAKEWPARAM(20, 0), Word(button), 1 << 1, {1}},
       {WM_COMMAND, MAKEWPARAM(20, EN_CHANGE), Word(button), 1 << 2, {2}},
       {WM_COMMAND, MAKEWPARAM(20, 7), Word(button), 1 << 5, {31, 5}},
@@ -63,7 +57,7 @@ TEST_F(HandlerTable, RoutinesAreFoundByControlNotificationMenuAndCode) {
       {WM_COMMAND, MAKEWPARAM(101, 0), 0, 0, {}},
       {WM_USER + 1, 0, 0, 1 << 4, {4}},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(std::to_string(c.message) + " " + std::to_string(c.param1));
     calls.clear();
     EXPECT_EQ(SendMessageA(w.hwnd, c.message, c.param1, c.param2), (1 << 20) | c.result);

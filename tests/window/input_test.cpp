@@ -93,16 +93,13 @@ TEST_F(Input, ClickingTheCloseBoxAsksButDoesNotClose) {
 
 // A foreign control parent (a window of another class) moves the focus too while it is active.
 TEST_F(Input, TabMovesTheFocusOnlyWithDialogKeys) {
-  struct Case {
-    const char* name;
-    bool foreign;
-    DWORD setting;  // dialog keys, or the foreign window's extended style
-    bool moves;
-  } cases[] = {{"dialog keys on", false, 5, true},  // any value but 0
-               {"dialog keys off", false, 0, false},
-               {"a foreign control parent", true, WS_EX_CONTROLPARENT, true},
-               {"a foreign window", true, 0, false}};
-  for (const Case& c : cases) {
+  // setting: dialog keys (any value but 0 is on), or the foreign window's extended style
+  struct { const char* name; bool foreign; DWORD setting; bool moves; } cases[] = {
+      {"dialog keys on", false, 5, true},
+      {"dialog keys off", false, 0, false},
+      {"a foreign control parent", true, WS_EX_CONTROLPARENT, true},
+      {"a foreign window", true, 0, false}};
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     HWND parent = w.hwnd;
     if (c.foreign) {

@@ -7,10 +7,6 @@ namespace {
 
 using hvtest::recording;
 
-std::vector<hvtest::Entry> ClientRequests(HWND client, int32_t message = hvtest::ANY) {
-  return hvtest::Entries(hvtest::SENT | hvtest::POSTED, message, client);
-}
-
 class Mdi : public hvtest::OwnWindowTest {
  protected:
   void SetUp() override {
@@ -35,10 +31,8 @@ TEST_F(Mdi, FrameHasAWindowMenuAndAnMdiClient) {
   GetMenuStringA(bar, 0, name, sizeof name, MF_BYPOSITION);
   EXPECT_STREQ(name, "&Window");
   HMENU windowMenu = GetSubMenu(bar, 0);
-  struct Item {
-    UINT id;
-    const char* text;
-  } items[] = {{32773, "&Cascade"}, {32774, "&Tile"}, {32775, "&Arrange Icons"}};
+  struct { UINT id; const char* text; } items[] = {
+      {32773, "&Cascade"}, {32774, "&Tile"}, {32775, "&Arrange Icons"}};
   ASSERT_GE(GetMenuItemCount(windowMenu), 3);
   for (int i = 0; i < 3; ++i) {
     EXPECT_EQ(GetMenuItemID(windowMenu, i), items[i].id);
@@ -60,7 +54,7 @@ TEST_F(Mdi, ChildIsCreatedInsideTheClientAndClosedThroughIt) {
   HWND window = child.hwnd;
   hvtest::ResetRecording();
   hv::CloseWindow(&child);
-  std::vector<hvtest::Entry> destroys = ClientRequests(w.mdiClient, WM_MDIDESTROY);
+  const auto destroys = hvtest::Entries(hvtest::SENT | hvtest::POSTED, WM_MDIDESTROY, w.mdiClient);
   ASSERT_EQ(destroys.size(), 1u);
   EXPECT_EQ(HWND(destroys[0].param1), window);
   EXPECT_FALSE(IsWindow(window));
@@ -86,10 +80,10 @@ TEST_F(Mdi, WindowMenuCommandsAreSentToTheClient) {
       {.code = hv::EV_MENU, .param1 = 500, .window = &second},
   }));
   std::vector<UINT> asked;
-  for (const hvtest::Entry& r : ClientRequests(w.mdiClient))
+  for (const hvtest::Entry& r : hvtest::Entries(hvtest::SENT | hvtest::POSTED, hvtest::ANY, w.mdiClient))
     if (r.code != WM_MDIGETACTIVE) asked.push_back(r.code);
   EXPECT_EQ(asked, (std::vector<UINT>{WM_MDICASCADE, WM_MDITILE, WM_MDIICONARRANGE}));
-  for (const hvtest::Entry& r : ClientRequests(w.mdiClient, WM_MDITILE))
+  for (const hvtest::Entry& r : hvtest::Entries(hvtest::SENT | hvtest::POSTED, WM_MDITILE, w.mdiClient))
     EXPECT_EQ(r.param1, INT_PTR(MDITILE_HORIZONTAL));
   hv::CloseWindow(&second);
   hv::CloseWindow(&first);

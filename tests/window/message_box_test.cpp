@@ -1,5 +1,4 @@
-// Message boxes. Placement at the work area's edges is checked on creation parameters: Wine
-// keeps a top-level caption on screen by itself.
+// Message boxes (edge placement checked on creation parameters: Wine keeps captions on screen).
 #include <string>
 
 #include "tests/support/message_boxes.h"
@@ -18,10 +17,8 @@ class MessageBoxes : public hvtest::OwnWindowTest {
 // screen without an open owner (an owner partly off screen: BoxHook's table).
 TEST_F(MessageBoxes, BoxesShowTheirTextAndIconWhereTheyBelong) {
   enum Owner { OPEN, NONE, CLOSED };
-  const struct {
-    const char* caption;
-    Owner owner;
-  } cases[] = {{"Error", OPEN}, {"Alone", NONE}, {"Closed", CLOSED}};
+  const struct { const char* caption; Owner owner; } cases[] = {
+      {"Error", OPEN}, {"Alone", NONE}, {"Closed", CLOSED}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.caption);
     hv::CloseWindow(&w);
@@ -91,12 +88,8 @@ TEST_F(BoxHook, CentresOnTheOwnerAndKeepsInsideTheWorkArea) {
   const RECT area = hvtest::WorkArea();
   ASSERT_EQ(area.left, 0);
   ASSERT_EQ(area.top, 0);
-  struct Case {
-    const char* what;
-    RECT owner;  // x, y, width, height
-    SIZE box;
-    POINT expected;
-  } cases[] = {
+  // owner: x, y, width, height
+  struct { const char* what; RECT owner; SIZE box; POINT expected; } cases[] = {
       {"odd half-difference truncates toward zero", {100, 100, 295, 374}, {300, 150}, {98, 212}},
       {"owner beyond the left edge", {-400, 100, 512, 374}, {300, 150}, {0, 212}},
       {"owner near the right edge", {area.right - 124, 100, 512, 374}, {300, 150}, {area.right - 300, 212}},
@@ -104,7 +97,7 @@ TEST_F(BoxHook, CentresOnTheOwnerAndKeepsInsideTheWorkArea) {
       // The right and bottom clamps would push the corner off screen.
       {"box larger than the work area", {100, 100, 512, 374}, {area.right + 76, area.bottom + 32}, {0, 0}},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     Open(c.owner.left, c.owner.top, c.owner.right, c.owner.bottom, hv::OW_HIDDEN, nullptr, nullptr);
     const POINT at = Place(w.hwnd, c.box.cx, c.box.cy);

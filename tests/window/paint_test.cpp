@@ -1,5 +1,4 @@
-// Painting from the backing surface and erasing. Wine keeps its own copy of window pixels, so
-// each test invalidates explicitly to make the window repaint.
+// Painting and erasing. Wine keeps its own copy of window pixels: tests invalidate explicitly.
 #include "tests/support/copy_record.h"
 #include "tests/support/draw_window.h"
 #include "tests/support/own_window.h"
@@ -26,8 +25,6 @@ void FillSurface(const hv::WindowRecord& w, int split) {
   SelectObject(memory, previous);
   DeleteDC(memory);
 }
-
-bool Inside(const RECT& r, int x, int y) { return x >= r.left && x < r.right && y >= r.top && y < r.bottom; }
 
 int CountMismatches(HWND window, const std::function<COLORREF(int x, int y)>& expected) {
   const hvtest::Pixels pixels = hvtest::Pixels::OnScreen(window);
@@ -70,7 +67,7 @@ TEST_F(Paint, RepaintCopiesExactlyTheUpdateRectangle) {
   EXPECT_EQ(copies[0].source.x, update.left);
   EXPECT_EQ(copies[0].source.y, update.top);
   EXPECT_EQ(CountMismatches(w.hwnd, [&](int x, int y) {
-              return !Inside(update, x, y) ? white : x < 40 ? RED : BLUE; }), 0);
+              return !PtInRect(&update, {x, y}) ? white : x < 40 ? RED : BLUE; }), 0);
   EXPECT_TRUE(hvtest::MatchesSequence(recording, {{.code = hv::EV_ERASE}}, {WM_PAINT}));
 }
 
@@ -88,12 +85,11 @@ TEST_F(Paint, RepaintExcludesChildWindows) {
   ASSERT_NE(frame, RED);
   FillSurface(w, 4000);
   RedrawWindow(w.hwnd, nullptr, nullptr, REPAINT | RDW_NOCHILDREN);
-  EXPECT_EQ(CountMismatches(w.hwnd, [&](int x, int y) { return Inside(innerRect, x, y) ? frame : RED; }), 0);
+  EXPECT_EQ(CountMismatches(w.hwnd, [&](int x, int y) { return PtInRect(&innerRect, {x, y}) ? frame : RED; }), 0);
   hv::CloseWindow(&top);
 }
 
-// The background is the record's windowColor, not the class brush (the
-// context EV_ERASE lends: the drawing tests). A surface window paints itself.
+// Erased in the record's windowColor, not the class brush. A surface window paints itself.
 TEST_F(Paint, WindowWithoutSurfacePaintsThroughItsHandlerAndErasesInItsColour) {
   OpenShown(hv::OW_NOSURFACE);
   w.windowColor = RED;
@@ -120,7 +116,7 @@ TEST_F(Paint, OpenBracketPaintsItsAccumulatedBounds) {
   const RECT drawn = {30, 40, 70, 60};
   FillRectWith(bracket, drawn, RED);
   RedrawWindow(w.hwnd, nullptr, nullptr, REPAINT);
-  EXPECT_EQ(CountMismatches(w.hwnd, [&](int x, int y) { return Inside(drawn, x, y) ? RED : white; }), 0);
+  EXPECT_EQ(CountMismatches(w.hwnd, [&](int x, int y) { return PtInRect(&drawn, {x, y}) ? RED : white; }), 0);
   RECT bounds;
   EXPECT_EQ(GetBoundsRect(bracket, &bounds, 0) & DCB_SET, UINT(DCB_RESET)) << "bounds reset";
   w.drawDC = nullptr;
