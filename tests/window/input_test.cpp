@@ -1,4 +1,5 @@
-// Real input, injected as the user would give it; and the program's icon.
+// Real input, injected as the user would give it: a click on the close box,
+// TAB among controls.
 #include "tests/support/own_window.h"
 
 namespace {
