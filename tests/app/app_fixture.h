@@ -1,6 +1,5 @@
-// The calculator started in-process, as its entry point starts it, and ways
-// to drive and look at it: clicks on its controls, field texts, the pixels
-// of its backing surface, and the message boxes a command shows.
+// The calculator started in-process as its entry point starts it, and ways to drive and look
+// at it: clicks, field texts, its backing surface, the message boxes a command shows.
 #pragma once
 
 #include <string>
@@ -20,20 +19,17 @@ using hvtest::Pump;
 using hvtest::SeenBox;
 
 HWND Control(int32_t id);
-// A click as the control itself answers BM_CLICK; returns when the command
-// has run and what it left queued has been handled.
+// A click as BM_CLICK makes it; returns once the command and what it queued have run.
 void Click(int32_t id);
 // The boxes that clicking the control showed, each closed with OK.
 std::vector<SeenBox> ClickAndCloseBoxes(int32_t id);
 void SetField(int32_t id, const char* text);
 // The whole text of a field, however long.
 std::string FieldText(int32_t id);
-// The texts of fields first to last.
 std::vector<std::string> FieldTexts(int32_t first, int32_t last);
 std::string Caption();
 bool Checked(int32_t id);
 
-// The backing surface's pixels.
 struct Surface : hvtest::Pixels {
   Surface();
 };

@@ -1,7 +1,5 @@
-// CALCULATE on whatever the inputs hold, typed or pasted: the program goes
-// on, the inputs keep their text, and the results are the parsed numbers'
-// sizing at the chosen frequency, a message for a missing value, or nothing
-// at all where the sizing is no number.
+// CALCULATE on whatever the inputs hold: the inputs keep their text, and the results are the
+// sizing, a message for a missing value, or nothing where the sizing is no number.
 #include <tuple>
 
 #include "tests/app/app_fixture.h"

@@ -1,7 +1,6 @@
-// A fixed-seed user on the real window, a thousand actions and more. After
-// every CALCULATE the results must be the sizing worked out here from the
-// input texts, by a parser and formulas written from their documented steps
-// and rounding points; at the end every GDI object and heap byte is given back.
+// A fixed-seed user on the real window. After every CALCULATE the results are the sizing worked
+// out here by a parser and formulas written from their documented steps and rounding points;
+// at the end every GDI object and heap byte is given back.
 #include <cmath>
 #include <optional>
 #include <random>
@@ -78,20 +77,12 @@ float UnitQuotient(float power, int32_t volts) { return float((long double)power
 Sizing Reference(const std::string inputs[3], float hertz) {
   Sizing s;
   s.pw = float(Parse(inputs[0]));
-  if (s.pw == 0) {
-    s.message = "Power not entered!";
-    return s;
-  }
-  s.u1 = Round(Parse(inputs[1]));
-  if (s.u1 == 0) {
-    s.message = "Primary voltage not entered!";
-    return s;
-  }
-  s.u2 = Round(Parse(inputs[2]));
-  if (s.u2 == 0) {
-    s.message = "Secondary voltage not entered!";
-    return s;
-  }
+  if (s.pw != 0) s.u1 = Round(Parse(inputs[1]));  // each read only if the one before was given
+  if (s.u1 != 0) s.u2 = Round(Parse(inputs[2]));
+  s.message = s.pw == 0   ? "Power not entered!"
+              : s.u1 == 0 ? "Primary voltage not entered!"
+              : s.u2 == 0 ? "Secondary voltage not entered!"
+                          : nullptr;
   if (!(s.pw > 0 && s.u1 > 0 && s.u2 > 0)) return s;
   s.sf = float(UnitSquareRoot(s.pw) * 1.2);
   s.fx = float(0.0001 * double(s.sf));  // cm2 to the flux in webers
@@ -108,7 +99,6 @@ Sizing Reference(const std::string inputs[3], float hertz) {
   return s;
 }
 
-// The text a result field shows for a value: the runtime's number format.
 std::string Shown(double value) {
   char* text = hv::NumberToText(value);
   std::string shown = text;

@@ -17,30 +17,9 @@ bool IsClass(HWND window, const char* name) {
   return lstrcmpiA(className, name) == 0;
 }
 
-}  // namespace
-
-int AskedDpi() {
-  const char* value = std::getenv(DPI_VARIABLE);
-  return value ? std::atoi(value) : 0;
-}
-
-std::string ReferencePath() {
-  const char* value = std::getenv(REFERENCE_VARIABLE);
-  return value ? value : "";
-}
-
-void AddClientArea(Layout* layout, const std::string& name, HWND window) {
-  RECT r = {};
-  GetClientRect(window, &r);
-  layout->push_back({name, r});
-}
-
-// The edges of a window the program places; the others the system sets.
-// A combo box is as high as its closed field, which the system sizes from
-// the font and its own edges; a status bar likewise, at the foot of its
-// parent; an MDI client fills what the bars leave. A window with a caption
-// is placed by its corner, and its client area, not its frame, is what
-// scales (measured on its own).
+// The edges of a window the program places; the system sizes a combo box's and a status bar's
+// height from the font, an MDI client from the bars. A window with a caption is placed by its
+// corner: its client area, not its frame, scales (measured on its own).
 struct SystemSized {
   const char* className;
   bool atFoot;  // only its bottom edge is the program's, else only its top
@@ -61,19 +40,6 @@ RECT ScreenRect(HWND window) {
       r = sized.atFoot ? RECT{r.left, r.bottom, r.right, r.bottom} : RECT{r.left, r.top, r.right, r.top};
   return r;
 }
-
-void AddWindow(Layout* layout, const std::string& name, HWND window) {
-  RECT r = ScreenRect(window);
-  MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
-  layout->push_back({name, r});
-}
-
-void AddChildren(Layout* layout, const std::string& prefix, HWND parent) {
-  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-    AddWindow(layout, prefix + "/" + std::to_string(GetDlgCtrlID(child)), child);
-}
-
-namespace {
 
 Layout LoadLayout(const std::string& path) {
   Layout layout;
@@ -109,7 +75,66 @@ std::string Show(const RECT& r) {
   return s.str();
 }
 
+// Where a caption is not text (a picture), or the control shows no caption.
+bool ShowsCaptionAsText(HWND control) {
+  const LONG style = GetWindowLongA(control, GWL_STYLE);
+  if (IsClass(control, "Button")) return !(style & (BS_BITMAP | BS_ICON));
+  if (IsClass(control, "Static")) {
+    const LONG type = style & SS_TYPEMASK;
+    return type <= SS_RIGHT || type == SS_SIMPLE || type == SS_LEFTNOWORDWRAP;
+  }
+  return false;
+}
+
+// The room a check box's or radio button's glyph takes before its caption:
+// a box of 12 pixels and a gap of 4 at 96 DPI.
+int GlyphWidth(HWND control, int dpi) {
+  const LONG type = GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK;
+  const bool glyph = IsClass(control, "Button") &&
+                     (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_RADIOBUTTON ||
+                      type == BS_AUTORADIOBUTTON || type == BS_3STATE || type == BS_AUTO3STATE);
+  return glyph ? ToDevice(16, dpi) : 0;
+}
+
+SIZE CaptionExtent(HWND control, const char* text) {
+  HDC dc = GetDC(control);
+  HFONT font = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
+  HGDIOBJ old = SelectObject(dc, font ? font : GetStockObject(SYSTEM_FONT));
+  RECT r = {};
+  DrawTextA(dc, text, -1, &r, DT_CALCRECT | DT_SINGLELINE);
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  return {r.right - r.left, r.bottom - r.top};
+}
+
 }  // namespace
+
+int AskedDpi() {
+  const char* value = std::getenv(DPI_VARIABLE);
+  return value ? std::atoi(value) : 0;
+}
+
+std::string ReferencePath() {
+  const char* value = std::getenv(REFERENCE_VARIABLE);
+  return value ? value : "";
+}
+
+void AddClientArea(Layout* layout, const std::string& name, HWND window) {
+  RECT r = {};
+  GetClientRect(window, &r);
+  layout->push_back({name, r});
+}
+
+void AddWindow(Layout* layout, const std::string& name, HWND window) {
+  RECT r = ScreenRect(window);
+  MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
+  layout->push_back({name, r});
+}
+
+void AddChildren(Layout* layout, const std::string& prefix, HWND parent) {
+  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    AddWindow(layout, prefix + "/" + std::to_string(GetDlgCtrlID(child)), child);
+}
 
 void SaveOrExpectScaled(const Layout& layout, int dpi) {
   if (GetFileAttributesA(ReferencePath().c_str()) == INVALID_FILE_ATTRIBUTES) {
@@ -134,7 +159,8 @@ void SaveOrExpectScaled(const Layout& layout, int dpi) {
   }
 }
 
-void ExpectRunsAtDpi(HWND window, int dpi) {
+void ExpectRunsAtDpi(hv::WindowRecord* window, int dpi) {
+  EXPECT_EQ(hv::GetWindowDpi(window), dpi) << "the runtime";
   HDC screen = GetDC(nullptr);
   EXPECT_EQ(GetDeviceCaps(screen, LOGPIXELSY), dpi) << "the screen";
   EXPECT_EQ(GetDeviceCaps(screen, LOGPIXELSX), dpi) << "the screen";
@@ -143,47 +169,9 @@ void ExpectRunsAtDpi(HWND window, int dpi) {
   auto forWindow = reinterpret_cast<DpiForWindow>(
       reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
   if (forWindow) {
-    EXPECT_EQ(int(forWindow(window)), dpi) << "GetDpiForWindow";
+    EXPECT_EQ(int(forWindow(window->hwnd)), dpi) << "GetDpiForWindow";
   }
 }
-
-namespace {
-
-// Where a caption is not text (a picture), or the control shows no caption.
-bool ShowsCaptionAsText(HWND control) {
-  const LONG style = GetWindowLongA(control, GWL_STYLE);
-  if (IsClass(control, "Button")) return !(style & (BS_BITMAP | BS_ICON));
-  if (IsClass(control, "Static")) {
-    const LONG type = style & SS_TYPEMASK;
-    return type <= SS_RIGHT || type == SS_SIMPLE || type == SS_LEFTNOWORDWRAP;
-  }
-  return false;
-}
-
-// The room a check box's or radio button's glyph takes before its caption:
-// a box of 12 pixels and a gap of 4 at 96 DPI.
-int GlyphWidth(HWND control, int dpi) {
-  const LONG type = GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK;
-  const bool glyph = IsClass(control, "Button") &&
-                     (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_RADIOBUTTON ||
-                      type == BS_AUTORADIOBUTTON || type == BS_3STATE || type == BS_AUTO3STATE);
-  return glyph ? ToDevice(16, dpi) : 0;
-}
-
-SIZE CaptionExtent(HWND control) {
-  char text[256] = {};
-  GetWindowTextA(control, text, sizeof text);
-  HDC dc = GetDC(control);
-  HFONT font = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
-  HGDIOBJ old = SelectObject(dc, font ? font : GetStockObject(SYSTEM_FONT));
-  RECT r = {};
-  DrawTextA(dc, text, -1, &r, DT_CALCRECT | DT_SINGLELINE);
-  SelectObject(dc, old);
-  ReleaseDC(control, dc);
-  return {r.right - r.left, r.bottom - r.top};
-}
-
-}  // namespace
 
 int ExpectCaptionsFit(HWND parent, const std::string& name, int dpi) {
   int measured = 0;
@@ -195,7 +183,7 @@ int ExpectCaptionsFit(HWND parent, const std::string& name, int dpi) {
     GetWindowTextA(c, text, sizeof text);
     RECT client = {};
     GetClientRect(c, &client);
-    const SIZE extent = CaptionExtent(c);
+    const SIZE extent = CaptionExtent(c, text);
     EXPECT_LE(extent.cx + GlyphWidth(c, dpi), client.right) << name << ": \"" << text << "\" wide";
     EXPECT_LE(extent.cy, client.bottom) << name << ": \"" << text << "\" high";
   }
