@@ -24,24 +24,21 @@ void Click(int32_t id);
 // The boxes that clicking the control showed, each closed with OK.
 std::vector<SeenBox> ClickAndCloseBoxes(int32_t id);
 void SetField(int32_t id, const char* text);
-// The whole text of a field, however long.
+// The whole text of a window or a field, however long.
+std::string TextOf(HWND window);
 std::string FieldText(int32_t id);
 std::vector<std::string> FieldTexts(int32_t first, int32_t last);
 std::string Caption();
 bool Checked(int32_t id);
 
-struct Surface : hvtest::Pixels {
-  Surface();
-};
+hvtest::Pixels Surface();
 // Nothing written on the face inside the panel's outline.
 bool PanelBlank();
 
-// Each test starts the calculator as its entry point does and closes it afterwards.
 class App : public hvtest::WindowTest {
  protected:
   void SetUp() override;
   void TearDown() override;
-  // Fills the three inputs, then CALCULATE.
   void Calculate(const char* power, const char* primary, const char* secondary);
 };
 

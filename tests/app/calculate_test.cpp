@@ -89,8 +89,7 @@ TEST_F(App, CalculateShowsTheSizingOrSaysWhatIsMissingOrRefuses) {
       EXPECT_EQ(std::tie(Sf, fx, I1, I2, N1, N2), std::make_tuple(0.0f, 0.0f, 0.0f, 0.0f, 0, 0));
       continue;
     }
-    // Again with the same input: the same fields and the same panel.
-    Surface panel;
+    const hvtest::Pixels panel = Surface();
     Click(CMD_CALCULATE);
     EXPECT_EQ(FieldTexts(FIELD_PRIMARY_TURNS, FIELD_SECONDARY_CURRENT), results);
     EXPECT_TRUE(Surface() == panel) << "a second CALCULATE changed the picture";

@@ -1,5 +1,4 @@
-// New, Open, Save and About, and commands giving back what they take: temporary strings,
-// fonts and pens.
+// New, Open, Save and About; commands give back their temporary strings, fonts and pens.
 #include <regex>
 #include <tuple>
 
@@ -29,7 +28,6 @@ TEST_F(App, NewClearsEverythingButTheFrequencyChoice) {
   EXPECT_EQ(std::tie(Pw, Sf, fx, I1, I2, U1, U2, N1, N2),
             std::make_tuple(0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0, 0, 0, 0));
   EXPECT_EQ(GetFocus(), mainWindow.hwnd);
-  // Empty fields after New: the first one is missing.
   std::vector<SeenBox> boxes = ClickAndCloseBoxes(CMD_CALCULATE);
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].text, NO_POWER);
@@ -42,12 +40,11 @@ struct Snapshot {
   bool checked50 = Checked(CMD_50_HERTZ), checked60 = Checked(CMD_60_HERTZ);
   decltype(std::make_tuple(freq, Pw, Sf, fx, I1, I2, U1, U2, N1, N2, inputValid)) variables =
       std::make_tuple(freq, Pw, Sf, fx, I1, I2, U1, U2, N1, N2, inputValid);
-  Surface surface;
+  hvtest::Pixels surface = Surface();
   bool operator==(const Snapshot&) const = default;
 };
 
-// Open and Save show nothing; About names the program, then two credit
-// lines, each after a blank line. None of them changes anything.
+// Open and Save show nothing; About names the program, then two credit lines. None changes a thing.
 TEST_F(App, OpenSaveAndAboutChangeNothing) {
   for (int32_t id : {CMD_OPEN, CMD_SAVE, CMD_ABOUT}) {
     SCOPED_TRACE(id);
@@ -91,8 +88,7 @@ TEST_F(App, CalculateAndNewLeaveNoTextsAndNoObjects) {
   EXPECT_EQ(balance.Delta(), 0) << balance.Changes();
 }
 
-// A bitmap face that stops at its 96-DPI sizes would leave the small
-// captions 96-DPI small at any other DPI.
+// A bitmap face that stops at its 96-DPI sizes would leave small captions small at any DPI.
 TEST(SmallCaptions, TheirFaceReachesTheirSizeAtEveryDpi) {
   constexpr int POINTS = 7;
   HDC screen = GetDC(nullptr);

@@ -1,6 +1,5 @@
-// A fixed-seed user on the real window. After every CALCULATE the results are the sizing worked
-// out here by a parser and formulas written from their documented steps and rounding points;
-// at the end every GDI object and heap byte is given back.
+// A fixed-seed user on the real window: results as worked out here from the documented steps and
+// rounding points, and at the end every GDI object and heap byte given back.
 #include <cmath>
 #include <optional>
 #include <random>
@@ -30,8 +29,7 @@ double TenTo(int k) {
 
 bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 
-// Blanks and tabs, an optional minus, digits, then a point and digits; each
-// product and sum rounded to double as it is formed.
+// Blanks and tabs, a minus, digits, a point and digits; each step rounded to double as formed.
 double Parse(const std::string& text) {
   const auto* s = reinterpret_cast<const unsigned char*>(text.c_str());
   size_t i = 0;
@@ -70,8 +68,7 @@ struct Sizing {
 // The unit's square root at its start-up precision, then rounded to double.
 double UnitSquareRoot(double x) { return double(sqrtl((long double)x)); }
 
-// A current: the quotient formed at the unit's 64-bit precision, then
-// rounded to single, with no rounding to double in between.
+// A current: formed at the unit's 64-bit precision, rounded to single with no double between.
 float UnitQuotient(float power, int32_t volts) { return float((long double)power / volts); }
 
 Sizing Reference(const std::string inputs[3], float hertz) {
@@ -116,8 +113,7 @@ class Monkey : public App {
   uint32_t Next(uint32_t n) { return random_() % n; }
   int32_t AnyInput() { return FIELD_POWER + int32_t(Next(3)); }
 
-  // Pieces a pasted text is made of: numbers, signs, separators, letters,
-  // bytes above 127, and now and then a number too large or too small.
+  // Numbers, signs, separators, letters, bytes above 127, a number too large or too small.
   std::string RandomText() {
     static const char* const pieces[] = {"-", ".", " ", "\t", "e3", ",5", "abc", "\xB5", "\xE9\xFF",
                                          "0", "12", "220", "230", "2000000000", "0.4", "2.5"};
@@ -237,8 +233,7 @@ TEST_F(Monkey, ResultsFollowTheInputsAndNothingIsKept) {
   // The first failure stops the run: what follows would only repeat it.
   const int64_t actions = hvtest::TestLength(hvtest::LongTest::MonkeyActions);
   RecordProperty("actions", int(actions));
-  // The first fifth lets the system make what it keeps once made (the
-  // boxes' icons, cached contexts and their regions); the rest is counted.
+  // The first fifth lets the system make what it keeps (icons, cached contexts); the rest counts.
   std::optional<hvtest::GdiBalance> balance;
   hvtest::HeapUse heap = {};
   for (int64_t action = 0; action < actions && !HasFailure(); ++action) {

@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
 
 #include "runtime/runtime.h"
 #include "tests/support/mouse_input.h"
@@ -70,12 +69,10 @@ bool Near(LONG measured, LONG standard, int dpi) {
 }
 
 std::string Show(const RECT& r) {
-  std::ostringstream s;
-  s << '(' << r.left << ',' << r.top << ")-(" << r.right << ',' << r.bottom << ')';
-  return s.str();
+  return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + ")-(" +
+         std::to_string(r.right) + "," + std::to_string(r.bottom) + ")";
 }
 
-// Where a caption is not text (a picture), or the control shows no caption.
 bool ShowsCaptionAsText(HWND control) {
   const LONG style = GetWindowLongA(control, GWL_STYLE);
   if (IsClass(control, "Button")) return !(style & (BS_BITMAP | BS_ICON));
@@ -86,8 +83,7 @@ bool ShowsCaptionAsText(HWND control) {
   return false;
 }
 
-// The room a check box's or radio button's glyph takes before its caption:
-// a box of 12 pixels and a gap of 4 at 96 DPI.
+// A check box's or radio button's glyph before its caption: a 12-pixel box and a 4-pixel gap.
 int GlyphWidth(HWND control, int dpi) {
   const LONG type = GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK;
   const bool glyph = IsClass(control, "Button") &&
@@ -119,19 +115,16 @@ std::string ReferencePath() {
   return value ? value : "";
 }
 
-void AddClientArea(Layout* layout, const std::string& name, HWND window) {
-  RECT r = {};
-  GetClientRect(window, &r);
-  layout->push_back({name, r});
-}
-
 void AddWindow(Layout* layout, const std::string& name, HWND window) {
   RECT r = ScreenRect(window);
   MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
   layout->push_back({name, r});
 }
 
-void AddChildren(Layout* layout, const std::string& prefix, HWND parent) {
+void AddClientArea(Layout* layout, const std::string& prefix, HWND parent) {
+  RECT r = {};
+  GetClientRect(parent, &r);
+  layout->push_back({prefix + "/client", r});
   for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
     AddWindow(layout, prefix + "/" + std::to_string(GetDlgCtrlID(child)), child);
 }
@@ -147,10 +140,8 @@ void SaveOrExpectScaled(const Layout& layout, int dpi) {
   EXPECT_EQ(reference.size(), layout.size());
   for (const Placed& standard : reference) {
     const RECT* seen = Find(layout, standard.name);
-    if (!seen) {
-      ADD_FAILURE() << standard.name << " is missing";
-      continue;
-    }
+    EXPECT_NE(seen, nullptr) << standard.name << " is missing";
+    if (!seen) continue;
     const RECT& s = standard.rect;
     EXPECT_TRUE(Near(seen->left, s.left, dpi) && Near(seen->top, s.top, dpi) &&
                 Near(seen->right, s.right, dpi) && Near(seen->bottom, s.bottom, dpi))
@@ -162,8 +153,8 @@ void SaveOrExpectScaled(const Layout& layout, int dpi) {
 void ExpectRunsAtDpi(hv::WindowRecord* window, int dpi) {
   EXPECT_EQ(hv::GetWindowDpi(window), dpi) << "the runtime";
   HDC screen = GetDC(nullptr);
-  EXPECT_EQ(GetDeviceCaps(screen, LOGPIXELSY), dpi) << "the screen";
-  EXPECT_EQ(GetDeviceCaps(screen, LOGPIXELSX), dpi) << "the screen";
+  EXPECT_EQ(std::pair(GetDeviceCaps(screen, LOGPIXELSX), GetDeviceCaps(screen, LOGPIXELSY)),
+            std::pair(dpi, dpi)) << "the screen";
   ReleaseDC(nullptr, screen);
   using DpiForWindow = UINT(WINAPI*)(HWND);
   auto forWindow = reinterpret_cast<DpiForWindow>(
@@ -177,10 +168,9 @@ int ExpectCaptionsFit(HWND parent, const std::string& name, int dpi) {
   int measured = 0;
   for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
     // A hidden label (a field's name for screen readers) shows nothing.
-    if (!IsWindowVisible(c) || !ShowsCaptionAsText(c) || GetWindowTextLengthA(c) == 0) continue;
-    ++measured;
     char text[256] = {};
-    GetWindowTextA(c, text, sizeof text);
+    if (!IsWindowVisible(c) || !ShowsCaptionAsText(c) || !GetWindowTextA(c, text, sizeof text)) continue;
+    ++measured;
     RECT client = {};
     GetClientRect(c, &client);
     const SIZE extent = CaptionExtent(c, text);
@@ -198,14 +188,12 @@ void ExpectClickLands(HWND window, const std::string& name, int dpi, const std::
   POINT screen = {ToDevice((r->left + r->right) / 2, dpi), ToDevice((r->top + r->bottom) / 2, dpi)};
   const POINT device = screen;
   ClientToScreen(window, &screen);
-  // The pointer arrives first, as a user's would; the press and release
-  // carry the point too, so none lands where an earlier move left it.
+  // The pointer arrives first; press and release carry the point too, so none lands elsewhere.
   SetCursorPos(screen.x, screen.y);
-  INPUT move = hvtest::MouseInputAt(screen, 0);
-  SendInput(1, &move, sizeof move);
-  INPUT click[] = {hvtest::MouseInputAt(screen, MOUSEEVENTF_LEFTDOWN),
-                   hvtest::MouseInputAt(screen, MOUSEEVENTF_LEFTUP)};
-  ASSERT_EQ(SendInput(2, click, sizeof click[0]), 2u);
+  INPUT inputs[] = {hvtest::MouseInputAt(screen, 0),
+                    hvtest::MouseInputAt(screen, MOUSEEVENTF_LEFTDOWN),
+                    hvtest::MouseInputAt(screen, MOUSEEVENTF_LEFTUP)};
+  ASSERT_EQ(SendInput(3, inputs, sizeof inputs[0]), 3u);
   EXPECT_TRUE(hvtest::WaitUntil([&] {
     hv::WaitEvents(1);
     return done();

@@ -29,14 +29,12 @@ struct Placed {
 };
 using Layout = std::vector<Placed>;
 
-// The window's client area, at (0, 0); the window in its parent's client
-// coordinates; each child window, named prefix/its identifier, so.
-void AddClientArea(Layout* layout, const std::string& name, HWND window);
+// A window in its parent's client coordinates. A client area at (0, 0), named prefix/client,
+// and each child window in it, named prefix/its identifier.
 void AddWindow(Layout* layout, const std::string& name, HWND window);
-void AddChildren(Layout* layout, const std::string& prefix, HWND parent);
+void AddClientArea(Layout* layout, const std::string& prefix, HWND parent);
 
-// At 96 DPI saves the layout as the reference; at another, every rectangle
-// of the reference is found in it at dpi times dpi/96, each edge within a pixel.
+// At 96 DPI saves the layout; at another, expects each rectangle of it scaled, within a pixel.
 void SaveOrExpectScaled(const Layout& layout, int dpi);
 
 // The system, the window and the runtime all say the process runs at dpi.
@@ -46,8 +44,7 @@ void ExpectRunsAtDpi(hv::WindowRecord* window, int dpi);
 // any check or radio glyph. Answers how many were measured.
 int ExpectCaptionsFit(HWND parent, const std::string& name, int dpi);
 
-// A user's left click at the middle of the named rectangle of the reference layout, scaled;
-// then this thread's events are handled until done() holds.
+// A user's click at the middle of a rectangle of the 96-DPI layout, scaled; events until done().
 void ExpectClickLands(HWND window, const std::string& name, int dpi, const std::function<bool()>& done);
 
 }  // namespace dpitest

@@ -22,7 +22,6 @@ class AtDpiCalculator : public apptest::App {
 TEST_F(AtDpiCalculator, LayoutIsTheStandardOneScaled) {
   dpitest::Layout layout;
   dpitest::AddClientArea(&layout, "main", mainWindow.hwnd);
-  dpitest::AddChildren(&layout, "main", mainWindow.hwnd);
   dpitest::SaveOrExpectScaled(layout, dpi);
   EXPECT_EQ(dpitest::ExpectCaptionsFit(mainWindow.hwnd, "main", dpi), 7);
 }

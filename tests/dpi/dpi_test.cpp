@@ -9,8 +9,7 @@ namespace {
 
 using dpitest::STANDARD_DPI;
 
-// Under Wine a new process takes the prefix's DPI, the value LogPixels under
-// HKLM (none means 96); Windows takes a new DPI only at the next sign-in.
+// Under Wine a new process takes the prefix's DPI (HKLM LogPixels, none: 96); Windows, at sign-in.
 constexpr char FONTS_KEY[] = "System\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts";
 // A child that hangs is ended, so the parent test reports instead of timing out.
 constexpr DWORD CHILD_LIMIT_MS = 150000;
@@ -84,8 +83,7 @@ void RunCases(int dpi, const std::string& filter, const std::string& reference) 
 
 class LaidOut : public ::testing::TestWithParam<std::tuple<Program, int>> {};
 
-// The reference layout, beside the other temporary files, is made by the
-// first process (its layout case at 96 DPI) and read by the second.
+// The reference layout is made by the first process (at 96 DPI) and read by the second.
 TEST_P(LaidOut, AtDpi) {
   const auto& [program, dpi] = GetParam();
   char folder[MAX_PATH] = {};

@@ -208,8 +208,7 @@ TEST(SizeQueries, BitmapSizeIsZeroForNothingOrWhatIsNoBitmap) {
   DeleteObject(bitmap);
 }
 
-// A bracket closed with a refresh paints whatever was waiting, even if it drew nothing.
-// SetFrontPen's has no refresh.
+// A refresh paints whatever was waiting, even if nothing was drawn; SetFrontPen's bracket has none.
 using Refresh = DrawWindow;
 
 TEST_F(Refresh, OperationsThatRefreshUpdateTheWindowBeforeReturning) {

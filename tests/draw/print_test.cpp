@@ -131,7 +131,6 @@ TEST_F(PrintToStandardOutput, NoOutputHandleIsNoFailure) {
   EXPECT_EQ(Written(), "");
 }
 
-// Prints `fill`, one item, and a short string after it.
 template <typename T>
 void Around(const char* fill, int32_t code, T value) {
   hv::PrintText(3, hv::TC_STRING, fill, code, value, hv::TC_STRING, "|");

@@ -1,5 +1,4 @@
-// What reaches the screen: the touched rectangle copied from the surface, drawing kept
-// across repaints, and drawing during the background-erase event.
+// What reaches the screen: the touched rectangle, drawing kept across repaints, erase-time drawing.
 #include "tests/support/draw_window.h"
 
 namespace drawtest {

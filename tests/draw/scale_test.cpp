@@ -1,5 +1,4 @@
-// A window of another DPI: 96-DPI pixels land on the device pixels they scale to, on the screen.
-// The window is given its DPI as the runtime keeps it, whatever the suite's screen DPI.
+// A window given another DPI as the runtime keeps it: 96-DPI pixels land on their device pixels.
 #include "runtime/window/window_internal.h"
 #include "tests/support/draw_window.h"
 
