@@ -67,11 +67,12 @@ void App::TearDown() {
   WindowTest::TearDown();
 }
 
-void App::Calculate(const char* power, const char* primary, const char* secondary) {
+std::vector<SeenBox> App::Calculate(const char* power, const char* primary,
+                                    const char* secondary) {
   SetField(ampliwind::FIELD_POWER, power);
   SetField(ampliwind::FIELD_PRIMARY_VOLTAGE, primary);
   SetField(ampliwind::FIELD_SECONDARY_VOLTAGE, secondary);
-  Click(ampliwind::CMD_CALCULATE);
+  return ClickAndCloseBoxes(ampliwind::CMD_CALCULATE);
 }
 
 }  // namespace apptest

@@ -21,7 +21,6 @@ using hvtest::SeenBox;
 HWND Control(int32_t id);
 // A click as BM_CLICK makes it; returns once the command and what it queued have run.
 void Click(int32_t id);
-// The boxes that clicking the control showed, each closed with OK.
 std::vector<SeenBox> ClickAndCloseBoxes(int32_t id);
 void SetField(int32_t id, const char* text);
 // The whole text of a window or a field, however long.
@@ -39,7 +38,8 @@ class App : public hvtest::WindowTest {
  protected:
   void SetUp() override;
   void TearDown() override;
-  void Calculate(const char* power, const char* primary, const char* secondary);
+  // Fills the three inputs, then CALCULATE: the boxes it showed, closed.
+  std::vector<SeenBox> Calculate(const char* power, const char* primary, const char* secondary);
 };
 
 }  // namespace apptest

@@ -67,7 +67,6 @@ TEST_F(App, OpenSaveAndAboutChangeNothing) {
 }
 
 TEST_F(App, CalculateAndNewLeaveNoTextsAndNoObjects) {
-  hvtest::BoxDismisser boxes;
   auto calculateAndNew = [this] {  // one result, one message box, each followed by New
     for (const char* primary : {"220", "0"}) {
       SCOPED_TRACE(primary);

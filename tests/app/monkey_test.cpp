@@ -1,5 +1,6 @@
 // A fixed-seed user on the real window: results as worked out here from the documented steps and
 // rounding points, and at the end every GDI object and heap byte given back.
+#include <cctype>
 #include <cmath>
 #include <optional>
 #include <random>
@@ -27,8 +28,6 @@ double TenTo(int k) {
   return p;
 }
 
-bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
-
 // Blanks and tabs, a minus, digits, a point and digits; each step rounded to double as formed.
 double Parse(const std::string& text) {
   const auto* s = reinterpret_cast<const unsigned char*>(text.c_str());
@@ -37,12 +36,12 @@ double Parse(const std::string& text) {
   bool negative = s[i] == '-';
   if (negative) ++i;
   double v = 0;
-  for (; IsDigit(s[i]); ++i) {
+  for (; std::isdigit(s[i]); ++i) {
     double tens = v * 10;
     v = tens + (s[i] - '0');
   }
   if (s[i] == '.')
-    for (int k = 1; IsDigit(s[++i]); ++k) {
+    for (int k = 1; std::isdigit(s[++i]); ++k) {
       double q = 1 / TenTo(k);
       double part = (s[i] - '0') * q;
       v = v + part;

@@ -6,7 +6,6 @@
 namespace {
 
 using namespace ampliwind;
-using apptest::Control;
 
 class AtDpiCalculator : public apptest::App {
  protected:
@@ -26,7 +25,6 @@ TEST_F(AtDpiCalculator, LayoutIsTheStandardOneScaled) {
   EXPECT_EQ(dpitest::ExpectCaptionsFit(mainWindow.hwnd, "main", dpi), 7);
 }
 
-// Its labels in their places, the panel's text inside its frame.
 TEST_F(AtDpiCalculator, DrawingMatchesTheReferencePictures) {
   RECT client = {};
   GetClientRect(mainWindow.hwnd, &client);
@@ -44,7 +42,7 @@ TEST_F(AtDpiCalculator, ClicksAtStandardPointsLandOnTheirControls) {
   apptest::SetField(FIELD_PRIMARY_VOLTAGE, "230");
   apptest::SetField(FIELD_SECONDARY_VOLTAGE, "12");
   const std::pair<int32_t, std::function<bool()>> clicks[] = {
-      {FIELD_SECONDARY_VOLTAGE, [] { return GetFocus() == Control(FIELD_SECONDARY_VOLTAGE); }},
+      {FIELD_SECONDARY_VOLTAGE, [] { return GetFocus() == apptest::Control(FIELD_SECONDARY_VOLTAGE); }},
       {CMD_60_HERTZ, [] { return apptest::Checked(CMD_60_HERTZ) && apptest::Caption() == CAPTION_60_HERTZ; }},
       {CMD_CALCULATE, [] { return ampliwind::inputValid == 1; }},
   };

@@ -8,7 +8,6 @@
 namespace {
 
 using dpitest::ToDevice;
-using drawtest::Pixels;
 
 class AtDpiRuntime : public drawtest::DrawWindow {
  protected:
@@ -36,7 +35,7 @@ TEST_F(AtDpiRuntime, DrawingMatchesTheReferencePicture) {
   hv::PrintText(3, hv::TC_RECORD, &w, hv::TC_STRING, "HHHH", hv::TC_STRING, "\r\n");
   RECT client = {};
   GetClientRect(w.hwnd, &client);
-  EXPECT_TRUE(hvtest::MatchesReference(Pixels(w.backingBitmap).Part(client),
+  EXPECT_TRUE(hvtest::MatchesReference(drawtest::Pixels(w.backingBitmap).Part(client),
                                        "dpi/reference/runtime-" + std::to_string(dpi)));
 }
 

@@ -3,7 +3,6 @@
 #include "tests/app/app_fixture.h"
 #include "tests/dpi/at_dpi.h"
 #include "tests/support/gdi_count.h"
-#include "tests/support/window_test.h"
 
 namespace {
 

@@ -136,7 +136,6 @@ void Around(const char* fill, int32_t code, T value) {
   hv::PrintText(3, hv::TC_STRING, fill, code, value, hv::TC_STRING, "|");
 }
 
-// Each kind of item, printed after a fill that leaves it a few bytes or none.
 struct Item {
   const char* name;
   const char* text;

@@ -2,7 +2,6 @@
 #include "tests/support/draw_window.h"
 
 #include <cstring>
-#include <string>
 
 namespace drawtest {
 namespace {
