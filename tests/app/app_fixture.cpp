@@ -21,11 +21,13 @@ std::vector<SeenBox> ClickAndCloseBoxes(int32_t id) {
 
 void SetField(int32_t id, const char* text) { SetWindowTextA(Control(id), text); }
 
-std::string FieldText(int32_t id) {
-  std::string text(size_t(GetWindowTextLengthA(Control(id))) + 1, '\0');
-  text.resize(size_t(GetWindowTextA(Control(id), text.data(), int(text.size()))));
+std::string TextOf(HWND window) {
+  std::string text(size_t(GetWindowTextLengthA(window)) + 1, '\0');
+  text.resize(size_t(GetWindowTextA(window, text.data(), int(text.size()))));
   return text;
 }
+
+std::string FieldText(int32_t id) { return TextOf(Control(id)); }
 
 std::vector<std::string> FieldTexts(int32_t first, int32_t last) {
   std::vector<std::string> texts;
@@ -33,15 +35,11 @@ std::vector<std::string> FieldTexts(int32_t first, int32_t last) {
   return texts;
 }
 
-std::string Caption() {
-  char text[256] = {};
-  GetWindowTextA(mainWindow.hwnd, text, sizeof text);
-  return text;
-}
+std::string Caption() { return TextOf(mainWindow.hwnd); }
 
 bool Checked(int32_t id) { return SendMessageA(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
-Surface::Surface() : Pixels(mainWindow.backingBitmap) {}
+hvtest::Pixels Surface() { return hvtest::Pixels(mainWindow.backingBitmap); }
 
 bool PanelBlank() {
   using namespace ampliwind;
@@ -69,11 +67,12 @@ void App::TearDown() {
   WindowTest::TearDown();
 }
 
-void App::Calculate(const char* power, const char* primary, const char* secondary) {
+std::vector<SeenBox> App::Calculate(const char* power, const char* primary,
+                                    const char* secondary) {
   SetField(ampliwind::FIELD_POWER, power);
   SetField(ampliwind::FIELD_PRIMARY_VOLTAGE, primary);
   SetField(ampliwind::FIELD_SECONDARY_VOLTAGE, secondary);
-  Click(ampliwind::CMD_CALCULATE);
+  return ClickAndCloseBoxes(ampliwind::CMD_CALCULATE);
 }
 
 }  // namespace apptest

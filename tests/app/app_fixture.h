@@ -1,6 +1,5 @@
-// The calculator started in-process, as its entry point starts it, and ways
-// to drive and look at it: clicks on its controls, field texts, the pixels
-// of its backing surface, and the message boxes a command shows.
+// The calculator started in-process as its entry point starts it, and ways to drive and look
+// at it: clicks, field texts, its backing surface, the message boxes a command shows.
 #pragma once
 
 #include <string>
@@ -20,33 +19,27 @@ using hvtest::Pump;
 using hvtest::SeenBox;
 
 HWND Control(int32_t id);
-// A click as the control itself answers BM_CLICK; returns when the command
-// has run and what it left queued has been handled.
+// A click as BM_CLICK makes it; returns once the command and what it queued have run.
 void Click(int32_t id);
-// The boxes that clicking the control showed, each closed with OK.
 std::vector<SeenBox> ClickAndCloseBoxes(int32_t id);
 void SetField(int32_t id, const char* text);
-// The whole text of a field, however long.
+// The whole text of a window or a field, however long.
+std::string TextOf(HWND window);
 std::string FieldText(int32_t id);
-// The texts of fields first to last.
 std::vector<std::string> FieldTexts(int32_t first, int32_t last);
 std::string Caption();
 bool Checked(int32_t id);
 
-// The backing surface's pixels.
-struct Surface : hvtest::Pixels {
-  Surface();
-};
+hvtest::Pixels Surface();
 // Nothing written on the face inside the panel's outline.
 bool PanelBlank();
 
-// Each test starts the calculator as its entry point does and closes it afterwards.
 class App : public hvtest::WindowTest {
  protected:
   void SetUp() override;
   void TearDown() override;
-  // Fills the three inputs, then CALCULATE.
-  void Calculate(const char* power, const char* primary, const char* secondary);
+  // Fills the three inputs, then CALCULATE: the boxes it showed, closed.
+  std::vector<SeenBox> Calculate(const char* power, const char* primary, const char* secondary);
 };
 
 }  // namespace apptest

@@ -1,7 +1,5 @@
-// CALCULATE on whatever the inputs hold, typed or pasted: the program goes
-// on, the inputs keep their text, and the results are the parsed numbers'
-// sizing at the chosen frequency, a message for a missing value, or nothing
-// at all where the sizing is no number.
+// CALCULATE on whatever the inputs hold: the inputs keep their text, and the results are the
+// sizing, a message for a missing value, or nothing where the sizing is no number.
 #include <tuple>
 
 #include "tests/app/app_fixture.h"
@@ -67,10 +65,7 @@ TEST_F(App, CalculateShowsTheSizingOrSaysWhatIsMissingOrRefuses) {
     EXPECT_EQ(Checked(CMD_50_HERTZ), !sixty);
     EXPECT_EQ(Checked(CMD_60_HERTZ), sixty);
 
-    const std::string* inputs[] = {&c.power, &c.primary, &c.secondary};
-    for (int32_t id = FIELD_POWER; id <= FIELD_SECONDARY_VOLTAGE; ++id)
-      SetField(id, inputs[id - FIELD_POWER]->c_str());
-    std::vector<SeenBox> boxes = ClickAndCloseBoxes(CMD_CALCULATE);
+    std::vector<SeenBox> boxes = Calculate(c.power.c_str(), c.primary.c_str(), c.secondary.c_str());
     ASSERT_EQ(boxes.size(), c.message ? 1u : 0u);
     if (c.message) {
       EXPECT_EQ(boxes[0].caption, ERROR_CAPTION);
@@ -78,6 +73,7 @@ TEST_F(App, CalculateShowsTheSizingOrSaysWhatIsMissingOrRefuses) {
       EXPECT_EQ(boxes[0].icon, LoadIconA(nullptr, IDI_EXCLAMATION));
       hvtest::ExpectCentredOn(mainWindow.hwnd, boxes[0]);
     }
+    const std::string* inputs[] = {&c.power, &c.primary, &c.secondary};
     for (int32_t id = FIELD_POWER; id <= FIELD_SECONDARY_VOLTAGE; ++id)
       EXPECT_TRUE(FieldText(id) == *inputs[id - FIELD_POWER]) << "input " << id << " kept";
     const std::vector<std::string> results(c.results, c.results + 4);
@@ -91,8 +87,7 @@ TEST_F(App, CalculateShowsTheSizingOrSaysWhatIsMissingOrRefuses) {
       EXPECT_EQ(std::tie(Sf, fx, I1, I2, N1, N2), std::make_tuple(0.0f, 0.0f, 0.0f, 0.0f, 0, 0));
       continue;
     }
-    // Again with the same input: the same fields and the same panel.
-    Surface panel;
+    const hvtest::Pixels panel = Surface();
     Click(CMD_CALCULATE);
     EXPECT_EQ(FieldTexts(FIELD_PRIMARY_TURNS, FIELD_SECONDARY_CURRENT), results);
     EXPECT_TRUE(Surface() == panel) << "a second CALCULATE changed the picture";

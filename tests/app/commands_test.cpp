@@ -1,7 +1,4 @@
-// The commands besides CALCULATE: New, Open, Save and About. Commands give
-// back what they take: texts and numbers go through the temporary-string
-// stack, fonts and pens are replaced, not piled up. (The window's pictures
-// after start-up, New and CALCULATE: tests/e2e/calculator_test.cpp.)
+// New, Open, Save and About; commands give back their temporary strings, fonts and pens.
 #include <regex>
 #include <tuple>
 
@@ -31,7 +28,6 @@ TEST_F(App, NewClearsEverythingButTheFrequencyChoice) {
   EXPECT_EQ(std::tie(Pw, Sf, fx, I1, I2, U1, U2, N1, N2),
             std::make_tuple(0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0, 0, 0, 0));
   EXPECT_EQ(GetFocus(), mainWindow.hwnd);
-  // Empty fields after New: the first one is missing.
   std::vector<SeenBox> boxes = ClickAndCloseBoxes(CMD_CALCULATE);
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].text, NO_POWER);
@@ -44,12 +40,11 @@ struct Snapshot {
   bool checked50 = Checked(CMD_50_HERTZ), checked60 = Checked(CMD_60_HERTZ);
   decltype(std::make_tuple(freq, Pw, Sf, fx, I1, I2, U1, U2, N1, N2, inputValid)) variables =
       std::make_tuple(freq, Pw, Sf, fx, I1, I2, U1, U2, N1, N2, inputValid);
-  Surface surface;
+  hvtest::Pixels surface = Surface();
   bool operator==(const Snapshot&) const = default;
 };
 
-// Open and Save show nothing; About names the program, then two credit
-// lines, each after a blank line. None of them changes anything.
+// Open and Save show nothing; About names the program, then two credit lines. None changes a thing.
 TEST_F(App, OpenSaveAndAboutChangeNothing) {
   for (int32_t id : {CMD_OPEN, CMD_SAVE, CMD_ABOUT}) {
     SCOPED_TRACE(id);
@@ -71,35 +66,28 @@ TEST_F(App, OpenSaveAndAboutChangeNothing) {
   }
 }
 
-// One result, one message box, each followed by New.
-void CalculateAndNew() {
-  for (const char* primary : {"220", "0"}) {
-    SCOPED_TRACE(primary);
-    SetField(FIELD_POWER, "10");
-    SetField(FIELD_PRIMARY_VOLTAGE, primary);
-    SetField(FIELD_SECONDARY_VOLTAGE, "12");
-    ClickAndCloseBoxes(CMD_CALCULATE);
-    EXPECT_EQ(hv::tempTop, 0);
-    Click(CMD_NEW);
-    EXPECT_EQ(hv::tempTop, 0);
-  }
-  Pump();
-}
-
 TEST_F(App, CalculateAndNewLeaveNoTextsAndNoObjects) {
-  // The first round lets the system make what it keeps once made (cached
-  // contexts, the box's icon, a pressed button's first paint); the second
-  // is counted.
-  CalculateAndNew();
+  auto calculateAndNew = [this] {  // one result, one message box, each followed by New
+    for (const char* primary : {"220", "0"}) {
+      SCOPED_TRACE(primary);
+      Calculate("10", primary, "12");
+      EXPECT_EQ(hv::tempTop, 0);
+      Click(CMD_NEW);
+      EXPECT_EQ(hv::tempTop, 0);
+    }
+    Pump();
+  };
+  // The first round lets the system make what it keeps (cached contexts, the box's icon, a
+  // pressed button's first paint); the second is counted.
+  calculateAndNew();
   const int blocks = hvtest::CountRuntimeBlocks();
   hvtest::GdiBalance balance;
-  CalculateAndNew();
+  calculateAndNew();
   EXPECT_EQ(hvtest::CountRuntimeBlocks(), blocks);
   EXPECT_EQ(balance.Delta(), 0) << balance.Changes();
 }
 
-// A bitmap face that stops at its 96-DPI sizes would leave the small
-// captions 96-DPI small at any other DPI.
+// A bitmap face that stops at its 96-DPI sizes would leave small captions small at any DPI.
 TEST(SmallCaptions, TheirFaceReachesTheirSizeAtEveryDpi) {
   constexpr int POINTS = 7;
   HDC screen = GetDC(nullptr);

@@ -1,7 +1,6 @@
-// A fixed-seed user on the real window, a thousand actions and more. After
-// every CALCULATE the results must be the sizing worked out here from the
-// input texts, by a parser and formulas written from their documented steps
-// and rounding points; at the end every GDI object and heap byte is given back.
+// A fixed-seed user on the real window: results as worked out here from the documented steps and
+// rounding points, and at the end every GDI object and heap byte given back.
+#include <cctype>
 #include <cmath>
 #include <optional>
 #include <random>
@@ -29,10 +28,7 @@ double TenTo(int k) {
   return p;
 }
 
-bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
-
-// Blanks and tabs, an optional minus, digits, then a point and digits; each
-// product and sum rounded to double as it is formed.
+// Blanks and tabs, a minus, digits, a point and digits; each step rounded to double as formed.
 double Parse(const std::string& text) {
   const auto* s = reinterpret_cast<const unsigned char*>(text.c_str());
   size_t i = 0;
@@ -40,12 +36,12 @@ double Parse(const std::string& text) {
   bool negative = s[i] == '-';
   if (negative) ++i;
   double v = 0;
-  for (; IsDigit(s[i]); ++i) {
+  for (; std::isdigit(s[i]); ++i) {
     double tens = v * 10;
     v = tens + (s[i] - '0');
   }
   if (s[i] == '.')
-    for (int k = 1; IsDigit(s[++i]); ++k) {
+    for (int k = 1; std::isdigit(s[++i]); ++k) {
       double q = 1 / TenTo(k);
       double part = (s[i] - '0') * q;
       v = v + part;
@@ -71,27 +67,18 @@ struct Sizing {
 // The unit's square root at its start-up precision, then rounded to double.
 double UnitSquareRoot(double x) { return double(sqrtl((long double)x)); }
 
-// A current: the quotient formed at the unit's 64-bit precision, then
-// rounded to single, with no rounding to double in between.
+// A current: formed at the unit's 64-bit precision, rounded to single with no double between.
 float UnitQuotient(float power, int32_t volts) { return float((long double)power / volts); }
 
 Sizing Reference(const std::string inputs[3], float hertz) {
   Sizing s;
   s.pw = float(Parse(inputs[0]));
-  if (s.pw == 0) {
-    s.message = "Power not entered!";
-    return s;
-  }
-  s.u1 = Round(Parse(inputs[1]));
-  if (s.u1 == 0) {
-    s.message = "Primary voltage not entered!";
-    return s;
-  }
-  s.u2 = Round(Parse(inputs[2]));
-  if (s.u2 == 0) {
-    s.message = "Secondary voltage not entered!";
-    return s;
-  }
+  if (s.pw != 0) s.u1 = Round(Parse(inputs[1]));  // each read only if the one before was given
+  if (s.u1 != 0) s.u2 = Round(Parse(inputs[2]));
+  s.message = s.pw == 0   ? "Power not entered!"
+              : s.u1 == 0 ? "Primary voltage not entered!"
+              : s.u2 == 0 ? "Secondary voltage not entered!"
+                          : nullptr;
   if (!(s.pw > 0 && s.u1 > 0 && s.u2 > 0)) return s;
   s.sf = float(UnitSquareRoot(s.pw) * 1.2);
   s.fx = float(0.0001 * double(s.sf));  // cm2 to the flux in webers
@@ -108,7 +95,6 @@ Sizing Reference(const std::string inputs[3], float hertz) {
   return s;
 }
 
-// The text a result field shows for a value: the runtime's number format.
 std::string Shown(double value) {
   char* text = hv::NumberToText(value);
   std::string shown = text;
@@ -126,8 +112,7 @@ class Monkey : public App {
   uint32_t Next(uint32_t n) { return random_() % n; }
   int32_t AnyInput() { return FIELD_POWER + int32_t(Next(3)); }
 
-  // Pieces a pasted text is made of: numbers, signs, separators, letters,
-  // bytes above 127, and now and then a number too large or too small.
+  // Numbers, signs, separators, letters, bytes above 127, a number too large or too small.
   std::string RandomText() {
     static const char* const pieces[] = {"-", ".", " ", "\t", "e3", ",5", "abc", "\xB5", "\xE9\xFF",
                                          "0", "12", "220", "230", "2000000000", "0.4", "2.5"};
@@ -247,8 +232,7 @@ TEST_F(Monkey, ResultsFollowTheInputsAndNothingIsKept) {
   // The first failure stops the run: what follows would only repeat it.
   const int64_t actions = hvtest::TestLength(hvtest::LongTest::MonkeyActions);
   RecordProperty("actions", int(actions));
-  // The first fifth lets the system make what it keeps once made (the
-  // boxes' icons, cached contexts and their regions); the rest is counted.
+  // The first fifth lets the system make what it keeps (icons, cached contexts); the rest counts.
   std::optional<hvtest::GdiBalance> balance;
   hvtest::HeapUse heap = {};
   for (int64_t action = 0; action < actions && !HasFailure(); ++action) {

@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
 
 #include "runtime/runtime.h"
 #include "tests/support/mouse_input.h"
@@ -17,30 +16,9 @@ bool IsClass(HWND window, const char* name) {
   return lstrcmpiA(className, name) == 0;
 }
 
-}  // namespace
-
-int AskedDpi() {
-  const char* value = std::getenv(DPI_VARIABLE);
-  return value ? std::atoi(value) : 0;
-}
-
-std::string ReferencePath() {
-  const char* value = std::getenv(REFERENCE_VARIABLE);
-  return value ? value : "";
-}
-
-void AddClientArea(Layout* layout, const std::string& name, HWND window) {
-  RECT r = {};
-  GetClientRect(window, &r);
-  layout->push_back({name, r});
-}
-
-// The edges of a window the program places; the others the system sets.
-// A combo box is as high as its closed field, which the system sizes from
-// the font and its own edges; a status bar likewise, at the foot of its
-// parent; an MDI client fills what the bars leave. A window with a caption
-// is placed by its corner, and its client area, not its frame, is what
-// scales (measured on its own).
+// The edges of a window the program places; the system sizes a combo box's and a status bar's
+// height from the font, an MDI client from the bars. A window with a caption is placed by its
+// corner: its client area, not its frame, scales (measured on its own).
 struct SystemSized {
   const char* className;
   bool atFoot;  // only its bottom edge is the program's, else only its top
@@ -61,19 +39,6 @@ RECT ScreenRect(HWND window) {
       r = sized.atFoot ? RECT{r.left, r.bottom, r.right, r.bottom} : RECT{r.left, r.top, r.right, r.top};
   return r;
 }
-
-void AddWindow(Layout* layout, const std::string& name, HWND window) {
-  RECT r = ScreenRect(window);
-  MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
-  layout->push_back({name, r});
-}
-
-void AddChildren(Layout* layout, const std::string& prefix, HWND parent) {
-  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-    AddWindow(layout, prefix + "/" + std::to_string(GetDlgCtrlID(child)), child);
-}
-
-namespace {
 
 Layout LoadLayout(const std::string& path) {
   Layout layout;
@@ -104,52 +69,10 @@ bool Near(LONG measured, LONG standard, int dpi) {
 }
 
 std::string Show(const RECT& r) {
-  std::ostringstream s;
-  s << '(' << r.left << ',' << r.top << ")-(" << r.right << ',' << r.bottom << ')';
-  return s.str();
+  return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + ")-(" +
+         std::to_string(r.right) + "," + std::to_string(r.bottom) + ")";
 }
 
-}  // namespace
-
-void SaveOrExpectScaled(const Layout& layout, int dpi) {
-  if (GetFileAttributesA(ReferencePath().c_str()) == INVALID_FILE_ATTRIBUTES) {
-    ASSERT_EQ(dpi, STANDARD_DPI) << "no layout measured at 96 DPI";
-    ASSERT_TRUE(SaveLayout(layout, ReferencePath()));
-    return;
-  }
-  const Layout reference = LoadLayout(ReferencePath());
-  ASSERT_FALSE(reference.empty()) << "no layout measured at 96 DPI";
-  EXPECT_EQ(reference.size(), layout.size());
-  for (const Placed& standard : reference) {
-    const RECT* seen = Find(layout, standard.name);
-    if (!seen) {
-      ADD_FAILURE() << standard.name << " is missing";
-      continue;
-    }
-    const RECT& s = standard.rect;
-    EXPECT_TRUE(Near(seen->left, s.left, dpi) && Near(seen->top, s.top, dpi) &&
-                Near(seen->right, s.right, dpi) && Near(seen->bottom, s.bottom, dpi))
-        << standard.name << ": " << Show(*seen) << " at " << dpi << " DPI, " << Show(s)
-        << " at 96 DPI, scaled " << Show(ToDevice(s, dpi));
-  }
-}
-
-void ExpectRunsAtDpi(HWND window, int dpi) {
-  HDC screen = GetDC(nullptr);
-  EXPECT_EQ(GetDeviceCaps(screen, LOGPIXELSY), dpi) << "the screen";
-  EXPECT_EQ(GetDeviceCaps(screen, LOGPIXELSX), dpi) << "the screen";
-  ReleaseDC(nullptr, screen);
-  using DpiForWindow = UINT(WINAPI*)(HWND);
-  auto forWindow = reinterpret_cast<DpiForWindow>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
-  if (forWindow) {
-    EXPECT_EQ(int(forWindow(window)), dpi) << "GetDpiForWindow";
-  }
-}
-
-namespace {
-
-// Where a caption is not text (a picture), or the control shows no caption.
 bool ShowsCaptionAsText(HWND control) {
   const LONG style = GetWindowLongA(control, GWL_STYLE);
   if (IsClass(control, "Button")) return !(style & (BS_BITMAP | BS_ICON));
@@ -160,8 +83,7 @@ bool ShowsCaptionAsText(HWND control) {
   return false;
 }
 
-// The room a check box's or radio button's glyph takes before its caption:
-// a box of 12 pixels and a gap of 4 at 96 DPI.
+// A check box's or radio button's glyph before its caption: a 12-pixel box and a 4-pixel gap.
 int GlyphWidth(HWND control, int dpi) {
   const LONG type = GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK;
   const bool glyph = IsClass(control, "Button") &&
@@ -170,9 +92,7 @@ int GlyphWidth(HWND control, int dpi) {
   return glyph ? ToDevice(16, dpi) : 0;
 }
 
-SIZE CaptionExtent(HWND control) {
-  char text[256] = {};
-  GetWindowTextA(control, text, sizeof text);
+SIZE CaptionExtent(HWND control, const char* text) {
   HDC dc = GetDC(control);
   HFONT font = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
   HGDIOBJ old = SelectObject(dc, font ? font : GetStockObject(SYSTEM_FONT));
@@ -185,17 +105,75 @@ SIZE CaptionExtent(HWND control) {
 
 }  // namespace
 
+int AskedDpi() {
+  const char* value = std::getenv(DPI_VARIABLE);
+  return value ? std::atoi(value) : 0;
+}
+
+std::string ReferencePath() {
+  const char* value = std::getenv(REFERENCE_VARIABLE);
+  return value ? value : "";
+}
+
+void AddWindow(Layout* layout, const std::string& name, HWND window) {
+  RECT r = ScreenRect(window);
+  MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
+  layout->push_back({name, r});
+}
+
+void AddClientArea(Layout* layout, const std::string& prefix, HWND parent) {
+  RECT r = {};
+  GetClientRect(parent, &r);
+  layout->push_back({prefix + "/client", r});
+  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    AddWindow(layout, prefix + "/" + std::to_string(GetDlgCtrlID(child)), child);
+}
+
+void SaveOrExpectScaled(const Layout& layout, int dpi) {
+  if (GetFileAttributesA(ReferencePath().c_str()) == INVALID_FILE_ATTRIBUTES) {
+    ASSERT_EQ(dpi, STANDARD_DPI) << "no layout measured at 96 DPI";
+    ASSERT_TRUE(SaveLayout(layout, ReferencePath()));
+    return;
+  }
+  const Layout reference = LoadLayout(ReferencePath());
+  ASSERT_FALSE(reference.empty()) << "no layout measured at 96 DPI";
+  EXPECT_EQ(reference.size(), layout.size());
+  for (const Placed& standard : reference) {
+    const RECT* seen = Find(layout, standard.name);
+    EXPECT_NE(seen, nullptr) << standard.name << " is missing";
+    if (!seen) continue;
+    const RECT& s = standard.rect;
+    EXPECT_TRUE(Near(seen->left, s.left, dpi) && Near(seen->top, s.top, dpi) &&
+                Near(seen->right, s.right, dpi) && Near(seen->bottom, s.bottom, dpi))
+        << standard.name << ": " << Show(*seen) << " at " << dpi << " DPI, " << Show(s)
+        << " at 96 DPI, scaled " << Show(ToDevice(s, dpi));
+  }
+}
+
+void ExpectRunsAtDpi(hv::WindowRecord* window, int dpi) {
+  EXPECT_EQ(hv::GetWindowDpi(window), dpi) << "the runtime";
+  HDC screen = GetDC(nullptr);
+  EXPECT_EQ(std::pair(GetDeviceCaps(screen, LOGPIXELSX), GetDeviceCaps(screen, LOGPIXELSY)),
+            std::pair(dpi, dpi)) << "the screen";
+  ReleaseDC(nullptr, screen);
+  using DpiForWindow = UINT(WINAPI*)(HWND);
+  auto forWindow = reinterpret_cast<DpiForWindow>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+  if (forWindow) {
+    EXPECT_EQ(int(forWindow(window->hwnd)), dpi) << "GetDpiForWindow";
+  }
+}
+
 int ExpectCaptionsFit(HWND parent, const std::string& name, int dpi) {
   int measured = 0;
   for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
     // A hidden label (a field's name for screen readers) shows nothing.
-    if (!IsWindowVisible(c) || !ShowsCaptionAsText(c) || GetWindowTextLengthA(c) == 0) continue;
-    ++measured;
     char text[256] = {};
-    GetWindowTextA(c, text, sizeof text);
+    if (!IsWindowVisible(c) || !ShowsCaptionAsText(c) || !GetWindowTextA(c, text, sizeof text)) continue;
+    ++measured;
     RECT client = {};
     GetClientRect(c, &client);
-    const SIZE extent = CaptionExtent(c);
+    const SIZE extent = CaptionExtent(c, text);
     EXPECT_LE(extent.cx + GlyphWidth(c, dpi), client.right) << name << ": \"" << text << "\" wide";
     EXPECT_LE(extent.cy, client.bottom) << name << ": \"" << text << "\" high";
   }
@@ -210,14 +188,12 @@ void ExpectClickLands(HWND window, const std::string& name, int dpi, const std::
   POINT screen = {ToDevice((r->left + r->right) / 2, dpi), ToDevice((r->top + r->bottom) / 2, dpi)};
   const POINT device = screen;
   ClientToScreen(window, &screen);
-  // The pointer arrives first, as a user's would; the press and release
-  // carry the point too, so none lands where an earlier move left it.
+  // The pointer arrives first; press and release carry the point too, so none lands elsewhere.
   SetCursorPos(screen.x, screen.y);
-  INPUT move = hvtest::MouseInputAt(screen, 0);
-  SendInput(1, &move, sizeof move);
-  INPUT click[] = {hvtest::MouseInputAt(screen, MOUSEEVENTF_LEFTDOWN),
-                   hvtest::MouseInputAt(screen, MOUSEEVENTF_LEFTUP)};
-  ASSERT_EQ(SendInput(2, click, sizeof click[0]), 2u);
+  INPUT inputs[] = {hvtest::MouseInputAt(screen, 0),
+                    hvtest::MouseInputAt(screen, MOUSEEVENTF_LEFTDOWN),
+                    hvtest::MouseInputAt(screen, MOUSEEVENTF_LEFTUP)};
+  ASSERT_EQ(SendInput(3, inputs, sizeof inputs[0]), 3u);
   EXPECT_TRUE(hvtest::WaitUntil([&] {
     hv::WaitEvents(1);
     return done();

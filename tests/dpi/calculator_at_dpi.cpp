@@ -6,7 +6,6 @@
 namespace {
 
 using namespace ampliwind;
-using apptest::Control;
 
 class AtDpiCalculator : public apptest::App {
  protected:
@@ -14,8 +13,7 @@ class AtDpiCalculator : public apptest::App {
     dpi = dpitest::AskedDpi();
     ASSERT_GT(dpi, 0) << "started without a DPI";
     App::SetUp();
-    dpitest::ExpectRunsAtDpi(mainWindow.hwnd, dpi);
-    ASSERT_EQ(hv::GetWindowDpi(&mainWindow), dpi);
+    dpitest::ExpectRunsAtDpi(&mainWindow, dpi);
   }
   int dpi = 0;
 };
@@ -23,13 +21,10 @@ class AtDpiCalculator : public apptest::App {
 TEST_F(AtDpiCalculator, LayoutIsTheStandardOneScaled) {
   dpitest::Layout layout;
   dpitest::AddClientArea(&layout, "main", mainWindow.hwnd);
-  dpitest::AddChildren(&layout, "main", mainWindow.hwnd);
   dpitest::SaveOrExpectScaled(layout, dpi);
   EXPECT_EQ(dpitest::ExpectCaptionsFit(mainWindow.hwnd, "main", dpi), 7);
 }
 
-// The window's drawing at the DPI (its labels in their places, the panel's
-// text inside its frame) as it starts and after a calculation.
 TEST_F(AtDpiCalculator, DrawingMatchesTheReferencePictures) {
   RECT client = {};
   GetClientRect(mainWindow.hwnd, &client);
@@ -47,7 +42,7 @@ TEST_F(AtDpiCalculator, ClicksAtStandardPointsLandOnTheirControls) {
   apptest::SetField(FIELD_PRIMARY_VOLTAGE, "230");
   apptest::SetField(FIELD_SECONDARY_VOLTAGE, "12");
   const std::pair<int32_t, std::function<bool()>> clicks[] = {
-      {FIELD_SECONDARY_VOLTAGE, [] { return GetFocus() == Control(FIELD_SECONDARY_VOLTAGE); }},
+      {FIELD_SECONDARY_VOLTAGE, [] { return GetFocus() == apptest::Control(FIELD_SECONDARY_VOLTAGE); }},
       {CMD_60_HERTZ, [] { return apptest::Checked(CMD_60_HERTZ) && apptest::Caption() == CAPTION_60_HERTZ; }},
       {CMD_CALCULATE, [] { return ampliwind::inputValid == 1; }},
   };

@@ -1,8 +1,5 @@
-// Each program laid out at each DPI: its layout measured at 96 DPI in one
-// process, then its checks run in a process at the DPI. The prefix's DPI is
-// changed meanwhile, so these tests run alone. One program, two roles:
-// started by CTest it runs these tests; started by them at a DPI, it runs
-// the cases that check a program at that DPI, left out of the first role.
+// Each program's layout measured at 96 DPI in one process, then checked in a process at the DPI.
+// Started by CTest this program runs these tests; started by them, the AtDpi* cases they choose.
 #include <string>
 
 #include "tests/dpi/at_dpi.h"
@@ -12,8 +9,7 @@ namespace {
 
 using dpitest::STANDARD_DPI;
 
-// Under Wine a new process takes the prefix's DPI, the value LogPixels under
-// HKLM (none means 96); Windows takes a new DPI only at the next sign-in.
+// Under Wine a new process takes the prefix's DPI (HKLM LogPixels, none: 96); Windows, at sign-in.
 constexpr char FONTS_KEY[] = "System\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts";
 // A child that hangs is ended, so the parent test reports instead of timing out.
 constexpr DWORD CHILD_LIMIT_MS = 150000;
@@ -49,8 +45,7 @@ void PrintTo(const Program& p, std::ostream* out) { *out << p.name; }
 const Program programs[] = {{"Calculator", "AtDpiCalculator"}, {"Tour", "AtDpiTour"}};
 const int dpis[] = {96, 120, 144, 192};
 
-// Runs this program's cases that the filter selects in a new process at the
-// DPI, then puts 96 back (every other test expects 96).
+// Runs the cases the filter selects in a new process at the DPI, then puts 96 back for the rest.
 void RunCases(int dpi, const std::string& filter, const std::string& reference) {
   if (!DpiSetForNewProcesses()) GTEST_SKIP() << "the DPI changes only at the next sign-in";
   ASSERT_TRUE(WriteLogPixels(DWORD(dpi))) << "could not set the prefix's DPI to " << dpi;
@@ -88,8 +83,7 @@ void RunCases(int dpi, const std::string& filter, const std::string& reference) 
 
 class LaidOut : public ::testing::TestWithParam<std::tuple<Program, int>> {};
 
-// The reference layout, beside the other temporary files, is made by the
-// first process (its layout case at 96 DPI) and read by the second.
+// The reference layout is made by the first process (at 96 DPI) and read by the second.
 TEST_P(LaidOut, AtDpi) {
   const auto& [program, dpi] = GetParam();
   char folder[MAX_PATH] = {};
@@ -111,7 +105,6 @@ INSTANTIATE_TEST_SUITE_P(Programs, LaidOut,
                          ::testing::Combine(::testing::ValuesIn(programs), ::testing::ValuesIn(dpis)),
                          NameOf);
 
-// The runtime's own answers at a DPI that scales by one and a half.
 TEST(RuntimeScaled, AtDpi144) { RunCases(144, "AtDpiRuntime.*", ""); }
 
 }  // namespace

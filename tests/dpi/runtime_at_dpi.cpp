@@ -8,7 +8,6 @@
 namespace {
 
 using dpitest::ToDevice;
-using drawtest::Pixels;
 
 class AtDpiRuntime : public drawtest::DrawWindow {
  protected:
@@ -16,16 +15,13 @@ class AtDpiRuntime : public drawtest::DrawWindow {
     dpi = dpitest::AskedDpi();
     ASSERT_GT(dpi, dpitest::STANDARD_DPI) << "started without a DPI that scales";
     DrawWindow::SetUp();
-    dpitest::ExpectRunsAtDpi(w.hwnd, dpi);
-    ASSERT_EQ(hv::GetWindowDpi(&w), dpi);
+    dpitest::ExpectRunsAtDpi(&w, dpi);
   }
   int dpi = 0;
 };
 
-// Shapes and text drawn in 96-DPI pixels: each covers the device pixels it
-// scales to (a line one 96-DPI pixel wide, one or two device pixels), and
-// text in a font of 10 points is drawn at the device's resolution, not at 96
-// DPI and stretched, nor scaled twice.
+// Each shape covers the device pixels it scales to (a 1-pixel line one or two); 10-point text is
+// drawn at the device's resolution, not at 96 DPI and stretched, nor scaled twice.
 TEST_F(AtDpiRuntime, DrawingMatchesTheReferencePicture) {
   hv::DrawRect(&w, 10, 10, 20, 10, RGB(200, 0, 0), RGB(200, 0, 0));
   hv::DrawRect(&w, 40, 10, 20, 10, RGB(0, 160, 0), hv::CL_FRONT);
@@ -39,7 +35,7 @@ TEST_F(AtDpiRuntime, DrawingMatchesTheReferencePicture) {
   hv::PrintText(3, hv::TC_RECORD, &w, hv::TC_STRING, "HHHH", hv::TC_STRING, "\r\n");
   RECT client = {};
   GetClientRect(w.hwnd, &client);
-  EXPECT_TRUE(hvtest::MatchesReference(Pixels(w.backingBitmap).Part(client),
+  EXPECT_TRUE(hvtest::MatchesReference(drawtest::Pixels(w.backingBitmap).Part(client),
                                        "dpi/reference/runtime-" + std::to_string(dpi)));
 }
 
@@ -60,8 +56,7 @@ TEST_F(AtDpiRuntime, SizeQueriesAnswerStandardPixels) {
   EXPECT_EQ(std::tuple(x, y, width, height), std::tuple(40 + 12, 40 + 14, 30, 20));
 }
 
-// Where a mouse message's point in device pixels arrives, in 96-DPI pixels
-// as the event's unsigned words.
+// A mouse message's point in device pixels, and the event's in 96-DPI pixels (unsigned words).
 struct MousePoint {
   int deviceX, deviceY;
   int32_t eventX, eventY;

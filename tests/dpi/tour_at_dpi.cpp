@@ -1,8 +1,8 @@
 // The tour, started in-process at the DPI its parent test chose, with its three children open.
 #include "examples/tour/tour.h"
+#include "tests/app/app_fixture.h"
 #include "tests/dpi/at_dpi.h"
 #include "tests/support/gdi_count.h"
-#include "tests/support/window_test.h"
 
 namespace {
 
@@ -14,13 +14,6 @@ struct Child {
 const Child children[] = {{&tour::controlsChild, tour::CMD_OPEN_CONTROLS, tour::CONTROLS_CAPTION},
                           {&tour::buttonsChild, tour::CMD_OPEN_BUTTONS, tour::BUTTONS_CAPTION},
                           {&tour::drawingChild, tour::CMD_OPEN_DRAWING, tour::DRAWING_CAPTION}};
-
-std::string StatusText() {
-  char text[256] = {};
-  SendMessageA(GetDlgItem(tour::frame.hwnd, tour::ID_STATUS), WM_GETTEXT, sizeof text,
-               reinterpret_cast<LPARAM>(text));
-  return text;
-}
 
 class AtDpiTour : public hvtest::WindowTest {
  protected:
@@ -37,8 +30,7 @@ class AtDpiTour : public hvtest::WindowTest {
       ASSERT_FALSE(hv::IsWindowClosed(c.record)) << c.name;
     }
     hv::WaitEvents(1);
-    dpitest::ExpectRunsAtDpi(tour::frame.hwnd, dpi);
-    ASSERT_EQ(hv::GetWindowDpi(&tour::frame), dpi);
+    dpitest::ExpectRunsAtDpi(&tour::frame, dpi);
   }
   void TearDown() override {
     if (!hv::IsWindowClosed(&tour::frame)) SendMessageA(tour::frame.hwnd, WM_CLOSE, 0, 0);
@@ -53,19 +45,16 @@ class AtDpiTour : public hvtest::WindowTest {
 TEST_F(AtDpiTour, LayoutIsTheStandardOneScaled) {
   dpitest::Layout layout;
   dpitest::AddClientArea(&layout, "frame", tour::frame.hwnd);
-  dpitest::AddChildren(&layout, "frame", tour::frame.hwnd);
   int captions = 0;
   for (const Child& c : children) {
     dpitest::AddWindow(&layout, c.name, c.record->hwnd);
-    dpitest::AddClientArea(&layout, std::string(c.name) + "/client", c.record->hwnd);
-    dpitest::AddChildren(&layout, c.name, c.record->hwnd);
+    dpitest::AddClientArea(&layout, c.name, c.record->hwnd);
     captions += dpitest::ExpectCaptionsFit(c.record->hwnd, c.name, dpi);
   }
   dpitest::SaveOrExpectScaled(layout, dpi);
   EXPECT_EQ(captions, 12);
 }
 
-// The report the tour gives shows which button took the click.
 TEST_F(AtDpiTour, ClicksAtStandardPointsLandOnTheirButtons) {
   struct Click {
     const Child& child;
@@ -74,10 +63,11 @@ TEST_F(AtDpiTour, ClicksAtStandardPointsLandOnTheirButtons) {
   } clicks[] = {{children[1], 12, "Clicked: Flat"}, {children[1], 10, "Clicked: Bitmaps"},
                 {children[0], 14, "Check box cleared"}};
   ASSERT_TRUE(hvtest::BringToForeground(tour::frame.hwnd));
+  const HWND status = GetDlgItem(tour::frame.hwnd, tour::ID_STATUS);
   for (const Click& c : clicks) {
     SendMessageA(tour::frame.mdiClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(c.child.record->hwnd), 0);
     dpitest::ExpectClickLands(c.child.record->hwnd, std::string(c.child.name) + "/" + std::to_string(c.id),
-                              dpi, [&] { return StatusText() == c.report; });
+                              dpi, [&] { return apptest::TextOf(status) == c.report; });
   }
 }
 

@@ -1,5 +1,4 @@
-// The drawing bracket: state taken back, objects replaced, nesting, lent
-// contexts, the rectangle that is repainted and the refresh that ends it.
+// The drawing bracket: state taken back, objects replaced, nesting, lent contexts, repaints.
 #include "tests/support/draw_window.h"
 
 #include "runtime/draw/draw_internal.h"
@@ -10,10 +9,8 @@ namespace {
 using Bracket = DrawWindow;
 
 TEST_F(Bracket, ReplacesPenAndFontByCopiesAndDeletesTheOldOnes) {
-  // Operations of every kind. After each the record holds new handles, copies
-  // of what was selected when the bracket closed: equal to the old objects
-  // unless the call selected others (SetFrontPen, SetFont), which the record
-  // adopts. The old handles are deleted.
+  // After each the record holds copies of what was selected when the bracket closed (others
+  // only if the call selected them: SetFrontPen, SetFont); the old handles are deleted.
   struct Case {
     void (*operation)(hv::WindowRecord*);
     bool newPen, newFont;
@@ -65,7 +62,6 @@ TEST_F(Bracket, TakesTheContextStateBackIntoTheRecord) {
   EXPECT_EQ(w.rop2, R2_XORPEN);
   EXPECT_EQ(w.drawDC, nullptr);
 
-  // And the next bracket applies it again.
   dc = hv::BeginDraw(&w);
   POINT at;
   GetCurrentPositionEx(dc, &at);
@@ -92,8 +88,7 @@ TEST_F(Bracket, NestedBracketsShareOneContextAndTakeTheStateBackOnce) {
   EXPECT_TRUE(RectIs(Repaints()[0], 0, 0, WIDTH, HEIGHT)) << "the whole client area";
   hvtest::recording.clear();
 
-  // A primitive inside the open bracket draws into it and is seen at once too;
-  // drawing straight into the open context is seen when it closes.
+  // A primitive inside the open bracket is seen at once; drawing straight into it, at its close.
   hv::DrawLine(&w, 10, 10, 50, 10, RED);
   EXPECT_EQ(w.drawDepth, 1);
   EXPECT_EQ(Repaints().size(), 2u);  // two brackets: MoveTo and DrawLineTo
@@ -109,7 +104,6 @@ TEST_F(Bracket, NestedBracketsShareOneContextAndTakeTheStateBackOnce) {
   EXPECT_EQ(GetObjectType(pen), 0u);
 }
 
-// Its brackets, nested or not, repaint nothing.
 TEST_F(Bracket, WindowWithoutSurfaceDrawsOnTheScreen) {
   hv::WindowRecord screenOnly;
   Open(&screenOnly, hv::OW_NOSURFACE);
@@ -127,8 +121,7 @@ TEST_F(Bracket, WindowWithoutSurfaceDrawsOnTheScreen) {
   hv::CloseWindow(&screenOnly);
 }
 
-// More erase contexts than the runtime keeps account of at once, each given a
-// pen: each holds its new pen or the one it had, and every new pen is deleted once.
+// More lent contexts than the runtime keeps account of: each holds its new pen or its own.
 TEST_F(Bracket, PensLeftInManyLentContextsAreEachDeletedOnce) {
   HDC contexts[40];
   for (int i = 0; i < 40; ++i) {
@@ -171,9 +164,7 @@ TEST_F(Bracket, FrontPenAndFontSetInsideAnOpenBracketStayInForceAndAreDeletedOnc
   // TearDown's balance shows that every pen and font made here is gone.
 }
 
-// A client-sized surface shown in a client area of another size. The
-// repaint is DrawRect's bounds (for (10, 10, 9, 9): 10, 10, 19, 19), scaled
-// on each axis where the sizes differ, each edge rounded to nearest, ties to
+// DrawRect's bounds (10, 10, 9, 9: 10, 10, 19, 19) scaled where the sizes differ, rounded to
 // even: left and top less one, right and bottom left + scale x (width + 1).
 TEST_F(Bracket, ClientSizedSurfaceRepaintsTheRectScaledOnEachStretchedAxis) {
   struct {
@@ -205,7 +196,6 @@ TEST_F(Bracket, ClientSizedSurfaceRepaintsTheRectScaledOnEachStretchedAxis) {
   }
 }
 
-// On a closed record the queries clear their outputs (operations_test.cpp).
 TEST(SizeQueries, BitmapSizeIsZeroForNothingOrWhatIsNoBitmap) {
   HBITMAP bitmap = CreateBitmap(13, 9, 1, 1, nullptr);
   struct { HBITMAP bitmap; int32_t width, height; } cases[] = {
@@ -218,9 +208,7 @@ TEST(SizeQueries, BitmapSizeIsZeroForNothingOrWhatIsNoBitmap) {
   DeleteObject(bitmap);
 }
 
-// Operations that close their bracket with a refresh update the window before
-// they return, even those that draw nothing: whatever was waiting to be
-// painted is painted. SetFrontPen's bracket has no refresh.
+// A refresh paints whatever was waiting, even if nothing was drawn; SetFrontPen's bracket has none.
 using Refresh = DrawWindow;
 
 TEST_F(Refresh, OperationsThatRefreshUpdateTheWindowBeforeReturning) {
@@ -242,10 +230,8 @@ TEST_F(Refresh, OperationsThatRefreshUpdateTheWindowBeforeReturning) {
     hvtest::recording.clear();
     c.operation(&w);
     if (c.updates) {
-      EXPECT_EQ(Repaints().size(), 1u);
-      if (!Repaints().empty()) {
-        EXPECT_TRUE(RectIs(Repaints()[0], 100, 120, 140, 150));
-      }
+      ASSERT_EQ(Repaints().size(), 1u);
+      EXPECT_TRUE(RectIs(Repaints()[0], 100, 120, 140, 150));
     } else {
       EXPECT_TRUE(Repaints().empty());
     }

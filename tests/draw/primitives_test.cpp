@@ -8,12 +8,9 @@ namespace {
 using Primitives = DrawWindow;
 constexpr COLORREF FILL = RGB(40, 160, 220), OUTLINE = RGB(0, 128, 0);
 
-// Left to right, top to bottom: a pixel in the front colour before any front
-// pen is set; a filled rectangle and its one-pixel outline; an outline-only
-// rectangle around an earlier fill, and over it a front-pen outline whose fill
-// is ignored; a line without its end point, one on from there, and pixels in
-// both colours; a three-pixel and a dotted line; a line and a rectangle
-// inverting what is under them.
+// A front-colour pixel before any front pen; a filled rectangle with its outline; an outline
+// round an earlier fill, under a front-pen outline whose fill is ignored; a line without its end
+// point, one on from there, pixels in both colours; a thick and a dotted line; R2_NOT drawing.
 TEST_F(Primitives, DrawTheReferencePicture) {
   hv::DrawPixel(&w, 2, 2, hv::CL_FRONT);
   hv::MoveTo(&w, 3, 4);

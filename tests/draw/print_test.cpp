@@ -1,8 +1,5 @@
-// PrintText with no window named: the exact bytes reach standard output (a
-// temporary file here). The print buffer is placed right in front of a
-// no-access page: with more text than it holds, whatever item reaches the
-// end, the text is cut at the buffer's last byte and nothing beyond the
-// buffer is touched.
+// PrintText with no window named: the exact bytes reach standard output (a temporary file here).
+// The print buffer ends at a no-access page: longer text is cut at its last byte, nothing beyond.
 #include <windows.h>
 #include <gtest/gtest.h>
 
@@ -17,8 +14,6 @@
 
 namespace {
 
-// Text written by PrintText goes to a temporary file standing in for
-// standard output, read back by Written().
 class PrintToStandardOutput : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -136,14 +131,11 @@ TEST_F(PrintToStandardOutput, NoOutputHandleIsNoFailure) {
   EXPECT_EQ(Written(), "");
 }
 
-// Prints `fill`, one item, and a short string after it.
 template <typename T>
 void Around(const char* fill, int32_t code, T value) {
   hv::PrintText(3, hv::TC_STRING, fill, code, value, hv::TC_STRING, "|");
 }
 
-// Each kind of item, after a text that leaves it a few bytes or none: what
-// the item prints, and the call that prints it.
 struct Item {
   const char* name;
   const char* text;

@@ -1,6 +1,4 @@
-// What reaches the screen: the touched rectangle copied from the surface by
-// the window's paint handler, drawing kept across repaints, and drawing
-// during the background-erase event.
+// What reaches the screen: the touched rectangle, drawing kept across repaints, erase-time drawing.
 #include "tests/support/draw_window.h"
 
 namespace drawtest {
@@ -9,9 +7,8 @@ namespace {
 using Repaint = DrawWindow;
 constexpr COLORREF GREEN = RGB(0, 200, 0);
 
-// Paints the surface behind the runtime's back: the screen learns of it only
-// where a later repaint copies from the surface. Between drawing calls the
-// surface is free, so a program's own context can select it.
+// Paints the surface behind the runtime's back, seen only where a repaint copies from it.
+// Between drawing calls the surface is free, so a program's own context can select it.
 void PaintSurfaceQuietly(hv::WindowRecord* record, COLORREF colour) {
   HDC memory = CreateCompatibleDC(nullptr);
   HGDIOBJ old = SelectObject(memory, record->backingBitmap);
@@ -40,7 +37,6 @@ TEST_F(Repaint, OnlyTheTouchedRectangleIsCopiedToTheScreen) {
   EXPECT_TRUE(RectIs(Repaints()[0], 100, 7, 101, 8));
   EXPECT_EQ(Pixels::OnScreen(w.hwnd).Count(0, 0, WIDTH, HEIGHT, GREEN), 0);
 
-  // A full repaint brings back everything the surface holds.
   RedrawWindow(w.hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
   screen = Pixels::OnScreen(w.hwnd);
   EXPECT_EQ(screen.Count(0, 0, WIDTH, HEIGHT, GREEN), WIDTH * HEIGHT - 40 * 50 - 1);
@@ -60,7 +56,6 @@ TEST_F(Repaint, ClientSizedSurfaceIsShownStretched) {
   hv::CloseWindow(&stretched);
 }
 
-// What the erase handler below saw.
 struct EraseProbe {
   bool armed = false;
   int erases = 0;
@@ -87,8 +82,7 @@ int32_t DrawWhileErasing() {
   probe.firstPenDeleted = GetObjectType(firstPen) == 0;
   hv::SetFont(r, "Tahoma", 14, 700, 0, 0);
   hv::DrawRect(r, 5, 30, 30, 30, RED, BLUE);
-  hv::MoveTo(r, 50, 50);  // moves the lent context's position only
-  // The lent context does not update its position: the text goes to the record's.
+  hv::MoveTo(r, 50, 50);  // the lent context's position only: the text goes to the record's
   hv::PrintText(2, hv::TC_RECORD, r, hv::TC_STRING, "erase");
   hv::DrawLine(r, 0, 70, 100, 70, hv::CL_FRONT);
   probe.penColourInLentContext = PenOf(HPEN(GetCurrentObject(probe.lent, OBJ_PEN))).lopnColor;

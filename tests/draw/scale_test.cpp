@@ -1,8 +1,4 @@
-// A window of another DPI: the program's 96-DPI pixels land on the device
-// pixels they scale to, on the screen. The window is given its DPI as the
-// runtime keeps it, so the suite's own screen DPI does not matter. (Queries,
-// mouse events and text at a DPI: tests/dpi; client-sized surfaces and
-// transparent statics at a DPI: tests/window and tests/controls.)
+// A window given another DPI as the runtime keeps it: 96-DPI pixels land on their device pixels.
 #include "runtime/window/window_internal.h"
 #include "tests/support/draw_window.h"
 

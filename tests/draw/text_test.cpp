@@ -2,7 +2,6 @@
 #include "tests/support/draw_window.h"
 
 #include <cstring>
-#include <string>
 
 namespace drawtest {
 namespace {
@@ -13,7 +12,6 @@ class Text : public DrawWindow {
     DrawWindow::SetUp();
     hv::SetFont(&w, "Tahoma", 10, 400, 0, 0);
   }
-  // Width of a text in the record's current font.
   int WidthOf(const char* text) {
     HDC screen = GetDC(w.hwnd);
     HGDIOBJ old = SelectObject(screen, w.font);
@@ -89,9 +87,8 @@ TEST_F(Text, NothingLeftOpensNoBracket) {
   EXPECT_EQ(Pixels(w.backingBitmap).Count(0, 0, WIDTH, HEIGHT, windowColour), WIDTH * HEIGHT);
 }
 
-// Points at the screen's resolution, the face cut to 31 characters; flags:
-// bit 0 italic, 4 underline, 5 strike-out, bits 16 up the character set
-// (bits 2 and 3 mean nothing). Each font replaces and deletes the last.
+// Points at the screen's resolution, the face cut to 31 characters; flags: bit 0 italic,
+// 4 underline, 5 strike-out, 16 up the character set (2 and 3 nothing). Each deletes the last.
 TEST_F(Text, WindowFontTakesPointsFaceWeightAndFlags) {
   struct {
     const char* face;
