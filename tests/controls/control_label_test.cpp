@@ -1,5 +1,4 @@
-// SetControlLabel: the hidden static just before a control that names it,
-// as the system's accessible object of the control reads it.
+// The name is read as the system's accessible object of the control reads it.
 #include "tests/controls/controls_fixture.h"
 #include "tests/support/accessible_name.h"
 
@@ -26,7 +25,6 @@ class Labels : public ct::ControlTest {
     for (HWND c = GetWindow(w.hwnd, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) ++n;
     return n;
   }
-  // Where TAB goes from each control, in the window's order.
   std::vector<HWND> TabOrder() const {
     std::vector<HWND> order;
     for (int32_t id : {FIRST, FIELD, BUTTON}) order.push_back(GetNextDlgTabItem(w.hwnd, Control(id), FALSE));
@@ -40,7 +38,6 @@ std::string Text(HWND window) {
   return text;
 }
 
-// One control labelled again and again: each call replaces the text.
 struct LabelCase {
   const char* given;
   const char* held;  // the label's text: each "&" doubled, no mnemonic

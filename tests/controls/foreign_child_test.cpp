@@ -1,7 +1,5 @@
-// A child the application made itself, Unicode or ANSI: the runtime's calls
-// keep its kind and text and record its colours; InitControl sets it up
-// fully even after a call gave it a procedure that only releases; what was
-// made for it goes with it.
+// A child the application made itself, Unicode or ANSI; InitControl sets it up fully even
+// after a call gave it a procedure that only releases.
 #include <string>
 
 #include "tests/controls/controls_fixture.h"
@@ -17,11 +15,6 @@ std::wstring WideText(HWND window) {
   wchar_t text[32] = L"";
   GetWindowTextW(window, text, 32);
   return text;
-}
-
-LONG_PTR Procedure(HWND window) {
-  return IsWindowUnicode(window) ? GetWindowLongPtrW(window, GWLP_WNDPROC)
-                                 : GetWindowLongPtrA(window, GWLP_WNDPROC);
 }
 
 struct Call {
@@ -76,7 +69,7 @@ TEST_F(ForeignChildren, KeepTheirKindAndTextAndGiveBackWhatWasMadeForThem) {
               << "the brush is of the recorded background";
         }
         if (child.initialised) {
-          EXPECT_EQ(Procedure(made), LONG_PTR(hv::ControlSubclassProc));
+          EXPECT_EQ(ct::Procedure(made), LONG_PTR(hv::ControlSubclassProc));
           // Colours given before set-up stay; the colour request is answered.
           EXPECT_EQ(ct::Prop(made, "BGRND"), c.coloured ? RGB(4, 5, 6) : GetSysColor(COLOR_WINDOW));
           HDC dc = GetDC(made);

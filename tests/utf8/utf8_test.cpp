@@ -1,5 +1,4 @@
-// Texts beyond Latin-1 and beyond the Basic Multilingual Plane, in a
-// program whose manifest chose UTF-8.
+// Texts beyond Latin-1 and the Basic Multilingual Plane, in a program that chose UTF-8.
 #include <windows.h>
 #include <gtest/gtest.h>
 
@@ -15,7 +14,7 @@
 #include "tests/support/manifest.h"
 #include "tests/support/message_boxes.h"
 #include "tests/support/pixels.h"
-#include "tests/support/window_test.h"
+#include "tests/support/own_window.h"
 
 namespace {
 
@@ -37,7 +36,6 @@ std::wstring ItemW(HWND control, UINT lengthMessage, UINT textMessage) {
   return text.c_str();
 }
 
-// What the system measures for the text in the font on the window.
 SIZE ExtentW(HWND window, HGDIOBJ font, const std::wstring& text) {
   HDC dc = GetDC(window);
   HGDIOBJ previous = SelectObject(dc, font);
@@ -70,8 +68,7 @@ int32_t ShowAndReadBox(hv::WindowRecord* owner, const char* caption, hvtest::See
   return pressed;
 }
 
-// What the system makes once per process (class icons, cached contexts,
-// brushes, the rich-edit library's objects), before any balance.
+// What the system makes once per process, made before any balance.
 void WarmUp() {
   static bool done = false;
   if (done) return;
@@ -92,10 +89,10 @@ void WarmUp() {
   hvtest::Pump();
 }
 
-class Utf8Text : public hvtest::WindowTest {
+class Utf8Text : public hvtest::OwnWindowTest {
  protected:
   void SetUp() override {
-    hvtest::WindowTest::SetUp();
+    hvtest::OwnWindowTest::SetUp();
     WarmUp();
     balance_.emplace();
     blocks_ = hvtest::CountRuntimeBlocks();
@@ -109,10 +106,9 @@ class Utf8Text : public hvtest::WindowTest {
     hvtest::Pump();
     EXPECT_EQ(balance_->Delta(), 0) << balance_->Changes();
     EXPECT_EQ(hvtest::CountRuntimeBlocks(), blocks_);
-    hvtest::WindowTest::TearDown();
+    hvtest::OwnWindowTest::TearDown();
   }
   HWND Control(int32_t id) { return GetDlgItem(w.hwnd, id); }
-  hv::WindowRecord w = {};
 
  private:
   std::optional<hvtest::GdiBalance> balance_;
@@ -162,15 +158,13 @@ TEST_F(Utf8Text, WindowsControlsAndListsHoldTheTextAsWritten) {
   EXPECT_EQ(seen.text, TEXT);
 }
 
-// A text as PrintText items of either kind.
 struct Item {
   const char* what;
   int32_t code;
   const void* text;
 };
 
-// A printed line is as wide as the system measures the text's UTF-16 in
-// the window's font, and its ink lies within that width.
+// A printed line is as wide as the system measures the UTF-16, its ink within that width.
 TEST_F(Utf8Text, PrintedTextIsDrawnAsItsCharacters) {
   hv::SetFont(&w, "Tahoma", 12, 400, 0, 0);
   hv::SetFrontPen(&w, INK);
@@ -191,8 +185,7 @@ TEST_F(Utf8Text, PrintedTextIsDrawnAsItsCharacters) {
   }
 }
 
-// Text cut at the print buffer's end, and a face name longer than the
-// font's field, keep whole characters.
+// Cut at the print buffer's end or at the font's face field, texts keep whole characters.
 TEST_F(Utf8Text, CutTextsEndOnAWholeCharacter) {
   hv::SetFont(&w, "Tahoma", 8, 400, 0, 0);
   const std::string filler(hv::PRINT_BUFFER_SIZE - 2, 'a');  // leaves room for one byte
@@ -211,7 +204,6 @@ TEST_F(Utf8Text, CutTextsEndOnAWholeCharacter) {
   EXPECT_EQ(std::wstring(font.lfFaceName), std::wstring(30, L'a'));
 }
 
-// A painted button centres its caption by its characters.
 TEST_F(Utf8Text, ButtonCaptionIsCentredByItsCharacters) {
   constexpr int WIDTH = 260, HEIGHT = 40;
   hv::CreateControl(&w, hv::CK_BUTTON, TEXT, 10, 10, WIDTH, HEIGHT, 0, BUTTON);
