@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -102,13 +103,6 @@ HRGN Shape(int dpi) {
   CombineRgn(shape, shape, block, RGN_OR);
   DeleteObject(block);
   return shape;
-}
-
-UINT defaultButton;  // what the parent names as its default push button; 0: none
-
-LRESULT CALLBACK ParentProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == DM_GETDEFID && defaultButton) return MAKELRESULT(defaultButton, DC_HASDEFID);
-  return DefWindowProcA(window, message, wparam, lparam);
 }
 
 enum CaptionKind { ENABLED, EMBOSSED, GREY_WRAPPED };
@@ -210,14 +204,10 @@ class ButtonPainting : public hvtest::WindowTest {
  protected:
   void SetUp() override {
     hvtest::WindowTest::SetUp();
-    WNDCLASSA parentClass = {};
-    parentClass.lpfnWndProc = ParentProc;
-    parentClass.hInstance = GetModuleHandleA(nullptr);
-    parentClass.lpszClassName = "HvPaintTestParent";
-    RegisterClassA(&parentClass);  // fails harmlessly after the first test
-    parent_ = CreateWindowExA(0, "HvPaintTestParent", "", WS_OVERLAPPED, 0, 0, 200, 120, nullptr,
-                              nullptr, GetModuleHandleA(nullptr), nullptr);
+    parent_ = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPED, 0, 0, 200, 120, nullptr, nullptr, nullptr,
+                              nullptr);
     ASSERT_TRUE(parent_);
+    hvtest::Watch(parent_, DM_GETDEFID, DM_GETDEFID);  // answered as each case's parent
     // A face that is never smoothed, so that every pixel of a glyph has the text colour.
     font_ = CreateFontA(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                         CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY, DEFAULT_PITCH,
@@ -235,7 +225,6 @@ class ButtonPainting : public hvtest::WindowTest {
     for (HGDIOBJ o : {HGDIOBJ(font_), HGDIOBJ(pen_), HGDIOBJ(hotBrush_), HGDIOBJ(pattern_),
                       HGDIOBJ(quarters_), HGDIOBJ(hotPicture_), HGDIOBJ(bigQuarters_)})
       DeleteObject(o);
-    defaultButton = 0;
     hvtest::WindowTest::TearDown();
   }
 
@@ -244,13 +233,10 @@ class ButtonPainting : public hvtest::WindowTest {
     HWND button = CreateWindowExA(0, "BUTTON", "", WS_CHILD | BS_OWNERDRAW | c.style, 0, 0,
                                   item.right, item.bottom, parent_, HMENU(ID), nullptr, nullptr);
     if (c.dpi != 96) SetPropA(parent_, "HV_DPI", HANDLE(intptr_t(c.dpi)));
-    HBITMAP normal = c.normal == SAME_SIZE     ? pattern_
-                     : c.normal == STRETCHED   ? quarters_
-                     : c.normal == BIG_QUARTERS ? bigQuarters_
-                                                : nullptr;
+    const HBITMAP normals[] = {nullptr, pattern_, quarters_, bigQuarters_};  // by Picture
     const uintptr_t values[] = {FGRND, BGRND, HOT, c.doHot, uintptr_t(c.hotBrush ? hotBrush_ : 0),
                                 uintptr_t(c.edgeWidth), uintptr_t(c.hotBitmap ? hotPicture_ : 0),
-                                uintptr_t(normal)};
+                                uintptr_t(normals[c.normal])};
     for (size_t i = 0; i < std::size(PROPERTIES); ++i)
       if (values[i]) SetPropA(button, PROPERTIES[i], HANDLE(values[i]));
     if (c.shaped) SetWindowRgn(button, Shape(c.dpi), FALSE);
@@ -319,7 +305,9 @@ class ButtonPainting : public hvtest::WindowTest {
 
   void Run(const char* group, const PaintCase& c, Painter painter) {
     SCOPED_TRACE(testing::Message() << group << ": " << c.name);
-    defaultButton = c.parentDefault;
+    hvtest::answer = [id = c.parentDefault](const hvtest::Entry&) -> std::optional<LRESULT> {
+      return id ? std::optional<LRESULT>(MAKELRESULT(id, DC_HASDEFID)) : std::nullopt;
+    };
     HWND button = MakeButton(c);
     ASSERT_TRUE(button);
     int width = Scale(WIDTH, c.dpi), height = Scale(HEIGHT, c.dpi);
