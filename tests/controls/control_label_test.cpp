@@ -32,17 +32,12 @@ class Labels : public ct::ControlTest {
   }
 };
 
-std::string Text(HWND window) {
-  char text[64] = {};
-  GetWindowTextA(window, text, sizeof text);
-  return text;
-}
-
 struct LabelCase {
   const char* given;
-  const char* held;  // the label's text: each "&" doubled, no mnemonic
+  const wchar_t* held;  // the label's text: each "&" doubled, no mnemonic
 };
-const LabelCase labelCases[] = {{"Power ( W )", "Power ( W )"}, {"Volts & amps", "Volts && amps"}, {"&", "&&"}, {"", ""}};
+const LabelCase labelCases[] = {
+    {"Power ( W )", L"Power ( W )"}, {"Volts & amps", L"Volts && amps"}, {"&", L"&&"}, {"", L""}};
 
 TEST_F(Labels, NameTheControlFromAHiddenStaticJustBeforeIt) {
   const std::vector<HWND> tabs = TabOrder();
@@ -54,7 +49,7 @@ TEST_F(Labels, NameTheControlFromAHiddenStaticJustBeforeIt) {
     EXPECT_EQ(GetWindow(label, GW_HWNDPREV), Control(FIRST)) << "between the two fields";
     EXPECT_EQ(GetDlgCtrlID(label), hv::CONTROL_LABEL_ID);
     EXPECT_EQ(GetWindowLongA(label, GWL_STYLE) & (WS_VISIBLE | WS_TABSTOP | WS_GROUP), 0);
-    EXPECT_EQ(Text(label), c.held);
+    EXPECT_EQ(ct::WideText(label), c.held);
     EXPECT_EQ(hvtest::AccessibleName(Control(FIELD)), c.given);
     EXPECT_EQ(Children(), children + 1) << "one label, its text replaced";
   }
@@ -65,7 +60,7 @@ TEST_F(Labels, NameTheControlFromAHiddenStaticJustBeforeIt) {
   for (const auto& [record, id] : refusals) {
     EXPECT_EQ(hv::SetControlLabel(record, id, "refused"), 0) << id;
     EXPECT_EQ(Children(), children + 1);
-    EXPECT_EQ(Text(Before(FIELD)), "");
+    EXPECT_EQ(ct::WideText(Before(FIELD)), L"");
   }
   // The top control's label comes first.
   EXPECT_EQ(hv::SetControlLabel(&w, FIRST, "First"), 1);

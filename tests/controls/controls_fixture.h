@@ -37,6 +37,12 @@ int FailedConversions();
 // The text GetControlText returns, freed.
 std::string TextOf(hv::WindowRecord* record, int id);
 
+inline std::wstring WideText(HWND window) {
+  wchar_t text[64] = L"";
+  GetWindowTextW(window, text, 64);
+  return text;
+}
+
 // The common controls are Unicode windows: their procedure read as such.
 inline LONG_PTR Procedure(HWND window) {
   return IsWindowUnicode(window) ? GetWindowLongPtrW(window, GWLP_WNDPROC)

@@ -11,12 +11,6 @@ class ForeignChildren : public ct::ControlTest {};
 
 const wchar_t kText[] = L"x\u0416\u4e2dy";  // Latin, Cyrillic and Han: no ANSI code page holds all
 
-std::wstring WideText(HWND window) {
-  wchar_t text[32] = L"";
-  GetWindowTextW(window, text, 32);
-  return text;
-}
-
 struct Call {
   const char* name;
   void (*call)(hv::WindowRecord*, int id);
@@ -59,11 +53,11 @@ TEST_F(ForeignChildren, KeepTheirKindAndTextAndGiveBackWhatWasMadeForThem) {
                                   : CreateWindowExA(0, child.className, "xy", WS_CHILD | WS_VISIBLE, 0, 0, 120, 24,
                                                     w.hwnd, menu, nullptr, nullptr);
         ASSERT_NE(made, nullptr);
-        const std::wstring text = WideText(made);
+        const std::wstring text = ct::WideText(made);
         c.call(&w, id);
         if (child.initialised) hv::InitControl(made, hv::CK_EDIT);
         EXPECT_EQ(IsWindowUnicode(made), child.unicode);
-        EXPECT_EQ(WideText(made), text);
+        EXPECT_EQ(ct::WideText(made), text);
         if (GetPropA(made, "BBRUSH")) {
           EXPECT_EQ(ct::BrushColour(ct::Prop(made, "BBRUSH")), COLORREF(ct::Prop(made, "BGRND")))
               << "the brush is of the recorded background";

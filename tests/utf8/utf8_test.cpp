@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <optional>
 #include <string>
-#include <thread>
+#include <vector>
 
 #include "runtime/runtime.h"
 #include "tests/support/accessible_name.h"
@@ -55,19 +55,6 @@ void CreateEveryControl(hv::WindowRecord* w) {
   hv::CreateControl(w, hv::CK_RICHEDIT, "", 220, 80, 180, 60, 0, RICH);
 }
 
-// Shows a message box and, from another thread, reads it and presses OK.
-int32_t ShowAndReadBox(hv::WindowRecord* owner, const char* caption, hvtest::SeenBox* seen) {
-  std::thread reader([&] {
-    HWND box = nullptr;
-    hvtest::WaitUntil([&] { return (box = hvtest::FindMessageBox(GetCurrentProcessId())) != nullptr; });
-    *seen = hvtest::ReadBox(box);
-    hvtest::PressOk(box);
-  });
-  int32_t pressed = hv::ShowMessage(owner, TEXT, caption, 0);
-  reader.join();
-  return pressed;
-}
-
 // What the system makes once per process, made before any balance.
 void WarmUp() {
   static bool done = false;
@@ -81,8 +68,8 @@ void WarmUp() {
   CreateEveryControl(&record);
   for (int32_t id : {EDIT, STATIC_TEXT, BUTTON, RICH}) hv::SetControlText(&record, id, TEXT);
   hv::PrintText(2, hv::TC_RECORD, &record, hv::TC_STRING, TEXT);
-  hvtest::SeenBox seen;
-  ShowAndReadBox(&record, "warm-up", &seen);
+  hvtest::BoxDismisser dismisser;
+  hv::ShowMessage(&record, TEXT, "warm-up", 0);
   hvtest::Pump();
   hv::printTarget = nullptr;
   hv::CloseWindow(&record);
@@ -152,10 +139,12 @@ TEST_F(Utf8Text, WindowsControlsAndListsHoldTheTextAsWritten) {
   char* upper = hv::UpperCopy("grüße жук 😀");
   EXPECT_STREQ(upper, "GRÜßE ЖУК 😀");
   hv::FreeBlock(upper);
-  hvtest::SeenBox seen;
-  EXPECT_EQ(ShowAndReadBox(&w, "Жук ✓", &seen), IDOK);
-  EXPECT_EQ(seen.caption, "Жук ✓");
-  EXPECT_EQ(seen.text, TEXT);
+  hvtest::BoxDismisser dismisser;
+  EXPECT_EQ(hv::ShowMessage(&w, TEXT, "Жук ✓", 0), IDOK);
+  const std::vector<hvtest::SeenBox> seen = dismisser.Take();
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_EQ(seen[0].caption, "Жук ✓");
+  EXPECT_EQ(seen[0].text, TEXT);
 }
 
 struct Item {
