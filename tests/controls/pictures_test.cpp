@@ -114,7 +114,6 @@ TEST_F(Pictures, ACaptionPictureGrowsWithTheWindowsDpi) {
       {144, "WORDPIC", {6, 5}, green}, {192, "WORDPIC", {8, 6}, green},
   };
   ShowWindow(w.hwnd, SW_HIDE);  // nothing painted: only the controls' objects are counted
-  const int32_t own = hv::GetWindowDpi(&w);
   int id = 0;
   for (const PictureKind& k : pictureKinds) {
     for (const auto& c : cases) {
@@ -132,7 +131,6 @@ TEST_F(Pictures, ACaptionPictureGrowsWithTheWindowsDpi) {
       EXPECT_EQ(balance.Delta(), 0) << balance.Changes();
     }
   }
-  hv::SetWindowDpi(w.hwnd, own);
 }
 
 // A new text makes it erase again.
@@ -143,7 +141,6 @@ TEST_F(Pictures, TheTransparentStaticShowsTheParentsSurfaceAtTheWindowsDpi) {
     DWORD style;
     COLORREF left, right;
   } cases[] = {{96, hv::CC_TRANSPARENT, red, blue}, {144, hv::CC_TRANSPARENT, red, blue}, {96, 0, face, face}};
-  const int32_t own = hv::GetWindowDpi(&w);
   int id = 0;
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << "style " << std::hex << c.style << std::dec << " at " << c.dpi);
@@ -166,7 +163,6 @@ TEST_F(Pictures, TheTransparentStaticShowsTheParentsSurfaceAtTheWindowsDpi) {
     EXPECT_TRUE(!c.style || ct::SentCount(control, WM_ERASEBKGND) >= 1) << "no erase after a new text";
     DestroyWindow(control);
   }
-  hv::SetWindowDpi(w.hwnd, own);
 }
 
 TEST_F(Pictures, ATransparentPictureStaticTakesItsPictureBeforeItIsInvalidated) {

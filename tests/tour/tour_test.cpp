@@ -1,5 +1,4 @@
-// The tour started in-process, where the runtime heap can be walked as well as the GDI
-// objects counted; closed by its frame's close box, which closes the children with it.
+// The tour in-process, where the runtime heap can be walked as well as GDI objects counted.
 #include "examples/tour/tour.h"
 #include "runtime/window/window_internal.h"
 #include "tests/support/gdi_count.h"

@@ -1,5 +1,4 @@
-// By the system's font linking where a face lacks a glyph (under Wine, the links the
-// project's prefix sets up).
+// Font linking fills a face's gaps (under Wine, the links the project's prefix sets up).
 #include <windows.h>
 #include <gtest/gtest.h>
 
