@@ -1,4 +1,3 @@
-// The control commands: colours and brushes, check state, texts and focus.
 #include "tests/controls/controls_fixture.h"
 #include "tests/support/gdi_count.h"
 #include "tests/support/heap_count.h"
@@ -9,13 +8,11 @@ using ct::Prop;
 
 class Commands : public ct::ControlTest {};
 
-// Each command twice: one brush of the last colour stays (none existed
-// for the hot colour before), and the control is to repaint.
 struct ColourCase {
   void (*colour)(hv::WindowRecord* w, COLORREF text, COLORREF back);
   const char* brush;
   const char* back;
-  int newBrushes;
+  int newBrushes;  // none existed for the hot colour before
 };
 const ColourCase colourCases[] = {
     {[](hv::WindowRecord* w, COLORREF t, COLORREF b) { hv::SetControlColor(w, 1, t, b); },

@@ -1,5 +1,4 @@
-// SetControlLabel: the hidden static just before a control that names it,
-// as the system's accessible object of the control reads it.
+// The name is read as the system's accessible object of the control reads it.
 #include "tests/controls/controls_fixture.h"
 #include "tests/support/accessible_name.h"
 
@@ -26,7 +25,6 @@ class Labels : public ct::ControlTest {
     for (HWND c = GetWindow(w.hwnd, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) ++n;
     return n;
   }
-  // Where TAB goes from each control, in the window's order.
   std::vector<HWND> TabOrder() const {
     std::vector<HWND> order;
     for (int32_t id : {FIRST, FIELD, BUTTON}) order.push_back(GetNextDlgTabItem(w.hwnd, Control(id), FALSE));
@@ -34,18 +32,12 @@ class Labels : public ct::ControlTest {
   }
 };
 
-std::string Text(HWND window) {
-  char text[64] = {};
-  GetWindowTextA(window, text, sizeof text);
-  return text;
-}
-
-// One control labelled again and again: each call replaces the text.
 struct LabelCase {
   const char* given;
-  const char* held;  // the label's text: each "&" doubled, no mnemonic
+  const wchar_t* held;  // the label's text: each "&" doubled, no mnemonic
 };
-const LabelCase labelCases[] = {{"Power ( W )", "Power ( W )"}, {"Volts & amps", "Volts && amps"}, {"&", "&&"}, {"", ""}};
+const LabelCase labelCases[] = {
+    {"Power ( W )", L"Power ( W )"}, {"Volts & amps", L"Volts && amps"}, {"&", L"&&"}, {"", L""}};
 
 TEST_F(Labels, NameTheControlFromAHiddenStaticJustBeforeIt) {
   const std::vector<HWND> tabs = TabOrder();
@@ -57,7 +49,7 @@ TEST_F(Labels, NameTheControlFromAHiddenStaticJustBeforeIt) {
     EXPECT_EQ(GetWindow(label, GW_HWNDPREV), Control(FIRST)) << "between the two fields";
     EXPECT_EQ(GetDlgCtrlID(label), hv::CONTROL_LABEL_ID);
     EXPECT_EQ(GetWindowLongA(label, GWL_STYLE) & (WS_VISIBLE | WS_TABSTOP | WS_GROUP), 0);
-    EXPECT_EQ(Text(label), c.held);
+    EXPECT_EQ(ct::WideText(label), c.held);
     EXPECT_EQ(hvtest::AccessibleName(Control(FIELD)), c.given);
     EXPECT_EQ(Children(), children + 1) << "one label, its text replaced";
   }
@@ -68,7 +60,7 @@ TEST_F(Labels, NameTheControlFromAHiddenStaticJustBeforeIt) {
   for (const auto& [record, id] : refusals) {
     EXPECT_EQ(hv::SetControlLabel(record, id, "refused"), 0) << id;
     EXPECT_EQ(Children(), children + 1);
-    EXPECT_EQ(Text(Before(FIELD)), "");
+    EXPECT_EQ(ct::WideText(Before(FIELD)), L"");
   }
   // The top control's label comes first.
   EXPECT_EQ(hv::SetControlLabel(&w, FIRST, "First"), 1);

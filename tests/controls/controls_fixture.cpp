@@ -6,8 +6,6 @@ namespace {
 
 HWND watchedParent = nullptr;
 
-int32_t Quiet() { return 0; }
-
 // Makes the objects the system keeps after the first control of each kind.
 void WarmUpControls() {
   static bool done = false;
@@ -15,7 +13,7 @@ void WarmUpControls() {
   done = true;
   hvtest::WarmUpGdi();
   hv::WindowRecord record = {};
-  hv::OpenWindow(&record, 40, 40, 300, 300, 0, nullptr, "warm-up", Quiet);
+  hv::OpenWindow(&record, 40, 40, 300, 300, 0, nullptr, "warm-up", [] { return int32_t(0); });
   for (int32_t kind : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 20})
     hv::CreateControl(&record, kind, "warm-up", 0, 0, 60, 20, 0, kind);
   hv::SetFont(&record, "Tahoma", 10, 400, 0, hv::CK_EDIT);

@@ -37,4 +37,24 @@ int FailedConversions();
 // The text GetControlText returns, freed.
 std::string TextOf(hv::WindowRecord* record, int id);
 
+inline std::wstring WideText(HWND window) {
+  wchar_t text[64] = L"";
+  GetWindowTextW(window, text, 64);
+  return text;
+}
+
+// The common controls are Unicode windows: their procedure read as such.
+inline LONG_PTR Procedure(HWND window) {
+  return IsWindowUnicode(window) ? GetWindowLongPtrW(window, GWLP_WNDPROC)
+                                 : GetWindowLongPtrA(window, GWLP_WNDPROC);
+}
+
+// Real keys pressed in order, released in reverse, and taken in.
+inline void Chord(std::initializer_list<BYTE> keys) {
+  for (BYTE key : keys) keybd_event(key, 0, 0, 0);
+  for (auto key = std::rbegin(keys); key != std::rend(keys); ++key)
+    keybd_event(*key, 0, KEYEVENTF_KEYUP, 0);
+  hvtest::Pump(80);
+}
+
 }  // namespace ct

@@ -1,4 +1,3 @@
-// What each kind of control asks the system for and starts with.
 #include "tests/controls/controls_fixture.h"
 
 namespace {
@@ -76,16 +75,12 @@ TEST_F(Creation, EachKindMakesItsClassWithItsStylesColoursAndProcedure) {
     EXPECT_EQ(Prop(control, "HTCLR"), hot ? GetSysColor(c.background) : 0u);
     EXPECT_EQ(Prop(control, "BORDERWIDTH"), hot ? 1u : 0u);
     EXPECT_NE(Prop(control, "LPFN"), 0u);
-    // The common controls are Unicode windows.
-    LONG_PTR procedure = IsWindowUnicode(control) ? GetWindowLongPtrW(control, GWLP_WNDPROC)
-                                                  : GetWindowLongPtrA(control, GWLP_WNDPROC);
-    EXPECT_EQ(procedure, LONG_PTR(c.procedure));
+    EXPECT_EQ(ct::Procedure(control), LONG_PTR(c.procedure));
   }
 }
 
-// A kind in a gap of the table, a missing class name, a control set up
-// twice: nothing is made, and the control keeps its procedure and brush.
-// (Closed records, taken identifiers and unknown classes: the misuse table.)
+// A kind in a gap of the table, a missing class name, a control set up twice (closed
+// records, taken identifiers and unknown classes: the misuse table).
 TEST_F(Creation, RequestsThatCreateNothing) {
   hv::CreateControl(&w, hv::CK_EDIT, "first", 0, 0, 80, 24, 0, 7);
   HWND first = Control(7);

@@ -1,5 +1,4 @@
-// Controls when their window moves to a screen of another DPI (WM_DPICHANGED
-// sent by hand, as Wine never sends it). Nothing is left behind.
+// WM_DPICHANGED is sent by hand: Wine never sends it.
 #include <algorithm>
 #include <optional>
 
@@ -53,7 +52,6 @@ TEST_F(DpiControls, CaptionPicturesAreTakenAgainAtTheNewDpi) {
   }
 }
 
-// Rows of the control that hold the ink, from the first to the last.
 int InkHeight(HWND control, COLORREF back) {
   const hvtest::Pixels shown = hvtest::Pixels::OnScreen(control);
   int top = shown.Height(), bottom = 0;
@@ -69,8 +67,7 @@ LOGFONTA FontOf(HWND control) {
   return font;
 }
 
-// The system's message font, owned by the control, one and a half times as
-// high at 144 DPI whether it followed the window there or was made there.
+// 1.5 times as high at 144 DPI, whether it followed the window there or was made there.
 TEST_F(DpiControls, ControlsWithoutAFontShowTheMessageFontAtTheirDpi) {
   NONCLIENTMETRICSA metrics = {};
   metrics.cbSize = sizeof metrics;

@@ -1,7 +1,5 @@
-// A child the application made itself, Unicode or ANSI: the runtime's calls
-// keep its kind and text and record its colours; InitControl sets it up
-// fully even after a call gave it a procedure that only releases; what was
-// made for it goes with it.
+// A child the application made itself, Unicode or ANSI; InitControl sets it up fully even
+// after a call gave it a procedure that only releases.
 #include <string>
 
 #include "tests/controls/controls_fixture.h"
@@ -12,17 +10,6 @@ namespace {
 class ForeignChildren : public ct::ControlTest {};
 
 const wchar_t kText[] = L"x\u0416\u4e2dy";  // Latin, Cyrillic and Han: no ANSI code page holds all
-
-std::wstring WideText(HWND window) {
-  wchar_t text[32] = L"";
-  GetWindowTextW(window, text, 32);
-  return text;
-}
-
-LONG_PTR Procedure(HWND window) {
-  return IsWindowUnicode(window) ? GetWindowLongPtrW(window, GWLP_WNDPROC)
-                                 : GetWindowLongPtrA(window, GWLP_WNDPROC);
-}
 
 struct Call {
   const char* name;
@@ -66,17 +53,17 @@ TEST_F(ForeignChildren, KeepTheirKindAndTextAndGiveBackWhatWasMadeForThem) {
                                   : CreateWindowExA(0, child.className, "xy", WS_CHILD | WS_VISIBLE, 0, 0, 120, 24,
                                                     w.hwnd, menu, nullptr, nullptr);
         ASSERT_NE(made, nullptr);
-        const std::wstring text = WideText(made);
+        const std::wstring text = ct::WideText(made);
         c.call(&w, id);
         if (child.initialised) hv::InitControl(made, hv::CK_EDIT);
         EXPECT_EQ(IsWindowUnicode(made), child.unicode);
-        EXPECT_EQ(WideText(made), text);
+        EXPECT_EQ(ct::WideText(made), text);
         if (GetPropA(made, "BBRUSH")) {
           EXPECT_EQ(ct::BrushColour(ct::Prop(made, "BBRUSH")), COLORREF(ct::Prop(made, "BGRND")))
               << "the brush is of the recorded background";
         }
         if (child.initialised) {
-          EXPECT_EQ(Procedure(made), LONG_PTR(hv::ControlSubclassProc));
+          EXPECT_EQ(ct::Procedure(made), LONG_PTR(hv::ControlSubclassProc));
           // Colours given before set-up stay; the colour request is answered.
           EXPECT_EQ(ct::Prop(made, "BGRND"), c.coloured ? RGB(4, 5, 6) : GetSysColor(COLOR_WINDOW));
           HDC dc = GetDC(made);

@@ -1,7 +1,5 @@
-// Every way an edit field has of changing or copying its text, at every
-// caret place, in a field whose text is wider than the field: it does what a
-// plain edit with room does, except that nothing inserted fits, and a
-// password field gives nothing away.
+// A field whose text is wider than it: every change acts as in a plain edit with room,
+// except that nothing inserted fits; a password field gives nothing away.
 #include <algorithm>
 #include <cstring>
 #include <cwchar>
@@ -35,8 +33,7 @@ void HoldModifiers(int held) {
   SetKeyboardState(keys);
 }
 
-// The IME side of an input context, which the system's headers leave out:
-// an IME's result string is taken from the field's input context.
+// The IME side of an input context, which the system's headers leave out.
 struct CompositionStrings {
   DWORD size;
   DWORD compositionParts[12];  // reading and composition attributes, clauses, strings
@@ -64,8 +61,7 @@ BOOL WINAPI ImmUnlockIMCC(HIMCC);
 HIMCC WINAPI ImmReSizeIMCC(HIMCC, DWORD);
 }
 
-// Puts the text as the IME's result string in the window's input context;
-// the length in bytes ImmGetCompositionStringW then gives.
+// Puts the text as the IME's result string; returns its length in bytes as read back.
 LONG PutImeResult(HWND window, const wchar_t* text) {
   HIMC context = ImmGetContext(window);
   InputContext* input = context ? ImmLockIMC(context) : nullptr;
@@ -125,8 +121,7 @@ const Route routes[] = {
     {"WM_UNDO", WM_UNDO, 0, 0, NONE, kPasted, ""},
     {"EM_UNDO", EM_UNDO, 0, 0, NONE, kPasted, ""},
     {"EM_REPLACESEL", EM_REPLACESEL, TRUE, kReplacement, NONE, kPasted, kPasted},
-    // A full field takes none of an IME's result, but is marked modified
-    // as a plain edit that took it is.
+    // A full field takes none of an IME's result, but is marked modified as a plain edit is.
     {"an IME result", WM_IME_COMPOSITION, 0, GCS_RESULTSTR, NONE, kPasted, "7", L"7"},
     {"an IME result, empty", WM_IME_COMPOSITION, 0, GCS_RESULTSTR, NONE, kPasted, ""},
     {"an IME composition", WM_IME_COMPOSITION, 0, GCS_COMPSTR, NONE, kPasted, ""},
@@ -135,8 +130,7 @@ const Route routes[] = {
 struct Place {
   DWORD from, to;
 };
-// Every caret place, and selections at the start, inside and at the end
-// (each leaves more than fits).
+// Every caret place; selections at the start, inside and end (each leaves more than fits).
 std::vector<Place> Places() {
   std::vector<Place> places = {{0, 3}, {5, 8}, {23, 26}};
   for (DWORD caret = 0; caret <= 26; ++caret) places.push_back({caret, caret});
@@ -144,7 +138,6 @@ std::vector<Place> Places() {
 }
 const DWORD kStyles[] = {0, ES_PASSWORD, ES_NUMBER};
 
-// What a field holds after a route.
 struct Outcome {
   std::string text;
   DWORD from, to;
@@ -178,9 +171,8 @@ Outcome Take(HWND edit, HWND owner, const Route& route, const Place& place) {
   return outcome;
 }
 
-// The plain edit's outcome with what it inserted taken out again, since in
-// a full field nothing inserted fits; a password field whose text the plain
-// edit put on the clipboard is left as it was.
+// The plain edit's outcome less what it inserted; a password field whose text the plain
+// edit copied is left as it was.
 Outcome Expected(Outcome plain, const Route& route, const Place& place, DWORD style) {
   std::string before = route.clip ? route.clip : "(none)";
   if ((style & ES_PASSWORD) && plain.clipboard != before)
@@ -206,8 +198,7 @@ void CompareRoutes(hv::WindowRecord* w, const std::vector<Route>& table, const s
   int id = 100;
   for (DWORD style : styles) {
     for (const Route& route : table) {
-      // New fields for each route; each place starts from a new text, which
-      // clears the selection, the undo and the modified mark.
+      // Each place starts from a new text: that clears the selection, undo and modified mark.
       HWND plain = MakeEdit(w->hwnd, wide, WS_CHILD | WS_BORDER | style, 100, 2000, 99);
       HWND field = MakeEdit(w->hwnd, wide, WS_CHILD | WS_VISIBLE | WS_BORDER | style, 10, 60, ++id);
       ASSERT_NE(plain, nullptr);
@@ -222,7 +213,6 @@ void CompareRoutes(hv::WindowRecord* w, const std::vector<Route>& table, const s
         ct::FailedConversions();
         Outcome got = Take(field, w->hwnd, route, place);
         EXPECT_EQ(ct::FailedConversions(), 0);
-        // Text, selection, modified mark, clipboard.
         EXPECT_EQ(std::tie(got.text, got.from, got.to, got.modified, got.clipboard),
                   std::tie(want.text, want.from, want.to, want.modified, want.clipboard));
         EXPECT_TRUE(HeapValidate(GetProcessHeap(), 0, nullptr));
@@ -234,8 +224,7 @@ void CompareRoutes(hv::WindowRecord* w, const std::vector<Route>& table, const s
   }
 }
 
-// One style a test case: each case is a few thousand messages and clipboard
-// changes, and a loaded machine should not take it past its time limit.
+// One style a case: thousands of messages each, which a loaded machine must finish in time.
 class FullFieldRoutesOfAStyle : public FullFieldRoutes, public testing::WithParamInterface<DWORD> {};
 
 TEST_P(FullFieldRoutesOfAStyle, EveryRouteAtEveryCaretPlaceActsAsAPlainEditWithRoomWouldInsertingNothing) {
@@ -243,8 +232,7 @@ TEST_P(FullFieldRoutesOfAStyle, EveryRouteAtEveryCaretPlaceActsAsAPlainEditWithR
 }
 INSTANTIATE_TEST_SUITE_P(Styles, FullFieldRoutesOfAStyle, testing::ValuesIn(kStyles));
 
-// A Unicode field reads its characters whole, and is the only kind that
-// takes WM_UNICHAR.
+// Only a Unicode field takes WM_UNICHAR.
 TEST_F(FullFieldRoutes, AUnicodeFieldTakesItsCharactersAsTheControlReadsThem) {
   const std::vector<Route> wideRoutes = {
       {"WM_UNICHAR", WM_UNICHAR, 'Q', 0, NONE, kPasted, "Q"},
@@ -256,15 +244,7 @@ TEST_F(FullFieldRoutes, AUnicodeFieldTakesItsCharactersAsTheControlReadsThem) {
   CompareRoutes(&w, wideRoutes, {0, ES_NUMBER}, true);
 }
 
-void Chord(std::initializer_list<BYTE> keys) {
-  for (BYTE key : keys) keybd_event(key, 0, 0, 0);
-  for (auto key = std::rbegin(keys); key != std::rend(keys); ++key)
-    keybd_event(*key, 0, KEYEVENTF_KEYUP, 0);
-  hvtest::Pump(80);
-}
-
-// Real keys: the edit control acts on some of them itself, without a
-// message the runtime would see first.
+// Real keys: the edit control acts on some itself, before the runtime sees a message.
 TEST_F(FullFieldRoutes, KeysTheEditActsOnItselfKeepToItsRules) {
   const char kPassword[] = "secretpassword1234567890";
   const struct {
@@ -294,7 +274,7 @@ TEST_F(FullFieldRoutes, KeysTheEditActsOnItselfKeepToItsRules) {
     ASSERT_EQ(GetFocus(), Control(id));
     SendMessageA(Control(id), EM_SETSEL, row.from, row.to);
     hvtest::PutOnClipboard(w.hwnd, kPasted);
-    Chord(row.keys);
+    ct::Chord(row.keys);
     EXPECT_EQ(ct::TextOf(&w, id), row.after);
     EXPECT_EQ(hvtest::ClipboardText(w.hwnd), kPasted);
     EXPECT_TRUE(HeapValidate(GetProcessHeap(), 0, nullptr));
@@ -302,8 +282,6 @@ TEST_F(FullFieldRoutes, KeysTheEditActsOnItselfKeepToItsRules) {
   }
 }
 
-// Fields in other states, each change sent as the route of its name: the
-// text and caret after it, and the clipboard left as it was.
 enum Before {
   AS_MADE,
   LOST_ONE_THEN_FULL,  // had room, lost a character to backspace, then its margins grew
@@ -312,7 +290,7 @@ enum Before {
   COMBO_PART,          // the edit part of a combo box
 };
 struct FieldCase {
-  const char* route;
+  const char* route;  // sent as the route of this name
   DWORD style;
   int width;
   const char* text;
@@ -329,26 +307,22 @@ std::vector<FieldCase> FieldCases() {
       {"WM_CHAR 0x131", ES_NUMBER, 70, "5555", 4, 4, AS_MADE, "12", "55551", 5},
       {"backspace", ES_NUMBER, 70, "5555", 4, 4, AS_MADE, "12", "555", 3},
       {"WM_PASTE", ES_NUMBER, 70, "5555", 0, 4, AS_MADE, "12", "12", 2},
-      // Whether a field is a password field is the control's to say: a style
-      // bit set or cleared later leaves it as it was made. With the clipboard
-      // empty, a paste removes the selection of a password field only.
+      // A password field is what the control was made as, whatever the style bit says later;
+      // with the clipboard empty, a paste removes a password field's selection only.
       {"WM_PASTE", 0, 60, kLetters, 5, 8, PASSWORD_SET, nullptr, kLetters, 5},
       {"WM_PASTE", ES_PASSWORD, 60, kLetters, 5, 8, PASSWORD_CLEARED, nullptr, "abcdeijklmnopqrstuvwxyz", 5},
-      // A combo box that does not scroll has an edit part that does not
-      // either: given a text wider than the box, it is a full field too.
+      // The edit part of a combo box that does not scroll is a full field too.
       {"a letter", CBS_DROPDOWN, 80, kLetters, 5, 5, COMBO_PART, kPasted, kLetters, 5},
       {"a letter", CBS_DROPDOWN, 80, kLetters, 0, 0, COMBO_PART, kPasted, kLetters, 0},
       {"backspace", CBS_DROPDOWN, 80, kLetters, 5, 5, COMBO_PART, kPasted, "abcdfghijklmnopqrstuvwxyz", 4},
   };
-  // A full field refuses every way to undo, wherever the undo would put the
-  // character back, and nothing else goes with it.
+  // A full field refuses every undo, wherever it would put the character back.
   for (const char* undo : {"ctrl+Z", "alt+backspace", "WM_UNDO", "EM_UNDO"}) {
     cases.push_back({undo, 0, 60, "abcdef", 1, 1, LOST_ONE_THEN_FULL, kPasted, "bcdef", -1});
     cases.push_back({undo, 0, 60, "abcdef", 6, 6, LOST_ONE_THEN_FULL, kPasted, "abcde", -1});
   }
-  // A scrolling password field has room for all it is given, and still gives
-  // nothing away: no copy reaches the clipboard, and a cut that may not copy
-  // removes nothing.
+  // A scrolling password field has room, yet no copy reaches the clipboard and a cut that
+  // may not copy removes nothing.
   for (const char* copy : {"WM_COPY", "WM_CUT", "ctrl+insert", "shift+delete"})
     cases.push_back({copy, ES_PASSWORD | ES_AUTOHSCROLL, 200, "secret", 0, 6, AS_MADE, kPasted, "secret", -1});
   return cases;
@@ -390,8 +364,6 @@ TEST_F(FullFieldRoutes, FieldsInOtherStatesChangeAsTheyShould) {
   }
 }
 
-// The edit part of a combo box that does not scroll is set up as a full
-// field, and gives back what it was given when it goes.
 TEST_F(FullFieldRoutes, AComboBoxsEditPartIsAFullFieldToo) {
   hv::CreateControl(&w, hv::CK_COMBOBOX, "", 10, 10, 80, 200, CBS_DROPDOWN, 50);
   HWND edit = GetWindow(Control(50), GW_CHILD);
@@ -411,8 +383,7 @@ std::wstring OwnText(HWND edit) {
   return text;
 }
 
-// An ANSI field holds what was pasted as Unicode; a change the runtime
-// makes keeps every character of it, in and outside the code page.
+// An ANSI field holds a Unicode paste as Unicode.
 TEST_F(FullFieldRoutes, AChangeInAFullAnsiFieldKeepsCharactersOutsideTheCodePage) {
   hv::CreateControl(&w, hv::CK_EDIT, "ab", 10, 10, 80, 22, 0, 60);
   HWND field = Control(60);

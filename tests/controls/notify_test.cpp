@@ -1,5 +1,3 @@
-// TAB and ENTER reported to the parent: from real keys typed into an edit,
-// only when the application asked for them, and never by buttons or statics.
 #include "tests/controls/controls_fixture.h"
 
 namespace {
@@ -19,14 +17,6 @@ Reports KeyReports() {
 void Ask(HWND control, bool tab, bool enter) {
   if (tab) SetPropA(control, "NOTIFY_TAB", reinterpret_cast<HANDLE>(1));
   if (enter) SetPropA(control, "NOTIFY_ENTER", reinterpret_cast<HANDLE>(1));
-}
-
-// The keys are queued for this thread, the foreground one, by the time
-// keybd_event returns: pumping once takes them in.
-void Type(BYTE key) {
-  keybd_event(key, 0, 0, 0);
-  keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
-  hvtest::Pump(0);
 }
 
 struct KeyCase {
@@ -56,7 +46,7 @@ TEST_F(Notifications, KeysTypedIntoAnEditAreReportedOnlyWhenAsked) {
     hv::SetControlFocus(&w, id);
     ASSERT_EQ(GetFocus(), edit);
     hvtest::ResetRecording();
-    Type(c.key);
+    ct::Chord({c.key});
     Reports expected;
     if (c.reported) expected.push_back({id, c.reported});
     EXPECT_EQ(KeyReports(), expected);

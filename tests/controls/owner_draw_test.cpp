@@ -1,5 +1,3 @@
-// The runtime's painted buttons draw their own items; every other
-// owner-drawn control's request is an event for the window's handler.
 #include "tests/controls/controls_fixture.h"
 
 namespace ct {

@@ -1,12 +1,11 @@
-// Button painting, pixel by pixel, for a real button whose properties,
-// style and window region each case sets. Each case paints without a caption,
-// compared with its reference picture, and with one, which must differ by
-// exactly what the system draws for that caption where the painter puts it
-// (glyphs depend on the fonts installed, so no reference holds them).
+// Each case paints without a caption, compared with its reference picture, and with one,
+// which must differ by exactly what the system draws for that caption there (glyphs
+// depend on the fonts installed, so no reference holds them).
 #include <windows.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -32,13 +31,11 @@ constexpr char CAPTION[] = "Calc", WRAPPED[] = "Wrap this long caption";
 constexpr int PATTERN_W = 80, PATTERN_H = 36;
 constexpr COLORREF Pattern(int x, int y) { return RGB(x * 3, y * 7, 0x5A); }
 COLORREF Quarters(int x, int y) { return y < 2 ? (x < 2 ? TL : TR) : (x < 2 ? BL : BR); }
-// Quarters of the pattern's size: a stretched copy keeps each colour whole
-// away from the middle lines.
+// Quarters of the pattern's size: stretched, each colour stays whole away from the middle.
 COLORREF BigQuarters(int x, int y) { return Quarters(x * 4 / PATTERN_W, y * 4 / PATTERN_H); }
 
 uint32_t Pack(COLORREF c) { return GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c); }
 
-// A 32-bit top-down DIB section, selected nowhere.
 HBITMAP NewSection(int width, int height, uint32_t** bits, COLORREF (*colour)(int, int)) {
   BITMAPINFO info = {};
   info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB};
@@ -85,8 +82,7 @@ class Canvas {
   HGDIOBJ old_[3];
 };
 
-// What a painter must give back as it found it: the selected objects, the
-// modes, the text colour and the clip region.
+// What a painter must give back as it found it.
 std::vector<uintptr_t> DcState(HDC dc) {
   HRGN clip = CreateRectRgn(0, 0, 0, 0);
   std::vector<uintptr_t> state;
@@ -99,22 +95,14 @@ std::vector<uintptr_t> DcState(HDC dc) {
   return state;
 }
 
-// An L-shaped window region (a block at the top left on a wide bar), whose
-// edge turns an inner corner; the bar ends above the caption's lower part,
-// which the shape must cut off.
+// An L (a block on a wide bar) with an inner corner; the bar ends above the caption's
+// lower part, which the shape must cut off.
 HRGN Shape(int dpi) {
   auto s = [dpi](int v) { return Scale(v, dpi); };
   HRGN shape = CreateRectRgn(s(4), s(12), s(76), s(22)), block = CreateRectRgn(s(4), s(4), s(40), s(12));
   CombineRgn(shape, shape, block, RGN_OR);
   DeleteObject(block);
   return shape;
-}
-
-UINT defaultButton;  // what the parent names as its default push button; 0: none
-
-LRESULT CALLBACK ParentProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == DM_GETDEFID && defaultButton) return MAKELRESULT(defaultButton, DC_HASDEFID);
-  return DefWindowProcA(window, message, wparam, lparam);
 }
 
 enum CaptionKind { ENABLED, EMBOSSED, GREY_WRAPPED };
@@ -143,9 +131,8 @@ std::string ReferenceName(const char* group, const char* name) {
 
 RECT Item(const PaintCase& c) { return {0, 0, Scale(ITEM.right, c.dpi), Scale(ITEM.bottom, c.dpi)}; }
 
-// The push buttons draw the system's push frame, moved in by the focus and
-// the parent's default (each outlined in the context's pen); a flat one a
-// frame in the pen.
+// The system's push frame, moved in by the focus and the parent's default (each outlined
+// in the context's pen); a flat button: a frame in the pen.
 const PaintCase BUTTONS[] = {
     {.name = "normal"},
     {.name = "pressed", .state = ODS_SELECTED},
@@ -158,9 +145,8 @@ const PaintCase BUTTONS[] = {
     {.name = "disabled multi-line", .state = ODS_DISABLED, .style = BS_MULTILINE, .caption = GREY_WRAPPED},
 };
 
-// Hot buttons: the system frame whatever the focus, the hot brush only
-// while hot, bitmaps copied 1:1 or stretched; an opaque fill knows no mix
-// mode, so the hot colour covers the normal bitmap.
+// The system frame whatever the focus, the hot brush only while hot; an opaque fill
+// knows no mix mode, so the hot colour covers the normal bitmap.
 const PaintCase HOT_BUTTONS[] = {
     {.name = "edge width 1"},
     {.name = "hot without a hot brush", .doHot = true},
@@ -177,9 +163,8 @@ const PaintCase HOT_BUTTONS[] = {
     {.name = "flat", .style = BS_FLAT},
 };
 
-// A window region (an L with an inner corner) gets an edge of bands in the
-// system's colours, as wide as the edge width (3 and more: one band), raised
-// or sunken; the hot colour merged over a normal bitmap.
+// A region's edge: bands of system colours as wide as the edge width (3 and more: one
+// band); the hot colour merged over a normal bitmap.
 const PaintCase SHAPED_BUTTONS[] = {
     {.name = "width 2 raised", .edgeWidth = 2, .shaped = true},
     {.name = "width 2 sunken", .state = ODS_SELECTED, .edgeWidth = 2, .shaped = true},
@@ -194,10 +179,8 @@ const PaintCase SHAPED_BUTTONS[] = {
     {.name = "flat: dark frame as wide as the edge", .style = BS_FLAT, .edgeWidth = 2, .shaped = true},
 };
 
-// At another DPI the program's lengths are drawn scaled: the outline and
-// the flat edge (2 pixels at 144 and 192), a pressed caption's shift, the
-// bands of a shaped edge, a 96-DPI bitmap over the shape. The system's push
-// frame keeps the system's size.
+// At another DPI the program's lengths scale (the flat edge: 2 pixels at 144 and 192);
+// the system's push frame keeps the system's size.
 const PaintCase SCALED[] = {
     {.name = "144: focused button", .state = ODS_FOCUS, .dpi = 144},
     {.name = "192: pressed button", .state = ODS_SELECTED, .dpi = 192},
@@ -221,14 +204,10 @@ class ButtonPainting : public hvtest::WindowTest {
  protected:
   void SetUp() override {
     hvtest::WindowTest::SetUp();
-    WNDCLASSA parentClass = {};
-    parentClass.lpfnWndProc = ParentProc;
-    parentClass.hInstance = GetModuleHandleA(nullptr);
-    parentClass.lpszClassName = "HvPaintTestParent";
-    RegisterClassA(&parentClass);  // fails harmlessly after the first test
-    parent_ = CreateWindowExA(0, "HvPaintTestParent", "", WS_OVERLAPPED, 0, 0, 200, 120, nullptr,
-                              nullptr, GetModuleHandleA(nullptr), nullptr);
+    parent_ = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPED, 0, 0, 200, 120, nullptr, nullptr, nullptr,
+                              nullptr);
     ASSERT_TRUE(parent_);
+    hvtest::Watch(parent_, DM_GETDEFID, DM_GETDEFID);  // answered as each case's parent
     // A face that is never smoothed, so that every pixel of a glyph has the text colour.
     font_ = CreateFontA(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                         CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY, DEFAULT_PITCH,
@@ -246,7 +225,6 @@ class ButtonPainting : public hvtest::WindowTest {
     for (HGDIOBJ o : {HGDIOBJ(font_), HGDIOBJ(pen_), HGDIOBJ(hotBrush_), HGDIOBJ(pattern_),
                       HGDIOBJ(quarters_), HGDIOBJ(hotPicture_), HGDIOBJ(bigQuarters_)})
       DeleteObject(o);
-    defaultButton = 0;
     hvtest::WindowTest::TearDown();
   }
 
@@ -255,20 +233,16 @@ class ButtonPainting : public hvtest::WindowTest {
     HWND button = CreateWindowExA(0, "BUTTON", "", WS_CHILD | BS_OWNERDRAW | c.style, 0, 0,
                                   item.right, item.bottom, parent_, HMENU(ID), nullptr, nullptr);
     if (c.dpi != 96) SetPropA(parent_, "HV_DPI", HANDLE(intptr_t(c.dpi)));
-    HBITMAP normal = c.normal == SAME_SIZE     ? pattern_
-                     : c.normal == STRETCHED   ? quarters_
-                     : c.normal == BIG_QUARTERS ? bigQuarters_
-                                                : nullptr;
+    const HBITMAP normals[] = {nullptr, pattern_, quarters_, bigQuarters_};  // by Picture
     const uintptr_t values[] = {FGRND, BGRND, HOT, c.doHot, uintptr_t(c.hotBrush ? hotBrush_ : 0),
                                 uintptr_t(c.edgeWidth), uintptr_t(c.hotBitmap ? hotPicture_ : 0),
-                                uintptr_t(normal)};
+                                uintptr_t(normals[c.normal])};
     for (size_t i = 0; i < std::size(PROPERTIES); ++i)
       if (values[i]) SetPropA(button, PROPERTIES[i], HANDLE(values[i]));
     if (c.shaped) SetWindowRgn(button, Shape(c.dpi), FALSE);
     return button;
   }
 
-  // Nothing left behind, the context as it was given.
   void Paint(Canvas& canvas, HWND button, const PaintCase& c, Painter painter) {
     HDC dc = canvas.Dc();
     DRAWITEMSTRUCT item = {ODT_BUTTON, ID, 0, ODA_DRAWENTIRE, c.state, button, dc, Item(c)};
@@ -283,7 +257,6 @@ class ButtonPainting : public hvtest::WindowTest {
     EXPECT_EQ(item.itemState, c.parentDefault == ID ? c.state | ODS_DEFAULT : c.state);
   }
 
-  // What the system draws for the caption where the painter has to put it.
   void DrawExpectedCaption(HDC dc, const PaintCase& c) {
     RECT text = Item(c);
     if (c.state & ODS_SELECTED) OffsetRect(&text, Scale(1, c.dpi), Scale(1, c.dpi));
@@ -306,8 +279,7 @@ class ButtonPainting : public hvtest::WindowTest {
     DeleteObject(clip);
   }
 
-  // The captioned picture is the bare one plus the expected caption; a
-  // wrapped grey caption is checked for its colour and for its two lines.
+  // A wrapped grey caption is checked for its colour and its two lines only.
   void CheckCaption(const Canvas& bare, const Canvas& painted, const PaintCase& c) {
     bool grey = c.caption == GREY_WRAPPED;
     Canvas expected(font_, pen_, bare.Width(), bare.Height());
@@ -333,7 +305,9 @@ class ButtonPainting : public hvtest::WindowTest {
 
   void Run(const char* group, const PaintCase& c, Painter painter) {
     SCOPED_TRACE(testing::Message() << group << ": " << c.name);
-    defaultButton = c.parentDefault;
+    hvtest::answer = [id = c.parentDefault](const hvtest::Entry&) -> std::optional<LRESULT> {
+      return id ? std::optional<LRESULT>(MAKELRESULT(id, DC_HASDEFID)) : std::nullopt;
+    };
     HWND button = MakeButton(c);
     ASSERT_TRUE(button);
     int width = Scale(WIDTH, c.dpi), height = Scale(HEIGHT, c.dpi);

@@ -1,5 +1,4 @@
-// Caption pictures of bitmap buttons and picture statics, and the
-// transparent static.
+// Caption pictures of bitmap buttons and picture statics, and the transparent static.
 #include <fstream>
 
 #include "tests/controls/controls_fixture.h"
@@ -44,16 +43,14 @@ const PictureKind pictureKinds[] = {
     {hv::CK_STATIC, SS_OWNERDRAW, STM_GETIMAGE, false},
 };
 
-// Only a static of the bitmap type takes a picture from its caption: one
-// whose low bits hold SS_BITMAP's too (SS_ENHMETAFILE) loads nothing.
+// SS_ENHMETAFILE holds SS_BITMAP's low bits too, yet loads nothing.
 TEST_F(Pictures, TheCaptionNamesTheBitmapByNumberNameOrPath) {
   std::string file = TempPath("hv_controls_file.bmp");
   WriteBitmapFile(file, 5, 4);
   std::string text = TempPath("hv_controls_text.bmp");
   std::ofstream(text) << "not a bitmap";
-  // A name of exactly 259 characters fits. Two more: a new text is refused,
-  // not cut back to the name of that existing file; the text at set-up is
-  // read with at most 259 characters, so there it is cut and loads.
+  // 259 characters fit. Two more: a new text is refused, not cut back to that file's name;
+  // a caption at creation is read with at most 259 characters, so it is cut and loads.
   std::string longest = TempPath("hv_");
   ASSERT_LT(longest.size(), 200u) << "the temporary folder's path is too long for this test";
   longest += std::string(255 - longest.size(), 'p') + ".bmp";
@@ -77,9 +74,7 @@ TEST_F(Pictures, TheCaptionNamesTheBitmapByNumberNameOrPath) {
       {"65548", {0, 0}, {0, 0}} /* not resource 12 */,
       {"", {0, 0}, {0, 0}},
   };
-  // Painting windows makes and keeps system objects of its own; only the
-  // controls' objects are counted here, so nothing is painted.
-  ShowWindow(w.hwnd, SW_HIDE);
+  ShowWindow(w.hwnd, SW_HIDE);  // painting makes system objects: only the controls' are counted
   int id = 100;
   hvtest::GdiBalance balance;
   int objects = 0;  // brushes, fonts and pictures: a new text deletes the picture it replaces
@@ -105,9 +100,8 @@ TEST_F(Pictures, TheCaptionNamesTheBitmapByNumberNameOrPath) {
   DeleteFileA(longest.c_str());
 }
 
-// A caption picture is drawn for 96 DPI: in a window of another DPI the
-// control shows it grown to that scale, in its own colours, and keeps the
-// picture as loaded for a later change of DPI (besides its brush and font).
+// The control keeps the picture as loaded too, for a later change of DPI (4 objects with
+// its brush and font).
 TEST_F(Pictures, ACaptionPictureGrowsWithTheWindowsDpi) {
   const COLORREF red = RGB(255, 0, 0), green = RGB(0, 255, 0);
   struct {
@@ -120,7 +114,6 @@ TEST_F(Pictures, ACaptionPictureGrowsWithTheWindowsDpi) {
       {144, "WORDPIC", {6, 5}, green}, {192, "WORDPIC", {8, 6}, green},
   };
   ShowWindow(w.hwnd, SW_HIDE);  // nothing painted: only the controls' objects are counted
-  const int32_t own = hv::GetWindowDpi(&w);
   int id = 0;
   for (const PictureKind& k : pictureKinds) {
     for (const auto& c : cases) {
@@ -138,11 +131,9 @@ TEST_F(Pictures, ACaptionPictureGrowsWithTheWindowsDpi) {
       EXPECT_EQ(balance.Delta(), 0) << balance.Changes();
     }
   }
-  hv::SetWindowDpi(w.hwnd, own);
 }
 
-// The transparent static shows what the parent drew under it (red, then
-// blue), at the window's DPI; a new text makes it erase again.
+// A new text makes it erase again.
 TEST_F(Pictures, TheTransparentStaticShowsTheParentsSurfaceAtTheWindowsDpi) {
   const COLORREF red = RGB(255, 0, 0), blue = RGB(0, 0, 255), face = GetSysColor(COLOR_BTNFACE);
   const struct {
@@ -150,7 +141,6 @@ TEST_F(Pictures, TheTransparentStaticShowsTheParentsSurfaceAtTheWindowsDpi) {
     DWORD style;
     COLORREF left, right;
   } cases[] = {{96, hv::CC_TRANSPARENT, red, blue}, {144, hv::CC_TRANSPARENT, red, blue}, {96, 0, face, face}};
-  const int32_t own = hv::GetWindowDpi(&w);
   int id = 0;
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << "style " << std::hex << c.style << std::dec << " at " << c.dpi);
@@ -173,11 +163,8 @@ TEST_F(Pictures, TheTransparentStaticShowsTheParentsSurfaceAtTheWindowsDpi) {
     EXPECT_TRUE(!c.style || ct::SentCount(control, WM_ERASEBKGND) >= 1) << "no erase after a new text";
     DestroyWindow(control);
   }
-  hv::SetWindowDpi(w.hwnd, own);
 }
 
-// A transparent picture static takes its new picture before it asks to be
-// repainted.
 TEST_F(Pictures, ATransparentPictureStaticTakesItsPictureBeforeItIsInvalidated) {
   hv::CreateControl(&w, hv::CK_STATIC, "12", 10, 10, 40, 40, SS_BITMAP | hv::CC_TRANSPARENT, 1);
   HWND control = Control(1);

@@ -1,4 +1,3 @@
-// The rich edit's callback object, called through the system's interface.
 #include <richole.h>
 
 #include <functional>
@@ -18,8 +17,7 @@ IRichEditOleCallback* Interface(hv::RichEditCallback* object) {
   return reinterpret_cast<IRichEditOleCallback*>(object);
 }
 
-// Every slot in order: what it answers and the count it leaves; the Release
-// that reaches 0 frees the block.
+// Every slot in order; the Release that reaches 0 frees the block.
 TEST_F(RichEdit, EachSlotAnswersAsItShould) {
   int blocks = hvtest::CountRuntimeBlocks();
   hv::RichEditCallback* object = hv::NewRichEditCallback();
@@ -90,8 +88,6 @@ TEST_F(RichEdit, GetNewStorageGivesAReadWriteStorage) {
   Interface(object)->Release();
 }
 
-// Each control takes the object and gives it back when it goes; the library
-// holds one reference however many rich edits there were.
 TEST_F(RichEdit, ControlsShareOneLoadOfTheLibrary) {
   int blocks = hvtest::CountRuntimeBlocks();
   for (int id = 1; id <= 3; ++id) hv::CreateControl(&w, hv::CK_RICHEDIT, "", 0, 30 * id, 100, 24, 0, id);

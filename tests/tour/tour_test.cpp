@@ -1,6 +1,4 @@
-// The tour started in-process as its entry point starts it, where the
-// runtime heap can be walked as well as the GDI objects counted, and closed
-// by its frame's close box, which closes the children with it.
+// The tour in-process, where the runtime heap can be walked as well as GDI objects counted.
 #include "examples/tour/tour.h"
 #include "runtime/window/window_internal.h"
 #include "tests/support/gdi_count.h"
@@ -34,8 +32,7 @@ class TourInProcess : public hvtest::WindowTest {
   }
 };
 
-// Every child opened as the menu opens it, each painted, then each closed
-// as its close box closes it; counts the children that did not open or close.
+// Counts the children that did not open (as the menu opens them) or close (by close box).
 void Round(int* unopened, int* unclosed) {
   for (const auto& c : children) {
     SendMessageA(tour::frame.hwnd, WM_COMMAND, MAKEWPARAM(c.command, 0), 0);
@@ -49,10 +46,8 @@ void Round(int* unopened, int* unclosed) {
   }
 }
 
-// Hundreds of rounds give back every GDI object and runtime heap block. What
-// the system makes once per process (class icons, the combo box's arrow, the
-// rich-edit library's) is made in the first round; the rounds after it must
-// end where it did.
+// What the system makes once per process (class icons, the combo box's arrow, the
+// rich-edit library's) is made in the first round; the rounds after it end where it did.
 TEST_F(TourInProcess, OpeningAndClosingEveryChildGivesBackObjectsAndHeap) {
   hvtest::WarmUpSystemObjects(tour::frame.hwnd);
   hv::WaitEvents(1);
@@ -78,10 +73,8 @@ TEST_F(TourInProcess, OpeningAndClosingEveryChildGivesBackObjectsAndHeap) {
   EXPECT_EQ(top, 0);
 }
 
-// The children opened in a frame given 144 DPI (the frame's DPI property)
-// make the shaped button's region and draw the gauge in device pixels, as
-// the runtime lays out everything else (the layout at each DPI: the DPI
-// suite's).
+// At 144 DPI the shaped button's region and the gauge are in device pixels (the layout at
+// each DPI: the DPI suite's).
 TEST_F(TourInProcess, ChildrenWorkInDevicePixelsAtAnotherDpi) {
   constexpr int DPI = 144;
   hv::SetWindowDpi(tour::frame.hwnd, DPI);

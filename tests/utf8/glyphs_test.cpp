@@ -1,6 +1,4 @@
-// The faces a program's interface is drawn in have a glyph for every script
-// the runtime's texts may hold, by the system's font linking where the face
-// lacks one (under Wine, the links the project's prefix sets up).
+// Font linking fills a face's gaps (under Wine, the links the project's prefix sets up).
 #include <windows.h>
 #include <gtest/gtest.h>
 
@@ -11,7 +9,6 @@
 
 namespace {
 
-// The character drawn black on white in the font, as pixels.
 hvtest::Pixels Drawn(HFONT font, const wchar_t* character) {
   HDC dc = CreateCompatibleDC(nullptr);
   HBITMAP bitmap = CreateBitmap(64, 64, 1, 32, nullptr);

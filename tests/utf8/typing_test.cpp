@@ -1,11 +1,10 @@
-// Keys typed as a keyboard or IME delivers them, read back through the
-// runtime: as UTF-8 in a UTF-8 program, as the code page's bytes in a program
-// of the code page. (The first program's test types into a UTF-8 edit field.)
+// Read back as UTF-8 in a UTF-8 program, as the code page's bytes in a program of the
+// code page. (The first program's test types into a UTF-8 edit field.)
 #include <string>
 #include <vector>
 
 #include "tests/support/clipboard.h"
-#include "tests/support/window_test.h"
+#include "tests/support/own_window.h"
 
 namespace {
 
@@ -60,19 +59,15 @@ void Type(const wchar_t* keys) {
 #define TYPING CodePageTyping
 #endif
 
-class TYPING : public hvtest::WindowTest {
+class TYPING : public hvtest::OwnWindowTest {
  protected:
   void SetUp() override {
-    hvtest::WindowTest::SetUp();
+    hvtest::OwnWindowTest::SetUp();
     ASSERT_EQ(GetACP() == CP_UTF8, bool(UTF8_PROGRAM)) << "not the program it was built as";
-    hv::OpenWindow(&w, 60, 60, 420, 200, 0, nullptr, "Typing", hvtest::RecordingHandler);
+    Open(60, 60, 420, 200);
     hv::CreateControl(&w, hv::CK_EDIT, "", 10, 10, 300, 24, ES_AUTOHSCROLL, EDIT);
     hv::CreateControl(&w, hv::CK_RICHEDIT, "", 10, 50, 300, 60, 0, RICH);
     ASSERT_TRUE(hvtest::BringToForeground(w.hwnd));
-  }
-  void TearDown() override {
-    hv::CloseWindow(&w);
-    hvtest::WindowTest::TearDown();
   }
   std::string Text(int32_t id) {
     char* text = hv::GetControlText(&w, id);
@@ -80,8 +75,7 @@ class TYPING : public hvtest::WindowTest {
     hv::FreeBlock(text);
     return copy;
   }
-  // Empties and focuses the control (0: the window), acts, and waits until
-  // the control or the handler holds at least this much.
+  // Empties and focuses the control (0: the window), acts, waits for at least length bytes.
   template <typename Action>
   std::string Into(int32_t id, size_t length, Action action) {
     if (id) hv::SetControlText(&w, id, "");
@@ -95,10 +89,8 @@ class TYPING : public hvtest::WindowTest {
     });
     return id ? Text(id) : Handed();
   }
-  hv::WindowRecord w = {};
 };
 
-// The window's handler is given each byte of the text, one event a byte.
 TEST_F(TYPING, KeysReadBackAsTyped) {
   std::string all;
   for (const Word& word : words) {

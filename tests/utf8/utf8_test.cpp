@@ -1,12 +1,11 @@
-// Texts beyond Latin-1 and beyond the Basic Multilingual Plane, in a
-// program whose manifest chose UTF-8.
+// Texts beyond Latin-1 and the Basic Multilingual Plane, in a program that chose UTF-8.
 #include <windows.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <optional>
 #include <string>
-#include <thread>
+#include <vector>
 
 #include "runtime/runtime.h"
 #include "tests/support/accessible_name.h"
@@ -15,7 +14,7 @@
 #include "tests/support/manifest.h"
 #include "tests/support/message_boxes.h"
 #include "tests/support/pixels.h"
-#include "tests/support/window_test.h"
+#include "tests/support/own_window.h"
 
 namespace {
 
@@ -37,7 +36,6 @@ std::wstring ItemW(HWND control, UINT lengthMessage, UINT textMessage) {
   return text.c_str();
 }
 
-// What the system measures for the text in the font on the window.
 SIZE ExtentW(HWND window, HGDIOBJ font, const std::wstring& text) {
   HDC dc = GetDC(window);
   HGDIOBJ previous = SelectObject(dc, font);
@@ -57,21 +55,7 @@ void CreateEveryControl(hv::WindowRecord* w) {
   hv::CreateControl(w, hv::CK_RICHEDIT, "", 220, 80, 180, 60, 0, RICH);
 }
 
-// Shows a message box and, from another thread, reads it and presses OK.
-int32_t ShowAndReadBox(hv::WindowRecord* owner, const char* caption, hvtest::SeenBox* seen) {
-  std::thread reader([&] {
-    HWND box = nullptr;
-    hvtest::WaitUntil([&] { return (box = hvtest::FindMessageBox(GetCurrentProcessId())) != nullptr; });
-    *seen = hvtest::ReadBox(box);
-    hvtest::PressOk(box);
-  });
-  int32_t pressed = hv::ShowMessage(owner, TEXT, caption, 0);
-  reader.join();
-  return pressed;
-}
-
-// What the system makes once per process (class icons, cached contexts,
-// brushes, the rich-edit library's objects), before any balance.
+// What the system makes once per process, made before any balance.
 void WarmUp() {
   static bool done = false;
   if (done) return;
@@ -84,18 +68,18 @@ void WarmUp() {
   CreateEveryControl(&record);
   for (int32_t id : {EDIT, STATIC_TEXT, BUTTON, RICH}) hv::SetControlText(&record, id, TEXT);
   hv::PrintText(2, hv::TC_RECORD, &record, hv::TC_STRING, TEXT);
-  hvtest::SeenBox seen;
-  ShowAndReadBox(&record, "warm-up", &seen);
+  hvtest::BoxDismisser dismisser;
+  hv::ShowMessage(&record, TEXT, "warm-up", 0);
   hvtest::Pump();
   hv::printTarget = nullptr;
   hv::CloseWindow(&record);
   hvtest::Pump();
 }
 
-class Utf8Text : public hvtest::WindowTest {
+class Utf8Text : public hvtest::OwnWindowTest {
  protected:
   void SetUp() override {
-    hvtest::WindowTest::SetUp();
+    hvtest::OwnWindowTest::SetUp();
     WarmUp();
     balance_.emplace();
     blocks_ = hvtest::CountRuntimeBlocks();
@@ -109,10 +93,9 @@ class Utf8Text : public hvtest::WindowTest {
     hvtest::Pump();
     EXPECT_EQ(balance_->Delta(), 0) << balance_->Changes();
     EXPECT_EQ(hvtest::CountRuntimeBlocks(), blocks_);
-    hvtest::WindowTest::TearDown();
+    hvtest::OwnWindowTest::TearDown();
   }
   HWND Control(int32_t id) { return GetDlgItem(w.hwnd, id); }
-  hv::WindowRecord w = {};
 
  private:
   std::optional<hvtest::GdiBalance> balance_;
@@ -156,21 +139,21 @@ TEST_F(Utf8Text, WindowsControlsAndListsHoldTheTextAsWritten) {
   char* upper = hv::UpperCopy("grüße жук 😀");
   EXPECT_STREQ(upper, "GRÜßE ЖУК 😀");
   hv::FreeBlock(upper);
-  hvtest::SeenBox seen;
-  EXPECT_EQ(ShowAndReadBox(&w, "Жук ✓", &seen), IDOK);
-  EXPECT_EQ(seen.caption, "Жук ✓");
-  EXPECT_EQ(seen.text, TEXT);
+  hvtest::BoxDismisser dismisser;
+  EXPECT_EQ(hv::ShowMessage(&w, TEXT, "Жук ✓", 0), IDOK);
+  const std::vector<hvtest::SeenBox> seen = dismisser.Take();
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_EQ(seen[0].caption, "Жук ✓");
+  EXPECT_EQ(seen[0].text, TEXT);
 }
 
-// A text as PrintText items of either kind.
 struct Item {
   const char* what;
   int32_t code;
   const void* text;
 };
 
-// A printed line is as wide as the system measures the text's UTF-16 in
-// the window's font, and its ink lies within that width.
+// A printed line is as wide as the system measures the UTF-16, its ink within that width.
 TEST_F(Utf8Text, PrintedTextIsDrawnAsItsCharacters) {
   hv::SetFont(&w, "Tahoma", 12, 400, 0, 0);
   hv::SetFrontPen(&w, INK);
@@ -191,8 +174,7 @@ TEST_F(Utf8Text, PrintedTextIsDrawnAsItsCharacters) {
   }
 }
 
-// Text cut at the print buffer's end, and a face name longer than the
-// font's field, keep whole characters.
+// Cut at the print buffer's end or at the font's face field, texts keep whole characters.
 TEST_F(Utf8Text, CutTextsEndOnAWholeCharacter) {
   hv::SetFont(&w, "Tahoma", 8, 400, 0, 0);
   const std::string filler(hv::PRINT_BUFFER_SIZE - 2, 'a');  // leaves room for one byte
@@ -211,7 +193,6 @@ TEST_F(Utf8Text, CutTextsEndOnAWholeCharacter) {
   EXPECT_EQ(std::wstring(font.lfFaceName), std::wstring(30, L'a'));
 }
 
-// A painted button centres its caption by its characters.
 TEST_F(Utf8Text, ButtonCaptionIsCentredByItsCharacters) {
   constexpr int WIDTH = 260, HEIGHT = 40;
   hv::CreateControl(&w, hv::CK_BUTTON, TEXT, 10, 10, WIDTH, HEIGHT, 0, BUTTON);
