@@ -7,7 +7,6 @@
 #include <windows.h>
 
 #include <string>
-#include <vector>
 
 #include "tests/e2e/driver.h"
 
@@ -33,26 +32,10 @@ std::wstring Item(HWND list, int index) {
   return text;
 }
 
-// As a keyboard or an IME delivers text: one UTF-16 unit a key, a character
-// beyond the BMP as the two halves of its surrogate pair.
-void TypeText(const std::wstring& text) {
-  std::vector<INPUT> input;
-  for (wchar_t unit : text) {
-    INPUT key = {};
-    key.type = INPUT_KEYBOARD;
-    key.ki.wScan = unit;
-    key.ki.dwFlags = KEYEVENTF_UNICODE;
-    input.push_back(key);
-    key.ki.dwFlags |= KEYEVENTF_KEYUP;
-    input.push_back(key);
-  }
-  SendInput(UINT(input.size()), input.data(), sizeof(INPUT));
-}
-
-class FirstProgram : public ::testing::Test {
+class FirstProgram : public hvtest::ProgramTest {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(StartProgram(FIRST_PROGRAM_EXE, &process_)) << "cannot start " << FIRST_PROGRAM_EXE;
+    ASSERT_NO_FATAL_FAILURE(Start(FIRST_PROGRAM_EXE));
     ASSERT_TRUE(WaitUntil([&] {
       window_ = FindWindowW(L"HalvornWndClass", TITLE);
       return window_ && IsWindowVisible(window_);
@@ -63,8 +46,6 @@ class FirstProgram : public ::testing::Test {
       return field && HasFocus(field);
     })) << "the program did not set itself up";
   }
-  void TearDown() override { EndProgram(&process_); }
-  PROCESS_INFORMATION process_ = {};
   HWND window_ = nullptr;
 };
 
@@ -79,7 +60,7 @@ TEST_F(FirstProgram, TypedWordsInEveryScriptAreListedAsTyped) {
     const std::wstring& word = words[listed];
     SCOPED_TRACE(testing::Message() << "word " << listed);
     ASSERT_TRUE(ClickAndSelectAll(field));
-    TypeText(word);
+    hvtest::TypeText(word);
     ASSERT_TRUE(WaitUntil([&] { return WideTextOf(field) == word; }))
         << "the field shows what was typed; it shows " << testing::PrintToString(WideTextOf(field))
         << ", the foreground is " << GetForegroundWindow() << " (the program's " << window_ << ")";
@@ -95,7 +76,7 @@ TEST_F(FirstProgram, TypedWordsInEveryScriptAreListedAsTyped) {
     EXPECT_TRUE(WaitUntil([&] { return WideTextOf(field).empty(); })) << "the field was emptied";
   }
   PostMessageW(window_, WM_CLOSE, 0, 0);  // the close box
-  ExpectExitCodeZero(process_.hProcess);
+  ExpectExitCodeZero();
 }
 
 }  // namespace

@@ -57,8 +57,7 @@ bool Tiled(const std::vector<RECT>& rects, const RECT& client) {
 // The drawing's gauge, wherever the surface is stretched to, sits at fixed
 // shares of the client area: probed in the middle of each colour.
 bool GaugeAtItsShares(HWND drawing) {
-  RECT c;
-  GetClientRect(drawing, &c);
+  const RECT c = hvtest::ClientRect(drawing);
   LONG y = c.bottom * (tour::GAUGE_TOP + tour::GAUGE_BOTTOM) / 200;
   POINT left = {c.right * (tour::GAUGE_LEFT + tour::GAUGE_MIDDLE) / 200, y};
   POINT right = {c.right * (tour::GAUGE_MIDDLE + tour::GAUGE_RIGHT) / 200, y};
@@ -70,10 +69,10 @@ hvtest::Pixels ClientPixels(HWND window) {
   return hvtest::Pixels::OfScreen(hvtest::ClientRectOnScreen(window));
 }
 
-class TourTest : public ::testing::Test {
+class TourTest : public hvtest::ProgramTest {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(StartProgram(TOUR_EXE, &process_)) << "cannot start " << TOUR_EXE;
+    ASSERT_NO_FATAL_FAILURE(Start(TOUR_EXE));
     // Ready once the status bar shows its first count.
     ASSERT_TRUE(WaitUntil([&] {
       frame_ = OwnFrame();
@@ -83,7 +82,6 @@ class TourTest : public ::testing::Test {
     mdiClient_ = FindWindowExA(frame_, nullptr, "MDIClient", nullptr);
     ASSERT_NE(mdiClient_, nullptr);
   }
-  void TearDown() override { EndProgram(&process_); }
 
   // Another tour, still ending, has a frame of the same caption.
   HWND OwnFrame() {
@@ -122,22 +120,18 @@ class TourTest : public ::testing::Test {
 
   std::vector<RECT> ChildRects() {
     std::vector<RECT> rects;
-    for (const auto& c : childItems) {
-      RECT r = {};
-      GetWindowRect(Child(c.caption), &r);
-      MapWindowPoints(HWND_DESKTOP, mdiClient_, reinterpret_cast<POINT*>(&r), 2);
-      rects.push_back(r);
-    }
+    for (const auto& c : childItems) rects.push_back(hvtest::RectInParent(Child(c.caption)));
     return rects;
   }
 
   void CascadeThenTile() {
     Choose(hv::MDI_CASCADE);
-    EXPECT_TRUE(WaitUntil([&] { return Cascaded(ChildRects()); })) << "cascade";
+    EXPECT_TRUE(WaitUntil([&] { return Cascaded(ChildRects()); }))
+        << "cascade: " << testing::PrintToString(ChildRects());
     Choose(hv::MDI_TILE);
-    RECT client;
-    GetClientRect(mdiClient_, &client);
-    EXPECT_TRUE(WaitUntil([&] { return Tiled(ChildRects(), client); })) << "tile";
+    const RECT client = hvtest::ClientRect(mdiClient_);
+    EXPECT_TRUE(WaitUntil([&] { return Tiled(ChildRects(), client); }))
+        << "tile: " << testing::PrintToString(ChildRects()) << " in " << testing::PrintToString(client);
   }
 
   // Each child shows its controls and its drawing: the picture is complete.
@@ -145,8 +139,7 @@ class TourTest : public ::testing::Test {
   // away from every hot button.
   void ExpectTiledPictures() {
     HWND edit = GetDlgItem(Child(tour::CONTROLS_CAPTION), tour::ID_NOTIFYING_EDIT);
-    RECT field = {};
-    GetClientRect(edit, &field);
+    const RECT field = hvtest::ClientRect(edit);
     EXPECT_TRUE(WaitForPixel(edit, {field.right - 3, field.bottom / 2}, tour::NOTIFYING_EDIT_BACK))
         << "controls";
     // The disabled button looks the same wherever the pointer was left.
@@ -178,8 +171,7 @@ class TourTest : public ::testing::Test {
     };
     const POINT probe = {6, 6};
     HWND buttons = Child(tour::BUTTONS_CAPTION);
-    RECT client;
-    GetClientRect(buttons, &client);
+    const RECT client = hvtest::ClientRect(buttons);
     POINT away = {client.right - 8, client.bottom - 8};
     ClientToScreen(buttons, &away);
     for (const auto& h : hovers) {
@@ -218,14 +210,12 @@ class TourTest : public ::testing::Test {
   void StretchDrawing() {
     HWND drawing = Child(tour::DRAWING_CAPTION);
     EXPECT_TRUE(WaitUntil([&] { return GaugeAtItsShares(drawing); })) << "tiled";
-    RECT client;
-    GetClientRect(mdiClient_, &client);
+    const RECT client = hvtest::ClientRect(mdiClient_);
     SetWindowPos(drawing, HWND_TOP, 0, 0, client.right * 3 / 4, client.bottom, 0);
     EXPECT_TRUE(WaitUntil([&] {
-      RECT r;
-      GetWindowRect(drawing, &r);
+      const RECT r = hvtest::WindowRect(drawing);
       return r.bottom - r.top == client.bottom && GaugeAtItsShares(drawing);
-    })) << "resized";
+    })) << "resized: " << testing::PrintToString(hvtest::WindowRect(drawing));
   }
 
   void CloseChildren() {
@@ -236,7 +226,6 @@ class TourTest : public ::testing::Test {
     }
   }
 
-  PROCESS_INFORMATION process_ = {};
   HWND frame_ = nullptr, mdiClient_ = nullptr, status_ = nullptr;
 };
 
@@ -268,7 +257,7 @@ TEST_F(TourTest, ArrangesItsChildrenAndGivesBackEveryGdiObject) {
                                                    std::to_string(afterSession[1]) + " " +
                                                    std::to_string(afterSession[2]));
   PostMessageA(frame_, WM_CLOSE, 0, 0);
-  ExpectExitCodeZero(process_.hProcess);
+  ExpectExitCodeZero();
 }
 
 }  // namespace

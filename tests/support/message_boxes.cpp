@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "tests/support/user_input.h"
+
 namespace hvtest {
 namespace {
 
@@ -27,13 +29,6 @@ BOOL CALLBACK FindIcon(HWND child, LPARAM context) {
   if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
     *reinterpret_cast<HICON*>(context) = HICON(SendMessageA(child, STM_GETICON, 0, 0));
   return TRUE;
-}
-
-// Texts of another process's windows travel by message.
-std::string TextOf(HWND window) {
-  char text[512] = {};
-  SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, LPARAM(text), SMTO_NORMAL, 2000, nullptr);
-  return text;
 }
 
 }  // namespace

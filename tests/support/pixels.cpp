@@ -80,11 +80,4 @@ int Pixels::Count(const RECT& r, COLORREF colour) const {
   return n;
 }
 
-std::vector<bool> Pixels::Mask(const RECT& r, COLORREF background) const {
-  std::vector<bool> mask;
-  for (int y = r.top; y < r.bottom; ++y)
-    for (int x = r.left; x < r.right; ++x) mask.push_back(At(x, y) != background);
-  return mask;
-}
-
 }  // namespace hvtest

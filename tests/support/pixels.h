@@ -6,8 +6,17 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <ostream>
 #include <utility>
 #include <vector>
+
+// Rectangles compared and printed by GoogleTest as (left, top, right, bottom).
+inline bool operator==(const RECT& a, const RECT& b) {
+  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+inline void PrintTo(const RECT& r, std::ostream* out) {
+  *out << '(' << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ')';
+}
 
 namespace hvtest {
 
@@ -39,8 +48,6 @@ class Pixels {
     return Count(RECT{left, top, right, bottom}, colour);
   }
   int CountOther(const RECT& r, COLORREF colour) const { return Area(r) - Count(r, colour); }
-  // Where the rectangle differs from the colour, pixel by pixel.
-  std::vector<bool> Mask(const RECT& r, COLORREF background) const;
   bool operator==(const Pixels&) const = default;
   static int Area(const RECT& r) { return (r.right - r.left) * (r.bottom - r.top); }
 
