@@ -10,15 +10,16 @@
 
 #include "app/commands.h"
 #include "app/fields.h"
-#include "tests/e2e/driver.h"
 #include "tests/support/accessible_name.h"
 #include "tests/support/message_boxes.h"
+#include "tests/support/program_test.h"
+#include "tests/support/reference_image.h"
+#include "tests/support/user_input.h"
 
 namespace {
 
-using namespace e2e;
+using namespace hvtest;
 using namespace ampliwind;
-using hvtest::SeenBox;
 
 // The last thing start-up draws: the filled half of the lower joint.
 constexpr POINT LAST_DRAWN = {230, 195};
@@ -38,16 +39,14 @@ bool PumpUntil(Condition condition) {
   });
 }
 
-class Calculator : public hvtest::ProgramTest {
+class Calculator : public ProgramTest {
  protected:
   void SetUp() override {
     ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
     ASSERT_NO_FATAL_FAILURE(Start(AMPLIWIND_EXE));
     // Visible only once its creation, centring included, has finished.
-    ASSERT_TRUE(WaitUntil([&] {
-      window_ = FindWindowA("HalvornWndClass", CAPTION_50_HERTZ);
-      return window_ && IsWindowVisible(window_);
-    }, 10000)) << "no visible main window appeared";
+    ASSERT_TRUE(WaitUntil([&] { return (window_ = ShownWindow("HalvornWndClass", CAPTION_50_HERTZ)); },
+                          10000)) << "no visible main window appeared";
     ASSERT_TRUE(WaitForPixel(window_, LAST_DRAWN, 0x464646)) << "start-up drawn to its end";
   }
   void TearDown() override {
@@ -62,9 +61,9 @@ class Calculator : public hvtest::ProgramTest {
   SeenBox ClickAndDismiss(int32_t id) {
     Click(id);
     HWND box = nullptr;
-    EXPECT_TRUE(WaitUntil([&] { return (box = hvtest::FindMessageBox(process_.dwProcessId)); }));
-    SeenBox seen = hvtest::ReadBox(box);
-    hvtest::PressOk(box);
+    EXPECT_TRUE(WaitUntil([&] { return (box = FindMessageBox(process_.dwProcessId)); }));
+    SeenBox seen = ReadBox(box);
+    PressOk(box);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); })) << "the box stayed open";
     return seen;
   }
@@ -74,9 +73,10 @@ class Calculator : public hvtest::ProgramTest {
 // The window as it opens, missing input, New, a calculation typed by hand
 // with TAB between the fields, About, the frequency choice, the close box.
 TEST_F(Calculator, UserSession) {
-  const RECT area = hvtest::WorkArea();
-  const LONG left = (area.left + area.right) / 2 - 512 / 2, top = (area.top + area.bottom) / 2 - 374 / 2;
-  EXPECT_EQ(hvtest::WindowRect(window_), (RECT{left, top, left + 512, top + 374}));
+  const RECT area = WorkArea();
+  const LONG left = (area.left + area.right) / 2 - 512 / 2;
+  const LONG top = (area.top + area.bottom) / 2 - 374 / 2;
+  EXPECT_EQ(WindowRect(window_), (RECT{left, top, left + 512, top + 374}));
   LONG style = GetWindowLongA(window_, GWL_STYLE);
   EXPECT_TRUE(style & WS_MINIMIZEBOX);
   EXPECT_TRUE(style & WS_CAPTION);
@@ -88,7 +88,7 @@ TEST_F(Calculator, UserSession) {
   SeenBox box = ClickAndDismiss(CMD_CALCULATE);  // on the placeholders
   EXPECT_EQ(box.caption, ERROR_CAPTION);
   EXPECT_EQ(box.text, NO_POWER);
-  hvtest::ExpectCentredOn(window_, box);
+  ExpectCentredOn(window_, box);
   EXPECT_EQ(TextOf(Control(FIELD_PRIMARY_TURNS)), "");
 
   Click(CMD_NEW);
@@ -126,13 +126,13 @@ TEST_F(Calculator, UserSession) {
   SeenBox about = ClickAndDismiss(CMD_ABOUT);
   EXPECT_EQ(about.caption, ABOUT_CAPTION);
   EXPECT_EQ(about.text.rfind("Ampliwind\r\n\r\n", 0), 0u) << about.text;
-  hvtest::ExpectCentredOn(window_, about);
+  ExpectCentredOn(window_, about);
 
   Click(CMD_60_HERTZ);
   EXPECT_TRUE(WaitForText(window_, CAPTION_60_HERTZ));
 
   POINT closeBox;
-  if (hvtest::FindCloseBox(window_, &closeBox))
+  if (FindCloseBox(window_, &closeBox))
     EXPECT_TRUE(ClickAt(closeBox)) << "the program did not take the move to its close box in";
   else  // no caption drawn on this display: the close box's own command
     PostMessageA(window_, WM_SYSCOMMAND, SC_CLOSE, 0);
@@ -142,7 +142,7 @@ TEST_F(Calculator, UserSession) {
 // A click on a field is heard with the name of the label the system finds
 // for it: the hidden static just before it, with the text drawn beside it.
 TEST_F(Calculator, AClickOnAFieldIsHeardWithItsLabel) {
-  hvtest::WatchWinEvents(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, process_.dwProcessId);
+  WatchWinEvents(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, process_.dwProcessId);
   // From the last field, so that the first click moves the focus too.
   Click(FIELD_SECONDARY_CURRENT);
   ASSERT_TRUE(PumpUntil([&] { return HasFocus(Control(FIELD_SECONDARY_CURRENT)); }));
@@ -150,7 +150,7 @@ TEST_F(Calculator, AClickOnAFieldIsHeardWithItsLabel) {
     const char* label = labels[id - FIELD_POWER];
     SCOPED_TRACE(label);
     HWND field = Control(id);
-    EXPECT_EQ(hvtest::AccessibleName(field), label);
+    EXPECT_EQ(AccessibleName(field), label);
     HWND before = GetWindow(field, GW_HWNDPREV);
     char className[16] = {};
     GetClassNameA(before, className, sizeof className);
@@ -159,14 +159,14 @@ TEST_F(Calculator, AClickOnAFieldIsHeardWithItsLabel) {
     EXPECT_FALSE(IsWindowVisible(before));
     EXPECT_EQ(TextOf(before), label);
 
-    hvtest::ResetRecording();
+    ResetRecording();
     Click(id);
-    std::vector<hvtest::Entry> heard;
+    std::vector<Entry> heard;
     ASSERT_TRUE(PumpUntil([&] {
-      return !(heard = hvtest::Entries(hvtest::WIN_EVENT, EVENT_OBJECT_FOCUS, field)).empty();
-    })) << hvtest::recording.size() << " other focus events";
-    for (const hvtest::Entry& e : heard)
-      EXPECT_EQ(hvtest::AccessibleNameFromEvent(field, LONG(e.param1), LONG(e.param2)), label);
+      return !(heard = Entries(WIN_EVENT, EVENT_OBJECT_FOCUS, field)).empty();
+    })) << recording.size() << " other focus events";
+    for (const Entry& e : heard)
+      EXPECT_EQ(AccessibleNameFromEvent(field, LONG(e.param1), LONG(e.param2)), label);
   }
 }
 

@@ -8,11 +8,12 @@
 
 #include <string>
 
-#include "tests/e2e/driver.h"
+#include "tests/support/program_test.h"
+#include "tests/support/user_input.h"
 
 namespace {
 
-using namespace e2e;
+using namespace hvtest;
 
 constexpr int ADD = IDOK, FIELD = 10, LIST = 11;
 const wchar_t TITLE[] = L"First program \u2014 Gr\u00FC\u00DFe \u2713";
@@ -32,7 +33,7 @@ std::wstring Item(HWND list, int index) {
   return text;
 }
 
-class FirstProgram : public hvtest::ProgramTest {
+class FirstProgram : public ProgramTest {
  protected:
   void SetUp() override {
     ASSERT_NO_FATAL_FAILURE(Start(FIRST_PROGRAM_EXE));
@@ -60,7 +61,7 @@ TEST_F(FirstProgram, TypedWordsInEveryScriptAreListedAsTyped) {
     const std::wstring& word = words[listed];
     SCOPED_TRACE(testing::Message() << "word " << listed);
     ASSERT_TRUE(ClickAndSelectAll(field));
-    hvtest::TypeText(word);
+    TypeText(word);
     ASSERT_TRUE(WaitUntil([&] { return WideTextOf(field) == word; }))
         << "the field shows what was typed; it shows " << testing::PrintToString(WideTextOf(field))
         << ", the foreground is " << GetForegroundWindow() << " (the program's " << window_ << ")";

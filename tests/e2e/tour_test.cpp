@@ -13,13 +13,13 @@
 
 #include "examples/tour/tour_ids.h"
 #include "runtime/window/window.h"
-#include "tests/e2e/driver.h"
+#include "tests/support/program_test.h"
 #include "tests/support/reference_image.h"
-#include "tests/support/window_test.h"
+#include "tests/support/user_input.h"
 
 namespace {
 
-using namespace e2e;
+using namespace hvtest;
 
 // The "&Open" menu's children, in its order.
 const struct {
@@ -57,7 +57,7 @@ bool Tiled(const std::vector<RECT>& rects, const RECT& client) {
 // The drawing's gauge, wherever the surface is stretched to, sits at fixed
 // shares of the client area: probed in the middle of each colour.
 bool GaugeAtItsShares(HWND drawing) {
-  const RECT c = hvtest::ClientRect(drawing);
+  const RECT c = ClientRect(drawing);
   LONG y = c.bottom * (tour::GAUGE_TOP + tour::GAUGE_BOTTOM) / 200;
   POINT left = {c.right * (tour::GAUGE_LEFT + tour::GAUGE_MIDDLE) / 200, y};
   POINT right = {c.right * (tour::GAUGE_MIDDLE + tour::GAUGE_RIGHT) / 200, y};
@@ -65,31 +65,22 @@ bool GaugeAtItsShares(HWND drawing) {
          ScreenPixel(drawing, right) == tour::GAUGE_RIGHT_COLOR;
 }
 
-hvtest::Pixels ClientPixels(HWND window) {
-  return hvtest::Pixels::OfScreen(hvtest::ClientRectOnScreen(window));
+Pixels ClientPixels(HWND window) {
+  return Pixels::OfScreen(ClientRectOnScreen(window));
 }
 
-class TourTest : public hvtest::ProgramTest {
+class TourTest : public ProgramTest {
  protected:
   void SetUp() override {
     ASSERT_NO_FATAL_FAILURE(Start(TOUR_EXE));
     // Ready once the status bar shows its first count.
     ASSERT_TRUE(WaitUntil([&] {
-      frame_ = OwnFrame();
+      frame_ = ShownWindow("HalvornFrameClass", tour::FRAME_CAPTION);
       status_ = frame_ ? GetDlgItem(frame_, tour::ID_STATUS) : nullptr;
       return status_ && ShownCount().first == 0;
     }, 20000)) << "no frame with a status bar appeared";
     mdiClient_ = FindWindowExA(frame_, nullptr, "MDIClient", nullptr);
     ASSERT_NE(mdiClient_, nullptr);
-  }
-
-  // Another tour, still ending, has a frame of the same caption.
-  HWND OwnFrame() {
-    HWND frame = nullptr;
-    DWORD owner = 0;
-    while ((frame = FindWindowExA(nullptr, frame, "HalvornFrameClass", tour::FRAME_CAPTION)))
-      if (GetWindowThreadProcessId(frame, &owner) && owner == process_.dwProcessId) return frame;
-    return nullptr;
   }
 
   // Children open and GDI objects, as the status bar last counted them; -1s
@@ -120,7 +111,7 @@ class TourTest : public hvtest::ProgramTest {
 
   std::vector<RECT> ChildRects() {
     std::vector<RECT> rects;
-    for (const auto& c : childItems) rects.push_back(hvtest::RectInParent(Child(c.caption)));
+    for (const auto& c : childItems) rects.push_back(RectInParent(Child(c.caption)));
     return rects;
   }
 
@@ -129,9 +120,10 @@ class TourTest : public hvtest::ProgramTest {
     EXPECT_TRUE(WaitUntil([&] { return Cascaded(ChildRects()); }))
         << "cascade: " << testing::PrintToString(ChildRects());
     Choose(hv::MDI_TILE);
-    const RECT client = hvtest::ClientRect(mdiClient_);
+    const RECT client = ClientRect(mdiClient_);
     EXPECT_TRUE(WaitUntil([&] { return Tiled(ChildRects(), client); }))
-        << "tile: " << testing::PrintToString(ChildRects()) << " in " << testing::PrintToString(client);
+        << "tile: " << testing::PrintToString(ChildRects()) << " in "
+        << testing::PrintToString(client);
   }
 
   // Each child shows its controls and its drawing: the picture is complete.
@@ -139,7 +131,7 @@ class TourTest : public hvtest::ProgramTest {
   // away from every hot button.
   void ExpectTiledPictures() {
     HWND edit = GetDlgItem(Child(tour::CONTROLS_CAPTION), tour::ID_NOTIFYING_EDIT);
-    const RECT field = hvtest::ClientRect(edit);
+    const RECT field = ClientRect(edit);
     EXPECT_TRUE(WaitForPixel(edit, {field.right - 3, field.bottom / 2}, tour::NOTIFYING_EDIT_BACK))
         << "controls";
     // The disabled button looks the same wherever the pointer was left.
@@ -149,13 +141,13 @@ class TourTest : public hvtest::ProgramTest {
     EXPECT_TRUE(SaveScreenshot(frame_, "tour.png"));
     EXPECT_TRUE(MoveMouseTo({0, 0}));
     EXPECT_TRUE(WaitUntilPainted(Child(tour::BUTTONS_CAPTION)));
-    EXPECT_TRUE(hvtest::MatchesReference(ClientPixels(Child(tour::BUTTONS_CAPTION)),
-                                         "e2e/reference/tour-buttons-96"));
+    EXPECT_TRUE(MatchesReference(ClientPixels(Child(tour::BUTTONS_CAPTION)),
+                                 "e2e/reference/tour-buttons-96"));
     // The stretched surface comes out a shade apart here and there between
     // the 32-bit and the 64-bit program: a reference for each.
-    EXPECT_TRUE(hvtest::MatchesReference(ClientPixels(Child(tour::DRAWING_CAPTION)),
-                                         sizeof(void*) == 8 ? "e2e/reference/tour-drawing-96-x64"
-                                                            : "e2e/reference/tour-drawing-96-x86"));
+    EXPECT_TRUE(MatchesReference(ClientPixels(Child(tour::DRAWING_CAPTION)),
+                                 sizeof(void*) == 8 ? "e2e/reference/tour-drawing-96-x64"
+                                                    : "e2e/reference/tour-drawing-96-x86"));
   }
 
   // Each button's face at a probe point clear of its caption, before, while
@@ -171,7 +163,7 @@ class TourTest : public hvtest::ProgramTest {
     };
     const POINT probe = {6, 6};
     HWND buttons = Child(tour::BUTTONS_CAPTION);
-    const RECT client = hvtest::ClientRect(buttons);
+    const RECT client = ClientRect(buttons);
     POINT away = {client.right - 8, client.bottom - 8};
     ClientToScreen(buttons, &away);
     for (const auto& h : hovers) {
@@ -210,12 +202,12 @@ class TourTest : public hvtest::ProgramTest {
   void StretchDrawing() {
     HWND drawing = Child(tour::DRAWING_CAPTION);
     EXPECT_TRUE(WaitUntil([&] { return GaugeAtItsShares(drawing); })) << "tiled";
-    const RECT client = hvtest::ClientRect(mdiClient_);
+    const RECT client = ClientRect(mdiClient_);
     SetWindowPos(drawing, HWND_TOP, 0, 0, client.right * 3 / 4, client.bottom, 0);
     EXPECT_TRUE(WaitUntil([&] {
-      const RECT r = hvtest::WindowRect(drawing);
+      const RECT r = WindowRect(drawing);
       return r.bottom - r.top == client.bottom && GaugeAtItsShares(drawing);
-    })) << "resized: " << testing::PrintToString(hvtest::WindowRect(drawing));
+    })) << "resized: " << testing::PrintToString(WindowRect(drawing));
   }
 
   void CloseChildren() {

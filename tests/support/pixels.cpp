@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/wait.h"
+
 namespace hvtest {
 namespace {
 
@@ -78,6 +80,18 @@ int Pixels::Count(const RECT& r, COLORREF colour) const {
   for (int y = r.top; y < r.bottom; ++y)
     for (int x = r.left; x < r.right; ++x) n += At(x, y) == colour;
   return n;
+}
+
+COLORREF ScreenPixel(HWND window, POINT client) {
+  ClientToScreen(window, &client);
+  HDC screen = GetDC(nullptr);
+  COLORREF seen = GetPixel(screen, client.x, client.y);
+  ReleaseDC(nullptr, screen);
+  return seen;
+}
+
+bool WaitForPixel(HWND window, POINT client, COLORREF colour) {
+  return WaitUntil([&] { return ScreenPixel(window, client) == colour; });
 }
 
 }  // namespace hvtest

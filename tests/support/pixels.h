@@ -57,4 +57,8 @@ class Pixels {
   std::vector<COLORREF> colours_;
 };
 
+// A pixel of the window's client area as the screen shows it, or once it does.
+COLORREF ScreenPixel(HWND window, POINT client);
+bool WaitForPixel(HWND window, POINT client, COLORREF colour);
+
 }  // namespace hvtest

@@ -45,4 +45,12 @@ void ProgramTest::ExpectExitCodeZero() {
   EXPECT_EQ(code, 0u);
 }
 
+HWND ProgramTest::ShownWindow(const char* className, const char* caption) const {
+  DWORD owner = 0;
+  for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, className, caption));)
+    if (GetWindowThreadProcessId(w, &owner) && owner == process_.dwProcessId && IsWindowVisible(w))
+      return w;
+  return nullptr;
+}
+
 }  // namespace hvtest

@@ -22,6 +22,9 @@ class ProgramTest : public FixtureRoot {
   void Start(const char* exe);
   // The program ends by itself within ten seconds, with exit code 0.
   void ExpectExitCodeZero();
+  // The program's shown top-level window of this class and caption, or null:
+  // another run of it, still ending, may show one alike.
+  HWND ShownWindow(const char* className, const char* caption) const;
   PROCESS_INFORMATION process_ = {};
 };
 

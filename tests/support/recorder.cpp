@@ -133,7 +133,8 @@ std::string Line(const char* kind, std::initializer_list<INT_PTR> fields) {
   std::string line = std::string("  {") + kind;
   const char* const* name = names;
   for (INT_PTR v : fields)
-    line += std::string(name == names ? " " : ", ") + *name++ + " " + (v == ANY ? "*" : std::to_string(v));
+    line += std::string(name == names ? " " : ", ") + *name++ + " " +
+            (v == ANY ? "*" : std::to_string(v));
   return line + "}\n";
 }
 
@@ -279,7 +280,8 @@ int Count(int kinds, int32_t code, HWND window) { return int(Entries(kinds, code
 std::string Describe(const std::vector<Entry>& entries) {
   std::string text;
   for (const Entry& e : entries)
-    text += Line(KindName(e.kind), {e.code, e.param1, e.param2, e.control, e.notify, e.x, e.y, Word(e.window)});
+    text += Line(KindName(e.kind),
+                 {e.code, e.param1, e.param2, e.control, e.notify, e.x, e.y, Word(e.window)});
   return text;
 }
 

@@ -5,7 +5,10 @@
 #include <cstdlib>
 #include <memory>
 
+#include "capture.h"
 #include "png.h"
+#include "tests/support/program_test.h"
+#include "tests/support/user_input.h"
 
 namespace hvtest {
 namespace {
@@ -103,6 +106,19 @@ bool ReadImage(const std::string& path, Pixels* pixels) {
   return ::testing::AssertionFailure()
          << name << ": " << differing << " pixels differ, within " << ::testing::PrintToString(box)
          << "; see " << base << "-seen.png and " << base << "-difference.png in the test's folder";
+}
+
+::testing::AssertionResult ShowsPicture(HWND window, const std::string& name) {
+  auto picture = [&] { return Pixels::OfScreen(WindowRect(window)); };
+  Pixels expected;
+  if (MoveMouseTo({0, 0}) &&
+      ReadImage(std::string(HV_SOURCE_DIR) + "/tests/" + name + ".hvimg", &expected))
+    WaitUntil([&] { return picture() == expected; });
+  return MatchesReference(picture(), name);
+}
+
+bool SaveScreenshot(HWND window, const char* name) {
+  return shot::SaveWindowPng(window, WindowsPath(std::string(SCREENSHOT_DIR) + "/" + name).c_str());
 }
 
 }  // namespace hvtest

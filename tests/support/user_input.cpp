@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "tests/support/wait.h"
+
 namespace hvtest {
 
 INPUT MouseInputAt(POINT screen, DWORD flags) {
@@ -58,6 +60,56 @@ bool FindCloseBox(HWND window, POINT* found) {
         return true;
       }
   return false;
+}
+
+bool WaitForText(HWND window, const std::string& text) {
+  return WaitUntil([&] { return TextOf(window) == text; });
+}
+
+bool HasFocus(HWND control) {
+  GUITHREADINFO info = {sizeof(info)};
+  return GetGUIThreadInfo(GetWindowThreadProcessId(control, nullptr), &info) &&
+         info.hwndFocus == control;
+}
+
+bool WaitUntilPainted(HWND window) {
+  return WaitUntil([&] { return !GetUpdateRect(window, nullptr, FALSE); });
+}
+
+bool WaitUntilInputTakenIn(HWND window) {
+  if (!window) return false;
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE);
+  return WaitUntilPainted(window);
+}
+
+bool MoveMouseTo(POINT screen) {
+  SetCursorPos(screen.x, screen.y);
+  INPUT move = MouseInputAt(screen, 0);
+  SendInput(1, &move, sizeof move);
+  // Wine merges a move into the one the program is still taking in, and then
+  // drops both: the pointer rests where the program never heard it arrive.
+  // The next move waits until this one has arrived.
+  return WaitUntilInputTakenIn(WindowFromPoint(screen));
+}
+
+bool ClickAt(POINT screen) {
+  if (!MoveMouseTo(screen)) return false;
+  // The press and release carry the point. Under Wine each move of the
+  // pointer comes back to the program from the display as a move of its
+  // own, in order but late: a press without a point can land where the
+  // pointer was two moves ago.
+  INPUT click[] = {MouseInputAt(screen, MOUSEEVENTF_LEFTDOWN),
+                   MouseInputAt(screen, MOUSEEVENTF_LEFTUP)};
+  return SendInput(2, click, sizeof click[0]) == 2;
+}
+
+bool ClickAndSelectAll(HWND field) {
+  // A field that had the focus already has it before the click arrives, and
+  // a click taken in after the selection would put the caret where it fell.
+  bool focused = ClickAt(CentreOf(field)) && WaitUntilInputTakenIn(field) &&
+                 WaitUntil([&] { return HasFocus(field); });
+  SendMessageA(field, EM_SETSEL, 0, -1);
+  return focused;
 }
 
 }  // namespace hvtest

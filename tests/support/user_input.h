@@ -1,5 +1,6 @@
-// The input a user's mouse and keyboard make, for SendInput, and where on a
-// window a user clicks.
+// What a user's mouse and keyboard do, and what a user reads, for the
+// windows of this process or of another: each input waits, where it can,
+// until the program has taken it in, as the program works on its own schedule.
 #pragma once
 
 #include <windows.h>
@@ -12,6 +13,15 @@ namespace hvtest {
 // a release): a press or release that carries its point lands there even
 // when an earlier move has not been taken in yet.
 INPUT MouseInputAt(POINT screen, DWORD flags);
+// The pointer moves as a user's mouse does, so hot-tracking sees it; true
+// once the program under it has taken the move in.
+bool MoveMouseTo(POINT screen);
+// False if the program under the point did not take the move in.
+bool ClickAt(POINT screen);
+// Clicks the field and selects what it holds, ready to type over it; false
+// if the click did not focus it. A sent message overtakes queued input:
+// selecting before the click has arrived would leave the click to undo it.
+bool ClickAndSelectAll(HWND field);
 // Queued in order for the focused window: wait for what the key does.
 void PressKey(BYTE key);
 // Each digit or capital letter of the text as a key press.
@@ -23,6 +33,13 @@ void TypeText(const std::wstring& text);
 // A window's text as a user's tools read it, by message: GetWindowText does
 // not ask another process's windows. A status bar answers with its first part.
 std::string TextOf(HWND window);
+bool WaitForText(HWND window, const std::string& text);
+bool HasFocus(HWND control);
+// Nothing of the window waits to be painted.
+bool WaitUntilPainted(HWND window);
+// A thread takes all its queued input before it paints: once the window has
+// painted what it was asked to, every input queued before has been taken in.
+bool WaitUntilInputTakenIn(HWND window);
 
 // The centre of the window's rectangle on the screen.
 POINT CentreOf(HWND window);
