@@ -184,7 +184,8 @@ TEST_F(BoxHook, CentresOnTheOwnerAndKeepsInsideTheWorkArea) {
       {"owner near the bottom edge", {100, area.bottom - 168, 512, 374}, {300, 150}, {206, area.bottom - 150}},
       // Larger than the work area: right and bottom clamps would push the
       // corner off screen; the corner stays on the work area.
-      {"box larger than the work area", {100, 100, 512, 374}, {area.right + 76, area.bottom + 32}, {0, 0}},
+      {"box larger than the work area", {area.right - 124, area.bottom - 168, 512, 374},
+       {area.right + 76, area.bottom + 32}, {0, 0}},
       {"no owner: the desktop", {0, 0, 0, 0}, {300, 150},
        {(GetSystemMetrics(SM_CXSCREEN) - 300) / 2, (GetSystemMetrics(SM_CYSCREEN) - 150) / 2}},
   };
