@@ -35,8 +35,6 @@ class Pixels {
   // Colours given row by row from the top.
   Pixels(int width, int height, std::vector<COLORREF> colours)
       : width_(width), height_(height), colours_(std::move(colours)) {}
-  // A rectangle of these pixels.
-  Pixels Part(const RECT& r) const;
 
   COLORREF At(int x, int y) const { return colours_[size_t(y) * width_ + x]; }
   int Width() const { return width_; }

@@ -43,8 +43,9 @@ Pixels Difference(const Pixels& seen, const Pixels& reference, int* differing, R
 
 std::string BaseName(const std::string& name) { return name.substr(name.find_last_of('/') + 1); }
 
-}  // namespace
-
+// The references' format: "HVIMG1 width height\n", then runs of equal
+// pixels, each a count less one (one byte) and the colour's blue, green and
+// red bytes. Screen pictures are mostly flat: a few kilobytes.
 bool WriteImage(const std::string& path, const Pixels& pixels) {
   File f = Open(path, "wb");
   if (!f) return false;
@@ -75,6 +76,8 @@ bool ReadImage(const std::string& path, Pixels* pixels) {
   *pixels = Pixels(width, height, std::move(colours));
   return true;
 }
+
+}  // namespace
 
 ::testing::AssertionResult MatchesReference(const Pixels& seen, const std::string& name) {
   const std::string path = std::string(HV_SOURCE_DIR) + "/tests/" + name + ".hvimg";

@@ -23,10 +23,4 @@ namespace hvtest {
 // The window's picture, saved as a PNG file of this name beside the build.
 bool SaveScreenshot(HWND window, const char* name);
 
-// The image format of the references: "HVIMG1 width height\n", then runs of
-// equal pixels, each a count less one (one byte) and the colour's blue,
-// green and red bytes. Screen pictures are mostly flat: a few kilobytes.
-bool WriteImage(const std::string& path, const Pixels& pixels);
-bool ReadImage(const std::string& path, Pixels* pixels);
-
 }  // namespace hvtest

@@ -41,6 +41,13 @@ bool WaitUntilPainted(HWND window);
 // painted what it was asked to, every input queued before has been taken in.
 bool WaitUntilInputTakenIn(HWND window);
 
+// Empties the clipboard and, when text is not null, puts it there as CF_TEXT
+// (CF_UNICODETEXT when wide), as the program a user copies from would.
+void PutOnClipboard(HWND owner, const char* text);
+void PutOnClipboard(HWND owner, const wchar_t* text);
+// The clipboard's CF_TEXT, "(none)" when it holds none.
+std::string ClipboardText(HWND owner);
+
 // The centre of the window's rectangle on the screen.
 POINT CentreOf(HWND window);
 // A point of the window's caption whose hit test answers HTCLOSE; false
