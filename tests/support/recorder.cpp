@@ -132,9 +132,10 @@ std::string Line(const char* kind, std::initializer_list<INT_PTR> fields) {
   static const char* const names[] = {"code", "p1", "p2", "control", "notify", "x", "y", "window"};
   std::string line = std::string("  {") + kind;
   const char* const* name = names;
-  for (INT_PTR v : fields)
-    line += std::string(name == names ? " " : ", ") + *name++ + " " +
-            (v == ANY ? "*" : std::to_string(v));
+  for (INT_PTR v : fields) {
+    line += std::string(name == names ? " " : ", ") + *name + " " + (v == ANY ? "*" : std::to_string(v));
+    ++name;
+  }
   return line + "}\n";
 }
 

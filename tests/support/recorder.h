@@ -99,13 +99,11 @@ std::vector<RECT> PaintRects(HWND window);
 int Count(int kinds, int32_t code, HWND window = nullptr);
 
 // The log restricted to the codes and kinds in the table (events, for an
-// empty one) must equal the table: a
-// reader learns from it which entries come, in which order, with which
-// fields. Codes listed in absent must not occur at all.
+// empty one) must equal the table: a reader learns from it which entries
+// come, in which order, with which fields. Codes in absent must not occur.
 ::testing::AssertionResult MatchesSequence(const std::vector<Entry>& got,
                                            std::initializer_list<Expected> table,
                                            std::initializer_list<int32_t> absent = {});
-std::string Describe(const std::vector<Entry>& entries);
 
 // The copies this program makes with BitBlt while a CopyRecord lives: what
 // the screen cannot show, as painting is clipped to the update region.
