@@ -151,14 +151,7 @@ TEST_F(Calculator, AClickOnAFieldIsHeardWithItsLabel) {
     SCOPED_TRACE(label);
     HWND field = Control(id);
     EXPECT_EQ(AccessibleName(field), label);
-    HWND before = GetWindow(field, GW_HWNDPREV);
-    char className[16] = {};
-    GetClassNameA(before, className, sizeof className);
-    EXPECT_EQ(lstrcmpiA(className, "Static"), 0) << className;
-    EXPECT_EQ(GetDlgCtrlID(before), 0xFFFF);
-    EXPECT_FALSE(IsWindowVisible(before));
-    EXPECT_EQ(TextOf(before), label);
-
+    EXPECT_EQ(GetDlgCtrlID(GetWindow(field, GW_HWNDPREV)), 0xFFFF);
     ResetRecording();
     Click(id);
     std::vector<Entry> heard;
