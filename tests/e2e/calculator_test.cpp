@@ -10,15 +10,16 @@
 
 #include "app/commands.h"
 #include "app/fields.h"
-#include "tests/e2e/driver.h"
 #include "tests/support/accessible_name.h"
 #include "tests/support/message_boxes.h"
+#include "tests/support/program_test.h"
+#include "tests/support/reference_image.h"
+#include "tests/support/user_input.h"
 
 namespace {
 
-using namespace e2e;
+using namespace hvtest;
 using namespace ampliwind;
-using hvtest::SeenBox;
 
 // The last thing start-up draws: the filled half of the lower joint.
 constexpr POINT LAST_DRAWN = {230, 195};
@@ -29,14 +30,6 @@ const char* const labels[] = {"Transformer Power ( W )",  "Primary Voltage ( V )
                               "Secondary Coil ( turns )", "Primary Current ( A )",
                               "Secondary Current ( A )"};
 
-// Focus events as a screen reader takes them: out of context, the object
-// asked for while the event is handled. They arrive as messages to this thread.
-std::vector<std::pair<HWND, std::string>> heard;
-
-void CALLBACK OnFocus(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD) {
-  heard.emplace_back(window, hvtest::AccessibleNameFromEvent(window, object, child));
-}
-
 template <typename Condition>
 bool PumpUntil(Condition condition) {
   return WaitUntil([&] {
@@ -46,35 +39,18 @@ bool PumpUntil(Condition condition) {
   });
 }
 
-// Under Wine, windows left to a window manager get their caption drawn by
-// it; without one there may be no close box to click.
-bool FindCloseBox(HWND window, POINT* found) {
-  RECT r;
-  GetWindowRect(window, &r);
-  for (LONG y = r.top; y < r.top + 40; ++y)
-    for (LONG x = r.right - 1; x > r.right - 80; --x)
-      if (SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE) {
-        *found = {x, y};
-        return true;
-      }
-  return false;
-}
-
-class Calculator : public ::testing::Test {
+class Calculator : public ProgramTest {
  protected:
   void SetUp() override {
     ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
-    ASSERT_TRUE(StartProgram(AMPLIWIND_EXE, &process_)) << "cannot start " << AMPLIWIND_EXE;
+    ASSERT_NO_FATAL_FAILURE(Start(AMPLIWIND_EXE));
     // Visible only once its creation, centring included, has finished.
-    ASSERT_TRUE(WaitUntil([&] {
-      window_ = FindWindowA("HalvornWndClass", CAPTION_50_HERTZ);
-      return window_ && IsWindowVisible(window_);
-    }, 10000)) << "no visible main window appeared";
+    ASSERT_TRUE(WaitUntil([&] { return (window_ = ShownWindow("HalvornWndClass", CAPTION_50_HERTZ)); },
+                          10000)) << "no visible main window appeared";
     ASSERT_TRUE(WaitForPixel(window_, LAST_DRAWN, 0x464646)) << "start-up drawn to its end";
   }
   void TearDown() override {
-    if (hook_) UnhookWinEvent(hook_);
-    EndProgram(&process_);
+    ProgramTest::TearDown();
     CoUninitialize();
   }
   HWND Control(int32_t id) { return GetDlgItem(window_, id); }
@@ -85,27 +61,22 @@ class Calculator : public ::testing::Test {
   SeenBox ClickAndDismiss(int32_t id) {
     Click(id);
     HWND box = nullptr;
-    EXPECT_TRUE(WaitUntil([&] { return (box = hvtest::FindMessageBox(process_.dwProcessId)); }));
-    SeenBox seen = hvtest::ReadBox(box);
-    hvtest::PressOk(box);
+    EXPECT_TRUE(WaitUntil([&] { return (box = FindMessageBox(process_.dwProcessId)); }));
+    SeenBox seen = ReadBox(box);
+    PressOk(box);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); })) << "the box stayed open";
     return seen;
   }
-  PROCESS_INFORMATION process_ = {};
   HWND window_ = nullptr;
-  HWINEVENTHOOK hook_ = nullptr;
 };
 
 // The window as it opens, missing input, New, a calculation typed by hand
 // with TAB between the fields, About, the frequency choice, the close box.
 TEST_F(Calculator, UserSession) {
-  RECT r, area;
-  GetWindowRect(window_, &r);
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
-  EXPECT_EQ(r.right - r.left, 512);
-  EXPECT_EQ(r.bottom - r.top, 374);
-  EXPECT_EQ(r.left, (area.left + area.right) / 2 - 512 / 2);
-  EXPECT_EQ(r.top, (area.top + area.bottom) / 2 - 374 / 2);
+  const RECT area = WorkArea();
+  const LONG left = (area.left + area.right) / 2 - 512 / 2;
+  const LONG top = (area.top + area.bottom) / 2 - 374 / 2;
+  EXPECT_EQ(WindowRect(window_), (RECT{left, top, left + 512, top + 374}));
   LONG style = GetWindowLongA(window_, GWL_STYLE);
   EXPECT_TRUE(style & WS_MINIMIZEBOX);
   EXPECT_TRUE(style & WS_CAPTION);
@@ -117,7 +88,7 @@ TEST_F(Calculator, UserSession) {
   SeenBox box = ClickAndDismiss(CMD_CALCULATE);  // on the placeholders
   EXPECT_EQ(box.caption, ERROR_CAPTION);
   EXPECT_EQ(box.text, NO_POWER);
-  hvtest::ExpectCentredOn(window_, box);
+  ExpectCentredOn(window_, box);
   EXPECT_EQ(TextOf(Control(FIELD_PRIMARY_TURNS)), "");
 
   Click(CMD_NEW);
@@ -155,7 +126,7 @@ TEST_F(Calculator, UserSession) {
   SeenBox about = ClickAndDismiss(CMD_ABOUT);
   EXPECT_EQ(about.caption, ABOUT_CAPTION);
   EXPECT_EQ(about.text.rfind("Ampliwind\r\n\r\n", 0), 0u) << about.text;
-  hvtest::ExpectCentredOn(window_, about);
+  ExpectCentredOn(window_, about);
 
   Click(CMD_60_HERTZ);
   EXPECT_TRUE(WaitForText(window_, CAPTION_60_HERTZ));
@@ -165,15 +136,13 @@ TEST_F(Calculator, UserSession) {
     EXPECT_TRUE(ClickAt(closeBox)) << "the program did not take the move to its close box in";
   else  // no caption drawn on this display: the close box's own command
     PostMessageA(window_, WM_SYSCOMMAND, SC_CLOSE, 0);
-  ExpectExitCodeZero(process_.hProcess);
+  ExpectExitCodeZero();
 }
 
 // A click on a field is heard with the name of the label the system finds
 // for it: the hidden static just before it, with the text drawn beside it.
 TEST_F(Calculator, AClickOnAFieldIsHeardWithItsLabel) {
-  hook_ = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, OnFocus,
-                          process_.dwProcessId, 0, WINEVENT_OUTOFCONTEXT);
-  ASSERT_NE(hook_, nullptr);
+  WatchWinEvents(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, process_.dwProcessId);
   // From the last field, so that the first click moves the focus too.
   Click(FIELD_SECONDARY_CURRENT);
   ASSERT_TRUE(PumpUntil([&] { return HasFocus(Control(FIELD_SECONDARY_CURRENT)); }));
@@ -181,26 +150,16 @@ TEST_F(Calculator, AClickOnAFieldIsHeardWithItsLabel) {
     const char* label = labels[id - FIELD_POWER];
     SCOPED_TRACE(label);
     HWND field = Control(id);
-    EXPECT_EQ(hvtest::AccessibleName(field), label);
-    HWND before = GetWindow(field, GW_HWNDPREV);
-    char className[16] = {};
-    GetClassNameA(before, className, sizeof className);
-    EXPECT_EQ(lstrcmpiA(className, "Static"), 0) << className;
-    EXPECT_EQ(GetDlgCtrlID(before), 0xFFFF);
-    EXPECT_FALSE(IsWindowVisible(before));
-    EXPECT_EQ(TextOf(before), label);
-
-    heard.clear();
+    EXPECT_EQ(AccessibleName(field), label);
+    EXPECT_EQ(GetDlgCtrlID(GetWindow(field, GW_HWNDPREV)), 0xFFFF);
+    ResetRecording();
     Click(id);
+    std::vector<Entry> heard;
     ASSERT_TRUE(PumpUntil([&] {
-      for (const auto& [window, name] : heard)
-        if (window == field) return true;
-      return false;
-    })) << heard.size() << " other focus events";
-    for (const auto& [window, name] : heard)
-      if (window == field) {
-        EXPECT_EQ(name, label);
-      }
+      return !(heard = Entries(WIN_EVENT, EVENT_OBJECT_FOCUS, field)).empty();
+    })) << recording.size() << " other focus events";
+    for (const Entry& e : heard)
+      EXPECT_EQ(AccessibleNameFromEvent(field, LONG(e.param1), LONG(e.param2)), label);
   }
 }
 

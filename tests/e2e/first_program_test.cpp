@@ -7,13 +7,13 @@
 #include <windows.h>
 
 #include <string>
-#include <vector>
 
-#include "tests/e2e/driver.h"
+#include "tests/support/program_test.h"
+#include "tests/support/user_input.h"
 
 namespace {
 
-using namespace e2e;
+using namespace hvtest;
 
 constexpr int ADD = IDOK, FIELD = 10, LIST = 11;
 const wchar_t TITLE[] = L"First program \u2014 Gr\u00FC\u00DFe \u2713";
@@ -33,26 +33,10 @@ std::wstring Item(HWND list, int index) {
   return text;
 }
 
-// As a keyboard or an IME delivers text: one UTF-16 unit a key, a character
-// beyond the BMP as the two halves of its surrogate pair.
-void TypeText(const std::wstring& text) {
-  std::vector<INPUT> input;
-  for (wchar_t unit : text) {
-    INPUT key = {};
-    key.type = INPUT_KEYBOARD;
-    key.ki.wScan = unit;
-    key.ki.dwFlags = KEYEVENTF_UNICODE;
-    input.push_back(key);
-    key.ki.dwFlags |= KEYEVENTF_KEYUP;
-    input.push_back(key);
-  }
-  SendInput(UINT(input.size()), input.data(), sizeof(INPUT));
-}
-
-class FirstProgram : public ::testing::Test {
+class FirstProgram : public ProgramTest {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(StartProgram(FIRST_PROGRAM_EXE, &process_)) << "cannot start " << FIRST_PROGRAM_EXE;
+    ASSERT_NO_FATAL_FAILURE(Start(FIRST_PROGRAM_EXE));
     ASSERT_TRUE(WaitUntil([&] {
       window_ = FindWindowW(L"HalvornWndClass", TITLE);
       return window_ && IsWindowVisible(window_);
@@ -63,8 +47,6 @@ class FirstProgram : public ::testing::Test {
       return field && HasFocus(field);
     })) << "the program did not set itself up";
   }
-  void TearDown() override { EndProgram(&process_); }
-  PROCESS_INFORMATION process_ = {};
   HWND window_ = nullptr;
 };
 
@@ -95,7 +77,7 @@ TEST_F(FirstProgram, TypedWordsInEveryScriptAreListedAsTyped) {
     EXPECT_TRUE(WaitUntil([&] { return WideTextOf(field).empty(); })) << "the field was emptied";
   }
   PostMessageW(window_, WM_CLOSE, 0, 0);  // the close box
-  ExpectExitCodeZero(process_.hProcess);
+  ExpectExitCodeZero();
 }
 
 }  // namespace

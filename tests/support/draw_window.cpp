@@ -72,11 +72,10 @@ void DrawWindow::Settle() {
 }
 
 ::testing::AssertionResult RectIs(const RECT& r, int left, int top, int right, int bottom) {
-  if (r.left == left && r.top == top && r.right == right && r.bottom == bottom)
-    return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << "rect (" << r.left << ", " << r.top << ", " << r.right
-                                       << ", " << r.bottom << "), expected (" << left << ", "
-                                       << top << ", " << right << ", " << bottom << ")";
+  const RECT expected = {left, top, right, bottom};
+  if (r == expected) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "rect " << ::testing::PrintToString(r) << ", expected "
+                                       << ::testing::PrintToString(expected);
 }
 
 LOGPEN PenOf(HPEN pen) {

@@ -4,16 +4,19 @@
 
 namespace hvtest {
 
-int CountRuntimeBlocks() {
+HeapUse MeasureRuntimeHeap() {
+  HeapUse use = {0, 0};
   HANDLE heap = hv::RuntimeHeap();
-  if (!heap) return 0;
-  int count = 0;
+  if (!heap) return use;
   PROCESS_HEAP_ENTRY entry = {};
   HeapLock(heap);
   while (HeapWalk(heap, &entry))
-    if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) ++count;
+    if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) {
+      ++use.blocks;
+      use.bytes += entry.cbData;
+    }
   HeapUnlock(heap);
-  return count;
+  return use;
 }
 
 }  // namespace hvtest

@@ -1,9 +1,18 @@
-// Counting the blocks allocated in the runtime heap, to prove that a test frees what it takes.
+// What the runtime heap holds, walked: to prove that a test frees what it takes.
 #pragma once
+
+#include <cstddef>
 
 namespace hvtest {
 
-// Busy blocks of the runtime heap; 0 when it does not exist.
-int CountRuntimeBlocks();
+struct HeapUse {
+  int blocks;
+  size_t bytes;  // as the heap reports each block's size: the 3 spare bytes included
+  bool operator==(const HeapUse&) const = default;
+};
+
+// Its busy blocks and their bytes; both 0 when the runtime heap does not exist.
+HeapUse MeasureRuntimeHeap();
+inline int CountRuntimeBlocks() { return MeasureRuntimeHeap().blocks; }
 
 }  // namespace hvtest

@@ -21,11 +21,6 @@ constexpr ManifestElement DPI_AWARE = {L"http://schemas.microsoft.com/SMI/2005/W
 constexpr ManifestElement DPI_AWARENESS = {L"http://schemas.microsoft.com/SMI/2016/WindowsSettings",
                                            L"dpiAwareness"};
 
-// The program's manifest is resource 1 of type RT_MANIFEST.
-inline bool HasOwnManifest() {
-  return FindResourceA(nullptr, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24)) != nullptr;
-}
-
 inline std::string ManifestSetting(const ManifestElement& element) {
   wchar_t value[128] = {};
   SIZE_T length = 0;
@@ -42,7 +37,8 @@ struct ExpectedSetting {
   const char* value;
 };
 inline void ExpectManifest(std::initializer_list<ExpectedSetting> table) {
-  ASSERT_TRUE(HasOwnManifest());
+  // The program's manifest is resource 1 of type RT_MANIFEST.
+  ASSERT_TRUE(FindResourceA(nullptr, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24)));
   for (const ExpectedSetting& row : table)
     EXPECT_EQ(ManifestSetting(row.element), row.value) << "element " << row.element.name;
 }

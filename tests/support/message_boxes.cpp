@@ -4,39 +4,9 @@
 
 #include <cstring>
 
+#include "tests/support/user_input.h"
+
 namespace hvtest {
-namespace {
-
-struct BoxSearch {
-  DWORD process;
-  const char* caption;
-  HWND found;
-};
-
-BOOL CALLBACK FindBox(HWND window, LPARAM context) {
-  auto* search = reinterpret_cast<BoxSearch*>(context);
-  if (!IsMessageBox(window, search->process)) return TRUE;
-  char caption[256] = {};
-  GetWindowTextA(window, caption, sizeof caption);
-  if (search->caption && std::strcmp(caption, search->caption) != 0) return TRUE;
-  search->found = window;
-  return FALSE;
-}
-
-BOOL CALLBACK FindIcon(HWND child, LPARAM context) {
-  if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
-    *reinterpret_cast<HICON*>(context) = HICON(SendMessageA(child, STM_GETICON, 0, 0));
-  return TRUE;
-}
-
-// Texts of another process's windows travel by message.
-std::string TextOf(HWND window) {
-  char text[512] = {};
-  SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, LPARAM(text), SMTO_NORMAL, 2000, nullptr);
-  return text;
-}
-
-}  // namespace
 
 bool IsMessageBox(HWND window, DWORD process) {
   char name[16] = {};
@@ -47,9 +17,9 @@ bool IsMessageBox(HWND window, DWORD process) {
 }
 
 HWND FindMessageBox(DWORD process, const char* caption) {
-  BoxSearch search = {process, caption, nullptr};
-  EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  for (HWND box = nullptr; (box = FindWindowExA(nullptr, box, "#32770", caption));)
+    if (IsMessageBox(box, process)) return box;
+  return nullptr;
 }
 
 SeenBox ReadBox(HWND box) {
@@ -66,8 +36,9 @@ SeenBox ReadBox(HWND box) {
   // A process reads only its own boxes' icons.
   DWORD owner = 0;
   GetWindowThreadProcessId(box, &owner);
-  if (owner == GetCurrentProcessId())
-    EnumChildWindows(box, FindIcon, reinterpret_cast<LPARAM>(&seen.icon));
+  for (HWND c = nullptr; (c = FindWindowExA(box, c, "Static", nullptr));)
+    if ((GetWindowLongA(c, GWL_STYLE) & SS_TYPEMASK) == SS_ICON && owner == GetCurrentProcessId())
+      seen.icon = HICON(SendMessageA(c, STM_GETICON, 0, 0));
   return seen;
 }
 

@@ -31,10 +31,6 @@ void PressOk(HWND box);
 // Expects the box centred on the owner window, as the system centres it.
 void ExpectCentredOn(HWND owner, const SeenBox& box);
 
-}  // namespace hvtest
-
-namespace hvtest {
-
 // While it lives, every message box the thread shows is read and closed
 // with OK at the next tick of a timer, inside the box's modal loop: no
 // second thread and no wait per box beyond one tick, so thousands of

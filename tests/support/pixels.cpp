@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/wait.h"
+
 namespace hvtest {
 namespace {
 
@@ -66,13 +68,6 @@ Pixels Pixels::OfScreen(const RECT& rect) {
   return pixels;
 }
 
-Pixels Pixels::Part(const RECT& r) const {
-  std::vector<COLORREF> part;
-  for (int y = r.top; y < r.bottom; ++y)
-    for (int x = r.left; x < r.right; ++x) part.push_back(At(x, y));
-  return Pixels(r.right - r.left, r.bottom - r.top, std::move(part));
-}
-
 int Pixels::Count(const RECT& r, COLORREF colour) const {
   int n = 0;
   for (int y = r.top; y < r.bottom; ++y)
@@ -80,11 +75,16 @@ int Pixels::Count(const RECT& r, COLORREF colour) const {
   return n;
 }
 
-std::vector<bool> Pixels::Mask(const RECT& r, COLORREF background) const {
-  std::vector<bool> mask;
-  for (int y = r.top; y < r.bottom; ++y)
-    for (int x = r.left; x < r.right; ++x) mask.push_back(At(x, y) != background);
-  return mask;
+COLORREF ScreenPixel(HWND window, POINT client) {
+  ClientToScreen(window, &client);
+  HDC screen = GetDC(nullptr);
+  COLORREF seen = GetPixel(screen, client.x, client.y);
+  ReleaseDC(nullptr, screen);
+  return seen;
+}
+
+bool WaitForPixel(HWND window, POINT client, COLORREF colour) {
+  return WaitUntil([&] { return ScreenPixel(window, client) == colour; });
 }
 
 }  // namespace hvtest

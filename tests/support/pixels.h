@@ -6,8 +6,17 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <ostream>
 #include <utility>
 #include <vector>
+
+// Rectangles compared and printed by GoogleTest as (left, top, right, bottom).
+inline bool operator==(const RECT& a, const RECT& b) {
+  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+inline void PrintTo(const RECT& r, std::ostream* out) {
+  *out << '(' << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ')';
+}
 
 namespace hvtest {
 
@@ -26,8 +35,6 @@ class Pixels {
   // Colours given row by row from the top.
   Pixels(int width, int height, std::vector<COLORREF> colours)
       : width_(width), height_(height), colours_(std::move(colours)) {}
-  // A rectangle of these pixels.
-  Pixels Part(const RECT& r) const;
 
   COLORREF At(int x, int y) const { return colours_[size_t(y) * width_ + x]; }
   int Width() const { return width_; }
@@ -39,8 +46,6 @@ class Pixels {
     return Count(RECT{left, top, right, bottom}, colour);
   }
   int CountOther(const RECT& r, COLORREF colour) const { return Area(r) - Count(r, colour); }
-  // Where the rectangle differs from the colour, pixel by pixel.
-  std::vector<bool> Mask(const RECT& r, COLORREF background) const;
   bool operator==(const Pixels&) const = default;
   static int Area(const RECT& r) { return (r.right - r.left) * (r.bottom - r.top); }
 
@@ -49,5 +54,9 @@ class Pixels {
   int width_ = 0, height_ = 0;
   std::vector<COLORREF> colours_;
 };
+
+// A pixel of the window's client area as the screen shows it, or once it does.
+COLORREF ScreenPixel(HWND window, POINT client);
+bool WaitForPixel(HWND window, POINT client, COLORREF colour);
 
 }  // namespace hvtest

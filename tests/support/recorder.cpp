@@ -20,6 +20,7 @@ struct Watched {
 std::vector<Watched> watched;
 struct HookRange { HHOOK hook; int type; };
 std::vector<HookRange> hookTypes;
+std::vector<HWINEVENTHOOK> winEventHooks;
 MSG lastQueued = {};  // the message the thread took from its queue last
 struct { bool on; UINT first, last; } created = {};  // WatchCreatedWindows
 
@@ -106,6 +107,11 @@ LRESULT CALLBACK CbtHook(int code, WPARAM wparam, LPARAM lparam) {
   return CallNextHookEx(HookOf(WH_CBT), code, wparam, lparam);
 }
 
+void CALLBACK WinEventHook(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD,
+                           DWORD) {
+  recording.push_back(Message(WIN_EVENT, window, event, WPARAM(INT_PTR(object)), LPARAM(child)));
+}
+
 void Hook(int type, HOOKPROC proc) {
   if (HookOf(type)) return;
   HHOOK hook = SetWindowsHookExA(type, proc, nullptr, GetCurrentThreadId());
@@ -121,17 +127,16 @@ bool Matches(const Expected& x, const Entry& e) {
          (!x.window || x.window == e.window) && (!x.hwnd || x.hwnd == e.hwnd);
 }
 
-std::string Field(INT_PTR v) {
-  if (v == ANY) return "*";
-  char buffer[24];
-  std::snprintf(buffer, sizeof buffer, "%lld", static_cast<long long>(v));
-  return buffer;
-}
-
-std::string DescribeExpected(const Expected& x) {
-  return "{code " + Field(x.code) + ", p1 " + Field(x.param1) + ", p2 " + Field(x.param2) +
-         ", control " + Field(x.control) + ", notify " + Field(x.notify) + ", x " +
-         Field(x.x) + ", y " + Field(x.y) + "}";
+// An entry, expected or recorded, as a failure shows it: * for what is not compared.
+std::string Line(const char* kind, std::initializer_list<INT_PTR> fields) {
+  static const char* const names[] = {"code", "p1", "p2", "control", "notify", "x", "y", "window"};
+  std::string line = std::string("  {") + kind;
+  const char* const* name = names;
+  for (INT_PTR v : fields) {
+    line += std::string(name == names ? " " : ", ") + *name + " " + (v == ANY ? "*" : std::to_string(v));
+    ++name;
+  }
+  return line + "}\n";
 }
 
 const char* KindName(Seen kind) {
@@ -141,11 +146,48 @@ const char* KindName(Seen kind) {
     case POSTED: return "posted";
     case PAINT: return "paint";
     case HOOK: return "hook";
+    case WIN_EVENT: return "winevent";
     default: return "?";
   }
 }
 
+using BitBltRoutine = BOOL(WINAPI*)(HDC, int, int, int, int, HDC, int, int, DWORD);
+// A 32-bit program decorates a stdcall import: a leading underscore and the
+// argument bytes.
+#ifdef _WIN64
+#define BITBLT_IMPORT_SLOT "__imp_BitBlt"
+#else
+#define BITBLT_IMPORT_SLOT "__imp__BitBlt@36"
+#endif
+extern "C" BitBltRoutine bitBltImport __asm__(BITBLT_IMPORT_SLOT);
+
+BitBltRoutine realBitBlt = nullptr;
+std::vector<Copy> copies;
+
+BOOL WINAPI RecordCopy(HDC target, int x, int y, int width, int height, HDC source, int sourceX,
+                       int sourceY, DWORD rop) {
+  copies.push_back({{x, y, x + width, y + height}, {sourceX, sourceY}});
+  return realBitBlt(target, x, y, width, height, source, sourceX, sourceY, rop);
+}
+
+void PatchBitBlt(BitBltRoutine routine) {
+  DWORD access;
+  VirtualProtect(&bitBltImport, sizeof bitBltImport, PAGE_READWRITE, &access);
+  bitBltImport = routine;
+  VirtualProtect(&bitBltImport, sizeof bitBltImport, access, &access);
+}
+
 }  // namespace
+
+CopyRecord::CopyRecord() {
+  realBitBlt = bitBltImport;
+  copies.clear();
+  PatchBitBlt(&RecordCopy);
+}
+
+CopyRecord::~CopyRecord() { PatchBitBlt(realBitBlt); }
+
+const std::vector<Copy>& CopyRecord::Copies() const { return copies; }
 
 int32_t RecordingHandler() {
   const hv::EventState& s = hv::eventState;
@@ -185,7 +227,14 @@ void WatchHook(int type) {
 
 void WatchCreatedWindows(UINT first, UINT last) { created = {true, first, last}; }
 
+void WatchWinEvents(DWORD first, DWORD last, DWORD process) {
+  winEventHooks.push_back(
+      SetWinEventHook(first, last, nullptr, WinEventHook, process, 0, WINEVENT_OUTOFCONTEXT));
+}
+
 void StopWatching() {
+  for (HWINEVENTHOOK h : winEventHooks) UnhookWinEvent(h);
+  winEventHooks.clear();
   created = {};
   for (const Watched& w : watched) {
     HWND window = w.window;
@@ -231,15 +280,9 @@ int Count(int kinds, int32_t code, HWND window) { return int(Entries(kinds, code
 
 std::string Describe(const std::vector<Entry>& entries) {
   std::string text;
-  for (const Entry& e : entries) {
-    char line[200];
-    std::snprintf(line, sizeof line,
-                  "  {%s code %d, p1 %lld, p2 %lld, control %d, notify %d, x %d, y %d, window %p}\n",
-                  KindName(e.kind), e.code, static_cast<long long>(e.param1),
-                  static_cast<long long>(e.param2), e.control, e.notify, e.x, e.y,
-                  static_cast<void*>(e.window));
-    text += line;
-  }
+  for (const Entry& e : entries)
+    text += Line(KindName(e.kind),
+                 {e.code, e.param1, e.param2, e.control, e.notify, e.x, e.y, Word(e.window)});
   return text;
 }
 
@@ -254,7 +297,9 @@ std::string Describe(const std::vector<Entry>& entries) {
   for (const Entry& e : got)
     if (codes.count(e.code) && (e.kind & kinds)) seen.push_back(e);
   std::string expected;
-  for (const Expected& x : table) expected += "  " + DescribeExpected(x) + "\n";
+  for (const Expected& x : table)
+    expected += Line("", {x.code, x.param1, x.param2, x.control, x.notify, x.x, x.y,
+                          x.window ? Word(x.window) : ANY});
   auto failure = [&](const std::string& why) {
     return ::testing::AssertionFailure()
            << why << "\nexpected:\n" << expected << "recorded:\n" << Describe(seen);

@@ -20,6 +20,8 @@ namespace hvtest {
 
 // A field of an expected entry that is not compared.
 constexpr int32_t ANY = 0x7EADBEEF;
+// Handles as the event parameters that carry them.
+inline INT_PTR Word(const void* handle) { return reinterpret_cast<INT_PTR>(handle); }
 
 enum Seen : uint8_t {
   EVENT = 1,   // the runtime handler's event
@@ -27,7 +29,8 @@ enum Seen : uint8_t {
   POSTED = 4,  // a message a watched window got from its queue
   PAINT = 8,   // WM_PAINT of a watched window, with its update rectangle
   HOOK = 16,   // a hook's call: code is the hook code, param1/param2 its arguments
-  ANY_KIND = 31,
+  WIN_EVENT = 32,  // a WinEvent: code the event, param1/param2 its object and child
+  ANY_KIND = 63,
 };
 
 struct Entry {
@@ -82,6 +85,9 @@ void WatchHook(int type);
 // Watches every window created from now on as Watch does, from its first
 // message; needs WatchHook(WH_CBT). Ends with StopWatching.
 void WatchCreatedWindows(UINT first = 0, UINT last = ~0u);
+// Records the process's WinEvents in [first, last] as a screen reader takes
+// them, out of context: they come as messages to this thread, which must pump.
+void WatchWinEvents(DWORD first, DWORD last, DWORD process);
 void StopWatching();
 
 // The entries of these kinds, with this code (ANY: every code), for this
@@ -93,12 +99,27 @@ std::vector<RECT> PaintRects(HWND window);
 int Count(int kinds, int32_t code, HWND window = nullptr);
 
 // The log restricted to the codes and kinds in the table (events, for an
-// empty one) must equal the table: a
-// reader learns from it which entries come, in which order, with which
-// fields. Codes listed in absent must not occur at all.
+// empty one) must equal the table: a reader learns from it which entries
+// come, in which order, with which fields. Codes in absent must not occur.
 ::testing::AssertionResult MatchesSequence(const std::vector<Entry>& got,
                                            std::initializer_list<Expected> table,
                                            std::initializer_list<int32_t> absent = {});
-std::string Describe(const std::vector<Entry>& entries);
+
+// The copies this program makes with BitBlt while a CopyRecord lives: what
+// the screen cannot show, as painting is clipped to the update region.
+struct Copy {
+  RECT target;
+  POINT source;
+};
+
+// Takes the program's import slot of BitBlt, and puts the routine back after.
+class CopyRecord {
+ public:
+  CopyRecord();
+  ~CopyRecord();
+  CopyRecord(const CopyRecord&) = delete;
+  CopyRecord& operator=(const CopyRecord&) = delete;
+  const std::vector<Copy>& Copies() const;
+};
 
 }  // namespace hvtest

@@ -1,10 +1,14 @@
 #include "tests/support/reference_image.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 
+#include "capture.h"
 #include "png.h"
+#include "tests/support/program_test.h"
+#include "tests/support/user_input.h"
 
 namespace hvtest {
 namespace {
@@ -19,22 +23,29 @@ std::vector<uint8_t> Rgb(const Pixels& p) {
   return rgb;
 }
 
-// The reference greyed and lightened, each differing pixel red.
-Pixels Difference(const Pixels& seen, const Pixels& reference) {
+// The reference greyed and lightened, each differing pixel red; what differs
+// counted and bounded.
+Pixels Difference(const Pixels& seen, const Pixels& reference, int* differing, RECT* box) {
   std::vector<COLORREF> out;
+  *box = {seen.Width(), seen.Height(), -1, -1};
   for (int y = 0; y < reference.Height(); ++y)
     for (int x = 0; x < reference.Width(); ++x) {
       COLORREF r = reference.At(x, y);
       int grey = 128 + (GetRValue(r) + GetGValue(r) + GetBValue(r)) / 6;
       out.push_back(seen.At(x, y) == r ? RGB(grey, grey, grey) : RGB(255, 0, 0));
+      if (seen.At(x, y) == r) continue;
+      ++*differing;
+      *box = {std::min<LONG>(box->left, x), std::min<LONG>(box->top, y),
+              std::max<LONG>(box->right, x + 1), std::max<LONG>(box->bottom, y + 1)};
     }
   return Pixels(reference.Width(), reference.Height(), std::move(out));
 }
 
 std::string BaseName(const std::string& name) { return name.substr(name.find_last_of('/') + 1); }
 
-}  // namespace
-
+// The references' format: "HVIMG1 width height\n", then runs of equal
+// pixels, each a count less one (one byte) and the colour's blue, green and
+// red bytes. Screen pictures are mostly flat: a few kilobytes.
 bool WriteImage(const std::string& path, const Pixels& pixels) {
   File f = Open(path, "wb");
   if (!f) return false;
@@ -66,6 +77,8 @@ bool ReadImage(const std::string& path, Pixels* pixels) {
   return true;
 }
 
+}  // namespace
+
 ::testing::AssertionResult MatchesReference(const Pixels& seen, const std::string& name) {
   const std::string path = std::string(HV_SOURCE_DIR) + "/tests/" + name + ".hvimg";
   const char* update = std::getenv("HV_UPDATE_REFERENCES");
@@ -89,21 +102,26 @@ bool ReadImage(const std::string& path, Pixels* pixels) {
     return ::testing::AssertionSuccess();
   }
   int differing = 0;
-  RECT box = {seen.Width(), seen.Height(), -1, -1};
-  for (int y = 0; y < seen.Height(); ++y)
-    for (int x = 0; x < seen.Width(); ++x)
-      if (seen.At(x, y) != reference.At(x, y)) {
-        ++differing;
-        box = {std::min<LONG>(box.left, x), std::min<LONG>(box.top, y),
-               std::max<LONG>(box.right, x + 1), std::max<LONG>(box.bottom, y + 1)};
-      }
-  const Pixels difference = Difference(seen, reference);
+  RECT box;
+  const Pixels difference = Difference(seen, reference, &differing, &box);
   shot::WritePng((base + "-seen.png").c_str(), seen.Width(), seen.Height(), Rgb(seen));
   shot::WritePng((base + "-difference.png").c_str(), seen.Width(), seen.Height(), Rgb(difference));
   return ::testing::AssertionFailure()
-         << name << ": " << differing << " pixels differ, within (" << box.left << ", " << box.top
-         << ") .. (" << box.right << ", " << box.bottom << "); see " << base << "-seen.png and "
-         << base << "-difference.png in the test's folder";
+         << name << ": " << differing << " pixels differ, within " << ::testing::PrintToString(box)
+         << "; see " << base << "-seen.png and " << base << "-difference.png in the test's folder";
+}
+
+::testing::AssertionResult ShowsPicture(HWND window, const std::string& name) {
+  auto picture = [&] { return Pixels::OfScreen(WindowRect(window)); };
+  Pixels expected;
+  if (MoveMouseTo({0, 0}) &&
+      ReadImage(std::string(HV_SOURCE_DIR) + "/tests/" + name + ".hvimg", &expected))
+    WaitUntil([&] { return picture() == expected; });
+  return MatchesReference(picture(), name);
+}
+
+bool SaveScreenshot(HWND window, const char* name) {
+  return shot::SaveWindowPng(window, WindowsPath(std::string(SCREENSHOT_DIR) + "/" + name).c_str());
 }
 
 }  // namespace hvtest

@@ -16,11 +16,11 @@ namespace hvtest {
 // from what was seen instead, and the comparison fails, so that a run that
 // wrote references is never taken for a passing one.
 ::testing::AssertionResult MatchesReference(const Pixels& seen, const std::string& name);
-
-// The image format of the references: "HVIMG1 width height\n", then runs of
-// equal pixels, each a count less one (one byte) and the colour's blue,
-// green and red bytes. Screen pictures are mostly flat: a few kilobytes.
-bool WriteImage(const std::string& path, const Pixels& pixels);
-bool ReadImage(const std::string& path, Pixels* pixels);
+// The whole window, frame included, as the screen shows it with the pointer
+// away, matches the reference. Waits for it: a caret blinks, and controls
+// repaint on their own schedule.
+::testing::AssertionResult ShowsPicture(HWND window, const std::string& name);
+// The window's picture, saved as a PNG file of this name beside the build.
+bool SaveScreenshot(HWND window, const char* name);
 
 }  // namespace hvtest

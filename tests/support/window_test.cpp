@@ -4,9 +4,14 @@
 
 namespace hvtest {
 
-RECT ClientRectOnScreen(HWND window) {
-  RECT r;
+RECT ClientRect(HWND window) {
+  RECT r = {};
   GetClientRect(window, &r);
+  return r;
+}
+
+RECT ClientRectOnScreen(HWND window) {
+  RECT r = ClientRect(window);
   MapWindowPoints(window, HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
   return r;
 }
@@ -42,13 +47,11 @@ void WarmUpGdi() {
 
 void WindowTest::SetUp() {
   hv::RuntimeStartup();
-  StopWatching();
-  ResetRecording();
+  FixtureRoot::SetUp();
 }
 
 void WindowTest::TearDown() {
-  StopWatching();
-  ResetRecording();
+  FixtureRoot::TearDown();
   Pump(0);
   hv::RuntimeShutdown();
 }

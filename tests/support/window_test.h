@@ -1,6 +1,7 @@
-// The fixture every windowed test starts from: the runtime started, the
-// recording empty, and afterwards what the test opened closed, the runtime
-// shut down. Suites derive their fixtures from it.
+// The fixtures every test starts from. The root: nothing recorded or watched
+// is left from the test before, and nothing stays watched after. Windowed
+// tests add the runtime, started and afterwards shut down; suites derive
+// their fixtures from them.
 #pragma once
 
 #include <windows.h>
@@ -15,9 +16,8 @@ namespace hvtest {
 
 using Event = Entry;
 
-// Handles as the event parameters that carry them.
-inline INT_PTR Word(const void* handle) { return reinterpret_cast<INT_PTR>(handle); }
-
+// The window's client area, in its own coordinates and on the screen.
+RECT ClientRect(HWND window);
 RECT ClientRectOnScreen(HWND window);
 // The window's rectangle on the screen, and in its parent's client area.
 RECT WindowRect(HWND window);
@@ -30,10 +30,38 @@ RECT WorkArea();
 // test counts objects.
 void WarmUpGdi();
 
-class WindowTest : public ::testing::Test {
+class FixtureRoot : public ::testing::Test {
+ protected:
+  void SetUp() override { Forget(); }
+  void TearDown() override { Forget(); }
+  static void Forget() {
+    StopWatching();
+    ResetRecording();
+  }
+};
+
+class WindowTest : public FixtureRoot {
  protected:
   void SetUp() override;
   void TearDown() override;
+};
+
+// A test with one runtime window of its own, w, closed after the test.
+class OwnWindowTest : public WindowTest {
+ protected:
+  // Opens w (closing what it held), its events recorded unless another
+  // handler is given; the recording starts empty after it.
+  void Open(int x, int y, int width, int height, uint32_t options = 0,
+            hv::WindowRecord* parent = nullptr, hv::EventHandler handler = RecordingHandler) {
+    hv::CloseWindow(&w);
+    ASSERT_EQ(hv::OpenWindow(&w, x, y, width, height, options, parent, "Test", handler), 1);
+    ResetRecording();
+  }
+  void TearDown() override {
+    hv::CloseWindow(&w);
+    WindowTest::TearDown();
+  }
+  hv::WindowRecord w = {};
 };
 
 }  // namespace hvtest

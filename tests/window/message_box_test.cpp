@@ -94,8 +94,10 @@ TEST_F(BoxHook, CentresOnTheOwnerAndKeepsInsideTheWorkArea) {
       {"owner beyond the left edge", {-400, 100, 512, 374}, {300, 150}, {0, 212}},
       {"owner near the right edge", {area.right - 124, 100, 512, 374}, {300, 150}, {area.right - 300, 212}},
       {"owner near the bottom edge", {100, area.bottom - 168, 512, 374}, {300, 150}, {206, area.bottom - 150}},
-      // The right and bottom clamps would push the corner off screen.
-      {"box larger than the work area", {100, 100, 512, 374}, {area.right + 76, area.bottom + 32}, {0, 0}},
+      // Larger than the work area, from the far corner: the right and bottom
+      // clamps push the box off the area, and the corner clamp brings it back.
+      {"box larger than the work area", {area.right - 124, area.bottom - 168, 512, 374},
+       {area.right + 76, area.bottom + 32}, {0, 0}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
