@@ -7,9 +7,9 @@
 #include <tuple>
 
 #include "tests/app/app_fixture.h"
-#include "tests/support/clipboard.h"
+#include "tests/support/user_input.h"
 #include "tests/support/gdi_count.h"
-#include "tests/support/heap_use.h"
+#include "tests/support/heap_count.h"
 #include "tests/support/test_length.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/own_window.h"
+#include "tests/support/window_test.h"
 
 namespace ct {
 

@@ -10,7 +10,7 @@
 #include <tuple>
 #include <vector>
 
-#include "tests/support/clipboard.h"
+#include "tests/support/user_input.h"
 #include "tests/controls/controls_fixture.h"
 
 #include <imm.h>

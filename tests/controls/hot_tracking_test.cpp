@@ -1,5 +1,5 @@
 #include "tests/controls/controls_fixture.h"
-#include "tests/support/mouse_input.h"
+#include "tests/support/user_input.h"
 
 namespace {
 

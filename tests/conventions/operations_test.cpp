@@ -16,7 +16,7 @@
 #include "tests/support/guard_page.h"
 #include "tests/support/heap_count.h"
 #include "tests/support/message_boxes.h"
-#include "tests/support/own_window.h"
+#include "tests/support/window_test.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <fstream>
 
 #include "runtime/runtime.h"
-#include "tests/support/mouse_input.h"
+#include "tests/support/user_input.h"
 #include "tests/support/wait.h"
 
 namespace dpitest {

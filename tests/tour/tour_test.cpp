@@ -2,7 +2,7 @@
 #include "examples/tour/tour.h"
 #include "runtime/window/window_internal.h"
 #include "tests/support/gdi_count.h"
-#include "tests/support/heap_use.h"
+#include "tests/support/heap_count.h"
 #include "tests/support/test_length.h"
 #include "tests/support/window_test.h"
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/clipboard.h"
-#include "tests/support/own_window.h"
+#include "tests/support/user_input.h"
+#include "tests/support/window_test.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "tests/support/manifest.h"
 #include "tests/support/message_boxes.h"
 #include "tests/support/pixels.h"
-#include "tests/support/own_window.h"
+#include "tests/support/window_test.h"
 
 namespace {
 

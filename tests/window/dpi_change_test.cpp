@@ -3,7 +3,7 @@
 
 #include "tests/support/draw_window.h"
 #include "tests/support/heap_count.h"
-#include "tests/support/own_window.h"
+#include "tests/support/window_test.h"
 
 namespace {
 

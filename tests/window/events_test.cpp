@@ -1,7 +1,7 @@
 // How system messages become events, and the message pump (dialog keys: the input tests).
 #include <thread>
 
-#include "tests/support/own_window.h"
+#include "tests/support/window_test.h"
 
 namespace {
 

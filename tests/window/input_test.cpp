@@ -1,22 +1,11 @@
 // Real input, injected as the user would give it: a click on the close box,
 // TAB among controls.
-#include "tests/support/own_window.h"
+#include "tests/support/user_input.h"
+#include "tests/support/window_test.h"
 
 namespace {
 
 using hvtest::recording;
-
-// A point of the window whose hit test answers code.
-bool FindHit(HWND window, LRESULT code, POINT* found) {
-  const RECT r = hvtest::WindowRect(window);
-  for (LONG y = r.top; y < r.top + 40; ++y)
-    for (LONG x = r.right - 1; x > r.right - 80; --x)
-      if (SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == code) {
-        *found = {x, y};
-        return true;
-      }
-  return false;
-}
 
 // An edit whose key presses the recorder sees.
 HWND SpiedEdit(HWND parent, int id, int y) {
@@ -81,11 +70,8 @@ bool CaptionIsDrawn() {
 TEST_F(Input, ClickingTheCloseBoxAsksButDoesNotClose) {
   if (!CaptionIsDrawn()) GTEST_SKIP() << "no caption on screen: windows are left to a window manager";
   POINT closeBox;
-  ASSERT_TRUE(FindHit(w.hwnd, HTCLOSE, &closeBox));
-  SetCursorPos(closeBox.x, closeBox.y);
-  hvtest::Pump(30);
-  mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
-  mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+  ASSERT_TRUE(hvtest::FindCloseBox(w.hwnd, &closeBox));
+  ASSERT_TRUE(hvtest::ClickAt(closeBox));
   hvtest::Pump(80);
   EXPECT_TRUE(hvtest::MatchesSequence(recording, {{.code = hv::EV_CLOSEWINDOW}},
                                   {WM_CLOSE, WM_DESTROY}));

@@ -1,5 +1,5 @@
 // MDI frames: the Window menu, the MDI client, its children and the bars around it.
-#include "tests/support/own_window.h"
+#include "tests/support/window_test.h"
 
 #include <commctrl.h>
 

@@ -2,7 +2,7 @@
 #include <string>
 
 #include "tests/support/message_boxes.h"
-#include "tests/support/own_window.h"
+#include "tests/support/window_test.h"
 
 namespace {
 

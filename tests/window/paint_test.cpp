@@ -1,7 +1,7 @@
 // Painting and erasing. Wine keeps its own copy of window pixels: tests invalidate explicitly.
-#include "tests/support/copy_record.h"
+#include "tests/support/recorder.h"
 #include "tests/support/draw_window.h"
-#include "tests/support/own_window.h"
+#include "tests/support/window_test.h"
 
 namespace {
 
