@@ -104,11 +104,6 @@ HDC BeginDraw(WindowRecord* record) {
   // is what one made from the window's would be.
   HDC dc = record->surfaceFlags ? BorrowMemoryContext() : GetDC(record->hwnd);
   if (!dc) return nullptr;
-  // Selected before the state is saved, the surface stays selected when
-  // EndDraw restores that state, through the repaint its window update runs:
-  // the paint handler's own selection of it then costs nothing. EndDraw
-  // lets go of it after the update.
-  if (record->surfaceFlags) SelectObject(dc, record->backingBitmap);
   ApplyState(record, dc);
   record->drawDC = dc;
   record->drawDepth = 1;
@@ -135,11 +130,10 @@ int32_t EndDraw(WindowRecord* record, HDC context, int32_t refresh) {
   RECT touched;
   if (repaint && TouchedRect(record, context, &touched))
     InvalidateRect(record->hwnd, &touched, FALSE);
-  RestoreDC(context, -1);  // deselects the record's objects
+  RestoreDC(context, -1);  // deselects the record's objects and the bitmap
   RenewObjects(record, taken);
   GiveBack(record, context);
   if (repaint) UpdateWindow(record->hwnd);
-  if (record->surfaceFlags) EndSurfaceHold();
   return 0;
 }
 

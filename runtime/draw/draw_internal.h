@@ -34,12 +34,6 @@ void SettleSelectedObject(WindowRecord* record, HDC context, bool lent, HGDIOBJ 
 // back every object it selected before returning it.
 HDC BorrowMemoryContext();
 void ReturnMemoryContext(HDC context);
-// A bracket's surface stays selected in the kept context through the
-// bracket's window update; after it, unless the context is lent out again,
-// this selects the context's own bitmap again.
-void EndSurfaceHold();
-// Before a surface is deleted: the kept context lets go of it if it holds it.
-void LetGoOfSurface(HBITMAP surface);
 
 // The erase handler calls this once it has restored the lent context's saved
 // state: it deletes the pens and fonts that SetFrontPen and SetFont left

@@ -4,9 +4,7 @@
 // Every borrower puts back what it selected (RestoreDC, or selecting the
 // displaced object again) before returning it, so between borrowings it
 // holds only its own default objects: no window's bitmap stays selected in
-// it, and deleting that bitmap when the window closes succeeds. The one
-// exception is brief: a bracket's surface stays selected through the window
-// update at its end (see EndDraw), and is let go of right after it.
+// it, and deleting that bitmap when the window closes succeeds.
 //
 // It lives while a runtime window is open: the first OpenWindow makes it and
 // the last CloseWindow deletes it, so that a window's whole life leaves no
@@ -19,20 +17,14 @@ namespace hv {
 namespace {
 
 HDC kept = nullptr;
-HGDIOBJ keptBitmap = nullptr;  // the context's own, selected between borrowings
 bool borrowed = false;
 int32_t openWindows = 0;
-
-void MakeKeptContext() {
-  kept = CreateCompatibleDC(nullptr);
-  keptBitmap = kept ? GetCurrentObject(kept, OBJ_BITMAP) : nullptr;
-}
 
 }  // namespace
 
 void KeepContextForWindow() {
   ++openWindows;
-  if (!kept) MakeKeptContext();
+  if (!kept) kept = CreateCompatibleDC(nullptr);
 }
 
 void ReleaseContextForWindow() {
@@ -43,7 +35,7 @@ void ReleaseContextForWindow() {
 HDC BorrowMemoryContext() {
   // Brackets of two windows open at once: the second gets a context of its own.
   if (borrowed) return CreateCompatibleDC(nullptr);
-  if (!kept) MakeKeptContext();
+  if (!kept) kept = CreateCompatibleDC(nullptr);
   borrowed = kept != nullptr;
   return kept;
 }
@@ -55,19 +47,9 @@ void ReturnMemoryContext(HDC context) {
     DeleteDC(context);
 }
 
-void EndSurfaceHold() {
-  if (kept && !borrowed) SelectObject(kept, keptBitmap);
-}
-
-void LetGoOfSurface(HBITMAP surface) {
-  if (kept && surface && GetCurrentObject(kept, OBJ_BITMAP) == surface)
-    SelectObject(kept, keptBitmap);
-}
-
 void ReleaseKeptContext() {
   if (kept) DeleteDC(kept);
   kept = nullptr;
-  keptBitmap = nullptr;
   borrowed = false;
   openWindows = 0;
 }

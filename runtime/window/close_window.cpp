@@ -40,7 +40,6 @@ void ReleaseWindowRecord(WindowRecord* record) {
   ForgetWindowDpi(window);
   record->hwnd = nullptr;
   if (!attached) return;
-  LetGoOfSurface(record->backingBitmap);  // a bracket closed with it may hold it still
   if (record->backingBitmap) DeleteObject(record->backingBitmap);
   if (record->pen) DeleteObject(record->pen);
   if (record->font) DeleteObject(record->font);

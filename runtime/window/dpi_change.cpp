@@ -161,11 +161,7 @@ void RescaleSurface(WindowRecord* record, SIZE outer, DpiStep step) {
     HBITMAP hold = open ? CreateBitmap(1, 1, 1, 1, nullptr) : nullptr;
     if (hold) SelectObject(open, hold);
     if (HBITMAP fresh = StretchedSurface(record, record->backingBitmap, outer, step)) {
-      // Fails no one: an open bracket let go of it. Its saved state still
-      // names it, selected before the save; restoring that selects nothing
-      // alive, and the bracket's end lets go of whatever it left selected.
-      LetGoOfSurface(record->backingBitmap);
-      DeleteObject(record->backingBitmap);
+      DeleteObject(record->backingBitmap);  // fails no one: an open bracket let go of it
       record->backingBitmap = fresh;
     }
     if (hold) {
