@@ -125,6 +125,10 @@ LRESULT PaintWindow(HWND window, WindowRecord* record, WPARAM param1, LPARAM par
   if (copy && sizes.stretched) GetUpdateRect(window, &update, FALSE);
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(window, &ps);
+  if (record->hwnd != window) {  // the erase's handler closed the window, or reopened its record
+    EndPaint(window, &ps);
+    return 1;
+  }
   if (copy && !sizes.stretched) update = ps.rcPaint;
   ExcludeDescendants(window, dc);
   if (!record->surfaceFlags)

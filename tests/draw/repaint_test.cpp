@@ -44,6 +44,20 @@ TEST_F(Repaint, OnlyTheTouchedRectangleIsCopiedToTheScreen) {
   PaintSurfaceQuietly(&w, GREEN);  // after drawing, as before it
 }
 
+// Code that a drawing call's window update runs (here the erase it brings
+// on) finds the surface as free as between calls.
+TEST_F(Repaint, HandlersRunByADrawingCallsUpdateCanSelectTheSurface) {
+  static int erases;
+  erases = 0;
+  onEvent = [] {
+    if (hv::eventState.eventCode == hv::EV_ERASE) ++erases, PaintSurfaceQuietly(hv::eventState.eventWindow, GREEN);
+    return int32_t(0);
+  };
+  InvalidateRect(w.hwnd, nullptr, TRUE);
+  hv::DrawRect(&w, 10, 10, 20, 20, RED, RED);
+  EXPECT_EQ(erases, 1);
+}
+
 TEST_F(Repaint, ClientSizedSurfaceIsShownStretched) {
   hv::WindowRecord stretched;
   Open(&stretched, hv::OW_SURFACECLIENTSIZE, WIDTH / 2, HEIGHT / 2);

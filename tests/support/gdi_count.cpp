@@ -53,10 +53,14 @@ std::string ColourOf(COLORREF colour) {
 // The live object in a slot, named by its kind and, for brushes and pens,
 // their colour (or a brush's style), so that a failing balance says whose
 // it may be.
-std::string DescribeObject(const uint8_t* table, size_t slot) {
+HGDIOBJ SlotObject(const uint8_t* table, size_t slot) {
   uint16_t unique;
   std::memcpy(&unique, table + slot * GDI_ENTRY_SIZE + GDI_ENTRY_UNIQUE_OFFSET, sizeof unique);
-  HGDIOBJ object = reinterpret_cast<HGDIOBJ>(static_cast<uintptr_t>(slot | uintptr_t(unique) << 16));
+  return reinterpret_cast<HGDIOBJ>(static_cast<uintptr_t>(slot | uintptr_t(unique) << 16));
+}
+
+std::string DescribeObject(const uint8_t* table, size_t slot) {
+  HGDIOBJ object = SlotObject(table, slot);
   static const char* const kinds[] = {
       "",       "pen",      "brush", "dc",     "metadc",    "palette",     "font",       "bitmap",
       "region", "metafile", "memdc", "extpen", "enhmetadc", "enhmetafile", "colorspace",
@@ -79,6 +83,15 @@ int CountGdiObjects() {
   int count = static_cast<int>(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS));
   if (count != 0) return count;
   for (unsigned char type : EntryTypes()) count += type != 0;
+  return count;
+}
+
+int CountGdiObjects(DWORD kind) {
+  std::vector<unsigned char> types = EntryTypes();
+  if (types.empty()) return -1;
+  int count = 0;
+  for (size_t i = 0; i < types.size(); ++i)
+    count += types[i] && GetObjectType(SlotObject(GdiHandleTable(), i)) == kind;
   return count;
 }
 

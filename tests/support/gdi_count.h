@@ -11,6 +11,8 @@ namespace hvtest {
 // GetGuiResources on Windows; under Wine, which answers 0 there, the live
 // entries of the process's GDI handle table.
 int CountGdiObjects();
+// Those of one kind (OBJ_MEMDC, ...), where the handle table can be read; else -1.
+int CountGdiObjects(DWORD kind);
 
 // What the system makes once per process and keeps, made now so that no
 // balance counts it:

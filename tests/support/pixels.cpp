@@ -68,6 +68,13 @@ Pixels Pixels::OfScreen(const RECT& rect) {
   return pixels;
 }
 
+Pixels Pixels::Part(const RECT& r) const {
+  std::vector<COLORREF> part;
+  for (int y = r.top; y < r.bottom; ++y)
+    for (int x = r.left; x < r.right; ++x) part.push_back(At(x, y));
+  return Pixels(r.right - r.left, r.bottom - r.top, std::move(part));
+}
+
 int Pixels::Count(const RECT& r, COLORREF colour) const {
   int n = 0;
   for (int y = r.top; y < r.bottom; ++y)

@@ -40,6 +40,8 @@ class Pixels {
   int Width() const { return width_; }
   int Height() const { return height_; }
   const std::vector<COLORREF>& Colours() const { return colours_; }
+  // A rectangle of these pixels.
+  Pixels Part(const RECT& r) const;
   // How many pixels of [left, right) x [top, bottom) have the colour / another one.
   int Count(const RECT& r, COLORREF colour) const;
   int Count(int left, int top, int right, int bottom, COLORREF colour) const {

@@ -105,6 +105,21 @@ const ReentryCase reentries[] = {
 };
 
 // A bystander stays open: what windows share must outlive the others and go with the last.
+// Painting stops when the erase it starts with closed the window: the last
+// window's shared memory context is not made again for a surface that is gone.
+TEST_F(Closing, AWindowClosedByItsEraseIsNotPaintedFromItsSurface) {
+  const int memoryContexts = hvtest::CountGdiObjects(OBJ_MEMDC);
+  hv::WindowRecord w = {};
+  hvtest::reaction = [&](const hvtest::Entry& e) {
+    if (e.code == hv::EV_ERASE) hv::CloseWindow(&w);
+    return 0;
+  };
+  ASSERT_EQ(hv::OpenWindow(&w, 0, 0, 200, 100, 0, nullptr, "erased", hvtest::RecordingHandler), 1);
+  RedrawWindow(w.hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  EXPECT_TRUE(hv::IsWindowClosed(&w));
+  EXPECT_EQ(hvtest::CountGdiObjects(OBJ_MEMDC), memoryContexts);
+}
+
 class ClosingBesideAnother : public Closing {
  protected:
   void SetUp() override {

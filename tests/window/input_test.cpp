@@ -71,7 +71,10 @@ TEST_F(Input, ClickingTheCloseBoxAsksButDoesNotClose) {
   if (!CaptionIsDrawn()) GTEST_SKIP() << "no caption on screen: windows are left to a window manager";
   POINT closeBox;
   ASSERT_TRUE(hvtest::FindCloseBox(w.hwnd, &closeBox));
-  ASSERT_TRUE(hvtest::ClickAt(closeBox));
+  SetCursorPos(closeBox.x, closeBox.y);  // the harness's click waits for another process
+  hvtest::Pump(30);
+  mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+  mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
   hvtest::Pump(80);
   EXPECT_TRUE(hvtest::MatchesSequence(recording, {{.code = hv::EV_CLOSEWINDOW}},
                                   {WM_CLOSE, WM_DESTROY}));
