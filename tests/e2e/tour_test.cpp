@@ -91,9 +91,8 @@ class TourTest : public ProgramTest {
     return {open, objects};
   }
 
-  // A menu choice reaches the frame as WM_COMMAND with the item's identifier;
-  // automation tools choose items the same way. (Walking the menu bar with
-  // keys depends on whether an active child's system menu sits in it.)
+  // A menu choice reaches the frame as WM_COMMAND with the item's identifier,
+  // as automation tools choose items; keys would depend on a child's system menu.
   void Choose(int32_t command) { PostMessageA(frame_, WM_COMMAND, MAKEWPARAM(command, 0), 0); }
 
   HWND Child(const char* caption) { return FindWindowExA(mdiClient_, nullptr, "HalvornWndClass", caption); }
@@ -101,9 +100,8 @@ class TourTest : public ProgramTest {
   void OpenChildren() {
     for (const auto& c : childItems) {
       Choose(c.command);
-      // The Controls child shows before it is built, and its building takes
-      // up to a second natively (the others a twentieth of that): the next
-      // child's command waits behind it. Ten times as long where emulated.
+      // The Controls child shows before it is built, which takes up to a second
+      // (ten where emulated): the next child's command waits behind it.
       ASSERT_TRUE(WaitUntil([&] { return Child(c.caption) && IsWindowVisible(Child(c.caption)); },
                             20000)) << c.caption << " did not open from the menu";
     }
@@ -219,12 +217,8 @@ class TourTest : public ProgramTest {
 };
 
 // Sessions of the menu, the mouse, keys and resizing. What the system makes
-// once per process (class icons, the combo box's arrow, the rich-edit
-// library's, a system colour's brush first painted with) stays once made.
-// Most of it comes in the first session, but what hangs on focus and timing
-// can come in the second; a leak grows in every session, so the third must
-// end where the second did. (The frame's close box closes open children:
-// tests/tour.)
+// once per process stays once made, some of it only in the second session;
+// a leak grows in every session, so the third must end where the second did.
 TEST_F(TourTest, ArrangesItsChildrenAndGivesBackEveryGdiObject) {
   RecordProperty("gdi_objects_at_start_up", ShownCount().second);
   int afterSession[3] = {};

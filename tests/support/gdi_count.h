@@ -15,16 +15,10 @@ int CountGdiObjects();
 int CountGdiObjects(DWORD kind);
 
 // What the system makes once per process and keeps, made now so that no
-// balance counts it:
-// - the thread's input-method window and a class icon for it, made when one
-//   of the thread's windows is first activated, which focus left behind by
-//   another program's window can make happen in the middle of a test;
-// - each system colour's brush, made the first time anything asks for it:
-//   which colours a test paints with hangs on which window is active, and
-//   so on the other programs on the display;
-// - each system colour's pen, made the first time the system's own edges,
-//   frames and standard controls are drawn in it;
-// - the pattern brush DefWindowProc gives scroll bars.
+// balance counts it: the thread's input-method window and its class icon
+// (made at the first activation, which may come mid-test); each system
+// colour's brush and pen (made when first painted with, which hangs on which
+// window is active); the pattern brush DefWindowProc gives scroll bars.
 void WarmUpSystemObjects(HWND window);
 
 // Remembers the count at construction; Delta() is what was added since.

@@ -105,8 +105,7 @@ const ReentryCase reentries[] = {
 };
 
 // A bystander stays open: what windows share must outlive the others and go with the last.
-// Painting stops when the erase it starts with closed the window: the last
-// window's shared memory context is not made again for a surface that is gone.
+// Painting stops when its erase closed the last window: no shared context is made again.
 TEST_F(Closing, AWindowClosedByItsEraseIsNotPaintedFromItsSurface) {
   const int memoryContexts = hvtest::CountGdiObjects(OBJ_MEMDC);
   hv::WindowRecord w = {};
