@@ -81,8 +81,7 @@ TEST_F(Calculator, UserSession) {
   EXPECT_TRUE(style & WS_MINIMIZEBOX);
   EXPECT_TRUE(style & WS_CAPTION);
   EXPECT_FALSE(style & WS_MAXIMIZEBOX);
-  // The decoration, the labels, the worked example, the controls in their
-  // fonts and colours with their placeholders, 50 Hertz checked.
+  // Decoration, labels, worked example, controls with their placeholders, 50 Hz checked.
   EXPECT_TRUE(ShowsPicture(window_, "app/reference/calculator-started-96"));
 
   SeenBox box = ClickAndDismiss(CMD_CALCULATE);  // on the placeholders
@@ -94,8 +93,7 @@ TEST_F(Calculator, UserSession) {
   Click(CMD_NEW);
   EXPECT_TRUE(ShowsPicture(window_, "app/reference/calculator-new-96"));
 
-  // The inputs take digits and refuse letters; TAB visits the inputs and the
-  // frequency buttons only, and the round closes.
+  // Inputs take digits, not letters; TAB visits inputs and frequency buttons, round and round.
   ASSERT_TRUE(ClickAndSelectAll(Control(FIELD_POWER)));
   struct Step {
     const char* keys;
