@@ -54,13 +54,14 @@ TEST_F(Labels, NameTheControlFromAHiddenStaticJustBeforeIt) {
     EXPECT_EQ(Children(), children + 1) << "one label, its text replaced";
   }
   EXPECT_EQ(TabOrder(), tabs);
-  // Refused: no record, or a label to name (closed records and missing
-  // controls: the misuse table).
+  // Refused, the label kept: no record, or a label to name (closed records
+  // and missing controls: the misuse table).
+  ASSERT_EQ(hv::SetControlLabel(&w, FIELD, "Field"), 1);
   const std::pair<hv::WindowRecord*, int32_t> refusals[] = {{nullptr, FIELD}, {&w, hv::CONTROL_LABEL_ID}};
   for (const auto& [record, id] : refusals) {
     EXPECT_EQ(hv::SetControlLabel(record, id, "refused"), 0) << id;
     EXPECT_EQ(Children(), children + 1);
-    EXPECT_EQ(ct::WideText(Before(FIELD)), L"");
+    EXPECT_EQ(ct::WideText(Before(FIELD)), L"Field");
   }
   // The top control's label comes first.
   EXPECT_EQ(hv::SetControlLabel(&w, FIRST, "First"), 1);

@@ -48,6 +48,22 @@ TEST_P(Scaled, DrawingInsideAnOpenBracketIsShownScaled) {
   hv::EndDraw(&w, dc, 1);
 }
 
+TEST_P(Scaled, ClientSizedSurfaceIsNotStretched) {
+  hv::WindowRecord sized;
+  Open(&sized, hv::OW_SURFACECLIENTSIZE, WIDTH / 2, HEIGHT / 2);
+  hv::SetWindowDpi(sized.hwnd, GetParam());
+  hv::DrawRect(&sized, 5, 5, 10, 10, BLUE, BLUE);
+  ExpectOnlyThere(Pixels::OnScreen(sized.hwnd), Device(5, 5, 10, 10), BLUE);
+  hv::CloseWindow(&sized);
+}
+
+TEST_P(Scaled, MouseEventsCarryStandardPixels) {
+  onEvent = hvtest::RecordingHandler;
+  SendMessageA(w.hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(D(30), D(40)));
+  EXPECT_TRUE(
+      hvtest::MatchesSequence(hvtest::recording, {{.code = WM_MOUSEMOVE, .x = 30, .y = 40}}));
+}
+
 INSTANTIATE_TEST_SUITE_P(Dpi, Scaled, ::testing::Values(120, 144, 192));
 
 }  // namespace
