@@ -1,7 +1,5 @@
 // Starts the first program (built against the installed runtime package) and
-// uses it from another process as a user would: types words in five scripts
-// as keystrokes, adds them with ENTER and with the button, and reads back
-// what the program did with them: the list shows each as typed, so the
+// types words in five scripts into it: the list shows each as typed, so the
 // field gave it back as the same UTF-8 and the list took it as such.
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -50,8 +48,7 @@ class FirstProgram : public ProgramTest {
   HWND window_ = nullptr;
 };
 
-// The last word goes in with the button, reached by TAB as the dialog keys
-// reach it; the others with ENTER.
+// The last word goes in with the button, reached by TAB; the others with ENTER.
 TEST_F(FirstProgram, TypedWordsInEveryScriptAreListedAsTyped) {
   HWND field = GetDlgItem(window_, FIELD), list = GetDlgItem(window_, LIST), add = GetDlgItem(window_, ADD);
   ASSERT_TRUE(field && list && add);

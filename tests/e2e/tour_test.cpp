@@ -1,7 +1,5 @@
-// Starts tour.exe and drives it from this process as a user would: its
-// menu commands, the mouse over its hot buttons, keys in its notifying edit
-// field, a new size for its drawing; reads its status bar and the screen,
-// and saves a picture of its tiled children.
+// Starts tour.exe and drives it as a user would (menu, mouse, keys, a new size),
+// reading its status bar and the screen.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -54,8 +52,7 @@ bool Tiled(const std::vector<RECT>& rects, const RECT& client) {
   return covered * 10 >= client.right * client.bottom * 9;
 }
 
-// The drawing's gauge, wherever the surface is stretched to, sits at fixed
-// shares of the client area: probed in the middle of each colour.
+// The drawing's gauge sits at fixed shares of the client area, however stretched.
 bool GaugeAtItsShares(HWND drawing) {
   const RECT c = ClientRect(drawing);
   LONG y = c.bottom * (tour::GAUGE_TOP + tour::GAUGE_BOTTOM) / 200;
@@ -83,8 +80,7 @@ class TourTest : public ProgramTest {
     ASSERT_NE(mdiClient_, nullptr);
   }
 
-  // Children open and GDI objects, as the status bar last counted them; -1s
-  // while it shows something else.
+  // Children open and GDI objects as the status bar counts them; -1s for other text.
   std::pair<int, int> ShownCount() {
     int open = -1, objects = -1;
     if (std::sscanf(TextOf(status_).c_str(), tour::COUNT_REPORT, &open, &objects) != 2) return {-1, -1};
@@ -124,9 +120,7 @@ class TourTest : public ProgramTest {
         << testing::PrintToString(client);
   }
 
-  // Each child shows its controls and its drawing: the picture is complete.
-  // The buttons and the drawing, tiled, pixel for pixel, with the pointer
-  // away from every hot button.
+  // The buttons and the drawing, tiled, pixel for pixel, the pointer away from them.
   void ExpectTiledPictures() {
     HWND edit = GetDlgItem(Child(tour::CONTROLS_CAPTION), tour::ID_NOTIFYING_EDIT);
     const RECT field = ClientRect(edit);
@@ -138,15 +132,13 @@ class TourTest : public ProgramTest {
     EXPECT_TRUE(WaitUntilPainted(Child(tour::BUTTONS_CAPTION)));
     EXPECT_TRUE(MatchesReference(ClientPixels(Child(tour::BUTTONS_CAPTION)),
                                  "e2e/reference/tour-buttons-96"));
-    // The stretched surface comes out a shade apart here and there between
-    // the 32-bit and the 64-bit program: a reference for each.
+    // 32- and 64-bit programs stretch a shade apart here and there: a reference each.
     EXPECT_TRUE(MatchesReference(ClientPixels(Child(tour::DRAWING_CAPTION)),
                                  sizeof(void*) == 8 ? "e2e/reference/tour-drawing-96-x64"
                                                     : "e2e/reference/tour-drawing-96-x86"));
   }
 
-  // Each button's face at a probe point clear of its caption, before, while
-  // and after the mouse is over it.
+  // Each button's face clear of its caption, before, while and after the mouse is over it.
   void HoverHotButtons() {
     const struct {
       int id;
@@ -216,9 +208,8 @@ class TourTest : public ProgramTest {
   HWND frame_ = nullptr, mdiClient_ = nullptr, status_ = nullptr;
 };
 
-// Sessions of the menu, the mouse, keys and resizing. What the system makes
-// once per process stays once made, some of it only in the second session;
-// a leak grows in every session, so the third must end where the second did.
+// Sessions of menu, mouse, keys and resizing. What the system makes once stays, some of it
+// from the second session on; a leak grows each session: the third ends where the second did.
 TEST_F(TourTest, ArrangesItsChildrenAndGivesBackEveryGdiObject) {
   RecordProperty("gdi_objects_at_start_up", ShownCount().second);
   int afterSession[3] = {};

@@ -116,10 +116,8 @@ void DrawSystemPictures(HDC memory) {
   }
 }
 
-// The standard controls, each painted once into a memory context: what a
-// control paints with is made when it is first painted, and what a test
-// paints can hang on which window is active. Their parent is a hidden
-// window of their own, so that the test's windows see nothing of them.
+// Each standard control painted once into a memory context, from a hidden parent of its
+// own: what a control paints with is made at its first paint, which a test cannot foresee.
 void PrintStandardControls(HDC memory) {
   HWND parent = CreateWindowExA(0, "STATIC", "warm-up", WS_POPUP, 0, 0, 32, 32, nullptr, nullptr,
                                 GetModuleHandleA(nullptr), nullptr);

@@ -1,11 +1,8 @@
-// Ending a test program only when no thread of it is still starting.
-//
-// When a process exits while one of its threads is still starting, 32-bit
-// Wine now and then faults (SIGSEGV) in that thread as it ends it, and the
-// whole process dies: a program that passed its tests then fails. GoogleTest
-// starts such a thread on its own (a watcher for each thread that uses its
-// per-thread state) just before the first test runs, and a short test ends
-// before a loaded machine has let that thread start.
+// Ending a test program only when no thread of it is still starting: 32-bit
+// Wine now and then faults in a thread still starting as its process exits,
+// failing a program that passed. GoogleTest starts such a thread (a watcher
+// of its per-thread state) just before the first test, which a short test
+// can outrun on a loaded machine.
 #pragma once
 
 namespace hvtest {

@@ -1,8 +1,7 @@
-// The lengths of the long tests (rounds, actions, inputs), all in one table,
-// per tier. The default tier keeps the suite to minutes, yet each length
-// still fails its test on a leak of one GDI object, heap block or temporary
-// string per cycle; the long tier is the full length. CTest names the tier
-// in HV_TEST_TIER ("long" under tools/test.sh --long).
+// The lengths of the long tests (rounds, actions, inputs), in one table per tier.
+// The default tier keeps the suite to minutes, yet still fails on a leak of one
+// object, block or temporary string per cycle; the long tier is the full length.
+// CTest names the tier in HV_TEST_TIER ("long" under tools/test.sh --long).
 #pragma once
 
 #include <cstdint>
