@@ -8,6 +8,7 @@
 #include "app/sizing.h"
 #include "bench/compare.h"
 #include "bench/direct_window.h"
+#include "bench/documented_calls.h"
 
 namespace {
 
@@ -220,6 +221,48 @@ void DirectCalculate() {
   bench::ShowRect(PANEL_X, PANEL_Y, PANEL_X + PANEL_WIDTH, PANEL_Y + PANEL_HEIGHT);
 }
 
+// The same picture reached through the repaints the command is documented to
+// make: the panel blanked and shown, the results cleared before they are
+// written, the window updated by each drawing call, and each line shown
+// before the next is drawn.
+void RepaintsAlone() {
+  char text[3][64];
+  HDC dc = direct.memory;
+  Draw(dc, Rect(PANEL_X, PANEL_Y, PANEL_WIDTH, PANEL_HEIGHT, PANEL_OUTLINE, PANEL_FACE));
+  bench::ShowRect(PANEL_X, PANEL_Y, PANEL_X + PANEL_WIDTH, PANEL_Y + PANEL_HEIGHT);
+  for (int k = 0; k < 4; ++k) SetDlgItemTextA(direct.hwnd, FIELD_PRIMARY_TURNS + k, "");
+  for (int k = 0; k < 3; ++k) GetDlgItemTextA(direct.hwnd, FIELD_POWER + k, text[k], 64);
+  for (int k = 0; k < 4; ++k) SetDlgItemTextA(direct.hwnd, FIELD_PRIMARY_TURNS + k, results[k]);
+  UpdateWindow(direct.hwnd);  // the text mode's update (the front pen has none)
+  UpdateWindow(direct.hwnd);  // the font's
+  SelectObject(dc, fonts[COURIER_10]);
+  SetTextColor(dc, PANEL_TEXT_COLOR);
+  for (const PanelText& line : calculated) {
+    UpdateWindow(direct.hwnd);  // the move to the line's start
+    int length = lstrlenA(line.text);
+    TextOutA(dc, PANEL_LINE_X, line.y, line.text, length);
+    SIZE size;
+    GetTextExtentPoint32A(dc, line.text, length, &size);
+    bench::ShowRect(PANEL_LINE_X, line.y, PANEL_LINE_X + size.cx, line.y + size.cy);
+  }
+}
+
+// Those repaints and the runtime's other documented calls, counted from the
+// command's steps: 22 brackets (the blank panel, the text mode, the front
+// pen, the font, and a move and a text for each of 9 lines); a property read
+// on each of the 22 messages the fields get (8 texts set, 3 texts read in 2
+// messages each, 4 fields painted in 2 messages each) and 3 more on each
+// colour request (4); the lock around each of the 7 temporary texts, taken
+// to push and again to pop.
+bench::BracketObjects bracket;
+HANDLE lock;
+void DocumentedCallsAlone() {
+  RepaintsAlone();
+  for (int k = 0; k < 22; ++k) bench::BracketCalls(&bracket, PANEL_Y + k);
+  bench::PropertyReads(GetDlgItem(direct.hwnd, FIELD_POWER), 22 + 4 * 3);
+  bench::LockRounds(lock, 2 * 7);
+}
+
 // ---- Runtime ----------------------------------------------------------------------
 
 HWND calculateButton;
@@ -256,6 +299,8 @@ void OpenBoth() {
     SetDlgItemTextA(direct.hwnd, FIELD_POWER + k, inputs[k]);
   }
   calculateButton = GetDlgItem(mainWindow.hwnd, CMD_CALCULATE);
+  bench::OpenBracketObjects(&bracket, MAIN_WIDTH, MAIN_HEIGHT, fonts[COURIER_10]);
+  lock = CreateMutexA(nullptr, FALSE, nullptr);
   // Side by side, so that neither covers what the other repaints.
   const UINT keep = SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
   SetWindowPos(mainWindow.hwnd, nullptr, 0, 40, 0, 0, keep);
@@ -264,6 +309,8 @@ void OpenBoth() {
 }
 
 void CloseBoth() {
+  bench::CloseBracketObjects(&bracket);
+  CloseHandle(lock);
   DirectShutDown();
   CloseApp();
 }
@@ -278,6 +325,8 @@ int main(int argc, char** argv) {
   };
   const bench::Comparison calculate[] = {
       {"CALCULATE 10 W 220 V 12 V", {RuntimeCalculate}, {DirectCalculate}, {}},
+      {"CALCULATE vs its repaints alone", {RuntimeCalculate}, {RepaintsAlone}, {}},
+      {"CALCULATE vs its calls alone", {RuntimeCalculate}, {DocumentedCallsAlone}, {}},
   };
   if (!countCalls) {
     std::printf("the program vs the same window, controls and results made directly"
@@ -286,7 +335,7 @@ int main(int argc, char** argv) {
   }
   bench::Run(startUp, 1, 1, countCalls);
   OpenBoth();
-  bench::Run(calculate, 1, CALCULATE_REPS, countCalls);
+  bench::Run(calculate, int(std::size(calculate)), CALCULATE_REPS, countCalls);
   CloseBoth();
   return 0;
 }

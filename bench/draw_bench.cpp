@@ -6,6 +6,7 @@
 // held context is printed too.
 #include "bench/compare.h"
 #include "bench/direct_window.h"
+#include "bench/documented_calls.h"
 #include "runtime/runtime.h"
 
 namespace {
@@ -27,10 +28,7 @@ HPEN heldPen;
 HBRUSH heldBrush;
 HFONT heldFont;
 HGDIOBJ displaced[3];
-HPEN bracketPen;    // the pen and font that BracketCallsAlone renews
-HFONT bracketFont;
-HDC bracketContext;  // its memory context, which selects its surface each call
-HBITMAP bracketSurface;
+bench::BracketObjects bracket;
 
 int Next() { return step++ & 15; }
 int FontHeight(int points) { return -MulDiv(points, GetDeviceCaps(direct.memory, LOGPIXELSY), 72); }
@@ -111,40 +109,27 @@ void DirectSetFont() {
 }
 
 // A drawing call's bracket with nothing drawn, against the calls the bracket
-// is documented to make, made directly on a memory context kept for them,
-// with a surface like the runtime's: the least that such a bracket can cost.
+// is documented to make and its update, made directly: the least that such
+// a bracket can cost.
 void RuntimeBracket() { hv::EndDraw(&w, hv::BeginDraw(&w), 1); }
 void BracketCallsAlone() {
-  HDC dc = bracketContext;
-  SaveDC(dc);
-  SelectObject(dc, bracketSurface);
-  MoveToEx(dc, 20, 30 + Next(), nullptr);
-  SelectObject(dc, bracketFont);
-  SelectObject(dc, bracketPen);
-  LOGPEN pen;
-  GetObjectA(bracketPen, sizeof pen, &pen);
-  SetTextColor(dc, pen.lopnColor);
-  SetTextAlign(dc, TA_UPDATECP);
-  SetBkMode(dc, OPAQUE);
-  SetBkColor(dc, RGB(255, 255, 255));
-  SetROP2(dc, R2_COPYPEN);
-  SetBoundsRect(dc, nullptr, DCB_RESET | DCB_ACCUMULATE | DCB_ENABLE);
-  POINT at;
-  GetCurrentPositionEx(dc, &at);
-  GetBkMode(dc);
-  GetBkColor(dc);
-  GetROP2(dc);
-  GetObjectA(GetCurrentObject(dc, OBJ_PEN), sizeof pen, &pen);
-  LOGFONTA font;
-  GetObjectA(GetCurrentObject(dc, OBJ_FONT), sizeof font, &font);
-  RECT bounds;
-  GetBoundsRect(dc, &bounds, DCB_RESET);
-  RestoreDC(dc, -1);
-  DeleteObject(bracketPen);
-  bracketPen = CreatePenIndirect(&pen);
-  DeleteObject(bracketFont);
-  bracketFont = CreateFontIndirectA(&font);
+  bench::BracketCalls(&bracket, 30 + Next());
   UpdateWindow(direct.hwnd);
+}
+
+// DrawLine is documented as MoveTo then DrawLineTo: two brackets, two updates.
+void LineCallsAlone() {
+  int y = 240 + Next();
+  bench::BracketCalls(&bracket, y);
+  MoveToEx(direct.memory, 20, y, nullptr);
+  UpdateWindow(direct.hwnd);
+  bench::BracketCalls(&bracket, y);
+  HPEN pen = CreatePen(PS_SOLID, 1, 0);
+  HGDIOBJ displacedPen = SelectObject(direct.memory, pen);
+  LineTo(direct.memory, 220, y);
+  SelectObject(direct.memory, displacedPen);
+  DeleteObject(pen);
+  ShowRect(20, y, 220, y + 1);
 }
 
 void OpenWindows() {
@@ -162,12 +147,7 @@ void OpenWindows() {
   heldPen = CreatePen(PS_SOLID, 1, 0);
   heldBrush = CreateSolidBrush(FILL);
   heldFont = Tahoma();
-  bracketPen = CreatePen(PS_SOLID, 1, 0);
-  bracketFont = Tahoma();
-  bracketContext = CreateCompatibleDC(nullptr);
-  BITMAPINFO format = {{sizeof(BITMAPINFOHEADER), surfaceWidth, surfaceHeight, 1, 32}};
-  void* bits;
-  bracketSurface = CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+  bench::OpenBracketObjects(&bracket, surfaceWidth, surfaceHeight, heldFont);
   displaced[0] = SelectObject(direct.memory, heldPen);
   displaced[1] = SelectObject(direct.memory, heldBrush);
   displaced[2] = SelectObject(direct.memory, heldFont);
@@ -180,10 +160,7 @@ void CloseWindows() {
   DeleteObject(heldPen);
   DeleteObject(heldBrush);
   DeleteObject(heldFont);
-  DeleteObject(bracketPen);
-  DeleteObject(bracketFont);
-  DeleteDC(bracketContext);
-  DeleteObject(bracketSurface);
+  bench::CloseBracketObjects(&bracket);
   bench::CloseDirect();
   hv::CloseWindow(&w);
   bench::DrainMessages();
@@ -205,6 +182,7 @@ int main(int argc, char** argv) {
       {"MoveTo", {RuntimeMoveTo}, {DirectMoveTo}, {BareMoveTo}},
       {"SetFont Tahoma 10", {RuntimeSetFont}, {DirectSetFont}, {BareSetFont}},
       {"bracket vs its calls alone", {RuntimeBracket}, {BracketCallsAlone}, {}},
+      {"DrawLine vs its calls alone", {RuntimeLine}, {LineCallsAlone}, {}},
   };
   if (!countCalls) {
     std::printf("drawing primitives: runtime window vs held memory context + InvalidateRect +"
