@@ -221,6 +221,17 @@ void DirectCalculate() {
   bench::ShowRect(PANEL_X, PANEL_Y, PANEL_X + PANEL_WIDTH, PANEL_Y + PANEL_HEIGHT);
 }
 
+// Each panel line's size in the panel's font, measured once: the direct
+// program knows what it draws, as the runtime learns it from the bounds.
+SIZE lineSizes[std::size(calculated)];
+void MeasureLines() {
+  HDC dc = direct.memory;
+  HGDIOBJ previous = SelectObject(dc, fonts[COURIER_10]);
+  for (size_t i = 0; i < std::size(calculated); ++i)
+    GetTextExtentPoint32A(dc, calculated[i].text, lstrlenA(calculated[i].text), &lineSizes[i]);
+  SelectObject(dc, previous);
+}
+
 // The same picture reached through the repaints the command is documented to
 // make: the panel blanked and shown, the results cleared before they are
 // written, the window updated by each drawing call, and each line shown
@@ -237,12 +248,11 @@ void RepaintsAlone() {
   UpdateWindow(direct.hwnd);  // the font's
   SelectObject(dc, fonts[COURIER_10]);
   SetTextColor(dc, PANEL_TEXT_COLOR);
-  for (const PanelText& line : calculated) {
+  for (size_t i = 0; i < std::size(calculated); ++i) {
+    const PanelText& line = calculated[i];
     UpdateWindow(direct.hwnd);  // the move to the line's start
-    int length = lstrlenA(line.text);
-    TextOutA(dc, PANEL_LINE_X, line.y, line.text, length);
-    SIZE size;
-    GetTextExtentPoint32A(dc, line.text, length, &size);
+    TextOutA(dc, PANEL_LINE_X, line.y, line.text, lstrlenA(line.text));
+    const SIZE& size = lineSizes[i];
     bench::ShowRect(PANEL_LINE_X, line.y, PANEL_LINE_X + size.cx, line.y + size.cy);
   }
 }
@@ -253,13 +263,17 @@ void RepaintsAlone() {
 // on each of the 22 messages the fields get (8 texts set, 3 texts read in 2
 // messages each, 4 fields painted in 2 messages each) and 3 more on each
 // colour request (4); the lock around each of the 7 temporary texts, taken
-// to push and again to pop.
+// to push and again to pop. Of the brackets only the front pen's reads no
+// bounds: it does not refresh. The field whose property is read is found
+// once, outside the timing: looking it up is no call of the command's.
 bench::BracketObjects bracket;
 HANDLE lock;
+HWND propertyField;
+constexpr int FRONT_PEN_BRACKET = 2;  // after the blank panel's and the text mode's
 void DocumentedCallsAlone() {
   RepaintsAlone();
-  for (int k = 0; k < 22; ++k) bench::BracketCalls(&bracket, PANEL_Y + k);
-  bench::PropertyReads(GetDlgItem(direct.hwnd, FIELD_POWER), 22 + 4 * 3);
+  for (int k = 0; k < 22; ++k) bench::BracketCalls(&bracket, PANEL_Y + k, k != FRONT_PEN_BRACKET);
+  bench::PropertyReads(propertyField, 22 + 4 * 3);
   bench::LockRounds(lock, 2 * 7);
 }
 
@@ -301,6 +315,8 @@ void OpenBoth() {
   calculateButton = GetDlgItem(mainWindow.hwnd, CMD_CALCULATE);
   bench::OpenBracketObjects(&bracket, MAIN_WIDTH, MAIN_HEIGHT, fonts[COURIER_10]);
   lock = CreateMutexA(nullptr, FALSE, nullptr);
+  propertyField = GetDlgItem(direct.hwnd, FIELD_POWER);
+  MeasureLines();
   // Side by side, so that neither covers what the other repaints.
   const UINT keep = SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
   SetWindowPos(mainWindow.hwnd, nullptr, 0, 40, 0, 0, keep);

@@ -21,7 +21,7 @@ void CloseBracketObjects(BracketObjects* objects) {
   *objects = {};
 }
 
-void BracketCalls(BracketObjects* objects, int y) {
+void BracketCalls(BracketObjects* objects, int y, int refresh) {
   HDC dc = objects->context;
   SaveDC(dc);
   SelectObject(dc, objects->surface);
@@ -45,7 +45,7 @@ void BracketCalls(BracketObjects* objects, int y) {
   LOGFONTA font;
   GetObjectA(GetCurrentObject(dc, OBJ_FONT), sizeof font, &font);
   RECT bounds;
-  GetBoundsRect(dc, &bounds, DCB_RESET);
+  if (refresh) GetBoundsRect(dc, &bounds, DCB_RESET);
   RestoreDC(dc, -1);
   DeleteObject(objects->pen);
   objects->pen = CreatePenIndirect(&pen);

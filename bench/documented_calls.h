@@ -20,8 +20,9 @@ void CloseBracketObjects(BracketObjects* objects);
 
 // One drawing bracket's own calls, in their order, with nothing drawn and
 // no window updated: the state applied, taken back, and the pen and font
-// made again.
-void BracketCalls(BracketObjects* objects, int y);
+// made again. The touched bounds are read only by a bracket that refreshes
+// the window (`refresh` non-zero), as the front pen's does not.
+void BracketCalls(BracketObjects* objects, int y, int refresh);
 
 // A property read by name and a wait for and release of a system mutex,
 // `count` times each: the runtime reads a property of a control on each

@@ -113,17 +113,17 @@ void DirectSetFont() {
 // a bracket can cost.
 void RuntimeBracket() { hv::EndDraw(&w, hv::BeginDraw(&w), 1); }
 void BracketCallsAlone() {
-  bench::BracketCalls(&bracket, 30 + Next());
+  bench::BracketCalls(&bracket, 30 + Next(), 1);
   UpdateWindow(direct.hwnd);
 }
 
 // DrawLine is documented as MoveTo then DrawLineTo: two brackets, two updates.
 void LineCallsAlone() {
   int y = 240 + Next();
-  bench::BracketCalls(&bracket, y);
+  bench::BracketCalls(&bracket, y, 1);
   MoveToEx(direct.memory, 20, y, nullptr);
   UpdateWindow(direct.hwnd);
-  bench::BracketCalls(&bracket, y);
+  bench::BracketCalls(&bracket, y, 1);
   HPEN pen = CreatePen(PS_SOLID, 1, 0);
   HGDIOBJ displacedPen = SelectObject(direct.memory, pen);
   LineTo(direct.memory, 220, y);
