@@ -7,6 +7,7 @@
 
 #include "runtime/controls/controls_internal.h"
 #include "runtime/core/core.h"
+#include "runtime/core/diagnostics_internal.h"
 
 namespace hv {
 namespace {
@@ -47,6 +48,14 @@ HWND MakeLabel(WindowRecord* record, HWND control, const char* text) {
   return label;
 }
 
+// A control of the application's own holds the labels' identifier (made
+// while the window had no label): a new label would come first in the
+// lookup by identifier and take that control's place in every command.
+bool LabelIdentifierTaken(WindowRecord* record) {
+  HWND holder = GetDlgItem(record->hwnd, CONTROL_LABEL_ID);
+  return holder && !IsLabel(holder);
+}
+
 }  // namespace
 
 int32_t SetControlLabel(WindowRecord* record, int32_t id, const char* text) {
@@ -55,8 +64,13 @@ int32_t SetControlLabel(WindowRecord* record, int32_t id, const char* text) {
   char* escaped = EscapeMnemonics(text ? text : "");
   if (!escaped) return 0;
   HWND label = GetWindow(control, GW_HWNDPREV);
-  bool done = IsLabel(label) ? SetWindowTextA(label, escaped) != FALSE
-                             : MakeLabel(record, control, escaped) != nullptr;
+  bool done = false;
+  if (IsLabel(label))
+    done = SetWindowTextA(label, escaped) != FALSE;
+  else if (LabelIdentifierTaken(record))
+    Diagnose("SetControlLabel", "a control has the labels' identifier %d", CONTROL_LABEL_ID);
+  else
+    done = MakeLabel(record, control, escaped) != nullptr;
   FreeBlock(escaped);
   return done ? 1 : 0;
 }
