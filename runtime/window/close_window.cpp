@@ -14,17 +14,22 @@ constexpr char CLOSING_PROPERTY[] = "HV_CLOSING";
 
 // What the window holds for the runtime: accelerators, handler tables and
 // the context of a bracket still open. Each is gone once released.
-void ReleaseWindowHoldings(WindowRecord* record) {
-  HWND window = record->hwnd;
+void ReleaseTables(HWND window) {
   if (HANDLE accelerators = GetPropA(window, WP_ACCEL_TABLE)) {
     DestroyAcceleratorTable(static_cast<HACCEL>(accelerators));
     RemovePropA(window, WP_ACCEL_TABLE);
   }
-  ReleaseHandlerTable(record);
+  ReleaseHandlersOf(window);
+}
+
+void ReleaseWindowHoldings(WindowRecord* record) {
+  ReleaseTables(record->hwnd);
   ReleaseOpenBracket(record);  // a handler may close its window from inside a drawing operation
 }
 
 }  // namespace
+
+void ReleaseUnattachedWindow(HWND window) { ReleaseTables(window); }
 
 void MarkWindowClosing(HWND window) { SetPropA(window, CLOSING_PROPERTY, window); }
 

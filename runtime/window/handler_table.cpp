@@ -102,16 +102,20 @@ int32_t SetMessageHandler(WindowRecord* record, int32_t eventCode, EventHandler 
 }
 
 int32_t ReleaseHandlerTable(WindowRecord* record) {
-  HandlerTable* table = record ? TableOf(record->hwnd) : nullptr;
-  if (!table) return 0;
+  if (record) ReleaseHandlersOf(record->hwnd);
+  return 0;
+}
+
+void ReleaseHandlersOf(HWND window) {
+  HandlerTable* table = TableOf(window);
+  if (!table) return;
   MapDestroy(table->messages);
   MapDestroy(table->menus);
   MapForEachValue(table->controls, DestroyNotificationMap);
   MapDestroy(table->controls);
   FreeBlock(table);
-  RemovePropA(record->hwnd, HANDLERS_PROPERTY);
+  RemovePropA(window, HANDLERS_PROPERTY);
   --tablesAttached;
-  return 0;
 }
 
 int32_t LookUpHandlers(HWND window, int32_t code) {

@@ -53,6 +53,10 @@ void ReleaseWindowRecord(WindowRecord* record);
 // OpenWindow on a record whose window is being destroyed: that window's
 // objects and share are given back before the record is reused.
 void ReleaseClosingWindow(WindowRecord* record);
+// The last message of a window no record is attached to: what a handler
+// set up on it during its creation (a window refused in EV_CREATE) is
+// given back, as CloseWindow would.
+void ReleaseUnattachedWindow(HWND window);
 
 // ---- Scale ------------------------------------------------------------------
 // The DPI a runtime window was laid out for, kept from its creation (and a
@@ -84,5 +88,7 @@ void FollowDpiChange(HWND window, WPARAM param1, LPARAM param2);
 
 // The handler-table routines for an event that the handler has just seen.
 int32_t LookUpHandlers(HWND window, int32_t code);
+// The window's handler table, freed (when it has one).
+void ReleaseHandlersOf(HWND window);
 
 }  // namespace hv

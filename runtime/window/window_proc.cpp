@@ -115,6 +115,8 @@ LRESULT CALLBACK RuntimeWindowProc(HWND window, UINT message, WPARAM p1, LPARAM 
   // The window's last message, however it was destroyed (by CloseWindow, or
   // by the system with its parent): its record is closed now.
   if (message == WM_NCDESTROY && record && record->hwnd == window) ReleaseWindowRecord(record);
+  // A window refused during its creation never had its record attached.
+  if (message == WM_NCDESTROY && !record) ReleaseUnattachedWindow(window);
   return result;
 }
 

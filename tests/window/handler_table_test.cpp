@@ -103,6 +103,36 @@ TEST_F(HandlerTable, RoutineThatClosesTheWindow) {
   EXPECT_TRUE(calls.empty()) << "the fallback of a freed table";
 }
 
+// Refusing EV_CREATE is closing the window before it was ever open: the tables and
+// accelerators its handler set up go with it, five windows over.
+TEST_F(HandlerTable, ARefusedWindowGivesBackWhatItsHandlerSetUp) {
+  static hv::WindowRecord refused;
+  HACCEL accelerators[5] = {};
+  const int before = hvtest::CountRuntimeBlocks();
+  for (HACCEL& table : accelerators) {
+    refused = {};
+    hvtest::reaction = [&table](const hvtest::Event& e) {
+      if (e.code != hv::EV_CREATE) return 0;
+      hv::SetControlHandler(&refused, 20, 0, Routine<1>);
+      hv::SetMenuHandler(&refused, 100, Routine<2>);
+      hv::SetMessageHandler(&refused, WM_USER, Routine<3>);
+      ACCEL key = {FVIRTKEY, VK_F5, 400};
+      table = CreateAcceleratorTableA(&key, 1);
+      SetPropA(refused.hwnd, hv::WP_ACCEL_TABLE, table);
+      return -1;
+    };
+    EXPECT_EQ(hv::OpenWindow(&refused, 0, 0, 100, 100, hv::OW_HIDDEN, nullptr, "Refused",
+                             hvtest::RecordingHandler), 0);
+  }
+  hvtest::reaction = nullptr;
+  EXPECT_EQ(hvtest::CountRuntimeBlocks(), before);
+  for (HACCEL table : accelerators) {
+    ASSERT_NE(table, nullptr);
+    EXPECT_FALSE(DestroyAcceleratorTable(table)) << "destroyed with its window";
+  }
+  EXPECT_TRUE(calls.empty());
+}
+
 // Buckets by |key mod 17|, new keys at the head of their chain, nodes in blocks of ten.
 TEST_F(HandlerTable, RuntimeMapLayout) {
   EXPECT_EQ(hv::MapBucket(INT32_MIN), 9);  // the remainder -9 keeps the sign, then made positive
