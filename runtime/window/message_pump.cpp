@@ -33,14 +33,16 @@ WindowRecord* RuntimeRecordOf(HWND window, HWND* runtimeWindow) {
   return nullptr;
 }
 
-bool ShouldDispatch(const QueueCalls& calls, MSG* message) {
-  HWND window = nullptr;
-  if (WindowRecord* record = RuntimeRecordOf(message->hwnd, &window)) {
-    auto accelerators = static_cast<HACCEL>(GetPropA(window, WP_ACCEL_TABLE));
-    if (accelerators) calls.translateAccelerator(window, accelerators, message);
-    // False when the dialog-key handling took the message.
-    return record->dialogKeys != 1 || !calls.isDialogMessage(window, message);
-  }
+// Every message of a runtime window is offered to its accelerators, as it
+// came from the queue: a character beyond ASCII as the character it is.
+void OfferToAccelerators(const QueueCalls& calls, HWND window, MSG* message) {
+  auto accelerators = static_cast<HACCEL>(GetPropA(window, WP_ACCEL_TABLE));
+  if (accelerators) calls.translateAccelerator(window, accelerators, message);
+}
+
+bool ShouldDispatch(const QueueCalls& calls, WindowRecord* record, HWND window, MSG* message) {
+  // False when the dialog-key handling took the message.
+  if (record) return record->dialogKeys != 1 || !calls.isDialogMessage(window, message);
   HWND active = GetActiveWindow();
   if (active && (GetWindowLongA(active, GWL_EXSTYLE) & WS_EX_CONTROLPARENT))
     return !calls.isDialogMessage(active, message);
@@ -57,7 +59,9 @@ bool IsCharacterMessage(UINT message) {
 // one message each, first byte first (as a lead and a trail byte reach an
 // ANSI window under a double-byte code page). The halves of a surrogate
 // pair come as two messages: the first waits here for the second. No such
-// character is a dialog key or an accelerator: they are not offered.
+// character is a dialog key: it is not offered. The system's default
+// processing (a menu's mnemonic, for Alt and a letter) takes the whole
+// character once, after the last byte, unless the handler took a byte.
 bool DispatchedAsUtf8(const MSG& message) {
   static HWND pendingWindow = nullptr;
   static wchar_t pendingHigh = 0;
@@ -80,9 +84,14 @@ bool DispatchedAsUtf8(const MSG& message) {
   // An IME's character goes on as the character it is.
   MSG byte = message;
   if (byte.message == WM_IME_CHAR) byte.message = WM_CHAR;
+  LRESULT taken = 0;
   for (int32_t i = 0; i < count; ++i) {
     byte.wParam = BYTE(bytes[i]);
-    DispatchMessageA(&byte);
+    taken |= DispatchCharacterByte(byte);
+  }
+  if (!taken && IsWindow(byte.hwnd)) {
+    for (wchar_t unit : units)
+      if (unit) CharacterDefaultProcessing(byte.hwnd, byte.message, unit, byte.lParam);
   }
   return true;
 }
@@ -95,8 +104,11 @@ int32_t WaitEvents(int32_t noWait) {
   const QueueCalls& calls = utf8 ? unicodeCalls : codePageCalls;
   MSG message;
   while (calls.peek(&message, nullptr, 0, 0, PM_REMOVE)) {
+    HWND window = nullptr;
+    WindowRecord* record = RuntimeRecordOf(message.hwnd, &window);
+    if (record) OfferToAccelerators(calls, window, &message);
     if (utf8 && DispatchedAsUtf8(message)) continue;
-    if (!ShouldDispatch(calls, &message)) continue;
+    if (!ShouldDispatch(calls, record, window, &message)) continue;
     TranslateMessage(&message);
     calls.dispatch(&message);
   }

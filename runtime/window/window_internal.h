@@ -86,6 +86,13 @@ RECT DeviceRect(int32_t x, int32_t y, int32_t width, int32_t height, int32_t dpi
 // windows follow the new DPI.
 void FollowDpiChange(HWND window, WPARAM param1, LPARAM param2);
 
+// A UTF-8 program's character beyond ASCII reaches a runtime window as its
+// bytes, each dispatched by DispatchCharacterByte, which runs no default
+// processing; CharacterDefaultProcessing then runs it once for the
+// character (each UTF-16 unit), when the handler took none of the bytes.
+LRESULT DispatchCharacterByte(const MSG& byte);
+LRESULT CharacterDefaultProcessing(HWND window, UINT message, wchar_t unit, LPARAM param2);
+
 // The handler-table routines for an event that the handler has just seen.
 int32_t LookUpHandlers(HWND window, int32_t code);
 // The window's handler table, freed (when it has one).

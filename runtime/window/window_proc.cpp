@@ -78,7 +78,21 @@ LRESULT DefaultProcessing(HWND window, WindowRecord* record, UINT message, WPARA
   return DefWindowProcA(window, message, p1, p2);
 }
 
-LRESULT Answer(HWND window, WindowRecord* record, UINT message, WPARAM p1, LPARAM p2) {
+// One byte of a character the pump hands a runtime window in UTF-8, while
+// it is being dispatched: the pump runs the default processing for the
+// whole character once the last byte is through.
+const MSG* byteInTransit = nullptr;
+
+bool IsByteInTransit(HWND window, UINT message) {
+  if (!byteInTransit || byteInTransit->hwnd != window || byteInTransit->message != message)
+    return false;
+  byteInTransit = nullptr;  // a message the handler sends meanwhile is its own
+  return true;
+}
+
+// defaultLater: the message is a byte in transit, whose default processing the pump runs.
+LRESULT Answer(HWND window, WindowRecord* record, UINT message, WPARAM p1, LPARAM p2,
+               bool defaultLater) {
   LRESULT result = 0;
   if (message == WM_PAINT) {
     result = PaintWindow(window, record, p1, p2);
@@ -95,7 +109,7 @@ LRESULT Answer(HWND window, WindowRecord* record, UINT message, WPARAM p1, LPARA
   } else {
     result = DeliverCreationEvent(window, message, p1, p2);
   }
-  if (result) return result;
+  if (result || defaultLater) return result;
 
   result = DefaultProcessing(window, record, message, p1, p2);
   if (message == WM_SETCURSOR && !result && record && LOWORD(p2) == HTCLIENT &&
@@ -106,12 +120,28 @@ LRESULT Answer(HWND window, WindowRecord* record, UINT message, WPARAM p1, LPARA
 
 }  // namespace
 
+LRESULT DispatchCharacterByte(const MSG& byte) {
+  const MSG* outer = byteInTransit;
+  byteInTransit = &byte;
+  LRESULT result = DispatchMessageA(&byte);
+  byteInTransit = outer;
+  return result;
+}
+
+LRESULT CharacterDefaultProcessing(HWND window, UINT message, wchar_t unit, LPARAM p2) {
+  WindowRecord* record = AttachedRecord(window);
+  if (record && ClassAtomOf(window) == frameClassAtom)
+    return DefFrameProcW(window, record->mdiClient, message, unit, p2);
+  if (IsMdiChild(window)) return DefMDIChildProcW(window, message, unit, p2);
+  return DefWindowProcW(window, message, unit, p2);
+}
+
 LRESULT CALLBACK RuntimeWindowProc(HWND window, UINT message, WPARAM p1, LPARAM p2) {
   WindowRecord* record = AttachedRecord(window);
   // From its first destruction message on the window is going: a handler's
   // CloseWindow must not start destroying it again.
   if (message == WM_DESTROY && record) MarkWindowClosing(window);
-  LRESULT result = Answer(window, record, message, p1, p2);
+  LRESULT result = Answer(window, record, message, p1, p2, IsByteInTransit(window, message));
   // The window's last message, however it was destroyed (by CloseWindow, or
   // by the system with its parent): its record is closed now.
   if (message == WM_NCDESTROY && record && record->hwnd == window) ReleaseWindowRecord(record);

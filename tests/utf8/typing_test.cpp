@@ -121,4 +121,44 @@ TEST_F(TYPING, DeadKeysAndPastesReadBackAsTheLetter) {
   }
 }
 
+// An accelerator on a character fires once for that character typed, beyond ASCII too, as
+// the character it is; the character still reaches the handler after the command.
+TEST_F(TYPING, AcceleratorsOnCharactersFire) {
+  ACCEL keys[] = {{0, L'\u00FC', 701}, {0, L'x', 702}};
+  SetPropA(w.hwnd, hv::WP_ACCEL_TABLE, CreateAcceleratorTableW(keys, 2));
+  struct { Word typed; int32_t command; } cases[] = {{utf8Words[0], 701}, {{L"x", "x"}, 702}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.command);
+    EXPECT_EQ(Into(0, Expected(c.typed).size(), [&] { Type(c.typed.keys); }), Expected(c.typed));
+    const std::vector<hvtest::Entry> commands = hvtest::EventsWithCode(hv::EV_MENU);
+    ASSERT_EQ(commands.size(), 1u);
+    EXPECT_EQ(commands[0].menu, c.command);
+  }
+}
+
+// Alt and a letter beyond ASCII open the menu item the letter marks: the system's menu key
+// command comes once, with the letter, and the item's command follows. The letter comes as
+// the system translates Alt and the key: Xvfb's US layout has no key for it, and Wine's
+// Unicode key input held with Alt carries the Alt flag in the character (U+20DC).
+TEST_F(TYPING, AltAndALetterFindTheMenuItemItMarks) {
+  HMENU bar = CreateMenu();
+  AppendMenuW(bar, MF_STRING, 703, L"&\u00DCbersicht");
+  SetMenu(w.hwnd, bar);
+  hv::SetControlFocus(&w, 0);
+  hvtest::Pump();
+  hvtest::recording.clear();
+  PostMessageW(w.hwnd, WM_SYSCHAR, 0xDC, 0x20000001);  // KF_ALTDOWN, one press
+  hvtest::WaitUntil([] {
+    hv::WaitEvents(1);
+    return !hvtest::EventsWithCode(hv::EV_MENU).empty();
+  }, 2000);
+  std::vector<LPARAM> letters;
+  for (const hvtest::Entry& e : hvtest::EventsWithCode(WM_SYSCOMMAND))
+    if ((e.param1 & 0xFFF0) == SC_KEYMENU) letters.push_back(e.param2);
+  EXPECT_EQ(letters, std::vector<LPARAM>{0xDC});
+  const std::vector<hvtest::Entry> commands = hvtest::EventsWithCode(hv::EV_MENU);
+  ASSERT_EQ(commands.size(), 1u);
+  EXPECT_EQ(commands[0].menu, 703);
+}
+
 }  // namespace
