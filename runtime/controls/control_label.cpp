@@ -38,10 +38,21 @@ char* EscapeMnemonics(const char* text) {
   return escaped;  // zero-filled: terminated
 }
 
+// A label the runtime made carries this address as its user data: a hidden
+// static the program made with the same identifier looks the same, but is
+// the program's to address.
+const char labelMark = 0;
+
+bool IsOwnLabel(HWND window) {
+  return IsLabel(window) &&
+         GetWindowLongPtrA(window, GWLP_USERDATA) == reinterpret_cast<LONG_PTR>(&labelMark);
+}
+
 // The label sits just above the control, where the system looks for it.
 HWND MakeLabel(WindowRecord* record, HWND control, const char* text) {
   HWND label = MakeChild(record, "STATIC", text, 0, 0, 0, 0, LABEL_STYLE, 0, CONTROL_LABEL_ID);
   if (!label) return nullptr;
+  SetWindowLongPtrA(label, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&labelMark));
   HWND above = GetWindow(control, GW_HWNDPREV);
   SetWindowPos(label, above ? above : HWND_TOP, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW);
@@ -49,11 +60,12 @@ HWND MakeLabel(WindowRecord* record, HWND control, const char* text) {
 }
 
 // A control of the application's own holds the labels' identifier (made
-// while the window had no label): a new label would come first in the
-// lookup by identifier and take that control's place in every command.
+// while the window had no label, a hidden static too): a new label would
+// come first in the lookup by identifier and take that control's place in
+// every command.
 bool LabelIdentifierTaken(WindowRecord* record) {
   HWND holder = GetDlgItem(record->hwnd, CONTROL_LABEL_ID);
-  return holder && !IsLabel(holder);
+  return holder && !IsOwnLabel(holder);
 }
 
 }  // namespace

@@ -69,22 +69,28 @@ TEST_F(Labels, NameTheControlFromAHiddenStaticJustBeforeIt) {
   EXPECT_EQ(hvtest::AccessibleName(Control(FIRST)), "First");
 }
 
-// A control made with the labels' identifier while there was no label keeps it: no label is
-// made, for it or for a control above it (which a label would put first in the lookup).
+// A control made with the labels' identifier while there was no label keeps it, a hidden
+// static too (below the controls, so no one's label): no label is made, for it or for a
+// control above it (which a label would put first in the lookup).
 TEST_F(Labels, AControlWithTheLabelsIdentifierIsNeverDisplaced) {
-  hv::CreateControl(&w, hv::CK_EDIT, "own", 10, 100, 100, 24, WS_TABSTOP, hv::CONTROL_LABEL_ID);
-  HWND own = Control(hv::CONTROL_LABEL_ID);
-  ASSERT_NE(own, nullptr);
-  const int children = Children();
-  for (int32_t id : {hv::CONTROL_LABEL_ID, int32_t(FIRST)}) {
-    SCOPED_TRACE(id);
-    EXPECT_EQ(hv::SetControlLabel(&w, id, "Name"), 0);
-    EXPECT_EQ(Children(), children);
-    EXPECT_EQ(Control(hv::CONTROL_LABEL_ID), own);
-    hv::SetControlText(&w, hv::CONTROL_LABEL_ID, "changed");
-    EXPECT_EQ(ct::WideText(own), L"changed");
-    EXPECT_EQ(ct::TextOf(&w, hv::CONTROL_LABEL_ID), "changed");
-    hv::SetControlText(&w, hv::CONTROL_LABEL_ID, "own");
+  const std::pair<int32_t, uint32_t> holders[] = {{hv::CK_EDIT, WS_TABSTOP}, {hv::CK_STATIC, hv::CC_HIDDEN}};
+  for (const auto& [kind, style] : holders) {
+    SCOPED_TRACE(kind);
+    hv::CreateControl(&w, kind, "own", 10, 100, 100, 24, style, hv::CONTROL_LABEL_ID);
+    HWND own = Control(hv::CONTROL_LABEL_ID);
+    ASSERT_NE(own, nullptr);
+    const int children = Children();
+    for (int32_t id : {hv::CONTROL_LABEL_ID, int32_t(FIRST)}) {
+      SCOPED_TRACE(id);
+      EXPECT_EQ(hv::SetControlLabel(&w, id, "Name"), 0);
+      EXPECT_EQ(Children(), children);
+      EXPECT_EQ(Control(hv::CONTROL_LABEL_ID), own);
+      hv::SetControlText(&w, hv::CONTROL_LABEL_ID, "changed");
+      EXPECT_EQ(ct::WideText(own), L"changed");
+      EXPECT_EQ(ct::TextOf(&w, hv::CONTROL_LABEL_ID), "changed");
+      hv::SetControlText(&w, hv::CONTROL_LABEL_ID, "own");
+    }
+    DestroyWindow(own);
   }
 }
 
