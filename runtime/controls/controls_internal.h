@@ -80,6 +80,9 @@ HWND FindControl(WindowRecord* record, int32_t id, const char* call);
 // fonts are; a control with a font of the runtime's keeps it.
 LOGFONTW MessageFont(int32_t dpi);
 void GiveMessageFont(HWND control);
+// "HV_DEFAULTFONT": the message font GiveMessageFont made, while it is the
+// control's "HV_FONT". A font the program gave may look just like it.
+constexpr char CP_DEFAULT_FONT[] = "HV_DEFAULTFONT";
 
 // Gives a new rich edit the runtime's callback object.
 void AttachRichEditCallback(HWND control);

@@ -21,7 +21,7 @@ void DeleteIfAny(uintptr_t object) {
 const HeldProperty anyControl[] = {
     {CP_FONT, true},   {CP_HBRUSH, true},      {CP_BBRUSH, true},        {CP_BGRND, false},
     {CP_FGRND, false}, {CP_HTCLR, false},      {CP_NOTIFY_TAB, false},   {CP_NOTIFY_ENTER, false},
-    {CP_FIELD, false}, {CP_PAINTS, false},     {CP_PICTURE, true},
+    {CP_FIELD, false}, {CP_PAINTS, false},     {CP_PICTURE, true},       {CP_DEFAULT_FONT, false},
 };
 
 void RemoveHeld(HWND control, const HeldProperty* held, size_t count) {

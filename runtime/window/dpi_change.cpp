@@ -82,19 +82,14 @@ LONG RescaledFontHeight(LONG height, DpiStep step) {
   return height < 0 ? -scaled : scaled;
 }
 
-bool SameFace(const LOGFONTW& a, const LOGFONTW& b) {
-  return a.lfHeight == b.lfHeight && a.lfWeight == b.lfWeight && a.lfItalic == b.lfItalic &&
-         !lstrcmpiW(a.lfFaceName, b.lfFaceName);
-}
-
 void RemakeControlFont(HWND control, DpiStep step) {
   HANDLE font = GetPropA(control, CP_FONT);
   LOGFONTW description;
   if (!font || !GetObjectW(font, sizeof description, &description)) return;
-  // The system's message font, given to a control the program gave none,
-  // is the system's at the new DPI; a font of the program's keeps its points.
-  LOGFONTW message = MessageFont(step.from);
-  if (SameFace(description, message))
+  // The message font the runtime gave a control is the system's at the new
+  // DPI; a font of the program's keeps all it asked for at the same points.
+  bool isDefault = GetPropA(control, CP_DEFAULT_FONT) == font;
+  if (isDefault)
     description = MessageFont(step.to);
   else
     description.lfHeight = RescaledFontHeight(description.lfHeight, step);
@@ -102,6 +97,7 @@ void RemakeControlFont(HWND control, DpiStep step) {
   if (!fresh) return;  // the control keeps the font it has
   SendMessageA(control, WM_SETFONT, WPARAM(fresh), TRUE);
   SetPropA(control, CP_FONT, fresh);
+  if (isDefault) SetPropA(control, CP_DEFAULT_FONT, fresh);
   DeleteObject(font);
 }
 

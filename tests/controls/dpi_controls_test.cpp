@@ -1,6 +1,7 @@
 // WM_DPICHANGED is sent by hand: Wine never sends it.
 #include <algorithm>
 #include <optional>
+#include <vector>
 
 #include "tests/controls/controls_fixture.h"
 #include "tests/support/gdi_count.h"
@@ -101,6 +102,47 @@ TEST_F(DpiControls, ControlsWithoutAFontShowTheMessageFontAtTheirDpi) {
 
   hv::SetFont(&w, "Courier New", 12, FW_NORMAL, 0, FIRST);
   EXPECT_STREQ(FontOf(followed).lfFaceName, "Courier New");
+}
+
+// A font the program gave keeps everything it asked for, at the same points; in the message
+// font's face and size it must not be taken for the message font the runtime gives.
+TEST_F(DpiControls, AProgramsFontKeepsAllItAskedForAtTheNewDpi) {
+  NONCLIENTMETRICSA metrics = {};
+  metrics.cbSize = sizeof metrics;
+  ASSERT_TRUE(SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0));
+  const LOGFONTA& message = metrics.lfMessageFont;
+  const int32_t points = MulDiv(-message.lfHeight, 72, 96);
+  constexpr uint32_t CYRILLIC = 204 << 16, UNDERLINE = 0x10, STRIKEOUT = 0x20, ITALIC = 0x1;
+  const struct {
+    const char* face;
+    int32_t weight;
+    uint32_t flags;
+  } fonts[] = {
+      {message.lfFaceName, int32_t(message.lfWeight), CYRILLIC | UNDERLINE | STRIKEOUT},
+      {message.lfFaceName, int32_t(message.lfWeight), 0},
+      {message.lfFaceName, FW_BOLD, ITALIC},
+      {"Courier New", int32_t(message.lfWeight), CYRILLIC | UNDERLINE | STRIKEOUT},
+  };
+  for (const auto& f : fonts) {
+    const int32_t id = FIRST + int32_t(&f - fonts);
+    hv::CreateControl(&w, hv::CK_STATIC, "Text", 10, 10 + 30 * (id - FIRST), 120, 24, 0, id);
+    hv::SetFont(&w, f.face, points, f.weight, int32_t(f.flags), id);
+  }
+  ASSERT_EQ(FontOf(Control(FIRST)).lfHeight, message.lfHeight) << "the case looks like the message font";
+  for (int32_t dpi : {144, 216}) {
+    ChangeDpi(w.hwnd, dpi);
+    for (const auto& f : fonts) {
+      SCOPED_TRACE(testing::Message() << dpi << " DPI, " << f.face << " " << f.weight << " " << f.flags);
+      const LOGFONTA font = FontOf(Control(FIRST + int32_t(&f - fonts)));
+      EXPECT_STREQ(font.lfFaceName, f.face);
+      EXPECT_EQ(font.lfHeight, -MulDiv(points, dpi, 72));
+      EXPECT_EQ(font.lfWeight, f.weight);
+      EXPECT_EQ(font.lfItalic, (f.flags & ITALIC) ? 1 : 0);
+      EXPECT_EQ(font.lfUnderline, (f.flags & UNDERLINE) ? 1 : 0);
+      EXPECT_EQ(font.lfStrikeOut, (f.flags & STRIKEOUT) ? 1 : 0);
+      EXPECT_EQ(font.lfCharSet, BYTE(f.flags >> 16));
+    }
+  }
 }
 
 }  // namespace
