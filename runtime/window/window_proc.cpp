@@ -115,6 +115,9 @@ LRESULT CALLBACK RuntimeWindowProc(HWND window, UINT message, WPARAM p1, LPARAM 
   // The window's last message, however it was destroyed (by CloseWindow, or
   // by the system with its parent): its record is closed now.
   if (message == WM_NCDESTROY && record && record->hwnd == window) ReleaseWindowRecord(record);
+  // One refused or destroyed during its creation had no record to release:
+  // its DPI is forgotten here, or a window given its handle later would read it.
+  if (message == WM_NCDESTROY && !record) ForgetWindowDpi(window);
   return result;
 }
 

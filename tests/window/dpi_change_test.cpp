@@ -3,6 +3,7 @@
 #include <optional>
 #include <vector>
 
+#include "runtime/window/window_internal.h"
 #include "tests/support/draw_window.h"
 #include "tests/support/heap_count.h"
 #include "tests/support/window_test.h"
@@ -261,6 +262,22 @@ TEST_F(DpiChange, AChildWindowReadsItsNewDpiAndSizeInEveryEventOfTheChange) {
               std::pair(LONG(MulDiv(size.first, step.dpi, 96)), LONG(MulDiv(size.second, step.dpi, 96))));
     EXPECT_EQ(hvtest::Pixels(child.backingBitmap).At(client.right / 2, client.bottom / 2), step.mark);
   }
+}
+
+// Refused from EV_CREATE, the window goes; so does what the runtime remembered of its DPI, which
+// a window given the same handle later would otherwise take for its own.
+TEST_F(DpiChange, ARefusedWindowLeavesNoDpiBehind) {
+  ChangeDpi(&w, 144);
+  HWND refusedWindow = nullptr;
+  hvtest::reaction = [&](const hvtest::Event& e) {
+    if (e.window != &child || e.code != WM_CREATE) return 0;
+    refusedWindow = e.hwnd;
+    return -1;
+  };
+  EXPECT_EQ(hv::OpenWindow(&child, 20, 20, 100, 80, 0, &w, "refused", hvtest::RecordingHandler), 0);
+  ASSERT_NE(refusedWindow, nullptr);
+  EXPECT_FALSE(IsWindow(refusedWindow));
+  EXPECT_EQ(hv::DpiOfWindow(refusedWindow), hv::SystemDpiFor(nullptr));
 }
 
 }  // namespace
