@@ -33,10 +33,18 @@ void TakeCaptionPictureFromText(HWND control, const PictureMessages& picture);
 // window's text is converted first.
 void TakeCaptionPictureFromMessage(HWND control, const PictureMessages& picture, LPARAM text);
 // A picture is drawn for 96 DPI: at another, the control shows a copy
-// grown with it, and keeps the picture as loaded here, owned.
+// grown with it, which the runtime made and owns, and keeps the picture it
+// was given (by its caption or by the program) beside it, owned by
+// whoever owned it before.
 constexpr char CP_PICTURE[] = "HV_PICTURE";
-// The control's picture taken again at a new DPI, from the one loaded.
+constexpr char CP_GROWN_PICTURE[] = "HV_GROWNPICTURE";
+// The control's picture grown again at a new DPI, from the one it was last
+// given.
 void RetakeCaptionPicture(HWND control, int32_t dpi);
+// The control shows the picture it was given again in place of the grown
+// copy, which is deleted: before it is destroyed, and before a new picture
+// replaces it, so that whoever replaces it gets back the picture given.
+void ShowGivenPicture(HWND control);
 
 // ---- Kinds --------------------------------------------------------------------------
 // Libraries a kind needs before the system can make it.
@@ -80,6 +88,9 @@ HWND FindControl(WindowRecord* record, int32_t id, const char* call);
 // fonts are; a control with a font of the runtime's keeps it.
 LOGFONTW MessageFont(int32_t dpi);
 void GiveMessageFont(HWND control);
+// "HV_DEFAULTFONT": the message font GiveMessageFont made, while it is the
+// control's "HV_FONT". A font the program gave may look just like it.
+constexpr char CP_DEFAULT_FONT[] = "HV_DEFAULTFONT";
 
 // Gives a new rich edit the runtime's callback object.
 void AttachRichEditCallback(HWND control);
@@ -156,7 +167,8 @@ struct HeldProperty {
   bool owned;
 };
 
-// WM_DESTROY: deletes, when getPicture is non-zero, the picture; removes
+// WM_DESTROY: deletes a grown copy of a picture and, when getPicture is
+// non-zero, the picture shown; removes
 // the properties any control may hold (the font SetFont made, colours,
 // brushes, the application's TAB and ENTER requests) and the kind's `extra` ones,
 // deleting those it owns; puts the previous procedure back and hands it

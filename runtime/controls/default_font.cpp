@@ -56,6 +56,7 @@ void GiveMessageFont(HWND control) {
   // Not shown yet: nothing to repaint.
   SendMessageA(control, WM_SETFONT, WPARAM(font), FALSE);
   SetPropA(control, CP_FONT, font);
+  SetPropA(control, CP_DEFAULT_FONT, font);
 }
 
 }  // namespace hv

@@ -65,30 +65,33 @@ HBITMAP ScaledCopy(HBITMAP picture, int32_t dpi) {
   return nullptr;
 }
 
-// Shows the picture at the DPI: itself at 96, else a copy, the picture
-// being kept as the one to copy from at the next DPI; the picture itself
-// when no copy can be made. What it replaces goes, unless it is the
-// picture kept.
-void ShowAtDpi(HWND control, const PictureMessages& picture, HBITMAP loaded, int32_t dpi) {
-  HBITMAP shown = dpi == STANDARD_DPI ? nullptr : ScaledCopy(loaded, dpi);
-  if (!shown) shown = loaded;
-  auto kept = static_cast<HBITMAP>(GetPropA(control, CP_PICTURE));
-  if (shown != loaded)
-    SetPropA(control, CP_PICTURE, loaded);
-  else if (kept)
-    RemovePropA(control, CP_PICTURE);
-  auto replaced = reinterpret_cast<HGDIOBJ>(
-      SendMessageA(control, picture.set, IMAGE_BITMAP, reinterpret_cast<LPARAM>(shown)));
-  if (replaced && replaced != loaded && replaced != shown) DeleteObject(replaced);
-  if (kept && kept != loaded) DeleteObject(kept);
+// The messages of a control whose class may show a picture, whatever its
+// style says now.
+const PictureMessages* PictureMessagesOf(HWND control) {
+  char name[8] = {};
+  GetClassNameA(control, name, sizeof name);
+  if (!lstrcmpiA(name, "Button")) return &BUTTON_PICTURE;
+  if (!lstrcmpiA(name, "Static")) return &STATIC_PICTURE;
+  return nullptr;
 }
 
 const PictureMessages* PictureShownBy(HWND control) {
-  char name[8] = {};
-  GetClassNameA(control, name, sizeof name);
-  if (!lstrcmpiA(name, "Button") && ShowsPicture(control, BUTTON_PICTURE)) return &BUTTON_PICTURE;
-  if (!lstrcmpiA(name, "Static") && ShowsPicture(control, STATIC_PICTURE)) return &STATIC_PICTURE;
-  return nullptr;
+  const PictureMessages* picture = PictureMessagesOf(control);
+  return picture && ShowsPicture(control, *picture) ? picture : nullptr;
+}
+
+// The control shows `given`; at a DPI other than 96 it shows a copy grown
+// to it instead, which the runtime made and owns, `given` being kept beside
+// it to grow again at the next DPI and to be shown again. Without a copy it
+// goes on showing `given`.
+void ShowAtDpi(HWND control, const PictureMessages& picture, HBITMAP given, int32_t dpi) {
+  HBITMAP grown = dpi == STANDARD_DPI ? nullptr : ScaledCopy(given, dpi);
+  if (!grown) return;
+  SendMessageA(control, picture.set, IMAGE_BITMAP, reinterpret_cast<LPARAM>(grown));
+  SetPropA(control, CP_PICTURE, given);
+  SetPropA(control, CP_GROWN_PICTURE, grown);
+  // A child the runtime did not make must give the copy back when it goes.
+  ReleaseWithControl(control);
 }
 
 // A name that does not fit the buffer is refused rather than cut: the first
@@ -111,22 +114,36 @@ bool ShowsPicture(HWND control, const PictureMessages& picture) {
 void TakeCaptionPicture(HWND control, const PictureMessages& picture, const char* name) {
   // The control owns its picture, including one its class loaded itself
   // from the caption at creation.
+  ShowGivenPicture(control);
   auto current = reinterpret_cast<HGDIOBJ>(SendMessageA(control, picture.get, IMAGE_BITMAP, 0));
   if (current) DeleteObject(current);
-  if (HANDLE kept = RemovePropA(control, CP_PICTURE)) DeleteObject(kept);
   SendMessageA(control, picture.set, IMAGE_BITMAP, 0);
   char buffer[NAME_BUFFER];
   HBITMAP loaded = CopyName(buffer, name) ? LoadPicture(buffer) : nullptr;
+  if (!loaded) return;
+  SendMessageA(control, picture.set, IMAGE_BITMAP, reinterpret_cast<LPARAM>(loaded));
   ShowAtDpi(control, picture, loaded, DpiOfWindow(control));
 }
 
+void ShowGivenPicture(HWND control) {
+  auto grown = static_cast<HBITMAP>(RemovePropA(control, CP_GROWN_PICTURE));
+  auto given = static_cast<HBITMAP>(RemovePropA(control, CP_PICTURE));
+  const PictureMessages* picture = PictureMessagesOf(control);
+  if (!grown || !picture) return;
+  // A copy replaced behind the runtime's back went to whoever replaced it.
+  if (SendMessageA(control, picture->get, IMAGE_BITMAP, 0) != reinterpret_cast<LRESULT>(grown))
+    return;
+  SendMessageA(control, picture->set, IMAGE_BITMAP, reinterpret_cast<LPARAM>(given));
+  DeleteObject(grown);
+}
+
 void RetakeCaptionPicture(HWND control, int32_t dpi) {
+  // Grown from the picture last given, by the caption or by the program.
+  ShowGivenPicture(control);
   const PictureMessages* picture = PictureShownBy(control);
   if (!picture) return;
-  // At 96 DPI the picture shown is the one loaded; elsewhere that one is kept.
-  auto loaded = static_cast<HBITMAP>(GetPropA(control, CP_PICTURE));
-  if (!loaded) loaded = reinterpret_cast<HBITMAP>(SendMessageA(control, picture->get, IMAGE_BITMAP, 0));
-  if (loaded) ShowAtDpi(control, *picture, loaded, dpi);
+  auto given = reinterpret_cast<HBITMAP>(SendMessageA(control, picture->get, IMAGE_BITMAP, 0));
+  if (given) ShowAtDpi(control, *picture, given, dpi);
 }
 
 void TakeCaptionPictureFromText(HWND control, const PictureMessages& picture) {

@@ -21,7 +21,7 @@ void DeleteIfAny(uintptr_t object) {
 const HeldProperty anyControl[] = {
     {CP_FONT, true},   {CP_HBRUSH, true},      {CP_BBRUSH, true},        {CP_BGRND, false},
     {CP_FGRND, false}, {CP_HTCLR, false},      {CP_NOTIFY_TAB, false},   {CP_NOTIFY_ENTER, false},
-    {CP_FIELD, false}, {CP_PAINTS, false},     {CP_PICTURE, true},
+    {CP_FIELD, false}, {CP_PAINTS, false},     {CP_DEFAULT_FONT, false},
 };
 
 void RemoveHeld(HWND control, const HeldProperty* held, size_t count) {
@@ -55,11 +55,18 @@ WNDPROC Subclass(HWND control, WNDPROC procedure) {
 LRESULT Forward(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
   auto previous = reinterpret_cast<WNDPROC>(GetPropA(control, CP_LPFN));
   if (!previous) return 0;
+  // A new picture replaces the one the program or the caption gave, not
+  // the runtime's grown copy of it: that one is the answer, as at 96 DPI.
+  if ((message == BM_SETIMAGE || message == STM_SETIMAGE) && GetPropA(control, CP_GROWN_PICTURE))
+    ShowGivenPicture(control);
   return CallPrevious(previous, IsWindowUnicode(control), control, message, wParam, lParam);
 }
 
 LRESULT ReleaseControl(HWND control, WPARAM wParam, LPARAM lParam, UINT getPicture,
                        const HeldProperty* extra, size_t extraCount) {
+  // Whatever its kind, a grown copy goes; the picture given is the control's
+  // to delete only where its kind owns what it shows.
+  ShowGivenPicture(control);
   if (getPicture) DeleteIfAny(static_cast<uintptr_t>(SendMessageA(control, getPicture, IMAGE_BITMAP, 0)));
   RemoveHeld(control, anyControl, std::size(anyControl));
   RemoveHeld(control, extra, extraCount);

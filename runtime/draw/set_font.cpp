@@ -40,6 +40,7 @@ void SetControlFont(HWND control, const LOGFONTA& description) {
   SendMessageA(control, WM_SETFONT, 0, FALSE);
   SendMessageA(control, WM_SETFONT, WPARAM(font), TRUE);
   SetPropA(control, CP_FONT, font);
+  RemovePropA(control, CP_DEFAULT_FONT);  // the program's font now, whatever its face
   if (previous) DeleteObject(previous);
 }
 

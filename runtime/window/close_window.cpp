@@ -29,7 +29,13 @@ void ReleaseWindowHoldings(WindowRecord* record) {
 
 }  // namespace
 
-void ReleaseUnattachedWindow(HWND window) { ReleaseTables(window); }
+// A window with no record (refused or destroyed during its creation): its
+// tables go, and its DPI is forgotten, or a window given its handle later
+// would read it.
+void ReleaseUnattachedWindow(HWND window) {
+  ReleaseTables(window);
+  ForgetWindowDpi(window);
+}
 
 void MarkWindowClosing(HWND window) { SetPropA(window, CLOSING_PROPERTY, window); }
 

@@ -63,16 +63,15 @@ void MoveRescaled(HWND child, DpiStep step) {
 
 // Where OpenWindow would place a runtime child window at the new DPI: its
 // corner and its client area scaled, the frame of its styles at that DPI
-// around it. Its outer size.
-SIZE PlaceChildWindow(HWND child, DpiStep step) {
+// around it.
+RECT ChildPlace(HWND child, DpiStep step) {
   RECT outer = PlacedRect(child), client = {};
   GetClientRect(child, &client);
   SIZE frame = FrameSize(DWORD(GetWindowLongA(child, GWL_STYLE)),
                          DWORD(GetWindowLongA(child, GWL_EXSTYLE)), step.to);
-  SIZE size = {Rescaled(client.right, step) + frame.cx, Rescaled(client.bottom, step) + frame.cy};
-  SetWindowPos(child, nullptr, Rescaled(outer.left, step), Rescaled(outer.top, step), size.cx,
-               size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
-  return size;
+  LONG left = Rescaled(outer.left, step), top = Rescaled(outer.top, step);
+  return {left, top, left + Rescaled(client.right, step) + frame.cx,
+          top + Rescaled(client.bottom, step) + frame.cy};
 }
 
 // SetFont made the height -points * dpi / 72: the same points at the new DPI.
@@ -82,19 +81,14 @@ LONG RescaledFontHeight(LONG height, DpiStep step) {
   return height < 0 ? -scaled : scaled;
 }
 
-bool SameFace(const LOGFONTW& a, const LOGFONTW& b) {
-  return a.lfHeight == b.lfHeight && a.lfWeight == b.lfWeight && a.lfItalic == b.lfItalic &&
-         !lstrcmpiW(a.lfFaceName, b.lfFaceName);
-}
-
 void RemakeControlFont(HWND control, DpiStep step) {
   HANDLE font = GetPropA(control, CP_FONT);
   LOGFONTW description;
   if (!font || !GetObjectW(font, sizeof description, &description)) return;
-  // The system's message font, given to a control the program gave none,
-  // is the system's at the new DPI; a font of the program's keeps its points.
-  LOGFONTW message = MessageFont(step.from);
-  if (SameFace(description, message))
+  // The message font the runtime gave a control is the system's at the new
+  // DPI; a font of the program's keeps all it asked for at the same points.
+  bool isDefault = GetPropA(control, CP_DEFAULT_FONT) == font;
+  if (isDefault)
     description = MessageFont(step.to);
   else
     description.lfHeight = RescaledFontHeight(description.lfHeight, step);
@@ -102,6 +96,7 @@ void RemakeControlFont(HWND control, DpiStep step) {
   if (!fresh) return;  // the control keeps the font it has
   SendMessageA(control, WM_SETFONT, WPARAM(fresh), TRUE);
   SetPropA(control, CP_FONT, fresh);
+  if (isDefault) SetPropA(control, CP_DEFAULT_FONT, fresh);
   DeleteObject(font);
 }
 
@@ -177,9 +172,13 @@ void RescaleSurface(WindowRecord* record, SIZE outer, DpiStep step) {
 
 void FollowDpi(HWND window, SIZE outer, DpiStep step);
 
-// Placed first: its surface is made for its new size.
+// Its new DPI, surface and controls first, then its new place: every event
+// the size change brings reads the new DPI and a surface made for it.
 void FollowAsChild(HWND window, DpiStep step) {
-  FollowDpi(window, PlaceChildWindow(window, step), step);
+  RECT place = ChildPlace(window, step);
+  FollowDpi(window, SIZE{place.right - place.left, place.bottom - place.top}, step);
+  SetWindowPos(window, nullptr, place.left, place.top, place.right - place.left,
+               place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // Direct children only: a control's own children (a combo box's list) are

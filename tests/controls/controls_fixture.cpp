@@ -84,6 +84,16 @@ SIZE PictureSize(HWND control, UINT get) {
   return {description.bmWidth, description.bmHeight};
 }
 
+HBITMAP SolidBitmap(int width, int height, COLORREF colour) {
+  BITMAPINFO info = {};
+  info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB};
+  uint32_t* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
+  const uint32_t pixel = GetRValue(colour) << 16 | GetGValue(colour) << 8 | GetBValue(colour);
+  for (int i = 0; bitmap && i < width * height; ++i) bits[i] = pixel;
+  return bitmap;
+}
+
 namespace {
 
 // The program's import slot of the conversion: its calls go through it.

@@ -29,6 +29,8 @@ std::set<std::string> PropertyNames(HWND window);
 
 // The size of the bitmap the control shows (BM_GETIMAGE or STM_GETIMAGE); 0 by 0 for none.
 SIZE PictureSize(HWND control, UINT get);
+// A new bitmap of one colour, the program's own.
+HBITMAP SolidBitmap(int width, int height, COLORREF colour);
 
 // The program's conversions to UTF-16 that failed since the last call (the
 // first call starts counting): the runtime uses what they give unchecked.

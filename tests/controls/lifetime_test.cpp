@@ -63,7 +63,7 @@ TEST_F(Lifetimes, ClosingTheParentReleasesEverythingItsControlsOwn) {
     EXPECT_FALSE(last.empty()) << "control " << i + 1 << " not destroyed";
     for (const char* name : {"LPFN", "FGRND", "BGRND", "BBRUSH", "NOTIFY_TAB", "NOTIFY_ENTER", "DOHOT", "HTCLR",
                              "HBRUSH", "BORDERWIDTH", "HOTBMP", "NORBMP", "SELBMP", "HV_FONT", "HV_FIELD",
-                             "HV_PICTURE", "HV_PAINTS"})
+                             "HV_PICTURE", "HV_GROWNPICTURE", "HV_PAINTS", "HV_DEFAULTFONT"})
       EXPECT_FALSE(!last.empty() && last.back().properties.count(name)) << "control " << i + 1 << " kept " << name;
   }
   EXPECT_EQ(balance.Delta(), 0) << balance.Changes();

@@ -1,6 +1,9 @@
 // WM_DPICHANGED, sent by hand (Wine never sends it).
+#include <algorithm>
 #include <optional>
+#include <vector>
 
+#include "runtime/window/window_internal.h"
 #include "tests/support/draw_window.h"
 #include "tests/support/heap_count.h"
 #include "tests/support/window_test.h"
@@ -94,6 +97,7 @@ class DpiChange : public hvtest::OwnWindowTest {
     ASSERT_EQ(hv::GetWindowDpi(&w), 96) << "this suite runs at 96 DPI";
   }
   void TearDown() override {
+    hvtest::reaction = nullptr;  // a test's reaction reads the test's own variables, gone by now
     hv::CloseWindow(&child);
     hv::CloseWindow(&w);
     hvtest::Pump(0);
@@ -210,6 +214,70 @@ TEST_F(DpiChange, SurfaceStaysAsLargeAsTheWindowNeedsAtALowerDpi) {
     hv::DrawRect(&w, MulDiv(screen.cx - 40, 96, LOWER), 10, 20, 20, BEFORE, BEFORE);
     EXPECT_EQ(hvtest::Pixels(w.backingBitmap).At(screen.cx - 30, 15), BEFORE);
   }
+}
+
+// The child's handler reads its DPI and size in every event the change brings it: the new
+// DPI, and its size in that DPI's pixels (before the size event, the size it has not yet left).
+// It marks the middle of its client area from its size event: the mark must land in the middle.
+TEST_F(DpiChange, AChildWindowReadsItsNewDpiAndSizeInEveryEventOfTheChange) {
+  ASSERT_EQ(hv::OpenWindow(&child, 20, 20, 200, 150, hv::OW_NOCAPTION, &w, "child", hvtest::RecordingHandler), 1);
+  int32_t x, y, width, height;
+  hv::GetClientSize(&child, &x, &y, &width, &height);
+  const std::pair<int32_t, int32_t> size = {width, height};
+  struct Reading {
+    int32_t code, dpi;
+    std::pair<int32_t, int32_t> size, device;
+  };
+  std::vector<Reading> readings;
+  COLORREF mark = 0;
+  hvtest::reaction = [&](const hvtest::Event& e) {
+    if (e.window != &child) return 0;
+    hv::GetClientSize(&child, &x, &y, &width, &height);
+    const RECT device = hvtest::ClientRect(child.hwnd);
+    readings.push_back({e.code, hv::GetWindowDpi(&child), {width, height}, {device.right, device.bottom}});
+    if (e.code == WM_SIZE) hv::DrawRect(&child, width / 2 - 4, height / 2 - 4, 8, 8, mark, mark);
+    return 0;
+  };
+  const struct {
+    int32_t dpi;
+    COLORREF mark;
+  } steps[] = {{144, BEFORE}, {216, AFTER}};
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.dpi);
+    readings.clear();
+    mark = step.mark;
+    ChangeDpi(&w, step.dpi);
+    int sizeEvents = 0;
+    for (const Reading& r : readings) {
+      SCOPED_TRACE(testing::Message() << "event " << r.code);
+      EXPECT_EQ(r.dpi, step.dpi);
+      EXPECT_EQ(r.size, std::pair(MulDiv(r.device.first, 96, step.dpi), MulDiv(r.device.second, 96, step.dpi)));
+      if (r.code != hv::EV_SIZE && r.code != WM_SIZE) continue;
+      EXPECT_EQ(r.size, size);
+      ++sizeEvents;
+    }
+    EXPECT_EQ(sizeEvents, 2);
+    const RECT client = hvtest::ClientRect(child.hwnd);
+    EXPECT_EQ(std::pair(client.right, client.bottom),
+              std::pair(LONG(MulDiv(size.first, step.dpi, 96)), LONG(MulDiv(size.second, step.dpi, 96))));
+    EXPECT_EQ(hvtest::Pixels(child.backingBitmap).At(client.right / 2, client.bottom / 2), step.mark);
+  }
+}
+
+// Refused from EV_CREATE, the window goes; so does what the runtime remembered of its DPI, which
+// a window given the same handle later would otherwise take for its own.
+TEST_F(DpiChange, ARefusedWindowLeavesNoDpiBehind) {
+  ChangeDpi(&w, 144);
+  HWND refusedWindow = nullptr;
+  hvtest::reaction = [&](const hvtest::Event& e) {
+    if (e.window != &child || e.code != WM_CREATE) return 0;
+    refusedWindow = e.hwnd;
+    return -1;
+  };
+  EXPECT_EQ(hv::OpenWindow(&child, 20, 20, 100, 80, 0, &w, "refused", hvtest::RecordingHandler), 0);
+  ASSERT_NE(refusedWindow, nullptr);
+  EXPECT_FALSE(IsWindow(refusedWindow));
+  EXPECT_EQ(hv::DpiOfWindow(refusedWindow), hv::SystemDpiFor(nullptr));
 }
 
 }  // namespace
