@@ -67,6 +67,11 @@ session=(cmake -DBUILD="$build" -DDPI="$dpi")
 if [ -n "${DISPLAY:-}" ] && [ -z "$shot" ]; then
   exec "${session[@]}" -DSESSION=wine-app -P "$session_script" -- show "$exe" "${args[@]}"
 fi
+if [ ! -f "$build/tools/ampliwind-screenshot.exe" ]; then
+  echo "ampliwind-run: no picture without $build/tools/ampliwind-screenshot.exe (build the" >&2
+  echo "target runtime-package, not hvruntime alone, before cmake --install)" >&2
+  exit 1
+fi
 if [ -z "$shot" ]; then
   echo "No X display here, so nobody could see the window: $(basename "$exe") runs on a"
   echo "virtual display (Xvfb) instead, and this saves a picture of it."
