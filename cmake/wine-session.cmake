@@ -79,8 +79,20 @@ endfunction()
 # wineserver start here, most of a minute in the emulated machine).
 function(prepare_prefix own_display)
   file(LOCK ${state}/lock GUARD FUNCTION)
+  # A prefix made from other font settings is made again.
+  set(setup)
+  foreach(input tools/wine-fonts.reg tools/wine-bold-face.py)
+    file(SHA256 ${source}/${input} hash)
+    string(APPEND setup "${hash}\n")
+  endforeach()
   if(EXISTS ${state}/prefix/.ampliwind-ready)
-    return()
+    file(READ ${state}/prefix/.ampliwind-ready made)
+    if(made STREQUAL setup)
+      return()
+    endif()
+    quiet(wineserver -k)
+    quiet(wineserver -w)
+    file(REMOVE_RECURSE ${state}/prefix)
   endif()
   execute_process(COMMAND ${HV_WINE_LOADER} --version RESULT_VARIABLE rc OUTPUT_QUIET
                   ERROR_VARIABLE err)
@@ -91,6 +103,15 @@ function(prepare_prefix own_display)
   quiet(${wine} wineboot -i)
   file(GLOB fonts /usr/share/wine/fonts/*)
   file(COPY ${fonts} DESTINATION ${state}/prefix/drive_c/windows/Fonts)
+  # Wine's Tahoma Bold is bold only up to 12 pixels (tools/wine-bold-face.py).
+  find_program(python NAMES python3 python)
+  execute_process(COMMAND ${python} ${source}/tools/wine-bold-face.py
+                          /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf
+                          ${state}/prefix/drive_c/windows/Fonts/tahomabd.ttf
+                  RESULT_VARIABLE rc OUTPUT_QUIET ERROR_VARIABLE err)
+  if(NOT rc EQUAL 0)
+    message(WARNING "Tahoma Bold stays regular from 13 pixels up: ${python}: ${rc} ${err}")
+  endif()
   # Substitutes for the two faces Wine does not ship; on a virtual display,
   # frames drawn by Wine (with no window manager a managed window waits 2 s
   # for one when destroyed); a crashing program prints a backtrace and ends
@@ -129,7 +150,7 @@ function(prepare_prefix own_display)
   windows_path(settings ${state}/settings.reg)
   quiet(${wine} regedit /S ${settings})
   quiet(wineserver -w)
-  file(TOUCH ${state}/prefix/.ampliwind-ready)
+  file(WRITE ${state}/prefix/.ampliwind-ready "${setup}")
 endfunction()
 
 # The screen's DPI for the programs started from now on (read as a process starts).

@@ -9,11 +9,11 @@ set -euo pipefail
 need_pkgs=(g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64
            binutils-mingw-w64-x86-64 cmake make wine wine32:i386 wine64
            xvfb xauth fonts-wine fonts-liberation fonts-dejavu-core fonts-wqy-microhei
-           googletest)
+           googletest python3)
 
 have_all() {
   local tool
-  for tool in {i686,x86_64}-w64-mingw32-{g++-posix,windres} cmake wine Xvfb xauth; do
+  for tool in {i686,x86_64}-w64-mingw32-{g++-posix,windres} cmake wine Xvfb xauth python3; do
     command -v $tool >/dev/null || return 1
   done
   { [ -x /usr/lib/wine/wine64 ] || command -v wine64 >/dev/null; } &&

@@ -33,6 +33,9 @@ TEST_F(AtDpiCalculator, DrawingMatchesTheReferencePictures) {
   Calculate("100", "230", "12");
   ASSERT_EQ(ampliwind::inputValid, 1);
   EXPECT_TRUE(hvtest::MatchesReference(apptest::Surface().Part(client), name + "-calculated"));
+  // The window as the screen shows it, with its controls and its frame: the bold of
+  // CALCULATE and of the caption among them.
+  EXPECT_TRUE(hvtest::ShowsPicture(mainWindow.hwnd, name + "-window"));
 }
 
 // The calculation needs its three inputs; it is clicked last.
