@@ -2,7 +2,7 @@
 // coloured text, an edit field, a button that draws the field's text and
 // adds it to a list box. TAB moves between the controls; ENTER in the field
 // does what the button does. Texts are UTF-8 (hv_use_utf8 in CMakeLists.txt).
-#include "runtime/runtime.h"
+#include "runtime/typed.h"  // the runtime, and typed calls over it
 
 namespace {
 
@@ -14,14 +14,11 @@ constexpr int32_t LINE_X = 20, LINE_Y = 200;  // where the typed text is drawn
 hv::WindowRecord window;
 
 void AddEntry() {
-  char* text = hv::GetControlText(&window, ID_FIELD);  // a heap text: ours to release
-  hv::PushTempString(text);
+  hv::HeapText text = hv::ControlText(&window, ID_FIELD);  // a heap text, freed at the return
   hv::DrawRect(&window, LINE_X, LINE_Y, 400, 24, GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_WINDOW));
   hv::MoveTo(&window, LINE_X, LINE_Y);
-  hv::PrintText(3, hv::TC_RECORD, &window, hv::TC_STRING, "You typed: ", hv::TC_STRING, text);
-  hv::SendControlMessage(reinterpret_cast<uintptr_t>(&window), hv::MT_RECORD, LB_ADDSTRING, 0,
-                         reinterpret_cast<LPARAM>(text), hv::MT_TEXT, ID_LIST);
-  hv::PopTempStrings(1);
+  hv::Print(&window, "You typed: ", text);
+  hv::AddItem(&window, ID_LIST, text.c_str());
   hv::SetControlText(&window, ID_FIELD, "");
   hv::SetControlFocus(&window, ID_FIELD);
 }
@@ -49,7 +46,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   hv::SetFont(&window, "Tahoma", 12, FW_NORMAL, 0, 0);
   hv::SetFrontPen(&window, INK);  // the text colour too
   hv::MoveTo(&window, 20, 16);
-  hv::PrintText(2, hv::TC_RECORD, &window, hv::TC_STRING, "Grüße ✓ Жук: type, then ENTER");
+  hv::Print(&window, "Grüße ✓ Жук: type, then ENTER");
   hv::CreateControl(&window, hv::CK_EDIT, "Grüße", 20, 52, 280, 24, WS_TABSTOP | ES_AUTOHSCROLL, ID_FIELD);
   hv::SetControlLabel(&window, ID_FIELD, "Text to add");  // its name for screen readers
   hv::CreateControl(&window, hv::CK_BUTTON, "Add ✓", 310, 50, 110, 28, WS_TABSTOP, ID_ADD);

@@ -1,5 +1,5 @@
 // Hello: a window that asks for a name and greets it.
-#include "runtime/runtime.h"
+#include "runtime/typed.h"  // the runtime, and typed calls over it
 
 hv::WindowRecord window;
 constexpr int32_t ID_NAME = 10, ID_GREET = 11;
@@ -11,13 +11,10 @@ int32_t Handler() {  // every event of the window comes here
     return 1;
   }
   if (event.eventCode != hv::EV_CONTROL || event.eventControl != ID_GREET) return 0;
-  char* name = hv::GetControlText(&window, ID_NAME);  // a heap text, ours to release
-  hv::PushTempString(name);
+  hv::HeapText name = hv::ControlText(&window, ID_NAME);  // a heap text, freed at the return
   hv::DrawRect(&window, 20, 90, 320, 24, GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_WINDOW));
   hv::MoveTo(&window, 20, 90);
-  hv::PrintText(4, hv::TC_RECORD, &window, hv::TC_STRING, "Hello, ", hv::TC_STRING, name,
-                hv::TC_STRING, "!");
-  hv::PopTempStrings(1);
+  hv::Print(&window, "Hello, ", name, "!");
   return 1;
 }
 
@@ -26,7 +23,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   hv::RuntimeStartup();
   hv::OpenWindow(&window, 100, 100, 360, 150, 0, nullptr, "Hello", Handler);
   hv::MoveTo(&window, 20, 20);
-  hv::PrintText(2, hv::TC_RECORD, &window, hv::TC_STRING, "Your name:");
+  hv::Print(&window, "Your name:");
   hv::CreateControl(&window, hv::CK_EDIT, "", 20, 45, 200, 26, 0, ID_NAME);
   hv::CreateControl(&window, hv::CK_BUTTON, "Greet", 230, 44, 90, 28, 0, ID_GREET);
   while (!hv::IsWindowClosed(&window)) hv::WaitEvents(0);  // until the close box

@@ -200,7 +200,10 @@ void RescaleChildren(HWND parent, DpiStep step) {
 // Everything but the window's own place, which will have the outer size given.
 void FollowDpi(HWND window, SIZE outer, DpiStep step) {
   SetWindowDpi(window, step.to);
-  if (WindowRecord* record = AttachedRecord(window)) RescaleSurface(record, outer, step);
+  if (WindowRecord* record = AttachedRecord(window)) {
+    RenewDefaultFont(record, step.from, step.to);
+    RescaleSurface(record, outer, step);
+  }
   RescaleChildren(window, step);
 }
 

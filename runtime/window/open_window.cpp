@@ -105,12 +105,6 @@ HPEN CopyPen(HGDIOBJ pen) {
   return CreatePenIndirect(&description);
 }
 
-HFONT CopyFont(HGDIOBJ font) {
-  LOGFONTA description;
-  if (!GetObjectA(font, sizeof description, &description)) return nullptr;
-  return CreateFontIndirectA(&description);
-}
-
 // Makes the backing surface in memory (or fills the window itself) in the
 // window colour; returns what memory had selected before, to put back.
 HGDIOBJ MakeSurface(WindowRecord* record, HDC screen, HDC memory, uint32_t options,
@@ -126,13 +120,13 @@ HGDIOBJ MakeSurface(WindowRecord* record, HDC screen, HDC memory, uint32_t optio
   return previous;
 }
 
-void CopyDrawingDefaults(WindowRecord* record, HDC memory) {
+void CopyDrawingDefaults(WindowRecord* record, HDC memory, int32_t dpi) {
   POINT position = {};
   GetCurrentPositionEx(memory, &position);
   record->posX = position.x;
   record->posY = position.y;
   record->pen = CopyPen(GetCurrentObject(memory, OBJ_PEN));
-  record->font = CopyFont(GetCurrentObject(memory, OBJ_FONT));
+  record->font = DefaultRecordFont(memory, dpi);
   record->bkMode = GetBkMode(memory);
   record->textBkColor = GetBkColor(memory);
   record->rop2 = GetROP2(memory);
@@ -152,13 +146,13 @@ void ReleaseCreationObjects(WindowRecord* record) {
 }
 
 void SetUpDrawing(WindowRecord* record, uint32_t options, int32_t width, int32_t height,
-                  EventHandler handler) {
+                  int32_t dpi, EventHandler handler) {
   HDC screen = GetDC(record->hwnd);
   if (!screen) return;  // the window stays without surface, pen, font and handler
   HDC memory = CreateCompatibleDC(screen);
   record->windowColor = GetSysColor(COLOR_WINDOW);
   HGDIOBJ previous = MakeSurface(record, screen, memory, options, width, height);
-  CopyDrawingDefaults(record, memory);
+  CopyDrawingDefaults(record, memory, dpi);
   record->handler = handler;
   if (previous) SelectObject(memory, previous);
   DeleteDC(memory);
@@ -239,7 +233,7 @@ int32_t OpenWindow(WindowRecord* record, int32_t x, int32_t y, int32_t width, in
     mdiClientAtom = NO_MDI_CLIENT_ATOM;
 
   SetWindowDpi(window, dpi);
-  SetUpDrawing(record, style, place.width, place.height, handler);
+  SetUpDrawing(record, style, place.width, place.height, dpi, handler);
   SetWindowLongPtrA(window, RECORD_SLOT, reinterpret_cast<LONG_PTR>(record));
   KeepContextForWindow();
   return 1;

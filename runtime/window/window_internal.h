@@ -93,6 +93,12 @@ void FollowDpiChange(HWND window, WPARAM param1, LPARAM param2);
 LRESULT DispatchCharacterByte(const MSG& byte);
 LRESULT CharacterDefaultProcessing(HWND window, UINT message, wchar_t unit, LPARAM param2);
 
+// The font a window's own text starts in, made for a new window from a
+// fresh context at its DPI; at a move to another DPI, a record still in it
+// gets the one for the new DPI (a font the program chose stays).
+HFONT DefaultRecordFont(HDC fresh, int32_t dpi);
+void RenewDefaultFont(WindowRecord* record, int32_t from, int32_t to);
+
 // The handler-table routines for an event that the handler has just seen.
 int32_t LookUpHandlers(HWND window, int32_t code);
 // The window's handler table, freed (when it has one).

@@ -105,6 +105,23 @@ SIZE CaptionExtent(HWND control, const char* text) {
 
 }  // namespace
 
+constexpr char FONTS_KEY[] = "System\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts";
+
+bool DpiSetForNewProcesses() {
+  return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+}
+
+DWORD ReadLogPixels() {
+  DWORD value = 0, size = sizeof value;
+  return RegGetValueA(HKEY_LOCAL_MACHINE, FONTS_KEY, "LogPixels", RRF_RT_REG_DWORD, nullptr, &value,
+                      &size) == ERROR_SUCCESS ? value : 0;
+}
+
+bool WriteLogPixels(DWORD dpi) {
+  return RegSetKeyValueA(HKEY_LOCAL_MACHINE, FONTS_KEY, "LogPixels", REG_DWORD, &dpi, sizeof dpi) ==
+         ERROR_SUCCESS;
+}
+
 int AskedDpi() {
   const char* value = std::getenv(DPI_VARIABLE);
   return value ? std::atoi(value) : 0;

@@ -16,6 +16,11 @@ constexpr int STANDARD_DPI = 96;
 // Set by the parent test for a process it starts: its DPI, and the file of the 96-DPI layout.
 constexpr char DPI_VARIABLE[] = "HV_TEST_DPI", REFERENCE_VARIABLE[] = "HV_TEST_REFERENCE";
 int AskedDpi();  // 0 when not started so
+
+// Under Wine a new process takes the prefix's DPI (HKLM LogPixels, none: 96); Windows, at sign-in.
+bool DpiSetForNewProcesses();
+DWORD ReadLogPixels();  // 0 if absent or unreadable
+bool WriteLogPixels(DWORD dpi);
 std::string ReferencePath();
 
 inline int ToDevice(int value, int dpi) { return MulDiv(value, dpi, 96); }

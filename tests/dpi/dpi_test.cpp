@@ -9,25 +9,12 @@ namespace {
 
 using dpitest::STANDARD_DPI;
 
-// Under Wine a new process takes the prefix's DPI (HKLM LogPixels, none: 96); Windows, at sign-in.
-constexpr char FONTS_KEY[] = "System\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts";
+using dpitest::DpiSetForNewProcesses;
+using dpitest::ReadLogPixels;
+using dpitest::WriteLogPixels;
+
 // A child that hangs is ended, so the parent test reports instead of timing out.
 constexpr DWORD CHILD_LIMIT_MS = 150000;
-
-bool DpiSetForNewProcesses() {
-  return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
-}
-
-DWORD ReadLogPixels() {  // 0 if absent or unreadable
-  DWORD value = 0, size = sizeof value;
-  return RegGetValueA(HKEY_LOCAL_MACHINE, FONTS_KEY, "LogPixels", RRF_RT_REG_DWORD, nullptr, &value,
-                      &size) == ERROR_SUCCESS ? value : 0;
-}
-
-bool WriteLogPixels(DWORD dpi) {
-  return RegSetKeyValueA(HKEY_LOCAL_MACHINE, FONTS_KEY, "LogPixels", REG_DWORD, &dpi, sizeof dpi) ==
-         ERROR_SUCCESS;
-}
 
 // Inherited by the child, so its output is ours.
 HANDLE Inheritable(DWORD which) {

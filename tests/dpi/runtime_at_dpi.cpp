@@ -39,6 +39,11 @@ TEST_F(AtDpiRuntime, DrawingMatchesTheReferencePicture) {
                                        "dpi/reference/runtime-" + std::to_string(dpi)));
 }
 
+// The stock bitmap face does not grow: the window's own text starts in the message font at the DPI.
+TEST_F(AtDpiRuntime, WindowTextStartsInTheMessageFontAtTheDpi) {
+  EXPECT_TRUE(drawtest::SameFont(drawtest::FontOf(w.font), drawtest::DefaultWindowFont(dpi, false)));
+}
+
 TEST_F(AtDpiRuntime, SizeQueriesAnswerStandardPixels) {
   RECT device = {};
   GetClientRect(w.hwnd, &device);

@@ -97,4 +97,33 @@ bool SameFont(const LOGFONTA& a, const LOGFONTA& b) {
          std::strcmp(a.lfFaceName, b.lfFaceName) == 0;
 }
 
+LOGFONTW MessageFontAt(int dpi) {
+  using ForDpi = BOOL(WINAPI*)(UINT, UINT, void*, UINT, UINT);
+  auto forDpi = reinterpret_cast<ForDpi>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleA("user32.dll"), "SystemParametersInfoForDpi")));
+  NONCLIENTMETRICSW metrics = {};
+  metrics.cbSize = sizeof metrics;
+  if (!forDpi || !forDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, UINT(dpi))) {
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    HDC screen = GetDC(nullptr);
+    metrics.lfMessageFont.lfHeight =
+        MulDiv(metrics.lfMessageFont.lfHeight, dpi, GetDeviceCaps(screen, LOGPIXELSY));
+    ReleaseDC(nullptr, screen);
+  }
+  return metrics.lfMessageFont;
+}
+
+LOGFONTA DefaultWindowFont(int dpi, bool utf8) {
+  LOGFONTA font = {};
+  if (dpi == 96 && !utf8) {
+    GetObjectA(GetStockObject(SYSTEM_FONT), sizeof font, &font);
+    return font;
+  }
+  const LOGFONTW message = MessageFontAt(dpi);
+  std::memcpy(&font, &message, offsetof(LOGFONTA, lfFaceName));
+  WideCharToMultiByte(CP_UTF8, 0, message.lfFaceName, -1, font.lfFaceName, LF_FACESIZE, nullptr, nullptr);
+  font.lfHeight = MulDiv(message.lfHeight, 96, dpi);
+  return font;
+}
+
 }  // namespace drawtest

@@ -55,4 +55,11 @@ LOGFONTA FontOf(HFONT font);
 bool SamePen(const LOGPEN& a, const LOGPEN& b);
 bool SameFont(const LOGFONTA& a, const LOGFONTA& b);
 
+// The system's message font at a DPI, in device pixels.
+LOGFONTW MessageFontAt(int dpi);
+// What a window's own text starts in at a DPI, in the 96-DPI units its
+// context scales: the stock face in a program of the code page at 96 DPI,
+// else the message font at the DPI.
+LOGFONTA DefaultWindowFont(int dpi, bool utf8);
+
 }  // namespace drawtest

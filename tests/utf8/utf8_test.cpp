@@ -9,6 +9,7 @@
 
 #include "runtime/runtime.h"
 #include "tests/support/accessible_name.h"
+#include "tests/support/draw_window.h"
 #include "tests/support/gdi_count.h"
 #include "tests/support/heap_count.h"
 #include "tests/support/manifest.h"
@@ -172,6 +173,22 @@ TEST_F(Utf8Text, PrintedTextIsDrawnAsItsCharacters) {
     EXPECT_EQ(drawn.Count(after, INK), 0) << line.what;
     y += 2 * expected.cy;
   }
+}
+
+// The stock face has no letters beyond its code page: a UTF-8 program's window text starts in the
+// system's message font, which draws Ж as a letter, not as the missing glyph.
+TEST_F(Utf8Text, WindowTextStartsInAFaceWithEveryScript) {
+  EXPECT_TRUE(drawtest::SameFont(drawtest::FontOf(w.font), drawtest::DefaultWindowFont(96, true)));
+  hv::SetDrawMode(&w, TRANSPARENT);
+  const RECT cell = {0, 0, 30, 30};
+  hvtest::Pixels drawn[2];
+  for (int i : {0, 1}) {
+    hv::DrawRect(&w, 0, 0, 30, 30, PAPER, PAPER);
+    hv::MoveTo(&w, 4, 4);
+    hv::PrintText(2, hv::TC_RECORD, &w, hv::TC_STRING, i ? "Ж" : "\uE000");  // private use: a box
+    drawn[i] = hvtest::Pixels(w.backingBitmap).Part(cell);
+  }
+  EXPECT_NE(drawn[0], drawn[1]);
 }
 
 // Cut at the print buffer's end or at the font's face field, texts keep whole characters.

@@ -48,6 +48,8 @@ TEST_F(Creation, MainWindowIsAVisiblePopupWithAScreenSizedSurface) {
   EXPECT_EQ(drawtest::PenOf(main.pen).lopnStyle, UINT(PS_SOLID));
   EXPECT_EQ(drawtest::PenOf(main.pen).lopnColor, RGB(0, 0, 0));
   EXPECT_EQ(GetObjectType(main.font), DWORD(OBJ_FONT));
+  // A program of the code page at 96 DPI: the fresh context's stock face, as it is.
+  EXPECT_TRUE(drawtest::SameFont(drawtest::FontOf(main.font), drawtest::DefaultWindowFont(96, false)));
   hv::CloseWindow(&main);
 }
 

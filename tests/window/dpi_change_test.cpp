@@ -196,6 +196,29 @@ TEST_F(DpiChange, DrawingIsCarriedOverAndGoesOnAtTheNewScale) {
   }
 }
 
+// The window's own font: the default is the one for each new DPI (also renewed under an open
+// bracket, which draws on in it); a font the program chose keeps its points, which the context scales.
+TEST_F(DpiChange, DefaultFontIsRenewedAtEachStepAndTheProgramsStays) {
+  for (bool chosen : {false, true})
+    for (bool bracketOpen : {false, true}) {
+      SCOPED_TRACE(testing::Message() << (chosen ? "chosen" : "default") << (bracketOpen ? ", open" : ""));
+      Open(40, 30, 200, 150);
+      if (chosen) hv::SetFont(&w, "Tahoma", POINTS, 400, 0, 0);
+      const LOGFONTA programs = drawtest::FontOf(w.font);
+      for (int32_t dpi : {144, 192, 96}) {
+        HDC open = bracketOpen ? hv::BeginDraw(&w) : nullptr;
+        ChangeDpi(&w, dpi);
+        if (open) {
+          EXPECT_EQ(GetCurrentObject(open, OBJ_FONT), HGDIOBJ(w.font)) << dpi;
+          hv::EndDraw(&w, open, 1);
+        }
+        const LOGFONTA expected = chosen ? programs : drawtest::DefaultWindowFont(dpi, false);
+        EXPECT_TRUE(drawtest::SameFont(drawtest::FontOf(w.font), expected))
+            << dpi << ": " << drawtest::FontOf(w.font).lfFaceName << " " << drawtest::FontOf(w.font).lfHeight;
+      }
+    }
+}
+
 TEST_F(DpiChange, SurfaceStaysAsLargeAsTheWindowNeedsAtALowerDpi) {
   const SIZE screen = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   constexpr int32_t LOWER = 72;
