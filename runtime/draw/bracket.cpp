@@ -49,6 +49,7 @@ bool TouchedRect(WindowRecord* record, HDC dc, RECT* rect) {
 // The descriptions of the pen and font selected when the bracket closes.
 struct TakenState {
   bool havePen, haveFont;
+  bool keptOwnFont;  // the record's font is the one selected: no other was chosen
   LOGPEN pen;
   LOGFONTA font;
 };
@@ -67,6 +68,7 @@ TakenState TakeStateBack(WindowRecord* record, HDC dc) {
   taken.havePen = pen && GetObjectA(pen, sizeof taken.pen, &taken.pen) == sizeof taken.pen;
   HGDIOBJ font = GetCurrentObject(dc, OBJ_FONT);
   taken.haveFont = font && GetObjectA(font, sizeof taken.font, &taken.font) == sizeof taken.font;
+  taken.keptOwnFont = font == record->font;
   return taken;
 }
 
@@ -78,8 +80,10 @@ void RenewObjects(WindowRecord* record, const TakenState& taken) {
     record->pen = CreatePenIndirect(&taken.pen);
   }
   if (taken.haveFont) {
+    bool isDefault = taken.keptOwnFont && HasDefaultFont(record);
     DeleteObject(record->font);
     record->font = CreateFontIndirectA(&taken.font);
+    MarkDefaultFont(record, isDefault);
   }
 }
 

@@ -48,6 +48,7 @@ void ReleaseWindowRecord(WindowRecord* record) {
   bool attached = AttachedRecord(window) == record;
   ReleaseWindowHoldings(record);
   RemovePropA(window, CLOSING_PROPERTY);
+  RemovePropA(window, WP_DEFAULT_FONT);
   ForgetWindowDpi(window);
   record->hwnd = nullptr;
   if (!attached) return;

@@ -201,7 +201,7 @@ void RescaleChildren(HWND parent, DpiStep step) {
 void FollowDpi(HWND window, SIZE outer, DpiStep step) {
   SetWindowDpi(window, step.to);
   if (WindowRecord* record = AttachedRecord(window)) {
-    RenewDefaultFont(record, step.from, step.to);
+    RenewDefaultFont(record, step.to);
     RescaleSurface(record, outer, step);
   }
   RescaleChildren(window, step);

@@ -127,6 +127,7 @@ void CopyDrawingDefaults(WindowRecord* record, HDC memory, int32_t dpi) {
   record->posY = position.y;
   record->pen = CopyPen(GetCurrentObject(memory, OBJ_PEN));
   record->font = DefaultRecordFont(memory, dpi);
+  MarkDefaultFont(record, true);
   record->bkMode = GetBkMode(memory);
   record->textBkColor = GetBkColor(memory);
   record->rop2 = GetROP2(memory);

@@ -22,15 +22,6 @@ LOGFONTW DefaultDescription(int32_t dpi) {
   return font;
 }
 
-// The record's font is a copy the last bracket made: its description, not
-// its handle, tells whether the program chose it.
-bool SameFont(const LOGFONTW& a, const LOGFONTW& b) {
-  return a.lfHeight == b.lfHeight && a.lfWidth == b.lfWidth && a.lfWeight == b.lfWeight &&
-         a.lfItalic == b.lfItalic && a.lfUnderline == b.lfUnderline &&
-         a.lfStrikeOut == b.lfStrikeOut && a.lfCharSet == b.lfCharSet &&
-         a.lfQuality == b.lfQuality && !lstrcmpiW(a.lfFaceName, b.lfFaceName);
-}
-
 }  // namespace
 
 HFONT DefaultRecordFont(HDC fresh, int32_t dpi) {
@@ -43,18 +34,31 @@ HFONT DefaultRecordFont(HDC fresh, int32_t dpi) {
   return CreateFontIndirectW(&font);
 }
 
-void RenewDefaultFont(WindowRecord* record, int32_t from, int32_t to) {
-  LOGFONTW current;
-  if (!record->font || !GetObjectW(record->font, sizeof current, &current) ||
-      !SameFont(current, DefaultDescription(from)))
-    return;  // the program's own font keeps its points
+// A font the program chose may look just like the default: the mark, not
+// the description, tells them apart.
+bool HasDefaultFont(const WindowRecord* record) {
+  return record->font && GetPropA(record->hwnd, WP_DEFAULT_FONT) == record->font;
+}
+
+void MarkDefaultFont(WindowRecord* record, bool isDefault) {
+  if (isDefault && record->font)
+    SetPropA(record->hwnd, WP_DEFAULT_FONT, record->font);
+  else
+    RemovePropA(record->hwnd, WP_DEFAULT_FONT);
+}
+
+void RenewDefaultFont(WindowRecord* record, int32_t to) {
+  if (!HasDefaultFont(record)) return;  // the program's own font keeps its points
   LOGFONTW renewed = DefaultDescription(to);
   HFONT fresh = CreateFontIndirectW(&renewed);
   if (!fresh) return;
-  // An open bracket draws on in the new font; its end adopts a copy.
-  if (record->drawDC) SelectObject(record->drawDC, fresh);
+  // An open bracket still in it draws on in the new font; its end adopts a
+  // copy. One whose drawing selected a font of its own keeps that.
+  HDC open = record->drawDC;
+  if (open && GetCurrentObject(open, OBJ_FONT) == record->font) SelectObject(open, fresh);
   DeleteObject(record->font);
   record->font = fresh;
+  MarkDefaultFont(record, true);
 }
 
 }  // namespace hv

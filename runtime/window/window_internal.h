@@ -97,7 +97,14 @@ LRESULT CharacterDefaultProcessing(HWND window, UINT message, wchar_t unit, LPAR
 // fresh context at its DPI; at a move to another DPI, a record still in it
 // gets the one for the new DPI (a font the program chose stays).
 HFONT DefaultRecordFont(HDC fresh, int32_t dpi);
-void RenewDefaultFont(WindowRecord* record, int32_t from, int32_t to);
+void RenewDefaultFont(WindowRecord* record, int32_t to);
+// "HV_DEFAULTFONT": the record's font while it is the default one, marked
+// by its handle on the window. Every bracket replaces the record's font by
+// a copy; the mark follows the copy only while no font of the program's
+// was selected in it.
+constexpr char WP_DEFAULT_FONT[] = "HV_DEFAULTFONT";
+bool HasDefaultFont(const WindowRecord* record);
+void MarkDefaultFont(WindowRecord* record, bool isDefault);
 
 // The handler-table routines for an event that the handler has just seen.
 int32_t LookUpHandlers(HWND window, int32_t code);

@@ -219,6 +219,42 @@ TEST_F(DpiChange, DefaultFontIsRenewedAtEachStepAndTheProgramsStays) {
     }
 }
 
+// A font the program chose is its own even when it looks just like the default: chosen in a
+// bracket of its own (the stock face, or the message font at its size), or by SetFont, it stays
+// through every step and back.
+TEST_F(DpiChange, AProgramsFontThatLooksLikeTheDefaultStays) {
+  const LOGFONTW message = drawtest::MessageFontAt(96);
+  for (int choice : {0, 1, 2}) {
+    SCOPED_TRACE(choice);
+    Open(40, 30, 200, 150);
+    HDC dc = hv::BeginDraw(&w);
+    HFONT own = choice == 1 ? CreateFontIndirectW(&message) : nullptr;
+    if (choice == 0) SelectObject(dc, GetStockObject(SYSTEM_FONT));
+    if (own) SelectObject(dc, own);
+    hv::EndDraw(&w, dc, 1);
+    if (own) DeleteObject(own);
+    if (choice == 2) hv::SetFont(&w, "System", 12, 700, 0, 0);
+    const LOGFONTA programs = drawtest::FontOf(w.font);
+    for (int32_t dpi : {144, 192, 96}) {
+      ChangeDpi(&w, dpi);
+      EXPECT_TRUE(drawtest::SameFont(drawtest::FontOf(w.font), programs))
+          << dpi << ": " << drawtest::FontOf(w.font).lfFaceName << " " << drawtest::FontOf(w.font).lfHeight;
+    }
+  }
+}
+
+// A bracket open across the change in which the program selected a font of its own draws on in it.
+TEST_F(DpiChange, AFontSelectedInAnOpenBracketStaysSelected) {
+  HFONT own = CreateFontA(-20, 0, 0, 0, 400, 0, 1, 0, 0, 0, 0, 0, 0, "Courier New");
+  HDC dc = hv::BeginDraw(&w);
+  SelectObject(dc, own);
+  ChangeDpi(&w, 144);
+  EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), HGDIOBJ(own));
+  hv::EndDraw(&w, dc, 1);
+  EXPECT_TRUE(drawtest::SameFont(drawtest::FontOf(w.font), drawtest::FontOf(own)));
+  DeleteObject(own);
+}
+
 TEST_F(DpiChange, SurfaceStaysAsLargeAsTheWindowNeedsAtALowerDpi) {
   const SIZE screen = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   constexpr int32_t LOWER = 72;
