@@ -59,7 +59,14 @@ LRESULT Forward(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
   // the runtime's grown copy of it: that one is the answer, as at 96 DPI.
   if ((message == BM_SETIMAGE || message == STM_SETIMAGE) && GetPropA(control, CP_GROWN_PICTURE))
     ShowGivenPicture(control);
-  return CallPrevious(previous, IsWindowUnicode(control), control, message, wParam, lParam);
+  LRESULT result = CallPrevious(previous, IsWindowUnicode(control), control, message, wParam, lParam);
+  // Nor is the copy the answer of the picture shown: the copy is the
+  // runtime's to delete at the next change, and the program may keep,
+  // show again or delete what it is answered.
+  if ((message == BM_GETIMAGE || message == STM_GETIMAGE) && result &&
+      result == reinterpret_cast<LRESULT>(GetPropA(control, CP_GROWN_PICTURE)))
+    return reinterpret_cast<LRESULT>(GetPropA(control, CP_PICTURE));
+  return result;
 }
 
 LRESULT ReleaseControl(HWND control, WPARAM wParam, LPARAM lParam, UINT getPicture,

@@ -77,8 +77,13 @@ std::set<std::string> PropertyNames(HWND window) {
   return names;
 }
 
+HBITMAP ShownPicture(HWND control, UINT get) {
+  auto own = reinterpret_cast<WNDPROC>(GetClassLongPtrW(control, GCLP_WNDPROC));
+  return reinterpret_cast<HBITMAP>(CallWindowProcW(own, control, get, IMAGE_BITMAP, 0));
+}
+
 SIZE PictureSize(HWND control, UINT get) {
-  auto picture = reinterpret_cast<HBITMAP>(SendMessageA(control, get, IMAGE_BITMAP, 0));
+  HBITMAP picture = ShownPicture(control, get);
   BITMAP description = {};
   if (!picture || !GetObjectA(picture, sizeof description, &description)) return {0, 0};
   return {description.bmWidth, description.bmHeight};

@@ -27,7 +27,9 @@ uintptr_t Prop(HWND control, const char* name);
 COLORREF BrushColour(uintptr_t brush);
 std::set<std::string> PropertyNames(HWND window);
 
-// The size of the bitmap the control shows (BM_GETIMAGE or STM_GETIMAGE); 0 by 0 for none.
+// The bitmap the control shows, as its class answers BM_GETIMAGE or STM_GETIMAGE (the program
+// is answered the picture it gave), and its size; 0 by 0 for none.
+HBITMAP ShownPicture(HWND control, UINT get);
 SIZE PictureSize(HWND control, UINT get);
 // A new bitmap of one colour, the program's own.
 HBITMAP SolidBitmap(int width, int height, COLORREF colour);

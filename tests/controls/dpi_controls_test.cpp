@@ -224,9 +224,12 @@ TEST_F(DpiPictures, TheProgramsNewestPictureIsShownAndStaysItsOwn) {
     HBITMAP red = ct::SolidBitmap(6, 4, RED), blue = ct::SolidBitmap(6, 4, BLUE);
     Show(control, kind, red);
     ChangeDpi(record.hwnd, 144);
+    EXPECT_EQ(SendMessageA(control, kind.get, IMAGE_BITMAP, 0), reinterpret_cast<LRESULT>(red))
+        << "asked, the program is answered what it gave, as at 96 DPI";
     EXPECT_EQ(Show(control, kind, blue), reinterpret_cast<LRESULT>(red)) << "not what it gave, as at 96 DPI";
     ChangeDpi(record.hwnd, 216);
-    auto shown = reinterpret_cast<HBITMAP>(SendMessageA(control, kind.get, IMAGE_BITMAP, 0));
+    EXPECT_EQ(SendMessageA(control, kind.get, IMAGE_BITMAP, 0), reinterpret_cast<LRESULT>(blue));
+    HBITMAP shown = ct::ShownPicture(control, kind.get);
     const hvtest::Pixels grown(shown);
     EXPECT_EQ(std::pair(grown.Width(), grown.Height()), std::pair(14, 9));
     EXPECT_EQ(grown.Width() ? grown.At(7, 4) : 0, BLUE);

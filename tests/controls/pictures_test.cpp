@@ -123,8 +123,7 @@ TEST_F(Pictures, ACaptionPictureGrowsWithTheWindowsDpi) {
       hvtest::GdiBalance balance;
       hv::CreateControl(&w, k.kind, c.caption, 0, 0, 40, 40, k.style, ++id);
       EXPECT_EQ(balance.Delta(), c.dpi == 96 ? 3 : 4) << balance.Changes();
-      auto picture = reinterpret_cast<HBITMAP>(SendMessageA(Control(id), k.get, IMAGE_BITMAP, 0));
-      hvtest::Pixels shown(picture);
+      hvtest::Pixels shown(ct::ShownPicture(Control(id), k.get));
       EXPECT_EQ(std::pair(shown.Width(), shown.Height()), std::pair(int(c.size.cx), int(c.size.cy)));
       EXPECT_EQ(shown.Count(0, 0, shown.Width(), shown.Height(), c.colour), c.size.cx * c.size.cy);
       DestroyWindow(Control(id));
