@@ -4,6 +4,7 @@
 #include "runtime/core/utf8_internal.h"
 #include "runtime/draw/draw.h"
 #include "runtime/draw/draw_internal.h"
+#include "runtime/window/window_internal.h"
 
 namespace hv {
 namespace {
@@ -68,6 +69,8 @@ int32_t SetFont(WindowRecord* record, const char* face, int32_t size, int32_t we
   HGDIOBJ displaced = SelectObject(dc, font);
   EndDraw(record, dc, 1);
   SettleSelectedObject(record, dc, lent, font, displaced, reinterpret_cast<HGDIOBJ*>(&record->font));
+  // Under an open bracket the new font is the record's already.
+  if (!lent) MarkDefaultFont(record, false);
   return 0;
 }
 

@@ -37,12 +37,12 @@ HFONT DefaultRecordFont(HDC fresh, int32_t dpi) {
 // A font the program chose may look just like the default: the mark, not
 // the description, tells them apart.
 bool HasDefaultFont(const WindowRecord* record) {
-  return record->font && GetPropA(record->hwnd, WP_DEFAULT_FONT) == record->font;
+  return record->font && GetPropA(record->hwnd, WP_DEFAULT_FONT);
 }
 
 void MarkDefaultFont(WindowRecord* record, bool isDefault) {
   if (isDefault && record->font)
-    SetPropA(record->hwnd, WP_DEFAULT_FONT, record->font);
+    SetPropA(record->hwnd, WP_DEFAULT_FONT, reinterpret_cast<HANDLE>(1));
   else
     RemovePropA(record->hwnd, WP_DEFAULT_FONT);
 }

@@ -220,17 +220,18 @@ TEST_F(DpiChange, DefaultFontIsRenewedAtEachStepAndTheProgramsStays) {
 }
 
 // A font the program chose is its own even when it looks just like the default: chosen in a
-// bracket of its own (the stock face, or the message font at its size), or by SetFont, it stays
-// through every step and back.
+// bracket of its own (the stock face, or the message font at its size), or by SetFont (also
+// inside an open bracket), it stays through every step and back.
 TEST_F(DpiChange, AProgramsFontThatLooksLikeTheDefaultStays) {
   const LOGFONTW message = drawtest::MessageFontAt(96);
-  for (int choice : {0, 1, 2}) {
+  for (int choice : {0, 1, 2, 3}) {
     SCOPED_TRACE(choice);
     Open(40, 30, 200, 150);
     HDC dc = hv::BeginDraw(&w);
     HFONT own = choice == 1 ? CreateFontIndirectW(&message) : nullptr;
     if (choice == 0) SelectObject(dc, GetStockObject(SYSTEM_FONT));
     if (own) SelectObject(dc, own);
+    if (choice == 3) hv::SetFont(&w, "Tahoma", 10, 400, 0, 0);  // inside the open bracket
     hv::EndDraw(&w, dc, 1);
     if (own) DeleteObject(own);
     if (choice == 2) hv::SetFont(&w, "System", 12, 700, 0, 0);
