@@ -98,11 +98,11 @@ LRESULT CharacterDefaultProcessing(HWND window, UINT message, wchar_t unit, LPAR
 // gets the one for the new DPI (a font the program chose stays).
 HFONT DefaultRecordFont(HDC fresh, int32_t dpi);
 void RenewDefaultFont(WindowRecord* record, int32_t to);
-// "HV_DEFAULTFONT": 1 on the window while the record's font is the default
+// "HV_WINDOWFONT": 1 on the window while the record's font is the default
 // one. Every bracket replaces the record's font by a copy; the mark stays
 // only while no font of the program's was selected in it, and SetFont
 // takes it away.
-constexpr char WP_DEFAULT_FONT[] = "HV_DEFAULTFONT";
+constexpr char WP_DEFAULT_FONT[] = "HV_WINDOWFONT";  // not a control's "HV_DEFAULTFONT"
 bool HasDefaultFont(const WindowRecord* record);
 void MarkDefaultFont(WindowRecord* record, bool isDefault);
 
