@@ -30,10 +30,11 @@ void ReleaseWindowHoldings(WindowRecord* record) {
 }  // namespace
 
 // A window with no record (refused or destroyed during its creation): its
-// tables go, and its DPI is forgotten, or a window given its handle later
-// would read it.
+// tables go, and its DPI and font mark are forgotten, or a window given its
+// handle later would read them.
 void ReleaseUnattachedWindow(HWND window) {
   ReleaseTables(window);
+  ForgetDefaultFont(window);
   ForgetWindowDpi(window);
 }
 
@@ -48,7 +49,7 @@ void ReleaseWindowRecord(WindowRecord* record) {
   bool attached = AttachedRecord(window) == record;
   ReleaseWindowHoldings(record);
   RemovePropA(window, CLOSING_PROPERTY);
-  RemovePropA(window, WP_DEFAULT_FONT);
+  ForgetDefaultFont(window);
   ForgetWindowDpi(window);
   record->hwnd = nullptr;
   if (!attached) return;

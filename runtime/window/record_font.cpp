@@ -34,17 +34,55 @@ HFONT DefaultRecordFont(HDC fresh, int32_t dpi) {
   return CreateFontIndirectW(&font);
 }
 
+namespace {
+
+// The windows whose record font is still the default. Every bracket asks,
+// and a window property is a request to the system's server (under Wine)
+// where this is a few comparisons. Unlike the remembered DPIs there is no
+// property behind it, so an entry stays until its window is released; the
+// table grows on the process heap for a program with many windows.
+HWND* defaultFontWindows = nullptr;
+int defaultFontCapacity = 0;
+
+HWND* DefaultFontEntry(HWND window) {
+  for (int i = 0; i < defaultFontCapacity; ++i)
+    if (defaultFontWindows[i] == window) return &defaultFontWindows[i];
+  return nullptr;
+}
+
+// A free entry, the table grown by half when it has none; null when the
+// heap gave nothing (the font is then taken for the program's own).
+HWND* FreeDefaultFontEntry() {
+  if (HWND* free = DefaultFontEntry(nullptr)) return free;
+  int capacity = defaultFontCapacity ? defaultFontCapacity + defaultFontCapacity / 2 : 8;
+  SIZE_T bytes = SIZE_T(capacity) * sizeof(HWND);
+  HANDLE heap = GetProcessHeap();
+  void* grown = defaultFontWindows ? HeapReAlloc(heap, HEAP_ZERO_MEMORY, defaultFontWindows, bytes)
+                                   : HeapAlloc(heap, HEAP_ZERO_MEMORY, bytes);
+  if (!grown) return nullptr;
+  defaultFontWindows = static_cast<HWND*>(grown);
+  HWND* free = &defaultFontWindows[defaultFontCapacity];
+  defaultFontCapacity = capacity;
+  return free;
+}
+
+}  // namespace
+
 // A font the program chose may look just like the default: the mark, not
 // the description, tells them apart.
 bool HasDefaultFont(const WindowRecord* record) {
-  return record->font && GetPropA(record->hwnd, WP_DEFAULT_FONT);
+  return record->font && record->hwnd && DefaultFontEntry(record->hwnd);
 }
 
 void MarkDefaultFont(WindowRecord* record, bool isDefault) {
-  if (isDefault && record->font)
-    SetPropA(record->hwnd, WP_DEFAULT_FONT, reinterpret_cast<HANDLE>(1));
-  else
-    RemovePropA(record->hwnd, WP_DEFAULT_FONT);
+  if (!record->hwnd) return;
+  HWND* entry = DefaultFontEntry(record->hwnd);
+  if (isDefault && record->font && !entry) entry = FreeDefaultFontEntry();
+  if (entry) *entry = isDefault && record->font ? record->hwnd : nullptr;
+}
+
+void ForgetDefaultFont(HWND window) {
+  if (HWND* entry = window ? DefaultFontEntry(window) : nullptr) *entry = nullptr;
 }
 
 void RenewDefaultFont(WindowRecord* record, int32_t to) {

@@ -98,13 +98,13 @@ LRESULT CharacterDefaultProcessing(HWND window, UINT message, wchar_t unit, LPAR
 // gets the one for the new DPI (a font the program chose stays).
 HFONT DefaultRecordFont(HDC fresh, int32_t dpi);
 void RenewDefaultFont(WindowRecord* record, int32_t to);
-// "HV_WINDOWFONT": 1 on the window while the record's font is the default
-// one. Every bracket replaces the record's font by a copy; the mark stays
-// only while no font of the program's was selected in it, and SetFont
-// takes it away.
-constexpr char WP_DEFAULT_FONT[] = "HV_WINDOWFONT";  // not a control's "HV_DEFAULTFONT"
+// The mark of a record whose font is the default one, kept in the process
+// for its window. Every bracket replaces the record's font by a copy; the
+// mark stays only while no font of the program's was selected in it, and
+// SetFont takes it away. The window's release forgets it.
 bool HasDefaultFont(const WindowRecord* record);
 void MarkDefaultFont(WindowRecord* record, bool isDefault);
+void ForgetDefaultFont(HWND window);
 
 // The handler-table routines for an event that the handler has just seen.
 int32_t LookUpHandlers(HWND window, int32_t code);

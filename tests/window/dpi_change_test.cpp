@@ -256,6 +256,37 @@ TEST_F(DpiChange, AFontSelectedInAnOpenBracketStaysSelected) {
   DeleteObject(own);
 }
 
+// Many windows open at once, some in the program's font: each keeps its own mark through a step,
+// and a closed one's mark is gone, or a window given its handle later would take it for its own.
+// The system keeps a context for each window drawn in at once: a first round makes them.
+TEST_F(DpiFollow, EachOfManyWindowsKeepsItsOwnFontMark) {
+  constexpr int COUNT = 12;  // 9 in the default font: more than the marks' table holds at first
+  std::optional<hvtest::GdiBalance> balance;
+  for (int round : {0, 1}) {
+    if (round == 1) balance.emplace();
+    hv::WindowRecord many[COUNT] = {};
+    for (int i = 0; i < COUNT; ++i) {
+      ASSERT_EQ(hv::OpenWindow(&many[i], 40 + i, 30, 120, 90, 0, nullptr, "many", nullptr), 1);
+      if (i % 4 == 1) hv::SetFont(&many[i], "Tahoma", POINTS, 400, 0, 0);
+    }
+    for (int i = 0; i < COUNT; ++i) {
+      SCOPED_TRACE(i);
+      const LOGFONTA before = drawtest::FontOf(many[i].font);
+      ChangeDpi(&many[i], 144);
+      const LOGFONTA expected = i % 4 == 1 ? before : drawtest::DefaultWindowFont(144, false);
+      EXPECT_TRUE(drawtest::SameFont(drawtest::FontOf(many[i].font), expected));
+    }
+    for (hv::WindowRecord& record : many) {
+      const HWND closed = record.hwnd;
+      hv::CloseWindow(&record);
+      const hv::WindowRecord later = {closed, nullptr, HFONT(GetStockObject(SYSTEM_FONT))};
+      EXPECT_FALSE(hv::HasDefaultFont(&later));
+    }
+    hvtest::Pump(0);
+  }
+  EXPECT_EQ(balance->Delta(), 0) << balance->Changes();
+}
+
 TEST_F(DpiChange, SurfaceStaysAsLargeAsTheWindowNeedsAtALowerDpi) {
   const SIZE screen = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   constexpr int32_t LOWER = 72;
