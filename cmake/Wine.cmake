@@ -25,7 +25,12 @@ set(HV_WINE_EMULATED "")
 if(HV_ARCH STREQUAL win32)
   execute_process(COMMAND ${HV_WINE_LOADER} --version RESULT_VARIABLE rc
                   OUTPUT_QUIET ERROR_QUIET)
-  if(NOT "$ENV{HV_EMULATE_32}" STREQUAL "")
+  # Asked for once, kept: a build that configures itself again later keeps
+  # the route it was configured for (HV_EMULATE_32= empty turns it off).
+  if(DEFINED ENV{HV_EMULATE_32})
+    set(HV_EMULATE_32 "$ENV{HV_EMULATE_32}" CACHE STRING "Run the 32-bit programs in the emulated machine" FORCE)
+  endif()
+  if(HV_EMULATE_32)
     set(HV_WINE_EMULATED "HV_EMULATE_32 asks for the emulated machine")
   elseif(NOT rc EQUAL 0)
     set(HV_WINE_EMULATED "this kernel runs no 32-bit programs")

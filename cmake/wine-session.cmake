@@ -12,6 +12,11 @@
 #   picture FILE PROGRAM ...
 #                    a PNG of the program's window on a display of its own, at DPI; the
 #                    window is the calculator's, or -DCAPTION= (* for any) and -DCLASS=
+#   run PROGRAM ...  starts the session, runs a program in it, ends the session; fails
+#                    as the program does
+# A session that cannot start stops with one line naming it and the reason.
+# HV_WINE_SESSIONS in the environment puts the sessions there instead of in
+# the build folder (the emulated machine keeps them in its own memory).
 cmake_minimum_required(VERSION 3.20)
 include(${BUILD}/wine-settings.cmake)  # HV_ARCH, HV_WINE_LOADER (cmake/Wine.cmake)
 get_filename_component(source ${CMAKE_CURRENT_LIST_DIR} DIRECTORY)
@@ -22,6 +27,9 @@ if(NOT DPI)
   set(DPI 96)
 endif()
 set(state ${BUILD}/${SESSION})
+if(DEFINED ENV{HV_WINE_SESSIONS})
+  set(state $ENV{HV_WINE_SESSIONS}/${SESSION})
+endif()
 file(MAKE_DIRECTORY ${state})
 
 set(args)
@@ -69,6 +77,14 @@ function(quiet)
   set(rc "${rc}" PARENT_SCOPE)
 endfunction()
 
+# The session cannot start: one line that names it and says why, and nothing
+# further runs in it.
+function(not_started reason)
+  message(NOTICE "wine-session: the Wine session ${SESSION} (${BUILD}) did not start: ${reason}")
+  stop_session()
+  message(FATAL_ERROR "")
+endfunction()
+
 function(windows_path out path)
   string(REPLACE "/" "\\" path "Z:${path}")
   set(${out} "${path}" PARENT_SCOPE)
@@ -97,10 +113,12 @@ function(prepare_prefix own_display)
   execute_process(COMMAND ${HV_WINE_LOADER} --version RESULT_VARIABLE rc OUTPUT_QUIET
                   ERROR_VARIABLE err)
   if(NOT rc EQUAL 0)
-    message(FATAL_ERROR "Wine cannot start here: ${err}A kernel that runs no 32-bit "
-            "programs cannot run 32-bit Wine; tools/test.sh runs them in an emulated machine.")
+    string(STRIP "${err}" err)
+    not_started("Wine cannot start here (${err}); a kernel that runs no 32-bit programs "
+                "cannot run 32-bit Wine: tools/test.sh runs them in an emulated machine")
   endif()
   quiet(${wine} wineboot -i)
+  set(booted ${rc})
   file(GLOB fonts /usr/share/wine/fonts/*)
   file(COPY ${fonts} DESTINATION ${state}/prefix/drive_c/windows/Fonts)
   # Wine's Tahoma Bold is bold only up to 12 pixels (tools/wine-bold-face.py).
@@ -149,7 +167,10 @@ function(prepare_prefix own_display)
   file(WRITE ${state}/settings.reg "${reg}")
   windows_path(settings ${state}/settings.reg)
   quiet(${wine} regedit /S ${settings})
-  quiet(wineserver -w)
+  quiet(wineserver -w)  # which writes the registry
+  if(NOT booted EQUAL 0 OR NOT EXISTS ${state}/prefix/system.reg)
+    not_started("its Wine prefix did not boot (wineboot: ${booted})")
+  endif()
   file(WRITE ${state}/prefix/.ampliwind-ready "${setup}")
 endfunction()
 
@@ -177,7 +198,42 @@ function(start_display)
     endif()
     execute_process(COMMAND sleep 0.1)
   endforeach()
-  message(FATAL_ERROR "Xvfb did not start (${state}/xvfb.log)")
+  xvfb_said(said)
+  not_started("its virtual display (Xvfb) did not start: Xvfb said \"${said}\"")
+endfunction()
+
+# What Xvfb said last, for a display that did not start or did not last.
+function(xvfb_said out)
+  set(said "nothing")
+  if(EXISTS ${state}/xvfb.log)
+    file(STRINGS ${state}/xvfb.log lines)
+    list(FILTER lines EXCLUDE REGEX "^[ \t]*$")
+    if(lines)
+      list(GET lines -1 said)
+    endif()
+  endif()
+  set(${out} "${said}" PARENT_SCOPE)
+endfunction()
+
+# Xvfb writes its number before a second server on the same number gives up
+# ("server already running"): the display is the session's only if its Xvfb
+# still runs once a Wine program has used it.
+function(check_display)
+  set(alive OFF)
+  if(EXISTS ${state}/xvfb.pid)
+    file(READ ${state}/xvfb.pid pid)
+    string(STRIP "${pid}" pid)
+    if(EXISTS /proc/${pid}/stat)
+      file(READ /proc/${pid}/stat stat)
+      if(NOT stat MATCHES "^[0-9]+ \\(.*\\) [ZX]")  # ended, not yet reaped
+        set(alive ON)
+      endif()
+    endif()
+  endif()
+  if(NOT alive)
+    xvfb_said(said)
+    not_started("its virtual display $ENV{DISPLAY} ended: Xvfb said \"${said}\"")
+  endif()
 endfunction()
 
 # The display of the started session, if it runs.
@@ -193,12 +249,27 @@ endfunction()
 # One persistent wineserver makes each further Wine process start in tens of
 # milliseconds; a held desktop spares each program starting Wine's desktop
 # process again (tools/desktop).
+# The first program of the session opens a window: without a display that
+# answers, Wine's desktop cannot start and no window opens.
 function(start_session)
   stop_session()  # what an interrupted run left
-  prepare_prefix(ON)
   start_display()
+  check_display()
+  prepare_prefix(ON)
   quiet(wineserver -p)
-  quiet(${wine} cmd /c exit)
+  if(NOT rc EQUAL 0)
+    not_started("its wineserver did not start (${rc})")
+  endif()
+  # Its error output to a file: Wine's desktop, started by it, keeps a pipe open.
+  execute_process(COMMAND ${wine} ${BUILD}/tools/hold-desktop.exe --check
+                  INPUT_FILE /dev/null OUTPUT_FILE /dev/null ERROR_FILE ${state}/check.log
+                  RESULT_VARIABLE rc)
+  check_display()
+  if(NOT rc EQUAL 0)
+    file(STRINGS ${state}/check.log said REGEX "driver|display|explorer")
+    list(JOIN said " " said)
+    not_started("no window opens on its display $ENV{DISPLAY} (${rc}: ${said})")
+  endif()
   quiet(setsid -f ${wine} ${BUILD}/tools/hold-desktop.exe)
 endfunction()
 
@@ -244,6 +315,18 @@ elseif(action STREQUAL env)
     endif()
   endforeach()
   execute_process(COMMAND ${CMAKE_COMMAND} -E echo_append "${out}")
+elseif(action STREQUAL run)
+  start_session()
+  # Its output through a file, shown after: helper processes it starts
+  # would hold a pipe of ours open until the server ends.
+  execute_process(COMMAND ${wine} ${args} INPUT_FILE /dev/null OUTPUT_FILE ${state}/program.out
+                  ERROR_FILE ${state}/program.out RESULT_VARIABLE rc)
+  stop_session()
+  file(READ ${state}/program.out out)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E echo_append "${out}")
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "${args}: exit code ${rc}")
+  endif()
 elseif(action STREQUAL show)
   if(NOT DEFINED ENV{DISPLAY})
     message(FATAL_ERROR "No X display to show the program on; "
@@ -251,23 +334,32 @@ elseif(action STREQUAL show)
   endif()
   prepare_prefix(OFF)
   set_dpi(${DPI})
+  # Its wineserver ends after the last program of the prefix: one started
+  # beside this one by another run keeps running.
   execute_process(COMMAND ${wine} ${args})
-  stop_session()
 elseif(action STREQUAL picture)
   list(POP_FRONT args shot)
   set(window)
   if(CAPTION)
     set(window ${CAPTION} ${CLASS})
   endif()
+  # One picture at a time in the session: a second run waits for the first
+  # instead of ending its display and server.
+  file(LOCK ${state}/picture.lock GUARD PROCESS TIMEOUT 900)
   start_session()
   set_dpi(${DPI})
   file(REMOVE ${shot})
   windows_path(windows_shot ${shot})
-  # The helper closes the program once it has the picture.
-  execute_process(COMMAND ${wine} ${args}
+  # The helper closes the program once it has the picture. The program's own
+  # output (what it prints with no window as the target) is shown after.
+  execute_process(COMMAND sh -c "\"$@\" > \"$0\"" ${state}/program.out ${wine} ${args}
                   COMMAND ${wine} ${BUILD}/tools/ampliwind-screenshot.exe ${windows_shot} ${window}
                   TIMEOUT 300 RESULTS_VARIABLE results)
   stop_session()
+  file(READ ${state}/program.out out)
+  if(out)
+    execute_process(COMMAND ${CMAKE_COMMAND} -E echo_append "${out}")
+  endif()
   if(NOT EXISTS ${shot} OR NOT results STREQUAL "0;0")
     message(FATAL_ERROR "No picture of the window was saved (exit codes: ${results})")
   endif()

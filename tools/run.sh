@@ -55,15 +55,32 @@ case "$(uname -s)" in
 esac
 
 tools/install-deps.sh
-cmake --preset $preset
-if [ $preset = wine ] && [ -f build/vm/reason ] && [ -n "${DISPLAY:-}" ] && [ -z "$shot" ]; then
-  # A window to look at: the 64-bit twin shows the same one natively.
+# Configure and build quietly: their output only when they fail. A build
+# folder reconfigures itself when the project's CMake files change.
+log=$(mktemp); trap 'rm -f "$log"' EXIT
+quietly() { "$@" >"$log" 2>&1 || { cat "$log" >&2; exit 1; }; }
+configure() {
+  local dir=build; [ "$1" = wine64 ] && dir=build-x64
+  [ -f $dir/CMakeCache.txt ] || quietly cmake --preset "$1"
+}
+configure $preset
+if [ $preset = wine ] && [ -f build/vm/reason ]; then
+  # 32-bit programs would run only in the emulated machine, minutes to start:
+  # the 64-bit build of the same program runs natively.
+  if [ -n "$exe" ]; then
+    case "$exe" in "$PWD"/build/*) ;; *)
+      echo "$(cat build/vm/reason), so $name (32-bit) cannot run here: build it for 64-bit" >&2
+      echo "Windows (the toolchain file cmake/x86_64-w64-mingw32.cmake) and run that." >&2
+      exit 2 ;;
+    esac
+    target=$name program=$PWD/build-x64/${exe#"$PWD"/build/}
+  fi
   echo "$(cat build/vm/reason): starting the 64-bit build of $name instead."
   preset=wine64
-  cmake --preset $preset
+  configure $preset
 fi
 build=build; [ $preset = wine64 ] && build=build-x64
-cmake --build --preset $preset -j"$(nproc)" --target "$target" ampliwind-screenshot hold-desktop
+quietly cmake --build --preset $preset -j"$(nproc)" --target "$target" ampliwind-screenshot hold-desktop
 case "$program" in /*) ;; *) program=$PWD/$build/$program ;; esac
 session=(cmake -DBUILD="$PWD/$build" -DDPI="$dpi")
 if [ -n "${DISPLAY:-}" ] && [ -z "$shot" ]; then

@@ -6,13 +6,19 @@
 # stock Debian kernel, mounts this host's root over 9p as its own root, runs
 # the command in the current folder with the current PATH and HOME, and
 # powers off. Its output goes to our output.
-#   tools/vm/run.sh BUILD_DIR COMMAND [ARGS...]
-# BUILD_DIR/vm holds the kernel, the boot image and the job.
+# The machine keeps its Wine sessions in its own memory (HV_WINE_SESSIONS,
+# cmake/wine-session.cmake): a prefix written through the host's files boots
+# several times slower.
+#   [HV_VM_REASON=WHY] tools/vm/run.sh BUILD_DIR COMMAND [ARGS...]
+# BUILD_DIR/vm holds the kernel, the boot image and the job; HV_VM_REASON
+# takes the emulated machine where the build's configure found no need.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(realpath -m "$1/vm"); shift
-[ -f "$work/reason" ] || exec "$@"
-echo "== $(cat "$work/reason"): the programs run in an x86-64 machine emulated by QEMU,"
+reason=${HV_VM_REASON:-}
+[ -n "$reason" ] || [ ! -f "$work/reason" ] || reason=$(cat "$work/reason")
+[ -n "$reason" ] || exec "$@"
+echo "== $reason: the programs run in an x86-64 machine emulated by QEMU,"
 echo "   many times slower than natively"
 "$here/../install-deps.sh" vm
 
@@ -52,7 +58,11 @@ vm_job() {
   printf -v q '%q ' "$@"
   {
     echo "export PATH=$(printf %q "$PATH") HOME=$(printf %q "$HOME")"
-    env | grep -E '^(BUILD_DIR|HV_[A-Z_]*|WINEDEBUG|LANG|LC_ALL)=' | sed 's/^/export /' || true
+    local name
+    for name in $(compgen -e | grep -E '^(BUILD_DIR|HV_[A-Z0-9_]*|WINEDEBUG|LANG|LC_ALL)$'); do
+      printf 'export %s=%q\n' "$name" "${!name}"
+    done
+    echo "export HV_WINE_SESSIONS=/tmp/wine-sessions"
     echo "cd $(printf %q "$PWD")"
     echo "exec >>$(printf %q "$work/log") 2>&1"
     echo "exec $q"
