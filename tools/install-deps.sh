@@ -5,21 +5,25 @@
 #   tools/install-deps.sh vm   the emulated machine (tools/vm/run.sh)
 set -euo pipefail
 
-# Both builds: the 32-bit product and its 64-bit twin, and Wine for each.
+# Both builds: the 32-bit product and its 64-bit twin, and Wine for each;
+# clang, lld and the analysers for tools/checks.sh (libFuzzer is in libclang-rt).
 need_pkgs=(g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64
            binutils-mingw-w64-x86-64 cmake make wine wine32:i386 wine64
            xvfb xauth fonts-wine fonts-liberation fonts-dejavu-core fonts-wqy-microhei
-           googletest python3)
+           googletest python3
+           clang lld libclang-rt-dev cppcheck clang-tidy)
 
 have_all() {
   local tool
-  for tool in {i686,x86_64}-w64-mingw32-{g++-posix,windres} cmake wine Xvfb xauth python3; do
+  for tool in {i686,x86_64}-w64-mingw32-{g++-posix,windres} cmake wine Xvfb xauth python3 \
+              clang ld.lld cppcheck clang-tidy; do
     command -v $tool >/dev/null || return 1
   done
   { [ -x /usr/lib/wine/wine64 ] || command -v wine64 >/dev/null; } &&
   [ -d /usr/share/wine/fonts ] && [ -d /usr/share/fonts/truetype/liberation ] &&
   [ -f /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf ] && [ -f /usr/share/fonts/truetype/wqy/wqy-microhei.ttc ] &&
   [ -f /usr/src/googletest/CMakeLists.txt ] &&
+  [ -f "$(clang -print-file-name=libclang_rt.fuzzer-x86_64.a)" ] &&
   { [ -e /usr/lib/wine/i386-windows ] || [ -e /usr/lib/i386-linux-gnu/wine ]; }
 }
 

@@ -47,11 +47,11 @@ void MeasureCaption(HDC dc, const wchar_t* text, int length, SIZE* extent) {
   GetTextExtentPoint32W(dc, text, length, extent);
 }
 void EmbossCaption(HDC dc, const char* text, int length, int x, int y, SIZE extent) {
-  DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(text), length, x, y, extent.cx,
+  DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(text), WPARAM(length), x, y, extent.cx,
              extent.cy, DST_TEXT | DSS_DISABLED);
 }
 void EmbossCaption(HDC dc, const wchar_t* text, int length, int x, int y, SIZE extent) {
-  DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(text), length, x, y, extent.cx,
+  DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(text), WPARAM(length), x, y, extent.cx,
              extent.cy, DST_TEXT | DSS_DISABLED);
 }
 int Length(const char* text) { return static_cast<int>(std::strlen(text)); }

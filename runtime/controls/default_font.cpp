@@ -26,7 +26,7 @@ bool MetricsAtDpi(NONCLIENTMETRICSW* metrics, int32_t dpi) {
 bool MetricsScaled(NONCLIENTMETRICSW* metrics, int32_t dpi) {
   if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics->cbSize, metrics, 0)) {
     // A system older than the padded-border field knows the shorter record.
-    metrics->cbSize -= sizeof metrics->iPaddedBorderWidth;
+    metrics->cbSize -= UINT(sizeof metrics->iPaddedBorderWidth);
     if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics->cbSize, metrics, 0)) return false;
   }
   int32_t system = SystemDpiFor(nullptr);

@@ -219,7 +219,7 @@ bool ChangeFullField(HWND edit, const Change& change, WCHAR* text, DWORD length)
   if (change.copies && removed) Forward(edit, WM_COPY, 0, 0);
   if (removed) {
     AskEditClass(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
-    SendMessageA(edit, EM_SETSEL, change.from, change.from);
+    SendMessageA(edit, EM_SETSEL, change.from, LPARAM(change.from));
   }
   // The control marks the text modified whenever it removes or inserts,
   // even where all it would insert is dropped; WM_SETTEXT cleared the mark.

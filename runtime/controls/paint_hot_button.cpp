@@ -53,7 +53,7 @@ void DrawHotEdge(ButtonPainting* painting, const HotButtonPainting& button) {
   if (painting->style & BS_FLAT) {
     DrawFlatEdge(painting, button);
   } else if (button.shaped) {
-    int32_t pressed = painting->item->itemState & ODS_SELECTED;
+    int32_t pressed = int32_t(painting->item->itemState & ODS_SELECTED);
     DrawRegionEdge(painting->control, painting->dc, button.region, pressed, button.edgeWidth);
   } else {
     DrawPushFrame(painting->dc, &painting->frame, ButtonPressed(*painting));

@@ -13,8 +13,8 @@ void SetDiagnostics(int32_t on) { diagnosticsOn = on != 0; }
 void WriteDiagnostic(const char* call, const char* what, int32_t number) {
   char line[160];
   int32_t length = FormatBounded(line, sizeof line, "hv: %s: ", call);
-  length += FormatBounded(line + length, sizeof line - length, what, number);
-  FormatBounded(line + length, sizeof line - length, "\n");
+  length += FormatBounded(line + length, uint32_t(sizeof line) - uint32_t(length), what, number);
+  FormatBounded(line + length, uint32_t(sizeof line) - uint32_t(length), "\n");
   OutputDebugStringA(line);
 }
 

@@ -123,8 +123,10 @@ void PrintText(int32_t count, ...) {
   int32_t length = 0;
   printBuffer[0] = 0;
   for (int32_t i = 0; i < count; ++i) {
+    // Each item's own arguments are taken through &items, which is valid C.
+    // NOLINTNEXTLINE(clang-analyzer-valist.Uninitialized)
     const ItemFormat& item = FindFormat(va_arg(items, int32_t));
-    length += FormatItem(item, i == 0, printBuffer + length, PRINT_BUFFER_SIZE - length, &items);
+    length += FormatItem(item, i == 0, printBuffer + length, uint32_t(PRINT_BUFFER_SIZE - length), &items);
   }
   va_end(items);
   length = TextLength(printBuffer);  // a character item 0 ends the text

@@ -16,8 +16,8 @@ RECT ScaleBoundsToClient(const RECT& bounds, int32_t bitmapWidth, int32_t bitmap
   int32_t h = bounds.bottom - bounds.top + 1;
   int32_t left = int32_t(lrintf(float(double(sx) * bounds.left)));
   int32_t top = int32_t(lrintf(float(double(sy) * bounds.top)));
-  int32_t right = int32_t(lrintf(float(left + float(double(sx) * w))));
-  int32_t bottom = int32_t(lrintf(float(top + float(double(sy) * h))));
+  int32_t right = int32_t(lrintf(float(float(left) + float(double(sx) * w))));
+  int32_t bottom = int32_t(lrintf(float(float(top) + float(double(sy) * h))));
   return RECT{left - 1, top - 1, right, bottom};
 }
 

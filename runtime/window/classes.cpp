@@ -54,7 +54,7 @@ int32_t RegisterWindowClasses() {
     wc.cbSize = sizeof wc;
     wc.style = rc.style;
     wc.lpfnWndProc = RuntimeWindowProc;
-    wc.cbWndExtra = sizeof(WindowRecord*);
+    wc.cbWndExtra = sizeof(LONG_PTR);  // RECORD_SLOT
     wc.hInstance = module;
     wc.hIcon = ClassIcon(module);
     wc.hIconSm = SmallClassIcon(module);

@@ -63,6 +63,7 @@ int32_t MapSet(RuntimeMap* map, int32_t key, INT_PTR value) {
     return 0;
   }
   if (!map->buckets) {
+    // NOLINTNEXTLINE(bugprone-sizeof-expression): an array of pointers is meant
     map->buckets = static_cast<MapNode**>(AllocateBlock(MAP_BUCKETS * sizeof(MapNode*)));
     if (!map->buckets) return -1;
   }

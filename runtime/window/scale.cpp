@@ -91,7 +91,7 @@ SIZE FrameSize(DWORD style, DWORD exStyle, int32_t dpi) {
 
 int32_t SystemDpiFor(HWND window) {
   UINT dpi = window ? WindowDpiQuery()(window) : ScreenDpi(nullptr);
-  return dpi ? int32_t(dpi) : ScreenDpi(nullptr);
+  return int32_t(dpi ? dpi : ScreenDpi(nullptr));
 }
 
 int32_t DpiOfWindow(HWND window) {

@@ -40,12 +40,14 @@ struct WindowRecord {
 // 26 fields in this order: handles and the handler are pointer-sized, the
 // rest 32-bit words; in a 32-bit process, 26 words without a gap.
 static_assert(offsetof(WindowRecord, posX) == 5 * sizeof(void*));
-static_assert(offsetof(WindowRecord, cursor) == 5 * sizeof(void*) + 10 * 4);
-static_assert(offsetof(WindowRecord, reserved20) == 8 * sizeof(void*) + 11 * 4);
+static_assert(offsetof(WindowRecord, cursor) == 5 * sizeof(void*) + 10 * sizeof(int32_t));
+static_assert(offsetof(WindowRecord, reserved20) == 8 * sizeof(void*) + 11 * sizeof(int32_t));
 static_assert(offsetof(WindowRecord, handler) ==
-              (8 * sizeof(void*) + 15 * 4 + sizeof(void*) - 1) / sizeof(void*) * sizeof(void*));
-static_assert(sizeof(WindowRecord) == offsetof(WindowRecord, handler) + sizeof(void*) + 2 * 4);
-static_assert(sizeof(void*) != 4 || sizeof(WindowRecord) == 26 * 4, "the record is 26 words");
+              (8 * sizeof(void*) + 15 * sizeof(int32_t) + sizeof(void*) - 1) / sizeof(void*) *
+                  sizeof(void*));
+static_assert(sizeof(WindowRecord) ==
+              offsetof(WindowRecord, handler) + sizeof(void*) + 2 * sizeof(int32_t));
+static_assert(sizeof(void*) != 4 || sizeof(WindowRecord) == 26 * sizeof(int32_t), "the record is 26 words");
 
 // surfaceFlags
 constexpr uint32_t SF_SURFACE = 0x1;

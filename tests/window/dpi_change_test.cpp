@@ -131,7 +131,7 @@ TEST_F(DpiChange, WindowControlsFontsAndChildrenFollowEachStep) {
     EXPECT_EQ(hv::GetWindowDpi(&w), dpi);
     EXPECT_EQ(hv::GetWindowDpi(&child), dpi);
     EXPECT_EQ(dpiSeenByHandler, dpi);
-    EXPECT_TRUE(hvtest::MatchesSequence(hvtest::recording, {{WM_DPICHANGED, MAKEWPARAM(dpi, dpi)}}));
+    EXPECT_TRUE(hvtest::MatchesSequence(hvtest::recording, {{WM_DPICHANGED, INT_PTR(MAKEWPARAM(dpi, dpi))}}));
     for (const Placed& p : parentControls)
       EXPECT_TRUE(WithinAPixel(RectInParent(GetDlgItem(w.hwnd, p.id)), Scaled(p, dpi))) << p.id;
     EXPECT_EQ(RectInParent(GetDlgItem(w.hwnd, 11)).right, RectInParent(GetDlgItem(w.hwnd, 12)).left);
