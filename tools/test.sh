@@ -25,7 +25,7 @@ setsid ctest --preset wine64$tier > build-x64/test.log 2>&1 & pid64=$!
 # CTest, ended so, does not end its Wine session: this does.
 interrupted() {
   kill -TERM -- -$pid64 ${pid32:+-$pid32} 2>/dev/null; wait
-  for s in {build-x64,build}:{wine,wine-input}; do cmake -DBUILD="$PWD/${s%:*}" -DSESSION="${s#*:}" -P cmake/wine-session.cmake -- stop; done
+  for s in {build-x64,build,build-clang64-ci,build-ubsan64}:{wine,wine-input}; do cmake -DBUILD="$PWD/${s%:*}" -DSESSION="${s#*:}" -P cmake/wine-session.cmake -- stop; done
 }
 trap interrupted INT TERM EXIT
 cmake --preset wine && cmake --build --preset wine -j"$(nproc)"
@@ -35,9 +35,17 @@ setsid tools/vm/run.sh build ctest --preset wine$tier "${verbose[@]}" > build/te
 failed=()
 wait $pid64 || failed+=("64-bit")
 wait $pid32 || failed+=("32-bit")
+# The checks beside the suites (a second compiler, the analysers, fuzzing),
+# once the suites no longer need the cores.
+tools/checks.sh fast > build-x64/checks.log 2>&1 || failed+=("fast checks")
+if [ "$name" = long ]; then
+  tools/checks.sh long >> build-x64/checks.log 2>&1 || failed+=("long checks")
+fi
 trap - INT TERM EXIT
 echo "== the 64-bit suite"; cat build-x64/test.log
 echo "== the 32-bit suite"; cat build/test.log
+echo "== the checks"
+case " ${failed[*]} " in *checks*) cat build-x64/checks.log ;; *) grep '^== ' build-x64/checks.log ;; esac
 echo "== both builds and suites ($name tier) took $((SECONDS - start)) s"
 # What the long tests ran: each prints its length.
 grep -h '^== length: ' build*/Testing/Temporary/LastTest.log 2>/dev/null | sort -u || true
@@ -51,4 +59,4 @@ if [ -f build/vm/reason ]; then
   echo "   that tests/CMakeLists.txt names (HV_EMULATED_RUNS); the tests listed as Disabled"
   echo "   above run where the kernel runs 32-bit programs itself"
 fi
-[ ${#failed[@]} -eq 0 ] || { echo "== tests failed in the ${failed[*]} build" >&2; exit 1; }
+[ ${#failed[@]} -eq 0 ] || { echo "== failed: ${failed[*]}" >&2; exit 1; }

@@ -11,6 +11,7 @@
 #include "runtime/draw/draw_internal.h"
 #include "runtime/runtime.h"
 #include "tests/support/guard_page.h"
+#include "tests/support/standard_output.h"
 
 namespace {
 
@@ -23,40 +24,19 @@ class PrintToStandardOutput : public ::testing::Test {
     hv::SetPrecision(2);
     ASSERT_NE(guard.End(), nullptr);
     hv::RedirectPrintBuffer(guard.End() - hv::PRINT_BUFFER_SIZE);
-
-    char folder[MAX_PATH], name[MAX_PATH];
-    ASSERT_NE(GetTempPathA(MAX_PATH, folder), 0u);
-    ASSERT_NE(GetTempFileNameA(folder, "hvp", 0, name), 0u);
-    output = CreateFileA(name, GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                         FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
-    ASSERT_NE(output, INVALID_HANDLE_VALUE);
-    savedOutput = GetStdHandle(STD_OUTPUT_HANDLE);
-    SetStdHandle(STD_OUTPUT_HANDLE, output);
+    ASSERT_TRUE(output.Caught());
   }
   void TearDown() override {
     hv::floatPrecision = savedPrecision;
     hv::printTarget = savedTarget;
-    if (output != INVALID_HANDLE_VALUE) {
-      SetStdHandle(STD_OUTPUT_HANDLE, savedOutput);
-      CloseHandle(output);
-    }
     hv::RedirectPrintBuffer(nullptr);
     EXPECT_EQ(guard.Faults(), 0) << "a byte past the print buffer was touched";
   }
   // What reached standard output since the last call.
-  std::string Written() {
-    std::string text(GetFileSize(output, nullptr), '\0');
-    DWORD got = 0;
-    SetFilePointer(output, 0, nullptr, FILE_BEGIN);
-    if (!text.empty()) ReadFile(output, text.data(), DWORD(text.size()), &got, nullptr);
-    text.resize(got);
-    SetFilePointer(output, 0, nullptr, FILE_BEGIN);
-    SetEndOfFile(output);
-    return text;
-  }
+  std::string Written() { return output.Take(); }
 
   hvtest::GuardPage guard{hv::PRINT_BUFFER_SIZE};
-  HANDLE output = INVALID_HANDLE_VALUE, savedOutput = nullptr;
+  hvtest::StandardOutput output;
   hv::WindowRecord* savedTarget = nullptr;
   int32_t savedPrecision = 0;
 };
@@ -125,9 +105,10 @@ TEST_F(PrintToStandardOutput, EachItemKindWritesItsText) {
 }
 
 TEST_F(PrintToStandardOutput, NoOutputHandleIsNoFailure) {
+  HANDLE caught = GetStdHandle(STD_OUTPUT_HANDLE);
   SetStdHandle(STD_OUTPUT_HANDLE, nullptr);
   hv::PrintText(2, hv::TC_STRING, "x", hv::TC_INT, 5);
-  SetStdHandle(STD_OUTPUT_HANDLE, output);
+  SetStdHandle(STD_OUTPUT_HANDLE, caught);
   EXPECT_EQ(Written(), "");
 }
 
