@@ -8,7 +8,7 @@
 #   env              prepares the prefix; prints the environment a program of the session
 #                    runs in, as shell assignments (tools/wine-run.sh); without a started
 #                    session, no display (test discovery comes before the session starts)
-#   show PROGRAM ... runs a program on your X display at DPI (default 96), then ends its server
+#   show PROGRAM ... runs a program on your X display at DPI (default 96)
 #   picture FILE PROGRAM ...
 #                    a PNG of the program's window on a display of its own, at DPI; the
 #                    window is the calculator's, or -DCAPTION= (* for any) and -DCLASS=
@@ -28,7 +28,8 @@ if(NOT DPI)
 endif()
 set(state ${BUILD}/${SESSION})
 if(DEFINED ENV{HV_WINE_SESSIONS})
-  set(state $ENV{HV_WINE_SESSIONS}/${SESSION})
+  get_filename_component(build_name ${BUILD} NAME)
+  set(state $ENV{HV_WINE_SESSIONS}/${build_name}/${SESSION})
 endif()
 file(MAKE_DIRECTORY ${state})
 
@@ -114,6 +115,7 @@ function(prepare_prefix own_display)
                   ERROR_VARIABLE err)
   if(NOT rc EQUAL 0)
     string(STRIP "${err}" err)
+    string(REPLACE "\n" "; " err "${err}")
     not_started("Wine cannot start here (${err}); a kernel that runs no 32-bit programs "
                 "cannot run 32-bit Wine: tools/test.sh runs them in an emulated machine")
   endif()
@@ -206,8 +208,10 @@ endfunction()
 function(xvfb_said out)
   set(said "nothing")
   if(EXISTS ${state}/xvfb.log)
+    # Its error block: "(EE) " rules, a header, indented advice, the reason.
     file(STRINGS ${state}/xvfb.log lines)
-    list(FILTER lines EXCLUDE REGEX "^[ \t]*$")
+    list(FILTER lines EXCLUDE REGEX "^(\\(EE\\) *|[ \t].*|Fatal server error:|)$")
+    list(TRANSFORM lines REPLACE "^\\(EE\\) " "")
     if(lines)
       list(GET lines -1 said)
     endif()
@@ -263,7 +267,7 @@ function(start_session)
   # Its error output to a file: Wine's desktop, started by it, keeps a pipe open.
   execute_process(COMMAND ${wine} ${BUILD}/tools/hold-desktop.exe --check
                   INPUT_FILE /dev/null OUTPUT_FILE /dev/null ERROR_FILE ${state}/check.log
-                  RESULT_VARIABLE rc)
+                  RESULT_VARIABLE rc TIMEOUT 600)
   check_display()
   if(NOT rc EQUAL 0)
     file(STRINGS ${state}/check.log said REGEX "driver|display|explorer")
@@ -322,8 +326,7 @@ elseif(action STREQUAL run)
   execute_process(COMMAND ${wine} ${args} INPUT_FILE /dev/null OUTPUT_FILE ${state}/program.out
                   ERROR_FILE ${state}/program.out RESULT_VARIABLE rc)
   stop_session()
-  file(READ ${state}/program.out out)
-  execute_process(COMMAND ${CMAKE_COMMAND} -E echo_append "${out}")
+  execute_process(COMMAND ${CMAKE_COMMAND} -E cat ${state}/program.out)
   if(NOT rc EQUAL 0)
     message(FATAL_ERROR "${args}: exit code ${rc}")
   endif()
@@ -356,10 +359,7 @@ elseif(action STREQUAL picture)
                   COMMAND ${wine} ${BUILD}/tools/ampliwind-screenshot.exe ${windows_shot} ${window}
                   TIMEOUT 300 RESULTS_VARIABLE results)
   stop_session()
-  file(READ ${state}/program.out out)
-  if(out)
-    execute_process(COMMAND ${CMAKE_COMMAND} -E echo_append "${out}")
-  endif()
+  execute_process(COMMAND ${CMAKE_COMMAND} -E cat ${state}/program.out)
   if(NOT EXISTS ${shot} OR NOT results STREQUAL "0;0")
     message(FATAL_ERROR "No picture of the window was saved (exit codes: ${results})")
   endif()

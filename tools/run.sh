@@ -29,7 +29,7 @@ while [ $# -gt 0 ]; do
   esac
   shift
 done
-cd "$(dirname "$0")/.."
+cd -P "$(dirname "$0")/.."
 # With --diagnostics, of Wine's debug strings only the runtime's are shown, as they read.
 run() {
   [ -n "$diag" ] || { "$@"; return; }
@@ -61,8 +61,11 @@ log=$(mktemp); trap 'rm -f "$log"' EXIT
 quietly() { "$@" >"$log" 2>&1 || { cat "$log" >&2; exit 1; }; }
 configure() {
   local dir=build; [ "$1" = wine64 ] && dir=build-x64
-  [ -f $dir/CMakeCache.txt ] || quietly cmake --preset "$1"
+  [ -f $dir/Makefile ] || quietly cmake --preset "$1"  # a failed configure leaves a cache, no Makefile
 }
+# Two runs at once take turns to configure and build, then run side by side.
+exec 9>>"$PWD/.run.lock"
+flock 9
 configure $preset
 if [ $preset = wine ] && [ -f build/vm/reason ]; then
   # 32-bit programs would run only in the emulated machine, minutes to start:
@@ -81,16 +84,18 @@ if [ $preset = wine ] && [ -f build/vm/reason ]; then
 fi
 build=build; [ $preset = wine64 ] && build=build-x64
 quietly cmake --build --preset $preset -j"$(nproc)" --target "$target" ampliwind-screenshot hold-desktop
+flock -u 9
 case "$program" in /*) ;; *) program=$PWD/$build/$program ;; esac
 session=(cmake -DBUILD="$PWD/$build" -DDPI="$dpi")
 if [ -n "${DISPLAY:-}" ] && [ -z "$shot" ]; then
   run "${session[@]}" -DSESSION=wine-app -P cmake/wine-session.cmake -- show "$program" "${args[@]}"
   exit
 fi
-if [ -z "$shot" ]; then
-  echo "No X display here, so nobody could see the window: $name runs on a"
-  echo "virtual display (Xvfb) instead, and this saves a picture of it."
-  shot="$PWD/$build/$(basename "$program" .exe).png"
-fi
+asked=$shot
+[ -n "$shot" ] || shot="$PWD/$build/$(basename "$program" .exe).png"
 run tools/vm/run.sh "$build" "${session[@]}" -DSESSION=wine-shot "${window[@]}" \
   -P cmake/wine-session.cmake -- picture "$shot" "$program" "${args[@]}"
+if [ -z "$asked" ]; then
+  echo "There was no X display here, so nobody could see the window: $name ran on a"
+  echo "virtual display (Xvfb) instead, and the picture above shows it."
+fi
