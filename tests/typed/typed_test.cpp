@@ -147,7 +147,8 @@ TEST_F(Typed, HeapTextFreesWhatItOwnsOnce) {
     b = hv::NumberText(7);  // the first text freed
     EXPECT_EQ(held(), 1);
     EXPECT_STREQ(b.c_str(), " 7");
-    b = std::move(b);
+    hv::HeapText& same = b;  // a move onto itself, as through two names
+    b = std::move(same);
     EXPECT_STREQ(b.c_str(), " 7") << "moved onto itself";
     char* given = b.release();
     EXPECT_EQ(b.get(), nullptr);
