@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "tests/support/user_input.h"
+#include "tests/support/wait.h"
 #include "tests/controls/controls_fixture.h"
 
 #include <imm.h>
@@ -280,6 +281,44 @@ TEST_F(FullFieldRoutes, KeysTheEditActsOnItselfKeepToItsRules) {
     EXPECT_TRUE(HeapValidate(GetProcessHeap(), 0, nullptr));
     DestroyWindow(Control(id));
   }
+}
+
+// The routes read and fill the clipboard between changes. Wine's clipboard manager opens it
+// now and then too, as it takes the display's selection in: it empties the clipboard, waiting
+// for our window, the owner, to answer WM_DESTROYCLIPBOARD, then puts its text there.
+TEST_F(FullFieldRoutes, TheClipboardIsReadAndFilledOnceAnotherThreadHasDoneWithIt) {
+  hvtest::PutOnClipboard(w.hwnd, kPasted);
+  HANDLE opened = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  HANDLE importer = CreateThread(
+      nullptr, 0,
+      [](void* signal) -> DWORD {
+        if (!OpenClipboard(nullptr)) return 1;
+        SetEvent(signal);
+        EmptyClipboard();
+        HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, 7);
+        memcpy(GlobalLock(data), "theirs", 7);
+        GlobalUnlock(data);
+        SetClipboardData(CF_TEXT, data);
+        CloseClipboard();
+        return 0;
+      },
+      opened, 0, nullptr);
+  ASSERT_NE(importer, nullptr);
+  // Opening, the other thread asks the owner, our window, to bring the clipboard up to date.
+  EXPECT_TRUE(hvtest::WaitUntil([opened] {
+    MSG sent;
+    PeekMessageW(&sent, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    return WaitForSingleObject(opened, 0) == WAIT_OBJECT_0;
+  })) << "the other thread did not open the clipboard";
+  EXPECT_EQ(hvtest::ClipboardText(w.hwnd), "theirs");
+  hvtest::PutOnClipboard(w.hwnd, kPasted);
+  EXPECT_EQ(hvtest::ClipboardText(w.hwnd), kPasted);
+  EXPECT_EQ(WaitForSingleObject(importer, 5000), WAIT_OBJECT_0);
+  DWORD code = 1;
+  GetExitCodeThread(importer, &code);
+  EXPECT_EQ(code, 0u);
+  CloseHandle(importer);
+  CloseHandle(opened);
 }
 
 enum Before {

@@ -4,6 +4,8 @@
 #include <cwchar>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "tests/support/wait.h"
 
 namespace hvtest {
@@ -48,8 +50,33 @@ std::string TextOf(HWND window) {
 
 namespace {
 
+// Opens the clipboard for the owner, waiting while another thread has it
+// open: under Wine the display's clipboard manager (in Wine's desktop
+// process) opens it too, and while it empties it waits for the previous
+// owner, one of ours, to answer WM_DESTROYCLIPBOARD. So the messages sent
+// to this thread are answered while waiting; posted ones stay queued.
+bool OpenClipboardWhenFree(HWND owner) {
+  bool opened = OpenClipboard(owner) || WaitUntil([owner] {
+    MSG sent;
+    PeekMessageW(&sent, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    return OpenClipboard(owner) != FALSE;
+  });
+  if (!opened) {
+    HWND holder = GetOpenClipboardWindow();
+    char kind[64] = "";
+    DWORD process = 0;
+    if (holder) {
+      GetClassNameA(holder, kind, int(sizeof kind));
+      GetWindowThreadProcessId(holder, &process);
+    }
+    ADD_FAILURE() << "the clipboard stayed open for 5 s, held by window " << holder << " (class \""
+                  << kind << "\", process " << process << ")";
+  }
+  return opened;
+}
+
 void Put(HWND owner, UINT format, const void* text, size_t size) {
-  if (!OpenClipboard(owner)) return;
+  if (!OpenClipboardWhenFree(owner)) return;
   EmptyClipboard();
   if (text) {
     HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, size);
@@ -71,7 +98,7 @@ void PutOnClipboard(HWND owner, const wchar_t* text) {
 }
 
 std::string ClipboardText(HWND owner) {
-  if (!OpenClipboard(owner)) return "(not opened)";
+  if (!OpenClipboardWhenFree(owner)) return "(not opened)";
   std::string text = "(none)";
   if (HANDLE data = GetClipboardData(CF_TEXT)) {
     text = static_cast<const char*>(GlobalLock(data));

@@ -41,6 +41,8 @@ bool WaitUntilPainted(HWND window);
 // painted what it was asked to, every input queued before has been taken in.
 bool WaitUntilInputTakenIn(HWND window);
 
+// Both wait, answering what is sent to this thread, while another thread has
+// the clipboard open, and fail the test if it stays open 5 s.
 // Empties the clipboard and, when text is not null, puts it there as CF_TEXT
 // (CF_UNICODETEXT when wide), as the program a user copies from would.
 void PutOnClipboard(HWND owner, const char* text);
