@@ -286,23 +286,22 @@ TEST_F(FullFieldRoutes, KeysTheEditActsOnItselfKeepToItsRules) {
 // The routes read and fill the clipboard between changes. Wine's clipboard manager opens it
 // now and then too, as it takes the display's selection in: it empties the clipboard, waiting
 // for our window, the owner, to answer WM_DESTROYCLIPBOARD, then puts its text there.
+DWORD WINAPI ImportAsTheClipboardManagerDoes(void* signal) {
+  if (!OpenClipboard(nullptr)) return 1;
+  SetEvent(signal);
+  EmptyClipboard();
+  HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, 7);
+  memcpy(GlobalLock(data), "theirs", 7);
+  GlobalUnlock(data);
+  SetClipboardData(CF_TEXT, data);
+  CloseClipboard();
+  return 0;
+}
+
 TEST_F(FullFieldRoutes, TheClipboardIsReadAndFilledOnceAnotherThreadHasDoneWithIt) {
   hvtest::PutOnClipboard(w.hwnd, kPasted);
   HANDLE opened = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-  HANDLE importer = CreateThread(
-      nullptr, 0,
-      [](void* signal) -> DWORD {
-        if (!OpenClipboard(nullptr)) return 1;
-        SetEvent(signal);
-        EmptyClipboard();
-        HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, 7);
-        memcpy(GlobalLock(data), "theirs", 7);
-        GlobalUnlock(data);
-        SetClipboardData(CF_TEXT, data);
-        CloseClipboard();
-        return 0;
-      },
-      opened, 0, nullptr);
+  HANDLE importer = CreateThread(nullptr, 0, ImportAsTheClipboardManagerDoes, opened, 0, nullptr);
   ASSERT_NE(importer, nullptr);
   // Opening, the other thread asks the owner, our window, to bring the clipboard up to date.
   EXPECT_TRUE(hvtest::WaitUntil([opened] {
